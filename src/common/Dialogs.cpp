@@ -1,0 +1,39 @@
+#include "Dialogs.h"
+
+#include <QDebug>
+
+namespace mirevo {
+namespace {
+
+// Used when no door is installed (command line): messages go to stderr,
+// questions are answered No, dialogs are cancelled.
+class ConsoleDialogs final : public Dialogs {
+public:
+    void message(const QString& text, Kind) override { qWarning().noquote() << text; }
+    bool askYesNo(const QString& text) override
+    {
+        qWarning().noquote() << text;
+        return false;
+    }
+    QString openFileName(const QString&, const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    void beep() override {}
+    void openWithDesktop(const QString&) override {}
+};
+
+ConsoleDialogs consoleDoor;
+Dialogs* installed = nullptr;
+
+} // namespace
+
+Dialogs& Dialogs::current()
+{
+    return installed ? *installed : consoleDoor;
+}
+
+void Dialogs::install(Dialogs* door)
+{
+    installed = door;
+}
+
+} // namespace mirevo

@@ -1,0 +1,66 @@
+#pragma once
+#include "common/Dialogs.h"
+
+#include <QStringList>
+#include <deque>
+
+namespace mirevo::test {
+
+// A dialog door for tests: records every message and answers questions and
+// file dialogs from queues (No and "cancel" when a queue is empty).
+class ScriptedDialogs final : public Dialogs {
+public:
+    ScriptedDialogs() { Dialogs::install(this); }
+    ~ScriptedDialogs() override { Dialogs::install(nullptr); }
+
+    void message(const QString& text, Kind kind) override
+    {
+        messages << text;
+        kinds.push_back(kind);
+    }
+    bool askYesNo(const QString& text) override
+    {
+        questions << text;
+        if (answers.empty())
+            return false;
+        bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    QString openFileName(const QString& filter, const QString& folder) override
+    {
+        filters << filter;
+        folders << folder;
+        return next(openNames);
+    }
+    QString saveFileName(const QString& filter, const QString& folder, const QString& proposed) override
+    {
+        filters << filter;
+        folders << folder;
+        proposedNames << proposed;
+        return next(saveNames);
+    }
+    void beep() override { ++beeps; }
+    void openWithDesktop(const QString& target) override { opened << target; }
+
+    QStringList messages;
+    std::vector<Kind> kinds;
+    QStringList questions;
+    std::deque<bool> answers;
+    std::deque<QString> openNames;
+    std::deque<QString> saveNames;
+    QStringList filters, folders, proposedNames, opened;
+    int beeps = 0;
+
+private:
+    static QString next(std::deque<QString>& queue)
+    {
+        if (queue.empty())
+            return {};
+        QString name = queue.front();
+        queue.pop_front();
+        return name;
+    }
+};
+
+} // namespace mirevo::test
