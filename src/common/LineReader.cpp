@@ -1,0 +1,51 @@
+#include "LineReader.h"
+#include "CommaText.h"
+#include "Error.h"
+#include "TextGrid.h"
+
+namespace mirevo {
+
+LineReader::LineReader(QStringList lines, QString fileName)
+    : lines_(std::move(lines)), fileName_(std::move(fileName))
+{
+}
+
+void LineReader::fail(const QString& reason) const
+{
+    throw Error(QStringLiteral("ファイル \"%1\" の %2 行目を読めません: %3")
+                    .arg(fileName_).arg(pos_ + 1).arg(reason));
+}
+
+QString LineReader::next(const QString& what)
+{
+    if (atEnd())
+        fail(QStringLiteral("ファイルが途中で終わっています（%1 が必要です）").arg(what));
+    return lines_[pos_++];
+}
+
+int LineReader::count(const QString& what)
+{
+    const QString text = next(what).trimmed();
+    bool ok = !text.isEmpty();
+    for (QChar c : text)
+        ok = ok && c >= u'0' && c <= u'9';
+    const int value = ok ? text.toInt(&ok) : 0;
+    if (!ok) {
+        --pos_;
+        fail(QStringLiteral("%1 は 10 進数の行数のはずですが \"%2\" です").arg(what, text));
+    }
+    return value;
+}
+
+void LineReader::grid(TextGrid& grid, const QString& what)
+{
+    const int rows = count(QStringLiteral("%1の行数").arg(what));
+    const bool complete = rows <= remaining();
+    grid.setRowCount(complete ? rows : int(remaining()));
+    for (int row = 0; row < grid.rowCount(); ++row)
+        rowFromCommaText(grid, row, lines_[pos_++]);
+    if (!complete)
+        fail(QStringLiteral("ファイルが途中で終わっています（%1は %2 行のはずです）").arg(what).arg(rows));
+}
+
+} // namespace mirevo

@@ -1,0 +1,28 @@
+#include "Project.h"
+#include "registry/CompanyRecord.h"
+#include "roster/WorkerRecord.h"
+
+namespace mirevo {
+
+Project::Project()
+    : contractors(kContractorColumns, kContractorRows),
+      workers(worker::kColumns, kWorkerRows),
+      treeImage(kTreeColumns, kTreeRows)
+{
+    contractors.setRow(0, contractorHeadings());
+    workers.setRow(0, worker::siteHeadings());
+}
+
+QStringList Project::contractorHeadings()
+{
+    QStringList h = company::headings();
+    h[company::PostcodeA] = QStringLiteral("郵便番号A");
+    h[company::PostcodeB] = QStringLiteral("郵便番号B");
+    h[company::WorkerCount] = QStringLiteral("下請負業者の作業員数");
+    h << QStringLiteral("一次下請け会社名");
+    while (h.size() < kContractorColumns)
+        h << QString();
+    return h;
+}
+
+} // namespace mirevo

@@ -1,0 +1,45 @@
+#pragma once
+#include "ProjectRecord.h"
+#include "common/TextGrid.h"
+
+#include <QObject>
+
+namespace mirevo {
+
+// One construction site: the record fields and the three tables that the
+// project file holds, with the counters the windows and documents share.
+class Project : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kContractorColumns = 55;
+    static constexpr int kContractorRows = 25;
+    static constexpr int kWorkerRows = 49;
+    static constexpr int kTreeColumns = 11;
+    static constexpr int kTreeRows = 50;
+
+    Project();
+
+    ProjectRecord record;
+    TextGrid contractors;  // site contractor table
+    TextGrid workers;      // site worker list
+    TextGrid treeImage;    // the subcontracting tree as saved
+    QString nodeCount = QStringLiteral("0");
+
+    int currentRow = 0;    // contractor editor's row, 0 = none yet
+    int shitaukeCount = 0; // subcontractors counted by the last renumber
+    int st3Count = 0;      // workers in the site worker list
+    int motoukeNinzu = 0;  // prime contractor's workers on the site
+    // Which guide frame of the project window blinks: 0 none, 1 prime
+    // call-up, 2 subcontractor call-up, 3 tree registration buttons.
+    int guideState = 0;
+
+    static QStringList contractorHeadings();
+
+    // Tells the windows that tables or counters changed wholesale.
+    void notifyTablesChanged() { emit tablesChanged(); }
+
+signals:
+    void tablesChanged();
+};
+
+} // namespace mirevo

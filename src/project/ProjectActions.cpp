@@ -1,0 +1,39 @@
+#include "ProjectActions.h"
+#include "ContractorEditor.h"
+#include "Project.h"
+#include "ProjectFile.h"
+#include "registry/CompanyRecord.h"
+
+namespace mirevo::project {
+
+void open(const QString& path, Project& project)
+{
+    projectfile::load(path, project);
+    finishRead(project);
+}
+
+void finishRead(Project& project)
+{
+    project.contractors.clearSingleBlanks();
+    project.workers.clearSingleBlanks();
+    editor::renumber(project);
+    project.currentRow = 1;
+    editor::load(project);
+    project.notifyTablesChanged();
+}
+
+void refreshPrimeDates(Project& project)
+{
+    ProjectRecord& rec = project.record;
+    rec.setText(QStringLiteral("Edit78"), rec.text(QStringLiteral("Edit5")));
+    rec.setText(QStringLiteral("Edit80"), rec.text(QStringLiteral("Edit6")));
+    rec.setText(QStringLiteral("Edit81"), rec.text(QStringLiteral("Edit7")));
+}
+
+void clearOrderer(Project& project)
+{
+    for (int i = 1; i <= 8; ++i)
+        project.record.setText(QStringLiteral("Edit%1").arg(i), QString());
+}
+
+} // namespace mirevo::project

@@ -1,0 +1,95 @@
+#include "ProjectFile.h"
+#include "Project.h"
+#include "common/CommaText.h"
+#include "common/LineReader.h"
+#include "common/TextFile.h"
+
+namespace mirevo::projectfile {
+namespace {
+
+constexpr int kFileEdits = 74;
+constexpr int kFileCombos = 19;
+
+QString edit(int i)
+{
+    return QStringLiteral("Edit%1").arg(i);
+}
+
+QString combo(int i)
+{
+    return QStringLiteral("ComboBox%1").arg(i);
+}
+
+void writeGrid(QStringList& lines, const TextGrid& grid)
+{
+    lines << QString::number(grid.rowCount());
+    for (int row = 0; row < grid.rowCount(); ++row)
+        lines << rowToCommaText(grid, row);
+}
+
+void readDedication(const QString& line, ProjectRecord& record)
+{
+    if (line.isEmpty() || line == QLatin1String(" ") || line == QLatin1String("0"))
+        record.setPrimeNotDedicated(false);
+    else if (line == QLatin1String("1"))
+        record.setPrimeNotDedicated(true);
+}
+
+} // namespace
+
+QStringList write(const Project& project)
+{
+    const ProjectRecord& rec = project.record;
+    QStringList lines;
+    for (int i = 1; i <= kFileEdits; ++i)
+        lines << rec.text(edit(i));
+    for (int i = 1; i <= kFileCombos; ++i)
+        lines << rec.text(combo(i));
+    lines << (rec.primeNotDedicated() ? QStringLiteral("1") : QStringLiteral("0"));
+    writeGrid(lines, project.contractors);
+    writeGrid(lines, project.workers);
+    lines << rec.text(edit(83)) << rec.text(edit(84)) << rec.text(edit(85));
+    writeGrid(lines, project.treeImage);
+    lines << project.nodeCount;
+    return lines;
+}
+
+void read(const QStringList& lines, const QString& fileName, Project& project)
+{
+    LineReader in(lines, fileName);
+    ProjectRecord& rec = project.record;
+    for (int i = 1; i <= kFileEdits; ++i)
+        rec.setText(edit(i), in.next(edit(i)));
+    for (int i = 1; i <= kFileCombos; ++i)
+        rec.setText(combo(i), in.next(combo(i)));
+    readDedication(in.next(QStringLiteral("選任・非選任")), rec);
+    try {
+        in.grid(project.contractors, QStringLiteral("当現場リスト"));
+        in.grid(project.workers, QStringLiteral("作業員名簿"));
+        for (int i : {83, 84, 85})
+            rec.setText(edit(i), in.next(edit(i)));
+        in.grid(project.treeImage, QStringLiteral("ツリー"));
+        project.nodeCount = in.next(QStringLiteral("ツリーの項目数"));
+    } catch (...) {
+        project.notifyTablesChanged();
+        throw;
+    }
+    project.notifyTablesChanged();
+}
+
+QString fileNameFor(const QString& chosen)
+{
+    return chosen.endsWith(QLatin1String("anz"), Qt::CaseSensitive) ? chosen : chosen + QStringLiteral(".anz");
+}
+
+void save(const QString& path, const Project& project)
+{
+    textfile::writeLines(path, write(project));
+}
+
+void load(const QString& path, Project& project)
+{
+    read(textfile::readLines(path), path, project);
+}
+
+} // namespace mirevo::projectfile

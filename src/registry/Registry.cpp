@@ -1,0 +1,78 @@
+#include "Registry.h"
+#include "CompanyRecord.h"
+#include "common/CommaText.h"
+#include "common/LineReader.h"
+#include "common/ProgramFolder.h"
+#include "common/TextFile.h"
+#include "roster/WorkerRecord.h"
+
+#include <QFileInfo>
+
+namespace mirevo {
+namespace {
+
+void writeGrid(QStringList& lines, const TextGrid& grid)
+{
+    lines << QString::number(grid.rowCount());
+    for (int row = 0; row < grid.rowCount(); ++row)
+        lines << rowToCommaText(grid, row);
+}
+
+// Worker rows without a reading are emptied; the others are numbered by
+// their position.
+void numberWorkers(TextGrid& workers)
+{
+    for (int row = 1; row < workers.rowCount(); ++row) {
+        if (isBlankName(workers.cell(worker::Reading, row)))
+            workers.clearRow(row);
+        else
+            workers.setCell(worker::No, row, QStringLiteral("%1").arg(row, 5, 10, QLatin1Char('0')));
+    }
+}
+
+} // namespace
+
+Registry::Registry()
+    : companies(company::kColumns, kCompanyRows), workers(worker::kColumns, kWorkerRows)
+{
+    companies.setRow(0, company::headings());
+    workers.setRow(0, worker::registryHeadings());
+}
+
+QString Registry::fileName()
+{
+    return programFile(QStringLiteral("kaisya_set.kss"));
+}
+
+void Registry::load()
+{
+    if (QFileInfo::exists(fileName()))
+        load(fileName());
+}
+
+void Registry::load(const QString& path)
+{
+    LineReader in(textfile::readLines(path), path);
+    in.grid(companies, QStringLiteral("会社情報リスト"));
+    in.grid(workers, QStringLiteral("作業員名簿"));
+    companies.clearSingleBlanks();
+    workers.clearSingleBlanks();
+    numberWorkers(workers);
+    if (companies.rowCount() > 0)
+        companies.setCell(company::Name, 0, QStringLiteral("会社名"));
+}
+
+void Registry::save() const
+{
+    save(fileName());
+}
+
+void Registry::save(const QString& path) const
+{
+    QStringList lines;
+    writeGrid(lines, companies);
+    writeGrid(lines, workers);
+    textfile::writeLines(path, lines);
+}
+
+} // namespace mirevo

@@ -1,0 +1,122 @@
+#pragma once
+// A rectangle of one worksheet, with the automation members the document generator calls.
+// Cheap to copy; it refers to its sheet and stays valid while the sheet exists.
+#include "CellRef.h"
+
+#include <string>
+#include <string_view>
+
+class QString;
+
+namespace mirevo::sheet {
+
+class Worksheet;
+class CellRange;
+class FontRef;
+class BorderRef;
+
+// Automation alignment codes (the Excel 4 / BIFF numbering and the xl constants).
+enum AutomationHAlign { xlGeneral = 1, xlLeft = 2, xlHCenter = 3, xlRight = 4, xlFill = 5,
+                        xlJustify = 6, xlCenterAcrossSelection = 7, xlDistributed = 8 };
+enum AutomationVAlign { xlTop = 1, xlVCenter = 2, xlBottom = 3, xlVJustify = 4, xlVDistributed = 5 };
+enum AutomationBorder { xlEdgeLeft = 1, xlEdgeRight = 2, xlEdgeTop = 3, xlEdgeBottom = 4,
+                        xlDiagonalDown = 5, xlDiagonalUp = 6 };
+enum AutomationLine { xlContinuous = 1, xlLineStyleNone = -4142 };
+enum AutomationWeight { xlHairline = 1, xlThin = 2, xlMedium = 3, xlThick = 4 };
+
+class CellRange {
+public:
+    CellRange(Worksheet &sheet, Rect area, bool wholeRows = false, bool wholeColumns = false);
+
+    Worksheet &sheet() const { return *m_sheet; }
+    const Rect &area() const { return m_area; }
+    bool isWholeRows() const { return m_wholeRows; }
+    bool isWholeColumns() const { return m_wholeColumns; }
+    std::string Address() const;
+
+    // Sets every cell of the range; a leading apostrophe marks the text as "keep as text"
+    // and is not part of the value. An empty text clears the value.
+    void setValue(std::string_view utf8) const;
+    void setValue(const QString &text) const;
+    void setValue(const char *utf8) const { setValue(std::string_view(utf8)); }
+    // Shown text of the top-left cell.
+    std::string Value() const;
+    // "'" when the top-left cell is marked "keep as text".
+    std::string PrefixCharacter() const;
+
+    void setMergeCells(bool merge) const;
+    bool MergeCells() const;
+    void setHorizontalAlignment(int code) const;
+    void setVerticalAlignment(int code) const;
+    int HorizontalAlignment() const;
+    int VerticalAlignment() const;
+    void setWrapText(bool wrap) const;
+    void setShrinkToFit(bool shrink) const;
+    bool WrapText() const;
+    bool ShrinkToFit() const;
+    const CellRange &Cells() const { return *this; }
+
+    FontRef Font() const;
+    BorderRef Borders(int index) const;
+
+    // Width in characters of the standard font on every column the range touches; 0 hides.
+    void setColumnWidth(double chars) const;
+    double ColumnWidth() const;
+    // Height in points on every row the range touches; 0 hides.
+    void setRowHeight(double points) const;
+    double RowHeight() const;
+
+    CellRange EntireRow() const;
+    CellRange EntireColumn() const;
+
+    // Puts the range on the application's clipboard (a snapshot of its cells, merges and,
+    // for whole rows, row heights).
+    void Copy() const;
+    // Pastes the clipboard with contents and formats at the range's top-left cell.
+    void PasteSpecial() const;
+
+private:
+    friend class FontRef;
+    friend class BorderRef;
+    void edit(int kind, uint32_t value) const;
+    uint32_t topLeftStyle() const;
+
+    Worksheet *m_sheet;
+    Rect m_area;
+    bool m_wholeRows;
+    bool m_wholeColumns;
+};
+
+class FontRef {
+public:
+    explicit FontRef(const CellRange &range) : m_range(range) {}
+    void setName(std::string_view name) const;
+    void setName(const QString &name) const;
+    void setSize(double points) const;
+    void setBold(bool bold) const;
+    // Blue-green-red integer as automation passes it: 255 is red, 0xFF0000 blue.
+    void setColor(long bgr) const;
+
+    std::string Name() const;
+    double Size() const;
+    bool Bold() const;
+    long Color() const;
+
+private:
+    CellRange m_range;
+};
+
+class BorderRef {
+public:
+    BorderRef(const CellRange &range, int index);
+    void setLineStyle(int lineStyle) const;
+    void setWeight(int weight) const;
+    int LineStyle() const;
+    int Weight() const;
+
+private:
+    CellRange m_range;
+    int m_index;
+};
+
+} // namespace mirevo::sheet

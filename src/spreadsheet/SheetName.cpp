@@ -1,0 +1,74 @@
+#include "SheetName.h"
+
+#include "SheetError.h"
+
+#include <QString>
+
+namespace mirevo::sheet {
+
+namespace {
+
+constexpr int kMaxNameLength = 31;
+
+[[noreturn]] void refuse(const std::string &why, std::string_view name)
+{
+    throw SheetError(why + ": \"" + std::string(name) + "\"");
+}
+
+bool validUtf8(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), qsizetype(s.size())).toUtf8()
+           == QByteArray(s.data(), qsizetype(s.size()));
+}
+
+} // namespace
+
+int sheetNameLength(std::string_view utf8)
+{
+    return int(QString::fromUtf8(utf8.data(), qsizetype(utf8.size())).size());
+}
+
+void checkSheetName(std::string_view name)
+{
+    if (name.empty())
+        refuse("シート名が空です", name);
+    if (!validUtf8(name))
+        refuse("シート名の文字コードが正しくありません", name);
+    if (sheetNameLength(name) > kMaxNameLength)
+        refuse("シート名が31文字を超えています", name);
+    const QString text = QString::fromUtf8(name.data(), qsizetype(name.size()));
+    static const QString forbidden = QStringLiteral(":\\/?*[]：＼／？＊［］");
+    for (QChar ch : text) {
+        if (forbidden.contains(ch))
+            refuse("シート名に使えない文字 " + QString(ch).toStdString() + " が含まれています", name);
+        if (ch.unicode() < 0x20)
+            refuse("シート名に制御文字が含まれています", name);
+    }
+    if (text.startsWith(u'\'') || text.endsWith(u'\''))
+        refuse("シート名の先頭と末尾にはアポストロフィを使えません", name);
+    if (text.compare(QStringLiteral("History"), Qt::CaseInsensitive) == 0)
+        refuse("シート名 History は予約されています", name);
+}
+
+bool sameSheetName(std::string_view a, std::string_view b)
+{
+    if (a == b)
+        return true;
+    return QString::fromUtf8(a.data(), qsizetype(a.size()))
+               .compare(QString::fromUtf8(b.data(), qsizetype(b.size())), Qt::CaseInsensitive)
+           == 0;
+}
+
+std::string fitSheetName(std::string_view base, std::string_view suffix)
+{
+    QString head = QString::fromUtf8(base.data(), qsizetype(base.size()));
+    const int room = kMaxNameLength - sheetNameLength(suffix);
+    if (head.size() > room) {
+        head.truncate(room);
+        if (!head.isEmpty() && head.back().isHighSurrogate())
+            head.chop(1);
+    }
+    return head.toStdString() + std::string(suffix);
+}
+
+} // namespace mirevo::sheet

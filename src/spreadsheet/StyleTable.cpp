@@ -1,0 +1,178 @@
+#include "StyleTable.h"
+
+#include "SheetError.h"
+
+namespace mirevo::sheet {
+
+namespace {
+
+constexpr size_t kMaxXfs = 64000; // the spreadsheet application's own limit
+
+uint64_t mix(uint64_t h, uint64_t v) { return (h ^ v) * 0x100000001b3ULL + (h >> 29); }
+
+uint64_t hashOf(const Font &f)
+{
+    uint64_t h = 0xcbf29ce484222325ULL;
+    h = mix(h, f.name);
+    h = mix(h, f.size100);
+    h = mix(h, f.argb);
+    return mix(h, uint64_t(f.bold) | uint64_t(f.italic) << 1 | uint64_t(f.hasColor) << 2);
+}
+
+uint64_t hashOf(const Border &b)
+{
+    uint64_t h = 0xcbf29ce484222325ULL;
+    for (Line l : b.edge)
+        h = mix(h, uint64_t(l));
+    return mix(h, uint64_t(b.diagonalDown) | uint64_t(b.diagonalUp) << 1);
+}
+
+uint64_t hashOf(const Xf &x)
+{
+    uint64_t h = 0xcbf29ce484222325ULL;
+    h = mix(h, x.font);
+    h = mix(h, x.border);
+    return mix(h, uint64_t(x.h) | uint64_t(x.v) << 8 | uint64_t(x.wrap) << 16
+                      | uint64_t(x.shrink) << 17 | uint64_t(x.quotePrefix) << 18);
+}
+
+template <typename T>
+uint32_t intern(std::vector<T> &items, std::unordered_map<uint64_t, std::vector<uint32_t>> &index,
+                const T &value)
+{
+    auto &bucket = index[hashOf(value)];
+    for (uint32_t i : bucket)
+        if (items[i] == value)
+            return i;
+    const auto id = uint32_t(items.size());
+    items.push_back(value);
+    bucket.push_back(id);
+    return id;
+}
+
+// Edge and automation code packed into a border edit's value.
+int editEdge(uint32_t value) { return int(value >> 16); }
+int editCode(uint32_t value) { return int(int16_t(uint16_t(value & 0xFFFF))); }
+
+Line currentLine(const Border &b, int edge)
+{
+    if (edge >= EdgeDiagonal) {
+        const bool on = edge == EdgeDiagonal ? b.diagonalDown : b.diagonalUp;
+        return on ? b.edge[EdgeDiagonal] : Line::None;
+    }
+    return b.edge[edge];
+}
+
+void setLine(Border &b, int edge, Line line)
+{
+    if (edge < EdgeDiagonal) {
+        b.edge[edge] = line;
+        return;
+    }
+    (edge == EdgeDiagonal ? b.diagonalDown : b.diagonalUp) = line != Line::None;
+    if (line != Line::None)
+        b.edge[EdgeDiagonal] = line;
+    else if (!b.diagonalDown && !b.diagonalUp)
+        b.edge[EdgeDiagonal] = Line::None;
+}
+
+Border borderEdited(Border b, StyleEdit edit)
+{
+    const int edge = editEdge(edit.value);
+    const int code = editCode(edit.value);
+    const Line cur = currentLine(b, edge);
+    if (edit.kind == EditKind::BorderLineStyle) {
+        const int weight = cur == Line::None ? 2 : automationWeight(cur);
+        setLine(b, edge, lineFromAutomation(code, weight));
+    } else {
+        const int style = cur == Line::None ? 1 : automationLineStyle(cur);
+        setLine(b, edge, lineFromAutomation(style, code));
+    }
+    return b;
+}
+
+} // namespace
+
+StyleTable::StyleTable()
+{
+    Font base;
+    base.name = fontName(kDefaultFontName);
+    internFont(base);
+    internBorder(Border{});
+    internXf(Xf{});
+}
+
+uint32_t StyleTable::fontName(std::string_view name)
+{
+    auto it = m_fontNameIndex.find(std::string(name));
+    if (it != m_fontNameIndex.end())
+        return it->second;
+    const auto id = uint32_t(m_fontNames.size());
+    m_fontNames.emplace_back(name);
+    m_fontNameIndex.emplace(m_fontNames.back(), id);
+    return id;
+}
+
+uint32_t StyleTable::internFont(const Font &font) { return intern(m_fonts, m_fontIndex, font); }
+
+uint32_t StyleTable::internBorder(const Border &border)
+{
+    return intern(m_borders, m_borderIndex, border);
+}
+
+uint32_t StyleTable::internXf(const Xf &xf)
+{
+    const uint32_t id = intern(m_xfs, m_xfIndex, xf);
+    if (m_xfs.size() > kMaxXfs)
+        throw SheetError("書式の種類が多すぎます (上限 64000)");
+    return id;
+}
+
+Xf StyleTable::applied(const Xf &xf, StyleEdit edit)
+{
+    Xf out = xf;
+    Font f = m_fonts[xf.font];
+    switch (edit.kind) {
+    case EditKind::FontName: f.name = edit.value; break;
+    case EditKind::FontSize: f.size100 = edit.value; break;
+    case EditKind::FontBold: f.bold = edit.value != 0; break;
+    case EditKind::FontColor:
+        f.argb = edit.value;
+        f.hasColor = true;
+        break;
+    case EditKind::HAlign: out.h = HAlign(edit.value); break;
+    case EditKind::VAlign: out.v = VAlign(edit.value); break;
+    case EditKind::Wrap: out.wrap = edit.value != 0; break;
+    case EditKind::Shrink: out.shrink = edit.value != 0; break;
+    case EditKind::QuotePrefix: out.quotePrefix = edit.value != 0; break;
+    case EditKind::BorderLineStyle:
+    case EditKind::BorderWeight:
+        out.border = internBorder(borderEdited(m_borders[xf.border], edit));
+        break;
+    }
+    out.font = internFont(f);
+    return out;
+}
+
+uint32_t StyleTable::derive(uint32_t xf, StyleEdit edit)
+{
+    const uint64_t key = uint64_t(xf) << 37 | uint64_t(edit.kind) << 32 | edit.value;
+    auto it = m_derived.find(key);
+    if (it != m_derived.end())
+        return it->second;
+    const uint32_t id = internXf(applied(m_xfs[xf], edit));
+    m_derived.emplace(key, id);
+    return id;
+}
+
+uint32_t StyleTable::import(const StyleTable &other, uint32_t xf)
+{
+    Xf x = other.xf(xf);
+    Font f = other.font(x.font);
+    f.name = fontName(other.fontNameText(f.name));
+    x.font = internFont(f);
+    x.border = internBorder(other.border(x.border));
+    return internXf(x);
+}
+
+} // namespace mirevo::sheet

@@ -1,0 +1,52 @@
+#pragma once
+// Interned fonts, borders and cell formats of one workbook. Entries are never removed, so an
+// index stays valid for the life of the table.
+#include "Style.h"
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace mirevo::sheet {
+
+class StyleTable {
+public:
+    StyleTable();
+
+    uint32_t fontName(std::string_view name);
+    const std::string &fontNameText(uint32_t id) const { return m_fontNames[id]; }
+
+    uint32_t internFont(const Font &font);
+    uint32_t internBorder(const Border &border);
+    uint32_t internXf(const Xf &xf);
+
+    const Font &font(uint32_t i) const { return m_fonts[i]; }
+    const Border &border(uint32_t i) const { return m_borders[i]; }
+    const Xf &xf(uint32_t i) const { return m_xfs[i]; }
+    size_t fontCount() const { return m_fonts.size(); }
+    size_t borderCount() const { return m_borders.size(); }
+    size_t xfCount() const { return m_xfs.size(); }
+
+    // Index of the style that equals style `xf` with `edit` applied (cached).
+    uint32_t derive(uint32_t xf, StyleEdit edit);
+    // Index in this table of style `xf` of table `other`.
+    uint32_t import(const StyleTable &other, uint32_t xf);
+
+    static constexpr const char *kDefaultFontName = "ＭＳ Ｐゴシック";
+
+private:
+    Xf applied(const Xf &xf, StyleEdit edit);
+
+    std::vector<std::string> m_fontNames;
+    std::unordered_map<std::string, uint32_t> m_fontNameIndex;
+    std::vector<Font> m_fonts;
+    std::unordered_map<uint64_t, std::vector<uint32_t>> m_fontIndex;
+    std::vector<Border> m_borders;
+    std::unordered_map<uint64_t, std::vector<uint32_t>> m_borderIndex;
+    std::vector<Xf> m_xfs;
+    std::unordered_map<uint64_t, std::vector<uint32_t>> m_xfIndex;
+    std::unordered_map<uint64_t, uint32_t> m_derived;
+};
+
+} // namespace mirevo::sheet

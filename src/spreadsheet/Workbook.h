@@ -1,0 +1,138 @@
+#pragma once
+// Application, its workbooks and their sheet collections.
+#include "StringTable.h"
+#include "StyleTable.h"
+#include "Worksheet.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class QString;
+
+namespace mirevo::sheet {
+
+class Application;
+class Workbook;
+struct Clipboard;
+
+// Style and string tables of a workbook; shared so that a clipboard outlives its workbook.
+struct WorkbookTables {
+    StyleTable styles;
+    StringTable strings;
+};
+
+class SheetList {
+public:
+    explicit SheetList(Workbook &book) : m_book(book) {}
+    Worksheet &operator()(int index) const; // 1-based
+    Worksheet &operator()(std::string_view name) const;
+    Worksheet &operator()(const QString &name) const;
+    Worksheet &Item(int index) const { return (*this)(index); }
+    int Count() const;
+    // Inserts a blank worksheet before the active sheet (or behind `after`) and activates it.
+    Worksheet &Add() const;
+    Worksheet &Add(After after) const;
+
+private:
+    Workbook &m_book;
+};
+
+class Workbook {
+public:
+    explicit Workbook(Application &app);
+    ~Workbook();
+
+    Application &Parent() const { return m_app; }
+    SheetList Sheets() { return SheetList(*this); }
+    SheetList Worksheets() { return SheetList(*this); }
+    SheetList WorkSheets() { return SheetList(*this); }
+    Worksheet &ActiveSheet();
+    // Closes the workbook; with saveChanges it is saved to its file first.
+    void Close(bool saveChanges = false);
+    void Save();
+    void SaveAs(std::string_view path);
+    void SaveAs(const QString &path);
+    const std::string &FullName() const { return m_path; }
+    bool isClosed() const { return m_closed; }
+
+    // Engine internals.
+    WorkbookTables &tables() { return *m_tables; }
+    const WorkbookTables &tables() const { return *m_tables; }
+    const std::shared_ptr<WorkbookTables> &sharedTables() const { return m_tables; }
+    const std::vector<std::unique_ptr<Worksheet>> &sheets() const { return m_sheets; }
+    int activeIndex() const { return m_active; } // 0-based
+    void setActiveIndex(int index);
+    // Appends a sheet with a checked name (used by the reader and Add).
+    Worksheet &insertSheet(int position, std::string name);
+    void checkNewName(std::string_view name, const Worksheet *self) const;
+    std::string copyName(const std::string &base) const;
+    int positionOf(const Worksheet &sheet) const;
+    void removeSheet(Worksheet &sheet);
+    void moveSheet(Worksheet &sheet, int position);
+    void setPath(std::string path) { m_path = std::move(path); }
+    // Translation of style and string indices from another workbook's tables.
+    uint32_t importStyle(const std::shared_ptr<WorkbookTables> &from, uint32_t style);
+    uint32_t importString(const std::shared_ptr<WorkbookTables> &from, uint32_t str);
+    void checkOpen() const;
+
+private:
+    struct Import {
+        std::shared_ptr<WorkbookTables> from;
+        std::vector<uint32_t> styles;
+        std::vector<uint32_t> strings;
+    };
+    Import &importFrom(const std::shared_ptr<WorkbookTables> &from);
+
+    Application &m_app;
+    std::shared_ptr<WorkbookTables> m_tables;
+    std::vector<std::unique_ptr<Worksheet>> m_sheets;
+    std::vector<std::unique_ptr<Worksheet>> m_deleted; // kept so references never dangle
+    std::vector<Import> m_imports;
+    int m_active = 0;
+    int m_nextSheetNumber = 1;
+    bool m_closed = false;
+    std::string m_path;
+};
+
+class WorkbookList {
+public:
+    explicit WorkbookList(Application &app) : m_app(app) {}
+    // New workbook with one empty sheet.
+    Workbook &Add() const;
+    Workbook &Open(std::string_view path) const;
+    Workbook &Open(const QString &path) const;
+    int Count() const;
+    Workbook &operator()(int index) const; // 1-based
+
+private:
+    Application &m_app;
+};
+
+class Application {
+public:
+    Application();
+    ~Application();
+    Application(const Application &) = delete;
+    Application &operator=(const Application &) = delete;
+
+    WorkbookList Workbooks() { return WorkbookList(*this); }
+    bool Visible() const { return m_visible; }
+    void setVisible(bool visible) { m_visible = visible; }
+
+    // Engine internals.
+    std::vector<std::unique_ptr<Workbook>> &openBooks() { return m_open; }
+    void closeBook(Workbook &book);
+    Clipboard *clipboard() const { return m_clipboard.get(); }
+    void setClipboard(std::unique_ptr<Clipboard> clip);
+
+private:
+    std::vector<std::unique_ptr<Workbook>> m_open;
+    std::vector<std::unique_ptr<Workbook>> m_closed; // kept so references never dangle
+    std::unique_ptr<Clipboard> m_clipboard;
+    bool m_visible = false;
+};
+
+} // namespace mirevo::sheet

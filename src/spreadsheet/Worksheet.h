@@ -1,0 +1,99 @@
+#pragma once
+// One worksheet of a workbook with the automation members of a sheet.
+#include "Range.h"
+#include "SheetData.h"
+
+#include <string>
+#include <string_view>
+
+class QString;
+
+namespace mirevo::sheet {
+
+class Workbook;
+class Worksheet;
+
+// Named arguments of Copy and Move, as in `sheet.Copy(After{other})`.
+struct After {
+    Worksheet &sheet;
+};
+struct Before {
+    Worksheet &sheet;
+};
+
+class PageSetupRef {
+public:
+    explicit PageSetupRef(Worksheet &sheet) : m_sheet(sheet) {}
+    // Margins in points, as automation gives them; the file holds inches.
+    void setTopMargin(double points) const;
+    void setBottomMargin(double points) const;
+    void setLeftMargin(double points) const;
+    void setRightMargin(double points) const;
+    void setZoom(int percent) const;
+    void setPaperSize(int code) const;   // 9 A4, 8 A3, ...
+    void setOrientation(int code) const; // 1 portrait, 2 landscape
+    double TopMargin() const;
+    double BottomMargin() const;
+    double LeftMargin() const;
+    double RightMargin() const;
+    int Zoom() const;
+    int PaperSize() const;
+    int Orientation() const;
+
+private:
+    Worksheet &m_sheet;
+};
+
+class PageBreakList {
+public:
+    explicit PageBreakList(Worksheet &sheet) : m_sheet(sheet) {}
+    // Manual page break above the range's first row.
+    void Add(const CellRange &before) const;
+    int Count() const;
+
+private:
+    Worksheet &m_sheet;
+};
+
+class Worksheet {
+public:
+    Worksheet(Workbook &book, std::string name);
+
+    Workbook &Parent() const { return *m_book; }
+    const std::string &Name() const;
+    void setName(std::string_view name);
+    void setName(const QString &name);
+    // 1-based position in the workbook.
+    int Index() const;
+
+    void Select();
+    // Copies the sheet behind `after`, which may belong to another workbook; returns the copy.
+    Worksheet &Copy(After after);
+    Worksheet &Copy(Before before);
+    void Move(After after);
+    void Delete();
+
+    CellRange Range(std::string_view ref);
+    CellRange Range(std::string_view first, std::string_view last);
+    CellRange Range(const QString &ref);
+    CellRange Cells(int row, int col);
+    CellRange Columns(int index);
+    CellRange Rows(int index);
+    PageBreakList HPageBreaks() { return PageBreakList(*this); }
+    PageSetupRef PageSetup() { return PageSetupRef(*this); }
+
+    // Engine internals, used by the package writer and reader.
+    SheetData &data() { return m_data; }
+    const SheetData &data() const { return m_data; }
+    bool isDeleted() const { return m_book == nullptr; }
+
+private:
+    friend class Workbook;
+    void checkAlive() const;
+
+    Workbook *m_book;
+    std::string m_name;
+    SheetData m_data;
+};
+
+} // namespace mirevo::sheet
