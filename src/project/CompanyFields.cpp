@@ -37,7 +37,7 @@ QString editorInitial(const Pair& p)
     case 40: return QStringLiteral("0 : 元請");
     case 41: return QString();
     case 42: return QStringLiteral("1");
-    default: return ProjectRecord::initialText(QString::fromLatin1(p.prime));
+    default: return ProjectRecord::fixedInitialText(QString::fromLatin1(p.prime));
     }
 }
 

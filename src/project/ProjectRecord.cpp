@@ -71,6 +71,11 @@ bool ProjectRecord::isField(const QString& field)
     return names.contains(field);
 }
 
+QString ProjectRecord::fixedInitialText(const QString& field)
+{
+    return fixedInitials().value(field);
+}
+
 QString ProjectRecord::initialText(const QString& field)
 {
     if (auto it = fixedInitials().constFind(field); it != fixedInitials().constEnd())

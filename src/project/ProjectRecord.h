@@ -29,6 +29,8 @@ public:
     void setEditorNotDedicated(bool notDedicated);
 
     static QString initialText(const QString& field);
+    // The initial text of a header, orderer or prime contractor field.
+    static QString fixedInitialText(const QString& field);
     static bool isField(const QString& field);
     static QStringList fieldNames();
 

@@ -1,5 +1,6 @@
 #include "common/CommaText.h"
 #include "common/TextGrid.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #include "common/EraDate.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "common/Dialogs.h"
+#include "support/QtPrinters.h"
 
 #include <QStringList>
 #include <deque>

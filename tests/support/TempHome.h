@@ -1,4 +1,5 @@
 #pragma once
+#include "support/QtPrinters.h"
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
