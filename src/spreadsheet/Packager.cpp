@@ -1,0 +1,177 @@
+// Assembles the package parts into the .xlsx zip and saves it atomically.
+#include "PartWriters.h"
+#include "SheetError.h"
+#include "Workbook.h"
+#include "XlsxWriter.h"
+
+#include <zip.h>
+
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+namespace mirevo::sheet {
+
+namespace {
+
+constexpr int kDeflateLevel = 1; // fast; libzip's default (9) costs several times more
+const time_t kFixedMtime = 315532800 + 86400; // 1980-01-02, so identical content gives identical bytes
+
+// A part whose XML is produced only when libzip reads it, so that at most one part is in
+// memory at a time.
+struct LazyPart {
+    std::function<void(std::string &)> produce;
+    std::string xml;
+    size_t offset = 0;
+    zip_error_t error;
+};
+
+zip_int64_t lazyCallback(void *userdata, void *data, zip_uint64_t len, zip_source_cmd_t cmd)
+{
+    auto *part = static_cast<LazyPart *>(userdata);
+    switch (cmd) {
+    case ZIP_SOURCE_OPEN:
+        part->xml.clear();
+        part->produce(part->xml);
+        part->offset = 0;
+        return 0;
+    case ZIP_SOURCE_READ: {
+        const size_t n = std::min<size_t>(len, part->xml.size() - part->offset);
+        std::memcpy(data, part->xml.data() + part->offset, n);
+        part->offset += n;
+        return zip_int64_t(n);
+    }
+    case ZIP_SOURCE_CLOSE:
+        std::string().swap(part->xml);
+        return 0;
+    case ZIP_SOURCE_STAT: {
+        auto *st = static_cast<zip_stat_t *>(data);
+        zip_stat_init(st);
+        st->mtime = kFixedMtime;
+        st->valid |= ZIP_STAT_MTIME;
+        return sizeof(zip_stat_t);
+    }
+    case ZIP_SOURCE_ERROR:
+        return zip_error_to_data(&part->error, data, len);
+    case ZIP_SOURCE_FREE:
+        zip_error_fini(&part->error);
+        delete part;
+        return 0;
+    case ZIP_SOURCE_SUPPORTS:
+        return zip_source_make_command_bitmap(ZIP_SOURCE_OPEN, ZIP_SOURCE_READ, ZIP_SOURCE_CLOSE,
+                                              ZIP_SOURCE_STAT, ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE, -1);
+    default:
+        zip_error_set(&part->error, ZIP_ER_OPNOTSUPP, 0);
+        return -1;
+    }
+}
+
+class ZipOut {
+public:
+    explicit ZipOut(const std::string &path) : m_path(path)
+    {
+        int err = 0;
+        m_zip = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &err);
+        if (!m_zip) {
+            zip_error_t ze;
+            zip_error_init_with_code(&ze, err);
+            const std::string why = zip_error_strerror(&ze);
+            zip_error_fini(&ze);
+            throw SheetError("ファイルを作成できません: " + path + " (" + why + ")");
+        }
+    }
+    ~ZipOut()
+    {
+        if (m_zip)
+            zip_discard(m_zip);
+    }
+
+    void add(const std::string &name, std::function<void(std::string &)> produce)
+    {
+        auto *part = new LazyPart{std::move(produce), {}, 0, {}};
+        zip_error_init(&part->error);
+        zip_source_t *src = zip_source_function_create(lazyCallback, part, nullptr);
+        if (!src) {
+            delete part;
+            fail("zip_source_function_create");
+        }
+        const zip_int64_t idx = zip_file_add(m_zip, name.c_str(), src, ZIP_FL_ENC_UTF_8);
+        if (idx < 0) {
+            zip_source_free(src);
+            fail(name);
+        }
+        if (zip_set_file_compression(m_zip, zip_uint64_t(idx), ZIP_CM_DEFLATE, kDeflateLevel) < 0
+            || zip_file_set_mtime(m_zip, zip_uint64_t(idx), kFixedMtime, 0) < 0)
+            fail(name);
+    }
+
+    void close()
+    {
+        if (zip_close(m_zip) < 0)
+            fail("zip_close");
+        m_zip = nullptr;
+    }
+
+private:
+    [[noreturn]] void fail(const std::string &what)
+    {
+        throw SheetError("ファイルを書き込めません: " + m_path + " (" + what + ": "
+                         + zip_strerror(m_zip) + ")");
+    }
+
+    std::string m_path;
+    zip_t *m_zip = nullptr;
+};
+
+void addParts(ZipOut &zip, const Workbook &book, const std::shared_ptr<StringOrder> &strings)
+{
+    const int count = int(book.sheets().size());
+    zip.add("[Content_Types].xml", [count](std::string &out) { writeContentTypes(out, count); });
+    zip.add("_rels/.rels", [](std::string &out) { writeRootRels(out); });
+    zip.add("docProps/app.xml", [](std::string &out) { writeAppPart(out); });
+    zip.add("docProps/core.xml", [](std::string &out) { writeCorePart(out); });
+    zip.add("xl/workbook.xml", [&book](std::string &out) { writeWorkbookPart(out, book); });
+    zip.add("xl/_rels/workbook.xml.rels", [count](std::string &out) { writeWorkbookRels(out, count); });
+    for (int i = 0; i < count; ++i) {
+        const Worksheet *sheet = book.sheets()[size_t(i)].get();
+        const bool selected = i == book.activeIndex();
+        zip.add("xl/worksheets/sheet" + std::to_string(i + 1) + ".xml",
+                [sheet, selected, strings](std::string &out) {
+                    out.reserve(1 << 20);
+                    writeWorksheetPart(out, *sheet, selected, *strings);
+                });
+    }
+    zip.add("xl/styles.xml", [&book](std::string &out) { writeStylesPart(out, book.tables().styles); });
+    zip.add("xl/sharedStrings.xml", [&book, strings](std::string &out) {
+        writeSharedStringsPart(out, book.tables().strings, *strings);
+    });
+}
+
+} // namespace
+
+void writeXlsx(const Workbook &book, const std::string &path)
+{
+    namespace fs = std::filesystem;
+    const fs::path target(path);
+    fs::path temp = target;
+    temp += ".mirevo-tmp";
+    try {
+        auto strings = std::make_shared<StringOrder>(orderStrings(book));
+        ZipOut zip(temp.string());
+        addParts(zip, book, strings);
+        zip.close();
+        std::error_code ec;
+        fs::rename(temp, target, ec);
+        if (ec)
+            throw SheetError("ファイルを保存できません: " + path + " (" + ec.message() + ")");
+    } catch (...) {
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+        throw;
+    }
+}
+
+} // namespace mirevo::sheet

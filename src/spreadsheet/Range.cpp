@@ -1,0 +1,374 @@
+#include "Range.h"
+
+#include "Clipboard.h"
+#include "SheetError.h"
+#include "Workbook.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <cmath>
+
+namespace mirevo::sheet {
+
+namespace {
+
+constexpr int kMaxCellText = 32767;
+constexpr double kDigitWidth = 7.0; // pixels of a digit in the standard font
+constexpr double kDefaultColumnWidth = 8.43;
+
+int hAlignIndex(int code)
+{
+    switch (code) {
+    case -4131: return 1; // xlLeft
+    case -4108: return 2; // xlCenter
+    case -4152: return 3; // xlRight
+    case -4130: return 5; // xlJustify
+    case -4117: return 7; // xlDistributed
+    default:
+        if (code >= 1 && code <= 8)
+            return code - 1;
+        throw SheetError("横位置の値が正しくありません: " + std::to_string(code));
+    }
+}
+
+int vAlignIndex(int code)
+{
+    static const int byCode[] = {1, 2, 0, 3, 4}; // 1 top, 2 centre, 3 bottom, 4 justify, 5 distributed
+    switch (code) {
+    case -4160: return 1; // xlTop
+    case -4108: return 2; // xlCenter
+    case -4107: return 0; // xlBottom
+    case -4130: return 3; // xlJustify
+    case -4117: return 4; // xlDistributed
+    default:
+        if (code >= 1 && code <= 5)
+            return byCode[code - 1];
+        throw SheetError("縦位置の値が正しくありません: " + std::to_string(code));
+    }
+}
+
+double fileWidth(double chars)
+{
+    return std::trunc((chars * kDigitWidth + 5) / kDigitWidth * 256) / 256;
+}
+
+double charsOfWidth(double width)
+{
+    return std::max(0.0, std::round((width * kDigitWidth - 5) / kDigitWidth * 100) / 100);
+}
+
+void checkText(std::string_view utf8)
+{
+    const QString text = QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+    if (text.toUtf8() != QByteArray(utf8.data(), qsizetype(utf8.size())))
+        throw SheetError("セルの値の文字コードが正しくありません (UTF-8 ではありません)");
+    if (text.size() > kMaxCellText)
+        throw SheetError("セルの値が 32767 文字を超えています (" + std::to_string(text.size()) + " 文字)");
+}
+
+Row shiftedRow(const Row &src, int fromCol, int toCol, Workbook &book, const Clipboard &clip)
+{
+    const bool foreign = clip.tables != book.sharedTables();
+    Row out = src;
+    for (Cell &cell : out.cells) {
+        cell.col = uint16_t(cell.col - fromCol + toCol);
+        if (foreign) {
+            cell.style = book.importStyle(clip.tables, cell.style);
+            cell.str = book.importString(clip.tables, cell.str);
+        }
+    }
+    return out;
+}
+
+// Replaces columns [c1, c2] of `dst` with the cells of `src`.
+void spliceCells(Row &dst, int c1, int c2, const Row &src)
+{
+    auto &cells = dst.cells;
+    auto first = std::lower_bound(cells.begin(), cells.end(), c1,
+                                  [](const Cell &c, int col) { return c.col < col; });
+    auto last = std::lower_bound(first, cells.end(), c2 + 1,
+                                 [](const Cell &c, int col) { return c.col < col; });
+    first = cells.erase(first, last);
+    cells.insert(first, src.cells.begin(), src.cells.end());
+}
+
+} // namespace
+
+CellRange::CellRange(Worksheet &sheet, Rect area, bool wholeRows, bool wholeColumns)
+    : m_sheet(&sheet), m_area(area), m_wholeRows(wholeRows), m_wholeColumns(wholeColumns)
+{
+}
+
+std::string CellRange::Address() const { return rectName(m_area); }
+
+FontRef CellRange::Font() const { return FontRef(*this); }
+
+BorderRef CellRange::Borders(int index) const { return BorderRef(*this, index); }
+
+void CellRange::edit(int kind, uint32_t value) const
+{
+    auto &styles = m_sheet->Parent().tables().styles;
+    m_sheet->data().editStyles(m_area, styles, StyleEdit{EditKind(kind), value},
+                               m_wholeRows || m_wholeColumns);
+}
+
+uint32_t CellRange::topLeftStyle() const
+{
+    const Cell *cell = m_sheet->data().findCell(m_area.r1, m_area.c1);
+    return cell ? cell->style : 0;
+}
+
+void CellRange::setValue(std::string_view utf8) const
+{
+    checkText(utf8);
+    const bool keepAsText = !utf8.empty() && utf8.front() == '\'';
+    if (keepAsText)
+        utf8.remove_prefix(1);
+    auto &strings = m_sheet->Parent().tables().strings;
+    const uint32_t str = utf8.empty() ? kNoString : strings.intern(utf8);
+    m_sheet->data().setString(m_area, str, m_wholeRows || m_wholeColumns);
+    edit(int(EditKind::QuotePrefix), keepAsText ? 1 : 0);
+}
+
+void CellRange::setValue(const QString &text) const { setValue(std::string_view(text.toStdString())); }
+
+std::string CellRange::Value() const
+{
+    const Cell *cell = m_sheet->data().findCell(m_area.r1, m_area.c1);
+    if (!cell || cell->str == kNoString)
+        return {};
+    return m_sheet->Parent().tables().strings.text(cell->str);
+}
+
+std::string CellRange::PrefixCharacter() const
+{
+    return m_sheet->Parent().tables().styles.xf(topLeftStyle()).quotePrefix ? "'" : "";
+}
+
+void CellRange::setMergeCells(bool merge) const
+{
+    if (merge)
+        m_sheet->data().merge(m_area);
+    else
+        m_sheet->data().unmerge(m_area);
+}
+
+bool CellRange::MergeCells() const
+{
+    const Rect *m = m_sheet->data().mergeAt(m_area.r1, m_area.c1);
+    return m && m->containsRect(m_area);
+}
+
+void CellRange::setHorizontalAlignment(int code) const
+{
+    edit(int(EditKind::HAlign), uint32_t(hAlignIndex(code)));
+}
+
+void CellRange::setVerticalAlignment(int code) const
+{
+    edit(int(EditKind::VAlign), uint32_t(vAlignIndex(code)));
+}
+
+int CellRange::HorizontalAlignment() const
+{
+    return int(m_sheet->Parent().tables().styles.xf(topLeftStyle()).h) + 1;
+}
+
+int CellRange::VerticalAlignment() const
+{
+    static const int codes[] = {3, 1, 2, 4, 5};
+    return codes[int(m_sheet->Parent().tables().styles.xf(topLeftStyle()).v)];
+}
+
+void CellRange::setWrapText(bool wrap) const { edit(int(EditKind::Wrap), wrap); }
+void CellRange::setShrinkToFit(bool shrink) const { edit(int(EditKind::Shrink), shrink); }
+bool CellRange::WrapText() const { return m_sheet->Parent().tables().styles.xf(topLeftStyle()).wrap; }
+bool CellRange::ShrinkToFit() const { return m_sheet->Parent().tables().styles.xf(topLeftStyle()).shrink; }
+
+void CellRange::setColumnWidth(double chars) const
+{
+    if (!(chars >= 0 && chars <= 255))
+        throw SheetError("列幅は 0 から 255 の間で指定してください: " + std::to_string(chars));
+    m_sheet->data().setColumnWidth(m_area.c1, m_area.c2, chars == 0 ? 0 : fileWidth(chars), chars == 0);
+}
+
+double CellRange::ColumnWidth() const
+{
+    const auto &cols = m_sheet->data().cols;
+    if (m_area.c1 > int(cols.size()) || !cols[size_t(m_area.c1 - 1)].custom)
+        return kDefaultColumnWidth;
+    const ColInfo &info = cols[size_t(m_area.c1 - 1)];
+    return info.hidden ? 0 : charsOfWidth(info.width);
+}
+
+void CellRange::setRowHeight(double points) const
+{
+    if (!(points >= 0 && points <= 409))
+        throw SheetError("行の高さは 0 から 409 の間で指定してください: " + std::to_string(points));
+    SheetData &data = m_sheet->data();
+    const int r2 = m_wholeColumns ? std::min(m_area.r2, data.lastRow()) : m_area.r2;
+    data.setRowHeight(m_area.r1, r2, points);
+}
+
+double CellRange::RowHeight() const
+{
+    const Row *row = m_sheet->data().findRow(m_area.r1);
+    return row && row->customHeight ? row->height : 13.5;
+}
+
+CellRange CellRange::EntireRow() const
+{
+    return CellRange(*m_sheet, Rect{m_area.r1, 1, m_area.r2, kMaxCols}, true, false);
+}
+
+CellRange CellRange::EntireColumn() const
+{
+    return CellRange(*m_sheet, Rect{1, m_area.c1, kMaxRows, m_area.c2}, false, true);
+}
+
+void CellRange::Copy() const
+{
+    const SheetData &data = m_sheet->data();
+    auto clip = std::make_unique<Clipboard>();
+    clip->tables = m_sheet->Parent().sharedTables();
+    clip->source = m_area;
+    clip->wholeRows = m_wholeRows;
+    const int lastRow = std::min(m_area.r2, data.lastRow());
+    for (int r = m_area.r1; r <= lastRow; ++r) {
+        Row row = data.rows[size_t(r - 1)];
+        if (!m_wholeRows)
+            std::erase_if(row.cells, [&](const Cell &c) { return c.col < m_area.c1 || c.col > m_area.c2; });
+        clip->rows.push_back(std::move(row));
+    }
+    for (const Rect &m : data.merges)
+        if (m_area.containsRect(m))
+            clip->merges.push_back(Rect{m.r1 - m_area.r1, m.c1 - m_area.c1, m.r2 - m_area.r1, m.c2 - m_area.c1});
+    m_sheet->Parent().Parent().setClipboard(std::move(clip));
+}
+
+void CellRange::PasteSpecial() const
+{
+    const Clipboard *clip = m_sheet->Parent().Parent().clipboard();
+    if (!clip)
+        throw SheetError("貼り付ける内容がありません (先にコピーしてください)");
+    const Rect &src = clip->source;
+    const int top = m_area.r1;
+    const int left = clip->wholeRows ? 1 : m_area.c1;
+    const Rect target{top, left, top + src.r2 - src.r1, left + src.c2 - src.c1};
+    if (target.r2 > kMaxRows || target.c2 > kMaxCols)
+        throw SheetError("貼り付け先がシートの範囲を超えています: " + cellName(top, left));
+    Workbook &book = m_sheet->Parent();
+    SheetData &data = m_sheet->data();
+    for (int i = 0; i <= target.r2 - target.r1; ++i) {
+        const int r = top + i;
+        const bool hasSource = i < int(clip->rows.size());
+        if (!hasSource && r > data.lastRow())
+            continue;
+        const Row row = hasSource ? shiftedRow(clip->rows[size_t(i)], src.c1, left, book, *clip) : Row{};
+        if (clip->wholeRows)
+            data.row(r) = row;
+        else
+            spliceCells(data.row(r), target.c1, target.c2, row);
+    }
+    data.dropMergesIn(target);
+    for (const Rect &m : clip->merges)
+        data.merges.push_back(Rect{m.r1 + top, m.c1 + left, m.r2 + top, m.c2 + left});
+}
+
+// ---- FontRef --------------------------------------------------------------------------
+
+void FontRef::setName(std::string_view name) const
+{
+    if (name.empty() || QString::fromUtf8(name.data(), qsizetype(name.size())).size() > 31)
+        throw SheetError("フォント名が正しくありません: \"" + std::string(name) + "\"");
+    m_range.edit(int(EditKind::FontName), m_range.sheet().Parent().tables().styles.fontName(name));
+}
+
+void FontRef::setName(const QString &name) const { setName(std::string_view(name.toStdString())); }
+
+void FontRef::setSize(double points) const
+{
+    if (!(points >= 1 && points <= 409))
+        throw SheetError("フォントサイズは 1 から 409 の間で指定してください: " + std::to_string(points));
+    m_range.edit(int(EditKind::FontSize), uint32_t(std::lround(points * 100)));
+}
+
+void FontRef::setBold(bool bold) const { m_range.edit(int(EditKind::FontBold), bold); }
+
+void FontRef::setColor(long bgr) const
+{
+    if (bgr < 0 || bgr > 0xFFFFFF)
+        throw SheetError("色の値が正しくありません: " + std::to_string(bgr));
+    const uint32_t red = uint32_t(bgr) & 0xFF;
+    const uint32_t green = (uint32_t(bgr) >> 8) & 0xFF;
+    const uint32_t blue = (uint32_t(bgr) >> 16) & 0xFF;
+    m_range.edit(int(EditKind::FontColor), 0xFF000000u | red << 16 | green << 8 | blue);
+}
+
+namespace {
+
+const Font &fontOf(const CellRange &range, uint32_t style)
+{
+    const auto &styles = range.sheet().Parent().tables().styles;
+    return styles.font(styles.xf(style).font);
+}
+
+} // namespace
+
+std::string FontRef::Name() const
+{
+    return m_range.sheet().Parent().tables().styles.fontNameText(fontOf(m_range, m_range.topLeftStyle()).name);
+}
+
+double FontRef::Size() const { return fontOf(m_range, m_range.topLeftStyle()).size100 / 100.0; }
+bool FontRef::Bold() const { return fontOf(m_range, m_range.topLeftStyle()).bold; }
+
+long FontRef::Color() const
+{
+    const Font &f = fontOf(m_range, m_range.topLeftStyle());
+    if (!f.hasColor)
+        return 0;
+    const uint32_t argb = f.argb;
+    return long((argb >> 16) & 0xFF) | long((argb >> 8) & 0xFF) << 8 | long(argb & 0xFF) << 16;
+}
+
+// ---- BorderRef ------------------------------------------------------------------------
+
+BorderRef::BorderRef(const CellRange &range, int index) : m_range(range), m_index(index)
+{
+    if (index < xlEdgeLeft || index > xlDiagonalUp)
+        throw SheetError("Borders の番号が正しくありません: " + std::to_string(index));
+}
+
+void BorderRef::setLineStyle(int lineStyle) const
+{
+    lineFromAutomation(lineStyle, xlThin); // refuses unknown codes
+    m_range.edit(int(EditKind::BorderLineStyle),
+                 uint32_t(m_index - 1) << 16 | uint16_t(int16_t(lineStyle)));
+}
+
+void BorderRef::setWeight(int weight) const
+{
+    lineFromAutomation(xlContinuous, weight); // refuses unknown weights
+    m_range.edit(int(EditKind::BorderWeight), uint32_t(m_index - 1) << 16 | uint16_t(weight));
+}
+
+namespace {
+
+Line lineOf(const CellRange &range, uint32_t style, int index)
+{
+    const auto &styles = range.sheet().Parent().tables().styles;
+    const Border &b = styles.border(styles.xf(style).border);
+    if (index <= xlEdgeBottom)
+        return b.edge[index - 1];
+    const bool on = index == xlDiagonalDown ? b.diagonalDown : b.diagonalUp;
+    return on ? b.edge[EdgeDiagonal] : Line::None;
+}
+
+} // namespace
+
+int BorderRef::LineStyle() const { return automationLineStyle(lineOf(m_range, m_range.topLeftStyle(), m_index)); }
+int BorderRef::Weight() const { return automationWeight(lineOf(m_range, m_range.topLeftStyle(), m_index)); }
+
+} // namespace mirevo::sheet

@@ -1,0 +1,42 @@
+#pragma once
+// Helpers shared by the part readers: namespace-agnostic element lookup, attribute parsing
+// and errors that name the part.
+#include <pugixml.hpp>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mirevo::sheet {
+
+class StringTable;
+class StyleTable;
+class SheetData;
+
+struct PartContext {
+    std::string file;
+    std::string part;
+    [[noreturn]] void fail(const std::string &why) const;
+};
+
+// Local name of an element ("x:row" -> "row").
+std::string_view localName(const pugi::xml_node &node);
+pugi::xml_node child(const pugi::xml_node &node, std::string_view name);
+// Loads the part's XML; throws naming the part when it is not well-formed.
+void loadXml(pugi::xml_document &doc, std::string &data, const PartContext &ctx);
+bool boolAttr(const pugi::xml_node &node, const char *name, bool fallback);
+double doubleAttr(const pugi::xml_node &node, const char *name, double fallback, const PartContext &ctx);
+long intAttr(const pugi::xml_node &node, const char *name, long fallback, const PartContext &ctx);
+// Text of an <is> or <si> item (runs joined, phonetic runs left out).
+std::string inlineText(const pugi::xml_node &item);
+// Text with _xHHHH_ escapes decoded.
+std::string decodeText(std::string_view text);
+
+// Part readers: each returns the map from the file's indices to the workbook's.
+std::vector<uint32_t> readStylesPart(const pugi::xml_node &root, StyleTable &styles, const PartContext &ctx);
+std::vector<uint32_t> readSharedStringsPart(const pugi::xml_node &root, StringTable &strings, const PartContext &ctx);
+void readWorksheetPart(const pugi::xml_node &root, SheetData &data, const std::vector<uint32_t> &styles,
+                       const std::vector<uint32_t> &strings, StringTable &table, const PartContext &ctx);
+
+} // namespace mirevo::sheet

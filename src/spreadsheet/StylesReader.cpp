@@ -1,0 +1,145 @@
+// xl/styles.xml: fonts, borders and cell formats. Fills and number formats are not modelled.
+#include "ReaderCommon.h"
+#include "StyleTable.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <functional>
+
+namespace mirevo::sheet {
+
+namespace {
+
+const char *const kLineNames[kLineCount] = {
+    "none", "thin", "medium", "dashed", "dotted", "thick", "double", "hair", "mediumDashed",
+    "dashDot", "mediumDashDot", "dashDotDot", "mediumDashDotDot", "slantDashDot"};
+const char *const kHAlignNames[] = {"general", "left", "center", "right", "fill",
+                                    "justify", "centerContinuous", "distributed"};
+const char *const kVAlignNames[] = {"bottom", "top", "center", "justify", "distributed"};
+
+template <size_t N>
+int indexOf(const char *const (&names)[N], std::string_view value, int fallback)
+{
+    for (size_t i = 0; i < N; ++i)
+        if (value == names[i])
+            return int(i);
+    return fallback;
+}
+
+// "FFRRGGBB" or "RRGGBB"; theme and indexed colours are not modelled.
+bool parseRgb(std::string_view rgb, uint32_t &argb)
+{
+    if (rgb.size() != 8 && rgb.size() != 6)
+        return false;
+    auto res = std::from_chars(rgb.data(), rgb.data() + rgb.size(), argb, 16);
+    if (res.ptr != rgb.data() + rgb.size())
+        return false;
+    if (rgb.size() == 6)
+        argb |= 0xFF000000u;
+    return true;
+}
+
+Font readFont(const pugi::xml_node &node, StyleTable &styles, const PartContext &ctx)
+{
+    Font f;
+    f.name = styles.fontName(StyleTable::kDefaultFontName);
+    for (pugi::xml_node c : node.children()) {
+        const std::string_view name = localName(c);
+        if (name == "b")
+            f.bold = boolAttr(c, "val", true);
+        else if (name == "i")
+            f.italic = boolAttr(c, "val", true);
+        else if (name == "sz")
+            f.size100 = uint32_t(std::lround(doubleAttr(c, "val", 11, ctx) * 100));
+        else if (name == "name" && *c.attribute("val").value())
+            f.name = styles.fontName(c.attribute("val").value());
+        else if (name == "color")
+            f.hasColor = parseRgb(c.attribute("rgb").value(), f.argb);
+    }
+    return f;
+}
+
+Line readEdge(const pugi::xml_node &edge)
+{
+    return Line(indexOf(kLineNames, edge.attribute("style").value(), 0));
+}
+
+Border readBorder(const pugi::xml_node &node)
+{
+    Border b;
+    b.diagonalUp = boolAttr(node, "diagonalUp", false);
+    b.diagonalDown = boolAttr(node, "diagonalDown", false);
+    for (pugi::xml_node c : node.children()) {
+        const std::string_view name = localName(c);
+        if (name == "left" || name == "start")
+            b.edge[EdgeLeft] = readEdge(c);
+        else if (name == "right" || name == "end")
+            b.edge[EdgeRight] = readEdge(c);
+        else if (name == "top")
+            b.edge[EdgeTop] = readEdge(c);
+        else if (name == "bottom")
+            b.edge[EdgeBottom] = readEdge(c);
+        else if (name == "diagonal")
+            b.edge[EdgeDiagonal] = readEdge(c);
+    }
+    if (!b.diagonalUp && !b.diagonalDown)
+        b.edge[EdgeDiagonal] = Line::None;
+    else if (b.edge[EdgeDiagonal] == Line::None)
+        b.diagonalUp = b.diagonalDown = false;
+    return b;
+}
+
+std::vector<uint32_t> readList(const pugi::xml_node &list, const char *item,
+                               const std::function<uint32_t(const pugi::xml_node &)> &read)
+{
+    std::vector<uint32_t> ids;
+    for (pugi::xml_node c : list.children())
+        if (localName(c) == item)
+            ids.push_back(read(c));
+    return ids;
+}
+
+uint32_t mapped(const std::vector<uint32_t> &ids, long index, const char *what, const PartContext &ctx)
+{
+    if (ids.empty() && index == 0)
+        return 0;
+    if (index < 0 || size_t(index) >= ids.size())
+        ctx.fail(std::string(what) + " の番号が範囲外です: " + std::to_string(index));
+    return ids[size_t(index)];
+}
+
+Xf readXf(const pugi::xml_node &node, const std::vector<uint32_t> &fonts,
+          const std::vector<uint32_t> &borders, const PartContext &ctx)
+{
+    Xf x;
+    x.font = mapped(fonts, intAttr(node, "fontId", 0, ctx), "fontId", ctx);
+    x.border = mapped(borders, intAttr(node, "borderId", 0, ctx), "borderId", ctx);
+    x.quotePrefix = boolAttr(node, "quotePrefix", false);
+    const pugi::xml_node align = child(node, "alignment");
+    x.h = HAlign(indexOf(kHAlignNames, align.attribute("horizontal").value(), 0));
+    x.v = VAlign(indexOf(kVAlignNames, align.attribute("vertical").value(), 0));
+    x.wrap = boolAttr(align, "wrapText", false);
+    x.shrink = boolAttr(align, "shrinkToFit", false);
+    return x;
+}
+
+} // namespace
+
+std::vector<uint32_t> readStylesPart(const pugi::xml_node &root, StyleTable &styles, const PartContext &ctx)
+{
+    if (localName(root) != "styleSheet")
+        ctx.fail("styleSheet 要素がありません");
+    const auto fonts = readList(child(root, "fonts"), "font",
+                                [&](const pugi::xml_node &n) { return styles.internFont(readFont(n, styles, ctx)); });
+    const auto borders = readList(child(root, "borders"), "border",
+                                  [&](const pugi::xml_node &n) { return styles.internBorder(readBorder(n)); });
+    auto xfs = readList(child(root, "cellXfs"), "xf", [&](const pugi::xml_node &n) {
+        return styles.internXf(readXf(n, fonts, borders, ctx));
+    });
+    if (xfs.empty())
+        xfs.push_back(0);
+    return xfs;
+}
+
+} // namespace mirevo::sheet

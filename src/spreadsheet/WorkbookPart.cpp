@@ -1,0 +1,53 @@
+// xl/workbook.xml
+#include "PartWriters.h"
+#include "Workbook.h"
+#include "XmlWriter.h"
+
+namespace mirevo::sheet {
+
+namespace {
+
+// <bookViews><workbookView activeTab=".."/></bookViews>
+void writeBookViews(XmlWriter &w, int activeTab)
+{
+    w.raw("<bookViews>");
+    w.open("workbookView");
+    if (activeTab > 0)
+        w.attr("activeTab", activeTab);
+    w.endEmpty();
+    w.raw("</bookViews>");
+}
+
+// <sheets><sheet name=".." sheetId=".." r:id=".."/>...</sheets>
+void writeSheets(XmlWriter &w, const Workbook &book)
+{
+    w.raw("<sheets>");
+    int id = 0;
+    for (const auto &sheet : book.sheets()) {
+        ++id;
+        w.open("sheet");
+        w.attr("name", sheet->Name());
+        w.attr("sheetId", id);
+        w.attr("r:id", "rId" + std::to_string(id));
+        w.endEmpty();
+    }
+    w.raw("</sheets>");
+}
+
+} // namespace
+
+void writeWorkbookPart(std::string &out, const Workbook &book)
+{
+    XmlWriter w(out);
+    w.declaration();
+    w.open("workbook");
+    w.attr("xmlns", ns::main);
+    w.attr("xmlns:r", ns::rel);
+    w.close();
+    w.emptyElement("workbookPr");
+    writeBookViews(w, book.activeIndex());
+    writeSheets(w, book);
+    w.end("workbook");
+}
+
+} // namespace mirevo::sheet

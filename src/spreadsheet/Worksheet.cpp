@@ -1,0 +1,210 @@
+#include "Worksheet.h"
+
+#include "SheetError.h"
+#include "SheetName.h"
+#include "Workbook.h"
+
+#include <QString>
+
+#include <algorithm>
+
+namespace mirevo::sheet {
+
+namespace {
+
+constexpr double kPointsPerInch = 72.0;
+
+void remapCells(SheetData &data, Workbook &to, const std::shared_ptr<WorkbookTables> &from)
+{
+    for (Row &row : data.rows)
+        for (Cell &cell : row.cells) {
+            cell.style = to.importStyle(from, cell.style);
+            cell.str = to.importString(from, cell.str);
+        }
+}
+
+} // namespace
+
+Worksheet::Worksheet(Workbook &book, std::string name) : m_book(&book), m_name(std::move(name)) {}
+
+void Worksheet::checkAlive() const
+{
+    if (!m_book)
+        throw SheetError("削除されたシートは操作できません: \"" + m_name + "\"");
+    m_book->checkOpen();
+}
+
+const std::string &Worksheet::Name() const { return m_name; }
+
+void Worksheet::setName(std::string_view name)
+{
+    checkAlive();
+    m_book->checkNewName(name, this);
+    m_name = std::string(name);
+}
+
+void Worksheet::setName(const QString &name) { setName(name.toStdString()); }
+
+int Worksheet::Index() const
+{
+    checkAlive();
+    return m_book->positionOf(*this) + 1;
+}
+
+void Worksheet::Select()
+{
+    checkAlive();
+    m_book->setActiveIndex(m_book->positionOf(*this));
+}
+
+Worksheet &Worksheet::Copy(After after)
+{
+    checkAlive();
+    after.sheet.checkAlive();
+    Workbook &to = after.sheet.Parent();
+    const bool taken = std::any_of(to.sheets().begin(), to.sheets().end(),
+                                   [&](const auto &s) { return sameSheetName(s->Name(), m_name); });
+    Worksheet &copy = to.insertSheet(after.sheet.Index(), taken ? to.copyName(m_name) : m_name);
+    copy.m_data = m_data;
+    if (&to != m_book)
+        remapCells(copy.m_data, to, m_book->sharedTables());
+    return copy;
+}
+
+Worksheet &Worksheet::Copy(Before before)
+{
+    Worksheet &copy = Copy(After{before.sheet});
+    copy.Parent().moveSheet(copy, before.sheet.Index() - 1);
+    return copy;
+}
+
+void Worksheet::Move(After after)
+{
+    checkAlive();
+    after.sheet.checkAlive();
+    if (&after.sheet.Parent() != m_book) {
+        if (m_book->sheets().size() == 1)
+            throw SheetError("ブックの最後のシートは移動できません");
+        Worksheet &copy = Copy(after);
+        Delete();
+        copy.Select();
+        return;
+    }
+    if (&after.sheet == this)
+        return;
+    const int from = Index() - 1;
+    int to = after.sheet.Index();
+    if (from < to)
+        --to;
+    m_book->moveSheet(*this, to);
+}
+
+void Worksheet::Delete()
+{
+    checkAlive();
+    m_book->removeSheet(*this);
+    m_book = nullptr;
+    m_data = SheetData{};
+}
+
+CellRange Worksheet::Range(std::string_view ref)
+{
+    checkAlive();
+    return CellRange(*this, parseRect(ref));
+}
+
+CellRange Worksheet::Range(std::string_view first, std::string_view last)
+{
+    checkAlive();
+    return CellRange(*this, spanRect(first, last));
+}
+
+CellRange Worksheet::Range(const QString &ref) { return Range(ref.toStdString()); }
+
+CellRange Worksheet::Cells(int row, int col)
+{
+    checkAlive();
+    if (row < 1 || row > kMaxRows || col < 1 || col > kMaxCols)
+        throw SheetError("セル位置が範囲外です: (" + std::to_string(row) + ", "
+                         + std::to_string(col) + ")");
+    return CellRange(*this, Rect{row, col, row, col});
+}
+
+CellRange Worksheet::Columns(int index)
+{
+    checkAlive();
+    if (index < 1 || index > kMaxCols)
+        throw SheetError("列番号が範囲外です: " + std::to_string(index));
+    return CellRange(*this, Rect{1, index, kMaxRows, index}, false, true);
+}
+
+CellRange Worksheet::Rows(int index)
+{
+    checkAlive();
+    if (index < 1 || index > kMaxRows)
+        throw SheetError("行番号が範囲外です: " + std::to_string(index));
+    return CellRange(*this, Rect{index, 1, index, kMaxCols}, true, false);
+}
+
+// ---- PageSetupRef ---------------------------------------------------------------------
+
+namespace {
+
+double inches(double points)
+{
+    if (points < 0 || points > 49 * kPointsPerInch)
+        throw SheetError("余白の値が正しくありません: " + std::to_string(points));
+    return points / kPointsPerInch;
+}
+
+} // namespace
+
+void PageSetupRef::setTopMargin(double points) const { m_sheet.data().page.top = inches(points); }
+void PageSetupRef::setBottomMargin(double points) const { m_sheet.data().page.bottom = inches(points); }
+void PageSetupRef::setLeftMargin(double points) const { m_sheet.data().page.left = inches(points); }
+void PageSetupRef::setRightMargin(double points) const { m_sheet.data().page.right = inches(points); }
+double PageSetupRef::TopMargin() const { return m_sheet.data().page.top * kPointsPerInch; }
+double PageSetupRef::BottomMargin() const { return m_sheet.data().page.bottom * kPointsPerInch; }
+double PageSetupRef::LeftMargin() const { return m_sheet.data().page.left * kPointsPerInch; }
+double PageSetupRef::RightMargin() const { return m_sheet.data().page.right * kPointsPerInch; }
+
+void PageSetupRef::setZoom(int percent) const
+{
+    if (percent < 10 || percent > 400)
+        throw SheetError("拡大縮小率は 10 から 400 の間で指定してください: " + std::to_string(percent));
+    m_sheet.data().page.scale = percent;
+}
+
+void PageSetupRef::setPaperSize(int code) const
+{
+    if (code < 1 || code > 118)
+        throw SheetError("用紙サイズの番号が正しくありません: " + std::to_string(code));
+    m_sheet.data().page.paperSize = code;
+}
+
+void PageSetupRef::setOrientation(int code) const
+{
+    if (code != 1 && code != 2)
+        throw SheetError("印刷の向きは 1 (縦) か 2 (横) です: " + std::to_string(code));
+    m_sheet.data().page.orientation = code;
+}
+
+int PageSetupRef::Zoom() const { return m_sheet.data().page.scale ? m_sheet.data().page.scale : 100; }
+int PageSetupRef::PaperSize() const { return m_sheet.data().page.paperSize ? m_sheet.data().page.paperSize : 9; }
+int PageSetupRef::Orientation() const { return m_sheet.data().page.orientation ? m_sheet.data().page.orientation : 1; }
+
+// ---- PageBreakList --------------------------------------------------------------------
+
+void PageBreakList::Add(const CellRange &before) const
+{
+    if (&before.sheet() != &m_sheet)
+        throw SheetError("改ページの位置は同じシートのセルで指定してください");
+    const int row = before.area().r1;
+    if (row < 2)
+        throw SheetError("1 行目の上には改ページを入れられません");
+    m_sheet.data().addRowBreak(row - 1);
+}
+
+int PageBreakList::Count() const { return int(m_sheet.data().rowBreaks.size()); }
+
+} // namespace mirevo::sheet

@@ -1,0 +1,217 @@
+// xl/worksheets/sheetN.xml
+#include "PartWriters.h"
+#include "Workbook.h"
+#include "XmlWriter.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace mirevo::sheet {
+
+namespace {
+
+bool written(const Cell &c) { return c.str != kNoString || c.style != 0; }
+
+bool written(const Row &row)
+{
+    return row.customHeight || row.hidden
+           || std::any_of(row.cells.begin(), row.cells.end(), [](const Cell &c) { return written(c); });
+}
+
+// <dimension ref=".."/>: the rectangle of all written cells.
+void writeDimension(XmlWriter &w, const SheetData &data)
+{
+    Rect used{kMaxRows, kMaxCols, 0, 0};
+    for (size_t r = 0; r < data.rows.size(); ++r)
+        for (const Cell &c : data.rows[r].cells)
+            if (written(c)) {
+                used = Rect{std::min(used.r1, int(r + 1)), std::min(used.c1, int(c.col)),
+                            std::max(used.r2, int(r + 1)), std::max(used.c2, int(c.col))};
+            }
+    w.open("dimension");
+    w.attr("ref", used.r2 == 0 ? std::string("A1") : rectName(used));
+    w.endEmpty();
+}
+
+// <sheetViews><sheetView tabSelected="1" workbookViewId="0"/></sheetViews>
+void writeSheetViews(XmlWriter &w, bool selected)
+{
+    w.raw(selected ? "<sheetViews><sheetView tabSelected=\"1\" workbookViewId=\"0\"/></sheetViews>"
+                   : "<sheetViews><sheetView workbookViewId=\"0\"/></sheetViews>");
+}
+
+// <col min max width hidden customWidth/>
+void writeCol(XmlWriter &w, int first, int last, const ColInfo &info)
+{
+    w.open("col");
+    w.attr("min", first);
+    w.attr("max", last);
+    w.attrDouble("width", info.width);
+    if (info.hidden)
+        w.attr("hidden", 1);
+    w.attr("customWidth", 1);
+    w.endEmpty();
+}
+
+// <cols>: runs of equal columns as one <col>.
+void writeCols(XmlWriter &w, const std::vector<ColInfo> &cols)
+{
+    if (std::none_of(cols.begin(), cols.end(), [](const ColInfo &c) { return c.custom; }))
+        return;
+    w.raw("<cols>");
+    for (size_t i = 0; i < cols.size();) {
+        size_t j = i;
+        while (j + 1 < cols.size() && cols[j + 1] == cols[i])
+            ++j;
+        if (cols[i].custom)
+            writeCol(w, int(i + 1), int(j + 1), cols[i]);
+        i = j + 1;
+    }
+    w.raw("</cols>");
+}
+
+// <c r="A1" s="1" t="s"><v>0</v></c>
+void writeCell(std::string &out, const char *rowDigits, size_t rowLen, const Cell &c, const StringOrder &strings)
+{
+    char col[4];
+    out += "<c r=\"";
+    out.append(col, size_t(columnLetters(c.col, col)));
+    out.append(rowDigits, rowLen);
+    out += '"';
+    if (c.style) {
+        out += " s=\"";
+        appendInt(out, c.style);
+        out += '"';
+    }
+    if (c.str == kNoString) {
+        out += "/>";
+        return;
+    }
+    out += " t=\"s\"><v>";
+    appendInt(out, strings.index[c.str]);
+    out += "</v></c>";
+}
+
+// <row r=".." ht=".." customHeight="1" hidden="1">
+void writeRow(std::string &out, int r, const Row &row, const StringOrder &strings)
+{
+    char digits[12];
+    const size_t len = size_t(std::to_chars(digits, digits + sizeof digits, r).ptr - digits);
+    out += "<row r=\"";
+    out.append(digits, len);
+    out += '"';
+    if (row.customHeight) {
+        out += " ht=\"";
+        appendDouble(out, row.height);
+        out += "\" customHeight=\"1\"";
+    }
+    if (row.hidden)
+        out += " hidden=\"1\"";
+    out += '>';
+    for (const Cell &c : row.cells)
+        if (written(c))
+            writeCell(out, digits, len, c, strings);
+    out += "</row>";
+}
+
+// <sheetData>
+void writeSheetData(XmlWriter &w, const SheetData &data, const StringOrder &strings)
+{
+    std::string &out = w.buffer();
+    out += "<sheetData>";
+    for (size_t r = 0; r < data.rows.size(); ++r)
+        if (written(data.rows[r]))
+            writeRow(out, int(r + 1), data.rows[r], strings);
+    out += "</sheetData>";
+}
+
+// <mergeCells count=".."><mergeCell ref=".."/></mergeCells>, top to bottom.
+void writeMergeCells(XmlWriter &w, std::vector<Rect> merges)
+{
+    if (merges.empty())
+        return;
+    std::sort(merges.begin(), merges.end(), [](const Rect &a, const Rect &b) {
+        return a.r1 != b.r1 ? a.r1 < b.r1 : a.c1 < b.c1;
+    });
+    w.open("mergeCells");
+    w.attr("count", int64_t(merges.size()));
+    w.close();
+    for (const Rect &m : merges) {
+        w.open("mergeCell");
+        w.attr("ref", rectName(m));
+        w.endEmpty();
+    }
+    w.end("mergeCells");
+}
+
+// <pageMargins left right top bottom header footer/> in inches.
+void writePageMargins(XmlWriter &w, const PageSetupData &p)
+{
+    w.open("pageMargins");
+    w.attrDouble("left", p.left);
+    w.attrDouble("right", p.right);
+    w.attrDouble("top", p.top);
+    w.attrDouble("bottom", p.bottom);
+    w.attrDouble("header", p.header);
+    w.attrDouble("footer", p.footer);
+    w.endEmpty();
+}
+
+// <pageSetup paperSize scale orientation/>
+void writePageSetup(XmlWriter &w, const PageSetupData &p)
+{
+    if (!p.paperSize && !p.scale && !p.orientation)
+        return;
+    w.open("pageSetup");
+    if (p.paperSize)
+        w.attr("paperSize", p.paperSize);
+    if (p.scale)
+        w.attr("scale", p.scale);
+    if (p.orientation)
+        w.attr("orientation", p.orientation == 2 ? "landscape" : "portrait");
+    w.endEmpty();
+}
+
+// <rowBreaks count manualBreakCount><brk id max man/></rowBreaks>
+void writeRowBreaks(XmlWriter &w, const std::vector<int> &breaks)
+{
+    if (breaks.empty())
+        return;
+    w.open("rowBreaks");
+    w.attr("count", int64_t(breaks.size()));
+    w.attr("manualBreakCount", int64_t(breaks.size()));
+    w.close();
+    for (int id : breaks) {
+        w.open("brk");
+        w.attr("id", id);
+        w.attr("max", kMaxCols - 1);
+        w.attr("man", 1);
+        w.endEmpty();
+    }
+    w.end("rowBreaks");
+}
+
+} // namespace
+
+void writeWorksheetPart(std::string &out, const Worksheet &sheet, bool selected, const StringOrder &strings)
+{
+    const SheetData &data = sheet.data();
+    XmlWriter w(out);
+    w.declaration();
+    w.open("worksheet");
+    w.attr("xmlns", ns::main);
+    w.attr("xmlns:r", ns::rel);
+    w.close();
+    writeDimension(w, data);
+    writeSheetViews(w, selected);
+    w.raw("<sheetFormatPr defaultRowHeight=\"13.5\"/>");
+    writeCols(w, data.cols);
+    writeSheetData(w, data, strings);
+    writeMergeCells(w, data.merges);
+    writePageMargins(w, data.page);
+    writePageSetup(w, data.page);
+    writeRowBreaks(w, data.rowBreaks);
+    w.end("worksheet");
+}
+
+} // namespace mirevo::sheet

@@ -1,0 +1,172 @@
+// xl/worksheets/sheetN.xml: cells, columns, rows, merges, margins, page set-up and breaks.
+#include "CellRef.h"
+#include "ReaderCommon.h"
+#include "SheetData.h"
+#include "SheetError.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+
+namespace mirevo::sheet {
+
+namespace {
+
+struct Indices {
+    const std::vector<uint32_t> &styles;
+    const std::vector<uint32_t> &strings;
+    StringTable &table;
+};
+
+uint32_t lookup(const std::vector<uint32_t> &map, long index, const char *what, const CellPos &at,
+                const PartContext &ctx)
+{
+    if (index < 0 || size_t(index) >= map.size())
+        ctx.fail(cellName(at.row, at.col) + ": " + what + " の番号が範囲外です: " + std::to_string(index));
+    return map[size_t(index)];
+}
+
+// Value text of a cell by its type; kNoString when it has none.
+uint32_t cellString(const pugi::xml_node &c, const Indices &ix, const CellPos &at, const PartContext &ctx)
+{
+    const std::string_view type = c.attribute("t").value();
+    if (type == "inlineStr") {
+        const std::string text = inlineText(child(c, "is"));
+        return text.empty() ? kNoString : ix.table.intern(text);
+    }
+    const pugi::xml_node v = child(c, "v");
+    if (!v)
+        return kNoString;
+    const std::string_view text = v.text().get();
+    if (type == "s") {
+        long index = -1;
+        std::from_chars(text.data(), text.data() + text.size(), index);
+        return lookup(ix.strings, index, "共有文字列", at, ctx);
+    }
+    if (type == "b")
+        return ix.table.intern(text == "1" ? "TRUE" : "FALSE");
+    const std::string decoded = type == "str" ? decodeText(text) : std::string(text);
+    return decoded.empty() ? kNoString : ix.table.intern(decoded);
+}
+
+CellPos cellPosition(const pugi::xml_node &c, int row, int nextCol, const PartContext &ctx)
+{
+    const pugi::xml_attribute ref = c.attribute("r");
+    if (!ref)
+        return {row, nextCol};
+    CellPos pos;
+    try {
+        pos = parseCell(ref.value());
+    } catch (const SheetError &e) {
+        ctx.fail(e.what());
+    }
+    if (pos.row != row)
+        ctx.fail(std::string("セル ") + ref.value() + " が行 " + std::to_string(row) + " の中にあります");
+    return pos;
+}
+
+void readRow(const pugi::xml_node &rowNode, int r, SheetData &data, const Indices &ix, const PartContext &ctx)
+{
+    Row &row = data.row(r);
+    if (boolAttr(rowNode, "customHeight", false) && rowNode.attribute("ht")) {
+        row.height = doubleAttr(rowNode, "ht", 13.5, ctx);
+        row.customHeight = true;
+    }
+    row.hidden = boolAttr(rowNode, "hidden", false);
+    int nextCol = 1;
+    for (pugi::xml_node c = rowNode.first_child(); c; c = c.next_sibling()) {
+        if (localName(c) != "c")
+            continue;
+        const CellPos at = cellPosition(c, r, nextCol, ctx);
+        if (at.col > kMaxCols)
+            ctx.fail("列番号が範囲外です");
+        nextCol = at.col + 1;
+        Cell &cell = data.cell(r, at.col);
+        cell.style = lookup(ix.styles, intAttr(c, "s", 0, ctx), "書式", at, ctx);
+        cell.str = cellString(c, ix, at, ctx);
+    }
+}
+
+void readSheetData(const pugi::xml_node &sheetData, SheetData &data, const Indices &ix, const PartContext &ctx)
+{
+    int r = 0;
+    for (pugi::xml_node row = sheetData.first_child(); row; row = row.next_sibling()) {
+        if (localName(row) != "row")
+            continue;
+        r = int(intAttr(row, "r", r + 1, ctx));
+        if (r < 1 || r > kMaxRows)
+            ctx.fail("行番号が範囲外です: " + std::to_string(r));
+        readRow(row, r, data, ix, ctx);
+    }
+}
+
+void readCols(const pugi::xml_node &cols, SheetData &data, const PartContext &ctx)
+{
+    for (pugi::xml_node col : cols.children()) {
+        if (localName(col) != "col" || !col.attribute("width"))
+            continue;
+        const long first = intAttr(col, "min", 1, ctx);
+        const long last = std::min<long>(intAttr(col, "max", first, ctx), kMaxCols);
+        if (first < 1 || first > last)
+            ctx.fail("列の範囲が正しくありません: " + std::to_string(first) + "-" + std::to_string(last));
+        const bool hidden = boolAttr(col, "hidden", false);
+        data.setColumnWidth(int(first), int(last), hidden ? 0 : doubleAttr(col, "width", 0, ctx), hidden);
+    }
+}
+
+void readMerges(const pugi::xml_node &merges, SheetData &data, const PartContext &ctx)
+{
+    for (pugi::xml_node m : merges.children()) {
+        if (localName(m) != "mergeCell")
+            continue;
+        try {
+            data.merge(parseRect(m.attribute("ref").value()));
+        } catch (const SheetError &e) {
+            ctx.fail(e.what());
+        }
+    }
+}
+
+void readPage(const pugi::xml_node &root, SheetData &data, const PartContext &ctx)
+{
+    PageSetupData &p = data.page;
+    const pugi::xml_node margins = child(root, "pageMargins");
+    p.left = doubleAttr(margins, "left", p.left, ctx);
+    p.right = doubleAttr(margins, "right", p.right, ctx);
+    p.top = doubleAttr(margins, "top", p.top, ctx);
+    p.bottom = doubleAttr(margins, "bottom", p.bottom, ctx);
+    p.header = doubleAttr(margins, "header", p.header, ctx);
+    p.footer = doubleAttr(margins, "footer", p.footer, ctx);
+    const pugi::xml_node setup = child(root, "pageSetup");
+    p.paperSize = int(std::clamp<long>(intAttr(setup, "paperSize", 0, ctx), 0, 118));
+    p.scale = int(std::clamp<long>(intAttr(setup, "scale", 0, ctx), 0, 400));
+    const std::string_view orientation = setup.attribute("orientation").value();
+    p.orientation = orientation == "landscape" ? 2 : orientation == "portrait" ? 1 : 0;
+}
+
+void readBreaks(const pugi::xml_node &breaks, SheetData &data, const PartContext &ctx)
+{
+    for (pugi::xml_node brk : breaks.children()) {
+        if (localName(brk) != "brk")
+            continue;
+        const long id = intAttr(brk, "id", 0, ctx);
+        if (id >= 1 && id < kMaxRows)
+            data.addRowBreak(int(id));
+    }
+}
+
+} // namespace
+
+void readWorksheetPart(const pugi::xml_node &root, SheetData &data, const std::vector<uint32_t> &styles,
+                       const std::vector<uint32_t> &strings, StringTable &table, const PartContext &ctx)
+{
+    if (localName(root) != "worksheet")
+        ctx.fail("worksheet 要素がありません");
+    readCols(child(root, "cols"), data, ctx);
+    readSheetData(child(root, "sheetData"), data, Indices{styles, strings, table}, ctx);
+    readMerges(child(root, "mergeCells"), data, ctx);
+    readPage(root, data, ctx);
+    readBreaks(child(root, "rowBreaks"), data, ctx);
+}
+
+} // namespace mirevo::sheet

@@ -1,0 +1,278 @@
+// Reads the package: relationships, workbook.xml, then styles, shared strings and sheets.
+// Parts the engine does not model (drawings, comments, themes, defined names...) are left
+// out, and so are the relationships pointing to them.
+#include "XlsxReader.h"
+
+#include "ReaderCommon.h"
+#include "SheetError.h"
+#include "Workbook.h"
+#include "ZipReader.h"
+
+#include <QString>
+
+#include <charconv>
+
+namespace mirevo::sheet {
+
+namespace {
+
+struct Relationship {
+    std::string id;
+    std::string type; // last path segment of the type URI, e.g. "worksheet"
+    std::string target; // package path without leading slash
+};
+
+std::string folderOf(const std::string &part)
+{
+    const size_t slash = part.rfind('/');
+    return slash == std::string::npos ? std::string() : part.substr(0, slash + 1);
+}
+
+// Resolves "../x", "./x", "/x" against the folder of the source part.
+std::string resolve(const std::string &base, const std::string &target)
+{
+    if (!target.empty() && target.front() == '/')
+        return target.substr(1);
+    std::string folder = base;
+    std::string rest = target;
+    while (rest.rfind("../", 0) == 0 || rest.rfind("./", 0) == 0) {
+        if (rest[1] == '.') {
+            folder = folderOf(folder.empty() ? folder : folder.substr(0, folder.size() - 1));
+            rest.erase(0, 3);
+        } else {
+            rest.erase(0, 2);
+        }
+    }
+    return folder + rest;
+}
+
+std::string relsPathOf(const std::string &part)
+{
+    const std::string folder = folderOf(part);
+    return folder + "_rels/" + part.substr(folder.size()) + ".rels";
+}
+
+std::vector<Relationship> readRels(const ZipReader &zip, const std::string &file, const std::string &part)
+{
+    const std::string relsPath = relsPathOf(part);
+    std::vector<Relationship> rels;
+    if (!zip.has(relsPath))
+        return rels;
+    const PartContext ctx{file, relsPath};
+    std::string data = zip.read(relsPath);
+    pugi::xml_document doc;
+    loadXml(doc, data, ctx);
+    for (pugi::xml_node rel : child(doc, "Relationships").children()) {
+        if (localName(rel) != "Relationship" || std::string_view(rel.attribute("TargetMode").value()) == "External")
+            continue;
+        const std::string type = rel.attribute("Type").value();
+        rels.push_back({rel.attribute("Id").value(), type.substr(type.rfind('/') + 1),
+                        resolve(folderOf(part), rel.attribute("Target").value())});
+    }
+    return rels;
+}
+
+const Relationship *findType(const std::vector<Relationship> &rels, std::string_view type)
+{
+    for (const Relationship &r : rels)
+        if (r.type == type)
+            return &r;
+    return nullptr;
+}
+
+const Relationship *findId(const std::vector<Relationship> &rels, std::string_view id)
+{
+    for (const Relationship &r : rels)
+        if (r.id == id)
+            return &r;
+    return nullptr;
+}
+
+// r:id whatever the prefix of the relationships namespace.
+std::string_view relId(const pugi::xml_node &sheet)
+{
+    for (pugi::xml_attribute a : sheet.attributes()) {
+        const std::string_view name = a.name();
+        if (name.size() > 3 && name.substr(name.size() - 3) == ":id")
+            return a.value();
+    }
+    return {};
+}
+
+class PackageLoader {
+public:
+    PackageLoader(Workbook &book, const std::string &path) : m_book(book), m_path(path), m_zip(path) {}
+
+    void load()
+    {
+        const Relationship *office = findType(readRels(m_zip, m_path, ""), "officeDocument");
+        if (!office)
+            throw SheetError(m_path + ": _rels/.rels にブック本体への参照がありません");
+        m_workbookPart = office->target;
+        m_rels = readRels(m_zip, m_path, m_workbookPart);
+        loadStyles();
+        loadStrings();
+        loadWorkbook();
+    }
+
+private:
+    pugi::xml_node loadPart(pugi::xml_document &doc, const std::string &part)
+    {
+        std::string data = m_zip.read(part);
+        loadXml(doc, data, PartContext{m_path, part});
+        return doc.first_child();
+    }
+
+    void loadStyles()
+    {
+        m_styles = {0};
+        if (const Relationship *rel = findType(m_rels, "styles")) {
+            pugi::xml_document doc;
+            m_styles = readStylesPart(loadPart(doc, rel->target), m_book.tables().styles,
+                                      PartContext{m_path, rel->target});
+        }
+    }
+
+    void loadStrings()
+    {
+        if (const Relationship *rel = findType(m_rels, "sharedStrings")) {
+            pugi::xml_document doc;
+            m_strings = readSharedStringsPart(loadPart(doc, rel->target), m_book.tables().strings,
+                                              PartContext{m_path, rel->target});
+        }
+    }
+
+    void loadWorkbook()
+    {
+        pugi::xml_document doc;
+        const pugi::xml_node root = loadPart(doc, m_workbookPart);
+        const PartContext ctx{m_path, m_workbookPart};
+        if (localName(root) != "workbook")
+            ctx.fail("workbook 要素がありません");
+        for (pugi::xml_node sheet : child(root, "sheets").children())
+            if (localName(sheet) == "sheet")
+                loadSheet(sheet, ctx);
+        if (m_book.sheets().empty())
+            ctx.fail("ワークシートがありません");
+        const long active = intAttr(child(child(root, "bookViews"), "workbookView"), "activeTab", 0, ctx);
+        m_book.setActiveIndex(active >= 0 && active < long(m_book.sheets().size()) ? int(active) : 0);
+    }
+
+    void loadSheet(const pugi::xml_node &sheet, const PartContext &ctx)
+    {
+        const Relationship *rel = findId(m_rels, relId(sheet));
+        if (!rel)
+            ctx.fail(std::string("シートの参照先がありません: ") + sheet.attribute("name").value());
+        if (rel->type != "worksheet")
+            return; // chart sheets and dialog sheets are not modelled
+        Worksheet *ws = nullptr;
+        try {
+            ws = &m_book.insertSheet(int(m_book.sheets().size()), sheet.attribute("name").value());
+        } catch (const SheetError &e) {
+            ctx.fail(e.what());
+        }
+        pugi::xml_document doc;
+        const pugi::xml_node root = loadPart(doc, rel->target);
+        readWorksheetPart(root, ws->data(), m_styles, m_strings, m_book.tables().strings,
+                          PartContext{m_path, rel->target});
+    }
+
+    Workbook &m_book;
+    std::string m_path;
+    ZipReader m_zip;
+    std::string m_workbookPart;
+    std::vector<Relationship> m_rels;
+    std::vector<uint32_t> m_styles;
+    std::vector<uint32_t> m_strings;
+};
+
+} // namespace
+
+void PartContext::fail(const std::string &why) const
+{
+    throw SheetError(file + ": " + part + ": " + why);
+}
+
+std::string_view localName(const pugi::xml_node &node)
+{
+    const std::string_view name = node.name();
+    const size_t colon = name.find(':');
+    return colon == std::string_view::npos ? name : name.substr(colon + 1);
+}
+
+pugi::xml_node child(const pugi::xml_node &node, std::string_view name)
+{
+    for (pugi::xml_node c = node.first_child(); c; c = c.next_sibling())
+        if (localName(c) == name)
+            return c;
+    return {};
+}
+
+void loadXml(pugi::xml_document &doc, std::string &data, const PartContext &ctx)
+{
+    const auto result = doc.load_buffer_inplace(data.data(), data.size(),
+                                                pugi::parse_default | pugi::parse_ws_pcdata_single);
+    if (!result)
+        ctx.fail(std::string("XML が正しくありません (位置 ") + std::to_string(result.offset) + ": "
+                 + result.description() + ")");
+}
+
+bool boolAttr(const pugi::xml_node &node, const char *name, bool fallback)
+{
+    const pugi::xml_attribute a = node.attribute(name);
+    if (!a)
+        return fallback;
+    const std::string_view v = a.value();
+    return v == "1" || v == "true" || v == "on";
+}
+
+double doubleAttr(const pugi::xml_node &node, const char *name, double fallback, const PartContext &ctx)
+{
+    const pugi::xml_attribute a = node.attribute(name);
+    if (!a)
+        return fallback;
+    const std::string_view v = a.value();
+    double out = 0;
+    const auto res = std::from_chars(v.data(), v.data() + v.size(), out);
+    if (res.ec != std::errc() || res.ptr != v.data() + v.size())
+        ctx.fail(std::string("数値が正しくありません: ") + name + "=\"" + std::string(v) + "\"");
+    return out;
+}
+
+long intAttr(const pugi::xml_node &node, const char *name, long fallback, const PartContext &ctx)
+{
+    const pugi::xml_attribute a = node.attribute(name);
+    if (!a)
+        return fallback;
+    const std::string_view v = a.value();
+    long out = 0;
+    const auto res = std::from_chars(v.data(), v.data() + v.size(), out);
+    if (res.ec != std::errc() || res.ptr != v.data() + v.size())
+        ctx.fail(std::string("整数が正しくありません: ") + name + "=\"" + std::string(v) + "\"");
+    return out;
+}
+
+std::string decodeText(std::string_view text)
+{
+    if (text.find("_x") == std::string_view::npos)
+        return std::string(text);
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        unsigned code = 0;
+        if (text[i] == '_' && i + 6 < text.size() && text[i + 1] == 'x' && text[i + 6] == '_'
+            && std::from_chars(text.data() + i + 2, text.data() + i + 6, code, 16).ptr == text.data() + i + 6) {
+            out += QString(QChar(char16_t(code))).toStdString();
+            i += 6;
+            continue;
+        }
+        out += text[i];
+    }
+    return out;
+}
+
+void readXlsx(Workbook &book, const std::string &path)
+{
+    PackageLoader(book, path).load();
+}
+
+} // namespace mirevo::sheet
