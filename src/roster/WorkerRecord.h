@@ -17,6 +17,11 @@ enum Column {
     SourceRow = 41
 };
 
+// The columns the roster window edits and stores; 36–40 are not used by
+// the record and are written empty.
+constexpr int FirstField = Reading;
+constexpr int LastField = EmploymentDigits;
+
 // Headings of the site worker list.
 QStringList siteHeadings();
 // Headings of the registry's lists: "※担当役割" in column 4, none in 33–35.
