@@ -1,0 +1,147 @@
+#include "Tmenu01.h"
+#include "common/ui/FormKit.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+
+namespace mirevo {
+namespace {
+
+constexpr QSize kMenuSize(328, 47);
+constexpr QSize kSheetListSize(354, 701);
+
+// The small image at the right end that ends the program.
+class CloseImage : public QLabel {
+public:
+    explicit CloseImage(QWidget* parent) : QLabel(QStringLiteral("✕"), parent)
+    {
+        setObjectName("Image_close");
+        setAlignment(Qt::AlignCenter);
+        setToolTip(QStringLiteral("終了"));
+        setStyleSheet(QStringLiteral("color: white; background: #b03030; font-weight: bold;"));
+        setCursor(Qt::PointingHandCursor);
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent*) override { window()->close(); }
+};
+
+} // namespace
+
+Tmenu01::Tmenu01(QWidget* parent) : QWidget(parent)
+{
+    setObjectName("menu01");
+    setWindowTitle(QStringLiteral("Mirevo！"));
+    setWindowFlags(Qt::Window | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+    form::applyJapaneseFont(this);
+    registration_ = form::button(this, QStringLiteral("会社情報の事前登録"), 4, 6, 150, 35, "Button1");
+    documents_ = form::button(this, QStringLiteral("安全書類の作成"), 158, 6, 140, 35, "Button2");
+    auto* closeImage = new CloseImage(this);
+    closeImage->setGeometry(302, 12, 22, 22);
+    sheetPanel_ = new QWidget(this);
+    sheetPanel_->setObjectName("Panel_sheets");
+    sheetPanel_->setGeometry(0, 0, kSheetListSize.width(), kSheetListSize.height());
+    form::label(sheetPanel_, QStringLiteral("シート操作　※クリックすると選択シートに切り替わります"), 4, 4, 346, 22);
+    sheetList_ = new QListWidget(sheetPanel_);
+    sheetList_->setObjectName("ListBox1");
+    sheetList_->setGeometry(4, 28, 346, 668);
+    sheetPanel_->hide();
+    connect(registration_, &QPushButton::clicked, this, [this] {
+        setWindowFlag(Qt::WindowStaysOnTopHint, false);
+        hideOutOfSight();
+        if (openRegistration_)
+            openRegistration_();
+    });
+    connect(documents_, &QPushButton::clicked, this, [this] {
+        setWindowFlag(Qt::WindowStaysOnTopHint, false);
+        hideOutOfSight();
+        if (openProject_)
+            openProject_();
+    });
+    connect(sheetList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        if (selectSheet_ && !selectSheet_(item->text()))
+            close();
+    });
+    setFixedSize(kMenuSize);
+}
+
+void Tmenu01::setOpeners(std::function<void()> registration, std::function<void()> project)
+{
+    openRegistration_ = std::move(registration);
+    openProject_ = std::move(project);
+}
+
+bool Tmenu01::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate && !sheetListShown()) {
+        if (!(windowFlags() & Qt::WindowStaysOnTopHint)) {
+            setWindowFlag(Qt::WindowStaysOnTopHint, true);
+            show();
+        }
+        documents_->setFocus();
+    }
+    return QWidget::event(e);
+}
+
+void Tmenu01::hideOutOfSight()
+{
+    // Above the upper screen edge, out of sight but still the main window.
+    move(x(), -height());
+}
+
+void Tmenu01::centre()
+{
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->geometry();
+        move((area.width() - frameGeometry().width()) / 2, (area.height() - frameGeometry().height()) / 2);
+    }
+}
+
+void Tmenu01::showAgain()
+{
+    show();
+    setFixedSize(kMenuSize);
+    centre();
+}
+
+bool Tmenu01::sheetListShown() const
+{
+    return sheetPanel_->isVisibleTo(this);
+}
+
+void Tmenu01::showSheetList(const QStringList& names, std::function<bool(const QString&)> select)
+{
+    selectSheet_ = std::move(select);
+    sheetList_->clear();
+    sheetList_->addItems(names);
+    sheetPanel_->show();
+    sheetPanel_->raise();
+    placeForContent();
+    show();
+}
+
+void Tmenu01::placeForContent()
+{
+    if (placing_)
+        return;
+    placing_ = true;
+    if (sheetListShown()) {
+        setFixedSize(kSheetListSize);
+        move(0, 0);
+    } else {
+        setFixedSize(kMenuSize);
+    }
+    placing_ = false;
+}
+
+void Tmenu01::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    placeForContent();
+}
+
+} // namespace mirevo

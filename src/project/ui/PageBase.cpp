@@ -1,0 +1,50 @@
+#include "PageBase.h"
+#include "RecordBinder.h"
+#include "common/ui/EnterNavigation.h"
+#include "input/ui/TForm2.h"
+#include "project/Project.h"
+
+#include <QFrame>
+#include <QLineEdit>
+
+namespace mirevo {
+
+PageBase::PageBase(Project& project, WindowSet& windows, QWidget* parent)
+    : QWidget(parent), project_(project), windows_(windows)
+{
+    setFixedSize(1224, 636);
+}
+
+void PageBase::bindFields()
+{
+    binder_ = new RecordBinder(project_.record, this);
+    binder_->bindAll();
+}
+
+void PageBase::pickDateOnClick(QLineEdit* field, bool doubleClick, int startMode)
+{
+    auto pick = [this, field, startMode] { field->setText(pickEraDate(*windows_.calendar, startMode)); };
+    if (doubleClick)
+        FieldEvents::of(this)->onDoubleClick(field, pick);
+    else
+        FieldEvents::of(this)->onClick(field, pick);
+}
+
+QFrame* PageBase::guideFrameBehind(QWidget* button)
+{
+    auto* frame = new QFrame(button->parentWidget());
+    frame->setObjectName(button->objectName() + QStringLiteral("Guide"));
+    const QRect r = button->geometry();
+    frame->setGeometry(r.x() - 3, r.y() - 3, r.width() + 6, r.height() + 6);
+    frame->setAutoFillBackground(true);
+    frame->hide();
+    frame->stackUnder(button);
+    return frame;
+}
+
+QString postcodeSearchAddress()
+{
+    return QStringLiteral("https://www.post.japanpost.jp/zipcode/");
+}
+
+} // namespace mirevo

@@ -1,0 +1,38 @@
+#pragma once
+#include "common/ui/WindowSet.h"
+#include <QWidget>
+
+class QFrame;
+class QLineEdit;
+
+namespace mirevo {
+
+class Project;
+class RecordBinder;
+
+// A page of the project window: a fixed-size panel whose fields are bound
+// to the project record by their component names.
+class PageBase : public QWidget {
+    Q_OBJECT
+public:
+    PageBase(Project& project, WindowSet& windows, QWidget* parent);
+
+protected:
+    // Call once all fields exist.
+    void bindFields();
+    // A click (or double-click) on the field puts the calendar's era date
+    // text into it.
+    void pickDateOnClick(QLineEdit* field, bool doubleClick = false, int startMode = 0);
+    // A borderless panel behind `button`, 3 pixels above and below it,
+    // that the guide blink shows and hides.
+    QFrame* guideFrameBehind(QWidget* button);
+
+    Project& project_;
+    WindowSet& windows_;
+    RecordBinder* binder_ = nullptr;
+};
+
+// The address of the postcode search page the "Web" buttons open.
+QString postcodeSearchAddress();
+
+} // namespace mirevo

@@ -1,0 +1,29 @@
+#pragma once
+#include "project/BasicSettings.h"
+
+#include <QFrame>
+
+class QButtonGroup;
+class QRadioButton;
+
+namespace mirevo {
+
+// The panel "設定": the basic setting of set.kss.
+class SettingsPanel : public QFrame {
+    Q_OBJECT
+public:
+    explicit SettingsPanel(QWidget* parent);
+
+    PrimeChoice choice() const;
+    void setChoice(PrimeChoice choice);
+
+signals:
+    void saveRequested();
+
+private:
+    QRadioButton* setPrime_;
+    QRadioButton* noSetting_;
+    QButtonGroup* group_;
+};
+
+} // namespace mirevo

@@ -1,0 +1,337 @@
+#include "TForm1.h"
+#include "ContractorPage.h"
+#include "OrdererPage.h"
+#include "PrimePage.h"
+#include "SettingsPanel.h"
+#include "WorkerPage.h"
+#include "RecordBinder.h"
+#include "common/ui/EnterNavigation.h"
+#include "common/Clock.h"
+#include "common/Dialogs.h"
+#include "common/EraDate.h"
+#include "common/Error.h"
+#include "common/ProgramFolder.h"
+#include "common/ui/FormKit.h"
+#include "input/ui/TForm2.h"
+#include "project/Guide.h"
+#include "project/Project.h"
+#include "project/ProjectActions.h"
+#include "project/ProjectFile.h"
+#include "registry/Registry.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace mirevo {
+namespace {
+
+constexpr int kClientWidth = 1240;
+constexpr int kClientHeight = 707;
+
+const char* const kStripColours[] = {"#FEE6AB", "#123172", "#004040", "#004040"};
+
+QString greenSiteAddress()
+{
+    return QStringLiteral("https://www.greensite.jp/");
+}
+
+} // namespace
+
+TForm1::TForm1(Project& project, Registry& registry, WindowSet& windows, QWidget* parent)
+    : QDialog(parent), project_(project), registry_(registry), windows_(windows)
+{
+    setObjectName("Form1");
+    setWindowTitle(QStringLiteral("Mirevo！ / Ver1.00"));
+    form::applyJapaneseFont(this);
+    project_.guideState = 0;
+    gengou_ = eraName(clock::today());
+    initCreationDate();
+    buildMenu();
+    main_ = new QWidget(this);
+    main_->setObjectName("Panel_main");
+    main_->setFixedSize(kClientWidth, kClientHeight);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menu_);
+    layout->addWidget(main_);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    buildEmblem(main_);
+    buildPages(main_);
+    buildTopBar(main_);
+    settings_ = new SettingsPanel(main_);
+    connect(settings_, &SettingsPanel::saveRequested, this, &TForm1::saveSettings);
+    blink_ = new QTimer(this);
+    blink_->setInterval(10);
+    connect(blink_, &QTimer::timeout, this, &TForm1::blinkGuide);
+    blink_->start();
+    showPage(Orderer);
+    readSettings(false);
+}
+
+void TForm1::initCreationDate()
+{
+    if (project_.record.text("Edit41") == blankDateTemplate())
+        project_.record.setText("Edit41", spacedEraDateText(clock::today()));
+}
+
+void TForm1::buildMenu()
+{
+    menu_ = new QMenuBar(this);
+    QMenu* file = menu_->addMenu(QStringLiteral("ファイル"));
+    file->addAction(QStringLiteral("開く"), this, &TForm1::openProject);
+    file->addAction(QStringLiteral("保存"), this, &TForm1::saveProject);
+    file->addAction(QStringLiteral("閉じる"));
+    QMenu* link = menu_->addMenu(QStringLiteral("リンク"));
+    link->addAction(QStringLiteral("グリーンサイトリンク"), this,
+                    [] { Dialogs::current().openWithDesktop(greenSiteAddress()); });
+    QMenu* setup = menu_->addMenu(QStringLiteral("設定"));
+    setup->addAction(QStringLiteral("基本設定"), this, &TForm1::openSettings);
+}
+
+void TForm1::buildTopBar(QWidget* main)
+{
+    auto* bar = new QFrame(main);
+    bar->setObjectName("Panel_top");
+    bar->setGeometry(0, 0, kClientWidth, 64);
+    auto* closeButton = form::button(bar, QStringLiteral("閉じる"), 6, 4, 60, 24, "Button_close");
+    auto* title = form::label(bar, QStringLiteral("安全書類全建統一様式"), 74, 4, 200, 24);
+    title->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 12pt;"));
+    form::label(bar, QStringLiteral("工事名称"), 280, 6, 60);
+    form::edit(bar, "Edit9", 340, 4, 300);
+    form::label(bar, QStringLiteral("作成日"), 650, 6, 50);
+    auto* created = form::edit(bar, "Edit41", 700, 4, 180);
+    auto* help = form::button(bar, QStringLiteral("HELP"), 890, 4, 60, 24, "Button_help");
+    const QString captions[] = {QStringLiteral("発注者情報"), QStringLiteral("元請負業者情報"),
+                                QStringLiteral("再下請負業者情報"), QStringLiteral("作 業 員 名 簿")};
+    for (int i = 0; i < 4; ++i) {
+        pageButtons_[i] = form::button(bar, captions[i], 280 + i * 135, 32, 127, 18, QStringLiteral("Button_page%1").arg(i + 1));
+        connect(pageButtons_[i], &QPushButton::clicked, this, [this, i] { showPage(Page(i)); });
+    }
+    strip_ = new QFrame(main);
+    strip_->setObjectName("Panel_strip");
+    strip_->setAutoFillBackground(true);
+    form::button(bar, QStringLiteral("安全書類の作成"), 830, 32, 130, 24, "Button_documents");
+    auto* settingsButton = form::button(bar, QStringLiteral("基本設定"), 966, 32, 90, 24, "Button_settings");
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
+    connect(help, &QPushButton::clicked, this, [] {
+        Dialogs::current().openWithDesktop(programFile(QStringLiteral("Mirevo【取扱説明書】.pdf")));
+    });
+    connect(settingsButton, &QPushButton::clicked, this, &TForm1::openSettings);
+    (new RecordBinder(project_.record, bar))->bindAll();
+    FieldEvents::of(this)->onDoubleClick(created, [this, created] { created->setText(pickEraDate(*windows_.calendar, 2)); });
+}
+
+void TForm1::buildEmblem(QWidget* main)
+{
+    auto* emblem = new QFrame(main);
+    emblem->setObjectName("Panel_emblem");
+    emblem->setGeometry(272, 415, 700, 200);
+    emblem->setStyleSheet(QStringLiteral("QFrame#Panel_emblem { background: white; border: 1px solid #c0c0c0; }"));
+    auto* cross = form::label(emblem, QStringLiteral("✚"), 40, 40, 120, 120);
+    cross->setStyleSheet(QStringLiteral("color: #1a8f3a; font-size: 72pt;"));
+    auto* caption = form::label(emblem, QStringLiteral("安全第一"), 200, 50, 460, 100);
+    caption->setStyleSheet(QStringLiteral("color: #1a8f3a; font-size: 54pt; font-weight: bold;"));
+}
+
+void TForm1::buildPages(QWidget* main)
+{
+    orderer_ = new OrdererPage(project_, windows_, main);
+    prime_ = new PrimePage(project_, windows_, main);
+    contractors_ = new ContractorPage(project_, windows_, main);
+    workers_ = new WorkerPage(project_, main);
+    pages_[Orderer] = orderer_;
+    pages_[Prime] = prime_;
+    pages_[Subcontractors] = contractors_;
+    pages_[Workers] = workers_;
+    const char* names[] = {"Page_orderer", "Page_prime", "Page_contractors", "Page_workers"};
+    for (int i = 0; i < 4; ++i) {
+        pages_[i]->setObjectName(names[i]);
+        pages_[i]->move(8, 65);
+    }
+    connect(prime_, &PrimePage::callUpRequested, this, &TForm1::callUpPrime);
+    connect(contractors_, &ContractorPage::callUpRequested, this, &TForm1::callUpContractor);
+}
+
+void TForm1::showPage(Page page)
+{
+    page_ = page;
+    for (int i = 0; i < 4; ++i) {
+        pages_[i]->setVisible(i == page);
+        pageButtons_[i]->setEnabled(i != page);
+    }
+    const QRect b = pageButtons_[page]->geometry();
+    strip_->setGeometry(b.x(), 50, 127, 15);
+    strip_->setStyleSheet(QStringLiteral("background-color: %1;").arg(QLatin1String(kStripColours[page])));
+    strip_->raise();
+    switch (page) {
+    case Orderer: project_.guideState = 0; break;
+    case Prime:
+        project_.guideState = 1;
+        prime_->guideFrame()->show();
+        project::refreshPrimeDates(project_);
+        break;
+    case Subcontractors: project_.guideState = 2; contractors_->guideFrame()->show(); break;
+    case Workers:
+        workers_->move(17, 65);
+        workers_->refresh();
+        break;
+    }
+}
+
+int TForm1::poji() const
+{
+    return project_.guideState;
+}
+
+QFrame* TForm1::guideFrame(int frame) const
+{
+    switch (frame) {
+    case 1: return prime_->guideFrame();
+    case 2: return contractors_->guideFrame();
+    default: return nullptr;
+    }
+}
+
+void TForm1::blinkGuide()
+{
+    const GuideLook look = guideLook(project_.guideState, clock::now().time().second(),
+                                     project_.record.text("Edit10"), project_.nodeCount);
+    QFrame* frame = guideFrame(look.frame);
+    if (!frame)
+        return;
+    frame->setVisible(look.visible);
+    frame->setStyleSheet(QStringLiteral("background-color: #%1;").arg(look.rgb, 6, 16, QLatin1Char('0')));
+}
+
+void TForm1::setRegistrationOpener(std::function<void(int)> open)
+{
+    openRegistration_ = std::move(open);
+}
+
+void TForm1::callUpPrime()
+{
+    if (openRegistration_)
+        openRegistration_(2);
+}
+
+void TForm1::callUpContractor()
+{
+    contractors_->guideFrame()->hide();
+    if (openRegistration_)
+        openRegistration_(3);
+    contractors_->showCurrentRow();
+}
+
+void TForm1::saveProject()
+{
+    const QString chosen = Dialogs::current().saveFileName(QStringLiteral("anz|*.anz"),
+                                                           QFileInfo(fileName_).absolutePath(),
+                                                           project_.record.text("Edit9"));
+    if (chosen.isEmpty())
+        return;
+    fileName_ = chosen;
+    projectfile::save(projectfile::fileNameFor(chosen), project_);
+}
+
+void TForm1::openProject()
+{
+    const QString folder = fileName_.isEmpty() ? QString() : QFileInfo(fileName_).absolutePath();
+    const QString chosen = Dialogs::current().openFileName(QStringLiteral("anz|*.anz"), folder);
+    if (chosen.isEmpty())
+        return;
+    fileName_ = chosen;
+    project::open(chosen, project_);
+    contractors_->showCurrentRow();
+}
+
+void TForm1::readSettings(bool showPanel)
+{
+    const QString path = settings::fileName();
+    fileName_ = path;
+    if (!QFileInfo::exists(path)) {
+        // First start: create the file with the neutral choice.
+        primeChoice_ = PrimeChoice::NoSetting;
+        settings::write(path, primeChoice_);
+    } else {
+        try {
+            primeChoice_ = settings::read(path, primeChoice_);
+        } catch (const Error& e) {
+            Dialogs::current().message(e.message(), Dialogs::Kind::Error);
+            return;
+        }
+    }
+    settings_->setChoice(primeChoice_);
+    if (showPanel) {
+        settings_->show();
+        settings_->raise();
+    }
+}
+
+void TForm1::openSettings()
+{
+    readSettings(true);
+}
+
+void TForm1::saveSettings()
+{
+    primeChoice_ = settings_->choice();
+    fileName_ = settings::fileName();
+    settings::write(fileName_, primeChoice_);
+    Dialogs::current().message(QStringLiteral("保存しました。"), Dialogs::Kind::Information);
+    settings_->hide();
+}
+
+bool TForm1::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate)
+        onActivated();
+    return QDialog::event(e);
+}
+
+void TForm1::onActivated()
+{
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->geometry();
+        move((area.width() - frameGeometry().width()) / 2, (area.height() - frameGeometry().height()) / 2);
+    }
+    try {
+        registry_.load();
+        settings::takeOverPrime(primeChoice_, registry_.companies, project_);
+        lastActivationError_.clear();
+    } catch (const Error& e) {
+        // The message box's closing activates the window again; report a
+        // broken registry once, not in a loop.
+        if (e.message() != lastActivationError_) {
+            lastActivationError_ = e.message();
+            Dialogs::current().message(e.message(), Dialogs::Kind::Error);
+        }
+    }
+    if (primeChoice_ == PrimeChoice::NoSetting && project_.currentRow == 1)
+        contractors_->showCurrentRow();
+}
+
+void TForm1::done(int result)
+{
+    // Every way of closing (button, close box, Escape) ends here; the
+    // project stays in the window for the next opening.
+    settings_->hide();
+    QDialog::done(result);
+    emit closedToStartMenu();
+}
+
+void TForm1::resizeEvent(QResizeEvent* e)
+{
+    QDialog::resizeEvent(e);
+    main_->setFixedSize(kClientWidth, kClientHeight);
+}
+
+} // namespace mirevo

@@ -1,0 +1,96 @@
+#pragma once
+#include "common/ui/WindowSet.h"
+#include "project/BasicSettings.h"
+
+#include <QDialog>
+#include <functional>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenuBar;
+class QPushButton;
+class QTimer;
+
+namespace mirevo {
+
+class ContractorPage;
+class OrdererPage;
+class PrimePage;
+class Project;
+class Registry;
+class SettingsPanel;
+class WorkerPage;
+
+// The project window: the top bar with the works' name and creation date,
+// four pages (orderer, prime contractor, subcontractors, workers), the
+// settings panel and the blinking guide frame.
+class TForm1 : public QDialog {
+    Q_OBJECT
+public:
+    enum Page { Orderer, Prime, Subcontractors, Workers };
+
+    TForm1(Project& project, Registry& registry, WindowSet& windows, QWidget* parent = nullptr);
+
+    // Opens the company registration window in a mode (2 prime, 3
+    // subcontractor); set by the program once that window exists.
+    void setRegistrationOpener(std::function<void(int mode)> open);
+
+    void showPage(Page page);
+    Page currentPage() const { return page_; }
+    int poji() const;
+    QString gengou() const { return gengou_; }
+    PrimeChoice primeChoice() const { return primeChoice_; }
+
+    // Menu actions, also used by tests.
+    void saveProject();
+    void openProject();
+    void openSettings();
+    void saveSettings();
+    // One tick of the guide blink.
+    void blinkGuide();
+    void done(int result) override;
+
+signals:
+    void closedToStartMenu();
+
+protected:
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildTopBar(QWidget* main);
+    void buildMenu();
+    void buildPages(QWidget* main);
+    void buildEmblem(QWidget* main);
+    void initCreationDate();
+    void readSettings(bool showPanel);
+    void onActivated();
+    void callUpPrime();
+    void callUpContractor();
+    QFrame* guideFrame(int frame) const;
+
+    Project& project_;
+    Registry& registry_;
+    WindowSet& windows_;
+    std::function<void(int)> openRegistration_;
+    QString gengou_;
+    QString fileName_;
+    PrimeChoice primeChoice_ = PrimeChoice::Unset;
+    Page page_ = Orderer;
+    QString lastActivationError_;
+
+    QMenuBar* menu_ = nullptr;
+    QWidget* main_ = nullptr;
+    QFrame* strip_ = nullptr;
+    QPushButton* pageButtons_[4] = {};
+    QWidget* pages_[4] = {};
+    OrdererPage* orderer_ = nullptr;
+    PrimePage* prime_ = nullptr;
+    ContractorPage* contractors_ = nullptr;
+    WorkerPage* workers_ = nullptr;
+    SettingsPanel* settings_ = nullptr;
+    QTimer* blink_ = nullptr;
+};
+
+} // namespace mirevo
