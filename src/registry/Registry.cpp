@@ -58,8 +58,13 @@ void Registry::load(const QString& path)
     companies.clearSingleBlanks();
     workers.clearSingleBlanks();
     numberWorkers(workers);
-    if (companies.rowCount() > 0)
-        companies.setCell(company::Name, 0, QStringLiteral("会社名"));
+    // A file with a zero row count still leaves the heading rows the
+    // windows rely on.
+    if (companies.rowCount() == 0)
+        companies = Registry().companies;
+    if (workers.rowCount() == 0)
+        workers = Registry().workers;
+    companies.setCell(company::Name, 0, QStringLiteral("会社名"));
 }
 
 void Registry::save() const

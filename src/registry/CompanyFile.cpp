@@ -1,0 +1,102 @@
+#include "CompanyFile.h"
+#include "CompanyList.h"
+#include "CompanyRecord.h"
+#include "Registry.h"
+#include "WorkerList.h"
+#include "common/LineReader.h"
+#include "common/TextFile.h"
+#include "roster/WorkerRecord.h"
+#include "roster/WorkerStore.h"
+
+#include <QRegularExpression>
+
+namespace mirevo::companyfile {
+namespace {
+
+// One cell per line: a line break inside a cell would shift every later
+// line, so it is written as a blank.
+QString oneLine(QString cell)
+{
+    static const QRegularExpression breaks(QStringLiteral("\r\n|\n|\r"));
+    return cell.replace(breaks, QStringLiteral(" "));
+}
+
+bool nameTakenElsewhere(const TextGrid& list, int targetRow, const QString& name)
+{
+    for (int row = 1; row < list.rowCount(); ++row)
+        if (row != targetRow && list.cell(company::Name, row) == name)
+            return true;
+    return false;
+}
+
+void storeWorkers(TextGrid& master, LineReader& in, int count)
+{
+    int row = 0;
+    for (int n = 0; n < count; ++n) {
+        row = worker::freeRow(master, row + 1);
+        master.ensureRow(row);
+        for (int column = worker::Reading; column <= kWorkerLines; ++column)
+            master.setCell(column, row, in.next(QStringLiteral("作業員の項目")));
+    }
+}
+
+} // namespace
+
+QString withExtension(const QString& chosenName)
+{
+    return chosenName.endsWith(QLatin1String("kda"), Qt::CaseSensitive)
+               ? chosenName
+               : chosenName + QStringLiteral(".kda");
+}
+
+QStringList lines(const Registry& registry, int row)
+{
+    const TextGrid& list = registry.companies;
+    QStringList out;
+    for (int column = company::Name; column <= kCompanyLines; ++column)
+        out << oneLine(list.cell(column, row));
+    const QString name = list.cell(company::Name, row);
+    QStringList workerLines;
+    int count = 0;
+    for (int w = 1; w < registry.workers.rowCount(); ++w) {
+        if (registry.workers.cell(worker::Company, w) != name)
+            continue;
+        ++count;
+        for (int column = worker::Reading; column <= kWorkerLines; ++column)
+            workerLines << oneLine(registry.workers.cell(column, w));
+    }
+    out << QString::number(count) << workerLines;
+    return out;
+}
+
+void save(const Registry& registry, int row, const QString& path)
+{
+    textfile::writeLines(path, lines(registry, row));
+}
+
+Loaded load(Registry& registry, const QStringList& fileLines, const QString& fileName)
+{
+    TextGrid& list = registry.companies;
+    LineReader in(fileLines, fileName);
+    const int row = companies::freeRow(list);
+    QStringList cells;
+    for (int column = company::Name; column <= kCompanyLines; ++column)
+        cells << in.next(QStringLiteral("会社情報の項目"));
+    if (nameTakenElsewhere(list, row, cells.first()))
+        return {LoadResult::Duplicate, 0, 0};
+    for (int column = company::Name; column <= kCompanyLines; ++column)
+        list.setCell(column, row, cells[column - 1]);
+    const int count = in.count(QStringLiteral("作業員数"));
+    if (in.remaining() < qsizetype(count) * kWorkerLines)
+        in.fail(QStringLiteral("作業員 %1 名分の行がありません").arg(count));
+    storeWorkers(registry.workers, in, count);
+    workers::compact(registry.workers);
+    return {LoadResult::Loaded, row, count};
+}
+
+Loaded load(Registry& registry, const QString& path)
+{
+    return load(registry, textfile::readLines(path), path);
+}
+
+} // namespace companyfile
