@@ -3,6 +3,8 @@
 #include "common/EraDate.h"
 #include "common/Error.h"
 
+#include <QSet>
+
 namespace mirevo {
 namespace {
 
@@ -67,7 +69,7 @@ QStringList ProjectRecord::fieldNames()
 
 bool ProjectRecord::isField(const QString& field)
 {
-    static const QStringList names = fieldNames();
+    static const QSet<QString> names(fieldNames().cbegin(), fieldNames().cend());
     return names.contains(field);
 }
 

@@ -35,6 +35,8 @@ void RecordBinder::bind(QWidget* control)
 
 void RecordBinder::show(const QString& field)
 {
+    if (!ProjectRecord::isField(field))
+        return; // the dedication flags have their own radio buttons
     auto* control = page_->findChild<QWidget*>(field);
     if (!control)
         return;

@@ -1,0 +1,244 @@
+#include "common/Clock.h"
+#include "common/EraDate.h"
+#include "common/Error.h"
+#include "common/TextFile.h"
+#include "common/ui/WindowSet.h"
+#include "input/ui/TForm2.h"
+#include "project/Project.h"
+#include "project/ui/TForm1.h"
+#include "registry/Registry.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempHome.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace mirevo;
+using mirevo::test::ScriptedDialogs;
+using mirevo::test::TempHome;
+
+namespace {
+
+// A project window on a fresh program folder with a fixed clock.
+struct WindowFixture : ::testing::Test {
+    WindowFixture()
+    {
+        clock::setFixed(QDateTime(QDate(2024, 5, 20), QTime(10, 0, 1)));
+        windows.calendar = &calendar;
+        form = std::make_unique<TForm1>(project, registry, windows);
+    }
+    ~WindowFixture() override { clock::useSystem(); }
+
+    template <typename T = QWidget>
+    T* find(const char* name) const
+    {
+        T* w = form->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+
+    void showActive()
+    {
+        form->show();
+        form->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    void activate()
+    {
+        QEvent e(QEvent::WindowActivate);
+        QApplication::sendEvent(form.get(), &e);
+    }
+
+    TempHome home;
+    ScriptedDialogs dialogs;
+    Project project;
+    Registry registry;
+    TForm2 calendar;
+    WindowSet windows;
+    std::unique_ptr<TForm1> form;
+};
+
+TEST_F(WindowFixture, CreationShowsOrdererPageAndTodaysEraDate)
+{
+    EXPECT_EQ(form->currentPage(), TForm1::Orderer);
+    EXPECT_EQ(find<QLineEdit>("Edit41")->text(), QStringLiteral("令和 6年 5月 20日"));
+    EXPECT_EQ(form->gengou(), QStringLiteral("令和"));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Mirevo！ / Ver1.00"));
+    EXPECT_EQ(find<QLineEdit>("Edit1")->text(), QStringLiteral("〇〇〇〇〇〇〇"));
+    EXPECT_EQ(find<QComboBox>("ComboBox7")->currentText(), QStringLiteral("知事 一般"));
+}
+
+TEST_F(WindowFixture, FirstStartCreatesTheSettingsFileWithoutComplaint)
+{
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(TempHome::readBytes(home.file("set.kss")), QByteArray("1\r\n"));
+    EXPECT_EQ(form->primeChoice(), PrimeChoice::NoSetting);
+}
+
+TEST_F(WindowFixture, PageButtonsSwitchPagesAndStrip)
+{
+    struct Step {
+        const char* button;
+        TForm1::Page page;
+        const char* colour;
+        int guide;
+    };
+    const Step steps[] = {{"Button_page2", TForm1::Prime, "#123172", 1},
+                          {"Button_page3", TForm1::Subcontractors, "#004040", 2},
+                          {"Button_page4", TForm1::Workers, "#004040", 2},
+                          {"Button_page1", TForm1::Orderer, "#FEE6AB", 0}};
+    const char* pages[] = {"Page_orderer", "Page_prime", "Page_contractors", "Page_workers"};
+    for (const Step& s : steps) {
+        find<QPushButton>(s.button)->click();
+        EXPECT_EQ(form->currentPage(), s.page);
+        EXPECT_FALSE(find<QPushButton>(s.button)->isEnabled());
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(find(pages[i])->isVisibleTo(form.get()), i == s.page) << s.button << " " << pages[i];
+        EXPECT_TRUE(find<QFrame>("Panel_strip")->styleSheet().contains(QLatin1String(s.colour)));
+        EXPECT_EQ(find<QFrame>("Panel_strip")->geometry().x(), find<QPushButton>(s.button)->geometry().x());
+        EXPECT_EQ(form->poji(), s.guide);
+    }
+}
+
+TEST_F(WindowFixture, PrimePageShowsTheOrderersDates)
+{
+    find<QLineEdit>("Edit5")->setText(QStringLiteral("令和6年4月1日"));
+    find<QLineEdit>("Edit7")->setText(QStringLiteral("令和6年3月1日"));
+    find<QPushButton>("Button_page2")->click();
+    EXPECT_EQ(find<QLineEdit>("Edit78")->text(), QStringLiteral("令和6年4月1日"));
+    EXPECT_EQ(find<QLineEdit>("Edit81")->text(), QStringLiteral("令和6年3月1日"));
+}
+
+TEST_F(WindowFixture, EnterMovesAlongTheOrdererChainAndWraps)
+{
+    showActive();
+    const char* chain[] = {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7", "Edit8", "ComboBox1", "Edit1"};
+    QWidget* current = find(chain[0]);
+    current->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), current);
+    for (int i = 1; i < 10; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QWidget* focus = QApplication::focusWidget();
+        QWidget* expected = find(chain[i]);
+        EXPECT_TRUE(focus == expected || focus->parentWidget() == expected) << chain[i];
+    }
+    EXPECT_EQ(find<QLineEdit>("Edit1")->text(), QStringLiteral("〇〇〇〇〇〇〇")); // Enter was swallowed
+}
+
+TEST_F(WindowFixture, DoubleClickEmptiesAndClearButtonKeepsCombo)
+{
+    form->show();
+    QTest::mouseDClick(find<QLineEdit>("Edit4"), Qt::LeftButton);
+    EXPECT_EQ(project.record.text("Edit4"), "");
+    QTest::mouseDClick(find<QLineEdit>("Edit5"), Qt::LeftButton); // a date field is not emptied
+    find<QComboBox>("ComboBox1")->setCurrentText(QStringLiteral("口頭による"));
+    find<QPushButton>("Button_clearOrderer")->click();
+    for (int i = 1; i <= 8; ++i)
+        EXPECT_EQ(find<QLineEdit>(QStringLiteral("Edit%1").arg(i).toLatin1())->text(), "");
+    EXPECT_EQ(project.record.text("ComboBox1"), QStringLiteral("口頭による"));
+}
+
+TEST_F(WindowFixture, GuideBlinksRedUntilAPrimeIsChosenThenGreen)
+{
+    form->show();
+    find<QPushButton>("Button_page2")->click();
+    QFrame* guide = find<QFrame>("Button_primeCallUpGuide");
+    form->blinkGuide(); // second 1: shown
+    EXPECT_TRUE(guide->isVisible());
+    EXPECT_TRUE(guide->styleSheet().contains("ff0000"));
+    clock::setFixed(QDateTime(QDate(2024, 5, 20), QTime(10, 0, 2)));
+    form->blinkGuide();
+    EXPECT_FALSE(guide->isVisible());
+    clock::setFixed(QDateTime(QDate(2024, 5, 20), QTime(10, 0, 3)));
+    find<QLineEdit>("Edit10")->setText(QStringLiteral("元請建設株式会社"));
+    form->blinkGuide();
+    EXPECT_TRUE(guide->isVisible());
+    EXPECT_TRUE(guide->styleSheet().contains("00ff00"));
+}
+
+TEST_F(WindowFixture, SavedProjectReopensWithTheSameFields)
+{
+    find<QLineEdit>("Edit9")->setText(QStringLiteral("駅前ビル新築工事"));
+    find<QLineEdit>("Edit1")->setText(QStringLiteral("発注 \"株式会社\", 本社"));
+    find<QPushButton>("Button_page2")->click();
+    find<QRadioButton>("RadioButton6")->setChecked(true);
+    dialogs.saveNames.push_back(home.file("site"));
+    form->saveProject();
+    EXPECT_EQ(dialogs.proposedNames.value(0), QStringLiteral("駅前ビル新築工事"));
+    ASSERT_TRUE(QFile::exists(home.file("site.anz")));
+
+    Project other;
+    Registry registry2;
+    TForm1 second(other, registry2, windows);
+    dialogs.openNames.push_back(home.file("site.anz"));
+    second.openProject();
+    EXPECT_EQ(second.findChild<QLineEdit*>("Edit9")->text(), QStringLiteral("駅前ビル新築工事"));
+    EXPECT_EQ(second.findChild<QLineEdit*>("Edit1")->text(), QStringLiteral("発注 \"株式会社\", 本社"));
+    EXPECT_TRUE(second.findChild<QRadioButton*>("RadioButton6")->isChecked());
+    EXPECT_EQ(second.findChild<QLineEdit*>("Edit41")->text(), QStringLiteral("令和 6年 5月 20日"));
+}
+
+TEST_F(WindowFixture, CancelledDialogsWriteAndReadNothing)
+{
+    form->saveProject();
+    form->openProject();
+    EXPECT_TRUE(QDir(home.path()).entryList({"*.anz"}).isEmpty());
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(WindowFixture, BrokenProjectFileIsReportedAndWindowStaysUsable)
+{
+    textfile::writeLines(home.file("bad.anz"), {QStringLiteral("新発注者"), "1"});
+    dialogs.openNames.push_back(home.file("bad.anz"));
+    try {
+        form->openProject();
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        EXPECT_TRUE(e.message().contains("bad.anz"));
+        EXPECT_TRUE(e.message().contains(QStringLiteral("3 行目")));
+    }
+    EXPECT_EQ(find<QLineEdit>("Edit1")->text(), QStringLiteral("新発注者"));
+}
+
+TEST_F(WindowFixture, SettingsPanelSavesTheChoice)
+{
+    form->openSettings();
+    EXPECT_TRUE(find("Panel_settings")->isVisibleTo(form.get()));
+    EXPECT_TRUE(find<QRadioButton>("RadioButton2")->isChecked());
+    find<QRadioButton>("RadioButton1")->setChecked(true);
+    find<QPushButton>("Button_settingsSave")->click();
+    EXPECT_EQ(TempHome::readBytes(home.file("set.kss")), QByteArray("0\r\n"));
+    EXPECT_EQ(dialogs.messages.value(0), QStringLiteral("保存しました。"));
+    EXPECT_FALSE(find("Panel_settings")->isVisibleTo(form.get()));
+}
+
+TEST_F(WindowFixture, ActivationTakesOverTheFirstCompanyAsPrime)
+{
+    textfile::writeLines(home.file("set.kss"), {"0"});
+    form->openSettings();
+    find<QPushButton>("Button_settingsClose")->click();
+    Registry stored;
+    stored.companies.setRow(1, {"1", QStringLiteral("自社建設株式会社"), QStringLiteral("本店")});
+    stored.save();
+    activate();
+    EXPECT_EQ(find<QLineEdit>("Edit10")->text(), QStringLiteral("自社建設株式会社"));
+    EXPECT_EQ(find<QLineEdit>("Edit11")->text(), QStringLiteral("本店"));
+}
+
+TEST_F(WindowFixture, BrokenRegistryIsReportedOnceNotOnEveryActivation)
+{
+    textfile::writeLines(home.file("kaisya_set.kss"), {"x"});
+    activate();
+    activate();
+    EXPECT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages.value(0).contains("kaisya_set.kss"));
+}
+
+} // namespace
