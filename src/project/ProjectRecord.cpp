@@ -69,7 +69,10 @@ QStringList ProjectRecord::fieldNames()
 
 bool ProjectRecord::isField(const QString& field)
 {
-    static const QSet<QString> names(fieldNames().cbegin(), fieldNames().cend());
+    static const QSet<QString> names = [] {
+        const QStringList list = fieldNames();
+        return QSet<QString>(list.cbegin(), list.cend());
+    }();
     return names.contains(field);
 }
 
