@@ -60,7 +60,7 @@ void ContractorPage::buildCompany(QWidget* box)
     rowLabel_ = form::label(box, QString(), 700, 22, 90);
     rowLabel_->setObjectName("Label_currentRow");
     form::label(box, QStringLiteral("直近上位の業者"), 10, 24, 100);
-    form::label(box, QStringLiteral("No."), 112, 8, 30, 16);
+    form::label(box, QStringLiteral("No."), 206, 8, 30, 16);
     form::combo(box, "ComboBox20", upperNumbers(), 110, 24, 90);
     auto* upper = form::edit(box, "Edit75", 206, 24, 220);
     upper->setReadOnly(true);
@@ -116,7 +116,7 @@ void ContractorPage::buildLedger(QWidget* box)
     form::combo(box, "ComboBox14", kAuthority, lw + 190, y - 28, 170);
     row("Edit61", QStringLiteral("主任技術者名"), "Edit62", QStringLiteral("資格内容"));
     row("Edit63", QStringLiteral("専門技術者名"), "Edit64", QStringLiteral("資格内容"));
-    form::labelledEdit(box, "Edit65", QStringLiteral("担当工事内容"), lw + 480, y - 28, 80, 100);
+    form::labelledEdit(box, "Edit65", QStringLiteral("担当工事内容"), lw + 460, y - 28, 90, 80);
     for (const char* hidden : {"Edit66", "Edit67", "Edit68"})
         form::edit(box, hidden, 0, 0, 10)->hide();
     row("Edit48", QStringLiteral("安全衛生管理者名"));
@@ -136,32 +136,32 @@ void ContractorPage::buildLedger(QWidget* box)
 
 void ContractorPage::buildInsurance(QWidget* box)
 {
-    form::labelledEdit(box, "Edit69", QStringLiteral("営業所の名称"), 10, 470, 110, 200);
+    form::labelledEdit(box, "Edit69", QStringLiteral("営業所の名称"), 10, 498, 110, 200);
     const char* edits[] = {"Edit70", "Edit71", "Edit72"};
     const char* combos[] = {"ComboBox17", "ComboBox18", "ComboBox19"};
     const QString captions[] = {QStringLiteral("健康保険"), QStringLiteral("厚生年金保険"), QStringLiteral("雇用保険")};
     for (int i = 0; i < 3; ++i) {
-        form::labelledEdit(box, edits[i], captions[i], 10, 498 + i * 28, 110, 200);
-        form::combo(box, combos[i], kEnrolment, 326, 498 + i * 28, 100);
+        form::labelledEdit(box, edits[i], captions[i], 10, 526 + i * 28, 110, 200);
+        form::combo(box, combos[i], kEnrolment, 326, 526 + i * 28, 100);
     }
-    form::label(box, QStringLiteral("特定専門工事の該当"), 450, 470, 130);
+    form::label(box, QStringLiteral("特定専門工事の該当"), 450, 498, 130);
     auto* yes = new QRadioButton(QStringLiteral("有"), box);
     yes->setObjectName("RadioButton17");
-    yes->setGeometry(580, 470, 50, 24);
+    yes->setGeometry(580, 498, 50, 24);
     auto* no = new QRadioButton(QStringLiteral("無"), box);
     no->setObjectName("RadioButton18");
-    no->setGeometry(630, 470, 50, 24);
+    no->setGeometry(630, 498, 50, 24);
     no->setChecked(true);
 }
 
 void ContractorPage::buildSite(QWidget* box)
 {
-    auto* samePeriod = form::button(box, QStringLiteral("元請負に同じ"), 450, 498, 110, 24, "Button_samePeriod");
-    auto* sameAll = form::button(box, QStringLiteral("元請負に同じ"), 620, 498, 110, 24, "Button_sameContract");
-    auto* from = form::labelledEdit(box, "Edit76", QStringLiteral("工期"), 450, 530, 40, 150);
-    form::label(box, QStringLiteral("～"), 645, 531, 18);
-    auto* to = form::edit(box, "Edit77", 640 + 24, 530, 130);
-    auto* contract = form::labelledEdit(box, "Edit79", QStringLiteral("契約日"), 450, 560, 60, 150);
+    auto* samePeriod = form::button(box, QStringLiteral("元請負に同じ"), 450, 528, 110, 24, "Button_samePeriod");
+    auto* sameAll = form::button(box, QStringLiteral("元請負に同じ"), 620, 528, 110, 24, "Button_sameContract");
+    auto* from = form::labelledEdit(box, "Edit76", QStringLiteral("工期"), 450, 558, 40, 150);
+    form::label(box, QStringLiteral("～"), 645, 559, 18);
+    auto* to = form::edit(box, "Edit77", 640 + 24, 558, 130);
+    auto* contract = form::labelledEdit(box, "Edit79", QStringLiteral("契約日"), 450, 588, 60, 150);
     for (QLineEdit* e : {from, to, contract})
         pickDateOnClick(e);
     connect(samePeriod, &QPushButton::clicked, this, [this] { copyPrimeDates(false); });

@@ -14,6 +14,7 @@ namespace mirevo {
 OrdererPage::OrdererPage(Project& project, WindowSet& windows, QWidget* parent)
     : PageBase(project, windows, parent)
 {
+    setFixedSize(790, 345); // the emblem stays in view below
     auto* box = new QGroupBox(QStringLiteral("発注者情報"), this);
     box->setGeometry(16, 8, 760, 330);
     const int lw = 170;

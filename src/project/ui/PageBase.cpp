@@ -12,6 +12,8 @@ namespace mirevo {
 PageBase::PageBase(Project& project, WindowSet& windows, QWidget* parent)
     : QWidget(parent), project_(project), windows_(windows)
 {
+    // A page hides what lies under it (the emblem) where it reaches.
+    setAutoFillBackground(true);
     setFixedSize(1224, 636);
 }
 

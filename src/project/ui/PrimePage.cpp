@@ -94,19 +94,19 @@ void PrimePage::buildLedger()
     person("Edit14", QStringLiteral("現場代理人名"), "ComboBox3");
     person("Edit85", QStringLiteral("監理技術者補佐名"));
     form::labelledEdit(box, "Edit15", QStringLiteral("監理/主任技術者名"), 8, y, lw, 160);
-    form::labelledEdit(box, "Edit16", QStringLiteral("資格内容"), lw + 180, y, 70, 200);
+    form::labelledEdit(box, "Edit16", QStringLiteral("資格内容"), lw + 150, y, 70, 220);
     auto* r5 = new QRadioButton(QStringLiteral("選任"), box);
     r5->setObjectName("RadioButton5");
-    r5->setGeometry(lw + 460, y, 60, 24);
+    r5->setGeometry(lw + 450, y, 55, 24);
     auto* r6 = new QRadioButton(QStringLiteral("非選任"), box);
     r6->setObjectName("RadioButton6");
-    r6->setGeometry(lw + 515, y, 70, 24);
+    r6->setGeometry(lw + 505, y, 70, 24);
     y += 30;
     for (int s = 0; s < 2; ++s, y += 28) {
         const int base = s == 0 ? 35 : 38;
-        form::labelledEdit(box, QStringLiteral("Edit%1").arg(base), QStringLiteral("専門技術者名"), 8, y, lw, 160);
-        form::labelledEdit(box, QStringLiteral("Edit%1").arg(base + 1), QStringLiteral("資格内容"), lw + 180, y, 70, 170);
-        form::labelledEdit(box, QStringLiteral("Edit%1").arg(base + 2), QStringLiteral("担当工事内容"), lw + 430, y, 90, 120);
+        form::labelledEdit(box, QStringLiteral("Edit%1").arg(base), QStringLiteral("専門技術者名"), 8, y, lw, 130);
+        form::labelledEdit(box, QStringLiteral("Edit%1").arg(base + 1), QStringLiteral("資格内容"), lw + 150, y, 70, 150);
+        form::labelledEdit(box, QStringLiteral("Edit%1").arg(base + 2), QStringLiteral("担当工事内容"), lw + 380, y, 90, 100);
     }
     person("Edit17", QStringLiteral("安全衛生管理者名"));
     person("Edit18", QStringLiteral("安全衛生推進者名"));

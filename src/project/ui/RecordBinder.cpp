@@ -43,8 +43,10 @@ void RecordBinder::show(const QString& field)
     updating_ = true;
     const QString text = record_.text(field);
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
-        if (edit->text() != text)
+        if (edit->text() != text) {
             edit->setText(text);
+            edit->setCursorPosition(0); // long texts show their beginning
+        }
     } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
         if (combo->currentText() != text)
             combo->setCurrentText(text);
