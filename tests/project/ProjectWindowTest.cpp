@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace mirevo;
@@ -143,6 +144,31 @@ TEST_F(WindowFixture, DoubleClickEmptiesAndClearButtonKeepsCombo)
     for (int i = 1; i <= 8; ++i)
         EXPECT_EQ(find<QLineEdit>(QStringLiteral("Edit%1").arg(i).toLatin1())->text(), "");
     EXPECT_EQ(project.record.text("ComboBox1"), QStringLiteral("口頭による"));
+}
+
+// Clicks a button of the calendar once it is open, so the modal run ends.
+void answerCalendar(TForm2& calendar, const char* button)
+{
+    QTimer::singleShot(0, &calendar, [&calendar, button] {
+        calendar.findChild<QPushButton*>(QString::fromLatin1(button))->click();
+        if (calendar.isVisible())
+            calendar.close();
+    });
+}
+
+TEST_F(WindowFixture, DateFieldsTakeTheCalendarsEraDate)
+{
+    showActive();
+    answerCalendar(calendar, "Button4"); // "今日", then the close box
+    QTest::mouseClick(find<QLineEdit>("Edit5"), Qt::LeftButton);
+    EXPECT_EQ(project.record.text("Edit5"), QStringLiteral("令和6年5月20日"));
+    answerCalendar(calendar, "Button8"); // "閉じる"
+    QTest::mouseClick(find<QLineEdit>("Edit7"), Qt::LeftButton);
+    EXPECT_EQ(project.record.text("Edit7"), blankDateTemplate());
+    clock::setFixed(QDateTime(QDate(2019, 4, 30), QTime(9, 0)));
+    answerCalendar(calendar, "Button5"); // "来月" from the date shown last: start mode 2 resets it to today
+    QTest::mouseDClick(find<QLineEdit>("Edit41"), Qt::LeftButton);
+    EXPECT_EQ(find<QLineEdit>("Edit41")->text(), QStringLiteral("令和1年5月30日"));
 }
 
 TEST_F(WindowFixture, GuideBlinksRedUntilAPrimeIsChosenThenGreen)
