@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextCharFormat>
 #include <QVBoxLayout>
 
 using mirevo::CalendarModel;
@@ -73,6 +74,11 @@ void TForm2::build()
     grid_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     grid_->setDateRange(CalendarModel::firstDate(), CalendarModel::lastDate());
     grid_->setGridVisible(true);
+    // The buttons below move the date; the grid always shows its month.
+    grid_->setNavigationBarVisible(false);
+    QTextCharFormat saturday = grid_->weekdayTextFormat(Qt::Saturday);
+    saturday.setForeground(QColor(0x1f, 0x4e, 0xc8));
+    grid_->setWeekdayTextFormat(Qt::Saturday, saturday);
     auto* gridRow = new QHBoxLayout;
     gridRow->setContentsMargins(12, 0, 12, 0);
     gridRow->addWidget(grid_);
