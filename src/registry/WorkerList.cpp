@@ -54,8 +54,11 @@ void compact(TextGrid& list)
     if (list.rowCount() < 2)
         return;
     for (int row = 1; row < list.rowCount(); ++row) {
-        const QString key = list.cell(worker::No, row) + list.cell(worker::Reading, row);
-        list.setCell(worker::No, row, isBlankName(key) ? kEmptyMark : listNumber(row));
+        // A row already marked empty stays marked: its mark alone must not
+        // make it count as a worker.
+        const QString& number = list.cell(worker::No, row);
+        const bool empty = number == kEmptyMark || isBlankName(number + list.cell(worker::Reading, row));
+        list.setCell(worker::No, row, empty ? kEmptyMark : listNumber(row));
     }
     std::vector<QStringList> rows;
     for (int row = 1; row < list.rowCount(); ++row)
