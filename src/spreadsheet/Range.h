@@ -92,6 +92,7 @@ public:
     explicit FontRef(const CellRange &range) : m_range(range) {}
     void setName(std::string_view name) const;
     void setName(const QString &name) const;
+    void setName(const char *name) const { setName(std::string_view(name)); }
     void setSize(double points) const;
     void setBold(bool bold) const;
     // Blue-green-red integer as automation passes it: 255 is red, 0xFF0000 blue.

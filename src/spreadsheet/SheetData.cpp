@@ -99,12 +99,14 @@ void SheetData::dropMergesIn(const Rect &area)
     std::erase_if(merges, [&](const Rect &m) { return m.intersects(area); });
 }
 
-void SheetData::merge(const Rect &area)
+void SheetData::merge(const Rect &area, bool keepValues)
 {
     if (area.isSingleCell())
         return;
     dropMergesIn(area);
     merges.push_back(area);
+    if (keepValues)
+        return;
     // The merged range keeps only the top-left value.
     for (int r = area.r1; r <= std::min(area.r2, lastRow()); ++r)
         for (Cell &cell : rows[size_t(r - 1)].cells)

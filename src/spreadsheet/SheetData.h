@@ -59,7 +59,9 @@ public:
     void setString(const Rect &area, uint32_t str, bool existingOnly);
     void setStyle(int r, int c, uint32_t style) { cell(r, c).style = style; }
 
-    void merge(const Rect &area);
+    // Merges `area`, replacing merges it overlaps; the values under it other than the
+    // top-left one are dropped unless keepValues (files may hold them).
+    void merge(const Rect &area, bool keepValues = false);
     void unmerge(const Rect &area);
     // Drops every merge that overlaps `area`.
     void dropMergesIn(const Rect &area);

@@ -30,6 +30,7 @@ public:
     Worksheet &operator()(int index) const; // 1-based
     Worksheet &operator()(std::string_view name) const;
     Worksheet &operator()(const QString &name) const;
+    Worksheet &operator()(const char *name) const { return (*this)(std::string_view(name)); }
     Worksheet &Item(int index) const { return (*this)(index); }
     int Count() const;
     // Inserts a blank worksheet before the active sheet (or behind `after`) and activates it.
@@ -49,12 +50,24 @@ public:
     SheetList Sheets() { return SheetList(*this); }
     SheetList Worksheets() { return SheetList(*this); }
     SheetList WorkSheets() { return SheetList(*this); }
+    // Sheets(1), Sheets("name"): one sheet by 1-based position or name.
+    Worksheet &Sheets(int index) { return Sheets()(index); }
+    Worksheet &Sheets(std::string_view name) { return Sheets()(name); }
+    Worksheet &Sheets(const char *name) { return Sheets()(std::string_view(name)); }
+    Worksheet &Sheets(const QString &name) { return Sheets()(name); }
+    Worksheet &Worksheets(int index) { return Sheets()(index); }
+    Worksheet &Worksheets(std::string_view name) { return Sheets()(name); }
+    Worksheet &Worksheets(const char *name) { return Sheets()(std::string_view(name)); }
+    Worksheet &WorkSheets(int index) { return Sheets()(index); }
+    Worksheet &WorkSheets(std::string_view name) { return Sheets()(name); }
+    Worksheet &WorkSheets(const char *name) { return Sheets()(std::string_view(name)); }
     Worksheet &ActiveSheet();
     // Closes the workbook; with saveChanges it is saved to its file first.
     void Close(bool saveChanges = false);
     void Save();
     void SaveAs(std::string_view path);
     void SaveAs(const QString &path);
+    void SaveAs(const char *path) { SaveAs(std::string_view(path)); }
     const std::string &FullName() const { return m_path; }
     bool isClosed() const { return m_closed; }
 
@@ -104,6 +117,7 @@ public:
     Workbook &Add() const;
     Workbook &Open(std::string_view path) const;
     Workbook &Open(const QString &path) const;
+    Workbook &Open(const char *path) const { return Open(std::string_view(path)); }
     int Count() const;
     Workbook &operator()(int index) const; // 1-based
 

@@ -63,6 +63,7 @@ public:
     const std::string &Name() const;
     void setName(std::string_view name);
     void setName(const QString &name);
+    void setName(const char *name) { setName(std::string_view(name)); }
     // 1-based position in the workbook.
     int Index() const;
 
@@ -76,6 +77,7 @@ public:
     CellRange Range(std::string_view ref);
     CellRange Range(std::string_view first, std::string_view last);
     CellRange Range(const QString &ref);
+    CellRange Range(const char *ref) { return Range(std::string_view(ref)); }
     CellRange Cells(int row, int col);
     CellRange Columns(int index);
     CellRange Rows(int index);

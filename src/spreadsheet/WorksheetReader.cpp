@@ -120,7 +120,7 @@ void readMerges(const pugi::xml_node &merges, SheetData &data, const PartContext
         if (localName(m) != "mergeCell")
             continue;
         try {
-            data.merge(parseRect(m.attribute("ref").value()));
+            data.merge(parseRect(m.attribute("ref").value()), true);
         } catch (const SheetError &e) {
             ctx.fail(e.what());
         }

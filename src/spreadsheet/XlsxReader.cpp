@@ -210,7 +210,7 @@ pugi::xml_node child(const pugi::xml_node &node, std::string_view name)
 
 void loadXml(pugi::xml_document &doc, std::string &data, const PartContext &ctx)
 {
-    const auto result = doc.load_buffer_inplace(data.data(), data.size(),
+    const auto result = doc.load_buffer(data.data(), data.size(),
                                                 pugi::parse_default | pugi::parse_ws_pcdata_single);
     if (!result)
         ctx.fail(std::string("XML が正しくありません (位置 ") + std::to_string(result.offset) + ": "

@@ -1,0 +1,173 @@
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace mirevo::sheet;
+using namespace mirevo::sheet::test;
+
+namespace {
+
+struct Fixture {
+    Application app;
+    Workbook &book = app.Workbooks().Add();
+    Worksheet &sheet = book.Sheets(1);
+};
+
+} // namespace
+
+// Borders(i) acts on every cell of the range, inner boundaries included.
+TEST(Formats, BordersLandOnEveryCellOfTheRange)
+{
+    struct Case {
+        int index;
+        int weight;
+        const char *edge;
+        const char *style;
+    };
+    const Case cases[] = {
+        {1, 2, "left", "thin"}, {2, 3, "right", "medium"}, {3, 1, "top", "hair"},
+        {4, 2, "bottom", "thin"}, {5, 1, "diagonal", "hair"},
+    };
+    for (const Case &c : cases) {
+        Fixture f;
+        f.sheet.Range("B2:D4").Borders(c.index).setLineStyle(xlContinuous);
+        f.sheet.Range("B2:D4").Borders(c.index).setWeight(c.weight);
+        SavedBook saved(saveChecked(f.book, "_" + std::to_string(c.index)));
+        for (const char *ref : {"B2", "C2", "D2", "B3", "C3", "D3", "B4", "C4", "D4"}) {
+            const SavedFormat fmt = saved.format(1, ref);
+            EXPECT_EQ(fmt.edge(c.edge), c.style) << ref << " Borders(" << c.index << ")";
+            for (const char *other : {"left", "right", "top", "bottom", "diagonal"})
+                if (std::string(other) != c.edge)
+                    EXPECT_EQ(fmt.edge(other), "") << ref << " " << other;
+            EXPECT_EQ(fmt.border.attribute("diagonalDown").as_bool(), c.index == 5) << ref;
+            EXPECT_FALSE(fmt.border.attribute("diagonalUp").as_bool()) << ref;
+        }
+        EXPECT_FALSE(saved.cell(1, "E3")) << "outside the range";
+        EXPECT_FALSE(saved.cell(1, "A3"));
+    }
+}
+
+TEST(Formats, LineStyleAloneGivesThinAndEdgesCombine)
+{
+    Fixture f;
+    f.sheet.Range("A1").Borders(xlEdgeTop).setLineStyle(xlContinuous);
+    f.sheet.Range("A1").Borders(xlEdgeBottom).setWeight(xlMedium);
+    f.sheet.Range("A1").Borders(xlEdgeBottom).setLineStyle(-4115); // xlDash keeps the weight
+    SavedBook saved(saveChecked(f.book));
+    const SavedFormat fmt = saved.format(1, "A1");
+    EXPECT_EQ(fmt.edge("top"), "thin");
+    EXPECT_EQ(fmt.edge("bottom"), "mediumDashed");
+    EXPECT_THROW(f.sheet.Range("A1").Borders(7), SheetError);
+    EXPECT_THROW(f.sheet.Range("A1").Borders(1).setWeight(5), SheetError);
+    EXPECT_THROW(f.sheet.Range("A1").Borders(1).setLineStyle(99), SheetError);
+}
+
+TEST(Formats, AlignmentCodesMapToTheirMeaning)
+{
+    struct Case {
+        int horizontal;
+        int vertical;
+        const char *h;
+        const char *v;
+    };
+    const Case cases[] = {
+        {2, 2, "left", "center"}, {3, 3, "center", ""}, {4, 2, "right", "center"},
+        {6, 3, "justify", ""}, {7, 2, "centerContinuous", "center"}, {-4108, -4160, "center", "top"},
+    };
+    Fixture f;
+    int row = 1;
+    for (const Case &c : cases) {
+        CellRange r = f.sheet.Cells(row++, 1);
+        r.setHorizontalAlignment(c.horizontal);
+        r.setVerticalAlignment(c.vertical);
+    }
+    SavedBook saved(saveChecked(f.book));
+    row = 1;
+    for (const Case &c : cases) {
+        const SavedFormat fmt = saved.format(1, "A" + std::to_string(row++));
+        EXPECT_STREQ(fmt.alignment.attribute("horizontal").value(), c.h) << c.horizontal;
+        EXPECT_STREQ(fmt.alignment.attribute("vertical").value(), c.v) << c.vertical;
+    }
+    EXPECT_THROW(f.sheet.Range("A1").setHorizontalAlignment(9), SheetError);
+    EXPECT_THROW(f.sheet.Range("A1").setVerticalAlignment(0), SheetError);
+}
+
+TEST(Formats, FontColourIsBlueGreenRedAndOtherFontAttributes)
+{
+    struct Case {
+        long bgr;
+        const char *argb;
+    };
+    const Case cases[] = {{0x0000FF, "FFFF0000"}, {0xFF0000, "FF0000FF"}, {0x00FF00, "FF00FF00"}, {0x123456, "FF563412"}};
+    Fixture f;
+    int row = 1;
+    for (const Case &c : cases)
+        f.sheet.Cells(row++, 2).Font().setColor(c.bgr);
+    f.sheet.Range("A1:A3").Font().setName("ＭＳ Ｐ明朝");
+    f.sheet.Range("A2").Font().setSize(48);
+    f.sheet.Range("A3").Font().setBold(true);
+    f.sheet.Range("A3").Cells().setWrapText(true);
+    f.sheet.Range("A3").setShrinkToFit(true);
+    SavedBook saved(saveChecked(f.book));
+    row = 1;
+    for (const Case &c : cases)
+        EXPECT_STREQ(saved.format(1, "B" + std::to_string(row++)).font.child("color").attribute("rgb").value(), c.argb);
+    EXPECT_STREQ(saved.format(1, "A1").font.child("name").attribute("val").value(), "ＭＳ Ｐ明朝");
+    EXPECT_STREQ(saved.format(1, "A2").font.child("sz").attribute("val").value(), "48");
+    EXPECT_STREQ(saved.format(1, "A2").font.child("name").attribute("val").value(), "ＭＳ Ｐ明朝");
+    const SavedFormat a3 = saved.format(1, "A3");
+    EXPECT_TRUE(a3.font.child("b"));
+    EXPECT_TRUE(a3.alignment.attribute("wrapText").as_bool());
+    EXPECT_TRUE(a3.alignment.attribute("shrinkToFit").as_bool());
+    EXPECT_FALSE(saved.format(1, "A1").font.child("b"));
+    EXPECT_EQ(f.sheet.Range("B1").Font().Color(), 0x0000FF);
+}
+
+TEST(Formats, ColumnWidthsAndRowHeightsCoverEveryTouchedColumnAndRow)
+{
+    Fixture f;
+    f.sheet.Range("A1:H97").setColumnWidth(2);
+    f.sheet.Range("O1:Q97").setColumnWidth(0);
+    f.sheet.Columns(9).setColumnWidth(6);
+    f.sheet.Range("A1:A8").setRowHeight(12.5);
+    f.sheet.Range("A3:BP3").setRowHeight(7.5);
+    f.sheet.Range("C10:D11").setRowHeight(11.95);
+    SavedBook saved(saveChecked(f.book));
+    const pugi::xml_node cols = saved.sheet(1).child("cols");
+    std::vector<std::string> spans;
+    for (pugi::xml_node c : cols.children("col"))
+        spans.push_back(std::string(c.attribute("min").value()) + "-" + c.attribute("max").value() + ":"
+                        + c.attribute("width").value() + (c.attribute("hidden").as_bool() ? " hidden" : ""));
+    EXPECT_EQ(spans, (std::vector<std::string>{"1-8:2.7109375", "9-9:6.7109375", "15-17:0 hidden"}));
+    for (int r : {1, 2, 4, 8})
+        EXPECT_STREQ(saved.row(1, r).attribute("ht").value(), "12.5") << r;
+    EXPECT_STREQ(saved.row(1, 3).attribute("ht").value(), "7.5");
+    for (int r : {10, 11}) {
+        EXPECT_STREQ(saved.row(1, r).attribute("ht").value(), "11.95");
+        EXPECT_TRUE(saved.row(1, r).attribute("customHeight").as_bool());
+    }
+    EXPECT_FALSE(saved.row(1, 9));
+    EXPECT_DOUBLE_EQ(f.sheet.Range("B5").ColumnWidth(), 2);
+    EXPECT_DOUBLE_EQ(f.sheet.Range("P5").ColumnWidth(), 0);
+    EXPECT_THROW(f.sheet.Range("A1").setColumnWidth(-1), SheetError);
+    EXPECT_THROW(f.sheet.Range("A1").setRowHeight(410), SheetError);
+}
+
+TEST(Formats, MergesReplaceWhatTheyOverlap)
+{
+    Fixture f;
+    f.sheet.Range("A1:C2").setMergeCells(true);
+    f.sheet.Range("E1:F1").setMergeCells(true);
+    f.sheet.Range("H1:I9").setMergeCells(true);
+    f.sheet.Range("B2:E3").setMergeCells(true); // overlaps the first two
+    f.sheet.Range("K1").setMergeCells(true);    // one cell: nothing to merge
+    f.sheet.Range("H1:I9").setMergeCells(false);
+    f.sheet.Range("A5", "D6").setValue("top-left");
+    f.sheet.Range("A5:D6").setMergeCells(true);
+    SavedBook saved(saveChecked(f.book));
+    EXPECT_EQ(saved.merges(1), (std::vector<std::string>{"E1:F1", "B2:E3", "A5:D6"}));
+    EXPECT_EQ(saved.value(1, "A5"), "top-left");
+    EXPECT_EQ(saved.value(1, "B5"), "") << "the merged range keeps only the top-left value";
+    EXPECT_TRUE(f.sheet.Range("A5:D6").MergeCells());
+    EXPECT_FALSE(f.sheet.Range("A5:E6").MergeCells());
+}
