@@ -1,5 +1,7 @@
 #include "roster/EraReference.h"
 
+#include <QStringList>
+
 #include <gtest/gtest.h>
 
 using namespace mirevo::worker;

@@ -1,5 +1,6 @@
 #include "roster/WorkerRecord.h"
 #include "roster/WorkerStore.h"
+#include "common/Error.h"
 
 #include <gtest/gtest.h>
 

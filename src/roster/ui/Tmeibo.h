@@ -92,6 +92,7 @@ private:
     void rebuildRoleText();
     void store();
     void storeInto(mirevo::TextGrid& list);
+    void saveRegistry();
     int newWorkerRow() const;
     void computeYears(QLineEdit* date, QLineEdit* result, QWidget* next);
     void pickDate(QLineEdit* field, int startMode);
