@@ -1,0 +1,119 @@
+// mirevo_bench_workbook [output-folder]
+// Builds a large site's document set with the workbook engine and saves it, then writes the
+// same cells, merges and formats with libxlsxwriter. Each side runs in its own child process
+// so that its peak memory (ru_maxrss) is its own.
+#include "SiteWorkbook.h"
+#include "XlsxwriterReplica.h"
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+using namespace mirevo;
+
+namespace {
+
+struct Result {
+    double seconds = 0;      // timed part
+    double buildSeconds = 0; // engine: building the workbook, part of `seconds`
+    long cells = 0;
+    long peakKiB = 0;
+};
+
+double since(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+long countCells(const sheet::Workbook &book)
+{
+    long n = 0;
+    for (const auto &s : book.sheets())
+        for (const auto &row : s->data().rows)
+            n += long(row.cells.size());
+    return n;
+}
+
+// Engine: build through the object model, then save.
+Result runEngine(const std::string &path)
+{
+    Result r;
+    const auto start = std::chrono::steady_clock::now();
+    sheet::Application app;
+    sheet::Workbook &book = bench::buildSiteWorkbook(app, {});
+    r.buildSeconds = since(start);
+    book.SaveAs(path);
+    r.seconds = since(start);
+    r.cells = countCells(book);
+    return r;
+}
+
+// libxlsxwriter: the same final cells written cell by cell (model built untimed).
+Result runXlsxwriter(const std::string &path)
+{
+    sheet::Application app;
+    sheet::Workbook &book = bench::buildSiteWorkbook(app, {});
+    Result r;
+    r.cells = countCells(book);
+    const auto start = std::chrono::steady_clock::now();
+    bench::writeWithXlsxwriter(book, path);
+    r.seconds = since(start);
+    return r;
+}
+
+Result inChild(const std::function<Result()> &run)
+{
+    int fds[2];
+    if (pipe(fds) != 0)
+        return {};
+    const pid_t pid = fork();
+    if (pid == 0) {
+        close(fds[0]);
+        Result r{};
+        try {
+            r = run();
+        } catch (const std::exception &e) {
+            std::fprintf(stderr, "error: %s\n", e.what());
+            _exit(1);
+        }
+        (void)!write(fds[1], &r, sizeof r);
+        _exit(0);
+    }
+    close(fds[1]);
+    Result r{};
+    (void)!read(fds[0], &r, sizeof r);
+    close(fds[0]);
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        std::exit(1);
+    r.peakKiB = usage.ru_maxrss;
+    return r;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const std::filesystem::path folder = argc > 1 ? argv[1] : std::filesystem::temp_directory_path();
+    const std::string ours = (folder / "bench-engine.xlsx").string();
+    const std::string theirs = (folder / "bench-xlsxwriter.xlsx").string();
+    const Result engine = inChild([&] { return runEngine(ours); });
+    const Result lxw = inChild([&] { return runXlsxwriter(theirs); });
+    std::printf("workbook: 600 sheets from 18 forms, 1200 worker blocks, %ld cells\n", engine.cells);
+    std::printf("engine:        %.2f s (build %.2f s, save %.2f s), peak %.0f MB, %.1f MB file\n", engine.seconds,
+                engine.buildSeconds, engine.seconds - engine.buildSeconds, engine.peakKiB / 1024.0,
+                std::filesystem::file_size(ours) / 1048576.0);
+    std::printf("libxlsxwriter: %.2f s (cells, merges, formats and save), peak %.0f MB incl. the model, %.1f MB file\n",
+                lxw.seconds, lxw.peakKiB / 1024.0, std::filesystem::file_size(theirs) / 1048576.0);
+    std::printf("ratio engine/libxlsxwriter: %.2f (goal <= 1.0); engine peak goal < 500 MB: %s\n",
+                engine.seconds / lxw.seconds, engine.peakKiB < 500 * 1024 ? "met" : "NOT met");
+    return 0;
+}
