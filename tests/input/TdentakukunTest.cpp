@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -145,6 +146,23 @@ TEST_F(TdentakukunTest, OpeningMovesAWindowBelowTheScreenUp)
     calc.move(10, 20);
     calc.prepareOpening();
     EXPECT_EQ(calc.y(), 20);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(TdentakukunTest, KeyboardPressesTheKeys)
+{
+    calc.show();
+    QTest::keyClicks(&calc, QStringLiteral("12+3"));
+    QTest::keyClick(&calc, Qt::Key_Return);
+    EXPECT_EQ(calc.valueText(), u"15");
+    EXPECT_TRUE(calc.isVisible());
+    QTest::keyClick(&calc, Qt::Key_Delete);
+    EXPECT_EQ(label("Display"), u"0");
+    QTest::keyClick(&calc, Qt::Key_Escape);
+    EXPECT_FALSE(calc.isVisible());
 }
 
 } // namespace

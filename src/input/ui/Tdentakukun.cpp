@@ -5,6 +5,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -101,6 +102,7 @@ void Tdentakukun::build()
     trace_ = new QLabel(this);
     trace_->setObjectName(QStringLiteral("TraceLabel"));
     trace_->setFixedHeight(18);
+    trace_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     layout->addWidget(trace_);
 }
 
@@ -119,6 +121,8 @@ QWidget* Tdentakukun::buildDisplay()
     display_ = new QLabel(panel);
     display_->setObjectName(QStringLiteral("Display"));
     display_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Long numbers shrink the font instead of widening the fixed window.
+    display_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     row->addWidget(mark_);
     row->addWidget(display_, 1);
     return panel;
@@ -181,10 +185,41 @@ void Tdentakukun::pressMulti()
 void Tdentakukun::showModel()
 {
     display_->setText(model_.display());
+    fitDisplay();
     mark_->setText(model_.mark());
     trace_->setText(model_.trace());
     multiButton_->setText(model_.multiCaption());
     setWindowOpacity(model_.translucent() ? Calculator::translucentOpacity / 255.0 : 1.0);
+}
+
+void Tdentakukun::fitDisplay()
+{
+    const int room = display_->contentsRect().width() > 0 ? display_->contentsRect().width() : 420;
+    QFont font = display_->font();
+    for (int size = 22; size >= 9; --size) {
+        font.setPointSize(size);
+        if (QFontMetrics(font).horizontalAdvance(display_->text()) <= room)
+            break;
+    }
+    // The style sheet's size would win over setFont().
+    display_->setStyleSheet(QStringLiteral("font-size: %1pt;").arg(font.pointSize()));
+}
+
+void Tdentakukun::keyPressEvent(QKeyEvent* event)
+{
+    static const std::map<int, Key> keyboard{
+        {Qt::Key_0, Key::Digit0}, {Qt::Key_1, Key::Digit1}, {Qt::Key_2, Key::Digit2},
+        {Qt::Key_3, Key::Digit3}, {Qt::Key_4, Key::Digit4}, {Qt::Key_5, Key::Digit5},
+        {Qt::Key_6, Key::Digit6}, {Qt::Key_7, Key::Digit7}, {Qt::Key_8, Key::Digit8},
+        {Qt::Key_9, Key::Digit9}, {Qt::Key_Period, Key::Point}, {Qt::Key_Slash, Key::Divide},
+        {Qt::Key_Asterisk, Key::Multiply}, {Qt::Key_Minus, Key::Minus}, {Qt::Key_Plus, Key::Plus},
+        {Qt::Key_Percent, Key::Percent}, {Qt::Key_Equal, Key::Equals}, {Qt::Key_Return, Key::Equals},
+        {Qt::Key_Enter, Key::Equals}, {Qt::Key_Delete, Key::Clear},
+    };
+    const auto found = keyboard.find(event->key());
+    if (found == keyboard.end())
+        return QDialog::keyPressEvent(event); // Escape closes like "キャンセル"
+    keys_.at(found->second)->click();
 }
 
 // A window whose lower edge would leave the screen moves up to the screen

@@ -26,6 +26,11 @@ public:
     // (exec() calls it).
     void prepareOpening();
 
+protected:
+    // The keyboard presses the keys too: digits, ".", operators, "%",
+    // Enter or "=" for "＝", Delete for "C".
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     using Key = mirevo::Calculator::Key;
     void build();
@@ -35,6 +40,7 @@ private:
     void press(Key key);
     void pressMulti();
     void showModel();
+    void fitDisplay();
     void keepOnScreen();
 
     mirevo::Calculator model_;
