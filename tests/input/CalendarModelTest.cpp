@@ -67,14 +67,6 @@ protected:
     void TearDown() override { mirevo::clock::useSystem(); }
 };
 
-TEST_F(CalendarModelTest, StartsAtTodayWithBothLines)
-{
-    CalendarModel model;
-    EXPECT_EQ(model.date(), today);
-    EXPECT_EQ(model.eraLine(), u"令和8年12月9日");
-    EXPECT_EQ(model.resultLine(), u"2026/12/9");
-}
-
 TEST_F(CalendarModelTest, PickingGivesBothLinesAndEndsNavigation)
 {
     CalendarModel model;

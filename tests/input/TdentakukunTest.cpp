@@ -98,6 +98,7 @@ TEST_F(TdentakukunTest, ErrorsAreReportedAndTheWindowStaysUsable)
     calc.show();
     click("Key5 KeyDivide Key0 KeyEquals");
     ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0], u"0 で割ることはできません。");
     EXPECT_EQ(dialogs.kinds[0], mirevo::Dialogs::Kind::Error);
     EXPECT_EQ(calc.valueText(), u"0");
     EXPECT_EQ(label("Display"), u"0");
