@@ -86,7 +86,7 @@ TEST(Package, FailedSaveLeavesTheOldFileAndNoTemporary)
     Application app;
     Workbook &book = app.Workbooks().Add();
     book.Sheets(1).Range("A1").setValue("new");
-    const std::string path = outputPath();
+    const std::string path = inputPath();
     std::filesystem::create_directories(path); // a folder where the file should go: rename fails
     EXPECT_THROW(book.SaveAs(path), SheetError);
     EXPECT_TRUE(std::filesystem::is_directory(path));
@@ -103,7 +103,7 @@ TEST(Package, FailedSaveLeavesTheOldFileAndNoTemporary)
 
 TEST(Package, CheckerFindsBrokenPackages)
 {
-    const std::string path = outputPath();
+    const std::string path = inputPath();
     const std::string rels = "<?xml version=\"1.0\"?><Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
                              "<Relationship Id=\"rId1\" Type=\"x/worksheet\" Target=\"worksheets/sheet1.xml\"/></Relationships>";
     writeZip(path, {{"[Content_Types].xml", "<Types/>"},

@@ -70,7 +70,7 @@ std::map<std::string, std::string> foreignPackage()
 
 TEST(Reader, LoadsWhatOtherProgramsWriteAndDropsTheRest)
 {
-    const std::string path = outputPath("_foreign");
+    const std::string path = inputPath("_foreign");
     writeZip(path, foreignPackage());
     Application app;
     Workbook &book = app.Workbooks().Open(path);
@@ -139,7 +139,7 @@ TEST(Reader, MalformedPackagesFailNamingThePart)
     for (const Case &c : cases) {
         auto package = foreignPackage();
         c.damage(package);
-        const std::string path = outputPath("_broken");
+        const std::string path = inputPath("_broken");
         writeZip(path, package);
         Application app;
         try {
@@ -155,7 +155,7 @@ TEST(Reader, MalformedPackagesFailNamingThePart)
 
 TEST(Reader, NotAZipFileIsRefused)
 {
-    const std::string path = outputPath("_text");
+    const std::string path = inputPath("_text");
     {
         std::ofstream(path) << "just text";
     }

@@ -25,7 +25,9 @@ class OpenpyxlEnvironment : public ::testing::Environment {
 public:
     void TearDown() override
     {
-        if (writtenFiles().empty())
+        // Under CTest one test runs per process; a separate CTest test then loads the whole
+        // output folder in one interpreter run instead.
+        if (writtenFiles().empty() || std::getenv("MIREVO_OPENPYXL_DEFERRED"))
             return;
         std::string command = std::string(MIREVO_PYTHON) + " " + MIREVO_OPENPYXL_SCRIPT;
         for (const std::string &f : writtenFiles())
@@ -38,18 +40,26 @@ public:
 
 } // namespace
 
-std::string outputPath(const std::string &suffix)
+namespace {
+
+std::string pathIn(const std::string &folder, const std::string &suffix)
 {
     const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = std::string(info->test_suite_name()) + "_" + info->name() + suffix + ".xlsx";
     for (char &c : name)
         if (c == '/')
             c = '_';
-    std::filesystem::create_directories(MIREVO_TEST_OUTPUT);
-    const std::string path = std::string(MIREVO_TEST_OUTPUT) + "/" + name;
-    std::filesystem::remove(path);
+    std::filesystem::create_directories(folder);
+    const std::string path = folder + "/" + name;
+    std::filesystem::remove_all(path);
     return path;
 }
+
+} // namespace
+
+std::string outputPath(const std::string &suffix) { return pathIn(MIREVO_TEST_OUTPUT, suffix); }
+
+std::string inputPath(const std::string &suffix) { return pathIn(MIREVO_TEST_INPUT, suffix); }
 
 std::string saveChecked(Workbook &book, const std::string &suffix)
 {

@@ -12,8 +12,10 @@
 
 namespace mirevo::sheet::test {
 
-// Path of a fresh output file named after the running test.
+// Path of a fresh file named after the running test: outputPath for files the engine
+// writes (all loaded with openpyxl), inputPath for hand-made packages fed to the reader.
 std::string outputPath(const std::string &suffix = "");
+std::string inputPath(const std::string &suffix = "");
 // Saves the workbook, expects the structural checker to find nothing, and queues the file
 // for the openpyxl load at the end of the test program. Returns the path.
 std::string saveChecked(Workbook &book, const std::string &suffix = "");
