@@ -21,7 +21,7 @@ const QString percentMark = QStringLiteral("％");
 
 struct Operation {
     Calculator::Key key;
-    const QString& mark;
+    QString mark;
     QString symbol;
 };
 

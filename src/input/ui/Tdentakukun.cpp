@@ -194,7 +194,8 @@ void Tdentakukun::showModel()
 
 void Tdentakukun::fitDisplay()
 {
-    const int room = display_->contentsRect().width() > 0 ? display_->contentsRect().width() : 420;
+    // Before the first showing the layout has not sized the label yet.
+    const int room = display_->isVisible() ? display_->contentsRect().width() : 420;
     QFont font = display_->font();
     for (int size = 22; size >= 9; --size) {
         font.setPointSize(size);
