@@ -1,0 +1,304 @@
+#include "WindowFixture.h"
+#include "common/TextFile.h"
+#include "project/CompanyFields.h"
+#include "registry/CompanyFile.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+
+using namespace mirevo;
+using namespace mirevo::test;
+
+namespace {
+
+class TtourokuTest : public TtourokuFixture {
+protected:
+    QString field(const QString& name)
+    {
+        if (auto* box = window.findChild<QComboBox*>(name))
+            return box->currentText();
+        return get<QLineEdit>(name)->text();
+    }
+    void setField(const QString& name, const QString& text)
+    {
+        if (auto* box = window.findChild<QComboBox*>(name))
+            box->setCurrentText(text);
+        else
+            get<QLineEdit>(name)->setText(text);
+    }
+    void trigger(const QString& action) { get<QAction>(action)->trigger(); }
+    bool registryFileWritten() { return QFileInfo::exists(Registry::fileName()); }
+};
+
+} // namespace
+
+TEST_F(TtourokuTest, EveryEntryFieldCarriesItsComponentName)
+{
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("会社情報登録フォーム"));
+    for (const CompanyField& f : companyFields())
+        EXPECT_TRUE(window.findChild<QWidget*>(f.editor)) << f.editor.toStdString();
+    for (const char* name : {"Edit1", "RadioButton3", "RadioButton4", "RadioButton17", "RadioButton18"})
+        EXPECT_TRUE(window.findChild<QWidget*>(name)) << name;
+    EXPECT_EQ(field("Edit42"), QStringLiteral("〇〇〇〇〇株式会社"));
+    EXPECT_EQ(field("Edit1"), "00000000000000");
+    EXPECT_TRUE(get<QRadioButton>("RadioButton3")->isChecked());
+    EXPECT_TRUE(get<QRadioButton>("RadioButton18")->isChecked());
+    EXPECT_TRUE(get<QLineEdit>("Edit75")->isReadOnly());
+}
+
+TEST_F(TtourokuTest, ActivationLoadsRowOneAndShowsTheControlsOfTheMode)
+{
+    show(0);
+    EXPECT_EQ(field("Edit42"), "C1");
+    EXPECT_EQ(get<QLabel>("selectedRowLabel")->text(), "NO.1");
+    EXPECT_EQ(window.pressedRow(), 1);
+    EXPECT_EQ(window.selectedRow(), 0);
+    EXPECT_TRUE(get<QPushButton>("saveCompanyButton")->isVisible());
+    EXPECT_FALSE(get<QLabel>("pickHint")->isVisible());
+    EXPECT_EQ(list()->model()->headerData(4, Qt::Horizontal).toString(), QStringLiteral("郵便"));
+    EXPECT_EQ(list()->columnWidth(1), 230);
+    EXPECT_TRUE(list()->isColumnHidden(7));
+    EXPECT_TRUE(list()->isColumnHidden(49));
+    window.reject();
+
+    show(2);
+    EXPECT_FALSE(get<QPushButton>("saveCompanyButton")->isVisible());
+    EXPECT_TRUE(get<QLabel>("pickHint")->isVisible());
+    EXPECT_FALSE(get<QLabel>("selectedRowLabel")->isVisible());
+}
+
+TEST_F(TtourokuTest, ClickLoadsTheRowAndReleaseSelectsIt)
+{
+    registry.companies.setCell(company::Dedicated, 3, "1");
+    registry.companies.setCell(company::Specialist, 3, "1");
+    show(0);
+    click(list(), 3);
+    EXPECT_EQ(field("Edit42"), "C3");
+    EXPECT_EQ(field("ComboBox11"), "C3:8");
+    EXPECT_EQ(field("Edit73"), "C3:39");
+    EXPECT_EQ(field("ComboBox21"), "C3:42");
+    EXPECT_EQ(field("Edit1"), "C3:47");
+    EXPECT_TRUE(get<QRadioButton>("RadioButton4")->isChecked());
+    EXPECT_TRUE(get<QRadioButton>("RadioButton17")->isChecked());
+    EXPECT_EQ(window.selectedRow(), 3);
+    EXPECT_EQ(get<QLabel>("selectedRowLabel")->text(), "No. 3");
+
+    QTest::mousePress(list()->viewport(), Qt::RightButton, {}, cellCentre(list(), 5, 1));
+    EXPECT_EQ(window.pressedRow(), 3);
+    EXPECT_EQ(window.selectedRow(), 3);
+}
+
+TEST_F(TtourokuTest, RegistrationAsksAndWritesOntoTheRowOfTheSameCompany)
+{
+    show(0);
+    get<QPushButton>("registerButton")->click();
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("登録したい 「 会社情報リストのNo.行 」 を選択してください。")});
+
+    click(list(), 3);
+    const QStringList row3 = registry.companies.row(3);
+    setField("Edit42", "C7");
+    setField("Edit43", QStringLiteral("本社"));
+    setField("Edit47", QStringLiteral("新しい住所"));
+    get<QRadioButton>("RadioButton4")->setChecked(true);
+    get<QRadioButton>("RadioButton17")->setChecked(true);
+    const int rows = registry.companies.rowCount();
+
+    get<QPushButton>("registerButton")->click(); // declined
+    EXPECT_EQ(dialogs.questions.last(), QStringLiteral("会社情報リスト No.3　に会社情報を登録しますか？"));
+    EXPECT_EQ(registry.companies.rowCount(), rows);
+
+    dialogs.answers = {true};
+    get<QPushButton>("registerButton")->click();
+    EXPECT_EQ(registry.companies.rowCount(), rows + 1);
+    EXPECT_EQ(registry.companies.row(3), row3);
+    EXPECT_EQ(registry.companies.cell(company::Address, 7), QStringLiteral("新しい住所"));
+    EXPECT_EQ(registry.companies.cell(company::Dedicated, 7), "1");
+    EXPECT_EQ(registry.companies.cell(company::Specialist, 7), "1");
+    EXPECT_EQ(registry.companies.cell(company::Address, 8), "C8:6"); // the other branch
+    EXPECT_FALSE(registryFileWritten());
+    EXPECT_EQ(list()->model()->rowCount(), rows);
+}
+
+TEST_F(TtourokuTest, DeletingARangeAsksWithBothEndsAndSavesTheRegistry)
+{
+    putWorker(registry.workers, 1, "w3", "C3");
+    putWorker(registry.workers, 2, "w6", "C6");
+    show(0);
+    press(list(), 5);
+    release(list(), 3);
+    dialogs.answers = {false};
+    trigger("deleteCompaniesAction");
+    EXPECT_EQ(dialogs.questions.last(), QStringLiteral("No.3_C3 ～ No.5_C5 を削除しますか？"));
+    EXPECT_EQ(companyNames(registry.companies).size(), 8);
+
+    dialogs.answers = {true};
+    trigger("deleteCompaniesAction");
+    EXPECT_EQ(companyNames(registry.companies), (QStringList{"C1", "C2", "C6", "C7", "C7"}));
+    EXPECT_EQ(workerNames(registry.workers), QStringList{"w6"});
+    EXPECT_EQ(window.selectedRow(), 3);
+    Registry saved;
+    saved.load();
+    EXPECT_EQ(companyNames(saved.companies), (QStringList{"C1", "C2", "C6", "C7", "C7"}));
+
+    click(list(), 2);
+    trigger("deleteCompaniesAction");
+    EXPECT_EQ(dialogs.questions.last(), QStringLiteral("No. 2_C2 を削除しますか？"));
+}
+
+TEST_F(TtourokuTest, CopyAndPasteGoThroughTheClipboard)
+{
+    show(0);
+    list()->setCurrentIndex(list()->model()->index(1, 2)); // row 2, column 2
+    list()->selectionModel()->select(
+        QItemSelection(list()->model()->index(1, 2), list()->model()->index(2, 3)), QItemSelectionModel::ClearAndSelect);
+    trigger("copyAction");
+    const QString copied = QApplication::clipboard()->text();
+    const QStringList lines = copied.split("\r\n");
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[0].split('\t').size(), 48);
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("本社\tC3:3")));
+
+    const int rows = registry.companies.rowCount();
+    list()->setCurrentIndex(list()->model()->index(rows - 2, 1)); // the last row
+    QApplication::clipboard()->setText("X\r\nY\r\n");
+    trigger("pasteAction");
+    EXPECT_EQ(registry.companies.rowCount(), rows + 1);
+    EXPECT_EQ(registry.companies.cell(company::Name, rows - 1), "X");
+    EXPECT_EQ(registry.companies.cell(company::Name, rows), "Y");
+    EXPECT_EQ(list()->model()->rowCount(), rows);
+}
+
+TEST_F(TtourokuTest, InsertRowKeepsEveryCompany)
+{
+    show(0);
+    click(list(), 2);
+    trigger("insertRowAction");
+    EXPECT_EQ(companyNames(registry.companies), (QStringList{"C1", "-", "C2", "C3", "C4", "C5", "C6", "C7", "C7"}));
+    EXPECT_EQ(registry.companies.rowCount(), Registry::kCompanyRows);
+}
+
+TEST_F(TtourokuTest, CompanyFileIsSavedUnderTheNamingRuleAndLoadedOnce)
+{
+    putWorker(registry.workers, 1, "w2", "C2");
+    show(0);
+    get<QPushButton>("saveCompanyButton")->click(); // no row selected yet
+    EXPECT_EQ(dialogs.beeps, 1);
+
+    click(list(), 2);
+    dialogs.saveNames = {home.file("C2.KDA")};
+    get<QPushButton>("saveCompanyButton")->click();
+    EXPECT_EQ(dialogs.proposedNames, QStringList{"C2"});
+    EXPECT_EQ(dialogs.filters, QStringList{"kda|*.kda"});
+    EXPECT_EQ(dialogs.folders, QStringList{""});
+    ASSERT_TRUE(QFileInfo::exists(home.file("C2.KDA.kda")));
+
+    // Loaded back into the same list: C2 is there already.
+    const Registry before = registry;
+    dialogs.openNames = {home.file("C2.KDA.kda")};
+    get<QPushButton>("loadCompanyButton")->click();
+    EXPECT_EQ(registry.companies, before.companies);
+    EXPECT_EQ(registry.workers, before.workers);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+
+    registry.companies.setCell(company::Name, 2, "renamed");
+    dialogs.openNames = {home.file("C2.KDA.kda")};
+    get<QPushButton>("loadCompanyButton")->click();
+    EXPECT_EQ(registry.companies.cell(company::Name, 9), "C2");
+    EXPECT_EQ(workerNames(registry.workers), (QStringList{"w2", "w2"}));
+    EXPECT_EQ(field("Edit42"), "renamed"); // the selected row, refreshed
+}
+
+TEST_F(TtourokuTest, CloseButtonSavesAndTellsTheStartMenu)
+{
+    QSignalSpy closed(&window, &Ttouroku::closedInStandAloneMode);
+    show(0);
+    window.reject(); // the close box writes nothing
+    EXPECT_FALSE(registryFileWritten());
+    EXPECT_EQ(closed.count(), 1);
+
+    show(0);
+    get<QPushButton>("closeButton")->click();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(registryFileWritten());
+    EXPECT_EQ(closed.count(), 2);
+
+    show(3);
+    window.reject();
+    EXPECT_EQ(closed.count(), 2);
+}
+
+TEST_F(TtourokuTest, HelpAndWebOpenWithTheDesktop)
+{
+    show(0);
+    get<QPushButton>("helpButton")->click();
+    get<QPushButton>("webButton")->click();
+    ASSERT_EQ(dialogs.opened.size(), 2);
+    EXPECT_EQ(dialogs.opened[0], home.file(QStringLiteral("Mirevo【取扱説明書】.pdf")));
+    EXPECT_TRUE(dialogs.opened[1].startsWith("https://"));
+}
+
+TEST_F(TtourokuTest, ModeTwoHandsTheClickedCompanyOverAsPrimeContractor)
+{
+    show(2);
+    get<QRadioButton>("RadioButton4")->setChecked(true); // the panel's choice counts
+    press(list(), 4);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+    const ProjectRecord& rec = project.record;
+    EXPECT_EQ(rec.text("Edit10"), "C4");
+    EXPECT_EQ(rec.text("ComboBox8"), "C4:12");
+    EXPECT_EQ(rec.text("Edit19"), "C4:29");
+    EXPECT_EQ(rec.text("Edit84"), "C4:47");
+    EXPECT_TRUE(rec.primeNotDedicated());
+    EXPECT_EQ(rec.text("ComboBox20"), ProjectRecord::initialText("ComboBox20"));
+    EXPECT_EQ(registry.companies.cell(company::Dedicated, 4), "1");
+}
+
+TEST_F(TtourokuTest, ModeThreeFillsTheEditorWritesBackAndTakesTheUpperCompany)
+{
+    show(3);
+    press(list(), 5);
+    EXPECT_FALSE(window.isVisible());
+    const ProjectRecord& rec = project.record;
+    EXPECT_EQ(rec.text("Edit42"), "C5");
+    EXPECT_EQ(rec.text("Edit83"), "C5:47");
+    EXPECT_FALSE(rec.editorNotDedicated());
+    EXPECT_EQ(project.contractors.cell(company::Name, 1), "C5");
+    EXPECT_EQ(project.contractors.cell(company::Dedicated, 1), "0");
+    EXPECT_EQ(rec.text("ComboBox20"), "C5:40");
+    EXPECT_EQ(rec.text("Edit75"), "C5:41");
+    EXPECT_EQ(rec.text("ComboBox21"), "C5:42");
+    EXPECT_EQ(project.guideState, 3);
+    EXPECT_EQ(project.currentRow, 1);
+    EXPECT_EQ(registry.companies.cell(company::Dedicated, 5), "0");
+}
+
+TEST_F(TtourokuTest, EnterWalksTheEntryFieldsAndDoubleClickEmptiesThem)
+{
+    show(0);
+    QApplication::setActiveWindow(&window);
+    auto* name = get<QLineEdit>("Edit42");
+    name->setFocus();
+    const char* order[] = {"Edit43", "Edit44", "Edit73", "Edit45", "Edit46", "Edit47", "Edit51", "ComboBox11"};
+    for (const char* next : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QWidget* focus = QApplication::focusWidget();
+        if (focus && qobject_cast<QComboBox*>(focus->parentWidget()))
+            focus = focus->parentWidget();
+        ASSERT_TRUE(focus);
+        EXPECT_EQ(focus->objectName(), next);
+    }
+    get<QComboBox>("ComboBox16")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), name);
+
+    QTest::mouseDClick(name, Qt::LeftButton);
+    EXPECT_EQ(name->text(), "");
+}
