@@ -54,6 +54,11 @@ private:
         if (x.shrink)
             format_set_shrink(f);
         setBorder(f, m_styles.border(x.border));
+        const Fill &fill = m_styles.fill(x.fill);
+        if (fill.pattern == Pattern::Solid && fill.hasFg) {
+            format_set_pattern(f, LXW_PATTERN_SOLID);
+            format_set_bg_color(f, fill.fg & 0xFFFFFF);
+        }
         return f;
     }
 

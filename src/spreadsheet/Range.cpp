@@ -14,6 +14,8 @@ namespace mirevo::sheet {
 namespace {
 
 constexpr int kMaxCellText = 32767;
+// Cells one value or format call may create; a whole sheet would exhaust the memory.
+constexpr int64_t kMaxEditCells = int64_t(1) << 24;
 constexpr double kDigitWidth = 7.0; // pixels of a digit in the standard font
 constexpr double kDefaultColumnWidth = 8.43;
 
@@ -67,6 +69,22 @@ void checkText(std::string_view utf8)
         throw SheetError("セルの値が 32767 文字を超えています (" + std::to_string(text.size()) + " 文字)");
 }
 
+// Automation colours are blue-green-red integers; the file holds ARGB.
+uint32_t argbOf(long bgr)
+{
+    if (bgr < 0 || bgr > 0xFFFFFF)
+        throw SheetError("色の値が正しくありません: " + std::to_string(bgr));
+    const uint32_t red = uint32_t(bgr) & 0xFF;
+    const uint32_t green = (uint32_t(bgr) >> 8) & 0xFF;
+    const uint32_t blue = (uint32_t(bgr) >> 16) & 0xFF;
+    return 0xFF000000u | red << 16 | green << 8 | blue;
+}
+
+long bgrOf(uint32_t argb)
+{
+    return long((argb >> 16) & 0xFF) | long((argb >> 8) & 0xFF) << 8 | long(argb & 0xFF) << 16;
+}
+
 Row shiftedRow(const Row &src, int fromCol, int toCol, Workbook &book, const Clipboard &clip)
 {
     const bool foreign = clip.tables != book.sharedTables();
@@ -106,8 +124,20 @@ FontRef CellRange::Font() const { return FontRef(*this); }
 
 BorderRef CellRange::Borders(int index) const { return BorderRef(*this, index); }
 
+InteriorRef CellRange::Interior() const { return InteriorRef(*this); }
+
+void CellRange::checkSize() const
+{
+    if (m_wholeRows || m_wholeColumns)
+        return;
+    const int64_t cells = int64_t(m_area.r2 - m_area.r1 + 1) * (m_area.c2 - m_area.c1 + 1);
+    if (cells > kMaxEditCells)
+        throw SheetError("範囲が大きすぎます (" + std::to_string(cells) + " セル): " + Address());
+}
+
 void CellRange::edit(int kind, uint32_t value) const
 {
+    checkSize();
     auto &styles = m_sheet->Parent().tables().styles;
     m_sheet->data().editStyles(m_area, styles, StyleEdit{EditKind(kind), value},
                                m_wholeRows || m_wholeColumns);
@@ -122,6 +152,7 @@ uint32_t CellRange::topLeftStyle() const
 void CellRange::setValue(std::string_view utf8) const
 {
     checkText(utf8);
+    checkSize();
     const bool keepAsText = !utf8.empty() && utf8.front() == '\'';
     if (keepAsText)
         utf8.remove_prefix(1);
@@ -296,15 +327,7 @@ void FontRef::setSize(double points) const
 
 void FontRef::setBold(bool bold) const { m_range.edit(int(EditKind::FontBold), bold); }
 
-void FontRef::setColor(long bgr) const
-{
-    if (bgr < 0 || bgr > 0xFFFFFF)
-        throw SheetError("色の値が正しくありません: " + std::to_string(bgr));
-    const uint32_t red = uint32_t(bgr) & 0xFF;
-    const uint32_t green = (uint32_t(bgr) >> 8) & 0xFF;
-    const uint32_t blue = (uint32_t(bgr) >> 16) & 0xFF;
-    m_range.edit(int(EditKind::FontColor), 0xFF000000u | red << 16 | green << 8 | blue);
-}
+void FontRef::setColor(long bgr) const { m_range.edit(int(EditKind::FontColor), argbOf(bgr)); }
 
 namespace {
 
@@ -327,10 +350,18 @@ bool FontRef::Bold() const { return fontOf(m_range, m_range.topLeftStyle()).bold
 long FontRef::Color() const
 {
     const Font &f = fontOf(m_range, m_range.topLeftStyle());
-    if (!f.hasColor)
-        return 0;
-    const uint32_t argb = f.argb;
-    return long((argb >> 16) & 0xFF) | long((argb >> 8) & 0xFF) << 8 | long(argb & 0xFF) << 16;
+    return f.hasColor ? bgrOf(f.argb) : 0;
+}
+
+// ---- InteriorRef ----------------------------------------------------------------------
+
+void InteriorRef::setColor(long bgr) const { m_range.edit(int(EditKind::FillColor), argbOf(bgr)); }
+
+long InteriorRef::Color() const
+{
+    const auto &styles = m_range.sheet().Parent().tables().styles;
+    const Fill &f = styles.fill(styles.xf(m_range.topLeftStyle()).fill);
+    return f.pattern == Pattern::Solid && f.hasFg ? bgrOf(f.fg) : 0xFFFFFF;
 }
 
 // ---- BorderRef ------------------------------------------------------------------------

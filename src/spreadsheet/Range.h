@@ -14,6 +14,7 @@ class Worksheet;
 class CellRange;
 class FontRef;
 class BorderRef;
+class InteriorRef;
 
 // Automation alignment codes (the Excel 4 / BIFF numbering and the xl constants).
 enum AutomationHAlign { xlGeneral = 1, xlLeft = 2, xlHCenter = 3, xlRight = 4, xlFill = 5,
@@ -58,6 +59,7 @@ public:
 
     FontRef Font() const;
     BorderRef Borders(int index) const;
+    InteriorRef Interior() const;
 
     // Width in characters of the standard font on every column the range touches; 0 hides.
     void setColumnWidth(double chars) const;
@@ -78,7 +80,9 @@ public:
 private:
     friend class FontRef;
     friend class BorderRef;
+    friend class InteriorRef;
     void edit(int kind, uint32_t value) const;
+    void checkSize() const;
     uint32_t topLeftStyle() const;
 
     Worksheet *m_sheet;
@@ -102,6 +106,17 @@ public:
     double Size() const;
     bool Bold() const;
     long Color() const;
+
+private:
+    CellRange m_range;
+};
+
+// Cell background: Color sets a solid fill (blue-green-red integer like Font.Color).
+class InteriorRef {
+public:
+    explicit InteriorRef(const CellRange &range) : m_range(range) {}
+    void setColor(long bgr) const;
+    long Color() const; // 0xFFFFFF (white) when the cell has no solid fill
 
 private:
     CellRange m_range;

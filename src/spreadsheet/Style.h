@@ -37,9 +37,27 @@ struct Border {
     bool operator==(const Border &) const = default;
 };
 
+// Cell background: a pattern of ST_PatternType with its foreground and background colours.
+enum class Pattern : uint8_t {
+    None, Solid, MediumGray, DarkGray, LightGray, DarkHorizontal, DarkVertical, DarkDown, DarkUp,
+    DarkGrid, DarkTrellis, LightHorizontal, LightVertical, LightDown, LightUp, LightGrid,
+    LightTrellis, Gray125, Gray0625
+};
+constexpr int kPatternCount = 19;
+
+struct Fill {
+    Pattern pattern = Pattern::None;
+    bool hasFg = false;
+    bool hasBg = false;
+    uint32_t fg = 0; // ARGB
+    uint32_t bg = 0; // ARGB
+    bool operator==(const Fill &) const = default;
+};
+
 struct Xf {
     uint32_t font = 0;
     uint32_t border = 0;
+    uint32_t fill = 0;
     HAlign h = HAlign::General;
     VAlign v = VAlign::Bottom;
     bool wrap = false;
@@ -52,7 +70,7 @@ struct Xf {
 // One attribute change applied to a style; the derive cache is keyed on it.
 enum class EditKind : uint8_t {
     FontName, FontSize, FontBold, FontColor, HAlign, VAlign, Wrap, Shrink, QuotePrefix,
-    BorderLineStyle, BorderWeight
+    BorderLineStyle, BorderWeight, FillColor
 };
 
 struct StyleEdit {

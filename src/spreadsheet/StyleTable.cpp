@@ -27,11 +27,19 @@ uint64_t hashOf(const Border &b)
     return mix(h, uint64_t(b.diagonalDown) | uint64_t(b.diagonalUp) << 1);
 }
 
+uint64_t hashOf(const Fill &f)
+{
+    uint64_t h = 0xcbf29ce484222325ULL;
+    h = mix(h, uint64_t(f.pattern) | uint64_t(f.hasFg) << 8 | uint64_t(f.hasBg) << 9);
+    return mix(mix(h, f.fg), f.bg);
+}
+
 uint64_t hashOf(const Xf &x)
 {
     uint64_t h = 0xcbf29ce484222325ULL;
     h = mix(h, x.font);
     h = mix(h, x.border);
+    h = mix(h, x.fill);
     return mix(h, uint64_t(x.h) | uint64_t(x.v) << 8 | uint64_t(x.wrap) << 16
                       | uint64_t(x.shrink) << 17 | uint64_t(x.quotePrefix) << 18);
 }
@@ -99,6 +107,9 @@ StyleTable::StyleTable()
     base.name = fontName(kDefaultFontName);
     internFont(base);
     internBorder(Border{});
+    // Every styles part starts with these two fills.
+    internFill(Fill{});
+    internFill(Fill{Pattern::Gray125});
     internXf(Xf{});
 }
 
@@ -119,6 +130,8 @@ uint32_t StyleTable::internBorder(const Border &border)
 {
     return intern(m_borders, m_borderIndex, border);
 }
+
+uint32_t StyleTable::internFill(const Fill &fill) { return intern(m_fills, m_fillIndex, fill); }
 
 uint32_t StyleTable::internXf(const Xf &xf)
 {
@@ -149,6 +162,9 @@ Xf StyleTable::applied(const Xf &xf, StyleEdit edit)
     case EditKind::BorderWeight:
         out.border = internBorder(borderEdited(m_borders[xf.border], edit));
         break;
+    case EditKind::FillColor:
+        out.fill = internFill(Fill{Pattern::Solid, true, false, edit.value, 0});
+        break;
     }
     out.font = internFont(f);
     return out;
@@ -172,6 +188,7 @@ uint32_t StyleTable::import(const StyleTable &other, uint32_t xf)
     f.name = fontName(other.fontNameText(f.name));
     x.font = internFont(f);
     x.border = internBorder(other.border(x.border));
+    x.fill = internFill(other.fill(x.fill));
     return internXf(x);
 }
 

@@ -19,11 +19,14 @@ public:
 
     uint32_t internFont(const Font &font);
     uint32_t internBorder(const Border &border);
+    uint32_t internFill(const Fill &fill);
     uint32_t internXf(const Xf &xf);
 
     const Font &font(uint32_t i) const { return m_fonts[i]; }
     const Border &border(uint32_t i) const { return m_borders[i]; }
+    const Fill &fill(uint32_t i) const { return m_fills[i]; }
     const Xf &xf(uint32_t i) const { return m_xfs[i]; }
+    size_t fillCount() const { return m_fills.size(); }
     size_t fontCount() const { return m_fonts.size(); }
     size_t borderCount() const { return m_borders.size(); }
     size_t xfCount() const { return m_xfs.size(); }
@@ -44,6 +47,8 @@ private:
     std::unordered_map<uint64_t, std::vector<uint32_t>> m_fontIndex;
     std::vector<Border> m_borders;
     std::unordered_map<uint64_t, std::vector<uint32_t>> m_borderIndex;
+    std::vector<Fill> m_fills;
+    std::unordered_map<uint64_t, std::vector<uint32_t>> m_fillIndex;
     std::vector<Xf> m_xfs;
     std::unordered_map<uint64_t, std::vector<uint32_t>> m_xfIndex;
     std::unordered_map<uint64_t, uint32_t> m_derived;

@@ -13,6 +13,13 @@ const char *const kLineNames[kLineCount] = {
 const char *const kHAlignNames[] = {"general", "left", "center", "right", "fill",
                                     "justify", "centerContinuous", "distributed"};
 const char *const kVAlignNames[] = {"bottom", "top", "center", "justify", "distributed"};
+const char *const kPatternNames[kPatternCount] = {
+    "none", "solid", "mediumGray", "darkGray", "lightGray", "darkHorizontal", "darkVertical",
+    "darkDown", "darkUp", "darkGrid", "darkTrellis", "lightHorizontal", "lightVertical",
+    "lightDown", "lightUp", "lightGrid", "lightTrellis", "gray125", "gray0625"};
+
+// <fgColor rgb=".."/> and the other colour elements.
+void writeColor(XmlWriter &w, const char *tag, uint32_t argb);
 
 // <font><b/><i/><sz/><color/><name/></font>
 void writeFont(XmlWriter &w, const StyleTable &styles, const Font &f)
@@ -25,16 +32,8 @@ void writeFont(XmlWriter &w, const StyleTable &styles, const Font &f)
     w.open("sz");
     w.attrDouble("val", f.size100 / 100.0);
     w.endEmpty();
-    if (f.hasColor) {
-        char rgb[9];
-        static const char digits[] = "0123456789ABCDEF";
-        for (int i = 0; i < 8; ++i)
-            rgb[i] = digits[(f.argb >> (28 - 4 * i)) & 15];
-        rgb[8] = 0;
-        w.open("color");
-        w.attr("rgb", rgb);
-        w.endEmpty();
-    }
+    if (f.hasColor)
+        writeColor(w, "color", f.argb);
     w.open("name");
     w.attr("val", styles.fontNameText(f.name));
     w.endEmpty();
@@ -52,11 +51,47 @@ void writeFonts(XmlWriter &w, const StyleTable &styles)
     w.end("fonts");
 }
 
-// <fills>: the two fills every workbook must start with.
-void writeFills(XmlWriter &w)
+// <fgColor rgb=".."/> and <bgColor rgb=".."/>
+void writeColor(XmlWriter &w, const char *tag, uint32_t argb)
 {
-    w.raw("<fills count=\"2\"><fill><patternFill patternType=\"none\"/></fill>"
-          "<fill><patternFill patternType=\"gray125\"/></fill></fills>");
+    char rgb[9];
+    static const char digits[] = "0123456789ABCDEF";
+    for (int i = 0; i < 8; ++i)
+        rgb[i] = digits[(argb >> (28 - 4 * i)) & 15];
+    rgb[8] = 0;
+    w.open(tag);
+    w.attr("rgb", rgb);
+    w.endEmpty();
+}
+
+// <fill><patternFill patternType=".."><fgColor/><bgColor/></patternFill></fill>
+void writeFill(XmlWriter &w, const Fill &f)
+{
+    w.raw("<fill>");
+    w.open("patternFill");
+    w.attr("patternType", kPatternNames[int(f.pattern)]);
+    if (!f.hasFg && !f.hasBg) {
+        w.endEmpty();
+    } else {
+        w.close();
+        if (f.hasFg)
+            writeColor(w, "fgColor", f.fg);
+        if (f.hasBg)
+            writeColor(w, "bgColor", f.bg);
+        w.end("patternFill");
+    }
+    w.raw("</fill>");
+}
+
+// <fills count="..">
+void writeFills(XmlWriter &w, const StyleTable &styles)
+{
+    w.open("fills");
+    w.attr("count", int64_t(styles.fillCount()));
+    w.close();
+    for (size_t i = 0; i < styles.fillCount(); ++i)
+        writeFill(w, styles.fill(uint32_t(i)));
+    w.end("fills");
 }
 
 // <left style=".."/> and its siblings.
@@ -115,13 +150,15 @@ void writeXf(XmlWriter &w, const Xf &x)
     w.open("xf");
     w.attr("numFmtId", 0);
     w.attr("fontId", x.font);
-    w.attr("fillId", 0);
+    w.attr("fillId", x.fill);
     w.attr("borderId", x.border);
     w.attr("xfId", 0);
     if (x.quotePrefix)
         w.attr("quotePrefix", 1);
     if (x.font)
         w.attr("applyFont", 1);
+    if (x.fill)
+        w.attr("applyFill", 1);
     if (x.border)
         w.attr("applyBorder", 1);
     if (!x.hasAlignment()) {
@@ -155,7 +192,7 @@ void writeStylesPart(std::string &out, const StyleTable &styles)
     w.attr("xmlns", ns::main);
     w.close();
     writeFonts(w, styles);
-    writeFills(w);
+    writeFills(w, styles);
     writeBorders(w, styles);
     w.raw("<cellStyleXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\"/></cellStyleXfs>");
     writeCellXfs(w, styles);

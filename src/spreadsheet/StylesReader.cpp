@@ -1,4 +1,5 @@
-// xl/styles.xml: fonts, borders and cell formats. Fills and number formats are not modelled.
+// xl/styles.xml: fonts, fills, borders and cell formats. Number formats are not modelled
+// (every value is text).
 #include "ReaderCommon.h"
 #include "StyleTable.h"
 
@@ -17,6 +18,10 @@ const char *const kLineNames[kLineCount] = {
 const char *const kHAlignNames[] = {"general", "left", "center", "right", "fill",
                                     "justify", "centerContinuous", "distributed"};
 const char *const kVAlignNames[] = {"bottom", "top", "center", "justify", "distributed"};
+const char *const kPatternNames[kPatternCount] = {
+    "none", "solid", "mediumGray", "darkGray", "lightGray", "darkHorizontal", "darkVertical",
+    "darkDown", "darkUp", "darkGrid", "darkTrellis", "lightHorizontal", "lightVertical",
+    "lightDown", "lightUp", "lightGrid", "lightTrellis", "gray125", "gray0625"};
 
 template <size_t N>
 int indexOf(const char *const (&names)[N], std::string_view value, int fallback)
@@ -57,6 +62,21 @@ Font readFont(const pugi::xml_node &node, StyleTable &styles, const PartContext 
         else if (name == "color")
             f.hasColor = parseRgb(c.attribute("rgb").value(), f.argb);
     }
+    return f;
+}
+
+// Pattern fills with rgb colours; gradients and theme colours are not modelled.
+Fill readFill(const pugi::xml_node &node)
+{
+    Fill f;
+    const pugi::xml_node pattern = child(node, "patternFill");
+    if (!pattern)
+        return f;
+    f.pattern = Pattern(indexOf(kPatternNames, pattern.attribute("patternType").value(), 0));
+    if (f.pattern == Pattern::None)
+        return f;
+    f.hasFg = parseRgb(child(pattern, "fgColor").attribute("rgb").value(), f.fg);
+    f.hasBg = parseRgb(child(pattern, "bgColor").attribute("rgb").value(), f.bg);
     return f;
 }
 
@@ -109,10 +129,18 @@ uint32_t mapped(const std::vector<uint32_t> &ids, long index, const char *what, 
     return ids[size_t(index)];
 }
 
-Xf readXf(const pugi::xml_node &node, const std::vector<uint32_t> &fonts,
-          const std::vector<uint32_t> &borders, const PartContext &ctx)
+struct StyleIds {
+    std::vector<uint32_t> fonts;
+    std::vector<uint32_t> fills;
+    std::vector<uint32_t> borders;
+};
+
+Xf readXf(const pugi::xml_node &node, const StyleIds &ids, const PartContext &ctx)
 {
+    const auto &fonts = ids.fonts;
+    const auto &borders = ids.borders;
     Xf x;
+    x.fill = mapped(ids.fills, intAttr(node, "fillId", 0, ctx), "fillId", ctx);
     x.font = mapped(fonts, intAttr(node, "fontId", 0, ctx), "fontId", ctx);
     x.border = mapped(borders, intAttr(node, "borderId", 0, ctx), "borderId", ctx);
     x.quotePrefix = boolAttr(node, "quotePrefix", false);
@@ -130,12 +158,15 @@ std::vector<uint32_t> readStylesPart(const pugi::xml_node &root, StyleTable &sty
 {
     if (localName(root) != "styleSheet")
         ctx.fail("styleSheet 要素がありません");
-    const auto fonts = readList(child(root, "fonts"), "font",
-                                [&](const pugi::xml_node &n) { return styles.internFont(readFont(n, styles, ctx)); });
-    const auto borders = readList(child(root, "borders"), "border",
-                                  [&](const pugi::xml_node &n) { return styles.internBorder(readBorder(n)); });
+    StyleIds ids;
+    ids.fonts = readList(child(root, "fonts"), "font",
+                         [&](const pugi::xml_node &n) { return styles.internFont(readFont(n, styles, ctx)); });
+    ids.fills = readList(child(root, "fills"), "fill",
+                         [&](const pugi::xml_node &n) { return styles.internFill(readFill(n)); });
+    ids.borders = readList(child(root, "borders"), "border",
+                           [&](const pugi::xml_node &n) { return styles.internBorder(readBorder(n)); });
     auto xfs = readList(child(root, "cellXfs"), "xf", [&](const pugi::xml_node &n) {
-        return styles.internXf(readXf(n, fonts, borders, ctx));
+        return styles.internXf(readXf(n, ids, ctx));
     });
     if (xfs.empty())
         xfs.push_back(0);

@@ -36,9 +36,11 @@ TEST(Formats, BordersLandOnEveryCellOfTheRange)
         for (const char *ref : {"B2", "C2", "D2", "B3", "C3", "D3", "B4", "C4", "D4"}) {
             const SavedFormat fmt = saved.format(1, ref);
             EXPECT_EQ(fmt.edge(c.edge), c.style) << ref << " Borders(" << c.index << ")";
-            for (const char *other : {"left", "right", "top", "bottom", "diagonal"})
-                if (std::string(other) != c.edge)
+            for (const char *other : {"left", "right", "top", "bottom", "diagonal"}) {
+                if (std::string(other) != c.edge) {
                     EXPECT_EQ(fmt.edge(other), "") << ref << " " << other;
+                }
+            }
             EXPECT_EQ(fmt.border.attribute("diagonalDown").as_bool(), c.index == 5) << ref;
             EXPECT_FALSE(fmt.border.attribute("diagonalUp").as_bool()) << ref;
         }
@@ -170,4 +172,54 @@ TEST(Formats, MergesReplaceWhatTheyOverlap)
     EXPECT_EQ(saved.value(1, "B5"), "") << "the merged range keeps only the top-left value";
     EXPECT_TRUE(f.sheet.Range("A5:D6").MergeCells());
     EXPECT_FALSE(f.sheet.Range("A5:E6").MergeCells());
+}
+
+TEST(Formats, InteriorColourIsASolidFill)
+{
+    Fixture f;
+    f.sheet.Range("A1:B2").Interior().setColor(0x00FFFF); // yellow in blue-green-red
+    f.sheet.Range("B2").Interior().setColor(0xFF0000);
+    SavedBook saved(saveChecked(f.book));
+    for (const char *ref : {"A1", "B1", "A2"}) {
+        const pugi::xml_node fill = saved.fill(1, ref);
+        EXPECT_STREQ(fill.child("patternFill").attribute("patternType").value(), "solid") << ref;
+        EXPECT_STREQ(fill.child("patternFill").child("fgColor").attribute("rgb").value(), "FFFFFF00") << ref;
+    }
+    EXPECT_STREQ(saved.fill(1, "B2").child("patternFill").child("fgColor").attribute("rgb").value(), "FF0000FF");
+    EXPECT_EQ(f.sheet.Range("B2").Interior().Color(), 0xFF0000);
+    EXPECT_EQ(f.sheet.Range("C3").Interior().Color(), 0xFFFFFF);
+}
+
+// A page formatted attribute by attribute derives its styles through the cache: the style
+// table holds the distinct combinations, not one entry per cell or per call.
+TEST(Formats, ThousandsOfFormattedCellsShareFewStyles)
+{
+    Fixture f;
+    for (int block = 0; block < 40; ++block) {
+        const std::string top = std::to_string(1 + block * 6);
+        const std::string bottom = std::to_string(6 + block * 6);
+        f.sheet.Range("A" + top + ":BU" + bottom).Font().setName("ＭＳ Ｐ明朝");
+        f.sheet.Range("A" + top + ":BU" + bottom).Borders(xlEdgeRight).setWeight(xlThin);
+        f.sheet.Range("A" + bottom + ":BU" + bottom).Borders(xlEdgeBottom).setWeight(xlThin);
+        f.sheet.Range("C" + top + ":D" + bottom).setHorizontalAlignment(xlHCenter);
+    }
+    SavedBook saved(saveChecked(f.book));
+    const pugi::xml_node cellXfs = saved.styles().child("cellXfs");
+    EXPECT_LE(cellXfs.attribute("count").as_int(), 12) << "17,520 formatted cells";
+    EXPECT_EQ(saved.format(1, "C240").edge("bottom"), "thin");
+    EXPECT_STREQ(saved.format(1, "C240").alignment.attribute("horizontal").value(), "center");
+}
+
+TEST(Formats, RangesTooLargeToHoldAreRefused)
+{
+    Fixture f;
+    EXPECT_THROW(f.sheet.Range("A1:XFD1048576").setValue("x"), SheetError);
+    EXPECT_THROW(f.sheet.Range("A1:XFD1048576").Font().setBold(true), SheetError);
+    f.sheet.Range("A1:C3").setValue("x");
+    f.sheet.Range("A1:XFD1048576").setColumnWidth(4); // widths need no cells
+    f.sheet.Columns(2).Font().setBold(true);         // whole columns touch existing cells only
+    SavedBook saved(saveChecked(f.book));
+    EXPECT_TRUE(saved.format(1, "B3").font.child("b"));
+    EXPECT_FALSE(saved.format(1, "A3").font.child("b"));
+    EXPECT_FALSE(saved.row(1, 4));
 }

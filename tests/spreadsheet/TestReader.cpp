@@ -42,10 +42,11 @@ std::map<std::string, std::string> foreignPackage()
     p["xl/theme/theme1.xml"] = "<a:theme xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\"/>";
     p["xl/styles.xml"] = "<styleSheet xmlns=\"" + kMain + "\"><fonts count=\"2\"><font><sz val=\"11\"/><name val=\"Calibri\"/></font>"
                          "<font><b val=\"true\"/><sz val=\"9.5\"/><color rgb=\"FF0000FF\"/><name val=\"ＭＳ 明朝\"/></font></fonts>"
-                         "<fills count=\"1\"><fill><patternFill patternType=\"solid\"/></fill></fills>"
+                         "<fills count=\"2\"><fill><patternFill patternType=\"none\"/></fill>"
+                         "<fill><patternFill patternType=\"solid\"><fgColor rgb=\"FFFFFF00\"/><bgColor indexed=\"64\"/></patternFill></fill></fills>"
                          "<borders count=\"2\"><border/><border diagonalDown=\"1\"><left style=\"medium\"><color rgb=\"FF000000\"/></left>"
                          "<diagonal style=\"hair\"/></border></borders>"
-                         "<cellXfs count=\"2\"><xf fontId=\"0\" borderId=\"0\"/><xf fontId=\"1\" borderId=\"1\" quotePrefix=\"1\">"
+                         "<cellXfs count=\"2\"><xf fontId=\"0\" borderId=\"0\"/><xf fontId=\"1\" fillId=\"1\" borderId=\"1\" quotePrefix=\"1\">"
                          "<alignment horizontal=\"centerContinuous\" vertical=\"center\" wrapText=\"true\"/></xf></cellXfs></styleSheet>";
     p["xl/sharedStrings.xml"] = "<sst xmlns=\"" + kMain + "\" count=\"2\" uniqueCount=\"2\"><si><t xml:space=\"preserve\"> 前後 </t></si>"
                                 "<si><r><t>山田</t></r><r><rPr><b/></rPr><t>太郎</t></r><rPh sb=\"0\" eb=\"2\"><t>ヤマダ</t></rPh></si></sst>";
@@ -87,6 +88,7 @@ TEST(Reader, LoadsWhatOtherProgramsWriteAndDropsTheRest)
     EXPECT_DOUBLE_EQ(sheet.Range("B2").Font().Size(), 9.5);
     EXPECT_EQ(sheet.Range("B2").Font().Color(), 0xFF0000) << "blue";
     EXPECT_EQ(sheet.Range("B2").Font().Name(), "ＭＳ 明朝");
+    EXPECT_EQ(sheet.Range("B2").Interior().Color(), 0x00FFFF) << "yellow";
     EXPECT_EQ(sheet.Range("B2").Borders(xlEdgeLeft).Weight(), xlMedium);
     EXPECT_EQ(sheet.Range("B2").Borders(xlDiagonalDown).Weight(), xlHairline);
     EXPECT_EQ(sheet.Range("B2").HorizontalAlignment(), xlCenterAcrossSelection);

@@ -141,6 +141,15 @@ SavedFormat SavedBook::format(int sheetIndex, const std::string &ref)
     return f;
 }
 
+pugi::xml_node SavedBook::fill(int sheetIndex, const std::string &ref)
+{
+    int i = format(sheetIndex, ref).xf.attribute("fillId").as_int();
+    pugi::xml_node n = styles().child("fills").first_child();
+    while (i-- > 0 && n)
+        n = n.next_sibling();
+    return n;
+}
+
 std::vector<std::string> SavedBook::merges(int sheetIndex)
 {
     std::vector<std::string> out;

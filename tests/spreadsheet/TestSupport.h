@@ -40,6 +40,8 @@ public:
     pugi::xml_node row(int sheet, int r);
     std::string value(int sheet, const std::string &ref);
     SavedFormat format(int sheet, const std::string &ref);
+    pugi::xml_node fill(int sheet, const std::string &ref);
+    pugi::xml_node styles() { return m_styles.child("styleSheet"); }
     std::vector<std::string> merges(int sheet);
     std::vector<int> breaks(int sheet);
     const std::vector<std::string> &strings() const { return m_strings; }
