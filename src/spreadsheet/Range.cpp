@@ -289,22 +289,28 @@ void CellRange::PasteSpecial() const
     const Rect target{top, left, top + src.r2 - src.r1, left + src.c2 - src.c1};
     if (target.r2 > kMaxRows || target.c2 > kMaxCols)
         throw SheetError("貼り付け先がシートの範囲を超えています: " + cellName(top, left));
+    pasteRows(*clip, target);
+    SheetData &data = m_sheet->data();
+    data.dropMergesIn(target);
+    for (const Rect &m : clip->merges)
+        data.merges.push_back(Rect{m.r1 + top, m.c1 + left, m.r2 + top, m.c2 + left});
+}
+
+void CellRange::pasteRows(const Clipboard &clip, const Rect &target) const
+{
     Workbook &book = m_sheet->Parent();
     SheetData &data = m_sheet->data();
     for (int i = 0; i <= target.r2 - target.r1; ++i) {
-        const int r = top + i;
-        const bool hasSource = i < int(clip->rows.size());
+        const int r = target.r1 + i;
+        const bool hasSource = i < int(clip.rows.size());
         if (!hasSource && r > data.lastRow())
-            continue;
-        const Row row = hasSource ? shiftedRow(clip->rows[size_t(i)], src.c1, left, book, *clip) : Row{};
-        if (clip->wholeRows)
+            continue; // nothing there to clear
+        const Row row = hasSource ? shiftedRow(clip.rows[size_t(i)], clip.source.c1, target.c1, book, clip) : Row{};
+        if (clip.wholeRows)
             data.row(r) = row;
         else
             spliceCells(data.row(r), target.c1, target.c2, row);
     }
-    data.dropMergesIn(target);
-    for (const Rect &m : clip->merges)
-        data.merges.push_back(Rect{m.r1 + top, m.c1 + left, m.r2 + top, m.c2 + left});
 }
 
 // ---- FontRef --------------------------------------------------------------------------

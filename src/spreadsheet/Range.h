@@ -14,6 +14,7 @@ class Worksheet;
 class CellRange;
 class FontRef;
 class BorderRef;
+struct Clipboard;
 class InteriorRef;
 
 // Automation alignment codes (the Excel 4 / BIFF numbering and the xl constants).
@@ -83,6 +84,7 @@ private:
     friend class InteriorRef;
     void edit(int kind, uint32_t value) const;
     void checkSize() const;
+    void pasteRows(const Clipboard &clip, const Rect &target) const;
     uint32_t topLeftStyle() const;
 
     Worksheet *m_sheet;

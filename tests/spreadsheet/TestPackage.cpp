@@ -118,3 +118,48 @@ TEST(Package, CheckerFindsBrokenPackages)
     EXPECT_NE(all.find("out of order"), std::string::npos) << all;
     EXPECT_NE(all.find("activeTab out of range"), std::string::npos) << all;
 }
+
+// The exact XML of a small sheet and its styles, as a reference for element order and
+// number formatting.
+TEST(Package, SmallSheetHasTheExpectedXml)
+{
+    Application app;
+    Workbook &book = app.Workbooks().Add();
+    Worksheet &ws = book.Sheets(1);
+    ws.Range("B2:C2").setMergeCells(true);
+    ws.Range("B2").setValue("名簿 & <1>");
+    ws.Range("B2").Font().setBold(true);
+    ws.Range("B2:C2").Borders(xlEdgeBottom).setWeight(xlThin);
+    ws.Range("B2").setHorizontalAlignment(xlHCenter);
+    ws.Range("B1").setColumnWidth(3);
+    ws.Range("A2").setRowHeight(11.95);
+    ws.PageSetup().setLeftMargin(0);
+    ws.PageSetup().setPaperSize(9);
+    ws.HPageBreaks().Add(ws.Range("A3"));
+    const std::string path = saveChecked(book);
+    EXPECT_EQ(zipEntry(path, "xl/worksheets/sheet1.xml"),
+              "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+              "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
+              "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
+              "<dimension ref=\"B2:C2\"/><sheetViews><sheetView tabSelected=\"1\" workbookViewId=\"0\"/></sheetViews>"
+              "<sheetFormatPr defaultRowHeight=\"13.5\"/><cols><col min=\"2\" max=\"2\" width=\"3.7109375\" customWidth=\"1\"/></cols>"
+              "<sheetData><row r=\"2\" ht=\"11.95\" customHeight=\"1\"><c r=\"B2\" s=\"4\" t=\"s\"><v>0</v></c><c r=\"C2\" s=\"3\"/></row></sheetData>"
+              "<mergeCells count=\"1\"><mergeCell ref=\"B2:C2\"/></mergeCells>"
+              "<pageMargins left=\"0\" right=\"0.7\" top=\"0.75\" bottom=\"0.75\" header=\"0.3\" footer=\"0.3\"/>"
+              "<pageSetup paperSize=\"9\"/>"
+              "<rowBreaks count=\"1\" manualBreakCount=\"1\"><brk id=\"2\" max=\"16383\" man=\"1\"/></rowBreaks></worksheet>");
+    EXPECT_EQ(zipEntry(path, "xl/sharedStrings.xml"),
+              "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+              "<sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" uniqueCount=\"1\">"
+              "<si><t>名簿 &amp; &lt;1&gt;</t></si></sst>");
+    const std::string styles = zipEntry(path, "xl/styles.xml");
+    EXPECT_NE(styles.find("<fonts count=\"2\"><font><sz val=\"11\"/><name val=\"ＭＳ Ｐゴシック\"/></font>"
+                          "<font><b/><sz val=\"11\"/><name val=\"ＭＳ Ｐゴシック\"/></font></fonts>"),
+              std::string::npos) << styles;
+    EXPECT_NE(styles.find("<borders count=\"2\"><border><left/><right/><top/><bottom/><diagonal/></border>"
+                          "<border><left/><right/><top/><bottom style=\"thin\"/><diagonal/></border></borders>"),
+              std::string::npos) << styles;
+    EXPECT_NE(styles.find("<xf numFmtId=\"0\" fontId=\"1\" fillId=\"0\" borderId=\"1\" xfId=\"0\" applyFont=\"1\" "
+                          "applyBorder=\"1\" applyAlignment=\"1\"><alignment horizontal=\"center\"/></xf>"),
+              std::string::npos) << styles;
+}
