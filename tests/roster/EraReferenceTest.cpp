@@ -41,16 +41,3 @@ TEST(EraReference, EraChangeYearsHaveTwoRowsNewEraFirst)
     EXPECT_EQ(rowsOf(table, 2037), QStringList({QStringLiteral("令和19年")}));
     EXPECT_EQ(rowsOf(table, 1990), QStringList({QStringLiteral("平成2年")}));
 }
-
-TEST(EraReference, WesternYearsDescendWithoutGaps)
-{
-    const auto table = eraReferenceTable();
-    int expected = 2037;
-    for (size_t i = 0; i < table.size(); ++i) {
-        const int year = table[i].westernYear.toInt();
-        if (i > 0 && year == table[i - 1].westernYear.toInt())
-            continue;
-        EXPECT_EQ(year, expected--);
-    }
-    EXPECT_EQ(expected, 1896);
-}

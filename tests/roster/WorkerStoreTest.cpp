@@ -43,27 +43,22 @@ TEST(WorkerStore, CountAndFreeRows)
     EXPECT_EQ(freeRow(list, 9), 9);
 }
 
-TEST(WorkerStore, EntryOfAStoredWorker)
+TEST(WorkerStore, EntryOfAStoredWorkerFillsBlankPressureAndCompany)
 {
     TextGrid list = listWithReadings({QStringLiteral("あ"), QStringLiteral("い")});
-    list.setCell(BloodPressure, 2, QStringLiteral("120～80"));
-    list.setCell(Company, 2, QStringLiteral("山田建設"));
-    const RosterEntry entry = entryForRow(list, 2, 9, QStringLiteral("既定社"));
-    EXPECT_EQ(entry.targetRow, 2);
-    EXPECT_EQ(entry.record.size(), kColumns);
-    EXPECT_EQ(entry.record[Reading], QStringLiteral("い"));
-    EXPECT_EQ(entry.record[BloodPressure], QStringLiteral("120～80"));
-    EXPECT_EQ(entry.record[Company], QStringLiteral("山田建設"));
-}
-
-TEST(WorkerStore, EntryFillsBlankPressureAndCompany)
-{
-    TextGrid list = listWithReadings({QStringLiteral("あ")});
     list.setCell(BloodPressure, 1, QStringLiteral(" "));
     list.setCell(Company, 1, QStringLiteral(" "));
-    const RosterEntry entry = entryForRow(list, 1, 9, QStringLiteral("既定社"));
-    EXPECT_EQ(entry.record[BloodPressure], QStringLiteral("～"));
-    EXPECT_EQ(entry.record[Company], QStringLiteral("既定社"));
+    list.setCell(BloodPressure, 2, QStringLiteral("120～80"));
+    list.setCell(Company, 2, QStringLiteral("山田建設"));
+    const RosterEntry blank = entryForRow(list, 1, 9, QStringLiteral("既定社"));
+    EXPECT_EQ(blank.targetRow, 1);
+    EXPECT_EQ(blank.record.size(), kColumns);
+    EXPECT_EQ(blank.record[BloodPressure], QStringLiteral("～"));
+    EXPECT_EQ(blank.record[Company], QStringLiteral("既定社"));
+    const RosterEntry filled = entryForRow(list, 2, 9, QStringLiteral("既定社"));
+    EXPECT_EQ(filled.record[Reading], QStringLiteral("い"));
+    EXPECT_EQ(filled.record[BloodPressure], QStringLiteral("120～80"));
+    EXPECT_EQ(filled.record[Company], QStringLiteral("山田建設"));
 }
 
 TEST(WorkerStore, NewWorkerRowsGoToTheGivenRow)

@@ -236,31 +236,8 @@ void Tmeibo::takeEraRow(int row)
 
 void Tmeibo::bindEntryAids()
 {
-    FieldEvents* events = FieldEvents::of(this);
-    auto chain = [events](std::initializer_list<QWidget*> fields) {
-        const std::vector<QWidget*> list(fields);
-        for (size_t i = 0; i + 1 < list.size(); ++i)
-            events->setEnterNext(list[i], list[i + 1]);
-    };
-    auto f = [this](int column) -> QWidget* { return fields_.at(column); };
-    chain({f(Company), f(Reading), f(Name), f(Trade), f(Roles)});
-    chain({f(Address), f(Phone)});
-    chain({f(FamilyPhone), f(HealthCheck)});
-    chain({bloodType_, f(BloodPressure)});
-    chain({f(SpecialKind), f(HealthInsurance), f(PensionInsurance), f(EmploymentInsurance)});
-    events->setEnterNext(f(EmploymentInsurance), f(Education1));
-    for (int column = Education1; column < Licence1 + 2; ++column)
-        events->setEnterNext(f(column), f(column + 1));
-    events->setEnterNext(f(SiteEntry), f(SiteEducation));
-    for (int column : {HealthDigits, PensionDigits, EmploymentDigits})
-        events->setEnterNext(f(column), f(PensionInsurance));
-    showSiteDates(true);
-
-    for (int column : {Reading, Name, Trade, Address, Phone, FamilyContact, FamilyPhone, Company})
-        events->clearOnDoubleClick(fields_.at(column));
-    events->onDoubleClick(familyContactLabel_, [this] { fields_.at(FamilyContact)->setText(kSameAsAbove); });
-    events->onDoubleClick(familyPhoneLabel_, [this] { fields_.at(FamilyPhone)->setText(kSameAsAbove); });
-
+    bindEnterOrder();
+    bindDoubleClicks();
     // Keys with more to do than moving on: this window's own filter.
     for (int column : {Phone, FamilyContact, SiteEducation, Employed, Birth})
         fields_.at(column)->installEventFilter(this);
@@ -273,6 +250,37 @@ void Tmeibo::bindEntryAids()
             [this] { fields_.at(BloodPressure)->setFocus(Qt::OtherFocusReason); });
     connect(eraButton_, &QPushButton::clicked, this, &Tmeibo::toggleEraTable);
     connect(eraTable_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { takeEraRow(row); });
+}
+
+void Tmeibo::bindEnterOrder()
+{
+    FieldEvents* events = FieldEvents::of(this);
+    auto f = [this](int column) -> QWidget* { return fields_.at(column); };
+    const std::vector<std::vector<QWidget*>> chains{
+        {f(Company), f(Reading), f(Name), f(Trade), f(Roles)},
+        {f(Address), f(Phone)},
+        {f(FamilyPhone), f(HealthCheck)},
+        {bloodType_, f(BloodPressure)},
+        {f(SpecialKind), f(HealthInsurance), f(PensionInsurance), f(EmploymentInsurance), f(Education1)},
+        {f(SiteEntry), f(SiteEducation)},
+    };
+    for (const auto& chain : chains)
+        for (size_t i = 0; i + 1 < chain.size(); ++i)
+            events->setEnterNext(chain[i], chain[i + 1]);
+    for (int column = Education1; column < Licence1 + 2; ++column)
+        events->setEnterNext(f(column), f(column + 1));
+    for (int column : {HealthDigits, PensionDigits, EmploymentDigits})
+        events->setEnterNext(f(column), f(PensionInsurance));
+    showSiteDates(true);
+}
+
+void Tmeibo::bindDoubleClicks()
+{
+    FieldEvents* events = FieldEvents::of(this);
+    for (int column : {Reading, Name, Trade, Address, Phone, FamilyContact, FamilyPhone, Company})
+        events->clearOnDoubleClick(fields_.at(column));
+    events->onDoubleClick(familyContactLabel_, [this] { fields_.at(FamilyContact)->setText(kSameAsAbove); });
+    events->onDoubleClick(familyPhoneLabel_, [this] { fields_.at(FamilyPhone)->setText(kSameAsAbove); });
 }
 
 void Tmeibo::bindPickers()

@@ -84,6 +84,8 @@ private:
 
     // Behaviour (Tmeibo.cpp).
     void bindEntryAids();
+    void bindEnterOrder();
+    void bindDoubleClicks();
     void bindPickers();
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showRecord(const QStringList& record);

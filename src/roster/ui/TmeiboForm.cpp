@@ -138,8 +138,8 @@ QGroupBox* Tmeibo::buildPersonalGroup()
     const QString birthHint = QStringLiteral("例 : 1968/10/01");
 
     addLabel(group, QStringLiteral("雇用年月日"), {10, rowY(0), 100, kRowHeight});
-    addEdit(group, Employed, QStringLiteral("Edit3"), {112, rowY(0), 110, kRowHeight});
-    addLabel(group, employedHint, {228, rowY(0), 110, kRowHeight})->setFont(smallFont(font()));
+    addEdit(group, Employed, QStringLiteral("Edit3"), {118, rowY(0), 110, kRowHeight});
+    addLabel(group, employedHint, {234, rowY(0), 110, kRowHeight})->setFont(smallFont(font()));
     addLabel(group, QStringLiteral("経験年数"), {352, rowY(0), 60, kRowHeight});
     addEdit(group, Experience, QStringLiteral("Edit4"), {416, rowY(0), 48, kRowHeight});
     addLabel(group, QStringLiteral("年"), {468, rowY(0), 20, kRowHeight});
@@ -148,26 +148,26 @@ QGroupBox* Tmeibo::buildPersonalGroup()
     eraButton_->setGeometry(540, rowY(0), 110, kRowHeight + 2);
 
     addLabel(group, QStringLiteral("生年月日"), {10, rowY(1), 100, kRowHeight});
-    addEdit(group, Birth, QStringLiteral("Edit5"), {112, rowY(1), 110, kRowHeight});
-    addLabel(group, birthHint, {228, rowY(1), 110, kRowHeight})->setFont(smallFont(font()));
+    addEdit(group, Birth, QStringLiteral("Edit5"), {118, rowY(1), 110, kRowHeight});
+    addLabel(group, birthHint, {234, rowY(1), 110, kRowHeight})->setFont(smallFont(font()));
     addLabel(group, QStringLiteral("年　齢"), {352, rowY(1), 60, kRowHeight});
     addEdit(group, Age, QStringLiteral("Edit6"), {416, rowY(1), 48, kRowHeight});
     addLabel(group, QStringLiteral("歳"), {468, rowY(1), 20, kRowHeight});
 
     const QString phoneDesign = QStringLiteral("000-00-0000");
     addLabel(group, QStringLiteral("現住所"), {10, rowY(2), 100, kRowHeight});
-    addEdit(group, Address, QStringLiteral("Edit7"), {112, rowY(2), 400, kRowHeight});
+    addEdit(group, Address, QStringLiteral("Edit7"), {118, rowY(2), 396, kRowHeight});
     addLabel(group, QStringLiteral("TEL"), {524, rowY(2), 36, kRowHeight});
     addEdit(group, Phone, QStringLiteral("Edit8"), {560, rowY(2), 156, kRowHeight}, phoneDesign);
 
     familyContactLabel_ = addLabel(group, QStringLiteral("家族連絡先"), {10, rowY(3), 100, kRowHeight});
-    addEdit(group, FamilyContact, QStringLiteral("Edit9"), {112, rowY(3), 400, kRowHeight});
+    addEdit(group, FamilyContact, QStringLiteral("Edit9"), {118, rowY(3), 396, kRowHeight});
     familyPhoneLabel_ = addLabel(group, QStringLiteral("TEL"), {524, rowY(3), 36, kRowHeight});
     addEdit(group, FamilyPhone, QStringLiteral("Edit10"), {560, rowY(3), 156, kRowHeight}, phoneDesign);
 
     addLabel(group, QStringLiteral("最近の健康診断日"), {10, rowY(4), 100, kRowHeight});
-    addEdit(group, HealthCheck, QStringLiteral("Edit11"), {112, rowY(4), 110, kRowHeight});
-    addLabel(group, birthHint, {228, rowY(4), 110, kRowHeight})->setFont(smallFont(font()));
+    addEdit(group, HealthCheck, QStringLiteral("Edit11"), {118, rowY(4), 110, kRowHeight});
+    addLabel(group, birthHint, {234, rowY(4), 110, kRowHeight})->setFont(smallFont(font()));
     addLabel(group, QStringLiteral("血液型"), {352, rowY(4), 50, kRowHeight});
     bloodType_ = new QComboBox(group);
     bloodType_->setObjectName(QStringLiteral("ComboBox1"));
@@ -178,7 +178,7 @@ QGroupBox* Tmeibo::buildPersonalGroup()
     addEdit(group, BloodPressure, QStringLiteral("Edit26"), {560, rowY(4), 100, kRowHeight});
 
     addLabel(group, QStringLiteral("特殊健康診断日"), {10, rowY(5), 100, kRowHeight});
-    addEdit(group, SpecialCheck, QStringLiteral("Edit12"), {112, rowY(5), 110, kRowHeight});
+    addEdit(group, SpecialCheck, QStringLiteral("Edit12"), {118, rowY(5), 110, kRowHeight});
     addLabel(group, QStringLiteral("種　類"), {352, rowY(5), 50, kRowHeight});
     addEdit(group, SpecialKind, QStringLiteral("Edit13"), {404, rowY(5), 312, kRowHeight});
 
@@ -266,6 +266,7 @@ void Tmeibo::buildEraTable()
     }
     eraTable_->setColumnWidth(0, 110);
     eraTable_->setColumnWidth(1, 80);
-    eraTable_->setGeometry(548, 70, 214, 460);
+    // Beside its button, which stays free to close it again.
+    eraTable_->setGeometry(666, 64, 214, 470);
     eraTable_->hide();
 }
