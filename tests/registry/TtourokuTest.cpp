@@ -261,6 +261,20 @@ TEST_F(TtourokuTest, ModeTwoHandsTheClickedCompanyOverAsPrimeContractor)
     EXPECT_EQ(registry.companies.cell(company::Dedicated, 4), "1");
 }
 
+TEST_F(TtourokuTest, PickingAnEmptyRowHandsNothingOver)
+{
+    for (int mode : {2, 3}) {
+        show(mode);
+        const Project before;
+        click(list(), 12);
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_EQ(project.record.text("Edit10"), before.record.text("Edit10"));
+        EXPECT_EQ(project.contractors, before.contractors);
+        window.reject();
+    }
+    EXPECT_EQ(dialogs.beeps, 2);
+}
+
 TEST_F(TtourokuTest, ModeThreeFillsTheEditorWritesBackAndTakesTheUpperCompany)
 {
     show(3);

@@ -151,9 +151,11 @@ QGroupBox* CompanyEntryPanel::buildNameGroup()
     addLabel(grid, QStringLiteral("郵便番号"), 2, 0);
     webButton_ = new QPushButton(QStringLiteral("Web"));
     webButton_->setObjectName(QStringLiteral("webButton"));
-    grid->addWidget(row({edit(company::PostcodeA, nullptr, 0, 0, 45), new QLabel(QStringLiteral("-")),
-                         edit(company::PostcodeB, nullptr, 0, 0, 55), webButton_}),
-                    2, 1);
+    QLineEdit* postcodeA = edit(company::PostcodeA, nullptr, 0, 0, 45);
+    QLineEdit* postcodeB = edit(company::PostcodeB, nullptr, 0, 0, 55);
+    postcodeA->setMaximumWidth(45);
+    postcodeB->setMaximumWidth(55);
+    grid->addWidget(row({postcodeA, new QLabel(QStringLiteral("-")), postcodeB, webButton_}), 2, 1);
     addLabel(grid, QStringLiteral("事業者ID"), 2, 2);
     edit(company::BusinessId, grid, 2, 3, 160);
     addLabel(grid, QStringLiteral("住　　　所"), 3, 0);

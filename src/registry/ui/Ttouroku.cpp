@@ -4,10 +4,7 @@
 #include "TextGridModel.h"
 #include "WorkerPanel.h"
 #include "common/Dialogs.h"
-#include "common/ProgramFolder.h"
 #include "project/Project.h"
-#include "registry/CompanyFile.h"
-#include "registry/CompanyList.h"
 #include "registry/CompanyRecord.h"
 #include "registry/Handover.h"
 #include "registry/Registry.h"
@@ -18,7 +15,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
-#include <QVBoxLayout>
 
 using namespace mirevo;
 
@@ -149,6 +145,12 @@ void Ttouroku::clickCompany(int row)
 {
     if (row < 1 || row >= registry_.companies.rowCount())
         return;
+    const bool picking = mode == 2 || mode == 3;
+    // An empty row would blank the project's company fields.
+    if (picking && isBlankName(registry_.companies.cell(company::Name, row))) {
+        Dialogs::current().beep();
+        return;
+    }
     loadRowIntoEntry(row);
     if (mode == 2)
         pickPrime(row);

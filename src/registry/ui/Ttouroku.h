@@ -36,7 +36,8 @@ class WorkerPanel;
 // fills the contractor editor fields (Edit42 …, RadioButton3/4, Edit83),
 // writes them back into the site contractor table, then sets ComboBox20,
 // Edit75, ComboBox21 from the picked row, guideState 3 and currentRow 1 when
-// it was 0. Each hand-over ends with project.notifyTablesChanged().
+// it was 0. Modes 2 and 3 pick on the press of the left button over a row
+// with a company name and close the window; a row without one only beeps.
 //
 // Controls by object name: the company list `StringGrid1`, the worker view
 // `StringGrid2`, the entry fields by their component names (see

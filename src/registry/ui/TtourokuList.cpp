@@ -100,6 +100,8 @@ QTableView* Ttouroku::buildCompanyList()
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setSelectionMode(QAbstractItemView::ContiguousSelection);
     list_->setWordWrap(false);
+    // Cells are cut at their right edge, not shortened with an ellipsis.
+    list_->setTextElideMode(Qt::ElideNone);
     list_->horizontalHeader()->setStyleSheet(QStringLiteral(
         "QHeaderView::section { background: #800080; color: palette(window); border: 1px solid #5a005a; }"));
     for (int column = 0; column < int(std::size(kListWidths)); ++column)

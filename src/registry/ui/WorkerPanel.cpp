@@ -86,6 +86,8 @@ QTableView* WorkerPanel::buildView()
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::ContiguousSelection);
     table_->setWordWrap(false);
+    // Cells are cut at their right edge, not shortened with an ellipsis.
+    table_->setTextElideMode(Qt::ElideNone);
     table_->setStyleSheet(QStringLiteral("QTableView { background: white; }"));
     for (int column = 0; column < int(std::size(kWidths)); ++column)
         table_->setColumnWidth(column, kWidths[column]);
