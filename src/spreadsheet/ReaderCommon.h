@@ -30,6 +30,8 @@ double doubleAttr(const pugi::xml_node &node, const char *name, double fallback,
 long intAttr(const pugi::xml_node &node, const char *name, long fallback, const PartContext &ctx);
 // Text of an <is> or <si> item (runs joined, phonetic runs left out).
 std::string inlineText(const pugi::xml_node &item);
+// Whether the bytes are well-formed UTF-8 (pugixml passes any bytes through).
+bool isUtf8(std::string_view text);
 // Text with _xHHHH_ escapes decoded.
 std::string decodeText(std::string_view text);
 

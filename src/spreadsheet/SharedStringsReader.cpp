@@ -29,9 +29,14 @@ std::vector<uint32_t> readSharedStringsPart(const pugi::xml_node &root, StringTa
     if (localName(root) != "sst")
         ctx.fail("sst 要素がありません");
     std::vector<uint32_t> map;
-    for (pugi::xml_node si : root.children())
-        if (localName(si) == "si")
-            map.push_back(strings.intern(itemText(si)));
+    for (pugi::xml_node si : root.children()) {
+        if (localName(si) != "si")
+            continue;
+        const std::string text = itemText(si);
+        if (!isUtf8(text))
+            ctx.fail("文字列 " + std::to_string(map.size()) + " の文字コードが正しくありません (UTF-8 ではありません)");
+        map.push_back(strings.intern(text));
+    }
     return map;
 }
 

@@ -57,8 +57,11 @@ Font readFont(const pugi::xml_node &node, StyleTable &styles, const PartContext 
             f.italic = boolAttr(c, "val", true);
         else if (name == "sz")
             f.size100 = uint32_t(std::lround(doubleAttr(c, "val", 11, ctx) * 100));
-        else if (name == "name" && *c.attribute("val").value())
+        else if (name == "name" && *c.attribute("val").value()) {
+            if (!isUtf8(c.attribute("val").value()))
+                ctx.fail("フォント名の文字コードが正しくありません");
             f.name = styles.fontName(c.attribute("val").value());
+        }
         else if (name == "color")
             f.hasColor = parseRgb(c.attribute("rgb").value(), f.argb);
     }

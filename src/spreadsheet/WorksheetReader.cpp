@@ -27,12 +27,20 @@ uint32_t lookup(const std::vector<uint32_t> &map, long index, const char *what, 
 }
 
 // Value text of a cell by its type; kNoString when it has none.
+uint32_t internChecked(StringTable &table, std::string_view text, const CellPos &at, const PartContext &ctx)
+{
+    if (text.empty())
+        return kNoString;
+    if (!isUtf8(text))
+        ctx.fail(cellName(at.row, at.col) + ": 文字コードが正しくありません (UTF-8 ではありません)");
+    return table.intern(text);
+}
+
 uint32_t cellString(const pugi::xml_node &c, const Indices &ix, const CellPos &at, const PartContext &ctx)
 {
     const std::string_view type = c.attribute("t").value();
     if (type == "inlineStr") {
-        const std::string text = inlineText(child(c, "is"));
-        return text.empty() ? kNoString : ix.table.intern(text);
+        return internChecked(ix.table, inlineText(child(c, "is")), at, ctx);
     }
     const pugi::xml_node v = child(c, "v");
     if (!v)
@@ -45,8 +53,7 @@ uint32_t cellString(const pugi::xml_node &c, const Indices &ix, const CellPos &a
     }
     if (type == "b")
         return ix.table.intern(text == "1" ? "TRUE" : "FALSE");
-    const std::string decoded = type == "str" ? decodeText(text) : std::string(text);
-    return decoded.empty() ? kNoString : ix.table.intern(decoded);
+    return internChecked(ix.table, type == "str" ? decodeText(text) : std::string(text), at, ctx);
 }
 
 CellPos cellPosition(const pugi::xml_node &c, int row, int nextCol, const PartContext &ctx)

@@ -252,6 +252,35 @@ long intAttr(const pugi::xml_node &node, const char *name, long fallback, const 
     return out;
 }
 
+bool isUtf8(std::string_view text)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(text.data());
+    const auto *end = p + text.size();
+    auto cont = [](unsigned char c) { return (c & 0xC0) == 0x80; };
+    while (p < end) {
+        const unsigned char c = *p;
+        if (c < 0x80) {
+            ++p;
+            continue;
+        }
+        // Lead byte: length and the allowed range of the second byte (no overlongs, no
+        // surrogates, nothing above U+10FFFF).
+        int len = 0;
+        unsigned char lo = 0x80, hi = 0xBF;
+        if (c >= 0xC2 && c <= 0xDF) len = 2;
+        else if (c >= 0xE0 && c <= 0xEF) { len = 3; lo = c == 0xE0 ? 0xA0 : 0x80; hi = c == 0xED ? 0x9F : 0xBF; }
+        else if (c >= 0xF0 && c <= 0xF4) { len = 4; lo = c == 0xF0 ? 0x90 : 0x80; hi = c == 0xF4 ? 0x8F : 0xBF; }
+        else return false;
+        if (end - p < len || p[1] < lo || p[1] > hi)
+            return false;
+        for (int k = 2; k < len; ++k)
+            if (!cont(p[k]))
+                return false;
+        p += len;
+    }
+    return true;
+}
+
 std::string decodeText(std::string_view text)
 {
     if (text.find("_x") == std::string_view::npos)

@@ -5,6 +5,7 @@
 
 #include <fstream>
 #include <functional>
+#include <random>
 
 using namespace mirevo::sheet;
 using namespace mirevo::sheet::test;
@@ -164,4 +165,36 @@ TEST(Reader, NotAZipFileIsRefused)
     Application app;
     EXPECT_THROW(app.Workbooks().Open(path), SheetError);
     EXPECT_THROW(app.Workbooks().Open(path + ".missing"), SheetError);
+}
+
+// Damaged parts either load or fail with SheetError; nothing else escapes and nothing crashes.
+TEST(Reader, DamagedPartsNeverCrash)
+{
+    const auto intact = foreignPackage();
+    std::mt19937 random(20240401);
+    int refused = 0;
+    int loaded = 0;
+    for (const auto &[name, text] : intact) {
+        for (int round = 0; round < 24; ++round) {
+            auto package = intact;
+            std::string &part = package[name];
+            if (round % 3 == 0)
+                part.resize(random() % (part.size() + 1)); // truncated
+            else
+                for (int flips = 0; flips < 4; ++flips)
+                    part[random() % part.size()] = "<>\"=/0123456789x:AZ\xff"[random() % 20];
+            const std::string path = inputPath("_damaged");
+            writeZip(path, package);
+            Application app;
+            try {
+                Workbook &book = app.Workbooks().Open(path);
+                book.SaveAs(outputPath("_damaged_resaved"));
+                ++loaded;
+            } catch (const SheetError &) {
+                ++refused;
+            }
+        }
+    }
+    EXPECT_GT(refused, 0);
+    EXPECT_GT(loaded, 0);
 }
