@@ -105,7 +105,8 @@ public:
 
     void load()
     {
-        const Relationship *office = findType(readRels(m_zip, m_path, ""), "officeDocument");
+        const std::vector<Relationship> rootRels = readRels(m_zip, m_path, "");
+        const Relationship *office = findType(rootRels, "officeDocument");
         if (!office)
             throw SheetError(m_path + ": _rels/.rels にブック本体への参照がありません");
         m_workbookPart = office->target;
