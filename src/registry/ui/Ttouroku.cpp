@@ -72,8 +72,6 @@ void Ttouroku::showEvent(QShowEvent* event)
 
 void Ttouroku::activate()
 {
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
     pickHint_->hide();
     registry_.companies.setCell(company::PostcodeA, 0, QStringLiteral("郵便"));
     registry_.companies.setCell(company::PostcodeB, 0, QStringLiteral("番号"));
@@ -92,6 +90,14 @@ void Ttouroku::activate()
     pickHint_->setVisible(mode == 2 || mode == 3);
     if (mode == 1)
         openWorkerPanel();
+    centreOnScreen();
+}
+
+void Ttouroku::centreOnScreen()
+{
+    layout()->activate(); // the size of the panel now shown
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 void Ttouroku::done(int result)

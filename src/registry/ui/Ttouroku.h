@@ -93,6 +93,7 @@ private:
     void buildCompanyMenu();
     void connectWorkerPanel();
     void activate();
+    void centreOnScreen();
     void showCompanyPanel();
     void fitTo(QWidget* panel, int extraWidth, int extraHeight);
     void refreshList();
