@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <random>
@@ -197,4 +198,42 @@ TEST(Reader, DamagedPartsNeverCrash)
     }
     EXPECT_GT(refused, 0);
     EXPECT_GT(loaded, 0);
+}
+
+TEST(Reader, OpensAFileSavedByOpenpyxl)
+{
+    const std::string path = inputPath("_openpyxl");
+    const std::string command = std::string(MIREVO_PYTHON) + " " + MIREVO_OPENPYXL_MAKER + " '" + path + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    Application app;
+    Workbook &book = app.Workbooks().Open(path);
+    ASSERT_EQ(book.Sheets().Count(), 2);
+    EXPECT_EQ(book.ActiveSheet().Name(), "二枚目");
+    Worksheet &sheet = book.Sheets("作業員名簿");
+    EXPECT_EQ(sheet.Range("A1").Value(), "氏名");
+    EXPECT_EQ(sheet.Range("B1").Value(), "0012");
+    EXPECT_EQ(sheet.Range("C1").Value(), "42");
+    EXPECT_EQ(sheet.Range("D1").Value(), "1.5");
+    EXPECT_EQ(sheet.Range("A1").Font().Name(), "ＭＳ Ｐ明朝");
+    EXPECT_DOUBLE_EQ(sheet.Range("A1").Font().Size(), 14);
+    EXPECT_TRUE(sheet.Range("A1").Font().Bold());
+    EXPECT_EQ(sheet.Range("A1").Font().Color(), 0x0000FF);
+    EXPECT_EQ(sheet.Range("A1").HorizontalAlignment(), xlHCenter);
+    EXPECT_EQ(sheet.Range("A1").VerticalAlignment(), xlVCenter);
+    EXPECT_TRUE(sheet.Range("A1").WrapText());
+    EXPECT_EQ(sheet.Range("B2").Borders(xlEdgeLeft).Weight(), xlThin);
+    EXPECT_EQ(sheet.Range("B2").Borders(xlEdgeBottom).Weight(), xlHairline);
+    EXPECT_EQ(sheet.Range("B2").Borders(xlDiagonalDown).Weight(), xlHairline);
+    EXPECT_EQ(sheet.Range("C2").Interior().Color(), 0x00FF00);
+    EXPECT_TRUE(sheet.Range("A3:C4").MergeCells());
+    EXPECT_EQ(sheet.Range("A3").Value(), "結合");
+    EXPECT_DOUBLE_EQ(sheet.Range("A2").RowHeight(), 11.95);
+    EXPECT_NEAR(sheet.Range("B1").ColumnWidth(), 3.79, 0.01);
+    EXPECT_DOUBLE_EQ(sheet.PageSetup().LeftMargin(), 18);
+    EXPECT_EQ(sheet.PageSetup().PaperSize(), 8);
+    EXPECT_EQ(sheet.PageSetup().Orientation(), 2);
+    EXPECT_EQ(sheet.PageSetup().Zoom(), 90);
+    EXPECT_EQ(sheet.HPageBreaks().Count(), 1);
+    const std::string again = saveChecked(book);
+    EXPECT_EQ(SavedBook(again).breaks(1), (std::vector<int>{10}));
 }
