@@ -31,7 +31,8 @@ void appendEscaped(std::string &out, std::string_view value, bool attribute)
     size_t plain = 0;
     for (size_t i = 0; i < value.size(); ++i) {
         const auto c = static_cast<unsigned char>(value[i]);
-        const bool special = c == '&' || c == '<' || c == '>' || c == '_' || c < 0x20 || (attribute && c == '"');
+        const bool special = c == '&' || c == '<' || c == '>' || c == '_' || c < 0x20 || c == 0xEF
+                             || (attribute && c == '"');
         if (!special)
             continue;
         out.append(value.data() + plain, i - plain);
@@ -42,7 +43,22 @@ void appendEscaped(std::string &out, std::string_view value, bool attribute)
         case '>': out += "&gt;"; break;
         case '"': out += "&quot;"; break;
         case '_': out += !attribute && looksLikeEscape(value, i) ? "_x005F_" : "_"; break;
-        case '\t': case '\n': case '\r':
+        case 0xEF:
+            // U+FFFE and U+FFFF are not XML characters; everything else from EF passes.
+            if (!attribute && i + 2 < value.size() && value[i + 1] == '\xBF'
+                && (value[i + 2] == '\xBE' || value[i + 2] == '\xBF')) {
+                out += value[i + 2] == '\xBE' ? "_xFFFE_" : "_xFFFF_";
+                i += 2;
+                plain = i + 1;
+            } else {
+                out += char(c);
+            }
+            break;
+        case '\r':
+            // A parser turns a literal CR into LF, so it travels escaped.
+            out += attribute ? "&#13;" : "_x000D_";
+            break;
+        case '\t': case '\n':
             if (attribute) {
                 out += "&#";
                 appendInt(out, c);

@@ -24,6 +24,8 @@ TEST(Values, TextIsStoredExactlyAndApostropheMarksKeepAsText)
         {"tab\there & <tag> \"q\"", "tab\there & <tag> \"q\"", false},
         {"_x0041_ literal", "_x0041_ literal", false},
         {"bell\x07", "bell\x07", false},
+        {"改行\r\nCRLF", "改行\r\nCRLF", false},
+        {"not a character: \xEF\xBF\xBF", "not a character: \xEF\xBF\xBF", false},
         {"95～60", "95～60", false},
     };
     Application app;
