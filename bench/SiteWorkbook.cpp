@@ -42,12 +42,12 @@ void setUpPage(Worksheet &ws, int rows, int cols)
 }
 
 // A merged labelled box as the layout routines draw it.
-void box(Worksheet &ws, int r1, int c1, int r2, int c2, const std::string &text, int align = xlHCenter)
+void box(Worksheet &ws, int r1, int c1, int r2, int c2, const std::string &text, int align = hAlignCenter)
 {
     CellRange r = ws.Range(cell(r1, c1), cell(r2, c2));
     r.setMergeCells(true);
     r.setHorizontalAlignment(align);
-    r.setVerticalAlignment(xlVCenter);
+    r.setVerticalAlignment(vAlignCenter);
     r.setShrinkToFit(true);
     if (!text.empty())
         ws.Range(cell(r1, c1)).setValue(text);
@@ -55,13 +55,13 @@ void box(Worksheet &ws, int r1, int c1, int r2, int c2, const std::string &text,
 
 void drawHeader(Worksheet &ws, int form, int cols)
 {
-    box(ws, 1, 3, 1, 9, "全建統一様式第" + std::to_string(form + 1) + "号", xlLeft);
+    box(ws, 1, 3, 1, 9, "全建統一様式第" + std::to_string(form + 1) + "号", hAlignLeft);
     ws.Range("C1").Font().setBold(true);
     box(ws, 1, cols - 20, 2, cols - 8, " 書　　式　　" + std::to_string(form + 1));
     ws.Range(cell(1, cols - 20)).Font().setSize(18);
     box(ws, 4, 3, 5, 7, "事業所の名称");
     box(ws, 4, 8, 5, 20, "");
-    ws.Range(cell(5, 8), cell(5, 20)).Borders(xlEdgeBottom).setWeight(xlThin);
+    ws.Range(cell(5, 8), cell(5, 20)).Borders(borderBottom).setWeight(xlThin);
     ws.Range("C6").Font().setColor(255);
 }
 
@@ -71,10 +71,10 @@ void drawSlot(Worksheet &ws, int top, int cols)
     for (int c = 3; c + 3 <= cols; c += 4)
         for (int r = top; r < top + kSlotRows; r += 2)
             box(ws, r, c, r + 1, c + 3, "");
-    ws.Range(cell(top + kSlotRows - 1, 3), cell(top + kSlotRows - 1, cols)).Borders(xlEdgeBottom).setWeight(xlThin);
-    ws.Range(cell(top, 2), cell(top + kSlotRows - 1, cols)).Borders(xlEdgeRight).setWeight(xlThin);
-    ws.Range(cell(top + 1, 3), cell(top + 3, cols)).Borders(xlEdgeBottom).setWeight(xlHairline);
-    ws.Range(cell(top, cols - 7), cell(top + 1, cols - 4)).Borders(xlDiagonalDown).setWeight(xlHairline);
+    ws.Range(cell(top + kSlotRows - 1, 3), cell(top + kSlotRows - 1, cols)).Borders(borderBottom).setWeight(xlThin);
+    ws.Range(cell(top, 2), cell(top + kSlotRows - 1, cols)).Borders(borderRight).setWeight(xlThin);
+    ws.Range(cell(top + 1, 3), cell(top + 3, cols)).Borders(borderBottom).setWeight(xlHairline);
+    ws.Range(cell(top, cols - 7), cell(top + 1, cols - 4)).Borders(borderDiagonalDown).setWeight(xlHairline);
 }
 
 void drawFooter(Worksheet &ws, int rows)

@@ -22,11 +22,11 @@ constexpr double kDefaultColumnWidth = 8.43;
 int hAlignIndex(int code)
 {
     switch (code) {
-    case -4131: return 1; // xlLeft
+    case -4131: return 1; // hAlignLeft
     case -4108: return 2; // xlCenter
-    case -4152: return 3; // xlRight
-    case -4130: return 5; // xlJustify
-    case -4117: return 7; // xlDistributed
+    case -4152: return 3; // hAlignRight
+    case -4130: return 5; // hAlignJustify
+    case -4117: return 7; // hAlignDistributed
     default:
         if (code >= 1 && code <= 8)
             return code - 1;
@@ -38,11 +38,11 @@ int vAlignIndex(int code)
 {
     static const int byCode[] = {1, 2, 0, 3, 4}; // 1 top, 2 centre, 3 bottom, 4 justify, 5 distributed
     switch (code) {
-    case -4160: return 1; // xlTop
+    case -4160: return 1; // vAlignTop
     case -4108: return 2; // xlCenter
-    case -4107: return 0; // xlBottom
-    case -4130: return 3; // xlJustify
-    case -4117: return 4; // xlDistributed
+    case -4107: return 0; // vAlignBottom
+    case -4130: return 3; // hAlignJustify
+    case -4117: return 4; // hAlignDistributed
     default:
         if (code >= 1 && code <= 5)
             return byCode[code - 1];
@@ -374,7 +374,7 @@ long InteriorRef::Color() const
 
 BorderRef::BorderRef(const CellRange &range, int index) : m_range(range), m_index(index)
 {
-    if (index < xlEdgeLeft || index > xlDiagonalUp)
+    if (index < borderLeft || index > borderDiagonalUp)
         throw SheetError("Borders の番号が正しくありません: " + std::to_string(index));
 }
 
@@ -388,7 +388,7 @@ void BorderRef::setLineStyle(int lineStyle) const
 void BorderRef::setWeight(int weight) const
 {
     lineFromAutomation(xlContinuous, weight); // refuses unknown weights
-    m_range.edit(int(EditKind::BorderWeight), uint32_t(m_index - 1) << 16 | uint16_t(weight));
+    m_range.edit(int(EditKind::BorderWeight), uint32_t(m_index - 1) << 16 | uint16_t(int16_t(weight)));
 }
 
 namespace {
@@ -397,9 +397,9 @@ Line lineOf(const CellRange &range, uint32_t style, int index)
 {
     const auto &styles = range.sheet().Parent().tables().styles;
     const Border &b = styles.border(styles.xf(style).border);
-    if (index <= xlEdgeBottom)
+    if (index <= borderBottom)
         return b.edge[index - 1];
-    const bool on = index == xlDiagonalDown ? b.diagonalDown : b.diagonalUp;
+    const bool on = index == borderDiagonalDown ? b.diagonalDown : b.diagonalUp;
     return on ? b.edge[EdgeDiagonal] : Line::None;
 }
 

@@ -17,14 +17,18 @@ class BorderRef;
 struct Clipboard;
 class InteriorRef;
 
-// Automation alignment codes (the Excel 4 / BIFF numbering and the xl constants).
-enum AutomationHAlign { xlGeneral = 1, xlLeft = 2, xlHCenter = 3, xlRight = 4, xlFill = 5,
-                        xlJustify = 6, xlCenterAcrossSelection = 7, xlDistributed = 8 };
-enum AutomationVAlign { xlTop = 1, xlVCenter = 2, xlBottom = 3, xlVJustify = 4, xlVDistributed = 5 };
-enum AutomationBorder { xlEdgeLeft = 1, xlEdgeRight = 2, xlEdgeTop = 3, xlEdgeBottom = 4,
-                        xlDiagonalDown = 5, xlDiagonalUp = 6 };
-enum AutomationLine { xlContinuous = 1, xlLineStyleNone = -4142 };
-enum AutomationWeight { xlHairline = 1, xlThin = 2, xlMedium = 3, xlThick = 4 };
+// Alignment codes as the documents pass them (1-8 and 1-5; the spreadsheet's named
+// constants such as -4108 for centre are accepted as well).
+enum HorizontalCode { hAlignGeneral = 1, hAlignLeft = 2, hAlignCenter = 3, hAlignRight = 4, hAlignFill = 5,
+                      hAlignJustify = 6, hAlignCenterAcross = 7, hAlignDistributed = 8 };
+enum VerticalCode { vAlignTop = 1, vAlignCenter = 2, vAlignBottom = 3, vAlignJustify = 4, vAlignDistributed = 5 };
+// Borders(i): an edge of every cell of the range, inner boundaries included.
+enum BorderIndex { borderLeft = 1, borderRight = 2, borderTop = 3, borderBottom = 4,
+                   borderDiagonalDown = 5, borderDiagonalUp = 6 };
+// LineStyle codes (the dash and dot codes -4115, 4, 5, -4118, -4119, 13 work too).
+enum LineStyleCode { xlContinuous = 1, xlLineStyleNone = -4142 };
+// Weight: 3 is the weight between thin and thick (the spreadsheet's -4138 is taken as 3).
+enum WeightCode { xlHairline = 1, xlThin = 2, xlMedium = 3, xlThick = 4 };
 
 class CellRange {
 public:

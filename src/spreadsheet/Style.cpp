@@ -17,11 +17,14 @@ constexpr int xlDot = -4118;
 constexpr int xlDouble = -4119;
 constexpr int xlSlantDashDot = 13;
 constexpr int xlLineStyleNone = -4142;
+constexpr int xlMediumConstant = -4138;
 
 } // namespace
 
 Line lineFromAutomation(int lineStyle, int weight)
 {
+    if (weight == xlMediumConstant)
+        weight = 3;
     if (weight < 1 || weight > 4)
         throw SheetError("罫線の太さが正しくありません: " + std::to_string(weight));
     const bool heavy = weight >= 3;

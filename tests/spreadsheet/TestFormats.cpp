@@ -52,11 +52,16 @@ TEST(Formats, BordersLandOnEveryCellOfTheRange)
 TEST(Formats, LineStyleAloneGivesThinAndEdgesCombine)
 {
     Fixture f;
-    f.sheet.Range("A1").Borders(xlEdgeTop).setLineStyle(xlContinuous);
-    f.sheet.Range("A1").Borders(xlEdgeBottom).setWeight(xlMedium);
-    f.sheet.Range("A1").Borders(xlEdgeBottom).setLineStyle(-4115); // xlDash keeps the weight
+    f.sheet.Range("A1").Borders(borderTop).setLineStyle(xlContinuous);
+    f.sheet.Range("A1").Borders(borderBottom).setWeight(xlMedium);
+    f.sheet.Range("A1").Borders(borderBottom).setLineStyle(-4115); // xlDash keeps the weight
+    f.sheet.Range("A1").Borders(borderLeft).setWeight(-4138);      // the spreadsheet's xlMedium
+    f.sheet.Range("A1").Borders(borderRight).setWeight(xlThick);
+    f.sheet.Range("A1").Borders(borderRight).setLineStyle(xlLineStyleNone);
     SavedBook saved(saveChecked(f.book));
     const SavedFormat fmt = saved.format(1, "A1");
+    EXPECT_EQ(fmt.edge("left"), "medium");
+    EXPECT_EQ(fmt.edge("right"), "");
     EXPECT_EQ(fmt.edge("top"), "thin");
     EXPECT_EQ(fmt.edge("bottom"), "mediumDashed");
     EXPECT_THROW(f.sheet.Range("A1").Borders(7), SheetError);
@@ -199,9 +204,9 @@ TEST(Formats, ThousandsOfFormattedCellsShareFewStyles)
         const std::string top = std::to_string(1 + block * 6);
         const std::string bottom = std::to_string(6 + block * 6);
         f.sheet.Range("A" + top + ":BU" + bottom).Font().setName("ＭＳ Ｐ明朝");
-        f.sheet.Range("A" + top + ":BU" + bottom).Borders(xlEdgeRight).setWeight(xlThin);
-        f.sheet.Range("A" + bottom + ":BU" + bottom).Borders(xlEdgeBottom).setWeight(xlThin);
-        f.sheet.Range("C" + top + ":D" + bottom).setHorizontalAlignment(xlHCenter);
+        f.sheet.Range("A" + top + ":BU" + bottom).Borders(borderRight).setWeight(xlThin);
+        f.sheet.Range("A" + bottom + ":BU" + bottom).Borders(borderBottom).setWeight(xlThin);
+        f.sheet.Range("C" + top + ":D" + bottom).setHorizontalAlignment(hAlignCenter);
     }
     SavedBook saved(saveChecked(f.book));
     const pugi::xml_node cellXfs = saved.styles().child("cellXfs");

@@ -21,7 +21,7 @@ void fillRich(Workbook &book)
     a.Range("B1:H1").setColumnWidth(2);
     a.Range("C3:G4").setMergeCells(true);
     a.Range("C3").setValue("事業所の名称");
-    a.Range("C3:G4").Borders(xlEdgeBottom).setWeight(xlThin);
+    a.Range("C3:G4").Borders(borderBottom).setWeight(xlThin);
     a.Range("D8").setValue("'0120");
     a.PageSetup().setPaperSize(8);
     a.PageSetup().setOrientation(2);
@@ -29,7 +29,7 @@ void fillRich(Workbook &book)
     Worksheet &b = a.Copy(After{a});
     b.setName("作業員名簿【A社】");
     b.Range("E14").setValue("ヤマダ");
-    b.Range("AW14:AZ15").Borders(xlDiagonalDown).setWeight(xlHairline);
+    b.Range("AW14:AZ15").Borders(borderDiagonalDown).setWeight(xlHairline);
     b.Select();
 }
 
@@ -129,8 +129,8 @@ TEST(Package, SmallSheetHasTheExpectedXml)
     ws.Range("B2:C2").setMergeCells(true);
     ws.Range("B2").setValue("名簿 & <1>");
     ws.Range("B2").Font().setBold(true);
-    ws.Range("B2:C2").Borders(xlEdgeBottom).setWeight(xlThin);
-    ws.Range("B2").setHorizontalAlignment(xlHCenter);
+    ws.Range("B2:C2").Borders(borderBottom).setWeight(xlThin);
+    ws.Range("B2").setHorizontalAlignment(hAlignCenter);
     ws.Range("B1").setColumnWidth(3);
     ws.Range("A2").setRowHeight(11.95);
     ws.PageSetup().setLeftMargin(0);

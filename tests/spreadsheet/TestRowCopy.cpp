@@ -18,9 +18,9 @@ void drawBlock(Worksheet &sheet)
     sheet.Range("A3").setRowHeight(7.5);
     sheet.Range("B1:F2").setMergeCells(true);
     sheet.Range("B1").setValue("作業員名簿");
-    sheet.Range("B1:F2").setHorizontalAlignment(xlHCenter);
-    sheet.Range("B4:F9").Borders(xlEdgeBottom).setWeight(xlHairline);
-    sheet.Range("B4:F9").Borders(xlEdgeRight).setWeight(xlThin);
+    sheet.Range("B1:F2").setHorizontalAlignment(hAlignCenter);
+    sheet.Range("B4:F9").Borders(borderBottom).setWeight(xlHairline);
+    sheet.Range("B4:F9").Borders(borderRight).setWeight(xlThin);
     sheet.Range("C4:D5").setMergeCells(true);
     sheet.Range("B10").setValue("'001");
 }

@@ -25,11 +25,11 @@ void drawForm(Worksheet &form)
     form.Range("A1:Y40").setColumnWidth(3);
     form.Range("A1").setColumnWidth(5);
     form.Range("B2:H3").setMergeCells(true);
-    form.Range("B2:H3").setHorizontalAlignment(xlHCenter);
+    form.Range("B2:H3").setHorizontalAlignment(hAlignCenter);
     form.Range("B2:H3").Font().setSize(18);
     form.Range("B2").setValue("施工体制台帳");
-    form.Range("B5:Y6").Borders(xlEdgeBottom).setWeight(xlThin);
-    form.Range("B5").Borders(xlDiagonalDown).setWeight(xlHairline);
+    form.Range("B5:Y6").Borders(borderBottom).setWeight(xlThin);
+    form.Range("B5").Borders(borderDiagonalDown).setWeight(xlHairline);
     form.Range("C5").Font().setColor(255);
     auto page = form.PageSetup();
     page.setTopMargin(0);
