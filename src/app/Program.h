@@ -1,0 +1,35 @@
+#pragma once
+#include "common/ui/WindowSet.h"
+#include "project/Project.h"
+#include "registry/Registry.h"
+
+#include <memory>
+
+namespace mirevo {
+
+// The running program: its data and its six windows, created once in the
+// program's fixed order and wired to one another.
+class Program {
+public:
+    Program();
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // Shows the start menu.
+    void start();
+
+    Registry registry;
+    Project project;
+    WindowSet windows;
+
+    // Opens the registration window modally in a mode, as every caller
+    // does: reload the registry, show, reset the mode afterwards.
+    void openRegistration(int mode);
+
+private:
+    struct Owned;
+    std::unique_ptr<Owned> owned_;
+};
+
+} // namespace mirevo
