@@ -121,6 +121,11 @@ CellRange Worksheet::Range(std::string_view first, std::string_view last)
 
 CellRange Worksheet::Range(const QString &ref) { return Range(ref.toStdString()); }
 
+CellRange Worksheet::Range(const QString &first, const QString &last)
+{
+    return Range(first.toStdString(), last.toStdString());
+}
+
 CellRange Worksheet::Cells(int row, int col)
 {
     checkAlive();

@@ -77,6 +77,8 @@ public:
     CellRange Range(std::string_view ref);
     CellRange Range(std::string_view first, std::string_view last);
     CellRange Range(const QString &ref);
+    CellRange Range(const QString &first, const QString &last);
+    CellRange Range(const char *first, const char *last) { return Range(std::string_view(first), std::string_view(last)); }
     CellRange Range(const char *ref) { return Range(std::string_view(ref)); }
     CellRange Cells(int row, int col);
     CellRange Columns(int index);
