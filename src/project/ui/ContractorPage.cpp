@@ -3,6 +3,7 @@
 #include "common/ui/EnterNavigation.h"
 #include "common/ui/FormKit.h"
 #include "project/ContractorEditor.h"
+#include "project/Choices.h"
 #include "project/Project.h"
 
 #include <QComboBox>
@@ -16,20 +17,6 @@
 
 namespace mirevo {
 namespace {
-
-const QStringList kLicenceKinds{QStringLiteral("大臣 特定"), QStringLiteral("大臣 一般"),
-                                QStringLiteral("知事 特定"), QStringLiteral("知事 一般")};
-const QStringList kAuthority{QStringLiteral("契約書記載のとおり"), QStringLiteral("口頭による")};
-const QStringList kEnrolment{QStringLiteral("加入"), QStringLiteral("未加入"), QStringLiteral("適用除外")};
-const QStringList kPresence{QStringLiteral("無し"), QStringLiteral("有り")};
-
-QStringList upperNumbers()
-{
-    QStringList items{QStringLiteral("0 : 元請")};
-    for (int i = 1; i <= 20; ++i)
-        items << QString::number(i);
-    return items;
-}
 
 // Fields whose leaving does not write the editor back: the business ID and
 // the upper-company fields.
@@ -61,7 +48,7 @@ void ContractorPage::buildCompany(QWidget* box)
     rowLabel_->setObjectName("Label_currentRow");
     form::label(box, QStringLiteral("直近上位の業者"), 10, 24, 100);
     form::label(box, QStringLiteral("No."), 206, 8, 30, 16);
-    form::combo(box, "ComboBox20", upperNumbers(), 110, 24, 90);
+    form::combo(box, "ComboBox20", choices::upperCompanyNumbers(), 110, 24, 90);
     auto* upper = form::edit(box, "Edit75", 206, 24, 220);
     upper->setReadOnly(true);
     form::combo(box, "ComboBox21", {"1", "2", "3", "4"}, 432, 24, 50);
@@ -93,7 +80,7 @@ void ContractorPage::buildLedger(QWidget* box)
         form::labelledEdit(box, trade, QStringLiteral("施工に必要な許可業種"), 10, y, lw, 110);
         auto* fixed = form::edit(box, QStringLiteral("Edit%1").arg(line == 0 ? 52 : 55), lw + 122, y, 56);
         fixed->setReadOnly(true);
-        auto* kind = form::combo(box, QStringLiteral("ComboBox%1").arg(line == 0 ? 11 : 12), kLicenceKinds, lw + 184, y, 100);
+        auto* kind = form::combo(box, QStringLiteral("ComboBox%1").arg(line == 0 ? 11 : 12), choices::licenceKinds(), lw + 184, y, 100);
         FieldEvents::of(this)->onDoubleClick(kind, [kind] {
             const QString t = kind->currentText();
             if (t == QStringLiteral("知事") || t == QStringLiteral("大臣"))
@@ -111,9 +98,9 @@ void ContractorPage::buildLedger(QWidget* box)
         y += 28;
     };
     row("Edit59", QStringLiteral("監督員名"));
-    form::combo(box, "ComboBox13", kAuthority, lw + 190, y - 28, 170);
+    form::combo(box, "ComboBox13", choices::authorities(), lw + 190, y - 28, 170);
     row("Edit60", QStringLiteral("現場代理人名"));
-    form::combo(box, "ComboBox14", kAuthority, lw + 190, y - 28, 170);
+    form::combo(box, "ComboBox14", choices::authorities(), lw + 190, y - 28, 170);
     row("Edit61", QStringLiteral("主任技術者名"), "Edit62", QStringLiteral("資格内容"));
     row("Edit63", QStringLiteral("専門技術者名"), "Edit64", QStringLiteral("資格内容"));
     form::labelledEdit(box, "Edit65", QStringLiteral("担当工事内容"), lw + 460, y - 28, 90, 80);
@@ -129,9 +116,9 @@ void ContractorPage::buildLedger(QWidget* box)
     r4->setObjectName("RadioButton4");
     r4->setGeometry(lw + 540, 322, 70, 24);
     form::label(box, QStringLiteral("外国人建設就労者の従事の状況(有無)"), 10, y + 1, 250);
-    form::combo(box, "ComboBox15", kPresence, 262, y, 70);
+    form::combo(box, "ComboBox15", choices::presence(), 262, y, 70);
     form::label(box, QStringLiteral("外国人技能実習生の従事の状況(有無)"), 350, y + 1, 250);
-    form::combo(box, "ComboBox16", kPresence, 600, y, 70);
+    form::combo(box, "ComboBox16", choices::presence(), 600, y, 70);
 }
 
 void ContractorPage::buildInsurance(QWidget* box)
@@ -142,7 +129,7 @@ void ContractorPage::buildInsurance(QWidget* box)
     const QString captions[] = {QStringLiteral("健康保険"), QStringLiteral("厚生年金保険"), QStringLiteral("雇用保険")};
     for (int i = 0; i < 3; ++i) {
         form::labelledEdit(box, edits[i], captions[i], 10, 526 + i * 28, 110, 200);
-        form::combo(box, combos[i], kEnrolment, 326, 526 + i * 28, 100);
+        form::combo(box, combos[i], choices::enrolments(), 326, 526 + i * 28, 100);
     }
     form::label(box, QStringLiteral("特定専門工事の該当"), 450, 498, 130);
     auto* yes = new QRadioButton(QStringLiteral("有"), box);

@@ -2,6 +2,7 @@
 #include "common/Dialogs.h"
 #include "common/ui/EnterNavigation.h"
 #include "common/ui/FormKit.h"
+#include "project/Choices.h"
 #include "project/ProjectActions.h"
 
 #include <QComboBox>
@@ -30,7 +31,7 @@ OrdererPage::OrdererPage(Project& project, WindowSet& windows, QWidget* parent)
     auto* e7 = form::labelledEdit(box, "Edit7", QStringLiteral("契　約　日"), 16, 168, lw, 190);
     auto* e8 = form::labelledEdit(box, "Edit8", QStringLiteral("発注者の監督員名"), 16, 202, lw, 240);
     form::label(box, QStringLiteral("権限及び意見申出方法"), 16, 237, lw - 4);
-    auto* c1 = form::combo(box, "ComboBox1", {QStringLiteral("契約書記載のとおり"), QStringLiteral("口頭による")},
+    auto* c1 = form::combo(box, "ComboBox1", choices::authorities(),
                            16 + lw, 236, 240);
     auto* clear = form::button(box, QStringLiteral("発注者情報　【消去】"), 16 + lw, 280, 200, 28, "Button_clearOrderer");
 

@@ -2,6 +2,7 @@
 #include "common/Dialogs.h"
 #include "common/ui/EnterNavigation.h"
 #include "common/ui/FormKit.h"
+#include "project/Choices.h"
 #include "project/Project.h"
 
 #include <QFrame>
@@ -12,16 +13,6 @@
 #include <QRadioButton>
 
 namespace mirevo {
-namespace {
-
-const QStringList kLicenceKinds{QStringLiteral("大臣 特定"), QStringLiteral("大臣 一般"),
-                                QStringLiteral("知事 特定"), QStringLiteral("知事 一般")};
-const QStringList kAuthority{QStringLiteral("契約書記載のとおり"), QStringLiteral("口頭による")};
-const QStringList kEnrolment{QStringLiteral("加入"), QStringLiteral("未加入"), QStringLiteral("適用除外")};
-const QStringList kPresence{QStringLiteral("無し"), QStringLiteral("有り")};
-
-} // namespace
-
 PrimePage::PrimePage(Project& project, WindowSet& windows, QWidget* parent)
     : PageBase(project, windows, parent)
 {
@@ -75,7 +66,7 @@ void PrimePage::buildLedger()
         form::labelledEdit(box, QStringLiteral("Edit%1").arg(base), QStringLiteral("施工に必要な許可業種"), 8, y, lw, 130);
         auto* fixed = form::edit(box, QStringLiteral("Edit%1").arg(base + 1), lw + 142, y, 60);
         fixed->setReadOnly(true);
-        form::combo(box, QStringLiteral("ComboBox%1").arg(line == 0 ? 7 : 8), kLicenceKinds, lw + 210, y, 110);
+        form::combo(box, QStringLiteral("ComboBox%1").arg(line == 0 ? 7 : 8), choices::licenceKinds(), lw + 210, y, 110);
         form::labelledEdit(box, QStringLiteral("Edit%1").arg(base + 2), QStringLiteral("許　可　番　号"), 8, y + 28, lw, 130);
         auto* date = form::labelledEdit(box, QStringLiteral("Edit%1").arg(base + 3), QStringLiteral("許可（更新）年月日"),
                                         lw + 150, y + 28, 130, 170);
@@ -86,7 +77,7 @@ void PrimePage::buildLedger()
         form::labelledEdit(box, name, caption, 8, y, lw, 160);
         if (comboName) {
             form::label(box, QStringLiteral("権限及び意見申出方法"), lw + 180, y + 1, 140);
-            form::combo(box, comboName, kAuthority, lw + 320, y, 170);
+            form::combo(box, comboName, choices::authorities(), lw + 320, y, 170);
         }
         y += 28;
     };
@@ -112,9 +103,9 @@ void PrimePage::buildLedger()
     person("Edit18", QStringLiteral("安全衛生推進者名"));
     person("Edit19", QStringLiteral("雇用管理責任者名"));
     form::label(box, QStringLiteral("外国人建設就労者の従事の状況(有無)"), 8, y + 1, 260);
-    form::combo(box, "ComboBox9", kPresence, 270, y, 80);
+    form::combo(box, "ComboBox9", choices::presence(), 270, y, 80);
     form::label(box, QStringLiteral("外国人技能実習生の従事の状況(有無)"), 8, y + 29, 260);
-    form::combo(box, "ComboBox10", kPresence, 270, y + 28, 80);
+    form::combo(box, "ComboBox10", choices::presence(), 270, y + 28, 80);
 }
 
 void PrimePage::buildInsurance()
@@ -127,7 +118,7 @@ void PrimePage::buildInsurance()
     const QString captions[] = {QStringLiteral("健康保険"), QStringLiteral("厚生年金保険"), QStringLiteral("雇用保険")};
     for (int i = 0; i < 3; ++i) {
         form::labelledEdit(box, edits[i], captions[i], 8, 54 + i * 30, 110, 220);
-        form::combo(box, combos[i], kEnrolment, 350, 54 + i * 30, 110);
+        form::combo(box, combos[i], choices::enrolments(), 350, 54 + i * 30, 110);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "CompanyEntryPanel.h"
 #include "common/TextGrid.h"
 #include "common/ui/EnterNavigation.h"
+#include "project/Choices.h"
 #include "project/CompanyFields.h"
 #include "registry/CompanyRecord.h"
 
@@ -19,39 +20,6 @@ namespace mirevo {
 namespace {
 
 const QString kInitialBusinessId = QStringLiteral("00000000000000");
-
-QStringList numbers(int first, int last)
-{
-    QStringList items;
-    for (int n = first; n <= last; ++n)
-        items << QString::number(n);
-    return items;
-}
-
-const QStringList& licenceKinds()
-{
-    static const QStringList items{QStringLiteral("大臣 特定"), QStringLiteral("大臣 一般"),
-                                   QStringLiteral("知事 特定"), QStringLiteral("知事 一般")};
-    return items;
-}
-
-const QStringList& authorities()
-{
-    static const QStringList items{QStringLiteral("契約書記載のとおり"), QStringLiteral("口頭による")};
-    return items;
-}
-
-const QStringList& enrolments()
-{
-    static const QStringList items{QStringLiteral("加入"), QStringLiteral("未加入"), QStringLiteral("適用除外")};
-    return items;
-}
-
-const QStringList& presence()
-{
-    static const QStringList items{QStringLiteral("無し"), QStringLiteral("有り")};
-    return items;
-}
 
 QString fieldName(int column)
 {
@@ -175,7 +143,7 @@ QGroupBox* CompanyEntryPanel::buildLedgerGroup()
         const int first = line == 0 ? company::Trade1 : company::Trade2;
         edit(first, licences, line + 1, 0, 120);
         addLabel(licences, QStringLiteral("工事業"), line + 1, 1);
-        combo(first + 1, licenceKinds(), licences, line + 1, 2, 95);
+        combo(first + 1, choices::licenceKinds(), licences, line + 1, 2, 95);
         edit(first + 2, licences, line + 1, 3, 120);
         edit(first + 3, licences, line + 1, 4, 170);
     }
@@ -185,11 +153,11 @@ QGroupBox* CompanyEntryPanel::buildLedgerGroup()
     addLabel(people, QStringLiteral("監督員名"), 0, 0);
     edit(15, people, 0, 1, 120);
     addLabel(people, QStringLiteral("権限及び意見申出方法"), 0, 2);
-    combo(16, authorities(), people, 0, 3, 150);
+    combo(16, choices::authorities(), people, 0, 3, 150);
     addLabel(people, QStringLiteral("現場代理人名"), 1, 0);
     edit(17, people, 1, 1, 120);
     addLabel(people, QStringLiteral("権限及び意見申出方法"), 1, 2);
-    combo(18, authorities(), people, 1, 3, 150);
+    combo(18, choices::authorities(), people, 1, 3, 150);
     addLabel(people, QStringLiteral("主任技術者名"), 2, 0);
     edit(19, people, 2, 1, 120);
     addLabel(people, QStringLiteral("資格内容"), 2, 2);
@@ -215,9 +183,9 @@ QGroupBox* CompanyEntryPanel::buildLedgerGroup()
 
     auto* foreign = new QGridLayout;
     addLabel(foreign, QStringLiteral("外国人建設就労者の従事の状況(有無)"), 0, 0);
-    combo(37, presence(), foreign, 0, 1, 70);
+    combo(37, choices::presence(), foreign, 0, 1, 70);
     addLabel(foreign, QStringLiteral("外国人技能実習生の従事の状況(有無)"), 1, 0);
-    combo(38, presence(), foreign, 1, 1, 70);
+    combo(38, choices::presence(), foreign, 1, 1, 70);
     auto* specialist = new QButtonGroup(this);
     specialistYes_ = radio(QStringLiteral("RadioButton17"), QStringLiteral("有"), specialist);
     specialistNo_ = radio(QStringLiteral("RadioButton18"), QStringLiteral("無"), specialist);
@@ -239,7 +207,7 @@ QGroupBox* CompanyEntryPanel::buildInsuranceGroup()
     for (int i = 0; i < 3; ++i) {
         addLabel(grid, labels[i], i + 1, 0);
         edit(31 + 2 * i, grid, i + 1, 1, 150);
-        combo(32 + 2 * i, enrolments(), grid, i + 1, 2, 90);
+        combo(32 + 2 * i, choices::enrolments(), grid, i + 1, 2, 90);
     }
     return group;
 }
@@ -250,10 +218,10 @@ QGroupBox* CompanyEntryPanel::buildUpperGroup()
     auto* grid = new QGridLayout(group);
     addLabel(grid, QStringLiteral("No."), 0, 0);
     addLabel(grid, QStringLiteral("会社名"), 0, 1);
-    combo(company::UpperNo, QStringList{QStringLiteral("0 : 元請")} + numbers(1, 20), grid, 1, 0, 80);
+    combo(company::UpperNo, choices::upperCompanyNumbers(), grid, 1, 0, 80);
     auto* upperName = edit(company::UpperName, grid, 1, 1, 150);
     upperName->setReadOnly(true);
-    combo(company::Tier, numbers(1, 20), grid, 2, 0, 80);
+    combo(company::Tier, choices::numbers(1, 20), grid, 2, 0, 80);
     addLabel(grid, QStringLiteral("次下請け"), 2, 1);
     return group;
 }
