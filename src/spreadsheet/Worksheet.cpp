@@ -34,6 +34,13 @@ void Worksheet::checkAlive() const
     m_book->checkOpen();
 }
 
+Workbook &Worksheet::Parent() const
+{
+    if (!m_book)
+        throw SheetError("削除されたシートは操作できません: \"" + m_name + "\"");
+    return *m_book;
+}
+
 const std::string &Worksheet::Name() const { return m_name; }
 
 void Worksheet::setName(std::string_view name)

@@ -59,7 +59,8 @@ class Worksheet {
 public:
     Worksheet(Workbook &book, std::string name);
 
-    Workbook &Parent() const { return *m_book; }
+    // The workbook; throws for a deleted sheet.
+    Workbook &Parent() const;
     const std::string &Name() const;
     void setName(std::string_view name);
     void setName(const QString &name);

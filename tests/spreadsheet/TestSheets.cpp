@@ -84,9 +84,12 @@ TEST(Sheets, MoveDeleteAndSelectKeepActiveTabConsistent)
     a.Move(After{c});
     EXPECT_EQ(names(book), (std::vector<std::string>{"Sheet2", "Sheet3", "Sheet1"}));
     b.Select();
+    const CellRange kept = c.Range("B2");
     c.Delete();
     EXPECT_EQ(names(book), (std::vector<std::string>{"Sheet2", "Sheet1"}));
     EXPECT_THROW(c.Range("A1"), SheetError) << "a deleted sheet refuses further calls";
+    EXPECT_THROW(kept.setValue("x"), SheetError) << "so does a range taken before the delete";
+    EXPECT_THROW(kept.Font().setBold(true), SheetError);
     a.Select();
     SavedBook saved(saveChecked(book));
     EXPECT_EQ(saved.workbook().child("bookViews").child("workbookView").attribute("activeTab").as_int(), 1);
