@@ -35,8 +35,13 @@ zip_int64_t lazyCallback(void *userdata, void *data, zip_uint64_t len, zip_sourc
     switch (cmd) {
     case ZIP_SOURCE_OPEN:
         part->xml.clear();
-        part->produce(part->xml);
         part->offset = 0;
+        try { // no exception may cross libzip's C frames
+            part->produce(part->xml);
+        } catch (...) {
+            zip_error_set(&part->error, ZIP_ER_MEMORY, 0);
+            return -1;
+        }
         return 0;
     case ZIP_SOURCE_READ: {
         const size_t n = std::min<size_t>(len, part->xml.size() - part->offset);
