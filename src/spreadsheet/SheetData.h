@@ -6,6 +6,7 @@
 #include "StringTable.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace mirevo::sheet {
@@ -38,6 +39,14 @@ struct PageSetupData {
     int paperSize = 0;   // 0: not set
     int scale = 0;       // 0: not set
     int orientation = 0; // 0: not set, 1 portrait, 2 landscape
+    // Fit to pages instead of scaling (a zoom given through the object model turns it off).
+    bool fitToPage = false;
+    int fitToWidth = 1;
+    int fitToHeight = 1;
+    bool centerHorizontally = false;
+    bool centerVertically = false;
+    std::string oddHeader;
+    std::string oddFooter;
 };
 
 class SheetData {

@@ -185,6 +185,7 @@ void PageSetupRef::setZoom(int percent) const
     if (percent < 10 || percent > 400)
         throw SheetError("拡大縮小率は 10 から 400 の間で指定してください: " + std::to_string(percent));
     m_sheet.data().page.scale = percent;
+    m_sheet.data().page.fitToPage = false;
 }
 
 void PageSetupRef::setPaperSize(int code) const

@@ -18,6 +18,13 @@ bool written(const Row &row)
            || std::any_of(row.cells.begin(), row.cells.end(), [](const Cell &c) { return written(c); });
 }
 
+// <sheetPr><pageSetUpPr fitToPage="1"/></sheetPr>
+void writeSheetPr(XmlWriter &w, const PageSetupData &p)
+{
+    if (p.fitToPage)
+        w.raw("<sheetPr><pageSetUpPr fitToPage=\"1\"/></sheetPr>");
+}
+
 // <dimension ref=".."/>: the rectangle of all written cells.
 void writeDimension(XmlWriter &w, const SheetData &data)
 {
@@ -144,6 +151,36 @@ void writeMergeCells(XmlWriter &w, std::vector<Rect> merges)
     w.end("mergeCells");
 }
 
+// <printOptions horizontalCentered="1" verticalCentered="1"/>
+void writePrintOptions(XmlWriter &w, const PageSetupData &p)
+{
+    if (!p.centerHorizontally && !p.centerVertically)
+        return;
+    w.open("printOptions");
+    if (p.centerHorizontally)
+        w.attr("horizontalCentered", 1);
+    if (p.centerVertically)
+        w.attr("verticalCentered", 1);
+    w.endEmpty();
+}
+
+// <headerFooter><oddHeader>..</oddHeader><oddFooter>..</oddFooter></headerFooter>
+void writeHeaderFooter(XmlWriter &w, const PageSetupData &p)
+{
+    if (p.oddHeader.empty() && p.oddFooter.empty())
+        return;
+    w.raw("<headerFooter>");
+    for (const auto &[tag, text] : {std::pair{"oddHeader", &p.oddHeader}, std::pair{"oddFooter", &p.oddFooter}}) {
+        if (text->empty())
+            continue;
+        w.open(tag);
+        w.close();
+        w.text(*text);
+        w.end(tag);
+    }
+    w.raw("</headerFooter>");
+}
+
 // <pageMargins left right top bottom header footer/> in inches.
 void writePageMargins(XmlWriter &w, const PageSetupData &p)
 {
@@ -160,13 +197,17 @@ void writePageMargins(XmlWriter &w, const PageSetupData &p)
 // <pageSetup paperSize scale orientation/>
 void writePageSetup(XmlWriter &w, const PageSetupData &p)
 {
-    if (!p.paperSize && !p.scale && !p.orientation)
+    if (!p.paperSize && !p.scale && !p.orientation && !p.fitToPage)
         return;
     w.open("pageSetup");
     if (p.paperSize)
         w.attr("paperSize", p.paperSize);
     if (p.scale)
         w.attr("scale", p.scale);
+    if (p.fitToPage && p.fitToWidth != 1)
+        w.attr("fitToWidth", p.fitToWidth);
+    if (p.fitToPage && p.fitToHeight != 1)
+        w.attr("fitToHeight", p.fitToHeight);
     if (p.orientation)
         w.attr("orientation", p.orientation == 2 ? "landscape" : "portrait");
     w.endEmpty();
@@ -202,14 +243,17 @@ void writeWorksheetPart(std::string &out, const Worksheet &sheet, bool selected,
     w.attr("xmlns", ns::main);
     w.attr("xmlns:r", ns::rel);
     w.close();
+    writeSheetPr(w, data.page);
     writeDimension(w, data);
     writeSheetViews(w, selected);
     w.raw("<sheetFormatPr defaultRowHeight=\"13.5\"/>");
     writeCols(w, data.cols);
     writeSheetData(w, data, strings);
     writeMergeCells(w, data.merges);
+    writePrintOptions(w, data.page);
     writePageMargins(w, data.page);
     writePageSetup(w, data.page);
+    writeHeaderFooter(w, data.page);
     writeRowBreaks(w, data.rowBreaks);
     w.end("worksheet");
 }

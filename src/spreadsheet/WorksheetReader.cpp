@@ -134,6 +134,14 @@ void readMerges(const pugi::xml_node &merges, SheetData &data, const PartContext
     }
 }
 
+void readHeaderFooter(const pugi::xml_node &node, PageSetupData &p, const PartContext &ctx)
+{
+    p.oddHeader = decodeText(child(node, "oddHeader").text().get());
+    p.oddFooter = decodeText(child(node, "oddFooter").text().get());
+    if (!isUtf8(p.oddHeader) || !isUtf8(p.oddFooter))
+        ctx.fail("ヘッダー・フッターの文字コードが正しくありません");
+}
+
 void readPage(const pugi::xml_node &root, SheetData &data, const PartContext &ctx)
 {
     PageSetupData &p = data.page;
@@ -149,6 +157,13 @@ void readPage(const pugi::xml_node &root, SheetData &data, const PartContext &ct
     p.scale = int(std::clamp<long>(intAttr(setup, "scale", 0, ctx), 0, 400));
     const std::string_view orientation = setup.attribute("orientation").value();
     p.orientation = orientation == "landscape" ? 2 : orientation == "portrait" ? 1 : 0;
+    p.fitToPage = boolAttr(child(child(root, "sheetPr"), "pageSetUpPr"), "fitToPage", false);
+    p.fitToWidth = int(std::clamp<long>(intAttr(setup, "fitToWidth", 1, ctx), 0, 32767));
+    p.fitToHeight = int(std::clamp<long>(intAttr(setup, "fitToHeight", 1, ctx), 0, 32767));
+    const pugi::xml_node print = child(root, "printOptions");
+    p.centerHorizontally = boolAttr(print, "horizontalCentered", false);
+    p.centerVertically = boolAttr(print, "verticalCentered", false);
+    readHeaderFooter(child(root, "headerFooter"), p, ctx);
 }
 
 void readBreaks(const pugi::xml_node &breaks, SheetData &data, const PartContext &ctx)

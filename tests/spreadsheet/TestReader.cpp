@@ -55,15 +55,17 @@ std::map<std::string, std::string> foreignPackage()
     p["xl/worksheets/_rels/s.xml.rels"] = rels(relationship("d1", "drawing", "../drawings/drawing1.xml"));
     p["xl/drawings/drawing1.xml"] = "<xdr:wsDr xmlns:xdr=\"http://schemas.openxmlformats.org/drawingml/2006/spreadsheetDrawing\"/>";
     p["xl/worksheets/s.xml"] =
-        "<worksheet xmlns=\"" + kMain + "\" xmlns:r=\"" + kRel + "\"><cols><col min=\"2\" max=\"3\" width=\"4.5\" customWidth=\"1\"/>"
+        "<worksheet xmlns=\"" + kMain + "\" xmlns:r=\"" + kRel + "\"><sheetPr><tabColor rgb=\"FFFF0000\"/><pageSetUpPr fitToPage=\"1\"/></sheetPr><cols><col min=\"2\" max=\"3\" width=\"4.5\" customWidth=\"1\"/>"
         "<col min=\"5\" max=\"5\" width=\"9\" hidden=\"1\"/></cols><sheetData>"
         "<row r=\"2\" ht=\"20.25\" customHeight=\"1\"><c r=\"A2\" t=\"s\"><v>0</v></c><c r=\"B2\" s=\"1\" t=\"s\"><v>1</v></c>"
         "<c t=\"inlineStr\"><is><t>inline</t></is></c><c r=\"E2\"><v>00123</v></c><c r=\"F2\" t=\"b\"><v>1</v></c>"
         "<c r=\"G2\" t=\"str\"><f>A1</f><v>calc</v></c></row>"
         "<row ht=\"15\"><c r=\"A3\"><v>1.5E-3</v></c></row></sheetData>"
         "<mergeCells count=\"1\"><mergeCell ref=\"B2:C3\"/></mergeCells>"
+        "<printOptions horizontalCentered=\"1\"/>"
         "<pageMargins left=\"0.25\" right=\"0.25\" top=\"0\" bottom=\"0\" header=\"0\" footer=\"0\"/>"
-        "<pageSetup paperSize=\"9\" scale=\"90\" orientation=\"portrait\" r:id=\"rId9\"/>"
+        "<pageSetup paperSize=\"9\" scale=\"90\" fitToHeight=\"0\" orientation=\"portrait\" r:id=\"rId9\"/>"
+        "<headerFooter><oddFooter>&amp;P / &amp;N</oddFooter></headerFooter>"
         "<rowBreaks count=\"1\" manualBreakCount=\"1\"><brk id=\"2\" max=\"16383\" man=\"1\"/></rowBreaks>"
         "<drawing r:id=\"d1\"/></worksheet>";
     return p;
@@ -112,6 +114,13 @@ TEST(Reader, LoadsWhatOtherProgramsWriteAndDropsTheRest)
     EXPECT_FALSE(saved.workbook().child("definedNames"));
     EXPECT_EQ(saved.breaks(1), (std::vector<int>{2}));
     EXPECT_STREQ(saved.sheet(1).child("cols").child("col").attribute("width").value(), "4.5");
+    EXPECT_TRUE(saved.sheet(1).child("sheetPr").child("pageSetUpPr").attribute("fitToPage").as_bool());
+    EXPECT_FALSE(saved.sheet(1).child("sheetPr").child("tabColor"));
+    EXPECT_STREQ(saved.sheet(1).child("pageSetup").attribute("fitToHeight").value(), "0");
+    EXPECT_TRUE(saved.sheet(1).child("printOptions").attribute("horizontalCentered").as_bool());
+    EXPECT_STREQ(saved.sheet(1).child("headerFooter").child("oddFooter").text().get(), "&P / &N");
+    sheet.PageSetup().setZoom(100);
+    EXPECT_FALSE(SavedBook(saveChecked(book, "_zoomed")).sheet(1).child("sheetPr")) << "a zoom ends fit-to-page";
 }
 
 TEST(Reader, MalformedPackagesFailNamingThePart)
