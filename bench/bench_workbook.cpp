@@ -1,7 +1,8 @@
-// mirevo_bench_workbook [output-folder]
+// mirevo_bench_workbook [output-folder] [--engine-only]
 // Builds a large site's document set with the workbook engine and saves it, then writes the
 // same cells, merges and formats with libxlsxwriter. Each side runs in its own child process
-// so that its peak memory (ru_maxrss) is its own.
+// so that its peak memory (ru_maxrss) is its own. --engine-only runs the engine side in the
+// process itself (for a profiler).
 #include "SiteWorkbook.h"
 #include "XlsxwriterReplica.h"
 
@@ -105,6 +106,11 @@ int main(int argc, char **argv)
     const std::filesystem::path folder = argc > 1 ? argv[1] : std::filesystem::temp_directory_path();
     const std::string ours = (folder / "bench-engine.xlsx").string();
     const std::string theirs = (folder / "bench-xlsxwriter.xlsx").string();
+    if (argc > 2 && std::string(argv[2]) == "--engine-only") {
+        const Result r = runEngine(ours);
+        std::printf("engine: %.2f s (build %.2f s), %ld cells\n", r.seconds, r.buildSeconds, r.cells);
+        return 0;
+    }
     const Result engine = inChild([&] { return runEngine(ours); });
     const Result lxw = inChild([&] { return runXlsxwriter(theirs); });
     std::printf("workbook: 600 sheets from 18 forms, 1200 worker blocks, %ld cells\n", engine.cells);
