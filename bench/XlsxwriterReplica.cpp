@@ -14,6 +14,8 @@ using namespace mirevo::sheet;
 
 namespace {
 
+// libxlsxwriter turns characters into file widths with a 7-pixel digit; passing it the width
+// in those characters gives the same file width the engine wrote.
 constexpr double kDigitWidth = 7.0;
 
 // One lxw_format per engine style, made on first use.

@@ -16,8 +16,10 @@ namespace {
 constexpr int kMaxCellText = 32767;
 // Cells one value or format call may create; a whole sheet would exhaust the memory.
 constexpr int64_t kMaxEditCells = int64_t(1) << 24;
-constexpr double kDigitWidth = 7.0; // pixels of a digit in the standard font
-constexpr double kDefaultColumnWidth = 8.43;
+// Pixels of the widest digit of the standard font (ＭＳ Ｐゴシック 11): the file stores a
+// column width as characters plus 5 pixels of padding, so 8.38 characters are 72 pixels.
+constexpr double kDigitWidth = 8.0;
+constexpr double kDefaultColumnWidth = 8.38;
 
 int hAlignIndex(int code)
 {

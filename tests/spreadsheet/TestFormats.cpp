@@ -145,7 +145,7 @@ TEST(Formats, ColumnWidthsAndRowHeightsCoverEveryTouchedColumnAndRow)
     for (pugi::xml_node c : cols.children("col"))
         spans.push_back(std::string(c.attribute("min").value()) + "-" + c.attribute("max").value() + ":"
                         + c.attribute("width").value() + (c.attribute("hidden").as_bool() ? " hidden" : ""));
-    EXPECT_EQ(spans, (std::vector<std::string>{"1-8:2.7109375", "9-9:6.7109375", "15-17:0 hidden"}));
+    EXPECT_EQ(spans, (std::vector<std::string>{"1-8:2.625", "9-9:6.625", "15-17:0 hidden"}));
     for (int r : {1, 2, 4, 8})
         EXPECT_STREQ(saved.row(1, r).attribute("ht").value(), "12.5") << r;
     EXPECT_STREQ(saved.row(1, 3).attribute("ht").value(), "7.5");

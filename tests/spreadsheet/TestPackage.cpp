@@ -142,7 +142,7 @@ TEST(Package, SmallSheetHasTheExpectedXml)
               "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
               "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
               "<dimension ref=\"B2:C2\"/><sheetViews><sheetView tabSelected=\"1\" workbookViewId=\"0\"/></sheetViews>"
-              "<sheetFormatPr defaultRowHeight=\"13.5\"/><cols><col min=\"2\" max=\"2\" width=\"3.7109375\" customWidth=\"1\"/></cols>"
+              "<sheetFormatPr defaultRowHeight=\"13.5\"/><cols><col min=\"2\" max=\"2\" width=\"3.625\" customWidth=\"1\"/></cols>"
               "<sheetData><row r=\"2\" ht=\"11.95\" customHeight=\"1\"><c r=\"B2\" s=\"4\" t=\"s\"><v>0</v></c><c r=\"C2\" s=\"3\"/></row></sheetData>"
               "<mergeCells count=\"1\"><mergeCell ref=\"B2:C2\"/></mergeCells>"
               "<pageMargins left=\"0\" right=\"0.7\" top=\"0.75\" bottom=\"0.75\" header=\"0.3\" footer=\"0.3\"/>"

@@ -237,7 +237,7 @@ TEST(Reader, OpensAFileSavedByOpenpyxl)
     EXPECT_TRUE(sheet.Range("A3:C4").MergeCells());
     EXPECT_EQ(sheet.Range("A3").Value(), "結合");
     EXPECT_DOUBLE_EQ(sheet.Range("A2").RowHeight(), 11.95);
-    EXPECT_NEAR(sheet.Range("B1").ColumnWidth(), 3.79, 0.01);
+    EXPECT_DOUBLE_EQ(sheet.Range("B1").ColumnWidth(), 3.88);
     EXPECT_DOUBLE_EQ(sheet.PageSetup().LeftMargin(), 18);
     EXPECT_EQ(sheet.PageSetup().PaperSize(), 8);
     EXPECT_EQ(sheet.PageSetup().Orientation(), 2);

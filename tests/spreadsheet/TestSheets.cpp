@@ -145,7 +145,7 @@ TEST(Sheets, CopyFromTemplateWorkbookKeepsEverything)
         EXPECT_STREQ(ws.child("pageMargins").attribute("left").value(), "0.5");
         EXPECT_STREQ(ws.child("pageMargins").attribute("top").value(), "0");
         EXPECT_STREQ(saved.row(sheet, 7).attribute("ht").value(), "16.5");
-        EXPECT_STREQ(ws.child("cols").child("col").attribute("width").value(), "5.7109375");
+        EXPECT_STREQ(ws.child("cols").child("col").attribute("width").value(), "5.625");
     }
     EXPECT_EQ(saved.value(1, "B10"), "A社");
     EXPECT_EQ(saved.value(2, "B10"), "B社");
