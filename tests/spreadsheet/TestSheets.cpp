@@ -182,3 +182,22 @@ TEST(Sheets, PageSetupValuesAndRefusals)
     EXPECT_THROW(page.setTopMargin(-1), SheetError);
     EXPECT_THROW(sheet.HPageBreaks().Add(sheet.Range("C1")), SheetError);
 }
+
+TEST(Sheets, MoveToAnotherWorkbookCarriesTheSheet)
+{
+    Application app;
+    Workbook &from = app.Workbooks().Add();
+    Workbook &to = app.Workbooks().Add();
+    Worksheet &sheet = from.Sheets().Add(After{from.Sheets(1)});
+    sheet.setName("移動");
+    sheet.Range("A1").setValue("moved");
+    sheet.Range("A1").Font().setBold(true);
+    sheet.Move(After{to.Sheets(1)});
+    EXPECT_EQ(names(from), (std::vector<std::string>{"Sheet1"}));
+    EXPECT_EQ(names(to), (std::vector<std::string>{"Sheet1", "移動"}));
+    EXPECT_EQ(to.ActiveSheet().Name(), "移動");
+    EXPECT_TRUE(to.Sheets("移動").Range("A1").Font().Bold());
+    EXPECT_THROW(from.Sheets(1).Move(After{to.Sheets(1)}), SheetError) << "a workbook keeps one sheet";
+    SavedBook saved(saveChecked(to));
+    EXPECT_EQ(saved.value(2, "A1"), "moved");
+}
