@@ -184,7 +184,7 @@ void CellRange::setMergeCells(bool merge) const
     if (merge)
         m_sheet->data().merge(m_area);
     else
-        m_sheet->data().unmerge(m_area);
+        m_sheet->data().dropMergesIn(m_area);
 }
 
 bool CellRange::MergeCells() const

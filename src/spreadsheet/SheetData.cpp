@@ -114,8 +114,6 @@ void SheetData::merge(const Rect &area, bool keepValues)
                 cell.str = kNoString;
 }
 
-void SheetData::unmerge(const Rect &area) { dropMergesIn(area); }
-
 const Rect *SheetData::mergeAt(int r, int c) const
 {
     for (const Rect &m : merges)

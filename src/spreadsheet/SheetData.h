@@ -66,12 +66,10 @@ public:
     // (used for whole rows and columns).
     void editStyles(const Rect &area, StyleTable &styles, StyleEdit edit, bool existingOnly);
     void setString(const Rect &area, uint32_t str, bool existingOnly);
-    void setStyle(int r, int c, uint32_t style) { cell(r, c).style = style; }
 
     // Merges `area`, replacing merges it overlaps; the values under it other than the
     // top-left one are dropped unless keepValues (files may hold them).
     void merge(const Rect &area, bool keepValues = false);
-    void unmerge(const Rect &area);
     // Drops every merge that overlaps `area`.
     void dropMergesIn(const Rect &area);
     const Rect *mergeAt(int r, int c) const;
