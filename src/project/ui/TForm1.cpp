@@ -209,7 +209,10 @@ void TForm1::blinkGuide()
     if (!frame)
         return;
     frame->setVisible(look.visible);
-    frame->setStyleSheet(QStringLiteral("background-color: #%1;").arg(look.rgb, 6, 16, QLatin1Char('0')));
+    // The timer runs a hundred times a second; restyle only on a change.
+    const QString style = QStringLiteral("background-color: #%1;").arg(look.rgb, 6, 16, QLatin1Char('0'));
+    if (frame->styleSheet() != style)
+        frame->setStyleSheet(style);
 }
 
 void TForm1::setRegistrationOpener(std::function<void(int)> open)
