@@ -2,21 +2,11 @@
 #include "PartWriters.h"
 #include "StyleTable.h"
 #include "XmlWriter.h"
+#include "StyleNames.h"
 
 namespace mirevo::sheet {
 
 namespace {
-
-const char *const kLineNames[kLineCount] = {
-    "none", "thin", "medium", "dashed", "dotted", "thick", "double", "hair", "mediumDashed",
-    "dashDot", "mediumDashDot", "dashDotDot", "mediumDashDotDot", "slantDashDot"};
-const char *const kHAlignNames[] = {"general", "left", "center", "right", "fill",
-                                    "justify", "centerContinuous", "distributed"};
-const char *const kVAlignNames[] = {"bottom", "top", "center", "justify", "distributed"};
-const char *const kPatternNames[kPatternCount] = {
-    "none", "solid", "mediumGray", "darkGray", "lightGray", "darkHorizontal", "darkVertical",
-    "darkDown", "darkUp", "darkGrid", "darkTrellis", "lightHorizontal", "lightVertical",
-    "lightDown", "lightUp", "lightGrid", "lightTrellis", "gray125", "gray0625"};
 
 // <fgColor rgb=".."/> and the other colour elements.
 void writeColor(XmlWriter &w, const char *tag, uint32_t argb);

@@ -2,6 +2,7 @@
 // (every value is text).
 #include "ReaderCommon.h"
 #include "StyleTable.h"
+#include "StyleNames.h"
 
 #include <charconv>
 #include <cmath>
@@ -11,17 +12,6 @@
 namespace mirevo::sheet {
 
 namespace {
-
-const char *const kLineNames[kLineCount] = {
-    "none", "thin", "medium", "dashed", "dotted", "thick", "double", "hair", "mediumDashed",
-    "dashDot", "mediumDashDot", "dashDotDot", "mediumDashDotDot", "slantDashDot"};
-const char *const kHAlignNames[] = {"general", "left", "center", "right", "fill",
-                                    "justify", "centerContinuous", "distributed"};
-const char *const kVAlignNames[] = {"bottom", "top", "center", "justify", "distributed"};
-const char *const kPatternNames[kPatternCount] = {
-    "none", "solid", "mediumGray", "darkGray", "lightGray", "darkHorizontal", "darkVertical",
-    "darkDown", "darkUp", "darkGrid", "darkTrellis", "lightHorizontal", "lightVertical",
-    "lightDown", "lightUp", "lightGrid", "lightTrellis", "gray125", "gray0625"};
 
 template <size_t N>
 int indexOf(const char *const (&names)[N], std::string_view value, int fallback)
