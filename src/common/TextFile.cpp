@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <algorithm>
 #include <cerrno>
 #include <iconv.h>
 
@@ -23,8 +24,9 @@ public:
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
 
-    // Converts all of `in`; stops with false at the first unconvertible or
-    // invalid sequence unless `lenient`, in which case it is skipped.
+    // Converts all of `in` into UTF-8 or code page 932; stops with false at
+    // the first unconvertible or invalid sequence unless `lenient`, in which
+    // case it is replaced (only used towards UTF-8).
     bool run(const QByteArray& in, QByteArray& out, bool lenient, int skip) const
     {
         out.clear();
@@ -41,9 +43,11 @@ public:
                 continue;
             if (!lenient)
                 return false;
+            // A byte that belongs to no character shows as U+FFFD.
             size_t step = std::min(left, size_t(skip));
             src += step;
             left -= step;
+            out.append("\xEF\xBF\xBD");
         }
         return true;
     }
@@ -97,6 +101,24 @@ QString fromCp932(const QByteArray& bytes)
     return QString::fromUtf8(utf8);
 }
 
+namespace {
+
+// Text without a byte-order mark: code page 932 as the program writes it,
+// unless the bytes are valid UTF-8 with characters beyond ASCII (as editors
+// on this desktop save it). Japanese text in code page 932 is practically
+// never valid UTF-8: its lead bytes 0x81-0x9F are UTF-8 continuation bytes.
+QString decodeWithoutMark(const QByteArray& bytes)
+{
+    QStringDecoder strictUtf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = strictUtf8(bytes);
+    const bool beyondAscii = std::any_of(bytes.cbegin(), bytes.cend(), [](char c) { return c & 0x80; });
+    if (beyondAscii && !strictUtf8.hasError())
+        return text;
+    return fromCp932(bytes);
+}
+
+} // namespace
+
 QByteArray encode(const QStringList& lines, Encoding* used)
 {
     QByteArray utf8 = joinCrLf(lines);
@@ -121,7 +143,7 @@ QStringList decode(const QByteArray& bytes)
                                                             : QStringDecoder::Utf16BE);
         return splitLines(decoder(bytes.mid(2)));
     }
-    return splitLines(fromCp932(bytes));
+    return splitLines(decodeWithoutMark(bytes));
 }
 
 void writeLines(const QString& path, const QStringList& lines)

@@ -45,6 +45,16 @@ TEST(TextFile, ReadsByByteOrderMarkAndAnyLineEnd)
     EXPECT_TRUE(textfile::decode("").isEmpty());
 }
 
+TEST(TextFile, FilesWithoutMarkFallBackToUtf8AndMarkBrokenBytes)
+{
+    // Saved by an editor of this desktop: UTF-8 without a mark.
+    EXPECT_EQ(textfile::decode(QStringLiteral("髙﨑建設,㈱\r\n").toUtf8()),
+              QStringList{QStringLiteral("髙﨑建設,㈱")});
+    // Neither code page 932 nor UTF-8: nothing silently dropped.
+    EXPECT_EQ(textfile::decode(QByteArray("a\x81\r\nb\r\n")), (QStringList{QStringLiteral("a\uFFFD"), "b"}));
+    EXPECT_EQ(textfile::decode(QByteArray("\x82\xA0\r\n")), QStringList{QStringLiteral("あ")});
+}
+
 TEST(TextFile, MissingFileAndReadOnlyTargetAreReported)
 {
     TempHome home;
