@@ -5,14 +5,17 @@
 
 namespace mirevo {
 
-GridMarkers::GridMarkers(QTableView* view) : QObject(view), view_(view)
+GridMarkers::GridMarkers(QTableView* view) : QObject(view), view_(view), viewport_(view->viewport())
 {
-    view->viewport()->installEventFilter(this);
+    viewport_->installEventFilter(this);
 }
 
 bool GridMarkers::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != view_->viewport())
+    // Compared with the viewport kept at construction: while the view is
+    // being destroyed its viewport still receives events, and the view
+    // must not be called any more.
+    if (watched != viewport_)
         return false;
     const auto type = event->type();
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease

@@ -31,6 +31,7 @@ protected:
 
 private:
     QTableView* view_;
+    QWidget* viewport_;
 };
 
 } // namespace mirevo
