@@ -158,6 +158,23 @@ INSTANTIATE_TEST_SUITE_P(Files, BrokenProjectFile, ::testing::Values(
         return n;
     });
 
+TEST(ProjectFile, EveryTruncationIsReportedAsAnErrorNeverACrash)
+{
+    Project p;
+    fillSample(p);
+    const QStringList lines = projectfile::write(p);
+    for (qsizetype n = 0; n < lines.size(); ++n) {
+        Project q;
+        try {
+            projectfile::read(lines.mid(0, n), "cut.anz", q);
+            ADD_FAILURE() << "no error for a file cut after " << n << " lines";
+        } catch (const Error& e) {
+            EXPECT_TRUE(e.message().contains(QStringLiteral("%1 行目").arg(n + 1)))
+                << e.message().toStdString();
+        }
+    }
+}
+
 TEST(ProjectFile, SurplusLinesAreIgnored)
 {
     Project p;
