@@ -5,6 +5,7 @@
 #include "project/ContractorEditor.h"
 #include "project/Choices.h"
 #include "project/Project.h"
+#include "common/WebAddresses.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -66,7 +67,7 @@ void ContractorPage::buildCompany(QWidget* box)
     form::labelledEdit(box, "Edit73", QStringLiteral("電話番号"), 10, 170, lw, 200);
     auto* callUp = form::button(box, QStringLiteral("会社情報リスト【呼出】"), 560, 166, 220, 30, "Button_contractorCallUp");
     guide_ = guideFrameBehind(callUp);
-    connect(web, &QPushButton::clicked, this, [] { Dialogs::current().openWithDesktop(postcodeSearchAddress()); });
+    connect(web, &QPushButton::clicked, this, [] { Dialogs::current().openWithDesktop(web::postcodeSearch()); });
     connect(callUp, &QPushButton::clicked, this, &ContractorPage::callUpRequested);
     FieldEvents::of(this)->clearOnDoubleClick(name);
 }

@@ -4,6 +4,7 @@
 #include "common/ui/FormKit.h"
 #include "project/Choices.h"
 #include "project/ProjectActions.h"
+#include "common/WebAddresses.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -41,7 +42,7 @@ OrdererPage::OrdererPage(Project& project, WindowSet& windows, QWidget* parent)
         events->clearOnDoubleClick(e);
     for (QLineEdit* e : {e5, e6, e7})
         pickDateOnClick(e);
-    connect(web, &QPushButton::clicked, this, [] { Dialogs::current().openWithDesktop(postcodeSearchAddress()); });
+    connect(web, &QPushButton::clicked, this, [] { Dialogs::current().openWithDesktop(web::postcodeSearch()); });
     connect(clear, &QPushButton::clicked, this, [this] { project::clearOrderer(project_); });
     bindFields();
 }

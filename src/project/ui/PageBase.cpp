@@ -44,9 +44,4 @@ QFrame* PageBase::guideFrameBehind(QWidget* button)
     return frame;
 }
 
-QString postcodeSearchAddress()
-{
-    return QStringLiteral("https://www.post.japanpost.jp/zipcode/");
-}
-
 } // namespace mirevo

@@ -32,7 +32,4 @@ protected:
     RecordBinder* binder_ = nullptr;
 };
 
-// The address of the postcode search page the "Web" buttons open.
-QString postcodeSearchAddress();
-
 } // namespace mirevo

@@ -4,6 +4,7 @@
 #include "common/ui/FormKit.h"
 #include "project/Choices.h"
 #include "project/Project.h"
+#include "common/WebAddresses.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -51,7 +52,7 @@ void PrimePage::buildCompany()
     FieldEvents::of(this)->clearOnDoubleClick(phone);
     pickDateOnClick(from);
     pickDateOnClick(to);
-    connect(web, &QPushButton::clicked, this, [] { Dialogs::current().openWithDesktop(postcodeSearchAddress()); });
+    connect(web, &QPushButton::clicked, this, [] { Dialogs::current().openWithDesktop(web::postcodeSearch()); });
     connect(callUp, &QPushButton::clicked, this, &PrimePage::callUpRequested);
 }
 

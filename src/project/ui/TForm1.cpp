@@ -18,6 +18,7 @@
 #include "project/ProjectActions.h"
 #include "project/ProjectFile.h"
 #include "registry/Registry.h"
+#include "common/WebAddresses.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -37,11 +38,6 @@ constexpr int kClientWidth = 1240;
 constexpr int kClientHeight = 707;
 
 const char* const kStripColours[] = {"#FEE6AB", "#123172", "#004040", "#004040"};
-
-QString greenSiteAddress()
-{
-    return QStringLiteral("https://www.greensite.jp/");
-}
 
 } // namespace
 
@@ -92,7 +88,7 @@ void TForm1::buildMenu()
     file->addAction(QStringLiteral("閉じる"));
     QMenu* link = menu_->addMenu(QStringLiteral("リンク"));
     link->addAction(QStringLiteral("グリーンサイトリンク"), this,
-                    [] { Dialogs::current().openWithDesktop(greenSiteAddress()); });
+                    [] { Dialogs::current().openWithDesktop(web::greenSite()); });
     QMenu* setup = menu_->addMenu(QStringLiteral("設定"));
     setup->addAction(QStringLiteral("基本設定"), this, &TForm1::openSettings);
 }

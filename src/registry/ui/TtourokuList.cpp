@@ -10,6 +10,7 @@
 #include "registry/CompanyList.h"
 #include "registry/CompanyRecord.h"
 #include "registry/Registry.h"
+#include "common/WebAddresses.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -28,8 +29,6 @@ namespace {
 
 constexpr int kListWidths[] = {25, 230, 100, 100, 40, 40, 200};
 const QString kCompanyFileFilter = QStringLiteral("kda|*.kda");
-// The postcode search page of Japan Post, as the project window opens it.
-const QString kPostcodeSearch = QStringLiteral("https://www.post.japanpost.jp/zipcode/");
 
 QPushButton* button(const QString& caption, const QString& name)
 {
@@ -84,7 +83,7 @@ QWidget* Ttouroku::buildCompanyPanel()
     connect(entry_->registerButton(), &QPushButton::clicked, this, &Ttouroku::registerCompany);
     connect(entry_->workersButton(), &QPushButton::clicked, this, &Ttouroku::openWorkerPanel);
     connect(entry_->webButton(), &QPushButton::clicked, this,
-            [] { Dialogs::current().openWithDesktop(kPostcodeSearch); });
+            [] { Dialogs::current().openWithDesktop(web::postcodeSearch()); });
     return panel;
 }
 
