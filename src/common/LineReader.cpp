@@ -48,4 +48,11 @@ void LineReader::grid(TextGrid& grid, const QString& what)
         fail(QStringLiteral("ファイルが途中で終わっています（%1は %2 行のはずです）").arg(what).arg(rows));
 }
 
+void appendGrid(QStringList& lines, const TextGrid& grid)
+{
+    lines << QString::number(grid.rowCount());
+    for (int row = 0; row < grid.rowCount(); ++row)
+        lines << rowToCommaText(grid, row);
+}
+
 } // namespace mirevo

@@ -33,4 +33,8 @@ private:
     qsizetype pos_ = 0;
 };
 
+// The writing twin of LineReader::grid: the row count, then every row as
+// a comma-text line.
+void appendGrid(QStringList& lines, const TextGrid& grid);
+
 } // namespace mirevo

@@ -1,6 +1,5 @@
 #include "ProjectFile.h"
 #include "Project.h"
-#include "common/CommaText.h"
 #include "common/LineReader.h"
 #include "common/TextFile.h"
 
@@ -18,13 +17,6 @@ QString edit(int i)
 QString combo(int i)
 {
     return QStringLiteral("ComboBox%1").arg(i);
-}
-
-void writeGrid(QStringList& lines, const TextGrid& grid)
-{
-    lines << QString::number(grid.rowCount());
-    for (int row = 0; row < grid.rowCount(); ++row)
-        lines << rowToCommaText(grid, row);
 }
 
 void readDedication(const QString& line, ProjectRecord& record)
@@ -46,10 +38,10 @@ QStringList write(const Project& project)
     for (int i = 1; i <= kFileCombos; ++i)
         lines << rec.text(combo(i));
     lines << (rec.primeNotDedicated() ? QStringLiteral("1") : QStringLiteral("0"));
-    writeGrid(lines, project.contractors);
-    writeGrid(lines, project.workers);
+    appendGrid(lines, project.contractors);
+    appendGrid(lines, project.workers);
     lines << rec.text(edit(83)) << rec.text(edit(84)) << rec.text(edit(85));
-    writeGrid(lines, project.treeImage);
+    appendGrid(lines, project.treeImage);
     lines << project.nodeCount;
     return lines;
 }

@@ -1,6 +1,6 @@
 #include "Registry.h"
 #include "CompanyRecord.h"
-#include "common/CommaText.h"
+#include "WorkerList.h"
 #include "common/LineReader.h"
 #include "common/ProgramFolder.h"
 #include "common/TextFile.h"
@@ -11,13 +11,6 @@
 namespace mirevo {
 namespace {
 
-void writeGrid(QStringList& lines, const TextGrid& grid)
-{
-    lines << QString::number(grid.rowCount());
-    for (int row = 0; row < grid.rowCount(); ++row)
-        lines << rowToCommaText(grid, row);
-}
-
 // Worker rows without a reading are emptied; the others are numbered by
 // their position.
 void numberWorkers(TextGrid& workers)
@@ -26,7 +19,7 @@ void numberWorkers(TextGrid& workers)
         if (isBlankName(workers.cell(worker::Reading, row)))
             workers.clearRow(row);
         else
-            workers.setCell(worker::No, row, QStringLiteral("%1").arg(row, 5, 10, QLatin1Char('0')));
+            workers.setCell(worker::No, row, workers::listNumber(row));
     }
 }
 
@@ -75,8 +68,8 @@ void Registry::save() const
 void Registry::save(const QString& path) const
 {
     QStringList lines;
-    writeGrid(lines, companies);
-    writeGrid(lines, workers);
+    appendGrid(lines, companies);
+    appendGrid(lines, workers);
     textfile::writeLines(path, lines);
 }
 
