@@ -38,7 +38,7 @@ ContractorPage::ContractorPage(Project& project, WindowSet& windows, QWidget* pa
     buildLedger(box);
     buildInsurance(box);
     buildSite(box);
-    bindDedication();
+    bindDedication("RadioButton3", "RadioButton4", &ProjectRecord::editorNotDedicated, &ProjectRecord::setEditorNotDedicated);
     bindFields();
     watchFocus();
 }
@@ -168,19 +168,6 @@ void ContractorPage::copyPrimeDates(bool withContractDate)
         rec.setText("Edit77", rec.text("Edit6"));
     }
     editor::writeBack(project_);
-}
-
-void ContractorPage::bindDedication()
-{
-    auto* r3 = findChild<QRadioButton*>("RadioButton3");
-    auto* r4 = findChild<QRadioButton*>("RadioButton4");
-    auto show = [this, r3, r4] { (project_.record.editorNotDedicated() ? r4 : r3)->setChecked(true); };
-    show();
-    connect(&project_.record, &ProjectRecord::fieldChanged, this, [show](const QString& field) {
-        if (field == QLatin1String("RadioButton3"))
-            show();
-    });
-    connect(r4, &QRadioButton::toggled, this, [this](bool on) { project_.record.setEditorNotDedicated(on); });
 }
 
 void ContractorPage::watchFocus()

@@ -31,7 +31,6 @@ private:
     void buildInsurance(QWidget* box);
     void buildSite(QWidget* box);
     void watchFocus();
-    void bindDedication();
     void copyPrimeDates(bool withContractDate);
 
     QFrame* guide_ = nullptr;

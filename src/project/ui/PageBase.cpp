@@ -6,6 +6,7 @@
 
 #include <QFrame>
 #include <QLineEdit>
+#include <QRadioButton>
 
 namespace mirevo {
 
@@ -30,6 +31,21 @@ void PageBase::pickDateOnClick(QLineEdit* field, bool doubleClick, int startMode
         FieldEvents::of(this)->onDoubleClick(field, pick);
     else
         FieldEvents::of(this)->onClick(field, pick);
+}
+
+void PageBase::bindDedication(const QString& dedicated, const QString& notDedicated,
+                              bool (ProjectRecord::*get)() const, void (ProjectRecord::*set)(bool))
+{
+    auto* yes = findChild<QRadioButton*>(dedicated);
+    auto* no = findChild<QRadioButton*>(notDedicated);
+    ProjectRecord* record = &project_.record;
+    auto show = [record, get, yes, no] { ((record->*get)() ? no : yes)->setChecked(true); };
+    show();
+    connect(record, &ProjectRecord::fieldChanged, this, [show, dedicated](const QString& field) {
+        if (field == dedicated)
+            show();
+    });
+    connect(no, &QRadioButton::toggled, this, [record, set](bool on) { (record->*set)(on); });
 }
 
 QFrame* PageBase::guideFrameBehind(QWidget* button)

@@ -8,6 +8,7 @@ class QLineEdit;
 namespace mirevo {
 
 class Project;
+class ProjectRecord;
 class RecordBinder;
 
 // A page of the project window: a fixed-size panel whose fields are bound
@@ -23,6 +24,10 @@ protected:
     // A click (or double-click) on the field puts the calendar's era date
     // text into it.
     void pickDateOnClick(QLineEdit* field, bool doubleClick = false, int startMode = 0);
+    // Keeps a "選任"/"非選任" radio pair in step with its record flag; the
+    // record announces a change of the flag under the first button's name.
+    void bindDedication(const QString& dedicated, const QString& notDedicated,
+                        bool (ProjectRecord::*get)() const, void (ProjectRecord::*set)(bool));
     // A borderless panel behind `button`, 3 pixels above and below it,
     // that the guide blink shows and hides.
     QFrame* guideFrameBehind(QWidget* button);

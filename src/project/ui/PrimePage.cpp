@@ -20,7 +20,7 @@ PrimePage::PrimePage(Project& project, WindowSet& windows, QWidget* parent)
     buildCompany();
     buildLedger();
     buildInsurance();
-    bindDedication();
+    bindDedication("RadioButton5", "RadioButton6", &ProjectRecord::primeNotDedicated, &ProjectRecord::setPrimeNotDedicated);
     bindFields();
 }
 
@@ -121,21 +121,6 @@ void PrimePage::buildInsurance()
         form::labelledEdit(box, edits[i], captions[i], 8, 54 + i * 30, 110, 220);
         form::combo(box, combos[i], choices::enrolments(), 350, 54 + i * 30, 110);
     }
-}
-
-void PrimePage::bindDedication()
-{
-    auto* r5 = findChild<QRadioButton*>("RadioButton5");
-    auto* r6 = findChild<QRadioButton*>("RadioButton6");
-    auto show = [this, r5, r6] {
-        (project_.record.primeNotDedicated() ? r6 : r5)->setChecked(true);
-    };
-    show();
-    connect(&project_.record, &ProjectRecord::fieldChanged, this, [show](const QString& field) {
-        if (field == QLatin1String("RadioButton5"))
-            show();
-    });
-    connect(r6, &QRadioButton::toggled, this, [this](bool on) { project_.record.setPrimeNotDedicated(on); });
 }
 
 } // namespace mirevo

@@ -23,7 +23,6 @@ private:
     void buildCompany();
     void buildLedger();
     void buildInsurance();
-    void bindDedication();
 
     QFrame* guide_ = nullptr;
 };
