@@ -6,7 +6,6 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 
 namespace mirevo {
 namespace {
@@ -93,19 +92,11 @@ void Tmenu01::hideOutOfSight()
     move(x(), -height());
 }
 
-void Tmenu01::centre()
-{
-    if (const QScreen* screen = this->screen()) {
-        const QRect area = screen->geometry();
-        move((area.width() - frameGeometry().width()) / 2, (area.height() - frameGeometry().height()) / 2);
-    }
-}
-
 void Tmenu01::showAgain()
 {
     show();
     setFixedSize(kMenuSize);
-    centre();
+    form::centreOnScreen(this);
 }
 
 bool Tmenu01::sheetListShown() const

@@ -31,7 +31,6 @@ protected:
 
 private:
     void hideOutOfSight();
-    void centre();
     void placeForContent();
 
     QPushButton* registration_;

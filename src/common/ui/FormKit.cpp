@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 
 namespace mirevo::form {
 
@@ -52,6 +53,15 @@ QPushButton* button(QWidget* parent, const QString& caption, int x, int y, int w
     b->setGeometry(x, y, w, h);
     b->setAutoDefault(false);
     return b;
+}
+
+void centreOnScreen(QWidget* window)
+{
+    if (const QScreen* screen = window->screen()) {
+        const QRect area = screen->geometry();
+        const QRect frame = window->frameGeometry();
+        window->move((area.width() - frame.width()) / 2, (area.height() - frame.height()) / 2);
+    }
 }
 
 void applyJapaneseFont(QWidget* window, int pointSize)

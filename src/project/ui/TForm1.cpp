@@ -27,7 +27,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -298,10 +297,7 @@ bool TForm1::event(QEvent* e)
 
 void TForm1::onActivated()
 {
-    if (const QScreen* screen = this->screen()) {
-        const QRect area = screen->geometry();
-        move((area.width() - frameGeometry().width()) / 2, (area.height() - frameGeometry().height()) / 2);
-    }
+    form::centreOnScreen(this);
     try {
         registry_.load();
         settings::takeOverPrime(primeChoice_, registry_.companies, project_);
