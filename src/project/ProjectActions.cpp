@@ -16,10 +16,9 @@ void finishRead(Project& project)
 {
     project.contractors.clearSingleBlanks();
     project.workers.clearSingleBlanks();
-    editor::renumber(project);
+    editor::renumber(project); // announces the cleaned tables
     project.currentRow = 1;
     editor::load(project);
-    project.notifyTablesChanged();
 }
 
 void refreshPrimeDates(Project& project)
