@@ -3,17 +3,19 @@
 #include "common/ui/ErrorHandler.h"
 #include "common/ui/QtDialogs.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QFont>
 #include <QTextStream>
 
 namespace {
 
-// `mirevo generate ...`, `mirevo template ...`, `mirevo --help`: no window,
-// no display needed.
+// `mirevo generate ...`, `mirevo template ...`, `mirevo pdf ...`, `mirevo --help`: no
+// window, no display needed (pdf paints with fonts, on the offscreen platform).
 int runCommandLine(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     return mirevo::cli::run(QCoreApplication::arguments().mid(1), out, err);
