@@ -1,18 +1,34 @@
 #include "Program.h"
 #include "Tmenu01.h"
+#include "cli/Cli.h"
 #include "common/Dialogs.h"
 #include "common/Error.h"
 #include "common/ProgramFolder.h"
 #include "common/ui/ErrorHandler.h"
 #include "common/ui/QtDialogs.h"
+#include "render/ui/WorkbookWindow.h"
 
 #include <QDir>
 #include <QFont>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTextStream>
 #include <QTranslator>
 
 namespace {
+
+// `mirevo generate ...`, `mirevo template ...`, `mirevo pdf ...`, `mirevo --help`: no
+// window, no display needed (pdf paints with fonts, on the offscreen platform).
+int runCommandLine(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return mirevo::cli::run(QCoreApplication::arguments().mid(1), out, err);
+}
 
 // Qt's own texts (the buttons of message boxes, the file dialogs) in
 // Japanese. Without the translation files the program runs in English.
@@ -37,29 +53,46 @@ void prepareProgramFolder()
             mirevo::Dialogs::Kind::Error);
 }
 
+int runProgram(QApplication& app, mirevo::QtDialogs& dialogs)
+{
+    prepareProgramFolder();
+    mirevo::Program program;
+    dialogs.setMainWindow(program.windows.menu);
+    program.start();
+    return app.exec();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc > 1 && mirevo::cli::isCommand(QString::fromLocal8Bit(argv[1])))
+        return runCommandLine(argc, argv);
+
     mirevo::MirevoApplication app(argc, argv);
     QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK JP"), 9));
     QTranslator qtTexts;
     installJapaneseQtTexts(app, qtTexts);
     mirevo::QtDialogs dialogs;
     mirevo::Dialogs::install(&dialogs);
-    try {
-        prepareProgramFolder();
-        mirevo::Program program;
-        dialogs.setMainWindow(program.windows.menu);
-        program.start();
+
+    // `mirevo BOOK.xlsx`: the workbook window alone, on that workbook.
+    if (argc == 2 && QString::fromLocal8Bit(argv[1]).endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive)) {
+        mirevo::render::WorkbookWindow window;
+        dialogs.setMainWindow(&window);
+        window.show();
+        window.openFile(QString::fromLocal8Bit(argv[1]));
         return app.exec();
+    }
+
+    try {
+        return runProgram(app, dialogs);
     } catch (const mirevo::Error& e) {
         // Only a fault while the windows are made gets here; what happens
         // after start-up is caught per action by the application.
         mirevo::Dialogs::current().message(e.message(), mirevo::Dialogs::Kind::Error);
-        return 1;
     } catch (const std::exception& e) {
         mirevo::Dialogs::current().message(QString::fromLocal8Bit(e.what()), mirevo::Dialogs::Kind::Error);
-        return 1;
     }
+    return 1;
 }
