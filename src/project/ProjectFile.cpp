@@ -61,7 +61,7 @@ void read(const QStringList& lines, const QString& fileName, Project& project)
         for (int i : {83, 84, 85})
             rec.setText(edit(i), in.next(edit(i)));
         in.grid(project.treeImage, QStringLiteral("ツリー"));
-        project.nodeCount = in.next(QStringLiteral("ツリーの項目数"));
+        project.nodeCount = QString::number(in.count(QStringLiteral("ツリーの項目数")));
     } catch (...) {
         project.notifyTablesChanged();
         throw;
