@@ -1,6 +1,6 @@
 #include "ContractorEditor.h"
-#include "CompanyFields.h"
 #include "Project.h"
+#include "registry/CompanyFields.h"
 #include "registry/CompanyRecord.h"
 
 namespace mirevo::editor {

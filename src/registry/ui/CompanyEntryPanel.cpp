@@ -2,8 +2,8 @@
 #include "common/TextGrid.h"
 #include "common/ui/EnterNavigation.h"
 #include "common/ui/SingleLine.h"
-#include "project/Choices.h"
-#include "project/CompanyFields.h"
+#include "registry/Choices.h"
+#include "registry/CompanyFields.h"
 #include "registry/CompanyRecord.h"
 
 #include <QButtonGroup>

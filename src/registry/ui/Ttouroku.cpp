@@ -4,9 +4,9 @@
 #include "TextGridModel.h"
 #include "WorkerPanel.h"
 #include "common/Dialogs.h"
+#include "project/Handover.h"
 #include "project/Project.h"
 #include "registry/CompanyRecord.h"
-#include "registry/Handover.h"
 #include "registry/Registry.h"
 
 #include <QGuiApplication>
