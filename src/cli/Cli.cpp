@@ -5,6 +5,7 @@
 #include "documents/Generator.h"
 #include "documents/TemplateBook.h"
 #include "project/Project.h"
+#include "PdfExport.h"
 #include "Spreadsheet.h"
 
 #include <QDir>
@@ -85,6 +86,22 @@ void save(sheet::Workbook& book, const QString& path)
     }
 }
 
+// Reads the site and fills `book` with its documents; notes go to `err`.
+int buildDocuments(const GenerateArgs& g, sheet::Application& app, sheet::Workbook& book, QTextStream& err)
+{
+    Project project;
+    documents::readSite(g.site, project);
+    const documents::SiteView site = documents::siteOf(project);
+    QString note;
+    sheet::Workbook& forms = documents::openTemplate(app, g.templatePath, &note);
+    if (!note.isEmpty())
+        err << note << Qt::endl;
+    const documents::ConversionReport report = documents::convert(site, g.documents, g.options, forms, book);
+    if (!report.skipped.isEmpty())
+        err << QStringLiteral("まだ作成できない書類を除きました: ") << report.skipped.join(QStringLiteral("、")) << Qt::endl;
+    return report.sheets;
+}
+
 int generate(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     const GenerateArgs g = parseGenerate(args);
@@ -92,22 +109,44 @@ int generate(const QStringList& args, QTextStream& out, QTextStream& err)
         throw Error(QStringLiteral("出力先が入力ファイルと同じです: %1").arg(g.output));
     QElapsedTimer timer;
     timer.start();
-    Project project;
-    documents::readSite(g.site, project);
-    const documents::SiteView site = documents::siteOf(project);
     sheet::Application app;
-    QString note;
-    sheet::Workbook& forms = documents::openTemplate(app, g.templatePath, &note);
-    if (!note.isEmpty())
-        err << note << Qt::endl;
     sheet::Workbook& book = app.Workbooks().Add();
-    const documents::ConversionReport report = documents::convert(site, g.documents, g.options, forms, book);
-    if (!report.skipped.isEmpty())
-        err << QStringLiteral("まだ作成できない書類を除きました: ") << report.skipped.join(QStringLiteral("、")) << Qt::endl;
+    const int sheets = buildDocuments(g, app, book, err);
     save(book, g.output);
     out << QStringLiteral("%1: %2 シート (%3 秒)")
                .arg(QDir::toNativeSeparators(g.output))
-               .arg(report.sheets)
+               .arg(sheets)
+               .arg(double(timer.elapsed()) / 1000.0, 0, 'f', 2)
+        << Qt::endl;
+    return 0;
+}
+
+// `mirevo pdf BOOK.xlsx OUT.pdf` prints an existing workbook; any other form takes the
+// options of `generate` and prints the site's documents without saving a workbook.
+int pdf(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    QElapsedTimer timer;
+    timer.start();
+    sheet::Application app;
+    const bool existing = args.size() == 2 && args[0].endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive);
+    const GenerateArgs g = existing ? GenerateArgs{{}, {}, {}, args[0], args[1]} : parseGenerate(args);
+    if (sameFile(g.output, g.site) || sameFile(g.output, g.templatePath))
+        throw Error(QStringLiteral("出力先が入力ファイルと同じです: %1").arg(g.output));
+    sheet::Workbook* book = nullptr;
+    if (existing) {
+        try {
+            book = &app.Workbooks().Open(g.site);
+        } catch (const std::exception& e) {
+            throw Error(QStringLiteral("%1 を開けません: %2").arg(QDir::toNativeSeparators(g.site), QString::fromUtf8(e.what())));
+        }
+    } else {
+        book = &app.Workbooks().Add();
+        buildDocuments(g, app, *book, err);
+    }
+    const int pages = render::exportPdf(*book, QFileInfo(g.output).absoluteFilePath());
+    out << QStringLiteral("%1: %2 ページ (%3 秒)")
+               .arg(QDir::toNativeSeparators(g.output))
+               .arg(pages)
                .arg(double(timer.elapsed()) / 1000.0, 0, 'f', 2)
         << Qt::endl;
     return 0;
@@ -129,7 +168,7 @@ int makeTemplate(const QStringList& args, QTextStream& out)
 
 bool isCommand(const QString& first)
 {
-    static const QStringList commands{QStringLiteral("generate"), QStringLiteral("template"),
+    static const QStringList commands{QStringLiteral("generate"), QStringLiteral("template"), QStringLiteral("pdf"),
                                       QStringLiteral("help"), QStringLiteral("--help"), QStringLiteral("-h")};
     return commands.contains(first);
 }
@@ -146,6 +185,10 @@ QString usage()
         "      --no-address       作業員名簿などに住所・TEL を書きません (「住所・TEL (無)」)\n"
         "      --template FILE    テンプレートを指定します (既定値: プログラムのフォルダの 安全書類(一覧).xlsx、\n"
         "                         無ければ内蔵の様式)\n"
+        "  mirevo pdf [--documents LIST] [--education blank] [--no-address] [--template FILE] SITE.anz OUT.pdf\n"
+        "      現場 SITE.anz の安全書類を PDF にします (オプションは generate と同じ)。\n"
+        "  mirevo pdf BOOK.xlsx OUT.pdf\n"
+        "      ブック BOOK.xlsx を印刷されるページのとおりに PDF にします。\n"
         "  mirevo template OUT.xlsx\n"
         "      テンプレート 安全書類(一覧).xlsx を OUT.xlsx に作成します。\n"
         "  mirevo --help\n"
@@ -166,6 +209,8 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
     try {
         if (command == QLatin1String("generate"))
             return generate(rest, out, err);
+        if (command == QLatin1String("pdf"))
+            return pdf(rest, out, err);
         if (command == QLatin1String("template"))
             return makeTemplate(rest, out);
         if (isCommand(command)) {

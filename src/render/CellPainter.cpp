@@ -78,6 +78,10 @@ void CellPainter::paint(QPainter &painter, const Rect &wanted)
                     std::min(wanted.c2, m_geo.colCount())};
     if (area.r1 > area.r2 || area.c1 > area.c2)
         return;
+    if (painter.device() != m_device) {
+        m_device = painter.device();
+        m_fonts.clear();
+    }
     load(area);
     painter.save();
     paintFills(painter, area);
@@ -260,7 +264,7 @@ const CellPainter::FontEntry &CellPainter::font(uint32_t fontIndex)
     auto it = m_fonts.find(fontIndex);
     if (it == m_fonts.end()) {
         const QFont f = cellFont(m_tables.styles, m_tables.styles.font(fontIndex), m_dpi);
-        it = m_fonts.emplace(fontIndex, FontEntry{f, QFontMetricsF(f)}).first;
+        it = m_fonts.emplace(fontIndex, FontEntry{f, QFontMetricsF(f, m_device)}).first;
     }
     return it->second;
 }
@@ -281,7 +285,7 @@ void CellPainter::drawText(QPainter &painter, const QRectF &box, const QRectF &c
             f.setPointSizeF(f.pointSizeF() * inner.width() / w);
     }
     if (xf.h == HAlign::Distributed && !xf.wrap && text.size() > 1) {
-        const double w = QFontMetricsF(f).horizontalAdvance(text);
+        const double w = QFontMetricsF(f, m_device).horizontalAdvance(text);
         if (w < inner.width()) {
             f.setLetterSpacing(QFont::AbsoluteSpacing, (inner.width() - w) / double(text.size() - 1));
             flags = (flags & ~Qt::AlignHorizontal_Mask) | Qt::AlignLeft;

@@ -11,6 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
+class QPaintDevice;
 class QPainter;
 class QRectF;
 
@@ -65,6 +66,7 @@ private:
     const sheet::WorkbookTables &m_tables;
     const SheetGeometry &m_geo;
     double m_dpi;
+    const QPaintDevice *m_device = nullptr; // the fonts' metrics are the device's
     bool m_gridlines = false;
 
     sheet::Rect m_grid;                 // the loaded block: area plus one cell around it
