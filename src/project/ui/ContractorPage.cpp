@@ -4,7 +4,7 @@
 #include "common/ui/EnterNavigation.h"
 #include "common/ui/FormKit.h"
 #include "project/ContractorEditor.h"
-#include "project/Choices.h"
+#include "registry/Choices.h"
 #include "project/Project.h"
 #include "project/TierOutline.h"
 #include "common/WebAddresses.h"
