@@ -1,4 +1,5 @@
 #include "FormKit.h"
+#include "SingleLine.h"
 
 #include <QComboBox>
 #include <QFont>
@@ -26,6 +27,7 @@ QLineEdit* edit(QWidget* parent, const QString& name, int x, int y, int w, int h
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
     e->setGeometry(x, y, w, h);
+    keepSingleLine(e);
     return e;
 }
 
@@ -44,6 +46,7 @@ QComboBox* combo(QWidget* parent, const QString& name, const QStringList& items,
     c->setEditable(editable);
     c->addItems(items);
     c->setGeometry(x, y, w, 24);
+    keepSingleLine(c);
     return c;
 }
 
