@@ -20,7 +20,7 @@ std::vector<FormSheet> makeSheets()
         {3, s("2-1.施工体制台帳"), s("2-1.施工体制台帳"), &systemLedgerForm()},
         {4, s("2-2.下請届出、再下請通知"), s("2-2.下請届出、再下請通知"), nullptr},
         {5, s("2-3.施工体系図"), {}, nullptr},
-        {6, s("3.作業員名簿"), s("作業員名簿"), nullptr},
+        {6, s("3.作業員名簿"), s("作業員名簿"), &workerRosterForm()},
         {7, s("4.有資格証写し"), {}, nullptr},
         {8, s("5.有資格区分"), {}, nullptr},
         {9, s("6.新規入場者教育"), s("新規入場者教育"), nullptr},

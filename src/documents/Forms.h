@@ -9,5 +9,6 @@ class Document;
 const Document& documentListForm();  // 書類一覧
 const Document& safetyPledgeForm();  // 1.誓約書
 const Document& systemLedgerForm();  // 2-1.施工体制台帳
+const Document& workerRosterForm();  // 3.作業員名簿
 
 } // namespace mirevo::documents
