@@ -4,10 +4,8 @@
 #include "documents/TemplateBook.h"
 #include "documents/WorkerRoster.h"
 #include "registry/CompanyRecord.h"
-#include "XlsxChecker.h"
 #include "roster/WorkerRecord.h"
 
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -56,25 +54,6 @@ std::vector<int> breaksAbove(Worksheet& ws)
     for (int below : ws.data().rowBreaks)
         rows.push_back(below + 1);
     return rows;
-}
-
-// Saves a workbook outside the folder openpyxl loads and runs the
-// structural checker on it.
-void checkedElsewhere(Workbook& book, const std::string& name)
-{
-    QTemporaryDir dir;
-    const std::string path = dir.path().toStdString() + "/" + name + ".xlsx";
-    book.SaveAs(path);
-    const std::vector<std::string> problems = sheet::test::checkXlsx(path);
-    EXPECT_TRUE(problems.empty()) << name << ": " << (problems.empty() ? "" : problems.front());
-}
-
-// The written cell is the top-left cell of a merged box of the form.
-bool opensABox(Worksheet& ws, const std::string& ref)
-{
-    const sheet::Rect r = sheet::parseRect(ref);
-    const sheet::Rect* box = ws.data().mergeAt(r.r1, r.c1);
-    return box && box->r1 == r.r1 && box->c1 == r.c1;
 }
 
 TEST(WorkerRoster, PageCountFollowsTheWorkers)
