@@ -6,7 +6,7 @@
 #include "SystemLedger.h"
 #include "common/Error.h"
 #include "common/TextGrid.h"
-#include "project/CompanyFields.h"
+#include "project/PrimeFields.h"
 #include "registry/CompanyRecord.h"
 
 #include <string>
@@ -127,8 +127,8 @@ struct UpperHalf {
     {
         if (u > 0)
             return site.contractor(u, column);
-        const CompanyField* field = companyField(column);
-        return field && !field->prime.isEmpty() ? site.field(field->prime.toLatin1().constData()) : QString();
+        const QString field = primeField(column);
+        return field.isEmpty() ? QString() : site.field(field.toLatin1().constData());
     }
 
     void write() const

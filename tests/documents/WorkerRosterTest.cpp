@@ -228,7 +228,7 @@ TEST(WorkerRoster, HeaderNamesTheCompanyAndItsFirstTier)
         for (const char* ref : {"H3", "H5", "AZ5", "BM5"})
             EXPECT_TRUE(opensABox(ws, ref)) << ref;
     }
-    saveChecked(out, "roster_header");
+    checkedElsewhere(out, "roster_header");
 }
 
 TEST(WorkerRoster, FormIsOneA3LandscapePage)

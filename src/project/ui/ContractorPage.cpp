@@ -3,7 +3,7 @@
 #include "common/ui/EnterNavigation.h"
 #include "common/ui/FormKit.h"
 #include "project/ContractorEditor.h"
-#include "project/Choices.h"
+#include "registry/Choices.h"
 #include "project/Project.h"
 #include "common/WebAddresses.h"
 
