@@ -5,8 +5,12 @@
 #include "Style.h"
 #include "StringTable.h"
 
+#include <array>
 #include <cstdint>
+#include <map>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace mirevo::sheet {
@@ -49,11 +53,82 @@ struct PageSetupData {
     std::string oddFooter;
 };
 
+// Rows by number, stored sparsely: pages of 256 rows are allocated only where a row is
+// used, so a sheet whose one row is row 1,048,576 costs one page, not a million rows.
+class RowStore {
+public:
+    static constexpr int kPageRows = 256;
+
+    RowStore() = default;
+    RowStore(const RowStore &other);
+    RowStore &operator=(const RowStore &other);
+    RowStore(RowStore &&) noexcept = default;
+    RowStore &operator=(RowStore &&) noexcept = default;
+
+    Row &at(int r); // created when missing
+    const Row *find(int r) const;
+    Row *find(int r);
+    // Highest row ever created (0 when none).
+    int last() const { return m_last; }
+    // Calls f(rowNumber, row) for every created row, top to bottom (rows of a page that were
+    // never touched are visited too, empty).
+    template <class F> void forEach(F &&f) const
+    {
+        for (size_t p = 0; p < m_pages.size(); ++p)
+            if (m_pages[p])
+                for (int i = 0; i < kPageRows && int(p) * kPageRows + i < m_last; ++i)
+                    f(int(p) * kPageRows + i + 1, (*m_pages[p])[size_t(i)]);
+    }
+    template <class F> void forEach(F &&f)
+    {
+        for (size_t p = 0; p < m_pages.size(); ++p)
+            if (m_pages[p])
+                for (int i = 0; i < kPageRows && int(p) * kPageRows + i < m_last; ++i)
+                    f(int(p) * kPageRows + i + 1, (*m_pages[p])[size_t(i)]);
+    }
+
+private:
+    using Page = std::array<Row, kPageRows>;
+    std::vector<std::unique_ptr<Page>> m_pages;
+    int m_last = 0;
+};
+
+// Non-overlapping merged ranges, indexed for overlap queries in O(log n + hits): a range of
+// height h sits in level ceil(log2 h), keyed by its top-left cell, so the ranges of a level
+// that can reach rows [a, b] start within [a - 2^level + 1, b].
+class MergeSet {
+public:
+    size_t size() const { return m_count; }
+    bool empty() const { return m_count == 0; }
+    // Adds `area`; the caller makes sure it overlaps nothing.
+    void insert(const Rect &area);
+    // Removes every range overlapping `area`.
+    void eraseIntersecting(const Rect &area);
+    const Rect *at(int r, int c) const;
+    // Every range, top to bottom, then left to right.
+    std::vector<Rect> list() const;
+    template <class F> void forEachIntersecting(const Rect &area, F &&f) const
+    {
+        for (size_t level = 0; level < m_levels.size(); ++level) {
+            const Level &ranges = m_levels[level];
+            const int from = area.r1 - (1 << level) + 1;
+            for (auto it = ranges.lower_bound({from, 0}); it != ranges.end() && it->first.first <= area.r2; ++it)
+                if (it->second.intersects(area))
+                    f(it->second);
+        }
+    }
+
+private:
+    using Level = std::map<std::pair<int, int>, Rect>;
+    std::vector<Level> m_levels; // grown on demand: an empty set costs one empty vector
+    size_t m_count = 0;
+};
+
 class SheetData {
 public:
-    std::vector<Row> rows;        // rows[r - 1]
+    RowStore rows;
     std::vector<ColInfo> cols;    // cols[c - 1]
-    std::vector<Rect> merges;     // never overlapping
+    MergeSet merges;              // never overlapping
     std::vector<int> rowBreaks;   // ascending; a break below row id
     PageSetupData page;
 
@@ -78,7 +153,7 @@ public:
     void setRowHeight(int r1, int r2, double points);
     void addRowBreak(int below);
 
-    int lastRow() const { return int(rows.size()); }
+    int lastRow() const { return rows.last(); }
 };
 
 } // namespace mirevo::sheet
