@@ -7,10 +7,16 @@ namespace mirevo {
 Project::Project()
     : contractors(kContractorColumns, kContractorRows),
       workers(worker::kColumns, kWorkerRows),
-      treeImage(kTreeColumns, kTreeRows)
+      treeImage(kTreeColumns, kTreeRows),
+      tierOutline(kOutlineColumns, kOutlineRows),
+      filteredWorkers(kFilteredColumns, kFilteredRows)
 {
     contractors.setRow(0, contractorHeadings());
     workers.setRow(0, worker::siteHeadings());
+    QStringList filteredHeadings = worker::siteHeadings();
+    for (int column : {worker::HealthDigits, worker::PensionDigits, worker::EmploymentDigits})
+        filteredHeadings[column].clear();
+    filteredWorkers.setRow(0, filteredHeadings);
 }
 
 QStringList Project::contractorHeadings()

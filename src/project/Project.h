@@ -1,5 +1,6 @@
 #pragma once
 #include "ProjectRecord.h"
+#include "SubcontractTree.h"
 #include "common/TextGrid.h"
 
 #include <QObject>
@@ -16,14 +17,26 @@ public:
     static constexpr int kWorkerRows = 49;
     static constexpr int kTreeColumns = 11;
     static constexpr int kTreeRows = 50;
+    static constexpr int kOutlineColumns = 1 + SubcontractTree::kMaxTiers;
+    static constexpr int kOutlineRows = 100;
+    static constexpr int kFilteredColumns = 55;
+    static constexpr int kFilteredRows = 49;
 
     Project();
 
     ProjectRecord record;
     TextGrid contractors;  // site contractor table
     TextGrid workers;      // site worker list
-    TextGrid treeImage;    // the subcontracting tree as saved
+    TextGrid treeImage;    // the subcontracting tree as saved (treeimage::)
     QString nodeCount = QStringLiteral("0");
+
+    SubcontractTree tree;     // the subcontracting tree (sitetree::)
+    TextGrid tierOutline;     // subcontractors by tier, column t = tier t
+    TextGrid filteredWorkers; // the worker list of one company (siteworkers::)
+    QString workerCompany;    // the company the filtered view shows
+    // The contractor table row built from each node (display order), 0 when
+    // the node's name is in no row.
+    std::vector<int> nodeRows;
 
     int currentRow = 0;    // contractor editor's row, 0 = none yet
     int shitaukeCount = 0; // subcontractors counted by the last renumber
@@ -37,9 +50,12 @@ public:
 
     // Tells the windows that tables or counters changed wholesale.
     void notifyTablesChanged() { emit tablesChanged(); }
+    // Tells the windows that the subcontracting tree changed.
+    void notifyTreeChanged() { emit treeChanged(); }
 
 signals:
     void tablesChanged();
+    void treeChanged();
 };
 
 } // namespace mirevo

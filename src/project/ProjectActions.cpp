@@ -2,6 +2,9 @@
 #include "ContractorEditor.h"
 #include "Project.h"
 #include "ProjectFile.h"
+#include "SiteTree.h"
+#include "SiteWorkers.h"
+#include "TreeImage.h"
 #include "registry/CompanyRecord.h"
 
 namespace mirevo::project {
@@ -10,15 +13,25 @@ void open(const QString& path, Project& project)
 {
     projectfile::load(path, project);
     finishRead(project);
+    siteworkers::countWorkers(project);
 }
 
 void finishRead(Project& project)
 {
     project.contractors.clearSingleBlanks();
     project.workers.clearSingleBlanks();
+    treeimage::rebuildTree(project);
+    sitetree::mapNodesToRows(project);
+    siteworkers::filter(project);
     editor::renumber(project); // announces the cleaned tables
     project.currentRow = 1;
     editor::load(project);
+}
+
+void save(const QString& path, Project& project)
+{
+    treeimage::prepare(project);
+    projectfile::save(path, project);
 }
 
 void refreshPrimeDates(Project& project)

@@ -8,12 +8,15 @@ class Project;
 namespace project {
 
 // Reads a project file into `project` and, when the whole file was read,
-// finishes the load: single blanks emptied, subcontractors renumbered, the
-// contractor editor on row 1. Throws Error (with the file and line) after
-// applying what was read.
+// finishes the load and counts the workers of each company. Throws Error
+// (with the file and line) after applying what was read.
 void open(const QString& path, Project& project);
-// The steps after a complete read.
+// The steps after a complete read: single blanks emptied, the tree rebuilt
+// from its image, the filtered worker view refreshed, subcontractors
+// renumbered, the contractor editor on row 1 (with the tier outline).
 void finishRead(Project& project);
+// Saves the project with the image of its current tree.
+void save(const QString& path, Project& project);
 // Copies the orderer's period and contract date into the prime
 // contractor page's display fields.
 void refreshPrimeDates(Project& project);

@@ -61,7 +61,12 @@ void read(const QStringList& lines, const QString& fileName, Project& project)
         for (int i : {83, 84, 85})
             rec.setText(edit(i), in.next(edit(i)));
         in.grid(project.treeImage, QStringLiteral("ツリー"));
-        project.nodeCount = in.next(QStringLiteral("ツリーの項目数"));
+        const int nodes = in.count(QStringLiteral("ツリーの項目数"));
+        project.nodeCount = QString::number(nodes);
+        if (nodes > project.treeImage.rowCount() - 1)
+            in.fail(QStringLiteral("ツリーの項目数 %1 に対してツリーの行が %2 行しかありません")
+                        .arg(nodes)
+                        .arg(std::max(0, project.treeImage.rowCount() - 1)));
     } catch (...) {
         project.notifyTablesChanged();
         throw;

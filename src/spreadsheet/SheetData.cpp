@@ -29,14 +29,6 @@ Cell &cellIn(Row &row, int c)
     return *it;
 }
 
-int levelOf(const Rect &area)
-{
-    int level = 0;
-    while ((1 << level) < area.r2 - area.r1 + 1)
-        ++level;
-    return level;
-}
-
 } // namespace
 
 // ---- RowStore -------------------------------------------------------------------------
@@ -74,33 +66,42 @@ const Row *RowStore::find(int r) const
     return page ? &(*page)[size_t(r - 1) % kPageRows] : nullptr;
 }
 
+const Row &RowStore::operator[](size_t index) const
+{
+    static const Row empty;
+    const Row *row = find(int(index) + 1);
+    return row ? *row : empty;
+}
+
 Row *RowStore::find(int r) { return const_cast<Row *>(std::as_const(*this).find(r)); }
 
 // ---- MergeSet -------------------------------------------------------------------------
 
+int MergeSet::classOf(const Rect &area)
+{
+    int hl = 0, wl = 0;
+    while ((1 << hl) < area.r2 - area.r1 + 1)
+        ++hl;
+    while ((1 << wl) < area.c2 - area.c1 + 1)
+        ++wl;
+    return hl * kWidthClasses + wl;
+}
+
 void MergeSet::insert(const Rect &area)
 {
-    const size_t level = size_t(levelOf(area));
-    if (m_levels.size() <= level)
-        m_levels.resize(level + 1);
-    if (m_levels[level].emplace(std::pair{area.r1, area.c1}, area).second)
+    if (m_levels[classOf(area)].emplace(std::pair{area.r1, area.c1}, area).second)
         ++m_count;
 }
 
 void MergeSet::eraseIntersecting(const Rect &area)
 {
-    for (size_t level = 0; level < m_levels.size(); ++level) {
-        Level &ranges = m_levels[level];
-        const int from = area.r1 - (1 << level) + 1;
-        for (auto it = ranges.lower_bound({from, 0}); it != ranges.end() && it->first.first <= area.r2;) {
-            if (it->second.intersects(area)) {
-                it = ranges.erase(it);
-                --m_count;
-            } else {
-                ++it;
-            }
-        }
-    }
+    for (auto &[key, ranges] : m_levels)
+        scan(ranges, key, area, [&](Level::iterator it) {
+            if (!it->second.intersects(area))
+                return std::next(it);
+            --m_count;
+            return ranges.erase(it);
+        });
 }
 
 const Rect *MergeSet::at(int r, int c) const
@@ -114,7 +115,7 @@ std::vector<Rect> MergeSet::list() const
 {
     std::vector<Rect> all;
     all.reserve(m_count);
-    for (const Level &ranges : m_levels)
+    for (const auto &[key, ranges] : m_levels)
         for (const auto &entry : ranges)
             all.push_back(entry.second);
     std::sort(all.begin(), all.end(),

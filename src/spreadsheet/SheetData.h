@@ -6,6 +6,8 @@
 #include "StringTable.h"
 
 #include <array>
+#include <cstddef>
+#include <iterator>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -70,6 +72,9 @@ public:
     Row *find(int r);
     // Highest row ever created (0 when none).
     int last() const { return m_last; }
+    // As a vector indexed r - 1 up to last(): rows never created read as empty.
+    size_t size() const { return size_t(m_last); }
+    const Row &operator[](size_t index) const;
     // Calls f(rowNumber, row) for every created row, top to bottom (rows of a page that were
     // never touched are visited too, empty).
     template <class F> void forEach(F &&f) const
@@ -93,11 +98,56 @@ private:
     int m_last = 0;
 };
 
-// Non-overlapping merged ranges, indexed for overlap queries in O(log n + hits): a range of
-// height h sits in level ceil(log2 h), keyed by its top-left cell, so the ranges of a level
-// that can reach rows [a, b] start within [a - 2^level + 1, b].
+// Non-overlapping merged ranges, indexed for overlap queries: a range of height h and width w
+// sits in the class (ceil(log2 h), ceil(log2 w)), keyed by its top-left cell, so the ranges of
+// a class that can reach a rectangle start within 2^hl rows above and 2^wl columns left of
+// it. A query costs O(classes × log n + rows visited + hits).
 class MergeSet {
+    using Level = std::map<std::pair<int, int>, Rect>; // (r1, c1) -> range
+    using Levels = std::map<int, Level>;               // class -> ranges
+
 public:
+    // Every range, class by class (no particular order; list() sorts).
+    class const_iterator {
+    public:
+        using value_type = Rect;
+        using reference = const Rect &;
+        using pointer = const Rect *;
+        using difference_type = std::ptrdiff_t;
+        using iterator_category = std::forward_iterator_tag;
+        const_iterator(Levels::const_iterator level, Levels::const_iterator end) : m_level(level), m_end(end)
+        {
+            settle();
+        }
+        reference operator*() const { return m_it->second; }
+        pointer operator->() const { return &m_it->second; }
+        const_iterator &operator++()
+        {
+            if (++m_it == m_level->second.end()) {
+                ++m_level;
+                settle();
+            }
+            return *this;
+        }
+        bool operator==(const const_iterator &o) const
+        {
+            return m_level == o.m_level && (m_level == m_end || m_it == o.m_it);
+        }
+
+    private:
+        void settle()
+        {
+            while (m_level != m_end && m_level->second.empty())
+                ++m_level;
+            if (m_level != m_end)
+                m_it = m_level->second.begin();
+        }
+        Levels::const_iterator m_level, m_end;
+        Level::const_iterator m_it;
+    };
+    const_iterator begin() const { return const_iterator(m_levels.begin(), m_levels.end()); }
+    const_iterator end() const { return const_iterator(m_levels.end(), m_levels.end()); }
+
     size_t size() const { return m_count; }
     bool empty() const { return m_count == 0; }
     // Adds `area`; the caller makes sure it overlaps nothing.
@@ -109,18 +159,36 @@ public:
     std::vector<Rect> list() const;
     template <class F> void forEachIntersecting(const Rect &area, F &&f) const
     {
-        for (size_t level = 0; level < m_levels.size(); ++level) {
-            const Level &ranges = m_levels[level];
-            const int from = area.r1 - (1 << level) + 1;
-            for (auto it = ranges.lower_bound({from, 0}); it != ranges.end() && it->first.first <= area.r2; ++it)
+        for (const auto &[key, ranges] : m_levels)
+            scan(ranges, key, area, [&](Level::const_iterator it) {
                 if (it->second.intersects(area))
                     f(it->second);
-        }
+                return std::next(it);
+            });
     }
 
 private:
-    using Level = std::map<std::pair<int, int>, Rect>;
-    std::vector<Level> m_levels; // grown on demand: an empty set costs one empty vector
+    static constexpr int kWidthClasses = 16;
+    static int classOf(const Rect &area);
+    // Calls visit(it) for every range of the class that starts where it could reach `area`;
+    // visit returns the iterator to continue from.
+    template <class Map, class Visit> static void scan(Map &ranges, int key, const Rect &area, Visit &&visit)
+    {
+        const int rowFrom = area.r1 - (1 << (key / kWidthClasses)) + 1;
+        const int colFrom = area.c1 - (1 << (key % kWidthClasses)) + 1;
+        auto it = ranges.lower_bound({rowFrom, colFrom});
+        while (it != ranges.end() && it->first.first <= area.r2) {
+            const auto [r, c] = it->first;
+            if (c > area.c2)
+                it = ranges.lower_bound({r + 1, colFrom});
+            else if (c < colFrom)
+                it = ranges.lower_bound({r, colFrom});
+            else
+                it = visit(it);
+        }
+    }
+
+    Levels m_levels;
     size_t m_count = 0;
 };
 

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -255,4 +256,18 @@ TEST(Hostile, MergesOfEveryHeight)
     EXPECT_EQ(data.merges.list(), (std::vector<Rect>{ranges[0], {3, 1, 4, 3}, ranges[2], ranges[4]}));
     data.dropMergesIn(Rect{1, 1, kMaxRows, 1});
     EXPECT_EQ(data.merges.list(), (std::vector<Rect>{ranges[4]}));
+}
+
+TEST(Hostile, MergeSetAndRowStoreIterateLikeVectors)
+{
+    SheetData data;
+    data.merge(Rect{1, 1, 1, 2}, true);
+    data.merge(Rect{10, 1, 300, 1}, true);
+    data.cell(300, 2).str = 7;
+    std::vector<Rect> seen(data.merges.begin(), data.merges.end());
+    std::sort(seen.begin(), seen.end(), [](const Rect &a, const Rect &b) { return a.r1 < b.r1; });
+    EXPECT_EQ(seen, data.merges.list());
+    ASSERT_EQ(data.rows.size(), 300u);
+    EXPECT_TRUE(data.rows[0].cells.empty()) << "a row on a page never used";
+    EXPECT_EQ(data.rows[299].cells.at(0).str, 7u);
 }

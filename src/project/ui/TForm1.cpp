@@ -237,7 +237,7 @@ void TForm1::saveProject()
     if (chosen.isEmpty())
         return;
     fileName_ = chosen;
-    projectfile::save(projectfile::fileNameFor(chosen), project_);
+    project::save(projectfile::fileNameFor(chosen), project_);
 }
 
 void TForm1::openProject()

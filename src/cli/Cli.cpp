@@ -1,0 +1,233 @@
+#include "Cli.h"
+
+#include "common/Error.h"
+#include "documents/Catalogue.h"
+#include "documents/Generator.h"
+#include "documents/TemplateBook.h"
+#include "project/Project.h"
+#include "PdfExport.h"
+#include "Spreadsheet.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace mirevo::cli {
+
+namespace {
+
+// Wrong usage: the message is followed by a hint to --help.
+struct UsageError {
+    QString message;
+};
+
+struct GenerateArgs {
+    QStringList documents;
+    documents::RunOptions options;
+    QString templatePath;
+    QString site;
+    QString output;
+};
+
+QString takeValue(const QStringList& args, int& i)
+{
+    if (i + 1 >= args.size())
+        throw UsageError{QStringLiteral("%1 の値がありません").arg(args[i])};
+    return args[++i];
+}
+
+GenerateArgs parseGenerate(const QStringList& args)
+{
+    GenerateArgs g;
+    QString list = QStringLiteral("all");
+    QStringList files;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--documents"))
+            list = takeValue(args, i);
+        else if (a == QLatin1String("--education")) {
+            if (takeValue(args, i) != QLatin1String("blank"))
+                throw UsageError{QStringLiteral("--education に指定できるのは blank だけです")};
+            g.options.educationBlank = true;
+        } else if (a == QLatin1String("--no-address"))
+            g.options.noAddress = true;
+        else if (a == QLatin1String("--template"))
+            g.templatePath = takeValue(args, i);
+        else if (a.startsWith(QLatin1String("--")))
+            throw UsageError{QStringLiteral("知らないオプションです: %1").arg(a)};
+        else
+            files << a;
+    }
+    if (files.size() != 2)
+        throw UsageError{QStringLiteral("SITE.anz と OUT.xlsx を指定してください")};
+    try {
+        g.documents = documents::parseDocumentList(list);
+    } catch (const Error& e) {
+        throw UsageError{e.message()};
+    }
+    g.site = files[0];
+    g.output = files[1];
+    return g;
+}
+
+bool sameFile(const QString& a, const QString& b)
+{
+    const QFileInfo fa(a), fb(b);
+    return fa.exists() && fb.exists() && fa.canonicalFilePath() == fb.canonicalFilePath();
+}
+
+void save(sheet::Workbook& book, const QString& path)
+{
+    try {
+        book.SaveAs(QFileInfo(path).absoluteFilePath());
+    } catch (const std::exception& e) {
+        throw Error(QStringLiteral("%1 を保存できません: %2").arg(QDir::toNativeSeparators(path), QString::fromUtf8(e.what())));
+    }
+}
+
+// Reads the site and fills `book` with its documents; notes go to `err`.
+int buildDocuments(const GenerateArgs& g, sheet::Application& app, sheet::Workbook& book, QTextStream& err)
+{
+    Project project;
+    documents::readSite(g.site, project);
+    const documents::SiteView site = documents::siteOf(project);
+    QString note;
+    sheet::Workbook& forms = documents::openTemplate(app, g.templatePath, &note);
+    if (!note.isEmpty())
+        err << note << Qt::endl;
+    const documents::ConversionReport report = documents::convert(site, g.documents, g.options, forms, book);
+    if (!report.skipped.isEmpty())
+        err << QStringLiteral("まだ作成できない書類を除きました: ") << report.skipped.join(QStringLiteral("、")) << Qt::endl;
+    return report.sheets;
+}
+
+int generate(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    const GenerateArgs g = parseGenerate(args);
+    if (sameFile(g.output, g.site) || sameFile(g.output, g.templatePath))
+        throw Error(QStringLiteral("出力先が入力ファイルと同じです: %1").arg(g.output));
+    QElapsedTimer timer;
+    timer.start();
+    sheet::Application app;
+    sheet::Workbook& book = app.Workbooks().Add();
+    const int sheets = buildDocuments(g, app, book, err);
+    save(book, g.output);
+    out << QStringLiteral("%1: %2 シート (%3 秒)")
+               .arg(QDir::toNativeSeparators(g.output))
+               .arg(sheets)
+               .arg(double(timer.elapsed()) / 1000.0, 0, 'f', 2)
+        << Qt::endl;
+    return 0;
+}
+
+// `mirevo pdf BOOK.xlsx OUT.pdf` prints an existing workbook; any other form takes the
+// options of `generate` and prints the site's documents without saving a workbook.
+int pdf(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    QElapsedTimer timer;
+    timer.start();
+    sheet::Application app;
+    const bool existing = args.size() == 2 && args[0].endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive);
+    const GenerateArgs g = existing ? GenerateArgs{{}, {}, {}, args[0], args[1]} : parseGenerate(args);
+    if (sameFile(g.output, g.site) || sameFile(g.output, g.templatePath))
+        throw Error(QStringLiteral("出力先が入力ファイルと同じです: %1").arg(g.output));
+    sheet::Workbook* book = nullptr;
+    if (existing) {
+        try {
+            book = &app.Workbooks().Open(g.site);
+        } catch (const std::exception& e) {
+            throw Error(QStringLiteral("%1 を開けません: %2").arg(QDir::toNativeSeparators(g.site), QString::fromUtf8(e.what())));
+        }
+    } else {
+        book = &app.Workbooks().Add();
+        buildDocuments(g, app, *book, err);
+    }
+    const int pages = render::exportPdf(*book, QFileInfo(g.output).absoluteFilePath());
+    out << QStringLiteral("%1: %2 ページ (%3 秒)")
+               .arg(QDir::toNativeSeparators(g.output))
+               .arg(pages)
+               .arg(double(timer.elapsed()) / 1000.0, 0, 'f', 2)
+        << Qt::endl;
+    return 0;
+}
+
+int makeTemplate(const QStringList& args, QTextStream& out)
+{
+    if (args.size() != 1 || args[0].startsWith(QLatin1String("--")))
+        throw UsageError{QStringLiteral("OUT.xlsx を一つ指定してください")};
+    documents::saveTemplate(args[0]);
+    int forms = 0;
+    for (const documents::FormSheet& f : documents::formSheets())
+        forms += f.form ? 1 : 0;
+    out << QStringLiteral("%1: 様式 %2 シート").arg(QDir::toNativeSeparators(args[0])).arg(forms) << Qt::endl;
+    return 0;
+}
+
+} // namespace
+
+bool isCommand(const QString& first)
+{
+    static const QStringList commands{QStringLiteral("generate"), QStringLiteral("template"), QStringLiteral("pdf"),
+                                      QStringLiteral("help"), QStringLiteral("--help"), QStringLiteral("-h")};
+    return commands.contains(first);
+}
+
+QString usage()
+{
+    QString text = QStringLiteral(
+        "使い方:\n"
+        "  mirevo generate [--documents LIST] [--education blank] [--no-address] [--template FILE] SITE.anz OUT.xlsx\n"
+        "      現場 SITE.anz の安全書類を OUT.xlsx に作成します。\n"
+        "      --documents LIST   作成する書類をカンマ区切りで: list,1,2-1,2-2,2-3,3,4,5,6,7,8,9,10,11,12,13\n"
+        "                         または all (既定値 all)\n"
+        "      --education blank  新規入場者教育を用紙のみにします (「用紙のみ」)\n"
+        "      --no-address       作業員名簿などに住所・TEL を書きません (「住所・TEL (無)」)\n"
+        "      --template FILE    テンプレートを指定します (既定値: プログラムのフォルダの 安全書類(一覧).xlsx、\n"
+        "                         無ければ内蔵の様式)\n"
+        "  mirevo pdf [--documents LIST] [--education blank] [--no-address] [--template FILE] SITE.anz OUT.pdf\n"
+        "      現場 SITE.anz の安全書類を PDF にします (オプションは generate と同じ)。\n"
+        "  mirevo pdf BOOK.xlsx OUT.pdf\n"
+        "      ブック BOOK.xlsx を印刷されるページのとおりに PDF にします。\n"
+        "  mirevo template OUT.xlsx\n"
+        "      テンプレート 安全書類(一覧).xlsx を OUT.xlsx に作成します。\n"
+        "  mirevo --help\n"
+        "      この説明を表示します。\n"
+        "\n"
+        "成功すると終了コード 0 で結果を一行表示します。失敗すると理由を表示し、終了コード 1 (使い方の誤りは 2) で\n"
+        "終わります。このとき OUT.xlsx は作られず、元のファイルもそのまま残ります。\n");
+    const QStringList missing = documents::unavailableCaptions();
+    if (!missing.isEmpty())
+        text += QStringLiteral("\nまだ作成できない書類: ") + missing.join(QStringLiteral("、")) + u'\n';
+    return text;
+}
+
+int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    const QString command = arguments.value(0);
+    const QStringList rest = arguments.mid(1);
+    try {
+        if (command == QLatin1String("generate"))
+            return generate(rest, out, err);
+        if (command == QLatin1String("pdf"))
+            return pdf(rest, out, err);
+        if (command == QLatin1String("template"))
+            return makeTemplate(rest, out);
+        if (isCommand(command)) {
+            out << usage();
+            return 0;
+        }
+        throw UsageError{QStringLiteral("知らないコマンドです: %1").arg(command)};
+    } catch (const UsageError& e) {
+        err << QStringLiteral("mirevo: ") << e.message << Qt::endl
+            << QStringLiteral("mirevo --help で使い方を表示します。") << Qt::endl;
+        return 2;
+    } catch (const Error& e) {
+        err << QStringLiteral("mirevo: ") << e.message() << Qt::endl;
+    } catch (const std::exception& e) {
+        err << QStringLiteral("mirevo: ") << QString::fromUtf8(e.what()) << Qt::endl;
+    }
+    return 1;
+}
+
+} // namespace mirevo::cli

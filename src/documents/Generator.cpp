@@ -1,0 +1,232 @@
+#include "Generator.h"
+
+#include "Catalogue.h"
+#include "FormDrawer.h"
+#include "SheetNames.h"
+#include "Spreadsheet.h"
+#include "TemplateBook.h"
+#include "common/Error.h"
+#include "common/TextGrid.h"
+#include "registry/CompanyRecord.h"
+
+#include <cmath>
+
+namespace mirevo::documents {
+
+using namespace mirevo::sheet;
+
+namespace {
+
+constexpr int kRosterPageRows = 93;
+constexpr int kRosterWorkersPerPage = 12;
+constexpr int kEducationPageRows = 56;
+
+// A count cell: blank, " " or "　" is 0; anything else must be a number.
+int countCell(const SiteView& site, int row, int column)
+{
+    const QString text = site.contractor(row, column);
+    if (isBlankName(text))
+        return 0;
+    bool ok = false;
+    const int n = text.trimmed().toInt(&ok);
+    if (!ok || n < 0)
+        throw Error(QStringLiteral("再下請負業者一覧の %1 行目「%2」が数字ではありません: \"%3\"")
+                        .arg(row).arg(company::headings().value(column), text));
+    return n;
+}
+
+// The leading number of "直近上位の会社No." ("3", "0 : 元請"); blank is 0.
+int upperRowOf(const SiteView& site, int row)
+{
+    const QString text = site.contractor(row, company::UpperNo).trimmed();
+    if (isBlankName(text) || text.isEmpty())
+        return 0;
+    int digits = 0;
+    while (digits < text.size() && text[digits].isDigit() && text[digits].unicode() < 128)
+        ++digits;
+    if (digits == 0)
+        throw Error(QStringLiteral("再下請負業者一覧の %1 行目「直近上位の会社No.」が数字ではありません: \"%2\"")
+                        .arg(row).arg(text));
+    return text.left(digits).toInt();
+}
+
+int tierOf(const SiteView& site, int row)
+{
+    bool ok = false;
+    const int tier = site.contractor(row, company::Tier).trimmed().toInt(&ok);
+    return ok ? tier : 0;
+}
+
+QStringList sheetNames(Workbook& book, const Worksheet* except)
+{
+    QStringList names;
+    for (const auto& ws : book.sheets())
+        if (ws.get() != except)
+            names << QString::fromStdString(ws->Name());
+    return names;
+}
+
+// One run of the template conversion.
+class Conversion {
+public:
+    Conversion(const SiteView& site, const RunOptions& options, Workbook& templates, Workbook& out)
+        : run_{site, countSheets(site), options, {}}, templates_(templates), out_(out)
+    {
+    }
+
+    void document(const Choice& choice)
+    {
+        if (choice.key == QLatin1String("3"))
+            perCompany(choice, true, [this](Worksheet& ws) { rosterPages(ws); });
+        else if (choice.key == QLatin1String("6"))
+            perCompany(choice, true, [this](Worksheet& ws) { educationPages(ws); });
+        else if (choice.scope == Scope::EachSub)
+            perCompany(choice, false, {});
+        else
+            copy(choice.sheets.front(), {});
+    }
+
+    // 2-1 and 2-2 interleave in table order.
+    void ledgers(bool ledger, bool notice)
+    {
+        for (int r : run_.site.companyRows()) {
+            if (isBlank(run_.site.contractor(r, company::Tier)))
+                continue;
+            const bool firstTier = run_.site.contractor(r, company::Tier) == QLatin1String("1");
+            if (firstTier && ledger)
+                copy(3, {.row = r, .blockTop = 4, .company = companyOf(r), .tier = 1});
+            else if (!firstTier && notice)
+                copy(4, {.row = r, .upperRow = upperRowOf(run_.site, r), .blockTop = 2,
+                         .company = companyOf(r), .tier = tierOf(run_.site, r)});
+        }
+    }
+
+private:
+    QString companyOf(int row) const { return run_.site.contractor(row, company::Name); }
+
+    SheetTarget targetOf(int row) const
+    {
+        if (row == 0)
+            return {.company = run_.site.primeName(), .workerCount = run_.site.primeWorkers};
+        return {.row = row, .upperRow = 0, .blockTop = 0, .company = companyOf(row),
+                .tier = tierOf(run_.site, row), .workerCount = countCell(run_.site, row, company::WorkerCount)};
+    }
+
+    using Prepare = std::function<void(Worksheet&)>;
+
+    void perCompany(const Choice& choice, bool withPrime, const Prepare& prepare)
+    {
+        QList<int> rows = run_.site.companyRows();
+        if (withPrime)
+            rows.prepend(0);
+        for (int r : rows)
+            for (int position : choice.sheets)
+                copy(position, targetOf(r), prepare, writes(choice, targetOf(r)));
+    }
+
+    // New-entrant sheets are filled only for a company with workers, and not
+    // at all when the blank forms were asked for.
+    bool writes(const Choice& choice, const SheetTarget& target) const
+    {
+        if (choice.key != QLatin1String("6"))
+            return true;
+        return target.workerCount >= 1 && !run_.options.educationBlank;
+    }
+
+    Worksheet& place(int position, const SheetTarget& target)
+    {
+        const FormSheet& form = formSheet(position);
+        Worksheet& ws = templateSheet(templates_, form).Copy(After{out_.Sheets(out_.Sheets().Count())});
+        if (!form.copyPrefix.isEmpty())
+            ws.setName(companySheetName(form.copyPrefix, target.company, sheetNames(out_, &ws)));
+        ws.Select();
+        return ws;
+    }
+
+    void copy(int position, const SheetTarget& target, const Prepare& prepare = {}, bool write = true)
+    {
+        Worksheet& ws = place(position, target);
+        run_.target = target;
+        if (prepare)
+            prepare(ws);
+        if (write)
+            formSheet(position).form->write(ws, run_);
+    }
+
+    void rosterPages(Worksheet& ws)
+    {
+        repeatPageBlock(ws, 1, kRosterPageRows, extraRosterPages(run_.target.workerCount));
+    }
+
+    void educationPages(Worksheet& ws)
+    {
+        repeatPageBlock(ws, 1, kEducationPageRows, run_.target.workerCount - 1);
+    }
+
+    RunState run_;
+    Workbook& templates_;
+    Workbook& out_;
+};
+
+} // namespace
+
+SheetCounts countSheets(const SiteView& site)
+{
+    SheetCounts counts;
+    for (int r : site.companyRows()) {
+        if (site.contractor(r, company::Tier) == QLatin1String("1"))
+            ++counts.firstTier;
+        else
+            ++counts.lowerTier;
+        counts.rosterPages += int(std::lround(countCell(site, r, company::WorkerCount) / 12.0 + 0.43));
+    }
+    counts.subcontractors = counts.firstTier + counts.lowerTier;
+    return counts;
+}
+
+int extraRosterPages(int workers)
+{
+    if (workers <= kRosterWorkersPerPage)
+        return 0;
+    return (workers + kRosterWorkersPerPage - 1) / kRosterWorkersPerPage - 1;
+}
+
+ConversionReport convert(const SiteView& site, const QStringList& keys, const RunOptions& options,
+                         Workbook& templates, Workbook& out, const Progress& progress)
+{
+    ConversionReport report;
+    QList<const Choice*> chosen;
+    for (const Choice& c : choices()) {
+        if (!keys.contains(c.key))
+            continue;
+        if (isAvailable(c))
+            chosen << &c;
+        else
+            report.skipped << c.caption.trimmed();
+    }
+    if (chosen.isEmpty())
+        throw Error(QStringLiteral("選んだ書類はまだ作成できません: %1").arg(report.skipped.join(QStringLiteral("、"))));
+
+    Worksheet& initial = out.Sheets(1);
+    Conversion run(site, options, templates, out);
+    const int total = int(choices().size()) + 1;
+    int done = 0;
+    auto step = [&] { if (progress) progress(++done, total); };
+    for (const Choice& c : choices()) {
+        const bool wanted = chosen.contains(&c);
+        if (c.key == QLatin1String("2-1")) {
+            const Choice* notice = choiceByKey(QStringLiteral("2-2"));
+            run.ledgers(wanted, chosen.contains(notice));
+        } else if (wanted && c.key != QLatin1String("2-2")) {
+            run.document(c);
+        }
+        step();
+    }
+    initial.Delete();
+    out.Sheets(1).Select();
+    step();
+    report.sheets = out.Sheets().Count();
+    return report;
+}
+
+} // namespace mirevo::documents

@@ -1,0 +1,41 @@
+#pragma once
+#include "Document.h"
+
+#include <QStringList>
+
+#include <functional>
+
+namespace mirevo::sheet {
+class Workbook;
+class Worksheet;
+}
+
+namespace mirevo::documents {
+
+struct Choice;
+
+// The sheet count calculation over the companies of the table.
+SheetCounts countSheets(const SiteView& site);
+// Roster pages beyond the first for `workers` workers (12 a page, no cap).
+int extraRosterPages(int workers);
+
+// What a conversion made.
+struct ConversionReport {
+    int sheets = 0;         // sheets of the output workbook
+    QStringList skipped;    // captions of chosen documents not available yet
+};
+
+// Reports progress: `done` of `total` steps.
+using Progress = std::function<void(int done, int total)>;
+
+// The template conversion: for every chosen document (keys of the catalogue,
+// in panel order) copies its template sheet(s) into `out` behind its last
+// sheet, once or once per company, names each copy and runs the document's
+// writer. `out` is a new workbook; its initial sheet is deleted at the end.
+// Documents whose forms are not built yet are skipped and listed in the
+// report; when nothing can be made, Error says so. Any failure throws, and
+// `out` keeps the sheets made so far.
+ConversionReport convert(const SiteView& site, const QStringList& keys, const RunOptions& options,
+                         sheet::Workbook& templates, sheet::Workbook& out, const Progress& progress = {});
+
+} // namespace mirevo::documents

@@ -1,0 +1,90 @@
+#include "SiteView.h"
+
+#include "common/TextGrid.h"
+#include "project/Project.h"
+#include "project/ProjectActions.h"
+#include "project/ProjectRecord.h"
+#include "registry/CompanyRecord.h"
+#include "roster/WorkerRecord.h"
+
+namespace mirevo::documents {
+
+QString SiteView::field(const char* name) const
+{
+    return record ? record->text(QString::fromLatin1(name)) : QString();
+}
+
+QString SiteView::contractor(int row, int column) const
+{
+    if (row < 1 || row > contractors.size())
+        return {};
+    return contractors[row - 1].value(column);
+}
+
+QList<int> SiteView::companyRows() const
+{
+    QList<int> rows;
+    for (int r = 1; r <= contractors.size(); ++r)
+        if (!isBlankName(contractor(r, company::Name)))
+            rows << r;
+    return rows;
+}
+
+QList<QStringList> SiteView::workersOf(const QString& company) const
+{
+    QList<QStringList> taken;
+    if (company.isEmpty())
+        return taken;
+    for (const QStringList& w : workers)
+        if (w.value(worker::Company) == company)
+            taken << w;
+    return taken;
+}
+
+QString SiteView::primeName() const
+{
+    return field("Edit10");
+}
+
+namespace {
+
+QList<QStringList> dataRows(const TextGrid& grid)
+{
+    QList<QStringList> rows;
+    for (int r = 1; r < grid.rowCount(); ++r)
+        rows << grid.row(r);
+    return rows;
+}
+
+int countOf(const QList<QStringList>& workers, const QString& company)
+{
+    if (isBlank(company))
+        return 0;
+    int n = 0;
+    for (const QStringList& w : workers)
+        if (w.value(worker::Company) == company)
+            ++n;
+    return n;
+}
+
+} // namespace
+
+SiteView siteOf(const Project& project)
+{
+    SiteView view;
+    view.record = &project.record;
+    view.workers = dataRows(project.workers);
+    view.contractors = dataRows(project.contractors);
+    view.primeWorkers = countOf(view.workers, view.primeName());
+    for (QStringList& row : view.contractors)
+        if (!isBlank(row.value(company::Name)))
+            row[company::WorkerCount] = QString::number(countOf(view.workers, row[company::Name]));
+    return view;
+}
+
+void readSite(const QString& path, Project& project)
+{
+    project::open(path, project);
+}
+
+} // namespace mirevo::documents

@@ -1,0 +1,49 @@
+#pragma once
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace mirevo {
+
+class Project;
+class ProjectRecord;
+
+namespace documents {
+
+// What the documents read of a site, and nothing else: the project record,
+// the site contractor table, the tier outline and the site worker list. The
+// generator never writes into it. Tests fill it directly.
+struct SiteView {
+    const ProjectRecord* record = nullptr;
+    // Data rows of the site contractor table: element i is table row i + 1,
+    // 55 cells each, so "直近上位の会社No." addresses it directly.
+    QList<QStringList> contractors;
+    // Tier outline rows as the project keeps them (empty when not built).
+    QList<QStringList> tierOutline;
+    // Data rows of the site worker list, 42 cells each.
+    QList<QStringList> workers;
+    // The prime contractor's workers on the site.
+    int primeWorkers = 0;
+
+    // A record field by its control name ("Edit9").
+    QString field(const char* name) const;
+    // Cell `column` of table row `row` (1-based); empty outside the table.
+    QString contractor(int row, int column) const;
+    // Table rows (1-based) whose "会社名" is not blank, in table order.
+    QList<int> companyRows() const;
+    // Workers of a company, in list order: rows whose "会社名" equals it.
+    QList<QStringList> workersOf(const QString& company) const;
+    QString primeName() const;
+};
+
+// The view of a project as the project window holds it after reading: every
+// company's worker count recounted from the worker list, as the window does
+// after opening a file. The project must outlive the view.
+SiteView siteOf(const Project& project);
+
+// Reads an .anz file into `project` (the window's reading, blanks emptied,
+// subcontractors renumbered). Throws Error naming the file and line.
+void readSite(const QString& path, Project& project);
+
+} // namespace documents
+} // namespace mirevo

@@ -1,0 +1,94 @@
+#include "TemplateBook.h"
+
+#include "Catalogue.h"
+#include "Document.h"
+#include "Spreadsheet.h"
+#include "common/Error.h"
+#include "common/ProgramFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace mirevo::documents {
+
+using namespace mirevo::sheet;
+
+QString templateFileName()
+{
+    return QStringLiteral("安全書類(一覧).xlsx");
+}
+
+QString templatePath()
+{
+    return programFile(templateFileName());
+}
+
+Workbook& buildTemplate(Application& app)
+{
+    Workbook& book = app.Workbooks().Add();
+    Worksheet& initial = book.Sheets(1);
+    for (const FormSheet& form : formSheets()) {
+        if (!form.form)
+            continue;
+        Worksheet& ws = book.Sheets().Add(After{book.Sheets(book.Sheets().Count())});
+        ws.setName(form.name);
+        form.form->layout(ws);
+    }
+    initial.Delete();
+    book.Sheets(1).Select();
+    return book;
+}
+
+void saveTemplate(const QString& path)
+{
+    Application app;
+    Workbook& book = buildTemplate(app);
+    try {
+        book.SaveAs(QFileInfo(path).absoluteFilePath());
+    } catch (const std::exception& e) {
+        throw Error(QStringLiteral("テンプレートを保存できません: %1 (%2)").arg(path, QString::fromUtf8(e.what())));
+    }
+}
+
+namespace {
+
+Workbook& openFile(Application& app, const QString& path)
+{
+    try {
+        return app.Workbooks().Open(QFileInfo(path).absoluteFilePath());
+    } catch (const std::exception& e) {
+        throw Error(QStringLiteral("テンプレートを読めません: %1 (%2)").arg(QDir::toNativeSeparators(path),
+                                                                       QString::fromUtf8(e.what())));
+    }
+}
+
+} // namespace
+
+Workbook& openTemplate(Application& app, const QString& path, QString* note)
+{
+    if (!path.isEmpty()) {
+        if (!QFileInfo(path).isFile())
+            throw Error(QStringLiteral("テンプレートが見つかりません: %1").arg(QDir::toNativeSeparators(path)));
+        return openFile(app, path);
+    }
+    const QString standard = templatePath();
+    if (QFileInfo(standard).isFile())
+        return openFile(app, standard);
+    if (note)
+        *note = QStringLiteral("テンプレート %1 が見つからないため、内蔵の様式を使いました。")
+                    .arg(QDir::toNativeSeparators(standard));
+    return buildTemplate(app);
+}
+
+Worksheet& templateSheet(Workbook& book, const FormSheet& form)
+{
+    const std::string name = form.name.toStdString();
+    for (const auto& ws : book.sheets())
+        if (ws->Name() == name)
+            return *ws;
+    if (book.Sheets().Count() >= int(formSheets().size()))
+        return book.Sheets(form.position);
+    throw Error(QStringLiteral("テンプレートに様式「%1」のシートがありません").arg(form.name));
+}
+
+} // namespace mirevo::documents

@@ -1,0 +1,352 @@
+#include "CellPainter.h"
+
+#include "BorderLines.h"
+#include "FontTable.h"
+#include "Workbook.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace mirevo::render {
+
+using sheet::HAlign;
+using sheet::Line;
+using sheet::Rect;
+using sheet::VAlign;
+
+namespace {
+
+constexpr double kPadding = 1.5; // points between a cell's edge and its text
+
+QColor argbColour(uint32_t argb)
+{
+    QColor c = QColor::fromRgba(argb);
+    if (c.alpha() == 0)
+        c.setAlpha(255);
+    return c;
+}
+
+Qt::BrushStyle patternBrush(sheet::Pattern p)
+{
+    using sheet::Pattern;
+    switch (p) {
+    case Pattern::Solid: return Qt::SolidPattern;
+    case Pattern::DarkGray: return Qt::Dense2Pattern;
+    case Pattern::MediumGray: return Qt::Dense4Pattern;
+    case Pattern::LightGray: return Qt::Dense5Pattern;
+    case Pattern::Gray125: case Pattern::Gray0625: return Qt::Dense6Pattern;
+    case Pattern::DarkHorizontal: case Pattern::LightHorizontal: return Qt::HorPattern;
+    case Pattern::DarkVertical: case Pattern::LightVertical: return Qt::VerPattern;
+    case Pattern::DarkDown: case Pattern::LightDown: return Qt::FDiagPattern;
+    case Pattern::DarkUp: case Pattern::LightUp: return Qt::BDiagPattern;
+    case Pattern::DarkGrid: case Pattern::LightGrid: return Qt::CrossPattern;
+    case Pattern::DarkTrellis: case Pattern::LightTrellis: return Qt::DiagCrossPattern;
+    case Pattern::None: break;
+    }
+    return Qt::NoBrush;
+}
+
+int horizontalFlag(HAlign h)
+{
+    switch (h) {
+    case HAlign::Center: case HAlign::CenterContinuous: return Qt::AlignHCenter;
+    case HAlign::Right: return Qt::AlignRight;
+    default: return Qt::AlignLeft;
+    }
+}
+
+int verticalFlag(VAlign v)
+{
+    switch (v) {
+    case VAlign::Top: return Qt::AlignTop;
+    case VAlign::Bottom: return Qt::AlignBottom;
+    default: return Qt::AlignVCenter;
+    }
+}
+
+} // namespace
+
+CellPainter::CellPainter(const sheet::Worksheet &sheet, const SheetGeometry &geometry, double deviceDpi)
+    : m_data(sheet.data()), m_tables(sheet.Parent().tables()), m_geo(geometry), m_dpi(deviceDpi)
+{
+}
+
+void CellPainter::paint(QPainter &painter, const Rect &wanted)
+{
+    const Rect area{std::max(1, wanted.r1), std::max(1, wanted.c1), std::min(wanted.r2, m_geo.rowCount()),
+                    std::min(wanted.c2, m_geo.colCount())};
+    if (area.r1 > area.r2 || area.c1 > area.c2)
+        return;
+    if (painter.device() != m_device) {
+        m_device = painter.device();
+        m_fonts.clear();
+    }
+    load(area);
+    painter.save();
+    paintFills(painter, area);
+    if (m_gridlines)
+        paintGrid(painter, area);
+    paintValues(painter, area);
+    paintBorders(painter, area);
+    painter.restore();
+}
+
+void CellPainter::load(const Rect &area)
+{
+    m_grid = Rect{std::max(1, area.r1 - 1), std::max(1, area.c1 - 1),
+                  std::min(m_geo.rowCount(), area.r2 + 1), std::min(m_geo.colCount(), area.c2 + 1)};
+    const int width = m_grid.c2 - m_grid.c1 + 1;
+    m_slots.assign(size_t(m_grid.r2 - m_grid.r1 + 1) * size_t(width), Slot{});
+    for (int r = m_grid.r1; r <= m_grid.r2; ++r) {
+        const sheet::Row *row = m_data.findRow(r);
+        if (!row)
+            continue;
+        auto it = std::lower_bound(row->cells.begin(), row->cells.end(), m_grid.c1,
+                                   [](const sheet::Cell &cell, int col) { return cell.col < col; });
+        for (; it != row->cells.end() && it->col <= m_grid.c2; ++it) {
+            Slot &s = m_slots[size_t(r - m_grid.r1) * size_t(width) + size_t(it->col - m_grid.c1)];
+            s.style = it->style;
+            s.str = it->str;
+        }
+    }
+    m_merges.clear();
+    for (const Rect &m : m_data.merges) {
+        if (!m.intersects(m_grid))
+            continue;
+        const int index = int(m_merges.size());
+        m_merges.push_back(m);
+        for (int r = std::max(m.r1, m_grid.r1); r <= std::min(m.r2, m_grid.r2); ++r)
+            for (int c = std::max(m.c1, m_grid.c1); c <= std::min(m.c2, m_grid.c2); ++c)
+                m_slots[size_t(r - m_grid.r1) * size_t(width) + size_t(c - m_grid.c1)].merge = index;
+    }
+}
+
+const CellPainter::Slot *CellPainter::slot(int r, int c) const
+{
+    if (!m_grid.contains(r, c))
+        return nullptr;
+    return &m_slots[size_t(r - m_grid.r1) * size_t(m_grid.c2 - m_grid.c1 + 1) + size_t(c - m_grid.c1)];
+}
+
+QRectF CellPainter::cellRect(int r, int c) const
+{
+    return QRectF(QPointF(m_geo.colLeft(c), m_geo.rowTop(r)), QPointF(m_geo.colRight(c), m_geo.rowBottom(r)));
+}
+
+QRectF CellPainter::mergeRect(const Rect &m) const
+{
+    const int r2 = std::min(m.r2, m_geo.rowCount());
+    const int c2 = std::min(m.c2, m_geo.colCount());
+    return QRectF(QPointF(m_geo.colLeft(m.c1), m_geo.rowTop(m.r1)), QPointF(m_geo.colRight(c2), m_geo.rowBottom(r2)));
+}
+
+void CellPainter::paintFills(QPainter &painter, const Rect &area)
+{
+    painter.setPen(Qt::NoPen);
+    auto fillWith = [&](const QRectF &rect, uint32_t style) {
+        const sheet::Fill &fill = m_tables.styles.fill(m_tables.styles.xf(style).fill);
+        const Qt::BrushStyle brush = patternBrush(fill.pattern);
+        if (brush == Qt::NoBrush || (brush == Qt::SolidPattern && !fill.hasFg))
+            return;
+        if (brush != Qt::SolidPattern)
+            painter.fillRect(rect, fill.hasBg ? argbColour(fill.bg) : QColor(Qt::white));
+        painter.fillRect(rect, QBrush(fill.hasFg ? argbColour(fill.fg) : QColor(Qt::black), brush));
+    };
+    for (int r = area.r1; r <= area.r2; ++r)
+        for (int c = area.c1; c <= area.c2; ++c) {
+            const Slot *s = slot(r, c);
+            if (s->merge < 0 && s->style)
+                fillWith(cellRect(r, c), s->style);
+        }
+    for (const Rect &m : m_merges) {
+        const sheet::Cell *first = m_data.findCell(m.r1, m.c1);
+        if (first && first->style)
+            fillWith(mergeRect(m), first->style);
+    }
+}
+
+void CellPainter::paintGrid(QPainter &painter, const Rect &area)
+{
+    QPen pen(QColor(208, 215, 229));
+    pen.setWidthF(0);
+    painter.setPen(pen);
+    for (int r = area.r1; r <= area.r2; ++r)
+        for (int c = area.c1; c <= area.c2; ++c) {
+            const Slot *s = slot(r, c);
+            const Slot *right = slot(r, c + 1);
+            const Slot *below = slot(r + 1, c);
+            const QRectF rect = cellRect(r, c);
+            if (s->merge < 0 || !right || right->merge != s->merge)
+                painter.drawLine(rect.topRight(), rect.bottomRight());
+            if (s->merge < 0 || !below || below->merge != s->merge)
+                painter.drawLine(rect.bottomLeft(), rect.bottomRight());
+        }
+}
+
+void CellPainter::paintValues(QPainter &painter, const Rect &area)
+{
+    for (int r = area.r1; r <= area.r2; ++r)
+        for (int c = area.c1; c <= area.c2; ++c) {
+            const Slot *s = slot(r, c);
+            if (s->merge < 0 && s->str != sheet::kNoString)
+                paintValue(painter, r, c, *s, area);
+        }
+    for (const Rect &m : m_merges) {
+        const sheet::Cell *first = m_data.findCell(m.r1, m.c1);
+        if (first && first->str != sheet::kNoString) {
+            const sheet::Xf &xf = m_tables.styles.xf(first->style);
+            const QRectF box = mergeRect(m);
+            drawText(painter, box, box, QString::fromStdString(m_tables.strings.text(first->str)), xf);
+        }
+    }
+}
+
+void CellPainter::paintValue(QPainter &painter, int r, int c, const Slot &s, const Rect &)
+{
+    const sheet::Xf &xf = m_tables.styles.xf(s.style);
+    const QString text = QString::fromStdString(m_tables.strings.text(s.str));
+    const QRectF cell = cellRect(r, c);
+    if (cell.width() <= 0 || cell.height() <= 0)
+        return;
+    if (xf.h == HAlign::CenterContinuous) {
+        const QRectF box = centreAcrossBox(r, c, cell);
+        drawText(painter, box, box, text, xf);
+        return;
+    }
+    QRectF clip = cell;
+    if (!xf.wrap && !xf.shrink && !text.contains(u'\n')) {
+        const double w = font(m_tables.styles.xf(s.style).font).metrics.horizontalAdvance(text) + 2 * kPadding;
+        if (w > cell.width())
+            clip = overflowBox(r, c, cell, w, xf);
+    }
+    drawText(painter, cell, clip, text, xf);
+}
+
+bool CellPainter::cellIsFree(int r, int c) const
+{
+    if (c < 1 || c > m_geo.colCount())
+        return false;
+    if (const Slot *s = slot(r, c))
+        return s->merge < 0 && s->str == sheet::kNoString;
+    const sheet::Cell *cell = m_data.findCell(r, c);
+    return (!cell || cell->str == sheet::kNoString) && !m_data.mergeAt(r, c);
+}
+
+QRectF CellPainter::overflowBox(int r, int c, const QRectF &cell, double textWidth, const sheet::Xf &xf) const
+{
+    const int flag = horizontalFlag(xf.h);
+    QRectF box = cell;
+    const bool toRight = flag != Qt::AlignRight;
+    const bool toLeft = flag != Qt::AlignLeft;
+    const double need = flag == Qt::AlignHCenter ? (textWidth - cell.width()) / 2 : textWidth - cell.width();
+    for (int k = c + 1; toRight && box.right() < cell.right() + need && cellIsFree(r, k); ++k)
+        box.setRight(m_geo.colRight(k));
+    for (int k = c - 1; toLeft && box.left() > cell.left() - need && cellIsFree(r, k); --k)
+        box.setLeft(m_geo.colLeft(k));
+    return box;
+}
+
+QRectF CellPainter::centreAcrossBox(int r, int c, const QRectF &cell) const
+{
+    QRectF box = cell;
+    for (int k = c + 1; cellIsFree(r, k); ++k) {
+        const sheet::Cell *next = m_data.findCell(r, k);
+        if (!next || m_tables.styles.xf(next->style).h != HAlign::CenterContinuous)
+            break;
+        box.setRight(m_geo.colRight(k));
+    }
+    return box;
+}
+
+const CellPainter::FontEntry &CellPainter::font(uint32_t fontIndex)
+{
+    auto it = m_fonts.find(fontIndex);
+    if (it == m_fonts.end()) {
+        const QFont f = cellFont(m_tables.styles, m_tables.styles.font(fontIndex), m_dpi);
+        it = m_fonts.emplace(fontIndex, FontEntry{f, QFontMetricsF(f, m_device)}).first;
+    }
+    return it->second;
+}
+
+void CellPainter::drawText(QPainter &painter, const QRectF &box, const QRectF &clip, const QString &text,
+                           const sheet::Xf &xf)
+{
+    const FontEntry &entry = font(xf.font);
+    const sheet::Font &cf = m_tables.styles.font(xf.font);
+    QFont f = entry.font;
+    const QRectF inner = box.adjusted(kPadding, 0, -kPadding, 0);
+    int flags = horizontalFlag(xf.h) | verticalFlag(xf.v) | Qt::TextDontClip;
+    if (xf.wrap) {
+        flags |= Qt::TextWordWrap;
+    } else if (xf.shrink) {
+        const double w = entry.metrics.horizontalAdvance(text);
+        if (w > inner.width() && inner.width() > 0)
+            f.setPointSizeF(f.pointSizeF() * inner.width() / w);
+    }
+    if (xf.h == HAlign::Distributed && !xf.wrap && text.size() > 1) {
+        const double w = QFontMetricsF(f, m_device).horizontalAdvance(text);
+        if (w < inner.width()) {
+            f.setLetterSpacing(QFont::AbsoluteSpacing, (inner.width() - w) / double(text.size() - 1));
+            flags = (flags & ~Qt::AlignHorizontal_Mask) | Qt::AlignLeft;
+        }
+    }
+    painter.setFont(f);
+    painter.setPen(cf.hasColor ? argbColour(cf.argb) : QColor(Qt::black));
+    const QRectF needed = painter.boundingRect(inner, flags, text);
+    const bool clipped = !clip.contains(needed);
+    if (clipped) {
+        painter.save();
+        painter.setClipRect(clip, Qt::IntersectClip);
+    }
+    painter.drawText(inner, flags, text);
+    if (clipped)
+        painter.restore();
+}
+
+void CellPainter::paintBorders(QPainter &painter, const Rect &area)
+{
+    painter.setPen(QPen(Qt::black));
+    const auto &styles = m_tables.styles;
+    auto edgeOf = [&](const Slot *s, sheet::Edge e) {
+        return s ? styles.border(styles.xf(s->style).border).edge[e] : Line::None;
+    };
+    auto stronger = [](Line a, Line b) { return linePrecedence(a) >= linePrecedence(b) ? a : b; };
+    for (int r = area.r1; r <= area.r2 + 1; ++r)
+        for (int c = area.c1; c <= area.c2 + 1; ++c) {
+            const Slot *s = slot(r, c);
+            const Slot *up = slot(r - 1, c);
+            const Slot *left = slot(r, c - 1);
+            const bool inRows = r <= area.r2 && r <= m_geo.rowCount();
+            const bool inCols = c <= area.c2 && c <= m_geo.colCount();
+            if (inCols && r <= m_geo.rowCount() + 1 && !(s && up && s->merge >= 0 && s->merge == up->merge)) {
+                const Line line = stronger(edgeOf(s, sheet::EdgeTop), edgeOf(up, sheet::EdgeBottom));
+                const double y = r <= m_geo.rowCount() ? m_geo.rowTop(r) : m_geo.height();
+                drawEdge(painter, {m_geo.colLeft(c), y}, {m_geo.colRight(c), y}, line);
+            }
+            if (inRows && c <= m_geo.colCount() + 1 && !(s && left && s->merge >= 0 && s->merge == left->merge)) {
+                const Line line = stronger(edgeOf(s, sheet::EdgeLeft), edgeOf(left, sheet::EdgeRight));
+                const double x = c <= m_geo.colCount() ? m_geo.colLeft(c) : m_geo.width();
+                drawEdge(painter, {x, m_geo.rowTop(r)}, {x, m_geo.rowBottom(r)}, line);
+            }
+            if (inRows && inCols && s && s->merge < 0)
+                paintDiagonals(painter, cellRect(r, c), s->style);
+        }
+    for (const Rect &m : m_merges)
+        if (const sheet::Cell *first = m_data.findCell(m.r1, m.c1))
+            paintDiagonals(painter, mergeRect(m), first->style);
+}
+
+void CellPainter::paintDiagonals(QPainter &painter, const QRectF &rect, uint32_t style)
+{
+    const sheet::Border &b = m_tables.styles.border(m_tables.styles.xf(style).border);
+    const Line line = b.edge[sheet::EdgeDiagonal];
+    if (line == Line::None)
+        return;
+    if (b.diagonalDown)
+        drawEdge(painter, rect.topLeft(), rect.bottomRight(), line);
+    if (b.diagonalUp)
+        drawEdge(painter, rect.bottomLeft(), rect.topRight(), line);
+}
+
+} // namespace mirevo::render

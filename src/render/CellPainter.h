@@ -1,0 +1,78 @@
+#pragma once
+// Paints a block of a worksheet's cells: fills, grid lines (screen only), values in their
+// fonts and alignments, and borders. The painter's user unit is one point and the sheet's
+// top-left corner is at the origin; the caller positions, scales and clips.
+#include "CellRef.h"
+#include "SheetGeometry.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+
+#include <unordered_map>
+#include <vector>
+
+class QPaintDevice;
+class QPainter;
+class QRectF;
+
+namespace mirevo::sheet {
+class Worksheet;
+class SheetData;
+struct WorkbookTables;
+struct Xf;
+}
+
+namespace mirevo::render {
+
+class CellPainter {
+public:
+    // `deviceDpi`: logical resolution of the device the painter paints on, so that a font of
+    // n points covers n user units whatever the device's own scale.
+    CellPainter(const sheet::Worksheet &sheet, const SheetGeometry &geometry, double deviceDpi);
+
+    void setGridlines(bool on) { m_gridlines = on; }
+    void paint(QPainter &painter, const sheet::Rect &area);
+
+private:
+    struct Slot {
+        uint32_t style = 0;
+        uint32_t str = 0xFFFFFFFFu; // kNoString
+        int merge = -1;
+    };
+    struct FontEntry {
+        QFont font;
+        QFontMetricsF metrics;
+    };
+
+    void load(const sheet::Rect &area);
+    const Slot *slot(int r, int c) const;
+    QRectF cellRect(int r, int c) const;
+    QRectF mergeRect(const sheet::Rect &m) const;
+
+    void paintFills(QPainter &painter, const sheet::Rect &area);
+    void paintGrid(QPainter &painter, const sheet::Rect &area);
+    void paintValues(QPainter &painter, const sheet::Rect &area);
+    void paintBorders(QPainter &painter, const sheet::Rect &area);
+    void paintDiagonals(QPainter &painter, const QRectF &rect, uint32_t style);
+    void paintValue(QPainter &painter, int r, int c, const Slot &s, const sheet::Rect &area);
+    void drawText(QPainter &painter, const QRectF &box, const QRectF &clip, const QString &text,
+                  const sheet::Xf &xf);
+    QRectF overflowBox(int r, int c, const QRectF &cell, double textWidth, const sheet::Xf &xf) const;
+    QRectF centreAcrossBox(int r, int c, const QRectF &cell) const;
+    bool cellIsFree(int r, int c) const;
+    const FontEntry &font(uint32_t fontIndex);
+
+    const sheet::SheetData &m_data;
+    const sheet::WorkbookTables &m_tables;
+    const SheetGeometry &m_geo;
+    double m_dpi;
+    const QPaintDevice *m_device = nullptr; // the fonts' metrics are the device's
+    bool m_gridlines = false;
+
+    sheet::Rect m_grid;                 // the loaded block: area plus one cell around it
+    std::vector<Slot> m_slots;
+    std::vector<sheet::Rect> m_merges;  // merges meeting the loaded block
+    std::unordered_map<uint32_t, FontEntry> m_fonts;
+};
+
+} // namespace mirevo::render

@@ -1,0 +1,87 @@
+#include "SheetGeometry.h"
+
+#include "SheetData.h"
+#include "StyleTable.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace mirevo::render {
+
+double columnPoints(double fileWidth)
+{
+    return std::trunc(fileWidth * 8.0 + 0.5) * 0.75;
+}
+
+SheetGeometry::SheetGeometry(const sheet::SheetData &data, int rows, int cols)
+{
+    m_rowY.resize(size_t(rows) + 1);
+    m_rowY[0] = 0;
+    for (int r = 1; r <= rows; ++r) {
+        const sheet::Row *row = data.findRow(r);
+        double h = kDefaultRowPoints;
+        if (row && row->hidden)
+            h = 0;
+        else if (row && row->customHeight)
+            h = row->height;
+        m_rowY[size_t(r)] = m_rowY[size_t(r - 1)] + h;
+    }
+    m_colX.resize(size_t(cols) + 1);
+    m_colX[0] = 0;
+    for (int c = 1; c <= cols; ++c) {
+        double w = kDefaultColumnPoints;
+        if (c <= int(data.cols.size()) && data.cols[size_t(c - 1)].custom) {
+            const sheet::ColInfo &info = data.cols[size_t(c - 1)];
+            w = info.hidden ? 0 : columnPoints(info.width);
+        }
+        m_colX[size_t(c)] = m_colX[size_t(c - 1)] + w;
+    }
+}
+
+namespace {
+int indexAt(const std::vector<double> &edges, double v)
+{
+    auto it = std::upper_bound(edges.begin(), edges.end(), v);
+    const int i = int(it - edges.begin());
+    return std::clamp(i, 1, std::max(1, int(edges.size()) - 1));
+}
+} // namespace
+
+int SheetGeometry::rowAt(double y) const { return indexAt(m_rowY, y); }
+int SheetGeometry::colAt(double x) const { return indexAt(m_colX, x); }
+
+bool styleIsVisible(const sheet::StyleTable &styles, uint32_t xf)
+{
+    const sheet::Xf &f = styles.xf(xf);
+    if (styles.fill(f.fill).pattern != sheet::Pattern::None)
+        return true;
+    const sheet::Border &b = styles.border(f.border);
+    for (sheet::Line line : b.edge)
+        if (line != sheet::Line::None)
+            return true;
+    return false;
+}
+
+sheet::CellPos usedExtent(const sheet::SheetData &data, const sheet::StyleTable &styles)
+{
+    sheet::CellPos end{0, 0};
+    std::vector<char> visible(styles.xfCount(), -1);
+    for (size_t r = 0; r < data.rows.size(); ++r) {
+        for (const sheet::Cell &cell : data.rows[r].cells) {
+            char &v = visible[cell.style];
+            if (v < 0)
+                v = styleIsVisible(styles, cell.style) ? 1 : 0;
+            if (cell.str == sheet::kNoString && !v)
+                continue;
+            end.row = std::max(end.row, int(r) + 1);
+            end.col = std::max(end.col, int(cell.col));
+        }
+    }
+    for (const sheet::Rect &m : data.merges) {
+        end.row = std::max(end.row, m.r2);
+        end.col = std::max(end.col, m.c2);
+    }
+    return end;
+}
+
+} // namespace mirevo::render

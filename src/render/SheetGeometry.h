@@ -1,0 +1,50 @@
+#pragma once
+// Where the rows and columns of a worksheet lie, in points from the sheet's top-left corner,
+// and how far the sheet's printed content reaches.
+#include "CellRef.h"
+
+#include <vector>
+
+namespace mirevo::sheet {
+class SheetData;
+class StyleTable;
+}
+
+namespace mirevo::render {
+
+// Column widths as the file stores them (characters of an 8-pixel digit plus padding) become
+// pixels at 96 per inch; the default column is 72 pixels, the default row 13.5 points.
+double columnPoints(double fileWidth);
+constexpr double kDefaultColumnPoints = 54.0;
+constexpr double kDefaultRowPoints = 13.5;
+
+class SheetGeometry {
+public:
+    // Geometry of rows 1..rows and columns 1..cols (hidden ones have no extent).
+    SheetGeometry(const sheet::SheetData &data, int rows, int cols);
+
+    int rowCount() const { return int(m_rowY.size()) - 1; }
+    int colCount() const { return int(m_colX.size()) - 1; }
+    double rowTop(int r) const { return m_rowY[size_t(r - 1)]; }
+    double rowBottom(int r) const { return m_rowY[size_t(r)]; }
+    double colLeft(int c) const { return m_colX[size_t(c - 1)]; }
+    double colRight(int c) const { return m_colX[size_t(c)]; }
+    double height() const { return m_rowY.back(); }
+    double width() const { return m_colX.back(); }
+    // The row or column under a position (clamped to the geometry).
+    int rowAt(double y) const;
+    int colAt(double x) const;
+
+private:
+    std::vector<double> m_rowY; // m_rowY[r - 1] = top of row r; one more for the bottom
+    std::vector<double> m_colX;
+};
+
+// Bottom-right corner of what a sheet prints: cells with a value, a border or a fill, and
+// merges. {0, 0} for a sheet with nothing to print.
+sheet::CellPos usedExtent(const sheet::SheetData &data, const sheet::StyleTable &styles);
+
+// Whether a cell style shows anything without a value (a border or a fill).
+bool styleIsVisible(const sheet::StyleTable &styles, uint32_t xf);
+
+} // namespace mirevo::render

@@ -1,0 +1,80 @@
+#include "WorkbookPages.h"
+
+#include "CellPainter.h"
+#include "SheetError.h"
+#include "Workbook.h"
+
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+namespace mirevo::render {
+
+WorkbookPages::WorkbookPages(const sheet::Workbook &book, const std::vector<int> &sheets)
+{
+    std::vector<int> order = sheets;
+    if (order.empty())
+        for (int i = 0; i < int(book.sheets().size()); ++i)
+            order.push_back(i);
+    for (int index : order) {
+        if (index < 0 || index >= int(book.sheets().size()))
+            throw sheet::SheetError("シート番号が範囲外です: " + std::to_string(index + 1));
+        m_sheets.push_back(std::make_unique<SheetPagination>(*book.sheets()[size_t(index)]));
+        const SheetPagination *p = m_sheets.back().get();
+        for (int k = 0; k < int(p->pages().size()); ++k)
+            m_refs.push_back(PageRef{p, k});
+    }
+}
+
+WorkbookPages::~WorkbookPages() = default;
+
+void paintPage(QPainter &painter, const SheetPagination &sheet, int page, CellPainter &cells)
+{
+    const PageArea &area = sheet.pages()[size_t(page)];
+    const SheetGeometry &geo = sheet.geometry();
+    const QRectF block(QPointF(geo.colLeft(area.cells.c1), geo.rowTop(area.cells.r1)),
+                       QPointF(geo.colRight(area.cells.c2), geo.rowBottom(area.cells.r2)));
+    painter.save();
+    painter.translate(area.origin);
+    painter.scale(sheet.scale(), sheet.scale());
+    painter.translate(-block.topLeft());
+    // Room for the widest border drawn on the block's outer edges.
+    painter.setClipRect(block.adjusted(-2, -2, 2, 2), Qt::IntersectClip);
+    cells.paint(painter, area.cells);
+    painter.restore();
+}
+
+int printPages(QPagedPaintDevice &device, const WorkbookPages &pages, int first, int last)
+{
+    first = std::max(first, 0);
+    last = std::min(last, pages.pageCount() - 1);
+    if (first > last)
+        throw sheet::SheetError("印刷するページがありません");
+    device.setPageLayout(pages.page(first).sheet->layout());
+    QPainter painter;
+    if (!painter.begin(&device))
+        throw sheet::SheetError("印刷を始められません");
+    const SheetPagination *current = nullptr;
+    std::unique_ptr<CellPainter> cells;
+    for (int i = first; i <= last; ++i) {
+        const WorkbookPages::PageRef ref = pages.page(i);
+        if (i > first) {
+            device.setPageLayout(ref.sheet->layout());
+            device.newPage();
+        }
+        if (ref.sheet != current) {
+            current = ref.sheet;
+            cells = std::make_unique<CellPainter>(current->sheet(), current->geometry(), device.logicalDpiY());
+        }
+        const double dpi = device.logicalDpiX();
+        painter.resetTransform();
+        // Device coordinates start at the paintable area; the page is painted from the paper's corner.
+        const QRectF paint = device.pageLayout().paintRectPixels(int(dpi));
+        painter.translate(-paint.topLeft());
+        painter.scale(dpi / 72.0, device.logicalDpiY() / 72.0);
+        paintPage(painter, *ref.sheet, ref.page, *cells);
+    }
+    painter.end();
+    return last - first + 1;
+}
+
+} // namespace mirevo::render

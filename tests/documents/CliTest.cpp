@@ -1,0 +1,131 @@
+#include "cli/Cli.h"
+#include "project/Project.h"
+#include "project/ProjectFile.h"
+#include "support/TempHome.h"
+
+#include <QFile>
+#include <QTextStream>
+#include <gtest/gtest.h>
+
+using namespace mirevo;
+using mirevo::test::TempHome;
+
+namespace {
+
+struct Result {
+    int code;
+    QString out;
+    QString err;
+};
+
+Result runCli(const QStringList& args)
+{
+    QString out, err;
+    QTextStream o(&out), e(&err);
+    const int code = cli::run(args, o, e);
+    o.flush();
+    e.flush();
+    return {code, out, err};
+}
+
+QString writeSite(const TempHome& home)
+{
+    Project p;
+    p.record.setText("Edit10", QStringLiteral("元請建設"));
+    p.contractors.setRow(1, {"1", QStringLiteral("一次工業"), "", QStringLiteral("一次 代表")});
+    p.contractors.setCell(42, 1, "1");
+    const QString path = home.file("site.anz");
+    projectfile::save(path, p);
+    return path;
+}
+
+TEST(Cli, HelpDescribesTheCommands)
+{
+    for (const char* arg : {"--help", "-h", "help"}) {
+        const Result r = runCli({arg});
+        EXPECT_EQ(r.code, 0);
+        EXPECT_TRUE(r.out.contains("mirevo generate [--documents LIST]"));
+        EXPECT_TRUE(r.out.contains("mirevo template OUT.xlsx"));
+    }
+    EXPECT_TRUE(cli::isCommand("generate"));
+    EXPECT_FALSE(cli::isCommand("-platform"));
+}
+
+TEST(Cli, GenerateWritesTheWorkbookAndOneLine)
+{
+    TempHome home;
+    const QString out = home.file("out.xlsx");
+    const Result r = runCli({"generate", "--documents", "list,1", writeSite(home), out});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out.count(u'\n'), 1);
+    EXPECT_TRUE(r.out.contains(QStringLiteral("2 シート")));
+    EXPECT_TRUE(r.err.contains(QStringLiteral("内蔵の様式"))); // no template in the program folder
+    EXPECT_TRUE(QFile::exists(out));
+}
+
+TEST(Cli, WrongUsageExitsWithTwo)
+{
+    TempHome home;
+    const QString site = writeSite(home);
+    const QStringList cases[] = {
+        {"generate"},
+        {"generate", site},
+        {"generate", "--documents", "2-9", site, home.file("o.xlsx")},
+        {"generate", "--education", "full", site, home.file("o.xlsx")},
+        {"generate", "--colour", site, home.file("o.xlsx")},
+        {"generate", site, home.file("o.xlsx"), "--template"},
+        {"template"},
+        {"frobnicate"},
+    };
+    for (const QStringList& args : cases) {
+        const Result r = runCli(args);
+        EXPECT_EQ(r.code, 2) << args.join(' ').toStdString();
+        EXPECT_FALSE(r.err.isEmpty());
+        EXPECT_FALSE(QFile::exists(home.file("o.xlsx")));
+    }
+}
+
+TEST(Cli, FailuresLeaveTheOutputAsItWas)
+{
+    TempHome home;
+    const QString site = writeSite(home);
+    const QString out = home.file("out.xlsx");
+    TempHome::writeBytes(out, "old");
+    TempHome::writeBytes(home.file("bad.anz"), "only one line\r\n");
+    const QStringList cases[] = {
+        {"generate", home.file("bad.anz"), out},                       // malformed project
+        {"generate", home.file("missing.anz"), out},                   // no project
+        {"generate", "--template", home.file("none.xlsx"), site, out}, // no template
+        {"generate", "--documents", "2-3", site, out},                 // nothing that can be made
+    };
+    for (const QStringList& args : cases) {
+        const Result r = runCli(args);
+        EXPECT_EQ(r.code, 1) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains("mirevo: ")) << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_EQ(TempHome::readBytes(out), QByteArray("old"));
+    }
+}
+
+TEST(Cli, RefusesToWriteOverTheProject)
+{
+    TempHome home;
+    const QString site = writeSite(home);
+    const QByteArray before = TempHome::readBytes(site);
+    EXPECT_EQ(runCli({"generate", site, site}).code, 1);
+    EXPECT_EQ(TempHome::readBytes(site), before);
+}
+
+TEST(Cli, TemplateCommandWritesTheTemplate)
+{
+    TempHome home;
+    const Result r = runCli({"template", home.file("forms.xlsx")});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(QFile::exists(home.file("forms.xlsx")));
+    const Result used = runCli({"generate", "--documents", "list", "--template", home.file("forms.xlsx"),
+                                writeSite(home), home.file("o.xlsx")});
+    EXPECT_EQ(used.code, 0) << used.err.toStdString();
+    EXPECT_TRUE(used.err.isEmpty());
+}
+
+} // namespace

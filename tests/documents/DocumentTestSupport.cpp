@@ -1,0 +1,57 @@
+#include "DocumentTestSupport.h"
+
+#include "Spreadsheet.h"
+#include "XlsxChecker.h"
+#include "registry/CompanyRecord.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace mirevo::documents::test {
+
+TestSite::TestSite()
+{
+    record.setText("Edit9", QStringLiteral("青空ビル新築工事"));
+    record.setText("Edit10", QStringLiteral("元請建設株式会社"));
+    record.setText("Edit12", QStringLiteral("元請 一郎"));
+    record.setText("Edit14", QStringLiteral("現場 次郎"));
+    record.setText("Edit41", QStringLiteral("令和 8年12月 9日"));
+    view.record = &record;
+}
+
+int TestSite::add(const QString& name, const QString& tier, int upper, int workers)
+{
+    QStringList cells(55);
+    const int tableRow = int(view.contractors.size()) + 1;
+    cells[company::No] = QString::number(tableRow);
+    cells[company::Name] = name;
+    cells[company::Representative] = name + QStringLiteral(" 代表");
+    cells[company::Address] = name + QStringLiteral(" 住所");
+    cells[company::Tier] = tier;
+    cells[company::UpperNo] = QString::number(upper);
+    cells[company::WorkerCount] = QString::number(workers);
+    view.contractors << cells;
+    return tableRow;
+}
+
+std::string saveChecked(sheet::Workbook& book, const std::string& name)
+{
+    QDir().mkpath(QStringLiteral(MIREVO_DOCUMENTS_OUTPUT));
+    const std::string path = std::string(MIREVO_DOCUMENTS_OUTPUT) + "/" + name + ".xlsx";
+    book.SaveAs(path);
+    const std::vector<std::string> problems = sheet::test::checkXlsx(path);
+    EXPECT_TRUE(problems.empty()) << name << ": " << (problems.empty() ? "" : problems.front());
+    return path;
+}
+
+QString value(sheet::Worksheet& ws, const char* cell)
+{
+    return QString::fromStdString(ws.Range(cell).Value());
+}
+
+QString value(sheet::Worksheet& ws, const std::string& cell)
+{
+    return QString::fromStdString(ws.Range(cell).Value());
+}
+
+} // namespace mirevo::documents::test

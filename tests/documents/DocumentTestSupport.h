@@ -1,0 +1,39 @@
+#pragma once
+// A small site filled directly, and checked saving of generated workbooks.
+#include "documents/Document.h"
+#include "project/ProjectRecord.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <string>
+
+namespace mirevo::sheet {
+class Workbook;
+class Worksheet;
+}
+
+namespace mirevo::documents::test {
+
+// A site with a prime contractor and the companies added by `add`.
+class TestSite {
+public:
+    TestSite();
+    // Appends a table row: company, tier, upper row, worker count.
+    int add(const QString& name, const QString& tier, int upper = 0, int workers = 0);
+    QStringList& row(int tableRow) { return view.contractors[tableRow - 1]; }
+
+    ProjectRecord record;
+    SiteView view;
+};
+
+// Saves into the folder the openpyxl test loads, expects the structural
+// checker to find nothing, and returns the path.
+std::string saveChecked(sheet::Workbook& book, const std::string& name);
+
+// Shown text of one cell.
+QString value(sheet::Worksheet& ws, const char* cell);
+QString value(sheet::Worksheet& ws, const std::string& cell);
+
+} // namespace mirevo::documents::test

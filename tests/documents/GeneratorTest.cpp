@@ -1,0 +1,199 @@
+#include "DocumentTestSupport.h"
+#include "Spreadsheet.h"
+#include "common/Error.h"
+#include "documents/Catalogue.h"
+#include "documents/Generator.h"
+#include "documents/TemplateBook.h"
+#include "support/TempHome.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace mirevo;
+using namespace mirevo::documents;
+using namespace mirevo::documents::test;
+using mirevo::sheet::Application;
+using mirevo::sheet::Workbook;
+
+namespace {
+
+// Converts `keys` for the site with the forms built in memory.
+struct Conversion {
+    explicit Conversion(const SiteView& site, const QStringList& keys, RunOptions options = {})
+        : forms(buildTemplate(app)), out(app.Workbooks().Add())
+    {
+        report = convert(site, keys, options, forms, out);
+    }
+    QStringList names()
+    {
+        QStringList list;
+        for (int i = 1; i <= out.Sheets().Count(); ++i)
+            list << QString::fromStdString(out.Sheets(i).Name());
+        return list;
+    }
+    Application app;
+    Workbook& forms;
+    Workbook& out;
+    ConversionReport report;
+};
+
+TEST(Generator, OnlyTheDocumentListGivesExactlyOneSheet)
+{
+    TestSite site;
+    site.add(QStringLiteral("一次工業"), "1", 0, 3);
+    Conversion run(site.view, {"list"});
+    EXPECT_EQ(run.names(), QStringList{QStringLiteral("書類一覧")});
+    EXPECT_EQ(run.report.sheets, 1);
+    saveChecked(run.out, "only_list");
+}
+
+TEST(Generator, UnavailableDocumentsAreSkippedAndNamed)
+{
+    TestSite site;
+    Conversion run(site.view, {"list", "2-3", "4"});
+    EXPECT_EQ(run.report.sheets, 1);
+    EXPECT_EQ(run.report.skipped, (QStringList{QStringLiteral("2-3.施工体系図"), QStringLiteral("4.有資格証写し")}));
+}
+
+TEST(Generator, NothingAvailableIsAFailureNotAnEmptyWorkbook)
+{
+    TestSite site;
+    Application app;
+    Workbook& forms = buildTemplate(app);
+    Workbook& out = app.Workbooks().Add();
+    EXPECT_THROW(convert(site.view, {"2-3", "5"}, {}, forms, out), Error);
+}
+
+TEST(Generator, SheetCountsFollowTiersAndWorkers)
+{
+    TestSite site;
+    site.add(QStringLiteral("一次A"), "1", 0, 0);
+    site.add(QStringLiteral("二次B"), "2", 1, 12);
+    site.add(QStringLiteral("一次C"), "1", 0, 13);
+    site.add(QStringLiteral("空欄D"), "", 0, 120);
+    site.add(QStringLiteral(" "), "1", 0, 5);  // a row without a company is not counted
+    site.add(QStringLiteral("　"), "1", 0, 5);
+    const SheetCounts c = countSheets(site.view);
+    EXPECT_EQ(c.firstTier, 2);
+    EXPECT_EQ(c.lowerTier, 2);
+    EXPECT_EQ(c.subcontractors, 4);
+    EXPECT_EQ(c.rosterPages, 0 + 1 + 2 + 10);
+}
+
+TEST(Generator, AWorkerCountThatIsNoNumberIsReported)
+{
+    TestSite site;
+    site.add(QStringLiteral("一次A"), "1");
+    site.row(1)[49] = QStringLiteral("多数");
+    try {
+        countSheets(site.view);
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("多数")));
+        EXPECT_TRUE(e.message().contains(QStringLiteral("1 行目")));
+    }
+}
+
+TEST(Generator, RosterPagesHaveNoCap)
+{
+    const std::pair<int, int> cases[] = {{0, 0}, {1, 0}, {12, 0}, {13, 1}, {24, 1}, {25, 2}, {120, 9}, {121, 10}, {300, 24}};
+    for (auto [workers, extra] : cases)
+        EXPECT_EQ(extraRosterPages(workers), extra) << workers;
+}
+
+TEST(Generator, ProgressReachesItsEnd)
+{
+    TestSite site;
+    Application app;
+    Workbook& forms = buildTemplate(app);
+    Workbook& out = app.Workbooks().Add();
+    int last = 0, total = 0;
+    convert(site.view, {"list"}, {}, forms, out, [&](int done, int of) { last = done, total = of; });
+    EXPECT_GT(total, 0);
+    EXPECT_EQ(last, total);
+}
+
+TEST(Template, BuiltWithEveryAvailableFormInOrder)
+{
+    Application app;
+    Workbook& book = buildTemplate(app);
+    QStringList expected;
+    for (const FormSheet& f : formSheets())
+        if (f.form)
+            expected << f.name;
+    ASSERT_EQ(book.Sheets().Count(), expected.size());
+    for (int i = 1; i <= book.Sheets().Count(); ++i)
+        EXPECT_EQ(QString::fromStdString(book.Sheets(i).Name()), expected[i - 1]);
+    saveChecked(book, "template");
+}
+
+TEST(Template, MissingFileFallsBackToTheBuiltFormsAndSaysSo)
+{
+    mirevo::test::TempHome home;
+    Application app;
+    QString note;
+    Workbook& book = openTemplate(app, {}, &note);
+    EXPECT_TRUE(note.contains(templateFileName()));
+    EXPECT_EQ(QString::fromStdString(book.Sheets(1).Name()), QStringLiteral("書類一覧"));
+}
+
+TEST(Template, FileInTheProgramFolderIsReadAsItIs)
+{
+    mirevo::test::TempHome home;
+    {
+        Application app;
+        Workbook& book = buildTemplate(app);
+        book.Sheets(1).Range("B2").setValue(QStringLiteral("現場で直した"));
+        book.SaveAs(templatePath());
+    }
+    Application app;
+    QString note;
+    Workbook& book = openTemplate(app, {}, &note);
+    EXPECT_TRUE(note.isEmpty());
+    EXPECT_EQ(value(book.Sheets(1), "B2"), QStringLiteral("現場で直した"));
+}
+
+TEST(Template, UnreadableOrMissingTemplatesAreErrors)
+{
+    mirevo::test::TempHome home;
+    mirevo::test::TempHome::writeBytes(templatePath(), "not a workbook");
+    Application app;
+    QString note;
+    EXPECT_THROW(openTemplate(app, {}, &note), Error);           // never replaced silently
+    EXPECT_THROW(openTemplate(app, home.file("none.xlsx"), &note), Error);
+}
+
+TEST(Template, SheetsAreFoundByNameThenByPosition)
+{
+    Application app;
+    Workbook& book = buildTemplate(app);
+    EXPECT_EQ(&templateSheet(book, formSheet(2)), &book.Sheets(2));
+    book.Sheets(2).setName("renamed");
+    EXPECT_THROW(templateSheet(book, formSheet(2)), Error); // a short template has no positions
+    Workbook& full = app.Workbooks().Add();
+    for (int i = 2; i <= 18; ++i)
+        full.Sheets().Add(sheet::After{full.Sheets(full.Sheets().Count())});
+    full.Sheets(2).setName("renamed");
+    EXPECT_EQ(&templateSheet(full, formSheet(2)), &full.Sheets(2));
+}
+
+TEST(Catalogue, DocumentListParsing)
+{
+    EXPECT_EQ(parseDocumentList("all").size(), 16);
+    EXPECT_EQ(parseDocumentList("3, list,2-1,3"), (QStringList{"list", "2-1", "3"}));
+    EXPECT_THROW(parseDocumentList("2-4"), Error);
+    EXPECT_THROW(parseDocumentList(","), Error);
+}
+
+TEST(Catalogue, EighteenSheetsAndSixteenDocuments)
+{
+    ASSERT_EQ(formSheets().size(), 18u);
+    ASSERT_EQ(choices().size(), 16u);
+    for (int i = 1; i <= 18; ++i)
+        EXPECT_EQ(formSheet(i).position, i);
+    EXPECT_EQ(choiceByKey("8")->caption, QStringLiteral("8.持込機械(電動工具)"));
+    EXPECT_EQ(choiceByKey("11")->caption, QStringLiteral("11火気使用願 "));
+    EXPECT_EQ(formSheet(13).copyPrefix, QStringLiteral("8.持込機械点検表（電動工具）"));
+}
+
+} // namespace

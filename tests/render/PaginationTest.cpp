@@ -1,0 +1,110 @@
+// Pages a sheet falls onto: paper, orientation, scale, breaks, order and centring.
+#include "Pagination.h"
+#include "RenderTestBooks.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace mirevo;
+using namespace mirevo::sheet;
+using render::SheetPagination;
+
+namespace {
+
+void rows(Worksheet &ws, int count, int cols = 1)
+{
+    for (int r = 1; r <= count; ++r)
+        for (int c = 1; c <= cols; ++c)
+            ws.Cells(r, c).setValue("x");
+}
+
+struct Case {
+    const char *name;
+    std::function<void(Worksheet &)> build;
+    int pages;
+    double paperWidth; // points
+    double paperHeight;
+    std::vector<Rect> expected; // cells of the first pages, when given
+};
+
+class PaginationCases : public ::testing::TestWithParam<Case> {};
+
+TEST_P(PaginationCases, PagesPaperAndBands)
+{
+    Application app;
+    Workbook &book = app.Workbooks().Add();
+    Worksheet &ws = book.Sheets(1);
+    GetParam().build(ws);
+    const SheetPagination p(ws);
+    ASSERT_EQ(int(p.pages().size()), GetParam().pages);
+    EXPECT_NEAR(p.paperPoints().width(), GetParam().paperWidth, 0.5);
+    EXPECT_NEAR(p.paperPoints().height(), GetParam().paperHeight, 0.5);
+    for (size_t i = 0; i < GetParam().expected.size(); ++i)
+        EXPECT_EQ(p.pages()[i].cells, GetParam().expected[i]) << "page " << i + 1;
+}
+
+constexpr double kA4w = 595.28, kA4h = 841.89, kA3w = 841.89, kA3h = 1190.55;
+
+INSTANTIATE_TEST_SUITE_P(Sheets, PaginationCases, ::testing::Values(
+    Case{"A3LandscapeManualBreak", [](Worksheet &ws) { render::test::fillA3WithBreak(ws); }, 2, kA3h, kA3w,
+         {Rect{1, 1, 30, 8}, Rect{31, 1, 60, 8}}},
+    Case{"A4PortraitTable", [](Worksheet &ws) { render::test::fillA4Table(ws); }, 1, kA4w, kA4h,
+         {Rect{1, 1, 8, 5}}},
+    Case{"EmptySheetPrintsNothing", [](Worksheet &) {}, 0, kA4w, kA4h, {}},
+    // 733.9 printable points hold 54 rows of 13.5.
+    Case{"AutomaticRowBreaks", [](Worksheet &ws) { rows(ws, 200); }, 4, kA4w, kA4h,
+         {Rect{1, 1, 54, 1}, Rect{55, 1, 108, 1}, Rect{109, 1, 162, 1}, Rect{163, 1, 200, 1}}},
+    Case{"ZoomHalfHoldsTwiceTheRows", [](Worksheet &ws) { rows(ws, 200); ws.PageSetup().setZoom(50); }, 2,
+         kA4w, kA4h, {Rect{1, 1, 108, 1}, Rect{109, 1, 200, 1}}},
+    Case{"FitToOnePage", [](Worksheet &ws) { rows(ws, 200); ws.data().page.fitToPage = true; }, 1, kA4w, kA4h,
+         {Rect{1, 1, 200, 1}}},
+    Case{"FitToOnePageIgnoresManualBreaks", [](Worksheet &ws) {
+             rows(ws, 40);
+             ws.HPageBreaks().Add(ws.Range("A20"));
+             ws.data().page.fitToPage = true;
+         }, 1, kA4w, kA4h, {}},
+    // 494.5 printable points hold 9 default columns; pages go down, then over.
+    Case{"ColumnBandsDownThenOver", [](Worksheet &ws) { rows(ws, 100, 30); }, 8, kA4w, kA4h,
+         {Rect{1, 1, 54, 9}, Rect{55, 1, 100, 9}, Rect{1, 10, 54, 18}}},
+    Case{"HiddenRowsTakeNoSpace", [](Worksheet &ws) { rows(ws, 200); ws.Range("A1:A100").setRowHeight(0); }, 2,
+         kA4w, kA4h, {Rect{1, 1, 154, 1}, Rect{155, 1, 200, 1}}},
+    Case{"EmptyBandIsSkipped", [](Worksheet &ws) {
+             ws.Range("A1").setValue("a");
+             ws.Range("A120").setValue("b");
+         }, 2, kA4w, kA4h, {Rect{1, 1, 54, 1}, Rect{109, 1, 120, 1}}},
+    Case{"BreakAtLastRowAddsNoPage", [](Worksheet &ws) { rows(ws, 10); ws.HPageBreaks().Add(ws.Range("A11")); },
+         1, kA4w, kA4h, {Rect{1, 1, 10, 1}}},
+    Case{"JisB4Portrait", [](Worksheet &ws) { rows(ws, 1); ws.PageSetup().setPaperSize(12); }, 1, 728.5, 1031.8,
+         {}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(Pagination, CentringPlacesTheBlockInTheMiddleOfThePrintableArea)
+{
+    Application app;
+    Worksheet &ws = app.Workbooks().Add().Sheets(1);
+    render::test::fillA4Table(ws);
+    ws.data().page.centerHorizontally = true;
+    ws.data().page.centerVertically = true;
+    const SheetPagination p(ws);
+    ASSERT_EQ(p.pages().size(), 1u);
+    const double width = p.geometry().colRight(5), height = p.geometry().rowBottom(8);
+    EXPECT_NEAR(p.pages()[0].origin.x(), 0.7 * 72 + (kA4w - 1.4 * 72 - width) / 2, 0.01);
+    EXPECT_NEAR(p.pages()[0].origin.y(), 0.75 * 72 + (kA4h - 1.5 * 72 - height) / 2, 0.01);
+}
+
+TEST(Pagination, ColumnWidthsAndHiddenColumnsInPoints)
+{
+    Application app;
+    Worksheet &ws = app.Workbooks().Add().Sheets(1);
+    ws.Range("B1").setColumnWidth(2);  // 2 characters: 21 pixels
+    ws.Range("C1").setColumnWidth(0);  // hidden
+    ws.Range("D1").setValue("x");
+    const render::SheetGeometry geo(ws.data(), 1, 4);
+    EXPECT_DOUBLE_EQ(geo.colLeft(2), 54.0);
+    EXPECT_DOUBLE_EQ(geo.colRight(2), 54.0 + 21 * 0.75);
+    EXPECT_DOUBLE_EQ(geo.colRight(3), geo.colLeft(3));
+    EXPECT_EQ(geo.colAt(60), 2);
+}
+
+} // namespace

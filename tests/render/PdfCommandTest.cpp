@@ -1,0 +1,91 @@
+// `mirevo pdf`: a site's documents or an existing workbook as PDF, with the exit codes and
+// messages of the other commands.
+#include "RenderTestBooks.h"
+#include "cli/Cli.h"
+#include "project/Project.h"
+#include "project/ProjectFile.h"
+#include "support/TempHome.h"
+
+#include <QFile>
+#include <QTextStream>
+
+#include <gtest/gtest.h>
+
+using namespace mirevo;
+using mirevo::test::TempHome;
+
+namespace {
+
+struct Result {
+    int code;
+    QString out;
+    QString err;
+};
+
+Result runCli(const QStringList &args)
+{
+    QString out, err;
+    QTextStream o(&out), e(&err);
+    const int code = cli::run(args, o, e);
+    o.flush();
+    e.flush();
+    return {code, out, err};
+}
+
+QString writeSite(const TempHome &home)
+{
+    Project p;
+    p.record.setText("Edit10", QStringLiteral("元請建設"));
+    p.contractors.setRow(1, {"1", QStringLiteral("一次工業"), "", QStringLiteral("一次 代表")});
+    p.contractors.setCell(42, 1, "1");
+    const QString path = home.file("site.anz");
+    projectfile::save(path, p);
+    return path;
+}
+
+TEST(PdfCommand, SiteDocumentsBecomeAPdfWithoutAWorkbookFile)
+{
+    TempHome home;
+    const QString out = home.file("site.pdf");
+    const Result r = runCli({"pdf", "--documents", "list,1", writeSite(home), out});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out.count(u'\n'), 1);
+    const auto pages = render::test::pdfPages(render::test::fileBytes(out));
+    EXPECT_GE(pages.size(), 2u);
+    EXPECT_TRUE(r.out.contains(QStringLiteral("%1 ページ").arg(pages.size())));
+    EXPECT_FALSE(QFile::exists(home.file("site.xlsx")));
+}
+
+TEST(PdfCommand, ExistingWorkbookKeepsItsPages)
+{
+    TempHome home;
+    sheet::Application app;
+    sheet::Workbook &book = app.Workbooks().Add();
+    render::test::fillA3WithBreak(book.Sheets(1));
+    const QString xlsx = home.file("book.xlsx");
+    book.SaveAs(xlsx);
+    const Result r = runCli({"pdf", xlsx, home.file("book.pdf")});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(render::test::pdfPages(render::test::fileBytes(home.file("book.pdf"))).size(), 2u);
+}
+
+TEST(PdfCommand, FailuresNameTheFileAndWriteNothing)
+{
+    TempHome home;
+    const QString broken = home.file("broken.xlsx");
+    TempHome::writeBytes(broken, "not a zip");
+    const Result r = runCli({"pdf", broken, home.file("out.pdf")});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains("broken.xlsx")) << r.err.toStdString();
+    EXPECT_FALSE(QFile::exists(home.file("out.pdf")));
+
+    const QString site = writeSite(home);
+    for (const QStringList &args : {QStringList{"pdf"}, QStringList{"pdf", site},
+                                    QStringList{"pdf", "--documents", "2-9", site, home.file("o.pdf")}})
+        EXPECT_EQ(runCli(args).code, 2) << args.join(' ').toStdString();
+    EXPECT_EQ(runCli({"pdf", site, site}).code, 1);
+    EXPECT_TRUE(cli::isCommand("pdf"));
+    EXPECT_TRUE(runCli({"--help"}).out.contains("mirevo pdf BOOK.xlsx OUT.pdf"));
+}
+
+} // namespace
