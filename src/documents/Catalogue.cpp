@@ -17,7 +17,7 @@ std::vector<FormSheet> makeSheets()
     return {
         {1, s("書類一覧"), {}, &documentListForm()},
         {2, s("1.誓約書"), {}, &safetyPledgeForm()},
-        {3, s("2-1.施工体制台帳"), s("2-1.施工体制台帳"), nullptr},
+        {3, s("2-1.施工体制台帳"), s("2-1.施工体制台帳"), &systemLedgerForm()},
         {4, s("2-2.下請届出、再下請通知"), s("2-2.下請届出、再下請通知"), nullptr},
         {5, s("2-3.施工体系図"), {}, nullptr},
         {6, s("3.作業員名簿"), s("作業員名簿"), nullptr},

@@ -56,17 +56,6 @@ QList<QStringList> dataRows(const TextGrid& grid)
     return rows;
 }
 
-int countOf(const QList<QStringList>& workers, const QString& company)
-{
-    if (isBlank(company))
-        return 0;
-    int n = 0;
-    for (const QStringList& w : workers)
-        if (w.value(worker::Company) == company)
-            ++n;
-    return n;
-}
-
 } // namespace
 
 SiteView siteOf(const Project& project)
@@ -75,10 +64,8 @@ SiteView siteOf(const Project& project)
     view.record = &project.record;
     view.workers = dataRows(project.workers);
     view.contractors = dataRows(project.contractors);
-    view.primeWorkers = countOf(view.workers, view.primeName());
-    for (QStringList& row : view.contractors)
-        if (!isBlank(row.value(company::Name)))
-            row[company::WorkerCount] = QString::number(countOf(view.workers, row[company::Name]));
+    view.tierOutline = dataRows(project.tierOutline);
+    view.primeWorkers = project.motoukeNinzu;
     return view;
 }
 

@@ -36,13 +36,15 @@ struct SiteView {
     QString primeName() const;
 };
 
-// The view of a project as the project window holds it after reading: every
-// company's worker count recounted from the worker list, as the window does
-// after opening a file. The project must outlive the view.
+// The view of a project as the project window holds it: the worker counts
+// are the project's own (the prime contractor's workers and column 49 of the
+// table, kept up to date by counting the site worker list). The project must
+// outlive the view.
 SiteView siteOf(const Project& project);
 
-// Reads an .anz file into `project` (the window's reading, blanks emptied,
-// subcontractors renumbered). Throws Error naming the file and line.
+// Reads an .anz file into `project` as the project window opens one (blanks
+// emptied, tree rebuilt, subcontractors renumbered, workers counted). Throws
+// Error naming the file and line.
 void readSite(const QString& path, Project& project);
 
 } // namespace documents

@@ -4,6 +4,7 @@
 #include "Project.h"
 #include "common/ProgramFolder.h"
 #include "common/TextFile.h"
+#include "common/TextGrid.h"
 #include "registry/CompanyRecord.h"
 
 namespace mirevo::settings {
@@ -36,7 +37,9 @@ void write(const QString& path, PrimeChoice choice)
 
 void takeOverPrime(PrimeChoice choice, const TextGrid& companies, Project& project)
 {
-    if (companies.rowCount() < 2)
+    // An empty list, or a first row without a company, has nothing to give:
+    // copying it would blank the fields the user filled.
+    if (companies.rowCount() < 2 || isBlankName(companies.cell(company::Name, 1)))
         return;
     if (choice == PrimeChoice::SetPrime) {
         for (const CompanyField& f : companyFields())

@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
 
 namespace mirevo::render {
 
@@ -304,49 +305,76 @@ void CellPainter::drawText(QPainter &painter, const QRectF &box, const QRectF &c
         painter.restore();
 }
 
+// Edges are gathered by style, neighbouring edges of one style joined into one stroke, and
+// each style drawn with one pen: far fewer strokes than one per cell edge.
 void CellPainter::paintBorders(QPainter &painter, const Rect &area)
 {
-    painter.setPen(QPen(Qt::black));
     const auto &styles = m_tables.styles;
     auto edgeOf = [&](const Slot *s, sheet::Edge e) {
         return s ? styles.border(styles.xf(s->style).border).edge[e] : Line::None;
     };
     auto stronger = [](Line a, Line b) { return linePrecedence(a) >= linePrecedence(b) ? a : b; };
-    for (int r = area.r1; r <= area.r2 + 1; ++r)
-        for (int c = area.c1; c <= area.c2 + 1; ++c) {
-            const Slot *s = slot(r, c);
-            const Slot *up = slot(r - 1, c);
-            const Slot *left = slot(r, c - 1);
-            const bool inRows = r <= area.r2 && r <= m_geo.rowCount();
-            const bool inCols = c <= area.c2 && c <= m_geo.colCount();
-            if (inCols && r <= m_geo.rowCount() + 1 && !(s && up && s->merge >= 0 && s->merge == up->merge)) {
-                const Line line = stronger(edgeOf(s, sheet::EdgeTop), edgeOf(up, sheet::EdgeBottom));
-                const double y = r <= m_geo.rowCount() ? m_geo.rowTop(r) : m_geo.height();
-                drawEdge(painter, {m_geo.colLeft(c), y}, {m_geo.colRight(c), y}, line);
-            }
-            if (inRows && c <= m_geo.colCount() + 1 && !(s && left && s->merge >= 0 && s->merge == left->merge)) {
-                const Line line = stronger(edgeOf(s, sheet::EdgeLeft), edgeOf(left, sheet::EdgeRight));
-                const double x = c <= m_geo.colCount() ? m_geo.colLeft(c) : m_geo.width();
-                drawEdge(painter, {x, m_geo.rowTop(r)}, {x, m_geo.rowBottom(r)}, line);
-            }
-            if (inRows && inCols && s && s->merge < 0)
-                paintDiagonals(painter, cellRect(r, c), s->style);
+    std::array<std::vector<QLineF>, sheet::kLineCount> strokes;
+    Line runLine = Line::None;
+    QLineF run;
+    auto flush = [&] {
+        if (runLine != Line::None)
+            strokes[size_t(runLine)].push_back(run);
+        runLine = Line::None;
+    };
+    auto extend = [&](Line line, QPointF a, QPointF b) {
+        if (line != runLine || run.p2() != a) {
+            flush();
+            runLine = line;
+            run = QLineF(a, a);
         }
+        if (line != Line::None)
+            run.setP2(b);
+    };
+    const int rBottom = std::min(area.r2 + 1, m_geo.rowCount() + 1);
+    const int cRight = std::min(area.c2 + 1, m_geo.colCount() + 1);
+    for (int r = area.r1; r <= rBottom; ++r) {
+        const double y = r <= m_geo.rowCount() ? m_geo.rowTop(r) : m_geo.height();
+        for (int c = area.c1; c <= area.c2; ++c) {
+            const Slot *s = slot(r, c), *up = slot(r - 1, c);
+            const bool inner = s && up && s->merge >= 0 && s->merge == up->merge;
+            const Line line = inner ? Line::None : stronger(edgeOf(s, sheet::EdgeTop), edgeOf(up, sheet::EdgeBottom));
+            extend(line, {m_geo.colLeft(c), y}, {m_geo.colRight(c), y});
+        }
+        flush();
+    }
+    for (int c = area.c1; c <= cRight; ++c) {
+        const double x = c <= m_geo.colCount() ? m_geo.colLeft(c) : m_geo.width();
+        for (int r = area.r1; r <= area.r2; ++r) {
+            const Slot *s = slot(r, c), *left = slot(r, c - 1);
+            const bool inner = s && left && s->merge >= 0 && s->merge == left->merge;
+            const Line line = inner ? Line::None : stronger(edgeOf(s, sheet::EdgeLeft), edgeOf(left, sheet::EdgeRight));
+            extend(line, {x, m_geo.rowTop(r)}, {x, m_geo.rowBottom(r)});
+        }
+        flush();
+    }
+    for (int r = area.r1; r <= area.r2; ++r)
+        for (int c = area.c1; c <= area.c2; ++c)
+            if (const Slot *s = slot(r, c); s->merge < 0 && s->style)
+                addDiagonals(strokes, cellRect(r, c), s->style);
     for (const Rect &m : m_merges)
         if (const sheet::Cell *first = m_data.findCell(m.r1, m.c1))
-            paintDiagonals(painter, mergeRect(m), first->style);
+            addDiagonals(strokes, mergeRect(m), first->style);
+    for (int i = 1; i < sheet::kLineCount; ++i)
+        drawEdges(painter, strokes[size_t(i)], Line(i));
 }
 
-void CellPainter::paintDiagonals(QPainter &painter, const QRectF &rect, uint32_t style)
+void CellPainter::addDiagonals(std::array<std::vector<QLineF>, sheet::kLineCount> &strokes, const QRectF &rect,
+                               uint32_t style) const
 {
     const sheet::Border &b = m_tables.styles.border(m_tables.styles.xf(style).border);
     const Line line = b.edge[sheet::EdgeDiagonal];
     if (line == Line::None)
         return;
     if (b.diagonalDown)
-        drawEdge(painter, rect.topLeft(), rect.bottomRight(), line);
+        strokes[size_t(line)].emplace_back(rect.topLeft(), rect.bottomRight());
     if (b.diagonalUp)
-        drawEdge(painter, rect.bottomLeft(), rect.topRight(), line);
+        strokes[size_t(line)].emplace_back(rect.bottomLeft(), rect.topRight());
 }
 
 } // namespace mirevo::render

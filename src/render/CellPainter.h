@@ -4,9 +4,13 @@
 // top-left corner is at the origin; the caller positions, scales and clips.
 #include "CellRef.h"
 #include "SheetGeometry.h"
+#include "Style.h"
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QLineF>
+
+#include <array>
 
 #include <unordered_map>
 #include <vector>
@@ -53,7 +57,8 @@ private:
     void paintGrid(QPainter &painter, const sheet::Rect &area);
     void paintValues(QPainter &painter, const sheet::Rect &area);
     void paintBorders(QPainter &painter, const sheet::Rect &area);
-    void paintDiagonals(QPainter &painter, const QRectF &rect, uint32_t style);
+    void addDiagonals(std::array<std::vector<QLineF>, sheet::kLineCount> &strokes, const QRectF &rect,
+                      uint32_t style) const;
     void paintValue(QPainter &painter, int r, int c, const Slot &s, const sheet::Rect &area);
     void drawText(QPainter &painter, const QRectF &box, const QRectF &clip, const QString &text,
                   const sheet::Xf &xf);

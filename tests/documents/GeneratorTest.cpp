@@ -4,6 +4,8 @@
 #include "documents/Catalogue.h"
 #include "documents/Generator.h"
 #include "documents/TemplateBook.h"
+#include "project/Project.h"
+#include "project/ProjectFile.h"
 #include "support/TempHome.h"
 
 #include <QFile>
@@ -194,6 +196,37 @@ TEST(Catalogue, EighteenSheetsAndSixteenDocuments)
     EXPECT_EQ(choiceByKey("8")->caption, QStringLiteral("8.持込機械(電動工具)"));
     EXPECT_EQ(choiceByKey("11")->caption, QStringLiteral("11火気使用願 "));
     EXPECT_EQ(formSheet(13).copyPrefix, QStringLiteral("8.持込機械点検表（電動工具）"));
+}
+
+} // namespace
+
+namespace {
+
+TEST(SiteView, ReadFromAProjectFileWithItsWorkerCounts)
+{
+    mirevo::test::TempHome home;
+    {
+        Project p;
+        p.record.setText("Edit10", QStringLiteral("元請建設"));
+        p.contractors.setRow(1, {"1", QStringLiteral("一次工業")});
+        p.contractors.setCell(42, 1, "1");
+        p.contractors.setCell(49, 1, "40"); // stale: recounted on reading
+        p.workers.setRow(1, {"1", QStringLiteral("やまだ"), QStringLiteral("山田")});
+        p.workers.setCell(32, 1, QStringLiteral("一次工業"));
+        p.workers.setRow(2, {"2", QStringLiteral("すずき"), QStringLiteral("鈴木")});
+        p.workers.setCell(32, 2, QStringLiteral("一次工業"));
+        p.workers.setRow(3, {"3", QStringLiteral("たなか"), QStringLiteral("田中")});
+        p.workers.setCell(32, 3, QStringLiteral("元請建設"));
+        projectfile::save(home.file("site.anz"), p);
+    }
+    Project project;
+    readSite(home.file("site.anz"), project);
+    const SiteView view = siteOf(project);
+    EXPECT_EQ(view.primeWorkers, 1);
+    EXPECT_EQ(view.contractor(1, 49), "2");
+    EXPECT_EQ(view.companyRows(), QList<int>{1});
+    EXPECT_EQ(view.workersOf(QStringLiteral("一次工業")).size(), 2);
+    EXPECT_EQ(view.contractor(99, 1), QString());
 }
 
 } // namespace

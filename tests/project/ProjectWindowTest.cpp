@@ -76,11 +76,37 @@ TEST_F(WindowFixture, CreationShowsOrdererPageAndTodaysEraDate)
     EXPECT_EQ(find<QComboBox>("ComboBox7")->currentText(), QStringLiteral("知事 一般"));
 }
 
-TEST_F(WindowFixture, FirstStartCreatesTheSettingsFileWithoutComplaint)
+TEST_F(WindowFixture, FirstStartTakesNothingOverAndAsksNothing)
 {
+    Registry stored;
+    stored.companies.setRow(1, {"1", QStringLiteral("登録一号建設"), QStringLiteral("本店")});
+    stored.save();
+    activate();
     EXPECT_TRUE(dialogs.messages.isEmpty());
-    EXPECT_EQ(TempHome::readBytes(home.file("set.kss")), QByteArray("1\r\n"));
-    EXPECT_EQ(form->primeChoice(), PrimeChoice::NoSetting);
+    EXPECT_FALSE(QFile::exists(home.file("set.kss")));
+    EXPECT_EQ(form->primeChoice(), PrimeChoice::Unset);
+    EXPECT_EQ(project.currentRow, 0);
+    EXPECT_EQ(project.contractors.cell(1, 1), QString());
+    EXPECT_EQ(find<QLineEdit>("Edit10")->text(), QStringLiteral("〇〇〇〇〇株式会社"));
+    form->openSettings();
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_FALSE(find<QRadioButton>("RadioButton1")->isChecked());
+    EXPECT_FALSE(find<QRadioButton>("RadioButton2")->isChecked());
+}
+
+TEST_F(WindowFixture, SettingsFileGoneLaterIsReportedAndTheChoiceKept)
+{
+    form->openSettings();
+    find<QRadioButton>("RadioButton1")->setChecked(true);
+    find<QPushButton>("Button_settingsSave")->click();
+    ASSERT_TRUE(QFile::remove(home.file("set.kss")));
+    dialogs.messages.clear();
+    form->openSettings();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages.value(0).contains("set.kss"));
+    EXPECT_TRUE(find<QRadioButton>("RadioButton1")->isChecked());
+    EXPECT_EQ(form->primeChoice(), PrimeChoice::SetPrime);
+    EXPECT_FALSE(QFile::exists(home.file("set.kss")));
 }
 
 TEST_F(WindowFixture, PageButtonsSwitchPagesAndStrip)
@@ -235,6 +261,7 @@ TEST_F(WindowFixture, BrokenProjectFileIsReportedAndWindowStaysUsable)
 
 TEST_F(WindowFixture, SettingsPanelSavesTheChoice)
 {
+    textfile::writeLines(home.file("set.kss"), {"1"});
     form->openSettings();
     EXPECT_TRUE(find("Panel_settings")->isVisibleTo(form.get()));
     EXPECT_TRUE(find<QRadioButton>("RadioButton2")->isChecked());

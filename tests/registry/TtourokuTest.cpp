@@ -100,6 +100,8 @@ TEST_F(TtourokuTest, RegistrationAsksAndWritesOntoTheRowOfTheSameCompany)
     show(0);
     get<QPushButton>("registerButton")->click();
     EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("登録したい 「 会社情報リストのNo.行 」 を選択してください。")});
+    EXPECT_EQ(dialogs.kinds.back(), Dialogs::Kind::Information);
+    EXPECT_EQ(dialogs.buttons.back(), Dialogs::Button::Yes);
 
     click(list(), 3);
     setField("Edit42", "C7");
@@ -111,6 +113,7 @@ TEST_F(TtourokuTest, RegistrationAsksAndWritesOntoTheRowOfTheSameCompany)
 
     get<QPushButton>("registerButton")->click(); // declined
     EXPECT_EQ(dialogs.questions.last(), QStringLiteral("会社情報リスト No.3　に会社情報を登録しますか？"));
+    EXPECT_EQ(dialogs.questionKinds.back(), Dialogs::Kind::Information);
     EXPECT_EQ(registry.companies.rowCount(), rows);
 
     dialogs.answers = {true};

@@ -12,6 +12,7 @@
 #include "common/Error.h"
 #include "common/ProgramFolder.h"
 #include "common/ui/FormKit.h"
+#include "common/ui/WindowRules.h"
 #include "input/ui/TForm2.h"
 #include "project/Guide.h"
 #include "project/Project.h"
@@ -45,6 +46,7 @@ TForm1::TForm1(Project& project, Registry& registry, WindowSet& windows, QWidget
 {
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("Mirevo！ / Ver1.00"));
+    form::keepOpenOnEscape(this);
     form::applyJapaneseFont(this);
     project_.guideState = 0;
     gengou_ = eraName(clock::today());
@@ -256,9 +258,14 @@ void TForm1::readSettings(bool showPanel)
     const QString path = settings::fileName();
     fileName_ = path;
     if (!QFileInfo::exists(path)) {
-        // First start: create the file with the neutral choice.
-        primeChoice_ = PrimeChoice::NoSetting;
-        settings::write(path, primeChoice_);
+        // First start: nothing is chosen, so nothing is taken over until the
+        // user saves a choice. A file that was there and is gone is
+        // reported; the choice made in this run stays.
+        if (showPanel && primeChoice_ != PrimeChoice::Unset)
+            Dialogs::current().message(
+                QStringLiteral("基本設定ファイル「set.kss」が見つかりません。"
+                               "現在の設定を表示します。「保存」で作り直せます。"),
+                Dialogs::Kind::Error);
     } else {
         try {
             primeChoice_ = settings::read(path, primeChoice_);
@@ -316,7 +323,7 @@ void TForm1::onActivated()
 
 void TForm1::done(int result)
 {
-    // Every way of closing (button, close box, Escape) ends here; the
+    // Every way of closing (button, close box) ends here; the
     // project stays in the window for the next opening.
     settings_->hide();
     QDialog::done(result);

@@ -4,6 +4,7 @@
 #include "TextGridModel.h"
 #include "WorkerPanel.h"
 #include "common/Dialogs.h"
+#include "common/ui/WindowRules.h"
 #include "project/Project.h"
 #include "registry/CompanyRecord.h"
 #include "registry/Handover.h"
@@ -29,6 +30,7 @@ Ttouroku::Ttouroku(Registry& registry, Project& project, Tmeibo& roster, QWidget
 {
     setObjectName(QStringLiteral("Ttouroku"));
     setWindowTitle(QStringLiteral("会社情報登録フォーム"));
+    form::keepOpenOnEscape(this);
     setFont(QFont(QStringLiteral("Noto Sans CJK JP"), 9));
     auto* layout = new QHBoxLayout(this);
     // The window follows the visible panel.

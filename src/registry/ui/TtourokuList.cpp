@@ -136,10 +136,11 @@ void Ttouroku::registerCompany()
     const int row = markers_->selectedRow;
     if (row < 1 || row >= registry_.companies.rowCount()) {
         Dialogs::current().message(QStringLiteral("登録したい 「 会社情報リストのNo.行 」 を選択してください。"),
-                                   Dialogs::Kind::Information);
+                                   Dialogs::Kind::Information, Dialogs::Button::Yes);
         return;
     }
-    if (!Dialogs::current().askYesNo(QStringLiteral("会社情報リスト No.%1　に会社情報を登録しますか？").arg(row)))
+    if (!Dialogs::current().askYesNo(QStringLiteral("会社情報リスト No.%1　に会社情報を登録しますか？").arg(row),
+                                     Dialogs::Kind::Information))
         return;
     companies::registerCompany(registry_.companies, row, entry_->record());
     refreshList();
