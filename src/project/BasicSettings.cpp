@@ -1,6 +1,6 @@
 #include "BasicSettings.h"
-#include "CompanyFields.h"
 #include "ContractorEditor.h"
+#include "PrimeFields.h"
 #include "Project.h"
 #include "common/ProgramFolder.h"
 #include "common/TextFile.h"
@@ -42,9 +42,8 @@ void takeOverPrime(PrimeChoice choice, const TextGrid& companies, Project& proje
     if (companies.rowCount() < 2 || isBlankName(companies.cell(company::Name, 1)))
         return;
     if (choice == PrimeChoice::SetPrime) {
-        for (const CompanyField& f : companyFields())
-            if (f.column <= company::Phone)
-                project.record.setText(f.prime, companies.cell(f.column, 1));
+        for (int column = company::Name; column <= company::Phone; ++column)
+            project.record.setText(primeField(column), companies.cell(column, 1));
     } else if (choice == PrimeChoice::NoSetting && project.currentRow == 0) {
         project.currentRow = 1;
         editor::fillFromCompany(project, companies, 1);

@@ -11,6 +11,7 @@
 #include "support/TempHome.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFrame>
 #include <QLineEdit>
@@ -295,3 +296,15 @@ TEST_F(WindowFixture, BrokenRegistryIsReportedOnceNotOnEveryActivation)
 }
 
 } // namespace
+
+TEST_F(WindowFixture, APastedLineBreakBecomesABlankInFieldAndRecord)
+{
+    auto* address = find<QLineEdit>("Edit4");
+    address->clear();
+    QApplication::clipboard()->setText(QStringLiteral("香川県高松市\r\n番町1-2"));
+    address->paste();
+    EXPECT_EQ(address->text(), QStringLiteral("香川県高松市 番町1-2"));
+    EXPECT_EQ(project.record.text("Edit4"), QStringLiteral("香川県高松市 番町1-2"));
+    find<QComboBox>("ComboBox1")->setCurrentText(QStringLiteral("口頭\nによる"));
+    EXPECT_EQ(project.record.text("ComboBox1"), QStringLiteral("口頭 による"));
+}

@@ -1,4 +1,5 @@
 #include "FormKit.h"
+#include "SingleLine.h"
 
 #include <QComboBox>
 #include <QFont>
@@ -23,6 +24,7 @@ QLineEdit* edit(QWidget* parent, const QString& name, int x, int y, int w, int h
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
     e->setGeometry(x, y, w, h);
+    keepSingleLine(e);
     return e;
 }
 
@@ -41,6 +43,7 @@ QComboBox* combo(QWidget* parent, const QString& name, const QStringList& items,
     c->setEditable(editable);
     c->addItems(items);
     c->setGeometry(x, y, w, 24);
+    keepSingleLine(c);
     return c;
 }
 

@@ -5,9 +5,9 @@
 #include "WorkerPanel.h"
 #include "common/Dialogs.h"
 #include "common/ui/WindowRules.h"
+#include "project/Handover.h"
 #include "project/Project.h"
 #include "registry/CompanyRecord.h"
-#include "registry/Handover.h"
 #include "registry/Registry.h"
 
 #include <QGuiApplication>
@@ -120,6 +120,11 @@ void Ttouroku::showCompanyPanel()
 void Ttouroku::openWorkerPanel()
 {
     const QString company = mode == 1 ? siteCompany : entry_->companyName();
+    // Workers are filed under a company name; empty master rows have none.
+    if (mode == 0 && isBlankName(company)) {
+        Dialogs::current().message(QStringLiteral("会社名を入力してください。"));
+        return;
+    }
     companyPanel_->hide();
     workers_->open(company, mode == 1);
     workers_->show();
