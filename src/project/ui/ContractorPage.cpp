@@ -98,10 +98,10 @@ void ContractorPage::buildLedger(QWidget* box)
         pickDateOnClick(date, true);
     }
     int y = 266;
-    auto row = [&](const char* a, const QString& ca, const char* b = nullptr, const QString& cb = {}) {
+    auto row = [&](const char* a, const QString& ca, const char* b = nullptr, const QString& cb = {}, int bw = 200) {
         form::labelledEdit(box, a, ca, 10, y, lw, 160);
         if (b)
-            form::labelledEdit(box, b, cb, lw + 190, y, 90, 200);
+            form::labelledEdit(box, b, cb, lw + 190, y, 90, bw);
         y += 28;
     };
     row("Edit59", QStringLiteral("監督員名"));
@@ -109,8 +109,8 @@ void ContractorPage::buildLedger(QWidget* box)
     row("Edit60", QStringLiteral("現場代理人名"));
     form::combo(box, "ComboBox14", choices::authorities(), lw + 190, y - 28, 170);
     row("Edit61", QStringLiteral("主任技術者名"), "Edit62", QStringLiteral("資格内容"));
-    row("Edit63", QStringLiteral("専門技術者名"), "Edit64", QStringLiteral("資格内容"));
-    form::labelledEdit(box, "Edit65", QStringLiteral("担当工事内容"), lw + 460, y - 28, 90, 80);
+    row("Edit63", QStringLiteral("専門技術者名"), "Edit64", QStringLiteral("資格内容"), 150);
+    form::labelledEdit(box, "Edit65", QStringLiteral("担当工事内容"), lw + 440, y - 28, 90, 90);
     for (const char* hidden : {"Edit66", "Edit67", "Edit68"})
         form::edit(box, hidden, 0, 0, 10)->hide();
     row("Edit48", QStringLiteral("安全衛生管理者名"));
