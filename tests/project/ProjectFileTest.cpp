@@ -250,12 +250,13 @@ TEST(ProjectFile, SurplusLinesAreIgnored)
     EXPECT_NO_THROW(projectfile::read(lines, "x.anz", q));
 }
 
-TEST(ProjectFile, AnzIsAppendedUnlessTheNameEndsInLowerCaseAnz)
+TEST(ProjectFile, AnzIsAppendedUnlessTheNameEndsInLowerCaseDotAnz)
 {
     EXPECT_EQ(projectfile::fileNameFor("/tmp/site"), "/tmp/site.anz");
     EXPECT_EQ(projectfile::fileNameFor("/tmp/site.anz"), "/tmp/site.anz");
     EXPECT_EQ(projectfile::fileNameFor("/tmp/site.ANZ"), "/tmp/site.ANZ.anz");
-    EXPECT_EQ(projectfile::fileNameFor("/tmp/bonanz"), "/tmp/bonanz");
+    EXPECT_EQ(projectfile::fileNameFor("/tmp/bonanz"), "/tmp/bonanz.anz");
+    EXPECT_EQ(projectfile::fileNameFor("/tmp/anz"), "/tmp/anz.anz");
 }
 
 } // namespace

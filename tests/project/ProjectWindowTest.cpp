@@ -14,6 +14,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -308,3 +310,31 @@ TEST_F(WindowFixture, APastedLineBreakBecomesABlankInFieldAndRecord)
     find<QComboBox>("ComboBox1")->setCurrentText(QStringLiteral("口頭\nによる"));
     EXPECT_EQ(project.record.text("ComboBox1"), QStringLiteral("口頭 による"));
 }
+
+namespace {
+
+// Labels and fields inside one group of a page never cover each other.
+TEST_F(WindowFixture, NoControlOfAPageCoversAnother)
+{
+    for (TForm1::Page page : {TForm1::Orderer, TForm1::Prime, TForm1::Subcontractors, TForm1::Workers}) {
+        form->showPage(page);
+        for (QGroupBox* group : form->findChildren<QGroupBox*>()) {
+            if (!group->isVisibleTo(form.get()))
+                continue;
+            QList<QWidget*> controls;
+            for (QWidget* w : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (w->isVisibleTo(group) && (qobject_cast<QLabel*>(w) || qobject_cast<QLineEdit*>(w)
+                                              || qobject_cast<QComboBox*>(w) || qobject_cast<QRadioButton*>(w)))
+                    controls << w;
+            for (qsizetype i = 0; i < controls.size(); ++i)
+                for (qsizetype j = i + 1; j < controls.size(); ++j)
+                    EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry()))
+                        << group->title().toStdString() << ": " << controls[i]->objectName().toStdString() << " "
+                        << qPrintable(controls[i]->property("text").toString()) << " / "
+                        << controls[j]->objectName().toStdString() << " "
+                        << qPrintable(controls[j]->property("text").toString());
+        }
+    }
+}
+
+} // namespace

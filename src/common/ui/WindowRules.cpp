@@ -1,4 +1,5 @@
 #include "WindowRules.h"
+#include "FormKit.h"
 
 #include <QDialog>
 #include <QKeyEvent>
@@ -20,7 +21,25 @@ protected:
     }
 };
 
+class ShowCentrer final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && watched == parent())
+            centreOnScreen(static_cast<QWidget*>(watched));
+        return false;
+    }
+};
+
 } // namespace
+
+void centreWhenShown(QWidget* window)
+{
+    window->installEventFilter(new ShowCentrer(window));
+}
 
 void keepOpenOnEscape(QDialog* dialog)
 {

@@ -4,6 +4,7 @@
 #include "TextGridModel.h"
 #include "WorkerPanel.h"
 #include "common/Dialogs.h"
+#include "common/ui/FormKit.h"
 #include "common/ui/WindowRules.h"
 #include "project/Handover.h"
 #include "project/Project.h"
@@ -98,8 +99,7 @@ void Ttouroku::activate()
 void Ttouroku::centreOnScreen()
 {
     layout()->activate(); // the size of the panel now shown
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    form::centreOnScreen(this);
 }
 
 void Ttouroku::done(int result)

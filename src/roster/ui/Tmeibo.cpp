@@ -49,6 +49,7 @@ Tmeibo::Tmeibo(Registry& registry, Project& project, TForm2& calendar, Tdentakuk
     setObjectName(QStringLiteral("Tmeibo"));
     setWindowTitle(QStringLiteral("作業員名簿"));
     form::keepOpenOnEscape(this);
+    mirevo::form::centreWhenShown(this);
     QFont font(QStringLiteral("Noto Sans CJK JP"));
     font.setPixelSize(12);
     setFont(font);
