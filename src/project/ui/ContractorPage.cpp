@@ -9,6 +9,7 @@
 #include "project/TierOutline.h"
 #include "common/WebAddresses.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
@@ -54,7 +55,7 @@ void ContractorPage::buildCompany(QWidget* box)
     rowLabel_ = form::label(box, QString(), 700, 22, 90);
     rowLabel_->setObjectName("Label_currentRow");
     form::label(box, QStringLiteral("直近上位の業者"), 10, 24, 100);
-    form::label(box, QStringLiteral("No."), 206, 8, 30, 16);
+    form::label(box, QStringLiteral("No."), 112, 6, 30, 16);
     form::combo(box, "ComboBox20", choices::upperCompanyNumbers(), 110, 24, 90);
     auto* upper = form::edit(box, "Edit75", 206, 24, 220);
     upper->setReadOnly(true);
@@ -146,6 +147,10 @@ void ContractorPage::buildInsurance(QWidget* box)
     no->setObjectName("RadioButton18");
     no->setGeometry(630, 498, 50, 24);
     no->setChecked(true);
+    // A pair of its own, apart from "選任"/"非選任" in the same box.
+    auto* pair = new QButtonGroup(box);
+    pair->addButton(yes);
+    pair->addButton(no);
 }
 
 void ContractorPage::buildSite(QWidget* box)
