@@ -6,6 +6,7 @@
 #include "project/ContractorEditor.h"
 #include "registry/Choices.h"
 #include "project/Project.h"
+#include "project/SubcontractTree.h"
 #include "project/TierOutline.h"
 #include "common/WebAddresses.h"
 
@@ -28,6 +29,15 @@ bool writesBack(const QString& name)
 {
     return name != QLatin1String("Edit83") && name != QLatin1String("Edit75")
         && name != QLatin1String("ComboBox20") && name != QLatin1String("ComboBox21");
+}
+
+// The tiers the tree holds: "1" … "9".
+QStringList tierChoices()
+{
+    QStringList tiers;
+    for (int tier = 1; tier <= SubcontractTree::kMaxTiers; ++tier)
+        tiers << QString::number(tier);
+    return tiers;
 }
 
 } // namespace
@@ -59,7 +69,7 @@ void ContractorPage::buildCompany(QWidget* box)
     form::combo(box, "ComboBox20", choices::upperCompanyNumbers(), 110, 24, 90);
     auto* upper = form::edit(box, "Edit75", 206, 24, 220);
     upper->setReadOnly(true);
-    form::combo(box, "ComboBox21", {"1", "2", "3", "4"}, 432, 24, 50);
+    form::combo(box, "ComboBox21", tierChoices(), 432, 24, 50);
     form::label(box, QStringLiteral("次下請け"), 488, 25, 70);
     const int lw = 110;
     auto* name = form::labelledEdit(box, "Edit42", QStringLiteral("会社名"), 10, 58, lw, 300);
