@@ -2,6 +2,7 @@
 #include "cli/Cli.h"
 #include "common/ui/ErrorHandler.h"
 #include "common/ui/QtDialogs.h"
+#include "render/ui/WorkbookWindow.h"
 
 #include <QGuiApplication>
 #include <QFont>
@@ -32,6 +33,14 @@ int main(int argc, char** argv)
     QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK JP"), 9));
     mirevo::QtDialogs dialogs;
     mirevo::Dialogs::install(&dialogs);
+
+    // `mirevo BOOK.xlsx`: the workbook window alone, on that workbook.
+    if (argc == 2 && QString::fromLocal8Bit(argv[1]).endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive)) {
+        mirevo::render::WorkbookWindow window;
+        window.show();
+        window.openFile(QString::fromLocal8Bit(argv[1]));
+        return app.exec();
+    }
 
     mirevo::Program program;
     program.start();

@@ -1,8 +1,10 @@
+#include "XlsxChecker.h"
 #include "cli/Cli.h"
 #include "project/Project.h"
 #include "project/ProjectFile.h"
 #include "support/TempHome.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTextStream>
 #include <gtest/gtest.h>
@@ -126,6 +128,23 @@ TEST(Cli, TemplateCommandWritesTheTemplate)
                                 writeSite(home), home.file("o.xlsx")});
     EXPECT_EQ(used.code, 0) << used.err.toStdString();
     EXPECT_TRUE(used.err.isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+TEST(Cli, TheSampleSiteGenerates)
+{
+    TempHome home;
+    QDir().mkpath(QStringLiteral(MIREVO_DOCUMENTS_OUTPUT));
+    const QString out = QStringLiteral(MIREVO_DOCUMENTS_OUTPUT "/sample_site.xlsx");
+    const Result r = runCli({"generate", QStringLiteral(MIREVO_EXAMPLES "/青空ビル新築工事.anz"), out});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    // 書類一覧, 1.誓約書 and one 2-1 sheet for each of the three first-tier companies.
+    EXPECT_TRUE(r.out.contains(QStringLiteral(": 5 シート"))) << r.out.toStdString();
+    const std::vector<std::string> problems = sheet::test::checkXlsx(out.toStdString());
+    EXPECT_TRUE(problems.empty()) << problems.front();
 }
 
 } // namespace

@@ -1,0 +1,184 @@
+#include "SheetView.h"
+
+#include "CellPainter.h"
+#include "Pagination.h"
+#include "SheetGeometry.h"
+#include "Workbook.h"
+#include "WorkbookPages.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace mirevo::render {
+
+namespace {
+constexpr int kPageGap = 16;      // pixels between pages and around them in the page view
+constexpr int kSpareRows = 30;    // blank rows and columns shown beyond the used cells
+constexpr int kSpareColumns = 10;
+} // namespace
+
+SheetView::SheetView(QWidget *parent) : QAbstractScrollArea(parent)
+{
+    setObjectName(QStringLiteral("SheetView"));
+    viewport()->setAutoFillBackground(false);
+}
+
+SheetView::~SheetView() = default;
+
+void SheetView::setSheet(const sheet::Worksheet *sheet)
+{
+    m_cellPainter.reset();
+    m_pagePainter.reset();
+    m_geometry.reset();
+    m_pages.reset();
+    m_sheet = sheet;
+    if (sheet) {
+        m_pages = std::make_unique<SheetPagination>(*sheet);
+        const sheet::CellPos used = usedExtent(sheet->data(), sheet->Parent().tables().styles);
+        m_geometry = std::make_unique<SheetGeometry>(sheet->data(), std::max(used.row + kSpareRows, 100),
+                                                     std::max(used.col + kSpareColumns, 26));
+        m_cellPainter = std::make_unique<CellPainter>(*sheet, *m_geometry, logicalDpiY());
+        m_cellPainter->setGridlines(true);
+        m_pagePainter = std::make_unique<CellPainter>(*sheet, m_pages->geometry(), logicalDpiY());
+    }
+    horizontalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(0);
+    updateScrollBars();
+    viewport()->update();
+}
+
+void SheetView::setZoom(int percent)
+{
+    percent = std::clamp(percent, 10, 400);
+    if (percent == m_zoom)
+        return;
+    const double ratio = double(percent) / m_zoom;
+    m_zoom = percent;
+    const int x = horizontalScrollBar()->value(), y = verticalScrollBar()->value();
+    updateScrollBars();
+    horizontalScrollBar()->setValue(int(x * ratio));
+    verticalScrollBar()->setValue(int(y * ratio));
+    viewport()->update();
+}
+
+void SheetView::setPageView(bool on)
+{
+    m_pageView = on;
+    verticalScrollBar()->setValue(0);
+    updateScrollBars();
+    viewport()->update();
+}
+
+int SheetView::pageCount() const
+{
+    return m_pages ? int(m_pages->pages().size()) : 0;
+}
+
+double SheetView::pixelsPerPoint() const
+{
+    return m_zoom / 100.0 * logicalDpiX() / 72.0;
+}
+
+QPoint SheetView::pageOrigin(int index) const
+{
+    const QSizeF paper = m_pages->paperPoints() * pixelsPerPoint();
+    const int x = std::max(kPageGap, (viewport()->width() - int(paper.width())) / 2);
+    return QPoint(x, kPageGap + index * (int(paper.height()) + kPageGap));
+}
+
+QSize SheetView::contentSize() const
+{
+    if (!m_sheet)
+        return QSize(0, 0);
+    const double k = pixelsPerPoint();
+    if (m_pageView) {
+        const QSizeF paper = m_pages->paperPoints() * k;
+        return QSize(int(paper.width()) + 2 * kPageGap, kPageGap + pageCount() * (int(paper.height()) + kPageGap));
+    }
+    return QSize(int(m_geometry->width() * k) + 1, int(m_geometry->height() * k) + 1);
+}
+
+void SheetView::updateScrollBars()
+{
+    const QSize content = contentSize();
+    const QSize view = viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, content.width() - view.width()));
+    verticalScrollBar()->setRange(0, std::max(0, content.height() - view.height()));
+    horizontalScrollBar()->setPageStep(view.width());
+    verticalScrollBar()->setPageStep(view.height());
+    horizontalScrollBar()->setSingleStep(20);
+    verticalScrollBar()->setSingleStep(20);
+}
+
+void SheetView::resizeEvent(QResizeEvent *event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollBars();
+}
+
+void SheetView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(viewport());
+    if (!m_sheet) {
+        painter.fillRect(viewport()->rect(), palette().window());
+        return;
+    }
+    if (m_pageView)
+        paintPages(painter);
+    else
+        paintCells(painter);
+}
+
+void SheetView::paintCells(QPainter &painter)
+{
+    painter.fillRect(viewport()->rect(), Qt::white);
+    const double k = pixelsPerPoint();
+    const QPointF scroll(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    const QRectF visible = QRectF(scroll, QSizeF(viewport()->size())).adjusted(0, 0, 1, 1);
+    const sheet::Rect area{m_geometry->rowAt(visible.top() / k), m_geometry->colAt(visible.left() / k),
+                           m_geometry->rowAt(visible.bottom() / k), m_geometry->colAt(visible.right() / k)};
+    painter.translate(-scroll);
+    painter.scale(k, k);
+    m_cellPainter->paint(painter, area);
+    paintPageBreaks(painter);
+}
+
+// Dashed lines along the edges of the printed pages' cell blocks.
+void SheetView::paintPageBreaks(QPainter &painter)
+{
+    QPen pen(QColor(0, 0, 200), 0, Qt::DashLine);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    const SheetGeometry &pg = m_pages->geometry();
+    for (const PageArea &page : m_pages->pages()) {
+        const QRectF block(QPointF(pg.colLeft(page.cells.c1), pg.rowTop(page.cells.r1)),
+                           QPointF(pg.colRight(page.cells.c2), pg.rowBottom(page.cells.r2)));
+        painter.drawRect(block);
+    }
+}
+
+void SheetView::paintPages(QPainter &painter)
+{
+    painter.fillRect(viewport()->rect(), QColor(128, 128, 128));
+    const double k = pixelsPerPoint();
+    const QPoint scroll(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    const QSizeF paper = m_pages->paperPoints() * k;
+    for (int i = 0; i < pageCount(); ++i) {
+        const QRect rect(pageOrigin(i) - scroll, paper.toSize());
+        if (!rect.intersects(viewport()->rect()))
+            continue;
+        painter.fillRect(rect.translated(3, 3), QColor(64, 64, 64));
+        painter.fillRect(rect, Qt::white);
+        painter.save();
+        painter.setClipRect(rect);
+        painter.translate(rect.topLeft());
+        painter.scale(k, k);
+        paintPage(painter, *m_pages, i, *m_pagePainter);
+        painter.restore();
+    }
+}
+
+} // namespace mirevo::render

@@ -1,0 +1,71 @@
+#pragma once
+// The program's own window onto a workbook: sheet tabs, zoom, a page view, Save as .xlsx,
+// Print… and Export PDF…. It shows a workbook it is given (the generated one) or one it opens
+// itself (File ▸ Open).
+#include <QMainWindow>
+
+#include <memory>
+#include <vector>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QPrinter;
+class QTabBar;
+
+namespace mirevo::sheet {
+class Application;
+class Workbook;
+}
+
+namespace mirevo::render {
+
+class SheetView;
+
+class WorkbookWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit WorkbookWindow(QWidget *parent = nullptr);
+    ~WorkbookWindow() override;
+
+    // Shows `book`, which the caller keeps alive while the window shows it.
+    void open(sheet::Workbook &book);
+    // Reads an .xlsx file and shows it; a file that cannot be read is reported and the
+    // workbook shown so far stays.
+    bool openFile(const QString &path);
+    // Brings the named sheet to the front; false when the workbook has no such sheet.
+    bool showSheet(const QString &name);
+    QStringList sheetNames() const;
+    sheet::Workbook *workbook() const { return m_book; }
+    SheetView *view() const { return m_view; }
+
+    enum class PrintScope { Workbook, CurrentSheet };
+    // Prints on `printer` (any QPrinter: a printing device or PDF): the whole workbook or the
+    // current sheet, and of those the pages first..last (1-based; 0, 0 for all).
+    // Returns the number of pages printed.
+    int print(QPrinter &printer, PrintScope scope, int first = 0, int last = 0);
+
+    // The menu commands, also for tests.
+    void openDialog();
+    void saveAsDialog();
+    void printDialog();
+    void exportPdfDialog();
+
+private:
+    void buildMenus();
+    void buildZoom();
+    void showWorkbook();
+    void showCurrentSheet(int index);
+    std::vector<int> scopeSheets(PrintScope scope) const;
+
+    std::unique_ptr<sheet::Application> m_app; // for workbooks the window opens itself
+    sheet::Workbook *m_book = nullptr;
+    SheetView *m_view;
+    QTabBar *m_tabs;
+    QComboBox *m_zoom;
+    QAction *m_pageView;
+    QLabel *m_pageLabel;
+    std::vector<QAction *> m_bookActions; // enabled only while a workbook is shown
+};
+
+} // namespace mirevo::render
