@@ -161,12 +161,17 @@ void writeLines(const QString& path, const QStringList& lines)
         throw Error(QStringLiteral("ファイル \"%1\" を保存できません: %2").arg(path, file.errorString()));
 }
 
-QStringList readLines(const QString& path)
+QByteArray readBytes(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw Error(QStringLiteral("ファイル \"%1\" を開けません: %2").arg(path, file.errorString()));
-    return decode(file.readAll());
+    return file.readAll();
+}
+
+QStringList readLines(const QString& path)
+{
+    return decode(readBytes(path));
 }
 
 } // namespace mirevo::textfile

@@ -20,6 +20,8 @@ QStringList decode(const QByteArray& bytes);
 void writeLines(const QString& path, const QStringList& lines);
 // Throws Error naming the file when it cannot be read.
 QStringList readLines(const QString& path);
+// The file's bytes; Error naming the file when it cannot be opened.
+QByteArray readBytes(const QString& path);
 
 // Code page 932 conversion of one text; false when a character has no
 // code page 932 form.
