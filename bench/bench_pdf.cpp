@@ -3,6 +3,7 @@
 // default) and saves it as .xlsx; then, in one run, turns that file into PDF twice: with our
 // renderer (reading the file included) and with `soffice --headless --convert-to pdf`.
 // Each side runs in a child process so that its time and peak memory are its own.
+// LibreOffice gets our font substitutes through libreoffice-fonts.conf.
 #include "PdfExport.h"
 #include "SiteWorkbook.h"
 
@@ -110,7 +111,9 @@ Result libreOffice(const std::string &xlsx, const fs::path &folder)
 {
     const auto start = std::chrono::steady_clock::now();
     const std::string profile = "-env:UserInstallation=file://" + (folder / "lo-profile").string();
-    const std::string command = "soffice '" + profile + "' --headless --convert-to pdf --outdir '"
+    // Our font substitutes for LibreOffice too (libreoffice-fonts.conf), so both measure the
+    // forms' columns with the same digits.
+    const std::string command = "FONTCONFIG_FILE='" MIREVO_LO_FONTS "' soffice '" + profile + "' --headless --convert-to pdf --outdir '"
                                 + folder.string() + "' '" + xlsx + "' >/dev/null 2>&1";
     Result r;
     r.ok = std::system(command.c_str()) == 0;

@@ -8,6 +8,8 @@
 #include "registry/ui/Ttouroku.h"
 #include "roster/ui/Tmeibo.h"
 
+#include <QApplication>
+
 namespace mirevo {
 
 // Windows are destroyed in the reverse order of their creation; the start
@@ -23,6 +25,10 @@ struct Program::Owned {
 
 Program::Program() : owned_(std::make_unique<Owned>())
 {
+    // The program ends when the start menu is closed, and only then: a
+    // message box or dialog closing while the menu is out of sight must not
+    // count as the last window closing.
+    QApplication::setQuitOnLastWindowClosed(false);
     Owned& o = *owned_;
     o.menu = std::make_unique<Tmenu01>();
     windows.menu = o.menu.get();

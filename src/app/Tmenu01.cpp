@@ -1,6 +1,8 @@
 #include "Tmenu01.h"
 #include "common/ui/FormKit.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -84,6 +86,13 @@ bool Tmenu01::event(QEvent* e)
         documents_->setFocus();
     }
     return QWidget::event(e);
+}
+
+void Tmenu01::closeEvent(QCloseEvent* e)
+{
+    QWidget::closeEvent(e);
+    if (e->isAccepted() && !sheetListShown())
+        QCoreApplication::exit(0);
 }
 
 void Tmenu01::hideOutOfSight()

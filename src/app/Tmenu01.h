@@ -27,6 +27,9 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    // Closing the menu ends the program, unless it is showing the sheet
+    // list over the project window: then it only goes away.
+    void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

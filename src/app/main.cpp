@@ -1,12 +1,20 @@
 #include "Program.h"
+#include "Tmenu01.h"
 #include "cli/Cli.h"
+#include "common/Dialogs.h"
+#include "common/Error.h"
+#include "common/ProgramFolder.h"
 #include "common/ui/ErrorHandler.h"
 #include "common/ui/QtDialogs.h"
 #include "render/ui/WorkbookWindow.h"
 
-#include <QGuiApplication>
+#include <QDir>
 #include <QFont>
+#include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTextStream>
+#include <QTranslator>
 
 namespace {
 
@@ -22,6 +30,38 @@ int runCommandLine(int argc, char** argv)
     return mirevo::cli::run(QCoreApplication::arguments().mid(1), out, err);
 }
 
+// Qt's own texts (the buttons of message boxes, the file dialogs) in
+// Japanese. Without the translation files the program runs in English.
+void installJapaneseQtTexts(QApplication& app, QTranslator& translator)
+{
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (translator.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                        QStringLiteral("_"), folder))
+        app.installTranslator(&translator);
+}
+
+// The folder of the settings and registry files must exist before the
+// first file is written there; a folder that cannot be made is reported,
+// and the program runs on (each save then says what failed).
+void prepareProgramFolder()
+{
+    const QString folder = mirevo::programFolder();
+    if (!QDir().mkpath(folder))
+        mirevo::Dialogs::current().message(
+            QStringLiteral("フォルダー「%1」を作成できません。設定と会社情報は保存できません。")
+                .arg(QDir::toNativeSeparators(folder)),
+            mirevo::Dialogs::Kind::Error);
+}
+
+int runProgram(QApplication& app, mirevo::QtDialogs& dialogs)
+{
+    prepareProgramFolder();
+    mirevo::Program program;
+    dialogs.setMainWindow(program.windows.menu);
+    program.start();
+    return app.exec();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -31,18 +71,28 @@ int main(int argc, char** argv)
 
     mirevo::MirevoApplication app(argc, argv);
     QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK JP"), 9));
+    QTranslator qtTexts;
+    installJapaneseQtTexts(app, qtTexts);
     mirevo::QtDialogs dialogs;
     mirevo::Dialogs::install(&dialogs);
 
     // `mirevo BOOK.xlsx`: the workbook window alone, on that workbook.
     if (argc == 2 && QString::fromLocal8Bit(argv[1]).endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive)) {
         mirevo::render::WorkbookWindow window;
+        dialogs.setMainWindow(&window);
         window.show();
         window.openFile(QString::fromLocal8Bit(argv[1]));
         return app.exec();
     }
 
-    mirevo::Program program;
-    program.start();
-    return app.exec();
+    try {
+        return runProgram(app, dialogs);
+    } catch (const mirevo::Error& e) {
+        // Only a fault while the windows are made gets here; what happens
+        // after start-up is caught per action by the application.
+        mirevo::Dialogs::current().message(e.message(), mirevo::Dialogs::Kind::Error);
+    } catch (const std::exception& e) {
+        mirevo::Dialogs::current().message(QString::fromLocal8Bit(e.what()), mirevo::Dialogs::Kind::Error);
+    }
+    return 1;
 }

@@ -9,8 +9,8 @@ namespace {
 // questions are answered No, dialogs are cancelled.
 class ConsoleDialogs final : public Dialogs {
 public:
-    void message(const QString& text, Kind) override { qWarning().noquote() << text; }
-    bool askYesNo(const QString& text) override
+    void message(const QString& text, Kind, Button) override { qWarning().noquote() << text; }
+    bool askYesNo(const QString& text, Kind) override
     {
         qWarning().noquote() << text;
         return false;

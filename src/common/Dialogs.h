@@ -9,12 +9,14 @@ namespace mirevo {
 class Dialogs {
 public:
     enum class Kind { Hint, Information, Warning, Error };
+    // The one button of a message box.
+    enum class Button { Ok, Yes };
 
     virtual ~Dialogs() = default;
-    // An OK box.
-    virtual void message(const QString& text, Kind kind = Kind::Hint) = 0;
-    // A warning box with Yes and No; true for Yes.
-    virtual bool askYesNo(const QString& text) = 0;
+    // A box with one button, OK unless told.
+    virtual void message(const QString& text, Kind kind = Kind::Hint, Button button = Button::Ok) = 0;
+    // A box with Yes and No, a warning unless told; true for Yes.
+    virtual bool askYesNo(const QString& text, Kind kind = Kind::Warning) = 0;
     // Empty text when the user cancels.
     virtual QString openFileName(const QString& filter, const QString& folder) = 0;
     virtual QString saveFileName(const QString& filter, const QString& folder,

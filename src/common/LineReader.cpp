@@ -5,6 +5,12 @@
 
 namespace mirevo {
 
+QString excerpt(const QString& text)
+{
+    constexpr qsizetype kShown = 80;
+    return text.size() <= kShown ? text : text.left(kShown) + QStringLiteral("…");
+}
+
 LineReader::LineReader(QStringList lines, QString fileName)
     : lines_(std::move(lines)), fileName_(std::move(fileName))
 {
@@ -32,7 +38,7 @@ int LineReader::count(const QString& what)
     const int value = ok ? text.toInt(&ok) : 0;
     if (!ok) {
         --pos_;
-        fail(QStringLiteral("%1 は 10 進数の行数のはずですが \"%2\" です").arg(what, text));
+        fail(QStringLiteral("%1 は 10 進数のはずですが \"%2\" です").arg(what, excerpt(text)));
     }
     return value;
 }

@@ -18,7 +18,7 @@ public:
 
     // The next line; `what` names it in the error when the file has ended.
     QString next(const QString& what);
-    // The next line as a non-negative decimal count.
+    // The next line as a non-negative decimal number.
     int count(const QString& what);
     // Reads a row count and that many comma-text rows into `grid`. When the
     // file ends early the rows present are kept and the error names the
@@ -32,6 +32,10 @@ private:
     QString fileName_;
     qsizetype pos_ = 0;
 };
+
+// At most the first 80 characters of a text quoted in a message, "…"
+// marking a cut: a message box never has to lay out a whole bad line.
+QString excerpt(const QString& text);
 
 // The writing twin of LineReader::grid: the row count, then every row as
 // a comma-text line.

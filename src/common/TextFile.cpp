@@ -1,5 +1,6 @@
 #include "TextFile.h"
 #include "Error.h"
+#include "LineBreaks.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -7,6 +8,7 @@
 #include <QStringDecoder>
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <iconv.h>
 
 namespace mirevo::textfile {
@@ -56,14 +58,15 @@ private:
     iconv_t cd_;
 };
 
-QByteArray joinCrLf(const QStringList& lines)
+// A line break inside a line would shift every later line for the reader.
+QString joinCrLf(const QStringList& lines)
 {
     QString text;
     for (const QString& line : lines) {
-        text += line;
+        text += withoutLineBreaks(line);
         text += QLatin1String("\r\n");
     }
-    return text.toUtf8();
+    return text;
 }
 
 QStringList splitLines(const QString& text)
@@ -103,35 +106,45 @@ QString fromCp932(const QByteArray& bytes)
 
 namespace {
 
-// Text without a byte-order mark: code page 932 as the program writes it,
-// unless the bytes are valid UTF-8 with characters beyond ASCII (as editors
-// on this desktop save it). Japanese text in code page 932 is practically
-// never valid UTF-8: its lead bytes 0x81-0x9F are UTF-8 continuation bytes.
+// Text without a byte-order mark: code page 932 whenever the bytes are valid
+// code page 932, so that every file this program (or the Windows tools
+// before it) wrote reads back exactly, even when its bytes happen to be
+// valid UTF-8 too (half-width kana such as "ﾔｽ" are). Bytes that only UTF-8
+// can read are UTF-8, as editors on this desktop save it; in practice
+// Japanese UTF-8 text of any length holds sequences code page 932 rejects.
 QString decodeWithoutMark(const QByteArray& bytes)
 {
+    QByteArray utf8;
+    if (Converter("UTF-8", "CP932").run(bytes, utf8, false, 1))
+        return QString::fromUtf8(utf8);
     QStringDecoder strictUtf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = strictUtf8(bytes);
-    const bool beyondAscii = std::any_of(bytes.cbegin(), bytes.cend(), [](char c) { return c & 0x80; });
-    if (beyondAscii && !strictUtf8.hasError())
+    if (!strictUtf8.hasError())
         return text;
     return fromCp932(bytes);
+}
+
+// Code page 932 maps some characters to look-alikes ("〜" U+301C is written
+// as the bytes of "～" U+FF5E): such a text is not kept in code page 932.
+bool holdsExactly(const QString& text, QByteArray& cp932)
+{
+    return toCp932(text, cp932) && fromCp932(cp932) == text;
 }
 
 } // namespace
 
 QByteArray encode(const QStringList& lines, Encoding* used)
 {
-    QByteArray utf8 = joinCrLf(lines);
+    const QString text = joinCrLf(lines);
     QByteArray cp932;
-    Converter conv("CP932", "UTF-8");
-    if (conv.run(utf8, cp932, false, 1)) {
+    if (holdsExactly(text, cp932)) {
         if (used)
             *used = Encoding::Cp932;
         return cp932;
     }
     if (used)
         *used = Encoding::Utf8Bom;
-    return QByteArray("\xEF\xBB\xBF") + utf8;
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 
 QStringList decode(const QByteArray& bytes)
@@ -146,6 +159,35 @@ QStringList decode(const QByteArray& bytes)
     return splitLines(decodeWithoutMark(bytes));
 }
 
+QString failureReason(int errnum, const QString& systemText)
+{
+    switch (errnum) {
+    case ENOSPC:
+    case EDQUOT: return QStringLiteral("ディスクの空き容量が足りません");
+    case EACCES:
+    case EPERM: return QStringLiteral("書き込む権限がありません");
+    case EROFS: return QStringLiteral("読み取り専用のドライブです");
+    case ENOENT: return QStringLiteral("保存先のフォルダーがありません");
+    case ENOTDIR: return QStringLiteral("保存先のパスにフォルダーでないものがあります");
+    case EISDIR: return QStringLiteral("同じ名前のフォルダーがあります");
+    case ENAMETOOLONG: return QStringLiteral("ファイル名が長すぎます");
+    case EIO: return QStringLiteral("書き込み中に装置のエラーが起きました");
+    default: break;
+    }
+    if (errnum != 0)
+        return QStringLiteral("%1 (%2)").arg(QString::fromLocal8Bit(std::strerror(errnum))).arg(errnum);
+    return systemText;
+}
+
+namespace {
+
+[[noreturn]] void saveFailed(const QString& path, int errnum, const QSaveFile& file)
+{
+    throw Error(QStringLiteral("ファイル \"%1\" を保存できません: %2").arg(path, failureReason(errnum, file.errorString())));
+}
+
+} // namespace
+
 void writeLines(const QString& path, const QStringList& lines)
 {
     // The temporary-file-and-rename save would silently replace a
@@ -153,12 +195,22 @@ void writeLines(const QString& path, const QStringList& lines)
     const QFileInfo target(path);
     if (target.exists() && !target.isWritable())
         throw Error(QStringLiteral("ファイル \"%1\" は書き込み禁止です").arg(path));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw Error(QStringLiteral("ファイル \"%1\" に書き込めません: %2").arg(path, file.errorString()));
     const QByteArray bytes = encode(lines);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw Error(QStringLiteral("ファイル \"%1\" を保存できません: %2").arg(path, file.errorString()));
+    QSaveFile file(path);
+    // A writable file in a folder where no temporary file can be made is
+    // written in place. A replaced file keeps its permissions.
+    file.setDirectWriteFallback(true);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly))
+        saveFailed(path, errno, file);
+    // A full disk may show only when the buffer is flushed; committing then
+    // would put a short file in place of the old one.
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError)
+        saveFailed(path, errno, file);
+    errno = 0;
+    if (!file.commit())
+        saveFailed(path, errno, file);
 }
 
 QByteArray readBytes(const QString& path)

@@ -9,5 +9,7 @@ class Document;
 const Document& documentListForm();  // 書類一覧
 const Document& safetyPledgeForm();  // 1.誓約書
 const Document& systemLedgerForm();  // 2-1.施工体制台帳
+const Document& resubcontractNoticeForm();  // 2-2.下請届出、再下請通知
+const Document& workerRosterForm();  // 3.作業員名簿
 
 } // namespace mirevo::documents

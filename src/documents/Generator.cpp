@@ -35,21 +35,6 @@ int countCell(const SiteView& site, int row, int column)
     return n;
 }
 
-// The leading number of "直近上位の会社No." ("3", "0 : 元請"); blank is 0.
-int upperRowOf(const SiteView& site, int row)
-{
-    const QString text = site.contractor(row, company::UpperNo).trimmed();
-    if (isBlankName(text) || text.isEmpty())
-        return 0;
-    int digits = 0;
-    while (digits < text.size() && text[digits].isDigit() && text[digits].unicode() < 128)
-        ++digits;
-    if (digits == 0)
-        throw Error(QStringLiteral("再下請負業者一覧の %1 行目「直近上位の会社No.」が数字ではありません: \"%2\"")
-                        .arg(row).arg(text));
-    return text.left(digits).toInt();
-}
-
 int tierOf(const SiteView& site, int row)
 {
     bool ok = false;
@@ -96,7 +81,7 @@ public:
             if (firstTier && ledger)
                 copy(3, {.row = r, .blockTop = 4, .company = companyOf(r), .tier = 1});
             else if (!firstTier && notice)
-                copy(4, {.row = r, .upperRow = upperRowOf(run_.site, r), .blockTop = 2,
+                copy(4, {.row = r, .upperRow = run_.site.upperRow(r), .blockTop = 2,
                          .company = companyOf(r), .tier = tierOf(run_.site, r)});
         }
     }

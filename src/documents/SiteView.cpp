@@ -1,5 +1,6 @@
 #include "SiteView.h"
 
+#include "common/Error.h"
 #include "common/TextGrid.h"
 #include "project/Project.h"
 #include "project/ProjectActions.h"
@@ -44,6 +45,20 @@ QList<QStringList> SiteView::workersOf(const QString& company) const
 QString SiteView::primeName() const
 {
     return field("Edit10");
+}
+
+int SiteView::upperRow(int row) const
+{
+    const QString text = contractor(row, company::UpperNo).trimmed();
+    if (isBlankName(text) || text.isEmpty())
+        return 0;
+    int digits = 0;
+    while (digits < text.size() && text[digits].isDigit() && text[digits].unicode() < 128)
+        ++digits;
+    if (digits == 0)
+        throw Error(QStringLiteral("再下請負業者一覧の %1 行目「直近上位の会社No.」が数字ではありません: \"%2\"")
+                        .arg(row).arg(text));
+    return text.left(digits).toInt();
 }
 
 namespace {

@@ -34,6 +34,10 @@ struct SiteView {
     // Workers of a company, in list order: rows whose "会社名" equals it.
     QList<QStringList> workersOf(const QString& company) const;
     QString primeName() const;
+    // The table row that row `row`'s "直近上位の会社No." names, by its leading
+    // number ("3", "0 : 元請"); blank is 0, the prime contractor. Throws
+    // Error when the cell holds no number.
+    int upperRow(int row) const;
 };
 
 // The view of a project as the project window holds it: the worker counts

@@ -257,6 +257,7 @@ struct RightHalf {
     const SiteView& site;
     int row;
     int k;
+    SystemLedger::PeriodText period;
 
     void put(const char* column, int offset, const QString& text) const
     {
@@ -273,7 +274,7 @@ struct RightHalf {
         put("AR", 4, c(Address));
         put("BK", 5, QStringLiteral("TEL") + c(Phone));
         put("AR", 6, site.field("Edit9"));
-        put("AR", 9, SystemLedger::period(c(PeriodFrom), c(PeriodTo)));
+        put("AR", 9, period(c(PeriodFrom), c(PeriodTo)));
         put("BH", 9, c(ContractDate));
         permit(14, Trade1);
         permit(16, Trade2);
@@ -334,17 +335,27 @@ void SystemLedger::layout(Worksheet& ws) const
     preparePage(ws, kPage);
     drawBoxes(ws, kLeftLabels);
     drawBoxes(ws, kLeftData);
-    drawBoxes(ws, kRightLabels);
-    drawBoxes(ws, kRightData);
     drawBoxes(ws, kNotes);
     drawLines(ws, kLeftLines);
+    drawSubcontractorHalf(ws);
+}
+
+void SystemLedger::drawSubcontractorHalf(Worksheet& ws)
+{
+    drawBoxes(ws, kRightLabels);
+    drawBoxes(ws, kRightData);
     drawLines(ws, kRightLines);
+}
+
+void SystemLedger::writeSubcontractorHalf(Worksheet& ws, const SiteView& site, int row, int top, PeriodText period)
+{
+    RightHalf{ws, site, row, top, period}.write();
 }
 
 void SystemLedger::write(Worksheet& ws, const RunState& run) const
 {
     LeftHalf{ws, run.site}.write();
-    RightHalf{ws, run.site, run.target.row, run.target.blockTop > 0 ? run.target.blockTop : 4}.write();
+    writeSubcontractorHalf(ws, run.site, run.target.row, run.target.blockTop > 0 ? run.target.blockTop : 4, &period);
 }
 
 const Document& systemLedgerForm()

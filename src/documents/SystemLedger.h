@@ -18,6 +18,15 @@ public:
 
     // "from～to", or the blank period text when both dates are empty.
     static QString period(const QString& from, const QString& to);
+
+    // The subcontractor half (right, from row 2 to the note frame), which the
+    // re-subcontract notification shares: its boxes and lines, and the values
+    // of table row `row` with rows relative to `top` (4 on the ledger) and the
+    // period written through `period`.
+    using PeriodText = QString (*)(const QString& from, const QString& to);
+    static void drawSubcontractorHalf(sheet::Worksheet& ws);
+    static void writeSubcontractorHalf(sheet::Worksheet& ws, const SiteView& site, int row, int top,
+                                       PeriodText period);
 };
 
 } // namespace mirevo::documents

@@ -236,8 +236,6 @@ void Calculator::pointKey()
         clear();
     if (s_.tenosi)
         return;
-    if (s_.kakunin == 1)
-        s_.caption = taxRateCaption();
     if (s_.value == u"-")
         s_.mark.clear();
     // A point right after an operator key starts the second operand, also
@@ -252,6 +250,10 @@ void Calculator::pointKey()
     } else {
         s_.value += u'.';
     }
+    // The tax rate is offered for a point in the first operand only; a
+    // point right after an operator key already belongs to the second.
+    if (s_.kakunin == 1)
+        s_.caption = taxRateCaption();
     s_.tenosi = true;
     s_.display = displayOf(s_.value, Pattern::ZeroBlank);
     traceOperand();

@@ -1,9 +1,10 @@
 #include "BasicSettings.h"
-#include "CompanyFields.h"
 #include "ContractorEditor.h"
+#include "PrimeFields.h"
 #include "Project.h"
 #include "common/ProgramFolder.h"
 #include "common/TextFile.h"
+#include "common/TextGrid.h"
 #include "registry/CompanyRecord.h"
 
 namespace mirevo::settings {
@@ -36,12 +37,13 @@ void write(const QString& path, PrimeChoice choice)
 
 void takeOverPrime(PrimeChoice choice, const TextGrid& companies, Project& project)
 {
-    if (companies.rowCount() < 2)
+    // An empty list, or a first row without a company, has nothing to give:
+    // copying it would blank the fields the user filled.
+    if (companies.rowCount() < 2 || isBlankName(companies.cell(company::Name, 1)))
         return;
     if (choice == PrimeChoice::SetPrime) {
-        for (const CompanyField& f : companyFields())
-            if (f.column <= company::Phone)
-                project.record.setText(f.prime, companies.cell(f.column, 1));
+        for (int column = company::Name; column <= company::Phone; ++column)
+            project.record.setText(primeField(column), companies.cell(column, 1));
     } else if (choice == PrimeChoice::NoSetting && project.currentRow == 0) {
         project.currentRow = 1;
         editor::fillFromCompany(project, companies, 1);

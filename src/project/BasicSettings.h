@@ -21,7 +21,8 @@ PrimeChoice read(const QString& path, PrimeChoice current);
 void write(const QString& path, PrimeChoice choice);
 
 // The take-over done on each activation of the project window, after the
-// registry has been reloaded.
+// registry has been reloaded. A first company row without a name gives
+// nothing.
 void takeOverPrime(PrimeChoice choice, const TextGrid& companies, Project& project);
 
 } // namespace settings

@@ -1,8 +1,8 @@
 #include "ContractorEditor.h"
-#include "CompanyFields.h"
 #include "Project.h"
 #include "TierOutline.h"
 #include "common/EraDate.h"
+#include "registry/CompanyFields.h"
 #include "registry/CompanyRecord.h"
 
 namespace mirevo::editor {

@@ -76,7 +76,7 @@ void read(const QStringList& lines, const QString& fileName, Project& project)
 
 QString fileNameFor(const QString& chosen)
 {
-    return chosen.endsWith(QLatin1String("anz"), Qt::CaseSensitive) ? chosen : chosen + QStringLiteral(".anz");
+    return chosen.endsWith(QLatin1String(".anz"), Qt::CaseSensitive) ? chosen : chosen + QStringLiteral(".anz");
 }
 
 void save(const QString& path, const Project& project)

@@ -17,7 +17,8 @@ QStringList write(const Project& project);
 void read(const QStringList& lines, const QString& fileName, Project& project);
 
 // The name a chosen save name is written under: ".anz" appended unless the
-// name already ends in exactly "anz".
+// name already ends in exactly ".anz" (so "bonanz" becomes "bonanz.anz",
+// which the open dialog's filter shows).
 QString fileNameFor(const QString& chosen);
 
 void save(const QString& path, const Project& project);

@@ -1,7 +1,7 @@
 #include "ProjectRecord.h"
-#include "CompanyFields.h"
 #include "common/EraDate.h"
 #include "common/Error.h"
+#include "registry/CompanyFields.h"
 
 #include <QSet>
 

@@ -3,23 +3,15 @@
 #include "CompanyRecord.h"
 #include "Registry.h"
 #include "WorkerList.h"
+#include "common/Error.h"
+#include "common/LineBreaks.h"
 #include "common/LineReader.h"
 #include "common/TextFile.h"
 #include "roster/WorkerRecord.h"
 #include "roster/WorkerStore.h"
 
-#include <QRegularExpression>
-
 namespace mirevo::companyfile {
 namespace {
-
-// One cell per line: a line break inside a cell would shift every later
-// line, so it is written as a blank.
-QString oneLine(QString cell)
-{
-    static const QRegularExpression breaks(QStringLiteral("\r\n|\n|\r"));
-    return cell.replace(breaks, QStringLiteral(" "));
-}
 
 bool nameTakenElsewhere(const TextGrid& list, int targetRow, const QString& name)
 {
@@ -52,9 +44,12 @@ QString withExtension(const QString& chosenName)
 QStringList lines(const Registry& registry, int row)
 {
     const TextGrid& list = registry.companies;
+    // Workers without a company would all match a blank name.
+    if (isBlankName(list.cell(company::Name, row)))
+        throw Error(QStringLiteral("会社名のない行は保存できません。"));
     QStringList out;
     for (int column = company::Name; column <= kCompanyLines; ++column)
-        out << oneLine(list.cell(column, row));
+        out << withoutLineBreaks(list.cell(column, row));
     const QString name = list.cell(company::Name, row);
     QStringList workerLines;
     int count = 0;
@@ -63,7 +58,7 @@ QStringList lines(const Registry& registry, int row)
             continue;
         ++count;
         for (int column = worker::Reading; column <= kWorkerLines; ++column)
-            workerLines << oneLine(registry.workers.cell(column, w));
+            workerLines << withoutLineBreaks(registry.workers.cell(column, w));
     }
     out << QString::number(count) << workerLines;
     return out;

@@ -19,6 +19,7 @@ QString withExtension(const QString& chosenName);
 
 // The lines of the company in `row` of the company list and of its
 // workers (column 32 equal to the company name), in master list order.
+// Throws Error for a row without company name.
 QStringList lines(const Registry& registry, int row);
 void save(const Registry& registry, int row, const QString& path);
 

@@ -33,6 +33,14 @@ void removeKeepingCount(TextGrid& list, int row)
     list.setRowCount(list.rowCount() + 1);
 }
 
+bool listsName(const TextGrid& list, const QString& name)
+{
+    for (int row = 1; row < list.rowCount(); ++row)
+        if (list.cell(company::Name, row) == name)
+            return true;
+    return false;
+}
+
 } // namespace
 
 int rowOfCompany(const TextGrid& list, const QString& name, const QString& branch)
@@ -48,6 +56,9 @@ int registerCompany(TextGrid& list, int selectedRow, const QStringList& record)
 {
     checkDataRow(list, selectedRow);
     const QString name = record.value(company::Name);
+    // A row without a name counts as free: other loads would overwrite it.
+    if (isBlankName(name))
+        throw Error(QStringLiteral("会社名を入力してください。"));
     const QString branch = record.value(company::Branch);
     const int sameCompany = rowOfCompany(list, name, branch);
     const int target = sameCompany > 0 ? sameCompany : selectedRow;
@@ -81,11 +92,12 @@ void deleteCompanies(Registry& registry, int from, int to)
     checkDataRow(registry.companies, last);
     for (int n = first; n <= last; ++n) {
         const QString name = registry.companies.cell(company::Name, first);
-        // A row without a name is no company and owns no workers.
-        if (!isBlankName(name))
+        removeKeepingCount(registry.companies, first);
+        // Workers belong to a company name, which other branches may share;
+        // a row without a name owns no workers.
+        if (!isBlankName(name) && !listsName(registry.companies, name))
             workers::markCompanyWorkersEmpty(registry.workers, name);
         workers::compact(registry.workers);
-        removeKeepingCount(registry.companies, first);
     }
     renumber(registry.companies);
 }

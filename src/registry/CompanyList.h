@@ -18,7 +18,7 @@ int rowOfCompany(const TextGrid& list, const QString& name, const QString& branc
 // Registers `record` (50 cells; columns 1–42 and 46–48 are taken) on the
 // row of the same company, else on `selectedRow`; the list grows by one row
 // either way. Returns the row written. Throws Error for a row that is no
-// data row.
+// data row and for a record without company name.
 int registerCompany(TextGrid& list, int selectedRow, const QStringList& record);
 
 // Inserts an empty row at `selectedRow` (before row 1 when no data row is
@@ -26,8 +26,9 @@ int registerCompany(TextGrid& list, int selectedRow, const QStringList& record);
 // Returns the empty row.
 int insertEmptyRow(TextGrid& list, int selectedRow);
 
-// Deletes the companies of rows `from` … `to` (either order) with their
-// workers, compacts the worker master list and renumbers the company list.
+// Deletes the companies of rows `from` … `to` (either order), compacts the
+// worker master list and renumbers the company list. The workers of a
+// company name go with the last row of that name (branches share them).
 void deleteCompanies(Registry& registry, int from, int to);
 
 // Column 0 of every data row := its row number.

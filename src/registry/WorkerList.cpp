@@ -1,6 +1,7 @@
 #include "WorkerList.h"
 #include "common/EraDate.h"
 #include "common/Error.h"
+#include "common/LineReader.h"
 #include "common/TextGrid.h"
 #include "roster/WorkerDates.h"
 #include "roster/WorkerRecord.h"
@@ -21,7 +22,7 @@ QString dateOrThrow(const TextGrid& list, int column, int row)
         throw Error(QStringLiteral("作業員名簿 %1 行目の%2 \"%3\" は日付として読めません（例 : 1968/10/01）")
                         .arg(row)
                         .arg(column == worker::Birth ? QStringLiteral("生年月日") : QStringLiteral("雇用年月日"))
-                        .arg(text));
+                        .arg(excerpt(text)));
     return *normalised;
 }
 

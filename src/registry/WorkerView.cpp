@@ -33,6 +33,9 @@ TextGrid build(const TextGrid& master, const QString& company)
 {
     TextGrid view(worker::kColumns, kRows);
     view.setRow(0, headings());
+    // Empty master rows carry no company either: a blank name lists nothing.
+    if (isBlankName(company))
+        return view;
     int j = 1;
     for (int i = 1; i < master.rowCount(); ++i) {
         if (master.cell(worker::Company, i) != company)

@@ -17,7 +17,7 @@ QStringList headings();
 const QString& mark();
 
 // A fresh view of the workers whose company (column 32) is `company`
-// exactly, in master list order.
+// exactly, in master list order; none for a blank company name.
 TextGrid build(const TextGrid& master, const QString& company);
 
 bool holdsWorker(const TextGrid& view, int row);

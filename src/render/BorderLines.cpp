@@ -60,9 +60,9 @@ QVector<qreal> dashPattern(Line line)
     }
 }
 
-QPen edgePen(const QPainter &painter, Line line, double width)
+QPen edgePen(Line line, double width)
 {
-    QPen pen(painter.pen().color());
+    QPen pen(Qt::black);
     pen.setWidthF(width);
     const QVector<qreal> dashes = dashPattern(line);
     if (dashes.isEmpty()) {
@@ -76,27 +76,30 @@ QPen edgePen(const QPainter &painter, Line line, double width)
 
 } // namespace
 
-void drawEdge(QPainter &painter, QPointF a, QPointF b, Line line)
+void drawEdges(QPainter &painter, const std::vector<QLineF> &edges, Line line)
 {
-    if (line == Line::None)
+    if (line == Line::None || edges.empty())
         return;
-    const QColor colour = painter.pen().color();
     if (line == Line::Double) {
         // Two thin strokes one stroke apart, either side of the edge.
-        const QLineF edge(a, b);
-        const QLineF unit = edge.normalVector().unitVector();
-        const QPointF offset((unit.dx()) * 0.75, (unit.dy()) * 0.75);
-        QPen pen(colour);
+        QPen pen(Qt::black);
         pen.setWidthF(0.6);
         pen.setCapStyle(Qt::SquareCap);
         painter.setPen(pen);
-        painter.drawLine(QLineF(a + offset, b + offset));
-        painter.drawLine(QLineF(a - offset, b - offset));
-    } else {
-        painter.setPen(edgePen(painter, line, lineWidth(line)));
-        painter.drawLine(QLineF(a, b));
+        std::vector<QLineF> both;
+        both.reserve(edges.size() * 2);
+        for (const QLineF &edge : edges) {
+            const QLineF unit = edge.normalVector().unitVector();
+            const QPointF offset(unit.dx() * 0.75, unit.dy() * 0.75);
+            both.push_back(edge.translated(offset));
+            both.push_back(edge.translated(-offset));
+        }
+        painter.drawLines(both.data(), int(both.size()));
+        return;
     }
-    painter.setPen(QPen(colour));
+    QPen pen = edgePen(line, lineWidth(line));
+    painter.setPen(pen);
+    painter.drawLines(edges.data(), int(edges.size()));
 }
 
 } // namespace mirevo::render

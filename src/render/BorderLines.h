@@ -2,7 +2,10 @@
 // Drawing one cell edge in each border style the files know.
 #include "Style.h"
 
+#include <QLineF>
 #include <QPointF>
+
+#include <vector>
 
 class QPainter;
 
@@ -14,8 +17,7 @@ int linePrecedence(sheet::Line line);
 // Line width in points (96-dpi pixels: thin 1, medium 2, thick 3; hairline finer).
 double lineWidth(sheet::Line line);
 
-// Draws the edge from `a` to `b` (horizontal, vertical or diagonal) in `line`'s style, in the
-// painter's current colour.
-void drawEdge(QPainter &painter, QPointF a, QPointF b, sheet::Line line);
+// Draws edges (horizontal, vertical or diagonal) in `line`'s style, in black, with one pen.
+void drawEdges(QPainter &painter, const std::vector<QLineF> &edges, sheet::Line line);
 
 } // namespace mirevo::render

@@ -5,8 +5,10 @@
 #include "Workbook.h"
 
 #include <QPainter>
+#include <QTextLayout>
 
 #include <algorithm>
+#include <array>
 
 namespace mirevo::render {
 
@@ -53,15 +55,6 @@ int horizontalFlag(HAlign h)
     case HAlign::Center: case HAlign::CenterContinuous: return Qt::AlignHCenter;
     case HAlign::Right: return Qt::AlignRight;
     default: return Qt::AlignLeft;
-    }
-}
-
-int verticalFlag(VAlign v)
-{
-    switch (v) {
-    case VAlign::Top: return Qt::AlignTop;
-    case VAlign::Bottom: return Qt::AlignBottom;
-    default: return Qt::AlignVCenter;
     }
 }
 
@@ -269,6 +262,31 @@ const CellPainter::FontEntry &CellPainter::font(uint32_t fontIndex)
     return it->second;
 }
 
+QStringList CellPainter::textLines(const QString &text, const QFont &f, double width, bool wrap) const
+{
+    QStringList out;
+    for (QString para : text.split(u'\n')) {
+        if (para.endsWith(u'\r'))
+            para.chop(1);
+        if (!wrap || para.isEmpty()) {
+            out << para;
+            continue;
+        }
+        QTextLayout layout(para, f, m_device);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(std::max(1.0, width));
+            out << para.mid(line.textStart(), line.textLength());
+        }
+        layout.endLayout();
+    }
+    return out;
+}
+
+// Lines follow each other at the substitute font's line spacing, as LibreOffice sets them. The
+// CJK substitutes' line is taller (1.45 em) than the rows made for the spreadsheet fonts, so a
+// single line is cut at its cell's left and right only: cutting it at the row would clip
+// glyphs that fit the row.
 void CellPainter::drawText(QPainter &painter, const QRectF &box, const QRectF &clip, const QString &text,
                            const sheet::Xf &xf)
 {
@@ -276,77 +294,131 @@ void CellPainter::drawText(QPainter &painter, const QRectF &box, const QRectF &c
     const sheet::Font &cf = m_tables.styles.font(xf.font);
     QFont f = entry.font;
     const QRectF inner = box.adjusted(kPadding, 0, -kPadding, 0);
-    int flags = horizontalFlag(xf.h) | verticalFlag(xf.v) | Qt::TextDontClip;
-    if (xf.wrap) {
-        flags |= Qt::TextWordWrap;
-    } else if (xf.shrink) {
+    bool ownMetrics = false;
+    if (xf.shrink && !xf.wrap) {
         const double w = entry.metrics.horizontalAdvance(text);
-        if (w > inner.width() && inner.width() > 0)
+        if (w > inner.width() && inner.width() > 0) {
             f.setPointSizeF(f.pointSizeF() * inner.width() / w);
+            ownMetrics = true;
+        }
     }
-    if (xf.h == HAlign::Distributed && !xf.wrap && text.size() > 1) {
-        const double w = QFontMetricsF(f, m_device).horizontalAdvance(text);
+    const QStringList lines = textLines(text, f, inner.width(), xf.wrap);
+    HAlign h = xf.h;
+    if (h == HAlign::Distributed && !xf.wrap && lines.size() == 1 && text.size() > 1) {
+        const double w = (ownMetrics ? QFontMetricsF(f, m_device) : entry.metrics).horizontalAdvance(text);
+        h = HAlign::Left;
         if (w < inner.width()) {
             f.setLetterSpacing(QFont::AbsoluteSpacing, (inner.width() - w) / double(text.size() - 1));
-            flags = (flags & ~Qt::AlignHorizontal_Mask) | Qt::AlignLeft;
+            ownMetrics = true;
         }
+    }
+    const QFontMetricsF metrics = ownMetrics ? QFontMetricsF(f, m_device) : entry.metrics;
+    const double lineHeight = metrics.lineSpacing();
+    const double ascent = metrics.ascent();
+    const double height = lineHeight * double(lines.size());
+    double top = box.top();
+    if (xf.v == VAlign::Bottom)
+        top = box.bottom() - height;
+    else if (xf.v != VAlign::Top)
+        top = box.center().y() - height / 2;
+    const int hFlag = horizontalFlag(h);
+    std::vector<std::pair<QPointF, double>> placed; // baseline start and width of each line
+    QRectF needed;
+    for (int i = 0; i < int(lines.size()); ++i) {
+        const double w = metrics.horizontalAdvance(lines[i]);
+        double x = inner.left();
+        if (hFlag == Qt::AlignRight)
+            x = inner.right() - w;
+        else if (hFlag == Qt::AlignHCenter)
+            x = inner.center().x() - w / 2;
+        const double lineTop = top + i * lineHeight;
+        placed.emplace_back(QPointF(x, lineTop + ascent), w);
+        needed |= QRectF(x, lineTop, w, lineHeight);
     }
     painter.setFont(f);
     painter.setPen(cf.hasColor ? argbColour(cf.argb) : QColor(Qt::black));
-    const QRectF needed = painter.boundingRect(inner, flags, text);
-    const bool clipped = !clip.contains(needed);
+    const QRectF limit = lines.size() == 1 ? clip.adjusted(0, -lineHeight, 0, lineHeight) : clip;
+    const bool clipped = !limit.contains(needed);
     if (clipped) {
         painter.save();
-        painter.setClipRect(clip, Qt::IntersectClip);
+        painter.setClipRect(limit, Qt::IntersectClip);
     }
-    painter.drawText(inner, flags, text);
+    for (int i = 0; i < int(lines.size()); ++i)
+        painter.drawText(placed[size_t(i)].first, lines[i]);
     if (clipped)
         painter.restore();
 }
 
+// Edges are gathered by style, neighbouring edges of one style joined into one stroke, and
+// each style drawn with one pen: far fewer strokes than one per cell edge.
 void CellPainter::paintBorders(QPainter &painter, const Rect &area)
 {
-    painter.setPen(QPen(Qt::black));
     const auto &styles = m_tables.styles;
     auto edgeOf = [&](const Slot *s, sheet::Edge e) {
         return s ? styles.border(styles.xf(s->style).border).edge[e] : Line::None;
     };
     auto stronger = [](Line a, Line b) { return linePrecedence(a) >= linePrecedence(b) ? a : b; };
-    for (int r = area.r1; r <= area.r2 + 1; ++r)
-        for (int c = area.c1; c <= area.c2 + 1; ++c) {
-            const Slot *s = slot(r, c);
-            const Slot *up = slot(r - 1, c);
-            const Slot *left = slot(r, c - 1);
-            const bool inRows = r <= area.r2 && r <= m_geo.rowCount();
-            const bool inCols = c <= area.c2 && c <= m_geo.colCount();
-            if (inCols && r <= m_geo.rowCount() + 1 && !(s && up && s->merge >= 0 && s->merge == up->merge)) {
-                const Line line = stronger(edgeOf(s, sheet::EdgeTop), edgeOf(up, sheet::EdgeBottom));
-                const double y = r <= m_geo.rowCount() ? m_geo.rowTop(r) : m_geo.height();
-                drawEdge(painter, {m_geo.colLeft(c), y}, {m_geo.colRight(c), y}, line);
-            }
-            if (inRows && c <= m_geo.colCount() + 1 && !(s && left && s->merge >= 0 && s->merge == left->merge)) {
-                const Line line = stronger(edgeOf(s, sheet::EdgeLeft), edgeOf(left, sheet::EdgeRight));
-                const double x = c <= m_geo.colCount() ? m_geo.colLeft(c) : m_geo.width();
-                drawEdge(painter, {x, m_geo.rowTop(r)}, {x, m_geo.rowBottom(r)}, line);
-            }
-            if (inRows && inCols && s && s->merge < 0)
-                paintDiagonals(painter, cellRect(r, c), s->style);
+    std::array<std::vector<QLineF>, sheet::kLineCount> strokes;
+    Line runLine = Line::None;
+    QLineF run;
+    auto flush = [&] {
+        if (runLine != Line::None)
+            strokes[size_t(runLine)].push_back(run);
+        runLine = Line::None;
+    };
+    auto extend = [&](Line line, QPointF a, QPointF b) {
+        if (line != runLine || run.p2() != a) {
+            flush();
+            runLine = line;
+            run = QLineF(a, a);
         }
+        if (line != Line::None)
+            run.setP2(b);
+    };
+    const int rBottom = std::min(area.r2 + 1, m_geo.rowCount() + 1);
+    const int cRight = std::min(area.c2 + 1, m_geo.colCount() + 1);
+    for (int r = area.r1; r <= rBottom; ++r) {
+        const double y = r <= m_geo.rowCount() ? m_geo.rowTop(r) : m_geo.height();
+        for (int c = area.c1; c <= area.c2; ++c) {
+            const Slot *s = slot(r, c), *up = slot(r - 1, c);
+            const bool inner = s && up && s->merge >= 0 && s->merge == up->merge;
+            const Line line = inner ? Line::None : stronger(edgeOf(s, sheet::EdgeTop), edgeOf(up, sheet::EdgeBottom));
+            extend(line, {m_geo.colLeft(c), y}, {m_geo.colRight(c), y});
+        }
+        flush();
+    }
+    for (int c = area.c1; c <= cRight; ++c) {
+        const double x = c <= m_geo.colCount() ? m_geo.colLeft(c) : m_geo.width();
+        for (int r = area.r1; r <= area.r2; ++r) {
+            const Slot *s = slot(r, c), *left = slot(r, c - 1);
+            const bool inner = s && left && s->merge >= 0 && s->merge == left->merge;
+            const Line line = inner ? Line::None : stronger(edgeOf(s, sheet::EdgeLeft), edgeOf(left, sheet::EdgeRight));
+            extend(line, {x, m_geo.rowTop(r)}, {x, m_geo.rowBottom(r)});
+        }
+        flush();
+    }
+    for (int r = area.r1; r <= area.r2; ++r)
+        for (int c = area.c1; c <= area.c2; ++c)
+            if (const Slot *s = slot(r, c); s->merge < 0 && s->style)
+                addDiagonals(strokes, cellRect(r, c), s->style);
     for (const Rect &m : m_merges)
         if (const sheet::Cell *first = m_data.findCell(m.r1, m.c1))
-            paintDiagonals(painter, mergeRect(m), first->style);
+            addDiagonals(strokes, mergeRect(m), first->style);
+    for (int i = 1; i < sheet::kLineCount; ++i)
+        drawEdges(painter, strokes[size_t(i)], Line(i));
 }
 
-void CellPainter::paintDiagonals(QPainter &painter, const QRectF &rect, uint32_t style)
+void CellPainter::addDiagonals(std::array<std::vector<QLineF>, sheet::kLineCount> &strokes, const QRectF &rect,
+                               uint32_t style) const
 {
     const sheet::Border &b = m_tables.styles.border(m_tables.styles.xf(style).border);
     const Line line = b.edge[sheet::EdgeDiagonal];
     if (line == Line::None)
         return;
     if (b.diagonalDown)
-        drawEdge(painter, rect.topLeft(), rect.bottomRight(), line);
+        strokes[size_t(line)].emplace_back(rect.topLeft(), rect.bottomRight());
     if (b.diagonalUp)
-        drawEdge(painter, rect.bottomLeft(), rect.topRight(), line);
+        strokes[size_t(line)].emplace_back(rect.bottomLeft(), rect.topRight());
 }
 
 } // namespace mirevo::render

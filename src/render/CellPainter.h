@@ -4,9 +4,14 @@
 // top-left corner is at the origin; the caller positions, scales and clips.
 #include "CellRef.h"
 #include "SheetGeometry.h"
+#include "Style.h"
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QLineF>
+#include <QStringList>
+
+#include <array>
 
 #include <unordered_map>
 #include <vector>
@@ -53,10 +58,12 @@ private:
     void paintGrid(QPainter &painter, const sheet::Rect &area);
     void paintValues(QPainter &painter, const sheet::Rect &area);
     void paintBorders(QPainter &painter, const sheet::Rect &area);
-    void paintDiagonals(QPainter &painter, const QRectF &rect, uint32_t style);
+    void addDiagonals(std::array<std::vector<QLineF>, sheet::kLineCount> &strokes, const QRectF &rect,
+                      uint32_t style) const;
     void paintValue(QPainter &painter, int r, int c, const Slot &s, const sheet::Rect &area);
     void drawText(QPainter &painter, const QRectF &box, const QRectF &clip, const QString &text,
                   const sheet::Xf &xf);
+    QStringList textLines(const QString &text, const QFont &font, double width, bool wrap) const;
     QRectF overflowBox(int r, int c, const QRectF &cell, double textWidth, const sheet::Xf &xf) const;
     QRectF centreAcrossBox(int r, int c, const QRectF &cell) const;
     bool cellIsFree(int r, int c) const;

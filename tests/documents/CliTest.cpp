@@ -141,8 +141,10 @@ TEST(Cli, TheSampleSiteGenerates)
     const QString out = QStringLiteral(MIREVO_DOCUMENTS_OUTPUT "/sample_site.xlsx");
     const Result r = runCli({"generate", QStringLiteral(MIREVO_EXAMPLES "/青空ビル新築工事.anz"), out});
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
-    // 書類一覧, 1.誓約書 and one 2-1 sheet for each of the three first-tier companies.
-    EXPECT_TRUE(r.out.contains(QStringLiteral(": 5 シート"))) << r.out.toStdString();
+    // 書類一覧, 1.誓約書, one 2-1 sheet for each of the three first-tier
+    // companies, one 2-2 sheet for each of the four others, and a roster for
+    // the prime contractor and each of the seven companies.
+    EXPECT_TRUE(r.out.contains(QStringLiteral(": 17 シート"))) << r.out.toStdString();
     const std::vector<std::string> problems = sheet::test::checkXlsx(out.toStdString());
     EXPECT_TRUE(problems.empty()) << problems.front();
 }

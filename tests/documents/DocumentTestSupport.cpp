@@ -5,6 +5,7 @@
 #include "registry/CompanyRecord.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace mirevo::documents::test {
@@ -42,6 +43,22 @@ std::string saveChecked(sheet::Workbook& book, const std::string& name)
     const std::vector<std::string> problems = sheet::test::checkXlsx(path);
     EXPECT_TRUE(problems.empty()) << name << ": " << (problems.empty() ? "" : problems.front());
     return path;
+}
+
+void checkedElsewhere(sheet::Workbook& book, const std::string& name)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.path().toStdString() + "/" + name + ".xlsx";
+    book.SaveAs(path);
+    const std::vector<std::string> problems = sheet::test::checkXlsx(path);
+    EXPECT_TRUE(problems.empty()) << name << ": " << (problems.empty() ? "" : problems.front());
+}
+
+bool opensABox(sheet::Worksheet& ws, const std::string& cell)
+{
+    const sheet::Rect r = sheet::parseRect(cell);
+    const sheet::Rect* box = ws.data().mergeAt(r.r1, r.c1);
+    return box && box->r1 == r.r1 && box->c1 == r.c1;
 }
 
 QString value(sheet::Worksheet& ws, const char* cell)

@@ -32,6 +32,13 @@ public:
 // checker to find nothing, and returns the path.
 std::string saveChecked(sheet::Workbook& book, const std::string& name);
 
+// The same for a workbook too large for the openpyxl load: saved in a
+// temporary folder and checked there.
+void checkedElsewhere(sheet::Workbook& book, const std::string& name);
+
+// Whether `cell` is the top-left cell of a merged box of the form.
+bool opensABox(sheet::Worksheet& ws, const std::string& cell);
+
 // Shown text of one cell.
 QString value(sheet::Worksheet& ws, const char* cell);
 QString value(sheet::Worksheet& ws, const std::string& cell);

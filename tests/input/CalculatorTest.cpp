@@ -242,8 +242,8 @@ TEST(CalculatorTest, MultiPurposeButtonTogglesTranslucency)
 TEST(CalculatorTest, PointInTheFirstOperandOffersTheTaxRate)
 {
     const QPair<const char*, const char*> cases[] = {
-        {"5 .", "税率設定"}, {". 5", "税率設定"}, {"3 ＋ .", "税率設定"},
-        {"3 ＋ 2 .", "半透明"}, {"5 . C", "半透明"}, {"5", "半透明"},
+        {"5 .", "税率設定"}, {". 5", "税率設定"}, {"3 ＋ .", "半透明"}, {"3 ＋ . 5", "半透明"},
+        {"3 ＋ 2 .", "半透明"}, {"3 ＋ 2 ＝ .", "税率設定"}, {"5 . C", "半透明"}, {"5", "半透明"},
     };
     for (const auto& [keys, caption] : cases) {
         Calculator calc;

@@ -151,7 +151,8 @@ INSTANTIATE_TEST_SUITE_P(Files, BrokenProjectFile, ::testing::Values(
     BrokenCase{"negative count", [](QStringList& l) { l[94] = "-1"; }, 95, "-1"},
     BrokenCase{"rows missing", [](QStringList& l) { l = l.mid(0, 100); }, 101, "25 行"},
     BrokenCase{"count too large", [](QStringList& l) { l[95 + 25] = "999999999"; }, 226, "999999999"},
-    BrokenCase{"no node count", [](QStringList& l) { l.removeLast(); }, 225, "ツリーの項目数"}),
+    BrokenCase{"no node count", [](QStringList& l) { l.removeLast(); }, 225, "ツリーの項目数"},
+    BrokenCase{"node count not a number", [](QStringList& l) { l.last() = "3a"; }, 225, "\"3a\""}),
     [](const auto& info) {
         std::string n = info.param.name;
         std::replace(n.begin(), n.end(), ' ', '_');
@@ -175,6 +176,71 @@ TEST(ProjectFile, EveryTruncationIsReportedAsAnErrorNeverACrash)
     }
 }
 
+TEST(ProjectFile, ABadLineIsQuotedShortenedInTheMessage)
+{
+    Project p;
+    QStringList lines = projectfile::write(p);
+    lines[94] = QString(100000, u'9') + u'x';
+    try {
+        projectfile::read(lines, "big.anz", p);
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        EXPECT_LT(e.message().size(), 300);
+        EXPECT_TRUE(e.message().contains(QStringLiteral("95 行目")));
+        EXPECT_TRUE(e.message().contains(QString(80, u'9')));
+    }
+}
+
+TEST(ProjectFile, LineBreaksInFieldsAndCellsNeverShiftTheLines)
+{
+    TempHome home;
+    Project p;
+    fillSample(p);
+    p.record.setText("Edit4", QStringLiteral("香川県高松市\r\n番町1-2"));
+    p.record.setText("Edit26", QStringLiteral("a\nb\rc"));
+    p.record.setText("Edit85", QStringLiteral("補佐\r\n"));
+    p.contractors.setCell(6, 1, QStringLiteral("住所\r\n二行目"));
+    p.workers.setCell(9, 1, QStringLiteral("住所\n二行目"));
+    p.treeImage.setCell(1, 2, QStringLiteral("x\ry"));
+    const QString path = home.file("breaks.anz");
+    projectfile::save(path, p);
+    EXPECT_EQ(textfile::readLines(path).size(), projectfile::write(Project()).size());
+    Project q;
+    projectfile::load(path, q);
+    EXPECT_EQ(q.record.text("Edit4"), QStringLiteral("香川県高松市 番町1-2"));
+    EXPECT_EQ(q.record.text("Edit5"), p.record.text("Edit5"));
+    EXPECT_EQ(q.record.text("Edit26"), QStringLiteral("a b c"));
+    EXPECT_EQ(q.record.text("Edit85"), QStringLiteral("補佐 "));
+    EXPECT_EQ(q.record.text("Edit84"), "12345678901234");
+    EXPECT_EQ(q.contractors.cell(6, 1), QStringLiteral("住所 二行目"));
+    EXPECT_EQ(q.contractors.cell(7, 1), blankDateTemplate());
+    EXPECT_EQ(q.workers.cell(9, 1), QStringLiteral("住所 二行目"));
+    EXPECT_EQ(q.treeImage.cell(1, 2), QStringLiteral("x y"));
+    EXPECT_EQ(q.treeImage.cell(10, 1), QStringLiteral("一次工業"));
+    EXPECT_EQ(q.nodeCount, "1");
+}
+
+TEST(ProjectFile, CharactersCodePage932WouldChangeComeBackExactly)
+{
+    TempHome home;
+    Project p;
+    p.record.setText("Edit5", QStringLiteral("令和7年4月1日〜"));
+    p.record.setText("Edit26", QStringLiteral("1−2—3‖¢£¬"));
+    p.record.setText("Edit10", QStringLiteral("ﾔｽ ﾐｶ"));
+    const QString path = home.file("exact.anz");
+    projectfile::save(path, p);
+    Project q;
+    projectfile::load(path, q);
+    for (const char* field : {"Edit5", "Edit26", "Edit10"})
+        EXPECT_EQ(q.record.text(field), p.record.text(field)) << field;
+    Project kana;
+    kana.record.setText("Edit10", QStringLiteral("ﾔｽ ﾐｶ"));
+    projectfile::save(path, kana);
+    EXPECT_FALSE(TempHome::readBytes(path).startsWith("\xEF\xBB\xBF")); // still code page 932
+    projectfile::load(path, q);
+    EXPECT_EQ(q.record.text("Edit10"), QStringLiteral("ﾔｽ ﾐｶ"));
+}
+
 TEST(ProjectFile, SurplusLinesAreIgnored)
 {
     Project p;
@@ -184,12 +250,13 @@ TEST(ProjectFile, SurplusLinesAreIgnored)
     EXPECT_NO_THROW(projectfile::read(lines, "x.anz", q));
 }
 
-TEST(ProjectFile, AnzIsAppendedUnlessTheNameEndsInLowerCaseAnz)
+TEST(ProjectFile, AnzIsAppendedUnlessTheNameEndsInLowerCaseDotAnz)
 {
     EXPECT_EQ(projectfile::fileNameFor("/tmp/site"), "/tmp/site.anz");
     EXPECT_EQ(projectfile::fileNameFor("/tmp/site.anz"), "/tmp/site.anz");
     EXPECT_EQ(projectfile::fileNameFor("/tmp/site.ANZ"), "/tmp/site.ANZ.anz");
-    EXPECT_EQ(projectfile::fileNameFor("/tmp/bonanz"), "/tmp/bonanz");
+    EXPECT_EQ(projectfile::fileNameFor("/tmp/bonanz"), "/tmp/bonanz.anz");
+    EXPECT_EQ(projectfile::fileNameFor("/tmp/anz"), "/tmp/anz.anz");
 }
 
 } // namespace

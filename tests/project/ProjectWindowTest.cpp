@@ -11,8 +11,11 @@
 #include "support/TempHome.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -76,11 +79,37 @@ TEST_F(WindowFixture, CreationShowsOrdererPageAndTodaysEraDate)
     EXPECT_EQ(find<QComboBox>("ComboBox7")->currentText(), QStringLiteral("知事 一般"));
 }
 
-TEST_F(WindowFixture, FirstStartCreatesTheSettingsFileWithoutComplaint)
+TEST_F(WindowFixture, FirstStartTakesNothingOverAndAsksNothing)
 {
+    Registry stored;
+    stored.companies.setRow(1, {"1", QStringLiteral("登録一号建設"), QStringLiteral("本店")});
+    stored.save();
+    activate();
     EXPECT_TRUE(dialogs.messages.isEmpty());
-    EXPECT_EQ(TempHome::readBytes(home.file("set.kss")), QByteArray("1\r\n"));
-    EXPECT_EQ(form->primeChoice(), PrimeChoice::NoSetting);
+    EXPECT_FALSE(QFile::exists(home.file("set.kss")));
+    EXPECT_EQ(form->primeChoice(), PrimeChoice::Unset);
+    EXPECT_EQ(project.currentRow, 0);
+    EXPECT_EQ(project.contractors.cell(1, 1), QString());
+    EXPECT_EQ(find<QLineEdit>("Edit10")->text(), QStringLiteral("〇〇〇〇〇株式会社"));
+    form->openSettings();
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_FALSE(find<QRadioButton>("RadioButton1")->isChecked());
+    EXPECT_FALSE(find<QRadioButton>("RadioButton2")->isChecked());
+}
+
+TEST_F(WindowFixture, SettingsFileGoneLaterIsReportedAndTheChoiceKept)
+{
+    form->openSettings();
+    find<QRadioButton>("RadioButton1")->setChecked(true);
+    find<QPushButton>("Button_settingsSave")->click();
+    ASSERT_TRUE(QFile::remove(home.file("set.kss")));
+    dialogs.messages.clear();
+    form->openSettings();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages.value(0).contains("set.kss"));
+    EXPECT_TRUE(find<QRadioButton>("RadioButton1")->isChecked());
+    EXPECT_EQ(form->primeChoice(), PrimeChoice::SetPrime);
+    EXPECT_FALSE(QFile::exists(home.file("set.kss")));
 }
 
 TEST_F(WindowFixture, PageButtonsSwitchPagesAndStrip)
@@ -235,6 +264,7 @@ TEST_F(WindowFixture, BrokenProjectFileIsReportedAndWindowStaysUsable)
 
 TEST_F(WindowFixture, SettingsPanelSavesTheChoice)
 {
+    textfile::writeLines(home.file("set.kss"), {"1"});
     form->openSettings();
     EXPECT_TRUE(find("Panel_settings")->isVisibleTo(form.get()));
     EXPECT_TRUE(find<QRadioButton>("RadioButton2")->isChecked());
@@ -265,6 +295,46 @@ TEST_F(WindowFixture, BrokenRegistryIsReportedOnceNotOnEveryActivation)
     activate();
     EXPECT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages.value(0).contains("kaisya_set.kss"));
+}
+
+} // namespace
+
+TEST_F(WindowFixture, APastedLineBreakBecomesABlankInFieldAndRecord)
+{
+    auto* address = find<QLineEdit>("Edit4");
+    address->clear();
+    QApplication::clipboard()->setText(QStringLiteral("香川県高松市\r\n番町1-2"));
+    address->paste();
+    EXPECT_EQ(address->text(), QStringLiteral("香川県高松市 番町1-2"));
+    EXPECT_EQ(project.record.text("Edit4"), QStringLiteral("香川県高松市 番町1-2"));
+    find<QComboBox>("ComboBox1")->setCurrentText(QStringLiteral("口頭\nによる"));
+    EXPECT_EQ(project.record.text("ComboBox1"), QStringLiteral("口頭 による"));
+}
+
+namespace {
+
+// Labels and fields inside one group of a page never cover each other.
+TEST_F(WindowFixture, NoControlOfAPageCoversAnother)
+{
+    for (TForm1::Page page : {TForm1::Orderer, TForm1::Prime, TForm1::Subcontractors, TForm1::Workers}) {
+        form->showPage(page);
+        for (QGroupBox* group : form->findChildren<QGroupBox*>()) {
+            if (!group->isVisibleTo(form.get()))
+                continue;
+            QList<QWidget*> controls;
+            for (QWidget* w : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (w->isVisibleTo(group) && (qobject_cast<QLabel*>(w) || qobject_cast<QLineEdit*>(w)
+                                              || qobject_cast<QComboBox*>(w) || qobject_cast<QRadioButton*>(w)))
+                    controls << w;
+            for (qsizetype i = 0; i < controls.size(); ++i)
+                for (qsizetype j = i + 1; j < controls.size(); ++j)
+                    EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry()))
+                        << group->title().toStdString() << ": " << controls[i]->objectName().toStdString() << " "
+                        << qPrintable(controls[i]->property("text").toString()) << " / "
+                        << controls[j]->objectName().toStdString() << " "
+                        << qPrintable(controls[j]->property("text").toString());
+        }
+    }
 }
 
 } // namespace

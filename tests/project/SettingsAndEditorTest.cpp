@@ -78,6 +78,22 @@ TEST(PrimeTakeOver, NoSettingFillsTheEditorOnlyOnce)
     EXPECT_EQ(p.record.text("Edit10"), QStringLiteral("〇〇〇〇〇株式会社"));
 }
 
+TEST(PrimeTakeOver, AFirstRowWithoutCompanyNameGivesNothing)
+{
+    for (const QString& name : {QString(), QStringLiteral(" "), QStringLiteral("　")}) {
+        SCOPED_TRACE(name.toStdString());
+        TextGrid companies = companyList();
+        companies.setCell(1, 1, name);
+        Project p;
+        p.record.setText("Edit12", QStringLiteral("入力済み"));
+        settings::takeOverPrime(PrimeChoice::SetPrime, companies, p);
+        EXPECT_EQ(p.record.text("Edit10"), QStringLiteral("〇〇〇〇〇株式会社"));
+        EXPECT_EQ(p.record.text("Edit12"), QStringLiteral("入力済み"));
+        settings::takeOverPrime(PrimeChoice::NoSetting, companies, p);
+        EXPECT_EQ(p.currentRow, 0);
+    }
+}
+
 TEST(ContractorEditor, WriteBackWithoutCurrentRowWritesRowOneAndGrows)
 {
     Project p;

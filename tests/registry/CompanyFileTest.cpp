@@ -4,6 +4,7 @@
 #include "registry/CompanyFile.h"
 #include "support/TempHome.h"
 
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace mirevo;
@@ -57,6 +58,40 @@ TEST(CompanyFile, CompanyWithoutWorkersIsExactlyFiftyLines)
     EXPECT_EQ(lines[company::Address - 1], "line break");
     EXPECT_EQ(lines[48], "Solo:49");
     EXPECT_EQ(lines[49], "0");
+}
+
+TEST(CompanyFile, SavedAndLoadedGivesTheSameCellsLineBreaksAsBlanks)
+{
+    TempHome home;
+    Registry source = registryWithK();
+    source.companies.setCell(company::Address, 1, QStringLiteral("高松市\r\n番町"));
+    source.companies.setCell(company::Phone, 1, QStringLiteral("〜 ﾔｽ"));
+    source.workers.setCell(9, 4, QStringLiteral("住所\n二行目"));
+    const QString path = home.file("K.kda");
+    companyfile::save(source, 1, path);
+
+    Registry target;
+    ASSERT_EQ(companyfile::load(target, path).companyRow, 1);
+    QStringList company = source.companies.row(1);
+    company[company::Address] = QStringLiteral("高松市 番町");
+    EXPECT_EQ(target.companies.row(1).mid(1), company.mid(1));
+    EXPECT_EQ(workerNames(target.workers), (QStringList{"k1", "k2"}));
+    QStringList k2 = source.workers.row(4);
+    k2[9] = QStringLiteral("住所 二行目");
+    EXPECT_EQ(target.workers.row(2).mid(1, 40), k2.mid(1, 40));
+}
+
+TEST(CompanyFile, ARowWithoutCompanyNameIsNotSaved)
+{
+    TempHome home;
+    Registry registry = registryWithK();
+    putWorker(registry.workers, 5, "nobody", ""); // belongs to no company
+    const QString path = home.file("blank.kda");
+    for (const QString& blank : {QString(), QStringLiteral(" "), QStringLiteral("　")}) {
+        registry.companies.setCell(company::Name, 2, blank);
+        EXPECT_THROW(companyfile::save(registry, 2, path), Error);
+        EXPECT_FALSE(QFileInfo::exists(path));
+    }
 }
 
 TEST(CompanyFile, WorkersFollowInMasterOrderWithColumnsOneToForty)

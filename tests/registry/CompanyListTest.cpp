@@ -116,6 +116,43 @@ TEST(CompanyList, DeletingARangeRemovesThoseCompaniesAndExactlyTheirWorkers)
     EXPECT_EQ(registry.workers.rowCount(), Registry::kWorkerRows);
 }
 
+TEST(CompanyList, DeletingOneBranchKeepsTheWorkersTheOtherBranchStillNames)
+{
+    Registry registry = listOf(3, 6);
+    putCompany(registry, 2, "C7", QStringLiteral("本社"));
+    putCompany(registry, 4, "C7", QStringLiteral("支店"));
+    putWorker(registry.workers, 1, "a", "C7");
+    putWorker(registry.workers, 2, "b", "C1");
+    putWorker(registry.workers, 3, "c", "C7");
+
+    companies::deleteCompanies(registry, 2, 2);
+    EXPECT_EQ(companyNames(registry.companies), (QStringList{"C1", "C3", "C7"}));
+    EXPECT_EQ(workerNames(registry.workers), (QStringList{"a", "b", "c"}));
+
+    companies::deleteCompanies(registry, 3, 3); // the last row of that name
+    EXPECT_EQ(workerNames(registry.workers), QStringList{"b"});
+
+    // Both branches in one range: the workers go with the last of them.
+    Registry both = listOf(1, 6);
+    putCompany(both, 2, "C7", QStringLiteral("本社"));
+    putCompany(both, 3, "C7", QStringLiteral("支店"));
+    putWorker(both.workers, 1, "a", "C7");
+    companies::deleteCompanies(both, 2, 3);
+    EXPECT_EQ(companyNames(both.companies), QStringList{"C1"});
+    EXPECT_TRUE(workerNames(both.workers).isEmpty());
+}
+
+TEST(CompanyList, RegisteringWithoutACompanyNameIsRefused)
+{
+    Registry registry = listOf(2);
+    const Registry before = registry;
+    for (const QString& blank : {QString(), QStringLiteral(" "), QStringLiteral("　")}) {
+        EXPECT_THROW(companies::registerCompany(registry.companies, 1, entry(blank, "")), Error);
+        EXPECT_THROW(companies::registerCompany(registry.companies, 3, entry(blank, QStringLiteral("支店"))), Error);
+    }
+    EXPECT_EQ(registry.companies, before.companies);
+}
+
 TEST(CompanyList, DeletingABlankRowLeavesWorkersWithoutCompany)
 {
     Registry registry = listOf(1);

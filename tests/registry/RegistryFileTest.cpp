@@ -42,6 +42,48 @@ TEST(RegistryFile, RoundTripKeepsAwkwardCellsAndEmptiesSingleBlanks)
     EXPECT_EQ(loaded.workers, expected.workers);
 }
 
+TEST(RegistryFile, LineBreaksInCellsNeverShiftTheLines)
+{
+    TempHome home;
+    Registry saved;
+    putCompany(saved, 1, "A");
+    putCompany(saved, 2, "B");
+    saved.companies.setCell(company::Address, 1, QStringLiteral("高松市\r\n番町"));
+    saved.companies.setCell(company::Representative, 2, QStringLiteral("x\ny\rz"));
+    putWorker(saved.workers, 1, "w1", "A");
+    saved.workers.setCell(9, 1, QStringLiteral("住所\r\n二行目"));
+    putWorker(saved.workers, 2, "w2", "B");
+    saved.save();
+
+    Registry loaded;
+    loaded.load();
+    Registry expected = saved;
+    expected.companies.setCell(company::Address, 1, QStringLiteral("高松市 番町"));
+    expected.companies.setCell(company::Representative, 2, QStringLiteral("x y z"));
+    expected.workers.setCell(9, 1, QStringLiteral("住所 二行目"));
+    EXPECT_EQ(loaded.companies, expected.companies);
+    EXPECT_EQ(loaded.workers, expected.workers);
+}
+
+TEST(RegistryFile, HalfWidthKanaAndLookAlikesComeBackExactly)
+{
+    TempHome home;
+    Registry saved;
+    putCompany(saved, 1, QStringLiteral("ﾔｽ ﾐｶ"));
+    putWorker(saved.workers, 1, QStringLiteral("ﾔﾏﾀﾞ"), QStringLiteral("ﾔｽ ﾐｶ"));
+    saved.save();
+    EXPECT_FALSE(TempHome::readBytes(Registry::fileName()).startsWith("\xEF\xBB\xBF"));
+    Registry loaded;
+    loaded.load();
+    EXPECT_EQ(loaded.companies, saved.companies);
+    EXPECT_EQ(loaded.workers, saved.workers);
+
+    saved.companies.setCell(company::Address, 1, QStringLiteral("1〜2−3—‖¢£¬"));
+    saved.save();
+    loaded.load();
+    EXPECT_EQ(loaded.companies, saved.companies);
+}
+
 TEST(RegistryFile, WorkerRowsAreNumberedByPositionAndRowsWithoutReadingEmptied)
 {
     TempHome home;

@@ -1,6 +1,5 @@
 #include "WindowFixture.h"
 #include "common/TextFile.h"
-#include "project/CompanyFields.h"
 #include "registry/CompanyFile.h"
 
 #include <QAction>
@@ -42,10 +41,18 @@ protected:
 TEST_F(TtourokuTest, EveryEntryFieldCarriesItsComponentName)
 {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("会社情報登録フォーム"));
-    for (const CompanyField& f : companyFields())
-        EXPECT_TRUE(window.findChild<QWidget*>(f.editor)) << f.editor.toStdString();
-    for (const char* name : {"Edit1", "RadioButton3", "RadioButton4", "RadioButton17", "RadioButton18"})
-        EXPECT_TRUE(window.findChild<QWidget*>(name)) << name;
+    QStringList names{"Edit1", "Edit75", "RadioButton3", "RadioButton4", "RadioButton17", "RadioButton18"};
+    for (int i = 42; i <= 73; ++i)
+        if (i != 52 && i != 55) // the fixed "工事業" boxes are plain labels here
+            names << QStringLiteral("Edit%1").arg(i);
+    for (int i = 11; i <= 21; ++i)
+        names << QStringLiteral("ComboBox%1").arg(i);
+    for (const QString& name : names)
+        EXPECT_TRUE(window.findChild<QWidget*>(name)) << name.toStdString();
+    EXPECT_EQ(field("Edit45"), "760");
+    EXPECT_EQ(field("Edit53"), QStringLiteral("00第　0000 号"));
+    EXPECT_EQ(field("Edit62"), QStringLiteral("〇級〇〇〇〇監理技士"));
+    EXPECT_EQ(field("Edit70"), "00000-00-0000");
     EXPECT_EQ(field("Edit42"), QStringLiteral("〇〇〇〇〇株式会社"));
     EXPECT_EQ(field("Edit1"), "00000000000000");
     EXPECT_TRUE(get<QRadioButton>("RadioButton3")->isChecked());
@@ -100,6 +107,8 @@ TEST_F(TtourokuTest, RegistrationAsksAndWritesOntoTheRowOfTheSameCompany)
     show(0);
     get<QPushButton>("registerButton")->click();
     EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("登録したい 「 会社情報リストのNo.行 」 を選択してください。")});
+    EXPECT_EQ(dialogs.kinds.back(), Dialogs::Kind::Information);
+    EXPECT_EQ(dialogs.buttons.back(), Dialogs::Button::Yes);
 
     click(list(), 3);
     setField("Edit42", "C7");
@@ -111,6 +120,7 @@ TEST_F(TtourokuTest, RegistrationAsksAndWritesOntoTheRowOfTheSameCompany)
 
     get<QPushButton>("registerButton")->click(); // declined
     EXPECT_EQ(dialogs.questions.last(), QStringLiteral("会社情報リスト No.3　に会社情報を登録しますか？"));
+    EXPECT_EQ(dialogs.questionKinds.back(), Dialogs::Kind::Information);
     EXPECT_EQ(registry.companies.rowCount(), rows);
 
     dialogs.answers = {true};
@@ -121,6 +131,51 @@ TEST_F(TtourokuTest, RegistrationAsksAndWritesOntoTheRowOfTheSameCompany)
     EXPECT_EQ(registry.companies.cell(company::Specialist, 7), "1");
     EXPECT_FALSE(registryFileWritten());
     EXPECT_EQ(list()->model()->rowCount(), rows);
+}
+
+TEST_F(TtourokuTest, LineBreaksInEntryFieldsBecomeBlanks)
+{
+    show(0);
+    click(list(), 3);
+    auto* address = get<QLineEdit>("Edit47");
+    address->clear();
+    QApplication::clipboard()->setText(QStringLiteral("香川県高松市\r\n番町1-2\n"));
+    address->paste();
+    EXPECT_EQ(address->text(), QStringLiteral("香川県高松市 番町1-2 "));
+    setField("ComboBox13", QStringLiteral("口頭\rによる"));
+    EXPECT_EQ(field("ComboBox13"), QStringLiteral("口頭 による"));
+    setField("Edit43", QStringLiteral("本\n社"));
+    dialogs.answers = {true};
+    get<QPushButton>("registerButton")->click();
+    EXPECT_EQ(registry.companies.cell(company::Address, 3), QStringLiteral("香川県高松市 番町1-2 "));
+    EXPECT_EQ(registry.companies.cell(16, 3), QStringLiteral("口頭 による"));
+    EXPECT_EQ(registry.companies.cell(company::Branch, 3), QStringLiteral("本 社"));
+}
+
+TEST_F(TtourokuTest, BlankCompanyNamesAreRefused)
+{
+    putWorker(registry.workers, 1, "nobody", ""); // a worker of no company
+    show(0);
+    click(list(), 12); // an empty row
+    dialogs.saveNames = {home.file("blank.kda")};
+    get<QPushButton>("saveCompanyButton")->click();
+    EXPECT_EQ(dialogs.beeps, 1);
+    EXPECT_TRUE(dialogs.proposedNames.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(home.file("blank.kda")));
+
+    setField("Edit42", QStringLiteral("　"));
+    setField("Edit43", "");
+    const TextGrid before = registry.companies;
+    dialogs.answers = {true};
+    get<QPushButton>("registerButton")->click();
+    EXPECT_EQ(dialogs.messages.last(), QStringLiteral("会社名を入力してください。"));
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    EXPECT_EQ(registry.companies, before);
+
+    get<QPushButton>("workersButton")->click();
+    EXPECT_EQ(dialogs.messages.size(), 2);
+    EXPECT_TRUE(get("companyPanel")->isVisible());
+    EXPECT_FALSE(get("workerPanel")->isVisible());
 }
 
 TEST_F(TtourokuTest, DeletingARangeAsksWithBothEndsAndSavesTheRegistry)
@@ -192,13 +247,16 @@ TEST_F(TtourokuTest, CompanyFileIsSavedUnderTheNamingRuleAndLoadedOnce)
     EXPECT_EQ(dialogs.folders, QStringList{""});
     ASSERT_TRUE(QFileInfo::exists(home.file("C2.KDA.kda")));
 
-    // Loaded back into the same list: C2 is there already.
+    // Loaded back into the same list: C2 is there already. Nothing changes,
+    // not even what is being typed into the entry fields.
     const Registry before = registry;
+    setField("Edit44", QStringLiteral("入力中"));
     dialogs.openNames = {home.file("C2.KDA.kda")};
     get<QPushButton>("loadCompanyButton")->click();
     EXPECT_EQ(registry.companies, before.companies);
     EXPECT_EQ(registry.workers, before.workers);
     EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(field("Edit44"), QStringLiteral("入力中"));
 
     registry.companies.setCell(company::Name, 2, "renamed");
     dialogs.openNames = {home.file("C2.KDA.kda")};

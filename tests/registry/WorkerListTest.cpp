@@ -61,6 +61,17 @@ TEST(WorkerList, ViewRowsWithoutWorkerPointNowhere)
     EXPECT_EQ(master, before);
 }
 
+TEST(WorkerList, ABlankCompanyNameListsNoRows)
+{
+    TextGrid master(worker::kColumns, 5);
+    putWorker(master, 2, "nobody", "");
+    for (const QString& blank : {QString(), QStringLiteral(" "), QStringLiteral("　")}) {
+        const TextGrid view = workerview::build(master, blank);
+        EXPECT_TRUE(workerview::rowsWithWorkers(view, 1, view.rowCount() - 1).empty());
+        EXPECT_FALSE(workerview::holdsWorker(view, 1));
+    }
+}
+
 TEST(WorkerList, ViewGrowsToHoldEveryWorkerOfTheCompany)
 {
     TextGrid master(worker::kColumns, 61);

@@ -49,11 +49,23 @@ TEST(RoleTags, ReadingLooksForKeysNotTags)
     EXPECT_EQ(rolesFromText(QStringLiteral("x1特y")), checks({11}));
 }
 
-TEST(RoleTags, EveryTagEndsInOneBlankAndHoldsItsKey)
+TEST(RoleTags, TheTwelveRolesInTheirOrder)
 {
-    for (const Role& role : roles()) {
-        EXPECT_TRUE(role.tag.endsWith(QStringLiteral("] ")));
-        EXPECT_EQ(role.tag, QStringLiteral("[") + role.key + QStringLiteral("] "));
+    const struct {
+        const char16_t* tag;
+        const char16_t* caption;
+    } expected[]{
+        {u"[現] ", u"現場代理人"},   {u"[作] ", u"作業主任者"},       {u"[女] ", u"女子社員"},
+        {u"[未] ", u"18歳未満の男子従業員"}, {u"[主] ", u"主任技術者"}, {u"[職] ", u"職長"},
+        {u"[安] ", u"安全衛生責任者"}, {u"[能] ", u"能力向上教育"},   {u"[再] ", u"危険有害業務・再発防止教育"},
+        {u"[習] ", u"外国人技能実習生"}, {u"[就] ", u"外国人建設就労者"}, {u"[1特] ", u"１号特定技能外国人"},
+    };
+    for (int i = 0; i < kRoleCount; ++i) {
+        EXPECT_EQ(roles()[i].tag, QString::fromUtf16(expected[i].tag)) << i;
+        EXPECT_EQ(roles()[i].caption, QString::fromUtf16(expected[i].caption)) << i;
+        RoleChecks one{};
+        one[i] = true;
+        EXPECT_EQ(roleText(one), QString::fromUtf16(expected[i].tag)) << i;
+        EXPECT_EQ(rolesFromText(QString::fromUtf16(expected[i].tag)), one) << i;
     }
-    EXPECT_EQ(roles()[11].caption, QStringLiteral("１号特定技能外国人"));
 }

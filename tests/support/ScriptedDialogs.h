@@ -14,14 +14,16 @@ public:
     ScriptedDialogs() { Dialogs::install(this); }
     ~ScriptedDialogs() override { Dialogs::install(nullptr); }
 
-    void message(const QString& text, Kind kind) override
+    void message(const QString& text, Kind kind, Button button) override
     {
         messages << text;
         kinds.push_back(kind);
+        buttons.push_back(button);
     }
-    bool askYesNo(const QString& text) override
+    bool askYesNo(const QString& text, Kind kind) override
     {
         questions << text;
+        questionKinds.push_back(kind);
         if (answers.empty())
             return false;
         bool answer = answers.front();
@@ -46,7 +48,9 @@ public:
 
     QStringList messages;
     std::vector<Kind> kinds;
+    std::vector<Button> buttons;
     QStringList questions;
+    std::vector<Kind> questionKinds;
     std::deque<bool> answers;
     std::deque<QString> openNames;
     std::deque<QString> saveNames;

@@ -1,4 +1,5 @@
 #include "FormKit.h"
+#include "SingleLine.h"
 
 #include <QComboBox>
 #include <QFont>
@@ -6,6 +7,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace mirevo::form {
 
@@ -23,6 +27,7 @@ QLineEdit* edit(QWidget* parent, const QString& name, int x, int y, int w, int h
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
     e->setGeometry(x, y, w, h);
+    keepSingleLine(e);
     return e;
 }
 
@@ -41,6 +46,7 @@ QComboBox* combo(QWidget* parent, const QString& name, const QStringList& items,
     c->setEditable(editable);
     c->addItems(items);
     c->setGeometry(x, y, w, 24);
+    keepSingleLine(c);
     return c;
 }
 
@@ -55,13 +61,49 @@ QPushButton* button(QWidget* parent, const QString& caption, int x, int y, int w
     return b;
 }
 
+namespace {
+
+// The frame a window manager puts around our windows, remembered from the
+// last window whose frame was known: a window just shown has no frame yet.
+QMargins knownFrame;
+
+QSize frameSize(const QWidget* window)
+{
+    const QRect frame = window->frameGeometry();
+    const QRect client = window->geometry();
+    if (frame.size() != client.size()) {
+        knownFrame = QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                              frame.right() - client.right(), frame.bottom() - client.bottom());
+        return frame.size();
+    }
+    return client.size().grownBy(knownFrame);
+}
+
+void placeCentred(QWidget* window)
+{
+    const QScreen* screen = window->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize frame = frameSize(window);
+    // A window larger than the screen keeps its title bar in view.
+    const int left = area.left() + std::max(0, (area.width() - frame.width()) / 2);
+    const int top = area.top() + std::max(0, (area.height() - frame.height()) / 2);
+    window->move(left, top);
+}
+
+} // namespace
+
 void centreOnScreen(QWidget* window)
 {
-    if (const QScreen* screen = window->screen()) {
-        const QRect area = screen->geometry();
-        const QRect frame = window->frameGeometry();
-        window->move((area.width() - frame.width()) / 2, (area.height() - frame.height()) / 2);
-    }
+    placeCentred(window);
+    // Under a window manager a window's frame is known only a moment after
+    // it is shown; centre again then, with the real frame.
+    if (window->isVisible())
+        QTimer::singleShot(100, window, [window] {
+            if (window->isVisible())
+                placeCentred(window);
+        });
 }
 
 void applyJapaneseFont(QWidget* window, int pointSize)

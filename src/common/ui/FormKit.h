@@ -21,8 +21,9 @@ QComboBox* combo(QWidget* parent, const QString& name, const QStringList& items,
                  int x, int y, int w, bool editable = true);
 QPushButton* button(QWidget* parent, const QString& caption, int x, int y, int w, int h = 26,
                     const QString& name = QString());
-// Centres a window on its screen: left = (screen width − window width) / 2,
-// top likewise, in whole pixels.
+// Centres a window, frame included, on the available area of its screen:
+// left = (width − window width) / 2, top likewise, in whole pixels; a
+// window larger than the area is put at its top-left corner.
 void centreOnScreen(QWidget* window);
 // The program's UI font: a Japanese sans serif.
 void applyJapaneseFont(QWidget* window, int pointSize = 9);

@@ -10,9 +10,17 @@
 namespace mirevo {
 namespace {
 
-QWidget* owner()
+const QString kTitle = QStringLiteral("Mirevo！");
+
+QMessageBox::Icon iconOf(Dialogs::Kind kind)
 {
-    return QApplication::activeWindow();
+    switch (kind) {
+    case Dialogs::Kind::Information: return QMessageBox::Information;
+    case Dialogs::Kind::Warning: return QMessageBox::Warning;
+    case Dialogs::Kind::Error: return QMessageBox::Critical;
+    case Dialogs::Kind::Hint: break;
+    }
+    return QMessageBox::NoIcon;
 }
 
 // "anz|*.anz" (the filter form the program uses) → "anz (*.anz)".
@@ -27,22 +35,25 @@ QString qtFilter(const QString& filter)
 
 } // namespace
 
-void QtDialogs::message(const QString& text, Kind kind)
+QWidget* QtDialogs::owner() const
 {
-    const QString title = QStringLiteral("Mirevo！");
-    switch (kind) {
-    case Kind::Information: QMessageBox::information(owner(), title, text); break;
-    case Kind::Warning: QMessageBox::warning(owner(), title, text); break;
-    case Kind::Error: QMessageBox::critical(owner(), title, text); break;
-    case Kind::Hint: QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner()).exec(); break;
-    }
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return mainWindow_;
 }
 
-bool QtDialogs::askYesNo(const QString& text)
+void QtDialogs::message(const QString& text, Kind kind, Button button)
 {
-    return QMessageBox::warning(owner(), QStringLiteral("Mirevo！"), text,
-                                QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-        == QMessageBox::Yes;
+    const auto standard = button == Button::Yes ? QMessageBox::Yes : QMessageBox::Ok;
+    QMessageBox box(iconOf(kind), kTitle, text, standard, owner());
+    box.exec();
+}
+
+bool QtDialogs::askYesNo(const QString& text, Kind kind)
+{
+    QMessageBox box(iconOf(kind), kTitle, text, QMessageBox::Yes | QMessageBox::No, owner());
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 QString QtDialogs::openFileName(const QString& filter, const QString& folder)

@@ -1,4 +1,5 @@
 #include "TForm2.h"
+#include "common/ui/WindowRules.h"
 
 #include <QCalendarWidget>
 #include <QHBoxLayout>
@@ -41,6 +42,7 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("カレンダーフォーム"));
+    mirevo::form::centreWhenShown(this);
     setFont(japaneseFont(10));
     build();
     connectSignals();

@@ -1,4 +1,5 @@
 #include "Tdentakukun.h"
+#include "common/ui/WindowRules.h"
 
 #include "common/Dialogs.h"
 #include "common/Error.h"
@@ -78,6 +79,7 @@ Tdentakukun::Tdentakukun(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Tdentakukun"));
     setWindowTitle(QStringLiteral("数値入力用の電卓"));
+    mirevo::form::centreWhenShown(this);
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFont(QFont(QStringLiteral("Noto Sans CJK JP"), 10));

@@ -1,10 +1,12 @@
 #include "ContractorPage.h"
+#include "TreePanel.h"
 #include "common/Dialogs.h"
 #include "common/ui/EnterNavigation.h"
 #include "common/ui/FormKit.h"
 #include "project/ContractorEditor.h"
-#include "project/Choices.h"
+#include "registry/Choices.h"
 #include "project/Project.h"
+#include "project/TierOutline.h"
 #include "common/WebAddresses.h"
 
 #include <QComboBox>
@@ -29,7 +31,7 @@ bool writesBack(const QString& name)
 
 } // namespace
 
-ContractorPage::ContractorPage(Project& project, WindowSet& windows, QWidget* parent)
+ContractorPage::ContractorPage(Project& project, Registry& registry, WindowSet& windows, QWidget* parent)
     : PageBase(project, windows, parent)
 {
     auto* box = new QGroupBox(QStringLiteral("再下請負業者情報"), this);
@@ -41,6 +43,10 @@ ContractorPage::ContractorPage(Project& project, WindowSet& windows, QWidget* pa
     bindDedication("RadioButton3", "RadioButton4", &ProjectRecord::editorNotDedicated, &ProjectRecord::setEditorNotDedicated);
     bindFields();
     watchFocus();
+    watchUpperCompany();
+    tree_ = new TreePanel(project, registry, this);
+    tree_->move(814, 35);
+    connect(tree_, &TreePanel::treeButtonPressed, this, [this] { guide_->show(); });
 }
 
 void ContractorPage::buildCompany(QWidget* box)
@@ -92,10 +98,10 @@ void ContractorPage::buildLedger(QWidget* box)
         pickDateOnClick(date, true);
     }
     int y = 266;
-    auto row = [&](const char* a, const QString& ca, const char* b = nullptr, const QString& cb = {}) {
+    auto row = [&](const char* a, const QString& ca, const char* b = nullptr, const QString& cb = {}, int bw = 200) {
         form::labelledEdit(box, a, ca, 10, y, lw, 160);
         if (b)
-            form::labelledEdit(box, b, cb, lw + 190, y, 90, 200);
+            form::labelledEdit(box, b, cb, lw + 190, y, 90, bw);
         y += 28;
     };
     row("Edit59", QStringLiteral("監督員名"));
@@ -103,8 +109,8 @@ void ContractorPage::buildLedger(QWidget* box)
     row("Edit60", QStringLiteral("現場代理人名"));
     form::combo(box, "ComboBox14", choices::authorities(), lw + 190, y - 28, 170);
     row("Edit61", QStringLiteral("主任技術者名"), "Edit62", QStringLiteral("資格内容"));
-    row("Edit63", QStringLiteral("専門技術者名"), "Edit64", QStringLiteral("資格内容"));
-    form::labelledEdit(box, "Edit65", QStringLiteral("担当工事内容"), lw + 460, y - 28, 90, 80);
+    row("Edit63", QStringLiteral("専門技術者名"), "Edit64", QStringLiteral("資格内容"), 150);
+    form::labelledEdit(box, "Edit65", QStringLiteral("担当工事内容"), lw + 440, y - 28, 90, 90);
     for (const char* hidden : {"Edit66", "Edit67", "Edit68"})
         form::edit(box, hidden, 0, 0, 10)->hide();
     row("Edit48", QStringLiteral("安全衛生管理者名"));
@@ -180,11 +186,36 @@ void ContractorPage::watchFocus()
     }
 }
 
+// "直近上位の会社No." and the tier box: a choice refreshes the upper company,
+// leaving them writes it into the current row.
+void ContractorPage::watchUpperCompany()
+{
+    for (const char* name : {"ComboBox20", "ComboBox21"}) {
+        auto* box = findChild<QComboBox*>(QLatin1String(name));
+        connect(box, &QComboBox::activated, this, [this] { editor::refreshUpper(project_); });
+        box->installEventFilter(this);
+    }
+}
+
 bool ContractorPage::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusOut)
-        editor::writeBack(project_);
+    if (event->type() == QEvent::FocusOut) {
+        const QString name = watched->objectName();
+        if (name == QLatin1String("ComboBox20") || name == QLatin1String("ComboBox21")) {
+            editor::writeUpper(project_);
+            if (name == QLatin1String("ComboBox20"))
+                outline::build(project_);
+        } else {
+            editor::writeBack(project_);
+        }
+    }
     return PageBase::eventFilter(watched, event);
+}
+
+void ContractorPage::enter()
+{
+    guide_->show();
+    editor::refreshOnPageEntry(project_);
 }
 
 void ContractorPage::showCurrentRow()

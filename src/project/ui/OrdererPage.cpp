@@ -2,7 +2,7 @@
 #include "common/Dialogs.h"
 #include "common/ui/EnterNavigation.h"
 #include "common/ui/FormKit.h"
-#include "project/Choices.h"
+#include "registry/Choices.h"
 #include "project/ProjectActions.h"
 #include "common/WebAddresses.h"
 

@@ -2,7 +2,7 @@
 #include "common/Dialogs.h"
 #include "common/ui/EnterNavigation.h"
 #include "common/ui/FormKit.h"
-#include "project/Choices.h"
+#include "registry/Choices.h"
 #include "project/Project.h"
 #include "common/WebAddresses.h"
 
@@ -86,7 +86,7 @@ void PrimePage::buildLedger()
     person("Edit14", QStringLiteral("現場代理人名"), "ComboBox3");
     person("Edit85", QStringLiteral("監理技術者補佐名"));
     form::labelledEdit(box, "Edit15", QStringLiteral("監理/主任技術者名"), 8, y, lw, 160);
-    form::labelledEdit(box, "Edit16", QStringLiteral("資格内容"), lw + 150, y, 70, 220);
+    form::labelledEdit(box, "Edit16", QStringLiteral("資格内容"), lw + 176, y, 70, 200);
     auto* r5 = new QRadioButton(QStringLiteral("選任"), box);
     r5->setObjectName("RadioButton5");
     r5->setGeometry(lw + 450, y, 55, 24);

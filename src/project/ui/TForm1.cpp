@@ -3,6 +3,7 @@
 #include "OrdererPage.h"
 #include "PrimePage.h"
 #include "SettingsPanel.h"
+#include "TreePanel.h"
 #include "WorkerPage.h"
 #include "RecordBinder.h"
 #include "common/ui/EnterNavigation.h"
@@ -12,12 +13,16 @@
 #include "common/Error.h"
 #include "common/ProgramFolder.h"
 #include "common/ui/FormKit.h"
+#include "common/ui/WindowRules.h"
 #include "input/ui/TForm2.h"
+#include "project/ContractorEditor.h"
 #include "project/Guide.h"
 #include "project/Project.h"
 #include "project/ProjectActions.h"
 #include "project/ProjectFile.h"
+#include "registry/CompanyRecord.h"
 #include "registry/Registry.h"
+#include "registry/ui/Ttouroku.h"
 #include "common/WebAddresses.h"
 
 #include <QCloseEvent>
@@ -38,6 +43,14 @@ constexpr int kClientHeight = 707;
 
 const char* const kStripColours[] = {"#FEE6AB", "#123172", "#004040", "#004040"};
 
+// Whether the editor's row (row 1 when none) holds a company: a pick from
+// the registration window always leaves one there.
+bool editorRowHoldsCompany(const Project& project)
+{
+    const int row = std::max(project.currentRow, 1);
+    return row < project.contractors.rowCount() && !isBlank(project.contractors.cell(company::Name, row));
+}
+
 } // namespace
 
 TForm1::TForm1(Project& project, Registry& registry, WindowSet& windows, QWidget* parent)
@@ -45,6 +58,7 @@ TForm1::TForm1(Project& project, Registry& registry, WindowSet& windows, QWidget
 {
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("Mirevo！ / Ver1.00"));
+    form::keepOpenOnEscape(this);
     form::applyJapaneseFont(this);
     project_.guideState = 0;
     gengou_ = eraName(clock::today());
@@ -141,8 +155,8 @@ void TForm1::buildPages(QWidget* main)
 {
     orderer_ = new OrdererPage(project_, windows_, main);
     prime_ = new PrimePage(project_, windows_, main);
-    contractors_ = new ContractorPage(project_, windows_, main);
-    workers_ = new WorkerPage(project_, main);
+    contractors_ = new ContractorPage(project_, registry_, windows_, main);
+    workers_ = new WorkerPage(project_, registry_, windows_, main);
     pages_[Orderer] = orderer_;
     pages_[Prime] = prime_;
     pages_[Subcontractors] = contractors_;
@@ -154,6 +168,7 @@ void TForm1::buildPages(QWidget* main)
     }
     connect(prime_, &PrimePage::callUpRequested, this, &TForm1::callUpPrime);
     connect(contractors_, &ContractorPage::callUpRequested, this, &TForm1::callUpContractor);
+    connect(workers_, &WorkerPage::registerRequested, this, &TForm1::callUpWorkers);
 }
 
 void TForm1::showPage(Page page)
@@ -174,10 +189,13 @@ void TForm1::showPage(Page page)
         prime_->guideFrame()->show();
         project::refreshPrimeDates(project_);
         break;
-    case Subcontractors: project_.guideState = 2; contractors_->guideFrame()->show(); break;
+    case Subcontractors:
+        project_.guideState = 2;
+        contractors_->enter();
+        break;
     case Workers:
         workers_->move(17, 65);
-        workers_->refresh();
+        workers_->enter();
         break;
     }
 }
@@ -192,6 +210,7 @@ QFrame* TForm1::guideFrame(int frame) const
     switch (frame) {
     case 1: return prime_->guideFrame();
     case 2: return contractors_->guideFrame();
+    case 3: return contractors_->treePanel()->guideFrame();
     default: return nullptr;
     }
 }
@@ -224,9 +243,34 @@ void TForm1::callUpPrime()
 void TForm1::callUpContractor()
 {
     contractors_->guideFrame()->hide();
+    // A company already on the site keeps its row; the pick gets its own.
+    const int before = project_.currentRow;
+    editor::beginCallUp(project_);
     if (openRegistration_)
         openRegistration_(3);
+    if (!editorRowHoldsCompany(project_)) {
+        // Closed without a pick: when the call-up had moved the editor to a
+        // free row, it shows its own row (row 1 when none) again.
+        if (project_.currentRow != before) {
+            project_.currentRow = std::max(before, 1);
+            editor::load(project_);
+            project_.currentRow = before;
+        }
+        return;
+    }
     contractors_->showCurrentRow();
+    contractors_->treePanel()->guideFrame()->show();
+    editor::finishCallUp(project_);
+    contractors_->treePanel()->offerName(project_.record.text(QStringLiteral("Edit42")));
+}
+
+void TForm1::callUpWorkers(const QString& company)
+{
+    if (windows_.registration)
+        windows_.registration->siteCompany = company;
+    if (openRegistration_)
+        openRegistration_(1);
+    workers_->finishRegistration();
 }
 
 void TForm1::saveProject()
@@ -256,9 +300,14 @@ void TForm1::readSettings(bool showPanel)
     const QString path = settings::fileName();
     fileName_ = path;
     if (!QFileInfo::exists(path)) {
-        // First start: create the file with the neutral choice.
-        primeChoice_ = PrimeChoice::NoSetting;
-        settings::write(path, primeChoice_);
+        // First start: nothing is chosen, so nothing is taken over until the
+        // user saves a choice. A file that was there and is gone is
+        // reported; the choice made in this run stays.
+        if (showPanel && primeChoice_ != PrimeChoice::Unset)
+            Dialogs::current().message(
+                QStringLiteral("基本設定ファイル「set.kss」が見つかりません。"
+                               "現在の設定を表示します。「保存」で作り直せます。"),
+                Dialogs::Kind::Error);
     } else {
         try {
             primeChoice_ = settings::read(path, primeChoice_);
@@ -316,7 +365,7 @@ void TForm1::onActivated()
 
 void TForm1::done(int result)
 {
-    // Every way of closing (button, close box, Escape) ends here; the
+    // Every way of closing (button, close box) ends here; the
     // project stays in the window for the next opening.
     settings_->hide();
     QDialog::done(result);

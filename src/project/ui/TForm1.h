@@ -68,6 +68,7 @@ private:
     void onActivated();
     void callUpPrime();
     void callUpContractor();
+    void callUpWorkers(const QString& company);
     QFrame* guideFrame(int frame) const;
 
     Project& project_;

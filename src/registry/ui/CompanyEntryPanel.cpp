@@ -1,8 +1,9 @@
 #include "CompanyEntryPanel.h"
 #include "common/TextGrid.h"
 #include "common/ui/EnterNavigation.h"
-#include "project/Choices.h"
-#include "project/CompanyFields.h"
+#include "common/ui/SingleLine.h"
+#include "registry/Choices.h"
+#include "registry/CompanyFields.h"
 #include "registry/CompanyRecord.h"
 
 #include <QButtonGroup>
@@ -231,6 +232,7 @@ QLineEdit* CompanyEntryPanel::edit(int companyColumn, QGridLayout* grid, int row
     auto* field = new QLineEdit(initialText(companyColumn), this);
     field->setObjectName(fieldName(companyColumn));
     field->setMinimumWidth(width);
+    keepSingleLine(field);
     fields_[companyColumn] = field;
     if (grid)
         grid->addWidget(field, row, column, 1, span);
@@ -247,6 +249,7 @@ QComboBox* CompanyEntryPanel::combo(int companyColumn, const QStringList& items,
     box->addItems(items);
     box->setCurrentText(initialText(companyColumn));
     box->setMinimumWidth(width);
+    keepSingleLine(box);
     fields_[companyColumn] = box;
     grid->addWidget(box, row, column);
     return box;

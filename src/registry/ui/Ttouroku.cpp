@@ -4,9 +4,11 @@
 #include "TextGridModel.h"
 #include "WorkerPanel.h"
 #include "common/Dialogs.h"
+#include "common/ui/FormKit.h"
+#include "common/ui/WindowRules.h"
+#include "project/Handover.h"
 #include "project/Project.h"
 #include "registry/CompanyRecord.h"
-#include "registry/Handover.h"
 #include "registry/Registry.h"
 
 #include <QGuiApplication>
@@ -29,6 +31,7 @@ Ttouroku::Ttouroku(Registry& registry, Project& project, Tmeibo& roster, QWidget
 {
     setObjectName(QStringLiteral("Ttouroku"));
     setWindowTitle(QStringLiteral("会社情報登録フォーム"));
+    form::keepOpenOnEscape(this);
     setFont(QFont(QStringLiteral("Noto Sans CJK JP"), 9));
     auto* layout = new QHBoxLayout(this);
     // The window follows the visible panel.
@@ -96,8 +99,7 @@ void Ttouroku::activate()
 void Ttouroku::centreOnScreen()
 {
     layout()->activate(); // the size of the panel now shown
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    form::centreOnScreen(this);
 }
 
 void Ttouroku::done(int result)
@@ -118,6 +120,11 @@ void Ttouroku::showCompanyPanel()
 void Ttouroku::openWorkerPanel()
 {
     const QString company = mode == 1 ? siteCompany : entry_->companyName();
+    // Workers are filed under a company name; empty master rows have none.
+    if (mode == 0 && isBlankName(company)) {
+        Dialogs::current().message(QStringLiteral("会社名を入力してください。"));
+        return;
+    }
     companyPanel_->hide();
     workers_->open(company, mode == 1);
     workers_->show();

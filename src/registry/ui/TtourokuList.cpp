@@ -29,6 +29,7 @@ namespace {
 
 constexpr int kListWidths[] = {25, 230, 100, 100, 40, 40, 200};
 const QString kCompanyFileFilter = QStringLiteral("kda|*.kda");
+const QString kNameFirst = QStringLiteral("会社名を入力してください。");
 
 QPushButton* button(const QString& caption, const QString& name)
 {
@@ -136,10 +137,15 @@ void Ttouroku::registerCompany()
     const int row = markers_->selectedRow;
     if (row < 1 || row >= registry_.companies.rowCount()) {
         Dialogs::current().message(QStringLiteral("登録したい 「 会社情報リストのNo.行 」 を選択してください。"),
-                                   Dialogs::Kind::Information);
+                                   Dialogs::Kind::Information, Dialogs::Button::Yes);
         return;
     }
-    if (!Dialogs::current().askYesNo(QStringLiteral("会社情報リスト No.%1　に会社情報を登録しますか？").arg(row)))
+    if (isBlankName(entry_->companyName())) {
+        Dialogs::current().message(kNameFirst);
+        return;
+    }
+    if (!Dialogs::current().askYesNo(QStringLiteral("会社情報リスト No.%1　に会社情報を登録しますか？").arg(row),
+                                     Dialogs::Kind::Information))
         return;
     companies::registerCompany(registry_.companies, row, entry_->record());
     refreshList();
@@ -201,7 +207,8 @@ void Ttouroku::pasteRows()
 void Ttouroku::saveCompanyFile()
 {
     const int row = markers_->selectedRow;
-    if (row < 1 || row >= registry_.companies.rowCount()) {
+    // A row without a company has nothing to save.
+    if (row < 1 || row >= registry_.companies.rowCount() || isBlankName(registry_.companies.cell(company::Name, row))) {
         Dialogs::current().beep();
         return;
     }
@@ -222,6 +229,7 @@ void Ttouroku::loadCompanyFile()
         Ttouroku* window;
         ~Refresh() { window->refreshList(); }
     } refreshAfterwards{this};
-    companyfile::load(registry_, path);
-    loadRowIntoEntry(markers_->selectedRow);
+    // A company already listed changes nothing, the entry fields included.
+    if (companyfile::load(registry_, path).result == companyfile::LoadResult::Loaded)
+        loadRowIntoEntry(markers_->selectedRow);
 }

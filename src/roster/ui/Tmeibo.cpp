@@ -4,6 +4,7 @@
 #include "common/Dialogs.h"
 #include "common/Error.h"
 #include "common/ui/EnterNavigation.h"
+#include "common/ui/WindowRules.h"
 #include "input/ui/TForm2.h"
 #include "input/ui/Tdentakukun.h"
 #include "project/Project.h"
@@ -47,6 +48,8 @@ Tmeibo::Tmeibo(Registry& registry, Project& project, TForm2& calendar, Tdentakuk
 {
     setObjectName(QStringLiteral("Tmeibo"));
     setWindowTitle(QStringLiteral("作業員名簿"));
+    form::keepOpenOnEscape(this);
+    mirevo::form::centreWhenShown(this);
     QFont font(QStringLiteral("Noto Sans CJK JP"));
     font.setPixelSize(12);
     setFont(font);

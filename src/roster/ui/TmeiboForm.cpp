@@ -2,6 +2,7 @@
 // as in the form the users know; each control carries its component name.
 #include "BloodPressurePanel.h"
 #include "Tmeibo.h"
+#include "common/ui/SingleLine.h"
 #include "roster/EraReference.h"
 #include "roster/RoleTags.h"
 #include "roster/WorkerRecord.h"
@@ -56,6 +57,7 @@ QLineEdit* Tmeibo::addEdit(QWidget* parent, int column, const QString& name, con
     auto* edit = new QLineEdit(designText, parent);
     edit->setObjectName(name);
     edit->setGeometry(geometry);
+    keepSingleLine(edit);
     if (column > 0)
         fields_[column] = edit;
     return edit;
@@ -174,6 +176,7 @@ QGroupBox* Tmeibo::buildPersonalGroup()
     bloodType_->setEditable(true); // free text allowed beside the offered types
     bloodType_->addItems({QStringLiteral("Ａ"), QStringLiteral("ＡＢ"), QStringLiteral("Ｂ"), QStringLiteral("Ｏ")});
     bloodType_->setGeometry(404, rowY(4), 70, kRowHeight);
+    keepSingleLine(bloodType_);
     addLabel(group, QStringLiteral("血圧"), {524, rowY(4), 36, kRowHeight});
     addEdit(group, BloodPressure, QStringLiteral("Edit26"), {560, rowY(4), 100, kRowHeight});
 

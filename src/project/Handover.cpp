@@ -1,9 +1,10 @@
 #include "Handover.h"
-#include "CompanyRecord.h"
-#include "WorkerView.h"
-#include "project/CompanyFields.h"
-#include "project/ContractorEditor.h"
-#include "project/Project.h"
+#include "ContractorEditor.h"
+#include "PrimeFields.h"
+#include "Project.h"
+#include "registry/CompanyFields.h"
+#include "registry/CompanyRecord.h"
+#include "registry/WorkerView.h"
 #include "roster/WorkerRecord.h"
 
 namespace mirevo::handover {
@@ -27,9 +28,8 @@ bool freeSiteRow(const TextGrid& list, int row)
 
 void toPrime(Project& project, const QStringList& record)
 {
-    for (const CompanyField& f : companyFields())
-        if (!f.prime.isEmpty() && f.column <= company::Phone)
-            project.record.setText(f.prime, record.value(f.column));
+    for (int column = company::Name; column <= company::Phone; ++column)
+        project.record.setText(primeField(column), record.value(column));
     project.record.setPrimeNotDedicated(notDedicated(record));
     project.record.setText(QStringLiteral("Edit84"), record.value(company::BusinessId));
 }
