@@ -123,6 +123,8 @@ TEST_F(WorkerWindow, RegisterFromRosterNeedsACompany)
     for (int row = 1; row <= 5; ++row)
         names << name(row);
     EXPECT_EQ(names, (QStringList{"田中", "鈴木", "佐藤", "伊藤", "木村"}));
+    // Ages are those of today, whatever the registry held.
+    EXPECT_EQ(project.workers.cell(worker::Age, 2), "34");
 }
 
 TEST_F(WorkerWindow, DeletingAsksAndRemovesTheRightRow)

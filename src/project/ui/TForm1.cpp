@@ -293,6 +293,8 @@ void TForm1::openProject()
     fileName_ = chosen;
     project::open(chosen, project_);
     contractors_->showCurrentRow();
+    if (page_ == Workers)
+        workers_->enter(); // the companies of the project just read
 }
 
 void TForm1::readSettings(bool showPanel)
