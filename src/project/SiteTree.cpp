@@ -43,15 +43,19 @@ void restoreSiteDates(TextGrid& table, int rows, const QHash<QString, QList<Site
     }
 }
 
-// Company list rows by name, in list order; the heading row is no company.
-QHash<QString, QList<int>> companyRowsByName(const TextGrid& companies)
+// The company list rows of each name in the tree, in list order; the
+// heading row is no company.
+QHash<QString, QList<int>> companyRowsOf(const SubcontractTree& tree, const TextGrid& companies)
 {
     QHash<QString, QList<int>> rows;
-    rows.reserve(companies.rowCount());
+    rows.reserve(tree.size());
+    for (int i = 0; i < tree.size(); ++i)
+        if (!tree.text(i).isEmpty())
+            rows.insert(tree.text(i), {});
     for (int row = 1; row < companies.rowCount(); ++row) {
-        const QString& name = companies.cell(company::Name, row);
-        if (!name.isEmpty())
-            rows[name].append(row);
+        const auto it = rows.find(companies.cell(company::Name, row));
+        if (it != rows.end())
+            it->append(row);
     }
     return rows;
 }
@@ -64,6 +68,20 @@ void numberUpperCompanies(TextGrid& table, int rows)
         lastRow.insert(table.cell(company::Name, row), row);
     for (int row = 1; row <= rows; ++row)
         table.setCell(company::UpperNo, row, QString::number(lastRow.value(table.cell(company::UpperName, row), 0)));
+}
+
+// The editor after a rebuild: on the selected node's row; else on the last
+// row when its row is gone, so that no write-back brings a removed company
+// back into the table.
+void followWithEditor(Project& project, int rows)
+{
+    const int selectedRow = rowOfNode(project, project.tree.selected());
+    if (selectedRow > 0)
+        project.currentRow = selectedRow;
+    else if (project.currentRow > rows)
+        project.currentRow = rows;
+    if (project.currentRow > 0)
+        editor::load(project);
 }
 
 } // namespace
@@ -145,7 +163,7 @@ void rebuildTable(Project& project, const TextGrid& companies)
     const auto dates = siteDatesByName(table);
     for (int row = 1; row < table.rowCount(); ++row)
         table.clearRow(row);
-    const auto rowsByName = companyRowsByName(companies);
+    const auto rowsByName = companyRowsOf(tree, companies);
     const QString prime = project.record.text(QStringLiteral("Edit10"));
     project.nodeRows.assign(size_t(tree.size()), 0);
     int n = 0;
@@ -170,8 +188,7 @@ void rebuildTable(Project& project, const TextGrid& companies)
     restoreSiteDates(table, n, dates);
     project.nodeCount = QString::number(tree.size());
     editor::renumber(project);
-    if (tree.selected() >= 0)
-        editor::load(project);
+    followWithEditor(project, n);
     outline::build(project);
     project.notifyTablesChanged();
 }
