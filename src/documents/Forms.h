@@ -15,5 +15,6 @@ const Document& constructionDiagramForm();  // 2-3.施工体系図
 const Document& qualificationMountForm();  // 4.有資格証写し
 const Document& qualificationTableForm();  // 5.有資格区分
 const Document& newEntrantEducationForm();  // 6.新規入場者教育
+const Document& vehicleNoticeForm();  // 9.工事用車輌届
 
 } // namespace mirevo::documents
