@@ -24,6 +24,7 @@
 #include "registry/Registry.h"
 #include "registry/ui/Ttouroku.h"
 #include "common/WebAddresses.h"
+#include "documents/ui/GenerationPanel.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -34,6 +35,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace mirevo {
 namespace {
@@ -78,6 +80,14 @@ TForm1::TForm1(Project& project, Registry& registry, WindowSet& windows, QWidget
     buildTopBar(main_);
     settings_ = new SettingsPanel(main_);
     connect(settings_, &SettingsPanel::saveRequested, this, &TForm1::saveSettings);
+    generation_ = new GenerationPanel(project_, main_);
+    generation_->setProjectFile([this] { return projectFile_; });
+    connect(generation_, &GenerationPanel::sheetListWanted, this, [this](const QStringList& names) {
+        // Hiding ends the window's modal run; its opener shows the list and
+        // then this window again.
+        sheetList_ = names;
+        hide();
+    });
     blink_ = new QTimer(this);
     blink_->setInterval(10);
     connect(blink_, &QTimer::timeout, this, &TForm1::blinkGuide);
@@ -128,13 +138,17 @@ void TForm1::buildTopBar(QWidget* main)
     strip_ = new QFrame(main);
     strip_->setObjectName("Panel_strip");
     strip_->setAutoFillBackground(true);
-    form::button(bar, QStringLiteral("安全書類の作成"), 830, 32, 130, 24, "Button_documents");
+    auto* documents = form::button(bar, QStringLiteral("安全書類の作成"), 830, 32, 130, 24, "Button_documents");
     auto* settingsButton = form::button(bar, QStringLiteral("基本設定"), 966, 32, 90, 24, "Button_settings");
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
     connect(help, &QPushButton::clicked, this, [] {
         Dialogs::current().openWithDesktop(programFile(QStringLiteral("Mirevo【取扱説明書】.pdf")));
     });
     connect(settingsButton, &QPushButton::clicked, this, &TForm1::openSettings);
+    connect(documents, &QPushButton::clicked, this, [this] {
+        generation_->show();
+        generation_->raise();
+    });
     (new RecordBinder(project_.record, bar))->bindAll();
     FieldEvents::of(this)->onDoubleClick(created, [this, created] { created->setText(pickEraDate(*windows_.calendar, 2)); });
 }
@@ -282,6 +296,7 @@ void TForm1::saveProject()
         return;
     fileName_ = chosen;
     project::save(projectfile::fileNameFor(chosen), project_);
+    projectFile_ = projectfile::fileNameFor(chosen);
 }
 
 void TForm1::openProject()
@@ -292,6 +307,7 @@ void TForm1::openProject()
         return;
     fileName_ = chosen;
     project::open(chosen, project_);
+    projectFile_ = chosen;
     contractors_->showCurrentRow();
 }
 
@@ -368,8 +384,14 @@ void TForm1::done(int result)
     // Every way of closing (button, close box) ends here; the
     // project stays in the window for the next opening.
     settings_->hide();
+    generation_->closePanel();
     QDialog::done(result);
     emit closedToStartMenu();
+}
+
+QStringList TForm1::takeSheetList()
+{
+    return std::exchange(sheetList_, {});
 }
 
 void TForm1::resizeEvent(QResizeEvent* e)

@@ -3,6 +3,7 @@
 #include "project/BasicSettings.h"
 
 #include <QDialog>
+#include <QStringList>
 #include <functional>
 
 class QFrame;
@@ -15,6 +16,7 @@ class QTimer;
 namespace mirevo {
 
 class ContractorPage;
+class GenerationPanel;
 class OrdererPage;
 class PrimePage;
 class Project;
@@ -50,6 +52,11 @@ public:
     // One tick of the guide blink.
     void blinkGuide();
     void done(int result) override;
+
+    GenerationPanel* generationPanel() const { return generation_; }
+    // After a conversion the window hides itself and leaves the sheet list to
+    // its opener: the names of the workbook's sheets, once; empty otherwise.
+    QStringList takeSheetList();
 
 signals:
     void closedToStartMenu();
@@ -91,6 +98,9 @@ private:
     ContractorPage* contractors_ = nullptr;
     WorkerPage* workers_ = nullptr;
     SettingsPanel* settings_ = nullptr;
+    GenerationPanel* generation_ = nullptr;
+    QString projectFile_;   // last saved or opened
+    QStringList sheetList_; // asked for by the last conversion
     QTimer* blink_ = nullptr;
 };
 
