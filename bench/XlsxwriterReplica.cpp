@@ -115,12 +115,12 @@ void writeBreaks(lxw_worksheet *ws, const SheetData &data)
 
 void writeCells(lxw_worksheet *ws, const Workbook &book, const SheetData &data, Formats &formats)
 {
-    for (const Rect &m : data.merges)
+    for (const Rect &m : data.merges.list())
         worksheet_merge_range(ws, lxw_row_t(m.r1 - 1), lxw_col_t(m.c1 - 1), lxw_row_t(m.r2 - 1),
                               lxw_col_t(m.c2 - 1), "", formats.get(0));
     const StringTable &strings = book.tables().strings;
-    for (size_t r = 0; r < data.rows.size(); ++r) {
-        const Row &row = data.rows[r];
+    data.rows.forEach([&](int rowNumber, const Row &row) {
+        const int r = rowNumber - 1;
         if (row.customHeight) {
             lxw_row_col_options opt{uint8_t(row.hidden), 0, 0};
             worksheet_set_row_opt(ws, lxw_row_t(r), row.height, nullptr, &opt);
@@ -132,7 +132,7 @@ void writeCells(lxw_worksheet *ws, const Workbook &book, const SheetData &data, 
             else if (f)
                 worksheet_write_blank(ws, lxw_row_t(r), lxw_col_t(c.col - 1), f);
         }
-    }
+    });
 }
 
 } // namespace

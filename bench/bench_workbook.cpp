@@ -36,8 +36,7 @@ long countCells(const sheet::Workbook &book)
 {
     long n = 0;
     for (const auto &s : book.sheets())
-        for (const auto &row : s->data().rows)
-            n += long(row.cells.size());
+        s->data().rows.forEach([&](int, const sheet::Row &row) { n += long(row.cells.size()); });
     return n;
 }
 

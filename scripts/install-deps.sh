@@ -10,6 +10,8 @@ packages=(
 )
 if [[ "${1:-}" == "--bench" ]]; then
   packages+=(libxlsxwriter-dev)
+  # The PDF benchmark and bench/compare_with_libreoffice.sh measure against LibreOffice.
+  packages+=(libreoffice-calc poppler-utils imagemagick)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -31,7 +31,7 @@ int countCell(const SiteView& site, int row, int column)
     const int n = text.trimmed().toInt(&ok);
     if (!ok || n < 0)
         throw Error(QStringLiteral("再下請負業者一覧の %1 行目「%2」が数字ではありません: \"%3\"")
-                        .arg(row).arg(company::headings().value(column), text));
+                        .arg(row).arg(company::headings().value(column), excerpt(text)));
     return n;
 }
 

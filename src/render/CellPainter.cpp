@@ -5,6 +5,7 @@
 #include "Workbook.h"
 
 #include <QPainter>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <array>
@@ -54,15 +55,6 @@ int horizontalFlag(HAlign h)
     case HAlign::Center: case HAlign::CenterContinuous: return Qt::AlignHCenter;
     case HAlign::Right: return Qt::AlignRight;
     default: return Qt::AlignLeft;
-    }
-}
-
-int verticalFlag(VAlign v)
-{
-    switch (v) {
-    case VAlign::Top: return Qt::AlignTop;
-    case VAlign::Bottom: return Qt::AlignBottom;
-    default: return Qt::AlignVCenter;
     }
 }
 
@@ -270,6 +262,31 @@ const CellPainter::FontEntry &CellPainter::font(uint32_t fontIndex)
     return it->second;
 }
 
+QStringList CellPainter::textLines(const QString &text, const QFont &f, double width, bool wrap) const
+{
+    QStringList out;
+    for (QString para : text.split(u'\n')) {
+        if (para.endsWith(u'\r'))
+            para.chop(1);
+        if (!wrap || para.isEmpty()) {
+            out << para;
+            continue;
+        }
+        QTextLayout layout(para, f, m_device);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(std::max(1.0, width));
+            out << para.mid(line.textStart(), line.textLength());
+        }
+        layout.endLayout();
+    }
+    return out;
+}
+
+// Lines follow each other at the substitute font's line spacing, as LibreOffice sets them. The
+// CJK substitutes' line is taller (1.45 em) than the rows made for the spreadsheet fonts, so a
+// single line is cut at its cell's left and right only: cutting it at the row would clip
+// glyphs that fit the row.
 void CellPainter::drawText(QPainter &painter, const QRectF &box, const QRectF &clip, const QString &text,
                            const sheet::Xf &xf)
 {
@@ -277,30 +294,57 @@ void CellPainter::drawText(QPainter &painter, const QRectF &box, const QRectF &c
     const sheet::Font &cf = m_tables.styles.font(xf.font);
     QFont f = entry.font;
     const QRectF inner = box.adjusted(kPadding, 0, -kPadding, 0);
-    int flags = horizontalFlag(xf.h) | verticalFlag(xf.v) | Qt::TextDontClip;
-    if (xf.wrap) {
-        flags |= Qt::TextWordWrap;
-    } else if (xf.shrink) {
+    bool ownMetrics = false;
+    if (xf.shrink && !xf.wrap) {
         const double w = entry.metrics.horizontalAdvance(text);
-        if (w > inner.width() && inner.width() > 0)
+        if (w > inner.width() && inner.width() > 0) {
             f.setPointSizeF(f.pointSizeF() * inner.width() / w);
+            ownMetrics = true;
+        }
     }
-    if (xf.h == HAlign::Distributed && !xf.wrap && text.size() > 1) {
-        const double w = QFontMetricsF(f, m_device).horizontalAdvance(text);
+    const QStringList lines = textLines(text, f, inner.width(), xf.wrap);
+    HAlign h = xf.h;
+    if (h == HAlign::Distributed && !xf.wrap && lines.size() == 1 && text.size() > 1) {
+        const double w = (ownMetrics ? QFontMetricsF(f, m_device) : entry.metrics).horizontalAdvance(text);
+        h = HAlign::Left;
         if (w < inner.width()) {
             f.setLetterSpacing(QFont::AbsoluteSpacing, (inner.width() - w) / double(text.size() - 1));
-            flags = (flags & ~Qt::AlignHorizontal_Mask) | Qt::AlignLeft;
+            ownMetrics = true;
         }
+    }
+    const QFontMetricsF metrics = ownMetrics ? QFontMetricsF(f, m_device) : entry.metrics;
+    const double lineHeight = metrics.lineSpacing();
+    const double ascent = metrics.ascent();
+    const double height = lineHeight * double(lines.size());
+    double top = box.top();
+    if (xf.v == VAlign::Bottom)
+        top = box.bottom() - height;
+    else if (xf.v != VAlign::Top)
+        top = box.center().y() - height / 2;
+    const int hFlag = horizontalFlag(h);
+    std::vector<std::pair<QPointF, double>> placed; // baseline start and width of each line
+    QRectF needed;
+    for (int i = 0; i < int(lines.size()); ++i) {
+        const double w = metrics.horizontalAdvance(lines[i]);
+        double x = inner.left();
+        if (hFlag == Qt::AlignRight)
+            x = inner.right() - w;
+        else if (hFlag == Qt::AlignHCenter)
+            x = inner.center().x() - w / 2;
+        const double lineTop = top + i * lineHeight;
+        placed.emplace_back(QPointF(x, lineTop + ascent), w);
+        needed |= QRectF(x, lineTop, w, lineHeight);
     }
     painter.setFont(f);
     painter.setPen(cf.hasColor ? argbColour(cf.argb) : QColor(Qt::black));
-    const QRectF needed = painter.boundingRect(inner, flags, text);
-    const bool clipped = !clip.contains(needed);
+    const QRectF limit = lines.size() == 1 ? clip.adjusted(0, -lineHeight, 0, lineHeight) : clip;
+    const bool clipped = !limit.contains(needed);
     if (clipped) {
         painter.save();
-        painter.setClipRect(clip, Qt::IntersectClip);
+        painter.setClipRect(limit, Qt::IntersectClip);
     }
-    painter.drawText(inner, flags, text);
+    for (int i = 0; i < int(lines.size()); ++i)
+        painter.drawText(placed[size_t(i)].first, lines[i]);
     if (clipped)
         painter.restore();
 }

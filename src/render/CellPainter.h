@@ -9,6 +9,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLineF>
+#include <QStringList>
 
 #include <array>
 
@@ -62,6 +63,7 @@ private:
     void paintValue(QPainter &painter, int r, int c, const Slot &s, const sheet::Rect &area);
     void drawText(QPainter &painter, const QRectF &box, const QRectF &clip, const QString &text,
                   const sheet::Xf &xf);
+    QStringList textLines(const QString &text, const QFont &font, double width, bool wrap) const;
     QRectF overflowBox(int r, int c, const QRectF &cell, double textWidth, const sheet::Xf &xf) const;
     QRectF centreAcrossBox(int r, int c, const QRectF &cell) const;
     bool cellIsFree(int r, int c) const;

@@ -269,14 +269,16 @@ void CellRange::Copy() const
     clip->wholeRows = m_wholeRows;
     const int lastRow = std::min(m_area.r2, data.lastRow());
     for (int r = m_area.r1; r <= lastRow; ++r) {
-        Row row = data.rows[size_t(r - 1)];
+        const Row *stored = data.findRow(r);
+        Row row = stored ? *stored : Row{};
         if (!m_wholeRows)
             std::erase_if(row.cells, [&](const Cell &c) { return c.col < m_area.c1 || c.col > m_area.c2; });
         clip->rows.push_back(std::move(row));
     }
-    for (const Rect &m : data.merges)
+    data.merges.forEachIntersecting(m_area, [&](const Rect &m) {
         if (m_area.containsRect(m))
             clip->merges.push_back(Rect{m.r1 - m_area.r1, m.c1 - m_area.c1, m.r2 - m_area.r1, m.c2 - m_area.c1});
+    });
     m_sheet->Parent().Parent().setClipboard(std::move(clip));
 }
 
@@ -295,7 +297,7 @@ void CellRange::PasteSpecial() const
     SheetData &data = m_sheet->data();
     data.dropMergesIn(target);
     for (const Rect &m : clip->merges)
-        data.merges.push_back(Rect{m.r1 + top, m.c1 + left, m.r2 + top, m.c2 + left});
+        data.merges.insert(Rect{m.r1 + top, m.c1 + left, m.r2 + top, m.c2 + left});
 }
 
 void CellRange::pasteRows(const Clipboard &clip, const Rect &target) const

@@ -27,6 +27,10 @@ pugi::xml_node child(const pugi::xml_node &node, std::string_view name);
 void loadXml(pugi::xml_document &doc, std::string &data, const PartContext &ctx);
 bool boolAttr(const pugi::xml_node &node, const char *name, bool fallback);
 double doubleAttr(const pugi::xml_node &node, const char *name, double fallback, const PartContext &ctx);
+// A number in [lo, hi]; a value outside is ignored (fallback), a malformed or non-finite one
+// refused.
+double rangedAttr(const pugi::xml_node &node, const char *name, double fallback, double lo, double hi,
+                  const PartContext &ctx);
 long intAttr(const pugi::xml_node &node, const char *name, long fallback, const PartContext &ctx);
 // Text of an <is> or <si> item (runs joined, phonetic runs left out).
 std::string inlineText(const pugi::xml_node &item);
@@ -38,7 +42,9 @@ std::string decodeText(std::string_view text);
 // Part readers: each returns the map from the file's indices to the workbook's.
 std::vector<uint32_t> readStylesPart(const pugi::xml_node &root, StyleTable &styles, const PartContext &ctx);
 std::vector<uint32_t> readSharedStringsPart(const pugi::xml_node &root, StringTable &strings, const PartContext &ctx);
+// cellsLeft: what the workbook may still hold of cells and rows; counted down (refused below 0).
 void readWorksheetPart(const pugi::xml_node &root, SheetData &data, const std::vector<uint32_t> &styles,
-                       const std::vector<uint32_t> &strings, StringTable &table, const PartContext &ctx);
+                       const std::vector<uint32_t> &strings, StringTable &table, long &cellsLeft,
+                       const PartContext &ctx);
 
 } // namespace mirevo::sheet

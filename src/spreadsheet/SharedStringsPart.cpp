@@ -31,12 +31,13 @@ StringOrder orderStrings(const Workbook &book)
     StringOrder order;
     order.index.assign(book.tables().strings.size(), kNoString);
     for (const auto &sheet : book.sheets())
-        for (const Row &row : sheet->data().rows)
+        sheet->data().rows.forEach([&](int, const Row &row) {
             for (const Cell &cell : row.cells)
                 if (cell.str != kNoString && order.index[cell.str] == kNoString) {
                     order.index[cell.str] = uint32_t(order.order.size());
                     order.order.push_back(cell.str);
                 }
+        });
     return order;
 }
 

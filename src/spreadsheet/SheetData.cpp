@@ -3,6 +3,7 @@
 #include "StyleTable.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace mirevo::sheet {
 
@@ -30,23 +31,109 @@ Cell &cellIn(Row &row, int c)
 
 } // namespace
 
-Row &SheetData::row(int r)
+// ---- RowStore -------------------------------------------------------------------------
+
+RowStore::RowStore(const RowStore &other) : m_last(other.m_last)
 {
-    if (int(rows.size()) < r)
-        rows.resize(size_t(r));
-    return rows[size_t(r - 1)];
+    m_pages.reserve(other.m_pages.size());
+    for (const auto &page : other.m_pages)
+        m_pages.push_back(page ? std::make_unique<Page>(*page) : nullptr);
 }
 
-const Row *SheetData::findRow(int r) const
+RowStore &RowStore::operator=(const RowStore &other)
 {
-    return r >= 1 && r <= int(rows.size()) ? &rows[size_t(r - 1)] : nullptr;
+    if (this != &other)
+        *this = RowStore(other);
+    return *this;
 }
+
+Row &RowStore::at(int r)
+{
+    const size_t p = size_t(r - 1) / kPageRows;
+    if (m_pages.size() <= p)
+        m_pages.resize(p + 1);
+    if (!m_pages[p])
+        m_pages[p] = std::make_unique<Page>();
+    m_last = std::max(m_last, r);
+    return (*m_pages[p])[size_t(r - 1) % kPageRows];
+}
+
+const Row *RowStore::find(int r) const
+{
+    if (r < 1 || r > m_last)
+        return nullptr;
+    const auto &page = m_pages[size_t(r - 1) / kPageRows];
+    return page ? &(*page)[size_t(r - 1) % kPageRows] : nullptr;
+}
+
+const Row &RowStore::operator[](size_t index) const
+{
+    static const Row empty;
+    const Row *row = find(int(index) + 1);
+    return row ? *row : empty;
+}
+
+Row *RowStore::find(int r) { return const_cast<Row *>(std::as_const(*this).find(r)); }
+
+// ---- MergeSet -------------------------------------------------------------------------
+
+int MergeSet::classOf(const Rect &area)
+{
+    int hl = 0, wl = 0;
+    while ((1 << hl) < area.r2 - area.r1 + 1)
+        ++hl;
+    while ((1 << wl) < area.c2 - area.c1 + 1)
+        ++wl;
+    return hl * kWidthClasses + wl;
+}
+
+void MergeSet::insert(const Rect &area)
+{
+    if (m_levels[classOf(area)].emplace(std::pair{area.r1, area.c1}, area).second)
+        ++m_count;
+}
+
+void MergeSet::eraseIntersecting(const Rect &area)
+{
+    for (auto &[key, ranges] : m_levels)
+        scan(ranges, key, area, [&](Level::iterator it) {
+            if (!it->second.intersects(area))
+                return std::next(it);
+            --m_count;
+            return ranges.erase(it);
+        });
+}
+
+const Rect *MergeSet::at(int r, int c) const
+{
+    const Rect *found = nullptr;
+    forEachIntersecting(Rect{r, c, r, c}, [&](const Rect &m) { found = &m; });
+    return found;
+}
+
+std::vector<Rect> MergeSet::list() const
+{
+    std::vector<Rect> all;
+    all.reserve(m_count);
+    for (const auto &[key, ranges] : m_levels)
+        for (const auto &entry : ranges)
+            all.push_back(entry.second);
+    std::sort(all.begin(), all.end(),
+              [](const Rect &a, const Rect &b) { return std::pair{a.r1, a.c1} < std::pair{b.r1, b.c1}; });
+    return all;
+}
+
+// ---- SheetData ------------------------------------------------------------------------
+
+Row &SheetData::row(int r) { return rows.at(r); }
+
+const Row *SheetData::findRow(int r) const { return rows.find(r); }
 
 Cell &SheetData::cell(int r, int c) { return cellIn(row(r), c); }
 
 const Cell *SheetData::findCell(int r, int c) const
 {
-    const Row *rw = findRow(r);
+    const Row *rw = rows.find(r);
     if (!rw)
         return nullptr;
     auto it = std::lower_bound(rw->cells.begin(), rw->cells.end(), c,
@@ -68,12 +155,13 @@ void SheetData::editStyles(const Rect &area, StyleTable &styles, StyleEdit edit,
     };
     const int r2 = existingOnly ? std::min(area.r2, lastRow()) : area.r2;
     for (int r = area.r1; r <= r2; ++r) {
-        Row &rw = row(r);
         if (existingOnly) {
-            for (auto it = lowerCell(rw.cells, area.c1); it != rw.cells.end() && it->col <= area.c2; ++it)
-                restyle(*it);
+            if (Row *rw = rows.find(r))
+                for (auto it = lowerCell(rw->cells, area.c1); it != rw->cells.end() && it->col <= area.c2; ++it)
+                    restyle(*it);
             continue;
         }
+        Row &rw = row(r);
         for (int c = area.c1; c <= area.c2; ++c)
             restyle(cellIn(rw, c));
     }
@@ -83,44 +171,37 @@ void SheetData::setString(const Rect &area, uint32_t str, bool existingOnly)
 {
     const int r2 = existingOnly ? std::min(area.r2, lastRow()) : area.r2;
     for (int r = area.r1; r <= r2; ++r) {
-        Row &rw = row(r);
         if (existingOnly) {
-            for (auto it = lowerCell(rw.cells, area.c1); it != rw.cells.end() && it->col <= area.c2; ++it)
-                it->str = str;
+            if (Row *rw = rows.find(r))
+                for (auto it = lowerCell(rw->cells, area.c1); it != rw->cells.end() && it->col <= area.c2; ++it)
+                    it->str = str;
             continue;
         }
+        Row &rw = row(r);
         for (int c = area.c1; c <= area.c2; ++c)
             cellIn(rw, c).str = str;
     }
 }
 
-void SheetData::dropMergesIn(const Rect &area)
-{
-    std::erase_if(merges, [&](const Rect &m) { return m.intersects(area); });
-}
+void SheetData::dropMergesIn(const Rect &area) { merges.eraseIntersecting(area); }
 
 void SheetData::merge(const Rect &area, bool keepValues)
 {
     if (area.isSingleCell())
         return;
     dropMergesIn(area);
-    merges.push_back(area);
+    merges.insert(area);
     if (keepValues)
         return;
     // The merged range keeps only the top-left value.
     for (int r = area.r1; r <= std::min(area.r2, lastRow()); ++r)
-        for (Cell &cell : rows[size_t(r - 1)].cells)
-            if (cell.col >= area.c1 && cell.col <= area.c2 && (r != area.r1 || cell.col != area.c1))
-                cell.str = kNoString;
+        if (Row *rw = rows.find(r))
+            for (Cell &cell : rw->cells)
+                    if (cell.col >= area.c1 && cell.col <= area.c2 && (r != area.r1 || cell.col != area.c1))
+                    cell.str = kNoString;
 }
 
-const Rect *SheetData::mergeAt(int r, int c) const
-{
-    for (const Rect &m : merges)
-        if (m.contains(r, c))
-            return &m;
-    return nullptr;
-}
+const Rect *SheetData::mergeAt(int r, int c) const { return merges.at(r, c); }
 
 void SheetData::setColumnWidth(int c1, int c2, double width, bool hidden)
 {

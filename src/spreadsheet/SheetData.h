@@ -5,8 +5,14 @@
 #include "Style.h"
 #include "StringTable.h"
 
+#include <array>
+#include <cstddef>
+#include <iterator>
 #include <cstdint>
+#include <map>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace mirevo::sheet {
@@ -49,11 +55,148 @@ struct PageSetupData {
     std::string oddFooter;
 };
 
+// Rows by number, stored sparsely: pages of 256 rows are allocated only where a row is
+// used, so a sheet whose one row is row 1,048,576 costs one page, not a million rows.
+class RowStore {
+public:
+    static constexpr int kPageRows = 256;
+
+    RowStore() = default;
+    RowStore(const RowStore &other);
+    RowStore &operator=(const RowStore &other);
+    RowStore(RowStore &&) noexcept = default;
+    RowStore &operator=(RowStore &&) noexcept = default;
+
+    Row &at(int r); // created when missing
+    const Row *find(int r) const;
+    Row *find(int r);
+    // Highest row ever created (0 when none).
+    int last() const { return m_last; }
+    // As a vector indexed r - 1 up to last(): rows never created read as empty.
+    size_t size() const { return size_t(m_last); }
+    const Row &operator[](size_t index) const;
+    // Calls f(rowNumber, row) for every created row, top to bottom (rows of a page that were
+    // never touched are visited too, empty).
+    template <class F> void forEach(F &&f) const
+    {
+        for (size_t p = 0; p < m_pages.size(); ++p)
+            if (m_pages[p])
+                for (int i = 0; i < kPageRows && int(p) * kPageRows + i < m_last; ++i)
+                    f(int(p) * kPageRows + i + 1, (*m_pages[p])[size_t(i)]);
+    }
+    template <class F> void forEach(F &&f)
+    {
+        for (size_t p = 0; p < m_pages.size(); ++p)
+            if (m_pages[p])
+                for (int i = 0; i < kPageRows && int(p) * kPageRows + i < m_last; ++i)
+                    f(int(p) * kPageRows + i + 1, (*m_pages[p])[size_t(i)]);
+    }
+
+private:
+    using Page = std::array<Row, kPageRows>;
+    std::vector<std::unique_ptr<Page>> m_pages;
+    int m_last = 0;
+};
+
+// Non-overlapping merged ranges, indexed for overlap queries: a range of height h and width w
+// sits in the class (ceil(log2 h), ceil(log2 w)), keyed by its top-left cell, so the ranges of
+// a class that can reach a rectangle start within 2^hl rows above and 2^wl columns left of
+// it. A query costs O(classes × log n + rows visited + hits).
+class MergeSet {
+    using Level = std::map<std::pair<int, int>, Rect>; // (r1, c1) -> range
+    using Levels = std::map<int, Level>;               // class -> ranges
+
+public:
+    // Every range, class by class (no particular order; list() sorts).
+    class const_iterator {
+    public:
+        using value_type = Rect;
+        using reference = const Rect &;
+        using pointer = const Rect *;
+        using difference_type = std::ptrdiff_t;
+        using iterator_category = std::forward_iterator_tag;
+        const_iterator(Levels::const_iterator level, Levels::const_iterator end) : m_level(level), m_end(end)
+        {
+            settle();
+        }
+        reference operator*() const { return m_it->second; }
+        pointer operator->() const { return &m_it->second; }
+        const_iterator &operator++()
+        {
+            if (++m_it == m_level->second.end()) {
+                ++m_level;
+                settle();
+            }
+            return *this;
+        }
+        bool operator==(const const_iterator &o) const
+        {
+            return m_level == o.m_level && (m_level == m_end || m_it == o.m_it);
+        }
+
+    private:
+        void settle()
+        {
+            while (m_level != m_end && m_level->second.empty())
+                ++m_level;
+            if (m_level != m_end)
+                m_it = m_level->second.begin();
+        }
+        Levels::const_iterator m_level, m_end;
+        Level::const_iterator m_it;
+    };
+    const_iterator begin() const { return const_iterator(m_levels.begin(), m_levels.end()); }
+    const_iterator end() const { return const_iterator(m_levels.end(), m_levels.end()); }
+
+    size_t size() const { return m_count; }
+    bool empty() const { return m_count == 0; }
+    // Adds `area`; the caller makes sure it overlaps nothing.
+    void insert(const Rect &area);
+    // Removes every range overlapping `area`.
+    void eraseIntersecting(const Rect &area);
+    const Rect *at(int r, int c) const;
+    // Every range, top to bottom, then left to right.
+    std::vector<Rect> list() const;
+    template <class F> void forEachIntersecting(const Rect &area, F &&f) const
+    {
+        for (const auto &[key, ranges] : m_levels)
+            scan(ranges, key, area, [&](Level::const_iterator it) {
+                if (it->second.intersects(area))
+                    f(it->second);
+                return std::next(it);
+            });
+    }
+
+private:
+    static constexpr int kWidthClasses = 16;
+    static int classOf(const Rect &area);
+    // Calls visit(it) for every range of the class that starts where it could reach `area`;
+    // visit returns the iterator to continue from.
+    template <class Map, class Visit> static void scan(Map &ranges, int key, const Rect &area, Visit &&visit)
+    {
+        const int rowFrom = area.r1 - (1 << (key / kWidthClasses)) + 1;
+        const int colFrom = area.c1 - (1 << (key % kWidthClasses)) + 1;
+        auto it = ranges.lower_bound({rowFrom, colFrom});
+        while (it != ranges.end() && it->first.first <= area.r2) {
+            const auto [r, c] = it->first;
+            if (c > area.c2)
+                it = ranges.lower_bound({r + 1, colFrom});
+            else if (c < colFrom)
+                it = ranges.lower_bound({r, colFrom});
+            else
+                it = visit(it);
+        }
+    }
+
+    Levels m_levels;
+    size_t m_count = 0;
+};
+
 class SheetData {
 public:
-    std::vector<Row> rows;        // rows[r - 1]
+    RowStore rows;
     std::vector<ColInfo> cols;    // cols[c - 1]
-    std::vector<Rect> merges;     // never overlapping
+    MergeSet merges;              // never overlapping
     std::vector<int> rowBreaks;   // ascending; a break below row id
     PageSetupData page;
 
@@ -78,7 +221,7 @@ public:
     void setRowHeight(int r1, int r2, double points);
     void addRowBreak(int below);
 
-    int lastRow() const { return int(rows.size()); }
+    int lastRow() const { return rows.last(); }
 };
 
 } // namespace mirevo::sheet

@@ -52,11 +52,12 @@ void checkSheetName(std::string_view name)
 
 bool sameSheetName(std::string_view a, std::string_view b)
 {
-    if (a == b)
-        return true;
-    return QString::fromUtf8(a.data(), qsizetype(a.size()))
-               .compare(QString::fromUtf8(b.data(), qsizetype(b.size())), Qt::CaseInsensitive)
-           == 0;
+    return a == b || sheetNameKey(a) == sheetNameKey(b);
+}
+
+std::string sheetNameKey(std::string_view name)
+{
+    return QString::fromUtf8(name.data(), qsizetype(name.size())).toCaseFolded().toStdString();
 }
 
 std::string fitSheetName(std::string_view base, std::string_view suffix)

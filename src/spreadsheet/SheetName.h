@@ -9,6 +9,8 @@ namespace mirevo::sheet {
 void checkSheetName(std::string_view name);
 // Whether two names are the same sheet name (the comparison ignores case).
 bool sameSheetName(std::string_view a, std::string_view b);
+// Key equal for names that are the same sheet name (case folded), for look-up tables.
+std::string sheetNameKey(std::string_view name);
 // Length as the spreadsheet counts it (UTF-16 code units).
 int sheetNameLength(std::string_view utf8);
 // `base` shortened so that it plus `suffix` fits the length limit.

@@ -46,7 +46,7 @@ Font readFont(const pugi::xml_node &node, StyleTable &styles, const PartContext 
         else if (name == "i")
             f.italic = boolAttr(c, "val", true);
         else if (name == "sz")
-            f.size100 = uint32_t(std::lround(doubleAttr(c, "val", 11, ctx) * 100));
+            f.size100 = uint32_t(std::lround(rangedAttr(c, "val", 11, 1, 409, ctx) * 100));
         else if (name == "name" && *c.attribute("val").value()) {
             if (!isUtf8(c.attribute("val").value()))
                 ctx.fail("フォント名の文字コードが正しくありません");

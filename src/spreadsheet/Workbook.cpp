@@ -73,9 +73,8 @@ Worksheet &SheetList::operator()(int index) const
 Worksheet &SheetList::operator()(std::string_view name) const
 {
     m_book.checkOpen();
-    for (const auto &sheet : m_book.sheets())
-        if (sameSheetName(sheet->Name(), name))
-            return *sheet;
+    if (Worksheet *sheet = m_book.findSheet(name))
+        return *sheet;
     throw SheetError("シートが見つかりません: \"" + std::string(name) + "\"");
 }
 
@@ -151,19 +150,16 @@ void Workbook::SaveAs(const QString &path) { SaveAs(path.toStdString()); }
 void Workbook::checkNewName(std::string_view name, const Worksheet *self) const
 {
     checkSheetName(name);
-    for (const auto &sheet : m_sheets)
-        if (sheet.get() != self && sameSheetName(sheet->Name(), name))
-            throw SheetError("同じ名前のシートが既にあります: \"" + std::string(name) + "\"");
+    const Worksheet *other = findSheet(name);
+    if (other && other != self)
+        throw SheetError("同じ名前のシートが既にあります: \"" + std::string(name) + "\"");
 }
 
 std::string Workbook::copyName(const std::string &base) const
 {
     for (int n = 2;; ++n) {
         const std::string name = fitSheetName(base, " (" + std::to_string(n) + ")");
-        const bool taken = std::any_of(m_sheets.begin(), m_sheets.end(), [&](const auto &s) {
-            return sameSheetName(s->Name(), name);
-        });
-        if (!taken)
+        if (!findSheet(name))
             return name;
     }
 }
@@ -173,14 +169,29 @@ Worksheet &Workbook::insertSheet(int position, std::string name)
     if (name.empty()) {
         do
             name = "Sheet" + std::to_string(m_nextSheetNumber++);
-        while (std::any_of(m_sheets.begin(), m_sheets.end(),
-                           [&](const auto &s) { return sameSheetName(s->Name(), name); }));
+        while (findSheet(name));
     }
     checkNewName(name, nullptr);
     position = std::clamp(position, 0, int(m_sheets.size()));
     m_sheets.insert(m_sheets.begin() + position, std::make_unique<Worksheet>(*this, name));
     m_active = position;
-    return *m_sheets[size_t(position)];
+    Worksheet &sheet = *m_sheets[size_t(position)];
+    m_byName.emplace(sheetNameKey(sheet.Name()), &sheet);
+    return sheet;
+}
+
+Worksheet *Workbook::findSheet(std::string_view name) const
+{
+    const auto it = m_byName.find(sheetNameKey(name));
+    return it == m_byName.end() ? nullptr : it->second;
+}
+
+void Workbook::renameSheet(Worksheet &sheet, std::string_view name)
+{
+    checkNewName(name, &sheet);
+    m_byName.erase(sheetNameKey(sheet.m_name));
+    sheet.m_name = std::string(name);
+    m_byName.emplace(sheetNameKey(sheet.m_name), &sheet);
 }
 
 int Workbook::positionOf(const Worksheet &sheet) const
@@ -197,6 +208,7 @@ void Workbook::removeSheet(Worksheet &sheet)
     if (m_sheets.size() == 1)
         throw SheetError("ブックの最後のシートは削除できません");
     const int pos = positionOf(sheet);
+    m_byName.erase(sheetNameKey(sheet.Name()));
     m_deleted.push_back(std::move(m_sheets[size_t(pos)]));
     m_sheets.erase(m_sheets.begin() + pos);
     if (m_active > pos || m_active >= int(m_sheets.size()))

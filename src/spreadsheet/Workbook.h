@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 class QString;
@@ -81,6 +82,9 @@ public:
     // Appends a sheet with a checked name (used by the reader and Add).
     Worksheet &insertSheet(int position, std::string name);
     void checkNewName(std::string_view name, const Worksheet *self) const;
+    // The sheet of that name (ignoring case), or null; constant time.
+    Worksheet *findSheet(std::string_view name) const;
+    void renameSheet(Worksheet &sheet, std::string_view name);
     std::string copyName(const std::string &base) const;
     int positionOf(const Worksheet &sheet) const;
     void removeSheet(Worksheet &sheet);
@@ -104,6 +108,7 @@ private:
     std::vector<std::unique_ptr<Worksheet>> m_sheets;
     std::vector<std::unique_ptr<Worksheet>> m_deleted; // kept so references never dangle
     std::vector<Import> m_imports;
+    std::unordered_map<std::string, Worksheet *> m_byName; // sheetNameKey -> sheet
     int m_active = 0;
     int m_nextSheetNumber = 1;
     bool m_closed = false;

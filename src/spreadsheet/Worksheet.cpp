@@ -16,11 +16,12 @@ constexpr double kPointsPerInch = 72.0;
 
 void remapCells(SheetData &data, Workbook &to, const std::shared_ptr<WorkbookTables> &from)
 {
-    for (Row &row : data.rows)
+    data.rows.forEach([&](int, Row &row) {
         for (Cell &cell : row.cells) {
             cell.style = to.importStyle(from, cell.style);
             cell.str = to.importString(from, cell.str);
         }
+    });
 }
 
 } // namespace
@@ -46,8 +47,7 @@ const std::string &Worksheet::Name() const { return m_name; }
 void Worksheet::setName(std::string_view name)
 {
     checkAlive();
-    m_book->checkNewName(name, this);
-    m_name = std::string(name);
+    m_book->renameSheet(*this, name);
 }
 
 void Worksheet::setName(const QString &name) { setName(name.toStdString()); }
@@ -69,8 +69,7 @@ Worksheet &Worksheet::Copy(After after)
     checkAlive();
     after.sheet.checkAlive();
     Workbook &to = after.sheet.Parent();
-    const bool taken = std::any_of(to.sheets().begin(), to.sheets().end(),
-                                   [&](const auto &s) { return sameSheetName(s->Name(), m_name); });
+    const bool taken = to.findSheet(m_name) != nullptr;
     Worksheet &copy = to.insertSheet(after.sheet.Index(), taken ? to.copyName(m_name) : m_name);
     copy.m_data = m_data;
     if (&to != m_book)

@@ -29,12 +29,12 @@ void writeSheetPr(XmlWriter &w, const PageSetupData &p)
 void writeDimension(XmlWriter &w, const SheetData &data)
 {
     Rect used{kMaxRows, kMaxCols, 0, 0};
-    for (size_t r = 0; r < data.rows.size(); ++r)
-        for (const Cell &c : data.rows[r].cells)
-            if (written(c)) {
-                used = Rect{std::min(used.r1, int(r + 1)), std::min(used.c1, int(c.col)),
-                            std::max(used.r2, int(r + 1)), std::max(used.c2, int(c.col))};
-            }
+    data.rows.forEach([&](int r, const Row &row) {
+        for (const Cell &c : row.cells)
+            if (written(c))
+                used = Rect{std::min(used.r1, r), std::min(used.c1, int(c.col)), std::max(used.r2, r),
+                            std::max(used.c2, int(c.col))};
+    });
     w.open("dimension");
     w.attr("ref", used.r2 == 0 ? std::string("A1") : rectName(used));
     w.endEmpty();
@@ -126,9 +126,10 @@ void writeSheetData(XmlWriter &w, const SheetData &data, const StringOrder &stri
 {
     std::string &out = w.buffer();
     out += "<sheetData>";
-    for (size_t r = 0; r < data.rows.size(); ++r)
-        if (written(data.rows[r]))
-            writeRow(out, int(r + 1), data.rows[r], strings);
+    data.rows.forEach([&](int r, const Row &row) {
+        if (written(row))
+            writeRow(out, r, row, strings);
+    });
     out += "</sheetData>";
 }
 
@@ -249,7 +250,7 @@ void writeWorksheetPart(std::string &out, const Worksheet &sheet, bool selected,
     w.raw("<sheetFormatPr defaultRowHeight=\"13.5\"/>");
     writeCols(w, data.cols);
     writeSheetData(w, data, strings);
-    writeMergeCells(w, data.merges);
+    writeMergeCells(w, data.merges.list());
     writePrintOptions(w, data.page);
     writePageMargins(w, data.page);
     writePageSetup(w, data.page);

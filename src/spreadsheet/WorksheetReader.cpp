@@ -16,7 +16,14 @@ struct Indices {
     const std::vector<uint32_t> &styles;
     const std::vector<uint32_t> &strings;
     StringTable &table;
+    long &cellsLeft;
 };
+
+void spend(long &cellsLeft, const PartContext &ctx)
+{
+    if (--cellsLeft < 0)
+        ctx.fail("セルと行の数がブックの上限を超えています");
+}
 
 uint32_t lookup(const std::vector<uint32_t> &map, long index, const char *what, const CellPos &at,
                 const PartContext &ctx)
@@ -48,7 +55,9 @@ uint32_t cellString(const pugi::xml_node &c, const Indices &ix, const CellPos &a
     const std::string_view text = v.text().get();
     if (type == "s") {
         long index = -1;
-        std::from_chars(text.data(), text.data() + text.size(), index);
+        const auto res = std::from_chars(text.data(), text.data() + text.size(), index);
+        if (res.ec != std::errc() || res.ptr != text.data() + text.size())
+            ctx.fail(cellName(at.row, at.col) + ": 共有文字列の番号が正しくありません: \"" + std::string(text) + "\"");
         return lookup(ix.strings, index, "共有文字列", at, ctx);
     }
     if (type == "b")
@@ -76,8 +85,9 @@ void readRow(const pugi::xml_node &rowNode, int r, SheetData &data, const Indice
 {
     Row &row = data.row(r);
     if (boolAttr(rowNode, "customHeight", false) && rowNode.attribute("ht")) {
-        row.height = doubleAttr(rowNode, "ht", 13.5, ctx);
-        row.customHeight = true;
+        const double ht = rangedAttr(rowNode, "ht", -1, 0, 409, ctx);
+        row.height = ht < 0 ? 0 : ht;
+        row.customHeight = ht >= 0;
     }
     row.hidden = boolAttr(rowNode, "hidden", false);
     int nextCol = 1;
@@ -88,6 +98,7 @@ void readRow(const pugi::xml_node &rowNode, int r, SheetData &data, const Indice
         if (at.col > kMaxCols)
             ctx.fail("列番号が範囲外です");
         nextCol = at.col + 1;
+        spend(ix.cellsLeft, ctx);
         Cell &cell = data.cell(r, at.col);
         cell.style = lookup(ix.styles, intAttr(c, "s", 0, ctx), "書式", at, ctx);
         cell.str = cellString(c, ix, at, ctx);
@@ -100,9 +111,11 @@ void readSheetData(const pugi::xml_node &sheetData, SheetData &data, const Indic
     for (pugi::xml_node row = sheetData.first_child(); row; row = row.next_sibling()) {
         if (localName(row) != "row")
             continue;
-        r = int(intAttr(row, "r", r + 1, ctx));
-        if (r < 1 || r > kMaxRows)
-            ctx.fail("行番号が範囲外です: " + std::to_string(r));
+        const long number = intAttr(row, "r", long(r) + 1, ctx);
+        if (number < 1 || number > kMaxRows)
+            ctx.fail("行番号が範囲外です: " + std::to_string(number));
+        r = int(number);
+        spend(ix.cellsLeft, ctx);
         readRow(row, r, data, ix, ctx);
     }
 }
@@ -117,7 +130,10 @@ void readCols(const pugi::xml_node &cols, SheetData &data, const PartContext &ct
         if (first < 1 || first > last)
             ctx.fail("列の範囲が正しくありません: " + std::to_string(first) + "-" + std::to_string(last));
         const bool hidden = boolAttr(col, "hidden", false);
-        data.setColumnWidth(int(first), int(last), hidden ? 0 : doubleAttr(col, "width", 0, ctx), hidden);
+        const double width = rangedAttr(col, "width", -1, 0, 255, ctx);
+        if (width < 0 && !hidden)
+            continue; // a width no spreadsheet can show is ignored
+        data.setColumnWidth(int(first), int(last), hidden ? 0 : width, hidden);
     }
 }
 
@@ -146,12 +162,12 @@ void readPage(const pugi::xml_node &root, SheetData &data, const PartContext &ct
 {
     PageSetupData &p = data.page;
     const pugi::xml_node margins = child(root, "pageMargins");
-    p.left = doubleAttr(margins, "left", p.left, ctx);
-    p.right = doubleAttr(margins, "right", p.right, ctx);
-    p.top = doubleAttr(margins, "top", p.top, ctx);
-    p.bottom = doubleAttr(margins, "bottom", p.bottom, ctx);
-    p.header = doubleAttr(margins, "header", p.header, ctx);
-    p.footer = doubleAttr(margins, "footer", p.footer, ctx);
+    p.left = rangedAttr(margins, "left", p.left, 0, 49, ctx);
+    p.right = rangedAttr(margins, "right", p.right, 0, 49, ctx);
+    p.top = rangedAttr(margins, "top", p.top, 0, 49, ctx);
+    p.bottom = rangedAttr(margins, "bottom", p.bottom, 0, 49, ctx);
+    p.header = rangedAttr(margins, "header", p.header, 0, 49, ctx);
+    p.footer = rangedAttr(margins, "footer", p.footer, 0, 49, ctx);
     const pugi::xml_node setup = child(root, "pageSetup");
     p.paperSize = int(std::clamp<long>(intAttr(setup, "paperSize", 0, ctx), 0, 118));
     p.scale = int(std::clamp<long>(intAttr(setup, "scale", 0, ctx), 0, 400));
@@ -180,12 +196,13 @@ void readBreaks(const pugi::xml_node &breaks, SheetData &data, const PartContext
 } // namespace
 
 void readWorksheetPart(const pugi::xml_node &root, SheetData &data, const std::vector<uint32_t> &styles,
-                       const std::vector<uint32_t> &strings, StringTable &table, const PartContext &ctx)
+                       const std::vector<uint32_t> &strings, StringTable &table, long &cellsLeft,
+                       const PartContext &ctx)
 {
     if (localName(root) != "worksheet")
         ctx.fail("worksheet 要素がありません");
     readCols(child(root, "cols"), data, ctx);
-    readSheetData(child(root, "sheetData"), data, Indices{styles, strings, table}, ctx);
+    readSheetData(child(root, "sheetData"), data, Indices{styles, strings, table, cellsLeft}, ctx);
     readMerges(child(root, "mergeCells"), data, ctx);
     readPage(root, data, ctx);
     readBreaks(child(root, "rowBreaks"), data, ctx);

@@ -11,6 +11,8 @@
 #include <QString>
 
 #include <charconv>
+#include <cmath>
+#include <unordered_map>
 
 namespace mirevo::sheet {
 
@@ -80,12 +82,14 @@ const Relationship *findType(const std::vector<Relationship> &rels, std::string_
     return nullptr;
 }
 
-const Relationship *findId(const std::vector<Relationship> &rels, std::string_view id)
+// Relationships by id (a workbook may have many thousands of sheets).
+std::unordered_map<std::string_view, const Relationship *> byId(const std::vector<Relationship> &rels)
 {
+    std::unordered_map<std::string_view, const Relationship *> map;
+    map.reserve(rels.size());
     for (const Relationship &r : rels)
-        if (r.id == id)
-            return &r;
-    return nullptr;
+        map.emplace(r.id, &r);
+    return map;
 }
 
 // r:id whatever the prefix of the relationships namespace.
@@ -101,7 +105,10 @@ std::string_view relId(const pugi::xml_node &sheet)
 
 class PackageLoader {
 public:
-    PackageLoader(Workbook &book, const std::string &path) : m_book(book), m_path(path), m_zip(path) {}
+    PackageLoader(Workbook &book, const std::string &path, const ReadLimits &limits)
+        : m_book(book), m_path(path), m_zip(path, limits.package), m_limits(limits), m_cellsLeft(limits.maxCells)
+    {
+    }
 
     void load()
     {
@@ -111,6 +118,7 @@ public:
             throw SheetError(m_path + ": _rels/.rels にブック本体への参照がありません");
         m_workbookPart = office->target;
         m_rels = readRels(m_zip, m_path, m_workbookPart);
+        m_relsById = byId(m_rels);
         loadStyles();
         loadStrings();
         loadWorkbook();
@@ -150,7 +158,14 @@ private:
         const PartContext ctx{m_path, m_workbookPart};
         if (localName(root) != "workbook")
             ctx.fail("workbook 要素がありません");
-        for (pugi::xml_node sheet : child(root, "sheets").children())
+        const pugi::xml_node sheets = child(root, "sheets");
+        long count = 0;
+        for (pugi::xml_node sheet : sheets.children())
+            count += localName(sheet) == "sheet";
+        if (count > m_limits.maxSheets)
+            ctx.fail("シートの数 (" + std::to_string(count) + ") がブックの上限 ("
+                     + std::to_string(m_limits.maxSheets) + ") を超えています");
+        for (pugi::xml_node sheet : sheets.children())
             if (localName(sheet) == "sheet")
                 loadSheet(sheet, ctx);
         if (m_book.sheets().empty())
@@ -161,7 +176,8 @@ private:
 
     void loadSheet(const pugi::xml_node &sheet, const PartContext &ctx)
     {
-        const Relationship *rel = findId(m_rels, relId(sheet));
+        const auto found = m_relsById.find(relId(sheet));
+        const Relationship *rel = found == m_relsById.end() ? nullptr : found->second;
         if (!rel)
             ctx.fail(std::string("シートの参照先がありません: ") + sheet.attribute("name").value());
         if (rel->type != "worksheet")
@@ -174,17 +190,20 @@ private:
         }
         pugi::xml_document doc;
         const pugi::xml_node root = loadPart(doc, rel->target);
-        readWorksheetPart(root, ws->data(), m_styles, m_strings, m_book.tables().strings,
+        readWorksheetPart(root, ws->data(), m_styles, m_strings, m_book.tables().strings, m_cellsLeft,
                           PartContext{m_path, rel->target});
     }
 
     Workbook &m_book;
     std::string m_path;
     ZipReader m_zip;
+    ReadLimits m_limits;
     std::string m_workbookPart;
     std::vector<Relationship> m_rels;
+    std::unordered_map<std::string_view, const Relationship *> m_relsById;
     std::vector<uint32_t> m_styles;
     std::vector<uint32_t> m_strings;
+    long m_cellsLeft;
 };
 
 } // namespace
@@ -235,9 +254,16 @@ double doubleAttr(const pugi::xml_node &node, const char *name, double fallback,
     const std::string_view v = a.value();
     double out = 0;
     const auto res = std::from_chars(v.data(), v.data() + v.size(), out);
-    if (res.ec != std::errc() || res.ptr != v.data() + v.size())
+    if (res.ec != std::errc() || res.ptr != v.data() + v.size() || !std::isfinite(out))
         ctx.fail(std::string("数値が正しくありません: ") + name + "=\"" + std::string(v) + "\"");
     return out;
+}
+
+double rangedAttr(const pugi::xml_node &node, const char *name, double fallback, double lo, double hi,
+                  const PartContext &ctx)
+{
+    const double v = doubleAttr(node, name, fallback, ctx);
+    return v >= lo && v <= hi ? v : fallback;
 }
 
 long intAttr(const pugi::xml_node &node, const char *name, long fallback, const PartContext &ctx)
@@ -300,9 +326,9 @@ std::string decodeText(std::string_view text)
     return out;
 }
 
-void readXlsx(Workbook &book, const std::string &path)
+void readXlsx(Workbook &book, const std::string &path, const ReadLimits &limits)
 {
-    PackageLoader(book, path).load();
+    PackageLoader(book, path, limits).load();
 }
 
 } // namespace mirevo::sheet

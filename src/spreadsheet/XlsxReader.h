@@ -1,13 +1,22 @@
 #pragma once
 // Loading an .xlsx package into a workbook.
+#include "ZipReader.h"
+
 #include <string>
 
 namespace mirevo::sheet {
 
 class Workbook;
 
+// What one workbook may hold, so that a small hostile file cannot cost gigabytes.
+struct ReadLimits {
+    PackageLimits package;
+    long maxSheets = 100000;
+    long maxCells = 10000000; // cells and rows together, over all sheets
+};
+
 // Fills the empty workbook `book` from the file. Throws SheetError naming the file and part
-// when the package is missing a part or a part is malformed.
-void readXlsx(Workbook &book, const std::string &path);
+// when the package is missing a part, a part is malformed or the file passes a limit.
+void readXlsx(Workbook &book, const std::string &path, const ReadLimits &limits = {});
 
 } // namespace mirevo::sheet

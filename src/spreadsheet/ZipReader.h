@@ -1,25 +1,45 @@
 #pragma once
-// Read access to the entries of a zip package.
+// Read access to the entries of a zip package, with the limits that keep a hostile package
+// (a zip bomb, a directory that lies about sizes, damaged data) from costing memory or time.
+#include <cstdint>
 #include <string>
 
 struct zip;
 
 namespace mirevo::sheet {
 
+struct PackageLimits {
+    // Sum of the uncompressed sizes of the entries a workbook may hold.
+    uint64_t maxTotalBytes = uint64_t(1) << 30; // 1 GiB
+    // Uncompressed bytes per byte of the package file, checked once the total passes
+    // ratioFloorBytes (small files of very regular XML may compress far better).
+    uint64_t maxRatio = 200;
+    uint64_t ratioFloorBytes = uint64_t(64) << 20; // 64 MiB
+};
+
 class ZipReader {
 public:
-    explicit ZipReader(const std::string &path);
+    // Opens the package and checks the sizes its central directory claims.
+    explicit ZipReader(const std::string &path, PackageLimits limits = {});
     ~ZipReader();
     ZipReader(const ZipReader &) = delete;
     ZipReader &operator=(const ZipReader &) = delete;
 
     bool has(const std::string &name) const;
-    // Whole entry; throws SheetError naming the entry when it is missing or unreadable.
+    // Whole entry, inflated in chunks while counting against the limits, its CRC verified.
+    // Throws SheetError naming the entry when it is missing, damaged or over a limit.
     std::string read(const std::string &name) const;
 
 private:
+    void checkDirectory();
+    void count(uint64_t bytes, const std::string &name) const;
+    [[noreturn]] void fail(const std::string &name, const std::string &why) const;
+
     std::string m_path;
     struct zip *m_zip = nullptr;
+    PackageLimits m_limits;
+    uint64_t m_fileBytes = 0;
+    mutable uint64_t m_inflated = 0; // bytes read so far over all entries
 };
 
 } // namespace mirevo::sheet

@@ -1,12 +1,16 @@
 #include "app/Program.h"
 #include "app/Tmenu01.h"
 #include "common/TextFile.h"
+#include "project/ProjectActions.h"
 #include "project/ui/TForm1.h"
+#include "registry/CompanyRecord.h"
+#include "roster/WorkerRecord.h"
 #include "registry/ui/Ttouroku.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempHome.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -35,9 +39,9 @@ protected:
     // Runs `action` once the next modal window has started.
     static void whenModal(std::function<void()> action) { QTimer::singleShot(0, std::move(action)); }
 
-    static void pressRow(QTableView* view, int row)
+    static void pressRow(QTableView* view, int row, int column = 1)
     {
-        const QModelIndex index = view->model()->index(row - 1, 1);
+        const QModelIndex index = view->model()->index(row - 1, column);
         view->scrollTo(index);
         const QPoint at = view->visualRect(index).center();
         QTest::mousePress(view->viewport(), Qt::LeftButton, {}, at);
@@ -94,6 +98,80 @@ TEST_F(ProgramFlow, RegisteredCompanyBecomesPrimeAndSubcontractor)
     EXPECT_EQ(program.windows.registration->mode, 0);
     EXPECT_TRUE(menu->isVisible());
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('\n').toStdString();
+}
+
+// Goes on where the test above stops: the registry already holds the prime
+// contractor, a subcontractor and three of the subcontractor's workers.
+TEST_F(ProgramFlow, SubcontractorInTheTreeWithTwoWorkersIsSavedAndReadBack)
+{
+    const QString prime = QStringLiteral("一次工業株式会社");
+    const QString sub = QStringLiteral("二次興業株式会社");
+    Registry& reg = program.registry;
+    reg.companies.setRowCount(4);
+    for (int row : {1, 2}) {
+        reg.companies.setCell(company::No, row, QString::number(row));
+        reg.companies.setCell(company::Name, row, row == 1 ? prime : sub);
+    }
+    const char* names[][2] = {{"やまだ", "山田"}, {"かわい", "川井"}, {"もりた", "森田"}};
+    reg.workers.setRowCount(5);
+    for (int i = 0; i < 3; ++i) {
+        reg.workers.setCell(worker::Reading, i + 1, QString::fromUtf8(names[i][0]));
+        reg.workers.setCell(worker::Name, i + 1, QString::fromUtf8(names[i][1]));
+        reg.workers.setCell(worker::Birth, i + 1, QStringLiteral("1985/07/0%1").arg(i + 1));
+        reg.workers.setCell(worker::Company, i + 1, sub);
+        reg.workers.setCell(worker::SourceRow, i + 1, QString::number(i + 1));
+    }
+    reg.save();
+    program.start();
+    TForm1* form = program.windows.project;
+    const QString saved = home.file("site.anz");
+    whenModal([&, form] {
+        // Prime contractor, then the subcontractor, called up and placed in
+        // the tree as first-tier.
+        form->showPage(TForm1::Prime);
+        whenModal([this] { pressRow(in<QTableView>(registration(), "StringGrid1"), 1); });
+        in<QPushButton>(form, "Button_primeCallUp")->click();
+        form->showPage(TForm1::Subcontractors);
+        whenModal([this] { pressRow(in<QTableView>(registration(), "StringGrid1"), 2); });
+        in<QPushButton>(form, "Button_contractorCallUp")->click();
+        EXPECT_EQ(in<QLineEdit>(form, "Edit86")->text(), sub);
+        in<QPushButton>(form, "Button_firstTier")->click();
+
+        // Two of its three workers taken over from the registry.
+        form->showPage(TForm1::Workers);
+        in<QComboBox>(form, "ComboBox22")->setCurrentText(sub);
+        whenModal([this] {
+            auto* view = in<QTableView>(registration(), "StringGrid2");
+            pressRow(view, 1, worker::No);
+            pressRow(view, 3, worker::No);
+            in<QPushButton>(registration(), "handOverButton")->click();
+        });
+        in<QPushButton>(form, "Button_registerWorkers")->click();
+
+        dialogs.saveNames.push_back(saved);
+        form->saveProject();
+        form->close();
+    });
+    in<QPushButton>(program.windows.menu, "Button2")->click();
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('\n').toStdString();
+
+    Project back;
+    project::open(saved, back);
+    EXPECT_EQ(back.record.text("Edit10"), prime);
+    EXPECT_EQ(back.tree, program.project.tree);
+    ASSERT_EQ(back.tree.size(), 1);
+    EXPECT_EQ(back.tree.text(0), sub);
+    EXPECT_EQ(back.shitaukeCount, 1);
+    EXPECT_EQ(back.contractors.cell(company::Name, 1), sub);
+    EXPECT_EQ(back.contractors.cell(company::UpperNo, 1), "0");
+    EXPECT_EQ(back.contractors.cell(company::UpperName, 1), prime);
+    EXPECT_EQ(back.contractors.cell(company::Tier, 1), "1");
+    EXPECT_EQ(back.contractors.cell(49, 1), "2");
+    EXPECT_EQ(back.workers.cell(worker::Name, 1), QStringLiteral("山田"));
+    EXPECT_EQ(back.workers.cell(worker::Name, 2), QStringLiteral("森田"));
+    EXPECT_EQ(back.workers.cell(worker::Company, 2), sub);
+    EXPECT_TRUE(back.workers.cell(worker::Name, 3).isEmpty());
+    EXPECT_EQ(back.st3Count, 2);
 }
 
 TEST_F(ProgramFlow, ClosingAndReopeningTheProjectWindowKeepsTheProject)

@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -89,6 +90,16 @@ TEST_F(ContractorWindow, TreeLooksCreamAndBoldAndTheNameBarWaitsForACallUp)
     EXPECT_EQ(find<QPushButton>("Button_firstTier")->text(), QStringLiteral("登録【1次下請】"));
     EXPECT_EQ(find<QPushButton>("Button_subcontractor")->text(), QStringLiteral("登録【再下請】"));
     EXPECT_EQ(find<QPushButton>("Button_deleteNode")->text(), QStringLiteral("削除"));
+    auto* tier = find<QComboBox>("ComboBox21");
+    ASSERT_EQ(tier->count(), 9);
+    EXPECT_EQ(tier->itemText(0), "1");
+    EXPECT_EQ(tier->itemText(8), "9");
+    // "特定専門工事の該当" is a pair of its own beside "選任"/"非選任".
+    EXPECT_TRUE(find<QRadioButton>("RadioButton3")->isChecked());
+    EXPECT_TRUE(find<QRadioButton>("RadioButton18")->isChecked());
+    find<QRadioButton>("RadioButton4")->click();
+    EXPECT_TRUE(find<QRadioButton>("RadioButton18")->isChecked());
+    EXPECT_TRUE(project.record.editorNotDedicated());
 }
 
 TEST_F(ContractorWindow, RegisteringBuildsTreeAndTable)

@@ -50,8 +50,13 @@ TEST(WorkbookWindow, TabsNameTheSheetsAndShowSheetBringsOneToTheFront)
     EXPECT_EQ(f.tabs()->currentIndex(), 1);
     EXPECT_EQ(f.window.view()->sheet(), &f.book.Sheets(2));
     EXPECT_FALSE(f.window.showSheet(QStringLiteral("無い")));
-    f.tabs()->setCurrentIndex(0);
+    f.action("PreviousSheetAction")->trigger();
     EXPECT_EQ(f.window.view()->sheet(), &f.book.Sheets(1));
+    f.action("PreviousSheetAction")->trigger();
+    EXPECT_EQ(f.tabs()->currentIndex(), 0);
+    f.action("NextSheetAction")->trigger();
+    EXPECT_EQ(f.window.view()->sheet(), &f.book.Sheets(2));
+    f.tabs()->setCurrentIndex(0);
     EXPECT_EQ(f.window.view()->pageCount(), 2);
     EXPECT_EQ(f.window.menuBar()->actions().first()->text(), QStringLiteral("ファイル(&F)"));
 }

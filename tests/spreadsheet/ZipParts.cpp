@@ -50,7 +50,7 @@ std::string zipEntry(const std::string &path, const std::string &name, bool *fou
     return data;
 }
 
-void writeZip(const std::string &path, const std::map<std::string, std::string> &entries)
+void writeZip(const std::string &path, const std::map<std::string, std::string> &entries, bool stored)
 {
     int err = 0;
     zip_t *z = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &err);
@@ -58,7 +58,8 @@ void writeZip(const std::string &path, const std::map<std::string, std::string> 
         throw std::runtime_error("cannot create zip " + path);
     for (const auto &[name, data] : entries) {
         zip_source_t *src = zip_source_buffer(z, data.data(), data.size(), 0);
-        if (!src || zip_file_add(z, name.c_str(), src, ZIP_FL_ENC_UTF_8) < 0) {
+        const zip_int64_t index = src ? zip_file_add(z, name.c_str(), src, ZIP_FL_ENC_UTF_8) : -1;
+        if (index < 0 || (stored && zip_set_file_compression(z, zip_uint64_t(index), ZIP_CM_STORE, 0) < 0)) {
             zip_discard(z);
             throw std::runtime_error("cannot add " + name);
         }

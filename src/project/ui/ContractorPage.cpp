@@ -6,9 +6,11 @@
 #include "project/ContractorEditor.h"
 #include "registry/Choices.h"
 #include "project/Project.h"
+#include "project/SubcontractTree.h"
 #include "project/TierOutline.h"
 #include "common/WebAddresses.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
@@ -27,6 +29,15 @@ bool writesBack(const QString& name)
 {
     return name != QLatin1String("Edit83") && name != QLatin1String("Edit75")
         && name != QLatin1String("ComboBox20") && name != QLatin1String("ComboBox21");
+}
+
+// The tiers the tree holds: "1" … "9".
+QStringList tierChoices()
+{
+    QStringList tiers;
+    for (int tier = 1; tier <= SubcontractTree::kMaxTiers; ++tier)
+        tiers << QString::number(tier);
+    return tiers;
 }
 
 } // namespace
@@ -54,11 +65,11 @@ void ContractorPage::buildCompany(QWidget* box)
     rowLabel_ = form::label(box, QString(), 700, 22, 90);
     rowLabel_->setObjectName("Label_currentRow");
     form::label(box, QStringLiteral("直近上位の業者"), 10, 24, 100);
-    form::label(box, QStringLiteral("No."), 206, 8, 30, 16);
+    form::label(box, QStringLiteral("No."), 112, 6, 30, 16);
     form::combo(box, "ComboBox20", choices::upperCompanyNumbers(), 110, 24, 90);
     auto* upper = form::edit(box, "Edit75", 206, 24, 220);
     upper->setReadOnly(true);
-    form::combo(box, "ComboBox21", {"1", "2", "3", "4"}, 432, 24, 50);
+    form::combo(box, "ComboBox21", tierChoices(), 432, 24, 50);
     form::label(box, QStringLiteral("次下請け"), 488, 25, 70);
     const int lw = 110;
     auto* name = form::labelledEdit(box, "Edit42", QStringLiteral("会社名"), 10, 58, lw, 300);
@@ -146,6 +157,10 @@ void ContractorPage::buildInsurance(QWidget* box)
     no->setObjectName("RadioButton18");
     no->setGeometry(630, 498, 50, 24);
     no->setChecked(true);
+    // A pair of its own, apart from "選任"/"非選任" in the same box.
+    auto* pair = new QButtonGroup(box);
+    pair->addButton(yes);
+    pair->addButton(no);
 }
 
 void ContractorPage::buildSite(QWidget* box)

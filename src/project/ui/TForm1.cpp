@@ -309,6 +309,8 @@ void TForm1::openProject()
     project::open(chosen, project_);
     projectFile_ = chosen;
     contractors_->showCurrentRow();
+    if (page_ == Workers)
+        workers_->enter(); // the companies of the project just read
 }
 
 void TForm1::readSettings(bool showPanel)

@@ -82,7 +82,7 @@ void WorkerPage::enter()
         selector_->setCurrentIndex(1);
     }
     selectCompany(selector_->currentText());
-    siteworkers::reloadFromMaster(project_, registry_.workers);
+    refreshFromMaster();
     full_->refresh();
     filtered_->refresh();
 }
@@ -114,7 +114,16 @@ void WorkerPage::finishRegistration()
 {
     siteworkers::removeDuplicates(project_);
     siteworkers::countWorkers(project_);
+    computeAges();
     siteworkers::filter(project_);
+}
+
+// The master list's rows carry the ages of the day they were computed; the
+// site's are computed again after every refresh from it.
+void WorkerPage::refreshFromMaster()
+{
+    siteworkers::reloadFromMaster(project_, registry_.workers);
+    computeAges();
 }
 
 void WorkerPage::computeAges()
@@ -139,10 +148,9 @@ void WorkerPage::editWorker(int filteredRow)
     roster->company = selector_->currentText();
     roster->openWorker(number ? source : worker::kNewWorker);
     roster->mode = 0;
-    computeAges();
     siteworkers::removeDuplicates(project_);
     siteworkers::countWorkers(project_);
-    siteworkers::reloadFromMaster(project_, registry_.workers);
+    refreshFromMaster();
 }
 
 void WorkerPage::viewWorker(int row)

@@ -49,6 +49,7 @@ private:
     void openMenu(WorkerListView* list, const QPoint& globalPos);
     void refreshLists();
     void computeAges();
+    void refreshFromMaster();
 
     Registry& registry_;
     QComboBox* selector_ = nullptr;

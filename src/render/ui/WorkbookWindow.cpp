@@ -88,6 +88,11 @@ void WorkbookWindow::buildMenus()
         [this] { m_zoom->setCurrentText(QString::number(std::min(400, m_view->zoom() + 25)) + u'%'); }, false);
     add(view, "ZoomOutAction", QStringLiteral("縮小(&O)"), QKeySequence::ZoomOut,
         [this] { m_zoom->setCurrentText(QString::number(std::max(10, m_view->zoom() - 25)) + u'%'); }, false);
+    view->addSeparator();
+    add(view, "NextSheetAction", QStringLiteral("次のシート(&N)"), QKeySequence(Qt::CTRL | Qt::Key_PageDown),
+        [this] { m_tabs->setCurrentIndex(std::min(m_tabs->count() - 1, m_tabs->currentIndex() + 1)); }, true);
+    add(view, "PreviousSheetAction", QStringLiteral("前のシート(&B)"), QKeySequence(Qt::CTRL | Qt::Key_PageUp),
+        [this] { m_tabs->setCurrentIndex(std::max(0, m_tabs->currentIndex() - 1)); }, true);
     for (QAction *a : m_bookActions)
         a->setEnabled(false);
 }
