@@ -1,10 +1,12 @@
 #pragma once
 #include "common/ui/WindowSet.h"
 #include "project/BasicSettings.h"
+#include "project/SavedState.h"
 
 #include <QDialog>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 class QFrame;
 class QLabel;
@@ -52,6 +54,8 @@ public:
     // One tick of the guide blink.
     void blinkGuide();
     void done(int result) override;
+    // Whether the project differs from what was last saved or opened.
+    bool unsavedChanges() const { return saved_->unsavedChanges(); }
 
     GenerationPanel* generationPanel() const { return generation_; }
     // After a conversion the window hides itself and leaves the sheet list to
@@ -64,6 +68,8 @@ signals:
 protected:
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // With unsaved changes, asks before the window closes.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildTopBar(QWidget* main);
@@ -72,6 +78,8 @@ private:
     void buildEmblem(QWidget* main);
     void initCreationDate();
     void readSettings(bool showPanel);
+    void markSaved(const QString& path);
+    void showStatus(const QString& text);
     void onActivated();
     void callUpPrime();
     void callUpContractor();
@@ -87,6 +95,7 @@ private:
     PrimeChoice primeChoice_ = PrimeChoice::Unset;
     Page page_ = Orderer;
     QString lastActivationError_;
+    std::optional<SavedState> saved_;
 
     QMenuBar* menu_ = nullptr;
     QWidget* main_ = nullptr;
@@ -102,6 +111,7 @@ private:
     QString projectFile_;   // last saved or opened
     QStringList sheetList_; // asked for by the last conversion
     QTimer* blink_ = nullptr;
+    QLabel* status_ = nullptr;
 };
 
 } // namespace mirevo
