@@ -23,7 +23,7 @@ std::vector<FormSheet> makeSheets()
         {6, s("3.作業員名簿"), s("作業員名簿"), &workerRosterForm()},
         {7, s("4.有資格証写し"), {}, nullptr},
         {8, s("5.有資格区分"), {}, nullptr},
-        {9, s("6.新規入場者教育"), s("新規入場者教育"), nullptr},
+        {9, s("6.新規入場者教育"), s("新規入場者教育"), &newEntrantEducationForm()},
         {10, s("7.持込機械（ｸﾚｰﾝ・重機）"), s("7.持込機械（ｸﾚｰﾝ・重機）"), &machineryNoticeForm()},
         {11, s("7.持込機械点検表（ｸﾚｰﾝ・重機）"), s("7.持込機械点検表（ｸﾚｰﾝ・重機）"), &machineryChecklistForm()},
         {12, s("8.持込機械（電動工具）"), s("8.持込機械（電動工具）"), &powerToolNoticeForm()},
