@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# compare_with_libreoffice.sh [--plain-fonts] BOOK.xlsx [MIREVO] [OUT-FOLDER]
+# compare_with_libreoffice.sh [--plain-fonts] [--max-rel X] BOOK.xlsx [MIREVO] [OUT-FOLDER]
 # Prints BOOK.xlsx as PDF with `mirevo pdf` and with `soffice --headless --convert-to pdf`, then
 # compares the two page by page: page count, each page's size, and a per-page image difference.
 #
@@ -11,12 +11,25 @@
 # same picture, 1 as far from LibreOffice's page as an empty sheet of paper.
 #
 # LibreOffice runs with libreoffice-fonts.conf (our font substitutes) unless --plain-fonts.
+# With --max-rel the script is a check: it fails (exit 1) when the page counts or a page's
+# size differ or a page's "rel" exceeds X, and exits 77 (skipped) when soffice, poppler-utils
+# or ImageMagick is missing.
 set -euo pipefail
 fonts="$(cd "$(dirname "$0")" && pwd)/libreoffice-fonts.conf"
-if [[ "${1:-}" == "--plain-fonts" ]]; then
-  fonts=""
-  shift
-fi
+max_rel=""
+while [[ "${1:-}" == --* ]]; do
+  case "$1" in
+    --plain-fonts) fonts=""; shift ;;
+    --max-rel) max_rel=$2; shift 2 ;;
+    *) echo "unknown option $1" >&2; exit 2 ;;
+  esac
+done
+for tool in soffice pdfinfo pdftoppm compare convert identify; do
+  if ! command -v $tool >/dev/null; then
+    echo "$tool not installed: comparison skipped"
+    exit 77
+  fi
+done
 book=$1
 mirevo=${2:-$(dirname "$0")/../build/src/app/mirevo}
 out=${3:-$(mktemp -d)}
@@ -30,6 +43,8 @@ pages() { pdfinfo "$1" | awk '/^Pages:/ {print $2}'; }
 n_mine=$(pages "$mine")
 n_theirs=$(pages "$theirs")
 echo "pages: mirevo $n_mine, libreoffice $n_theirs"
+failed=0
+[[ "$n_mine" == "$n_theirs" ]] || failed=1
 n=$(( n_mine < n_theirs ? n_mine : n_theirs ))
 for ((p = 1; p <= n; p++)); do
   size_mine=$(pdfinfo -f $p -l $p "$mine" | awk '/^Page.*size:/ {printf "%.0fx%.0f", $4, $6}')
@@ -44,4 +59,12 @@ for ((p = 1; p <= n; p++)); do
   b=$( (compare -metric RMSE "$out/blank.pgm" "$out/lo-b.pgm" null: 2>&1 || true) | sed 's/.*(\(.*\))/\1/')
   rel=$(awk -v d="$d" -v b="$b" 'BEGIN { printf "%.2f", (b > 0 ? d / b : 0) }')
   printf "page %3d: size %s / %s  rmse %.4f  rel %s\n" $p "$size_mine" "$size_theirs" "$d" "$rel"
+  [[ "$size_mine" == "$size_theirs" ]] || failed=1
+  if [[ -n "$max_rel" ]] && awk -v r="$rel" -v m="$max_rel" 'BEGIN { exit !(r > m) }'; then
+    failed=1
+  fi
 done
+if [[ -n "$max_rel" && $failed == 1 ]]; then
+  echo "differs from LibreOffice beyond the tolerance"
+  exit 1
+fi

@@ -6,10 +6,12 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libzip-dev libpugixml-dev libgtest-dev
-  fonts-noto-cjk xvfb xauth python3 python3-openpyxl
+  fonts-noto-cjk xvfb xauth python3 python3-openpyxl qt6-translations-l10n
 )
 if [[ "${1:-}" == "--bench" ]]; then
   packages+=(libxlsxwriter-dev)
+  # The PDF benchmark and bench/compare_with_libreoffice.sh measure against LibreOffice.
+  packages+=(libreoffice-calc poppler-utils imagemagick)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -16,4 +16,8 @@ private:
     QString message_;
 };
 
+// At most the first 80 characters of a text quoted in a message, "…"
+// marking a cut: a message box never has to lay out a whole bad line.
+QString excerpt(const QString& text);
+
 } // namespace mirevo

@@ -5,12 +5,6 @@
 
 namespace mirevo {
 
-QString excerpt(const QString& text)
-{
-    constexpr qsizetype kShown = 80;
-    return text.size() <= kShown ? text : text.left(kShown) + QStringLiteral("…");
-}
-
 LineReader::LineReader(QStringList lines, QString fileName)
     : lines_(std::move(lines)), fileName_(std::move(fileName))
 {

@@ -33,10 +33,6 @@ private:
     qsizetype pos_ = 0;
 };
 
-// At most the first 80 characters of a text quoted in a message, "…"
-// marking a cut: a message box never has to lay out a whole bad line.
-QString excerpt(const QString& text);
-
 // The writing twin of LineReader::grid: the row count, then every row as
 // a comma-text line.
 void appendGrid(QStringList& lines, const TextGrid& grid);

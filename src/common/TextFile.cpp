@@ -213,11 +213,28 @@ void writeLines(const QString& path, const QStringList& lines)
         saveFailed(path, errno, file);
 }
 
+namespace {
+
+QString readFailureReason(int errnum, const QString& systemText)
+{
+    switch (errnum) {
+    case ENOENT: return QStringLiteral("ファイルがありません");
+    case EACCES:
+    case EPERM: return QStringLiteral("読み取る権限がありません");
+    case EISDIR: return QStringLiteral("ファイルではなくフォルダーです");
+    case ENOTDIR: return QStringLiteral("パスにフォルダーでないものがあります");
+    default: return failureReason(errnum, systemText);
+    }
+}
+
+} // namespace
+
 QStringList readLines(const QString& path)
 {
     QFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly))
-        throw Error(QStringLiteral("ファイル \"%1\" を開けません: %2").arg(path, file.errorString()));
+        throw Error(QStringLiteral("ファイル \"%1\" を開けません: %2").arg(path, readFailureReason(errno, file.errorString())));
     return decode(file.readAll());
 }
 

@@ -55,6 +55,10 @@ void applyCode(const CellRange& range, std::string_view code)
         range.Cells().setWrapText(true);
     else if (code == "B")
         range.Font().setBold(true);
+    else if (code == "red")
+        range.Font().setColor(255);
+    else if (code == "blue")
+        range.Font().setColor(16711680);
     else
         range.Font().setSize(std::stod(std::string(code)));
 }

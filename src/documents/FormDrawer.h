@@ -13,7 +13,7 @@ namespace mirevo::documents {
 // One labelled box or data box. `cells` is "C8:D13" or "B4"; `codes` are the
 // format codes separated by blanks:
 //   M merged   C centred   L left   R right   T top   S shrink to fit   W wrap
-//   B bold     a number: font size in points
+//   B bold     red, blue  font colour     a number: font size in points
 // A merged box is centred vertically. An empty text draws the format only.
 struct Box {
     std::string_view cells;

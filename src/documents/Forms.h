@@ -11,5 +11,6 @@ const Document& safetyPledgeForm();  // 1.誓約書
 const Document& systemLedgerForm();  // 2-1.施工体制台帳
 const Document& resubcontractNoticeForm();  // 2-2.下請届出、再下請通知
 const Document& workerRosterForm();  // 3.作業員名簿
+const Document& newEntrantEducationForm();  // 6.新規入場者教育
 
 } // namespace mirevo::documents

@@ -19,7 +19,6 @@ namespace {
 
 constexpr int kRosterPageRows = 93;
 constexpr int kRosterWorkersPerPage = 12;
-constexpr int kEducationPageRows = 56;
 
 // A count cell: blank, " " or "　" is 0; anything else must be a number.
 int countCell(const SiteView& site, int row, int column)
@@ -31,7 +30,7 @@ int countCell(const SiteView& site, int row, int column)
     const int n = text.trimmed().toInt(&ok);
     if (!ok || n < 0)
         throw Error(QStringLiteral("再下請負業者一覧の %1 行目「%2」が数字ではありません: \"%3\"")
-                        .arg(row).arg(company::headings().value(column), text));
+                        .arg(row).arg(company::headings().value(column), excerpt(text)));
     return n;
 }
 
@@ -64,7 +63,7 @@ public:
         if (choice.key == QLatin1String("3"))
             perCompany(choice, true, [this](Worksheet& ws) { rosterPages(ws); });
         else if (choice.key == QLatin1String("6"))
-            perCompany(choice, true, [this](Worksheet& ws) { educationPages(ws); });
+            perCompany(choice, true, {});
         else if (choice.scope == Scope::EachSub)
             perCompany(choice, false, {});
         else
@@ -106,16 +105,7 @@ private:
             rows.prepend(0);
         for (int r : rows)
             for (int position : choice.sheets)
-                copy(position, targetOf(r), prepare, writes(choice, targetOf(r)));
-    }
-
-    // New-entrant sheets are filled only for a company with workers, and not
-    // at all when the blank forms were asked for.
-    bool writes(const Choice& choice, const SheetTarget& target) const
-    {
-        if (choice.key != QLatin1String("6"))
-            return true;
-        return target.workerCount >= 1 && !run_.options.educationBlank;
+                copy(position, targetOf(r), prepare);
     }
 
     Worksheet& place(int position, const SheetTarget& target)
@@ -128,24 +118,18 @@ private:
         return ws;
     }
 
-    void copy(int position, const SheetTarget& target, const Prepare& prepare = {}, bool write = true)
+    void copy(int position, const SheetTarget& target, const Prepare& prepare = {})
     {
         Worksheet& ws = place(position, target);
         run_.target = target;
         if (prepare)
             prepare(ws);
-        if (write)
-            formSheet(position).form->write(ws, run_);
+        formSheet(position).form->write(ws, run_);
     }
 
     void rosterPages(Worksheet& ws)
     {
         repeatPageBlock(ws, 1, kRosterPageRows, extraRosterPages(run_.target.workerCount));
-    }
-
-    void educationPages(Worksheet& ws)
-    {
-        repeatPageBlock(ws, 1, kEducationPageRows, run_.target.workerCount - 1);
     }
 
     RunState run_;

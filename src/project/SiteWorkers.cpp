@@ -34,9 +34,9 @@ QString normalisedOrThrow(const TextGrid& list, int column, int row)
     if (!normalised)
         throw Error(QStringLiteral("作業員名簿 %1 行目（%2）の%3 \"%4\" は日付として読めません（例 : 1968/10/01）")
                         .arg(row)
-                        .arg(list.cell(worker::Name, row))
+                        .arg(excerpt(list.cell(worker::Name, row)))
                         .arg(column == worker::Birth ? QStringLiteral("生年月日") : QStringLiteral("雇用年月日"))
-                        .arg(text));
+                        .arg(excerpt(text)));
     return *normalised;
 }
 

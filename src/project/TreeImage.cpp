@@ -14,7 +14,7 @@ int parsedCount(const QString& nodeCount, const TextGrid& image)
     bool ok = false;
     const int count = nodeCount.trimmed().toInt(&ok);
     if (!ok || count < 0)
-        throw Error(QStringLiteral("ツリーの項目数 \"%1\" が数値ではありません。").arg(nodeCount));
+        throw Error(QStringLiteral("ツリーの項目数 \"%1\" が数値ではありません。").arg(excerpt(nodeCount)));
     if (count > image.rowCount() - 1)
         throw Error(QStringLiteral("ツリーの項目数 %1 に対してツリーの行が %2 行しかありません。")
                         .arg(count)

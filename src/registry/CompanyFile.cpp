@@ -77,6 +77,9 @@ Loaded load(Registry& registry, const QStringList& fileLines, const QString& fil
     QStringList cells;
     for (int column = company::Name; column <= kCompanyLines; ++column)
         cells << in.next(QStringLiteral("会社情報の項目"));
+    // A company without name would own every worker without company.
+    if (isBlankName(cells.first()))
+        throw Error(QStringLiteral("ファイル \"%1\" の 1 行目を読めません: 会社名がありません").arg(fileName));
     if (nameTakenElsewhere(list, row, cells.first()))
         return {LoadResult::Duplicate, 0, 0};
     for (int column = company::Name; column <= kCompanyLines; ++column)

@@ -35,7 +35,8 @@ struct Loaded {
 // when there is none) and its workers on free rows of the master list,
 // then compacts the master list. A company whose name is already in the
 // list loads nothing. Throws Error naming the file and line: before
-// anything is written when a company line is missing; after the company row
+// anything is written when a company line is missing or the company has no
+// name; after the company row
 // is written, but before any worker is stored, when the worker count is
 // missing or no number or the worker lines are short.
 Loaded load(Registry& registry, const QStringList& fileLines, const QString& fileName);

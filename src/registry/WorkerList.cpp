@@ -1,7 +1,6 @@
 #include "WorkerList.h"
 #include "common/EraDate.h"
 #include "common/Error.h"
-#include "common/LineReader.h"
 #include "common/TextGrid.h"
 #include "roster/WorkerDates.h"
 #include "roster/WorkerRecord.h"

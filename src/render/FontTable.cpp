@@ -1,8 +1,16 @@
 #include "FontTable.h"
 
+#include "SheetGeometry.h"
 #include "StyleTable.h"
 
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QImage>
+
+#include <algorithm>
 #include <array>
+#include <tuple>
+#include <vector>
 #include <utility>
 
 namespace mirevo::render {
@@ -41,6 +49,32 @@ QString installedFamily(const QString &fileFamily)
         if (fileFamily == QString::fromUtf16(name))
             return *family;
     return fileFamily.isEmpty() ? kSans : fileFamily;
+}
+
+double digitPoints(const sheet::StyleTable &styles)
+{
+    if (!qGuiApp || styles.fontCount() == 0)
+        return kPixelDigitPoints;
+    const sheet::Font &standard = styles.font(0);
+    const QString family = installedFamily(QString::fromStdString(styles.fontNameText(standard.name)));
+    static std::vector<std::tuple<QString, uint32_t, double>> known;
+    for (const auto &[f, size, points] : known)
+        if (f == family && size == standard.size100)
+            return points;
+    // Measured at 100 times the size on a 72-dpi image: one pixel a point, no hinting steps.
+    QImage device(1, 1, QImage::Format_RGB32);
+    device.setDotsPerMeterX(2835);
+    device.setDotsPerMeterY(2835);
+    QFont font(family);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setPixelSize(int(standard.size100));
+    const QFontMetricsF metrics(font, &device);
+    double widest = 0;
+    for (char16_t d = u'0'; d <= u'9'; ++d)
+        widest = std::max(widest, metrics.horizontalAdvance(QChar(d)));
+    const double points = widest > 0 ? widest / 100 : kPixelDigitPoints;
+    known.emplace_back(family, standard.size100, points);
+    return points;
 }
 
 QFont cellFont(const sheet::StyleTable &styles, const sheet::Font &font, double deviceDpi)

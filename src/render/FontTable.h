@@ -19,4 +19,9 @@ QString installedFamily(const QString &fileFamily);
 // the font is sized for a device of `deviceDpi` whose transform scales by deviceDpi / 72.
 QFont cellFont(const sheet::StyleTable &styles, const sheet::Font &font, double deviceDpi);
 
+// Points of the widest digit of the workbook's standard font (its first font) as the font that
+// stands in for it draws it; columns are measured in it. Needs a QGuiApplication for the fonts;
+// without one, the 8-pixel digit of ＭＳ Ｐゴシック 11.
+double digitPoints(const sheet::StyleTable &styles);
+
 } // namespace mirevo::render

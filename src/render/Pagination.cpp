@@ -1,5 +1,6 @@
 #include "Pagination.h"
 
+#include "FontTable.h"
 #include "Workbook.h"
 
 #include <algorithm>
@@ -27,7 +28,7 @@ QPageSize paperOf(int paperCode)
 SheetPagination::SheetPagination(const sheet::Worksheet &sheet)
     : m_sheet(sheet),
       m_extent(usedExtent(sheet.data(), sheet.Parent().tables().styles)),
-      m_geo(sheet.data(), m_extent.row, m_extent.col)
+      m_geo(sheet.data(), m_extent.row, m_extent.col, digitPoints(sheet.Parent().tables().styles))
 {
     const sheet::PageSetupData &page = sheet.data().page;
     const auto orientation = page.orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait;

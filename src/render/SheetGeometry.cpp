@@ -8,12 +8,17 @@
 
 namespace mirevo::render {
 
-double columnPoints(double fileWidth)
+double columnPoints(double fileWidth, double digitPoints)
 {
-    return std::trunc(fileWidth * 8.0 + 0.5) * 0.75;
+    return fileWidth * digitPoints;
 }
 
-SheetGeometry::SheetGeometry(const sheet::SheetData &data, int rows, int cols)
+double defaultColumnPoints(double digitPoints)
+{
+    return 8 * digitPoints + 5 * 0.75;
+}
+
+SheetGeometry::SheetGeometry(const sheet::SheetData &data, int rows, int cols, double digitPoints)
 {
     m_rowY.resize(size_t(rows) + 1);
     m_rowY[0] = 0;
@@ -29,10 +34,10 @@ SheetGeometry::SheetGeometry(const sheet::SheetData &data, int rows, int cols)
     m_colX.resize(size_t(cols) + 1);
     m_colX[0] = 0;
     for (int c = 1; c <= cols; ++c) {
-        double w = kDefaultColumnPoints;
+        double w = defaultColumnPoints(digitPoints);
         if (c <= int(data.cols.size()) && data.cols[size_t(c - 1)].custom) {
             const sheet::ColInfo &info = data.cols[size_t(c - 1)];
-            w = info.hidden ? 0 : columnPoints(info.width);
+            w = info.hidden ? 0 : columnPoints(info.width, digitPoints);
         }
         m_colX[size_t(c)] = m_colX[size_t(c - 1)] + w;
     }

@@ -12,16 +12,20 @@ class StyleTable;
 
 namespace mirevo::render {
 
-// Column widths as the file stores them (characters of an 8-pixel digit plus padding) become
-// pixels at 96 per inch; the default column is 72 pixels, the default row 13.5 points.
-double columnPoints(double fileWidth);
-constexpr double kDefaultColumnPoints = 54.0;
+// A column width as the file stores it counts digits of the workbook's standard font, padding
+// included: width x digit width gives points (LibreOffice's reading; the spreadsheet rounds
+// the digit to whole pixels first). A column without a width is 8 digits and 5 pixels wide,
+// a row without a height 13.5 points.
+constexpr double kPixelDigitPoints = 6.0; // the 8-pixel digit of ＭＳ Ｐゴシック 11
+double columnPoints(double fileWidth, double digitPoints);
+double defaultColumnPoints(double digitPoints);
 constexpr double kDefaultRowPoints = 13.5;
 
 class SheetGeometry {
 public:
-    // Geometry of rows 1..rows and columns 1..cols (hidden ones have no extent).
-    SheetGeometry(const sheet::SheetData &data, int rows, int cols);
+    // Geometry of rows 1..rows and columns 1..cols (hidden ones have no extent), columns
+    // measured in digits of `digitPoints` (see digitPoints()).
+    SheetGeometry(const sheet::SheetData &data, int rows, int cols, double digitPoints = kPixelDigitPoints);
 
     int rowCount() const { return int(m_rowY.size()) - 1; }
     int colCount() const { return int(m_colX.size()) - 1; }

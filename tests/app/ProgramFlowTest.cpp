@@ -87,6 +87,7 @@ TEST_F(ProgramFlow, RegisteredCompanyBecomesPrimeAndSubcontractor)
         form->showPage(TForm1::Subcontractors);
         whenModal([this] { pressRow(in<QTableView>(registration(), "StringGrid1"), 1); });
         in<QPushButton>(form, "Button_contractorCallUp")->click();
+        dialogs.answers = {true}; // close without saving
         form->close();
     });
     in<QPushButton>(menu, "Button2")->click();
@@ -180,10 +181,14 @@ TEST_F(ProgramFlow, ClosingAndReopeningTheProjectWindowKeepsTheProject)
     TForm1* form = program.windows.project;
     whenModal([this, form] {
         in<QLineEdit>(form, "Edit9")->setText(QStringLiteral("駅前再開発工事"));
+        dialogs.answers = {true}; // close without saving
         in<QPushButton>(form, "Button_close")->click();
     });
     in<QPushButton>(program.windows.menu, "Button2")->click();
-    whenModal([form] { form->close(); });
+    whenModal([this, form] {
+        dialogs.answers = {true};
+        form->close();
+    });
     in<QPushButton>(program.windows.menu, "Button2")->click();
     EXPECT_EQ(in<QLineEdit>(form, "Edit9")->text(), QStringLiteral("駅前再開発工事"));
 }

@@ -122,6 +122,7 @@ TEST(TextFile, MissingFileAndReadOnlyTargetAreReported)
         FAIL() << "no error";
     } catch (const Error& e) {
         EXPECT_TRUE(e.message().contains("none.kss"));
+        EXPECT_TRUE(e.message().contains(QStringLiteral("ファイルがありません"))) << e.message().toStdString();
     }
     const QString path = home.file("ro.anz");
     textfile::writeLines(path, {"old"});

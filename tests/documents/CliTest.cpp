@@ -143,8 +143,9 @@ TEST(Cli, TheSampleSiteGenerates)
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     // 書類一覧, 1.誓約書, one 2-1 sheet for each of the three first-tier
     // companies, one 2-2 sheet for each of the four others, and a roster for
-    // the prime contractor and each of the seven companies.
-    EXPECT_TRUE(r.out.contains(QStringLiteral(": 17 シート"))) << r.out.toStdString();
+    // the prime contractor and each of the seven companies, and as many
+    // new-entrant education records.
+    EXPECT_TRUE(r.out.contains(QStringLiteral(": 25 シート"))) << r.out.toStdString();
     const std::vector<std::string> problems = sheet::test::checkXlsx(out.toStdString());
     EXPECT_TRUE(problems.empty()) << problems.front();
 }

@@ -90,6 +90,10 @@ TEST_F(ContractorWindow, TreeLooksCreamAndBoldAndTheNameBarWaitsForACallUp)
     EXPECT_EQ(find<QPushButton>("Button_firstTier")->text(), QStringLiteral("登録【1次下請】"));
     EXPECT_EQ(find<QPushButton>("Button_subcontractor")->text(), QStringLiteral("登録【再下請】"));
     EXPECT_EQ(find<QPushButton>("Button_deleteNode")->text(), QStringLiteral("削除"));
+    auto* tier = find<QComboBox>("ComboBox21");
+    ASSERT_EQ(tier->count(), 9);
+    EXPECT_EQ(tier->itemText(0), "1");
+    EXPECT_EQ(tier->itemText(8), "9");
     // "特定専門工事の該当" is a pair of its own beside "選任"/"非選任".
     EXPECT_TRUE(find<QRadioButton>("RadioButton3")->isChecked());
     EXPECT_TRUE(find<QRadioButton>("RadioButton18")->isChecked());
@@ -287,6 +291,31 @@ TEST_F(ContractorWindow, CallUpClosedWithoutAPickKeepsTheEditorOnItsRow)
     EXPECT_EQ(find<QLineEdit>("Edit76")->text(), QStringLiteral("令和 6年 6月 1日"));
     EXPECT_FALSE(find("Panel_nameBar")->isVisibleTo(form.get()));
     EXPECT_EQ(tableNames(project), QStringList{kA});
+}
+
+TEST_F(ContractorWindow, DoubleClickEmptiesCompanyFieldsAndDateButtonsCopyThePrimesDates)
+{
+    for (const char* name : {"Edit42", "Edit44", "Edit47", "Edit61", "Edit73"}) {
+        auto* field = find<QLineEdit>(name);
+        field->setText(QStringLiteral("x"));
+        QTest::mouseDClick(field, Qt::LeftButton);
+        EXPECT_TRUE(field->text().isEmpty()) << name;
+    }
+    ProjectRecord& rec = project.record;
+    rec.setText("Edit5", QStringLiteral("令和 6年 4月 1日"));
+    rec.setText("Edit6", QStringLiteral("令和 7年 3月 31日"));
+    rec.setText("Edit78", QStringLiteral("令和 6年 5月 1日"));
+    rec.setText("Edit80", QStringLiteral("令和 6年 12月 1日"));
+    rec.setText("Edit81", QStringLiteral("令和 6年 4月 20日"));
+    rec.setText("Edit42", kA);
+    press("Button_samePeriod");
+    EXPECT_EQ(find<QLineEdit>("Edit76")->text(), QStringLiteral("令和 6年 4月 1日"));
+    EXPECT_EQ(cell(44, 1), QStringLiteral("令和 7年 3月 31日"));
+    press("Button_sameContract");
+    EXPECT_EQ(cell(43, 1), QStringLiteral("令和 6年 5月 1日"));
+    EXPECT_EQ(cell(44, 1), QStringLiteral("令和 6年 12月 1日"));
+    EXPECT_EQ(cell(45, 1), QStringLiteral("令和 6年 4月 20日"));
+    EXPECT_EQ(cell(1, 1), kA);
 }
 
 TEST_F(ContractorWindow, UpperNumberChoiceTakesThatRowsNameAndTier)

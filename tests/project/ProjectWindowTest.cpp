@@ -338,3 +338,52 @@ TEST_F(WindowFixture, NoControlOfAPageCoversAnother)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(WindowFixture, CtrlSSavesShowsTheFileInTheTitleAndConfirms)
+{
+    showActive();
+    find<QLineEdit>("Edit9")->setText(QStringLiteral("駅前ビル新築工事"));
+    dialogs.saveNames.push_back(home.file("bonanz"));
+    QTest::keyClick(form.get(), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_TRUE(QFile::exists(home.file("bonanz.anz")));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Mirevo！ / Ver1.00 - bonanz.anz"));
+    EXPECT_EQ(find<QLabel>("Label_status")->text(), QStringLiteral("保存しました（bonanz.anz）"));
+    EXPECT_FALSE(form->unsavedChanges());
+
+    dialogs.openNames.push_back(home.file("bonanz.anz"));
+    QTest::keyClick(form.get(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(dialogs.filters.size(), 2);
+    EXPECT_FALSE(form->unsavedChanges());
+}
+
+TEST_F(WindowFixture, ClosingWithUnsavedChangesAsksFirst)
+{
+    showActive();
+    form->close(); // nothing changed: no question
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    EXPECT_FALSE(form->isVisible());
+
+    showActive();
+    find<QLineEdit>("Edit1")->setText(QStringLiteral("新しい発注者"));
+    EXPECT_TRUE(form->unsavedChanges());
+    dialogs.answers = {false};
+    form->close();
+    EXPECT_EQ(dialogs.questions.value(0), QStringLiteral("保存していない変更があります。保存せずに閉じますか？"));
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(find<QLineEdit>("Edit1")->text(), QStringLiteral("新しい発注者"));
+
+    dialogs.saveNames.push_back(home.file("site.anz"));
+    form->saveProject();
+    form->close();
+    EXPECT_EQ(dialogs.questions.size(), 1);
+    EXPECT_FALSE(form->isVisible());
+
+    // Showing a page copies the orderer's dates into display fields that
+    // are not saved: that is no change.
+    form->showPage(TForm1::Prime);
+    EXPECT_FALSE(form->unsavedChanges());
+}
+
+} // namespace

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -202,6 +203,50 @@ TEST_F(WorkerWindow, EditingAFilteredRowStoresIntoItsSourceRowAndAgesFollow)
     page()->editWorker(1); // 鈴木, full-list row 2
     EXPECT_EQ(project.workers.cell(worker::Trade, 2), QStringLiteral("鳶工"));
     EXPECT_EQ(project.workers.cell(worker::Age, 2), "34"); // 1990/02/28 on 2024/05/20
+}
+
+TEST_F(WorkerWindow, DoubleClicksOpenTheRosterWindowInTheirModes)
+{
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    form->showPage(TForm1::Workers);
+    selector()->setCurrentText(kA);
+    int mode = -1;
+    QString company, name;
+    auto peek = [&] {
+        QTimer::singleShot(0, [&] {
+            mode = roster->mode;
+            company = roster->findChild<QLineEdit*>(QStringLiteral("Edit27"))->text();
+            name = roster->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text();
+            roster->reject();
+        });
+    };
+    // Straight to the list, as the window system would deliver it.
+    auto doubleClick = [](WorkerListView* list, int gridRow) {
+        const QPointF at = list->visualRect(list->model()->index(gridRow - 1, worker::Name)).center();
+        const QPointF global = list->viewport()->mapToGlobal(at);
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick}) {
+            QMouseEvent event(type, at, global, Qt::LeftButton, Qt::LeftButton, {});
+            QApplication::sendEvent(list->viewport(), &event);
+        }
+    };
+    peek();
+    doubleClick(filtered(), 2); // 伊藤 of A
+
+    EXPECT_EQ(mode, 2);
+    EXPECT_EQ(name, QStringLiteral("伊藤"));
+    peek();
+    doubleClick(filtered(), 5); // an empty row: a new worker of A
+    EXPECT_EQ(mode, 2);
+    EXPECT_EQ(company, kA);
+    EXPECT_TRUE(name.isEmpty());
+    EXPECT_EQ(roster->mode, 0);
+
+    selector()->setCurrentText(siteworkers::allWorkers());
+    peek();
+    doubleClick(full(), 3);
+    EXPECT_EQ(mode, 0);
+    EXPECT_EQ(name, QStringLiteral("佐藤"));
 }
 
 TEST_F(WorkerWindow, ViewingAFullListRowStoresNothing)

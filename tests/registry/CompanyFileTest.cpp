@@ -94,6 +94,23 @@ TEST(CompanyFile, ARowWithoutCompanyNameIsNotSaved)
     }
 }
 
+TEST(CompanyFile, AFileWithoutCompanyNameLoadsNothing)
+{
+    QStringList lines = companyfile::lines(registryWithK(), 1);
+    lines[0] = QStringLiteral("　");
+    Registry target;
+    target.companies.setRowCount(2); // no other blank row to pass as a duplicate
+    const Registry before = target;
+    try {
+        companyfile::load(target, lines, "blank.kda");
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("1 行目"))) << e.message().toStdString();
+    }
+    EXPECT_EQ(target.workers, before.workers);
+    EXPECT_TRUE(isBlankName(target.companies.cell(company::Name, 1)));
+}
+
 TEST(CompanyFile, WorkersFollowInMasterOrderWithColumnsOneToForty)
 {
     const QStringList lines = companyfile::lines(registryWithK(), 1);

@@ -145,3 +145,17 @@ TEST(WorkerList, AnUnreadableDateStopsTheRecalculationAtItsRow)
     EXPECT_EQ(list.cell(worker::Birth, 2), "1990/01/02"); // its birth date came first
     EXPECT_EQ(list.cell(worker::Birth, 3), "1990/1/2");
 }
+
+TEST(WorkerList, AHugeUnreadableDateIsQuotedShortened)
+{
+    TextGrid list(worker::kColumns, 3);
+    putWorker(list, 1, "w1", "K");
+    list.setCell(worker::Birth, 1, QString(100000, u'x'));
+    try {
+        workers::recalculateAges(list, QDate(2024, 6, 1));
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        EXPECT_LT(e.message().size(), 200);
+        EXPECT_TRUE(e.message().contains(QString(80, u'x') + QStringLiteral("…")));
+    }
+}

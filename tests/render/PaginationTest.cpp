@@ -64,7 +64,8 @@ INSTANTIATE_TEST_SUITE_P(Sheets, PaginationCases, ::testing::Values(
              ws.HPageBreaks().Add(ws.Range("A20"));
              ws.data().page.fitToPage = true;
          }, 1, kA4w, kA4h, {}},
-    // 494.5 printable points hold 9 default columns; pages go down, then over.
+    // 494.5 printable points hold 9 default columns (of about 52.6 points with the digits of
+    // Noto Sans CJK JP); pages go down, then over.
     Case{"ColumnBandsDownThenOver", [](Worksheet &ws) { rows(ws, 100, 30); }, 8, kA4w, kA4h,
          {Rect{1, 1, 54, 9}, Rect{55, 1, 100, 9}, Rect{1, 10, 54, 18}}},
     Case{"HiddenRowsTakeNoSpace", [](Worksheet &ws) { rows(ws, 200); ws.Range("A1:A100").setRowHeight(0); }, 2,
@@ -100,9 +101,10 @@ TEST(Pagination, ColumnWidthsAndHiddenColumnsInPoints)
     ws.Range("B1").setColumnWidth(2);  // 2 characters: 21 pixels
     ws.Range("C1").setColumnWidth(0);  // hidden
     ws.Range("D1").setValue("x");
-    const render::SheetGeometry geo(ws.data(), 1, 4);
-    EXPECT_DOUBLE_EQ(geo.colLeft(2), 54.0);
-    EXPECT_DOUBLE_EQ(geo.colRight(2), 54.0 + 21 * 0.75);
+    // Digits of 6 points: the default column is 8 digits and 5 pixels, B 2 digits and 5 pixels.
+    const render::SheetGeometry geo(ws.data(), 1, 4, 6.0);
+    EXPECT_DOUBLE_EQ(geo.colLeft(2), 51.75);
+    EXPECT_DOUBLE_EQ(geo.colRight(2), 51.75 + 2.625 * 6);
     EXPECT_DOUBLE_EQ(geo.colRight(3), geo.colLeft(3));
     EXPECT_EQ(geo.colAt(60), 2);
 }

@@ -6,6 +6,9 @@
 #include "project/ContractorEditor.h"
 #include "registry/Choices.h"
 #include "project/Project.h"
+#include "registry/CompanyFields.h"
+#include "registry/CompanyRecord.h"
+#include "project/SubcontractTree.h"
 #include "project/TierOutline.h"
 #include "common/WebAddresses.h"
 
@@ -30,6 +33,15 @@ bool writesBack(const QString& name)
         && name != QLatin1String("ComboBox20") && name != QLatin1String("ComboBox21");
 }
 
+// The tiers the tree holds: "1" … "9".
+QStringList tierChoices()
+{
+    QStringList tiers;
+    for (int tier = 1; tier <= SubcontractTree::kMaxTiers; ++tier)
+        tiers << QString::number(tier);
+    return tiers;
+}
+
 } // namespace
 
 ContractorPage::ContractorPage(Project& project, Registry& registry, WindowSet& windows, QWidget* parent)
@@ -44,6 +56,7 @@ ContractorPage::ContractorPage(Project& project, Registry& registry, WindowSet& 
     bindDedication("RadioButton3", "RadioButton4", &ProjectRecord::editorNotDedicated, &ProjectRecord::setEditorNotDedicated);
     bindFields();
     watchFocus();
+    emptyOnDoubleClick();
     watchUpperCompany();
     tree_ = new TreePanel(project, registry, this);
     tree_->move(814, 35);
@@ -59,10 +72,10 @@ void ContractorPage::buildCompany(QWidget* box)
     form::combo(box, "ComboBox20", choices::upperCompanyNumbers(), 110, 24, 90);
     auto* upper = form::edit(box, "Edit75", 206, 24, 220);
     upper->setReadOnly(true);
-    form::combo(box, "ComboBox21", {"1", "2", "3", "4"}, 432, 24, 50);
+    form::combo(box, "ComboBox21", tierChoices(), 432, 24, 50);
     form::label(box, QStringLiteral("次下請け"), 488, 25, 70);
     const int lw = 110;
-    auto* name = form::labelledEdit(box, "Edit42", QStringLiteral("会社名"), 10, 58, lw, 300);
+    form::labelledEdit(box, "Edit42", QStringLiteral("会社名"), 10, 58, lw, 300);
     form::labelledEdit(box, "Edit43", QStringLiteral("支店・営業所名"), 10, 86, lw, 300);
     form::labelledEdit(box, "Edit44", QStringLiteral("代表者名"), 430, 58, 80, 200);
     form::labelledEdit(box, "Edit83", QStringLiteral("事業者ID"), 430, 86, 80, 200);
@@ -76,7 +89,6 @@ void ContractorPage::buildCompany(QWidget* box)
     guide_ = guideFrameBehind(callUp);
     connect(web, &QPushButton::clicked, this, [] { Dialogs::current().openWithDesktop(web::postcodeSearch()); });
     connect(callUp, &QPushButton::clicked, this, &ContractorPage::callUpRequested);
-    FieldEvents::of(this)->clearOnDoubleClick(name);
 }
 
 void ContractorPage::buildLedger(QWidget* box)
@@ -163,22 +175,20 @@ void ContractorPage::buildSite(QWidget* box)
     auto* contract = form::labelledEdit(box, "Edit79", QStringLiteral("契約日"), 450, 588, 60, 150);
     for (QLineEdit* e : {from, to, contract})
         pickDateOnClick(e);
-    connect(samePeriod, &QPushButton::clicked, this, [this] { copyPrimeDates(false); });
-    connect(sameAll, &QPushButton::clicked, this, [this] { copyPrimeDates(true); });
+    connect(samePeriod, &QPushButton::clicked, this, [this] { editor::copyOrdererPeriod(project_); });
+    connect(sameAll, &QPushButton::clicked, this, [this] { editor::copyPrimeDates(project_); });
 }
 
-void ContractorPage::copyPrimeDates(bool withContractDate)
+// Double-clicking a company field empties it; the licence dates open the
+// calendar instead.
+void ContractorPage::emptyOnDoubleClick()
 {
-    ProjectRecord& rec = project_.record;
-    if (withContractDate) {
-        rec.setText("Edit76", rec.text("Edit78"));
-        rec.setText("Edit77", rec.text("Edit80"));
-        rec.setText("Edit79", rec.text("Edit81"));
-    } else {
-        rec.setText("Edit76", rec.text("Edit5"));
-        rec.setText("Edit77", rec.text("Edit6"));
+    for (const CompanyField& f : companyFields()) {
+        if (f.column > company::Phone || f.editor == QLatin1String("Edit57") || f.editor == QLatin1String("Edit58"))
+            continue;
+        if (auto* field = findChild<QLineEdit*>(f.editor))
+            FieldEvents::of(this)->clearOnDoubleClick(field);
     }
-    editor::writeBack(project_);
 }
 
 void ContractorPage::watchFocus()

@@ -38,7 +38,7 @@ private:
     void buildSite(QWidget* box);
     void watchFocus();
     void watchUpperCompany();
-    void copyPrimeDates(bool withContractDate);
+    void emptyOnDoubleClick();
 
     QFrame* guide_ = nullptr;
     QLabel* rowLabel_ = nullptr;

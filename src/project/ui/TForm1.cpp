@@ -28,6 +28,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFrame>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -84,6 +85,7 @@ TForm1::TForm1(Project& project, Registry& registry, WindowSet& windows, QWidget
     blink_->start();
     showPage(Orderer);
     readSettings(false);
+    saved_.emplace(project_);
 }
 
 void TForm1::initCreationDate()
@@ -95,15 +97,15 @@ void TForm1::initCreationDate()
 void TForm1::buildMenu()
 {
     menu_ = new QMenuBar(this);
-    QMenu* file = menu_->addMenu(QStringLiteral("ファイル"));
-    file->addAction(QStringLiteral("開く"), this, &TForm1::openProject);
-    file->addAction(QStringLiteral("保存"), this, &TForm1::saveProject);
-    file->addAction(QStringLiteral("閉じる"));
-    QMenu* link = menu_->addMenu(QStringLiteral("リンク"));
-    link->addAction(QStringLiteral("グリーンサイトリンク"), this,
+    QMenu* file = menu_->addMenu(QStringLiteral("ファイル(&F)"));
+    file->addAction(QStringLiteral("開く(&O)"), QKeySequence::Open, this, &TForm1::openProject);
+    file->addAction(QStringLiteral("保存(&S)"), QKeySequence::Save, this, &TForm1::saveProject);
+    file->addAction(QStringLiteral("閉じる(&C)"));
+    QMenu* link = menu_->addMenu(QStringLiteral("リンク(&L)"));
+    link->addAction(QStringLiteral("グリーンサイトリンク(&G)"), this,
                     [] { Dialogs::current().openWithDesktop(web::greenSite()); });
-    QMenu* setup = menu_->addMenu(QStringLiteral("設定"));
-    setup->addAction(QStringLiteral("基本設定"), this, &TForm1::openSettings);
+    QMenu* setup = menu_->addMenu(QStringLiteral("設定(&T)"));
+    setup->addAction(QStringLiteral("基本設定(&B)"), this, &TForm1::openSettings);
 }
 
 void TForm1::buildTopBar(QWidget* main)
@@ -130,6 +132,8 @@ void TForm1::buildTopBar(QWidget* main)
     strip_->setAutoFillBackground(true);
     form::button(bar, QStringLiteral("安全書類の作成"), 830, 32, 130, 24, "Button_documents");
     auto* settingsButton = form::button(bar, QStringLiteral("基本設定"), 966, 32, 90, 24, "Button_settings");
+    status_ = form::label(bar, QString(), 1062, 34, 174, 20);
+    status_->setObjectName("Label_status");
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
     connect(help, &QPushButton::clicked, this, [] {
         Dialogs::current().openWithDesktop(programFile(QStringLiteral("Mirevo【取扱説明書】.pdf")));
@@ -281,7 +285,10 @@ void TForm1::saveProject()
     if (chosen.isEmpty())
         return;
     fileName_ = chosen;
-    project::save(projectfile::fileNameFor(chosen), project_);
+    const QString written = projectfile::fileNameFor(chosen);
+    project::save(written, project_);
+    markSaved(written);
+    showStatus(QStringLiteral("保存しました（%1）").arg(QFileInfo(written).fileName()));
 }
 
 void TForm1::openProject()
@@ -295,6 +302,22 @@ void TForm1::openProject()
     contractors_->showCurrentRow();
     if (page_ == Workers)
         workers_->enter(); // the companies of the project just read
+    markSaved(chosen);
+}
+
+void TForm1::markSaved(const QString& path)
+{
+    saved_->markSaved(path);
+    setWindowTitle(QStringLiteral("Mirevo！ / Ver1.00 - %1").arg(saved_->fileName()));
+}
+
+void TForm1::showStatus(const QString& text)
+{
+    status_->setText(text);
+    QTimer::singleShot(5000, status_, [label = status_, text] {
+        if (label->text() == text)
+            label->clear();
+    });
 }
 
 void TForm1::readSettings(bool showPanel)
@@ -363,6 +386,16 @@ void TForm1::onActivated()
     }
     if (primeChoice_ == PrimeChoice::NoSetting && project_.currentRow == 1)
         contractors_->showCurrentRow();
+}
+
+void TForm1::closeEvent(QCloseEvent* e)
+{
+    if (isVisible() && saved_->unsavedChanges()
+        && !Dialogs::current().askYesNo(QStringLiteral("保存していない変更があります。保存せずに閉じますか？"))) {
+        e->ignore();
+        return;
+    }
+    QDialog::closeEvent(e);
 }
 
 void TForm1::done(int result)

@@ -1,9 +1,11 @@
 #pragma once
 #include "common/ui/WindowSet.h"
 #include "project/BasicSettings.h"
+#include "project/SavedState.h"
 
 #include <QDialog>
 #include <functional>
+#include <optional>
 
 class QFrame;
 class QLabel;
@@ -50,6 +52,8 @@ public:
     // One tick of the guide blink.
     void blinkGuide();
     void done(int result) override;
+    // Whether the project differs from what was last saved or opened.
+    bool unsavedChanges() const { return saved_->unsavedChanges(); }
 
 signals:
     void closedToStartMenu();
@@ -57,6 +61,8 @@ signals:
 protected:
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // With unsaved changes, asks before the window closes.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildTopBar(QWidget* main);
@@ -65,6 +71,8 @@ private:
     void buildEmblem(QWidget* main);
     void initCreationDate();
     void readSettings(bool showPanel);
+    void markSaved(const QString& path);
+    void showStatus(const QString& text);
     void onActivated();
     void callUpPrime();
     void callUpContractor();
@@ -80,6 +88,7 @@ private:
     PrimeChoice primeChoice_ = PrimeChoice::Unset;
     Page page_ = Orderer;
     QString lastActivationError_;
+    std::optional<SavedState> saved_;
 
     QMenuBar* menu_ = nullptr;
     QWidget* main_ = nullptr;
@@ -92,6 +101,7 @@ private:
     WorkerPage* workers_ = nullptr;
     SettingsPanel* settings_ = nullptr;
     QTimer* blink_ = nullptr;
+    QLabel* status_ = nullptr;
 };
 
 } // namespace mirevo

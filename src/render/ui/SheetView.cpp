@@ -1,6 +1,7 @@
 #include "SheetView.h"
 
 #include "CellPainter.h"
+#include "FontTable.h"
 #include "Pagination.h"
 #include "SheetGeometry.h"
 #include "Workbook.h"
@@ -39,7 +40,8 @@ void SheetView::setSheet(const sheet::Worksheet *sheet)
         m_pages = std::make_unique<SheetPagination>(*sheet);
         const sheet::CellPos used = usedExtent(sheet->data(), sheet->Parent().tables().styles);
         m_geometry = std::make_unique<SheetGeometry>(sheet->data(), std::max(used.row + kSpareRows, 100),
-                                                     std::max(used.col + kSpareColumns, 26));
+                                                     std::max(used.col + kSpareColumns, 26),
+                                                     digitPoints(sheet->Parent().tables().styles));
         m_cellPainter = std::make_unique<CellPainter>(*sheet, *m_geometry, logicalDpiY());
         m_cellPainter->setGridlines(true);
         m_pagePainter = std::make_unique<CellPainter>(*sheet, m_pages->geometry(), logicalDpiY());
