@@ -229,13 +229,18 @@ QString readFailureReason(int errnum, const QString& systemText)
 
 } // namespace
 
-QStringList readLines(const QString& path)
+QByteArray readBytes(const QString& path)
 {
     QFile file(path);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly))
         throw Error(QStringLiteral("ファイル \"%1\" を開けません: %2").arg(path, readFailureReason(errno, file.errorString())));
-    return decode(file.readAll());
+    return file.readAll();
+}
+
+QStringList readLines(const QString& path)
+{
+    return decode(readBytes(path));
 }
 
 } // namespace mirevo::textfile

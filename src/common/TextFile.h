@@ -28,6 +28,8 @@ QString failureReason(int errnum, const QString& systemText);
 
 // Throws Error naming the file when it cannot be read.
 QStringList readLines(const QString& path);
+// The file's bytes; Error naming the file when it cannot be opened.
+QByteArray readBytes(const QString& path);
 
 // Code page 932 conversion of one text; false when a character has no
 // code page 932 form.

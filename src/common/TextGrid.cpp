@@ -1,6 +1,8 @@
 #include "TextGrid.h"
 #include "Error.h"
 
+#include <algorithm>
+
 namespace mirevo {
 
 TextGrid::TextGrid(int columns, int rows) : columns_(columns), rows_(0)
@@ -79,6 +81,23 @@ void TextGrid::removeRow(int row)
     auto first = cells_.begin() + size_t(row) * columns_;
     cells_.erase(first, first + columns_);
     --rows_;
+}
+
+void TextGrid::reorderRows(const std::vector<int>& order)
+{
+    std::vector<bool> seen(size_t(rows_), false);
+    for (int row : order) {
+        if (row < 0 || row >= rows_ || seen[size_t(row)])
+            throw Error(QStringLiteral("行の並べ替えが不正です（行 %1, 行数 %2）").arg(row).arg(rows_));
+        seen[size_t(row)] = true;
+    }
+    if (int(order.size()) != rows_)
+        throw Error(QStringLiteral("行の並べ替えが不正です（%1 行に %2 行分の順序）").arg(rows_).arg(order.size()));
+    std::vector<QString> cells(cells_.size());
+    for (size_t k = 0; k < order.size(); ++k)
+        std::move(cells_.begin() + qsizetype(order[k]) * columns_, cells_.begin() + qsizetype(order[k] + 1) * columns_,
+                  cells.begin() + qsizetype(k) * columns_);
+    cells_.swap(cells);
 }
 
 void TextGrid::clearSingleBlanks()

@@ -28,6 +28,9 @@ public:
     void clearRow(int row);
     void insertRow(int before);
     void removeRow(int row);
+    // Puts the rows in a new order: row k takes the cells of row
+    // order[k]. `order` must name every row exactly once.
+    void reorderRows(const std::vector<int>& order);
 
     // Empties every cell that holds exactly one ASCII blank.
     void clearSingleBlanks();

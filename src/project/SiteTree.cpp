@@ -43,15 +43,19 @@ void restoreSiteDates(TextGrid& table, int rows, const QHash<QString, QList<Site
     }
 }
 
-// Company list rows by name, in list order; the heading row is no company.
-QHash<QString, QList<int>> companyRowsByName(const TextGrid& companies)
+// The company list rows of each name in the tree, in list order; the
+// heading row is no company.
+QHash<QString, QList<int>> companyRowsOf(const SubcontractTree& tree, const TextGrid& companies)
 {
     QHash<QString, QList<int>> rows;
-    rows.reserve(companies.rowCount());
+    rows.reserve(tree.size());
+    for (int i = 0; i < tree.size(); ++i)
+        if (!tree.text(i).isEmpty())
+            rows.insert(tree.text(i), {});
     for (int row = 1; row < companies.rowCount(); ++row) {
-        const QString& name = companies.cell(company::Name, row);
-        if (!name.isEmpty())
-            rows[name].append(row);
+        const auto it = rows.find(companies.cell(company::Name, row));
+        if (it != rows.end())
+            it->append(row);
     }
     return rows;
 }
@@ -145,7 +149,7 @@ void rebuildTable(Project& project, const TextGrid& companies)
     const auto dates = siteDatesByName(table);
     for (int row = 1; row < table.rowCount(); ++row)
         table.clearRow(row);
-    const auto rowsByName = companyRowsByName(companies);
+    const auto rowsByName = companyRowsOf(tree, companies);
     const QString prime = project.record.text(QStringLiteral("Edit10"));
     project.nodeRows.assign(size_t(tree.size()), 0);
     int n = 0;

@@ -27,16 +27,20 @@ void copyRow(TextGrid& list, int from, int to)
         list.setCell(column, to, list.cell(column, from));
 }
 
+[[noreturn]] void unreadableDate(const TextGrid& list, int column, int row)
+{
+    throw Error(QStringLiteral("作業員名簿 %1 行目（%2）の%3 \"%4\" は日付として読めません（例 : 1968/10/01）")
+                    .arg(row)
+                    .arg(excerpt(list.cell(worker::Name, row)))
+                    .arg(column == worker::Birth ? QStringLiteral("生年月日") : QStringLiteral("雇用年月日"))
+                    .arg(excerpt(list.cell(column, row))));
+}
+
 QString normalisedOrThrow(const TextGrid& list, int column, int row)
 {
-    const QString& text = list.cell(column, row);
-    const auto normalised = worker::normalisedDate(text);
+    const auto normalised = worker::normalisedDate(list.cell(column, row));
     if (!normalised)
-        throw Error(QStringLiteral("作業員名簿 %1 行目（%2）の%3 \"%4\" は日付として読めません（例 : 1968/10/01）")
-                        .arg(row)
-                        .arg(excerpt(list.cell(worker::Name, row)))
-                        .arg(column == worker::Birth ? QStringLiteral("生年月日") : QStringLiteral("雇用年月日"))
-                        .arg(excerpt(text)));
+        unreadableDate(list, column, row);
     return *normalised;
 }
 
@@ -168,21 +172,15 @@ void removeDuplicates(Project& project)
 void compact(Project& project)
 {
     TextGrid& list = project.workers;
-    TextGrid sorted(list.columnCount(), list.rowCount());
-    sorted.setRow(0, list.row(0));
-    int next = 1;
-    for (bool withReading : {true, false}) {
-        for (int row = 1; row < list.rowCount(); ++row) {
-            if (isBlankName(list.cell(worker::Reading, row)) == withReading)
-                continue;
-            for (int column = 0; column < list.columnCount(); ++column)
-                sorted.setCell(column, next, list.cell(column, row));
-            ++next;
-        }
-    }
-    for (int row = 1; row < sorted.rowCount(); ++row)
-        sorted.setCell(worker::SortKey, row, QString());
-    list = std::move(sorted);
+    std::vector<int> order{0};
+    order.reserve(size_t(list.rowCount()));
+    for (bool withReading : {true, false})
+        for (int row = 1; row < list.rowCount(); ++row)
+            if (isBlankName(list.cell(worker::Reading, row)) != withReading)
+                order.push_back(row);
+    list.reorderRows(order);
+    for (int row = 1; row < list.rowCount(); ++row)
+        list.setCell(worker::SortKey, row, QString());
     project.notifyTablesChanged();
 }
 
@@ -193,10 +191,11 @@ void computeAges(Project& project, const QDate& today)
         for (int row = 1; row < list.rowCount(); ++row) {
             if (isBlank(list.cell(worker::Birth, row)))
                 continue;
-            const QString birth = normalisedOrThrow(list, worker::Birth, row);
-            list.setCell(worker::Birth, row, birth);
-            const QDate date = readShortDate(birth);
-            list.setCell(worker::Age, row, QString::number(worker::completedYears(date, today)));
+            const auto birth = worker::yearsSince(list.cell(worker::Birth, row), today);
+            if (!birth)
+                unreadableDate(list, worker::Birth, row);
+            list.setCell(worker::Birth, row, birth->normalised);
+            list.setCell(worker::Age, row, QString::number(birth->years));
         }
         for (int row = 1; row < list.rowCount(); ++row)
             if (!isBlank(list.cell(worker::Employed, row)))

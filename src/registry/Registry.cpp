@@ -39,13 +39,30 @@ QString Registry::fileName()
 
 void Registry::load()
 {
-    if (QFileInfo::exists(fileName()))
-        load(fileName());
+    const QString path = fileName();
+    if (!QFileInfo::exists(path))
+        return;
+    const QByteArray bytes = textfile::readBytes(path);
+    if (path != readPath_ || bytes != readBytes_) {
+        read(path, bytes);
+        return;
+    }
+    if (!(companies == readCompanies_))
+        companies = readCompanies_;
+    if (!(workers == readWorkers_))
+        workers = readWorkers_;
 }
 
 void Registry::load(const QString& path)
 {
-    LineReader in(textfile::readLines(path), path);
+    read(path, textfile::readBytes(path));
+}
+
+void Registry::read(const QString& path, const QByteArray& bytes)
+{
+    readPath_.clear();
+    readBytes_.clear();
+    LineReader in(textfile::decode(bytes), path);
     in.grid(companies, QStringLiteral("会社情報リスト"));
     in.grid(workers, QStringLiteral("作業員名簿"));
     companies.clearSingleBlanks();
@@ -58,6 +75,10 @@ void Registry::load(const QString& path)
     if (workers.rowCount() == 0)
         workers = Registry().workers;
     companies.setCell(company::Name, 0, QStringLiteral("会社名"));
+    readPath_ = path;
+    readBytes_ = bytes;
+    readCompanies_ = companies;
+    readWorkers_ = workers;
 }
 
 void Registry::save() const

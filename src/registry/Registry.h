@@ -1,6 +1,7 @@
 #pragma once
 #include "common/TextGrid.h"
 
+#include <QByteArray>
 #include <QString>
 
 namespace mirevo {
@@ -22,10 +23,21 @@ public:
     // Reads the registry file. A missing file at first start is an empty
     // registry. A short file or bad count line throws Error naming the file
     // and line; rows read so far stay and the clean-up is not done.
+    // The program's own file is parsed only when its bytes differ from those
+    // of the last complete read; otherwise the lists return to what that
+    // read gave, which is what parsing again would give.
     void load();
     void load(const QString& path);
     void save() const;
     void save(const QString& path) const;
+
+private:
+    void read(const QString& path, const QByteArray& bytes);
+
+    QString readPath_;      // of the last complete read
+    QByteArray readBytes_;
+    TextGrid readCompanies_; // the lists as that read left them
+    TextGrid readWorkers_;
 };
 
 } // namespace mirevo

@@ -44,3 +44,17 @@ TEST(TextGrid, BlankRules)
     grid.clearSingleBlanks();
     EXPECT_EQ(grid.row(1), (QStringList{"", "  "}));
 }
+
+TEST(TextGrid, ReorderRowsMovesWholeRowsAndRefusesABadOrder)
+{
+    mirevo::TextGrid g(2, 3);
+    g.setRow(0, {"a", "A"});
+    g.setRow(1, {"b", "B"});
+    g.setRow(2, {"c", "C"});
+    g.reorderRows({0, 2, 1});
+    EXPECT_EQ(g.row(1), (QStringList{"c", "C"}));
+    EXPECT_EQ(g.row(2), (QStringList{"b", "B"}));
+    EXPECT_THROW(g.reorderRows({0, 1, 1}), mirevo::Error);
+    EXPECT_THROW(g.reorderRows({0, 1}), mirevo::Error);
+    EXPECT_EQ(g.row(1), (QStringList{"c", "C"}));
+}

@@ -49,21 +49,37 @@ TEST(Generator, OnlyTheDocumentListGivesExactlyOneSheet)
     saveChecked(run.out, "only_list");
 }
 
+// The documents whose forms are not built yet (none once all are).
+QList<const Choice*> unavailable()
+{
+    QList<const Choice*> list;
+    for (const Choice& c : choices())
+        if (!isAvailable(c))
+            list << &c;
+    return list;
+}
+
 TEST(Generator, UnavailableDocumentsAreSkippedAndNamed)
 {
+    const QList<const Choice*> missing = unavailable();
+    if (missing.isEmpty())
+        GTEST_SKIP() << "every document is available";
     TestSite site;
-    Conversion run(site.view, {"list", "2-3", "4"});
+    Conversion run(site.view, {"list", missing.front()->key});
     EXPECT_EQ(run.report.sheets, 1);
-    EXPECT_EQ(run.report.skipped, (QStringList{QStringLiteral("2-3.施工体系図"), QStringLiteral("4.有資格証写し")}));
+    EXPECT_EQ(run.report.skipped, QStringList{missing.front()->caption.trimmed()});
 }
 
 TEST(Generator, NothingAvailableIsAFailureNotAnEmptyWorkbook)
 {
+    const QList<const Choice*> missing = unavailable();
+    if (missing.isEmpty())
+        GTEST_SKIP() << "every document is available";
     TestSite site;
     Application app;
     Workbook& forms = buildTemplate(app);
     Workbook& out = app.Workbooks().Add();
-    EXPECT_THROW(convert(site.view, {"2-3", "5"}, {}, forms, out), Error);
+    EXPECT_THROW(convert(site.view, {missing.front()->key}, {}, forms, out), Error);
 }
 
 TEST(Generator, SheetCountsFollowTiersAndWorkers)

@@ -19,6 +19,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -384,6 +386,23 @@ TEST_F(WindowFixture, ClosingWithUnsavedChangesAsksFirst)
     // are not saved: that is no change.
     form->showPage(TForm1::Prime);
     EXPECT_FALSE(form->unsavedChanges());
+}
+
+} // namespace
+
+namespace {
+
+// The offscreen screen (800 wide) is narrower than the window: the pages
+// scroll, and the whole window stays on the screen.
+TEST_F(WindowFixture, OnASmallScreenThePagesScrollAndTheWindowFits)
+{
+    showActive();
+    const QRect area = form->screen()->availableGeometry();
+    ASSERT_LT(area.width(), 1240);
+    auto* scroll = find<QScrollArea>("ScrollArea_fit");
+    EXPECT_EQ(scroll->widget()->size(), QSize(1240, 707));
+    EXPECT_TRUE(area.contains(form->frameGeometry())) << form->frameGeometry().width() << "x" << form->frameGeometry().height();
+    EXPECT_GE(form->frameGeometry().top(), area.top());
 }
 
 } // namespace

@@ -3,6 +3,11 @@
 
 #include <QDialog>
 #include <QKeyEvent>
+#include <QLayout>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QTimer>
 
 namespace mirevo::form {
 namespace {
@@ -34,7 +39,87 @@ protected:
     }
 };
 
+// A title bar and border the window manager adds, for a window whose frame
+// is not known yet.
+constexpr QSize kFrameAllowance(8, 40);
+
+QSize frameAllowance(const QWidget* window)
+{
+    const QSize frame = window->frameGeometry().size() - window->geometry().size();
+    return frame.isEmpty() ? kFrameAllowance : frame;
+}
+
+// The part of the window around the scroll area: menu bar and margins.
+QSize chromeOf(const QWidget* window)
+{
+    QSize chrome;
+    if (const QLayout* layout = window->layout()) {
+        const QMargins m = layout->contentsMargins();
+        chrome = QSize(m.left() + m.right(), m.top() + m.bottom());
+        if (const QWidget* bar = layout->menuBar())
+            chrome.rheight() += bar->sizeHint().height();
+    }
+    return chrome;
+}
+
+void fit(QWidget* window, QScrollArea* area)
+{
+    const QScreen* screen = window->screen();
+    const QWidget* content = area->widget();
+    if (!screen || !content)
+        return;
+    const QSize room = screen->availableGeometry().size() - frameAllowance(window) - chromeOf(window);
+    QSize size = content->size();
+    const int bar = area->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (size.width() > room.width())
+        size.rheight() += bar; // the horizontal scroll bar takes room too
+    if (size.height() > room.height())
+        size.rwidth() += bar;
+    area->setFixedSize(size.boundedTo(room));
+}
+
+class ScrollFitter final : public QObject {
+public:
+    ScrollFitter(QWidget* window, QScrollArea* area) : QObject(area), window_(window), area_(area)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == window_ && event->type() == QEvent::Show) {
+            fit(window_, area_);
+            // Again once the window manager has framed the window: the
+            // allowance used for an unknown frame may be too large.
+            QTimer::singleShot(150, area_, [this] {
+                const QSize before = area_->size();
+                fit(window_, area_);
+                if (area_->size() != before)
+                    centreOnScreen(window_);
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+    QScrollArea* area_;
+};
+
 } // namespace
+
+QScrollArea* scrollWhenTooLarge(QWidget* window, QWidget* content)
+{
+    auto* area = new QScrollArea(window);
+    area->setObjectName(QStringLiteral("ScrollArea_fit"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(false);
+    area->setWidget(content);
+    new ScrollFitter(window, area);
+    fit(window, area);
+    return area;
+}
 
 void centreWhenShown(QWidget* window)
 {

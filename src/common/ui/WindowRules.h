@@ -1,6 +1,7 @@
 #pragma once
 
 class QDialog;
+class QScrollArea;
 class QWidget;
 
 namespace mirevo::form {
@@ -11,5 +12,13 @@ void keepOpenOnEscape(QDialog* dialog);
 
 // The window is centred on its screen each time it is shown.
 void centreWhenShown(QWidget* window);
+
+// For a screen smaller than a window (a laptop, large scaling): `content`,
+// the fixed-size part of a window laid out by a layout, is put into a
+// scroll area that the caller adds to the layout in its place. Each time
+// the window is shown, the scroll area takes the content's size where the
+// screen's available area has room for it, and that room otherwise, so the
+// whole window, frame and title bar included, stays on the screen.
+QScrollArea* scrollWhenTooLarge(QWidget* window, QWidget* content);
 
 } // namespace mirevo::form

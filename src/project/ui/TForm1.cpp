@@ -33,6 +33,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -72,7 +73,7 @@ TForm1::TForm1(Project& project, Registry& registry, WindowSet& windows, QWidget
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->setMenuBar(menu_);
-    layout->addWidget(main_);
+    layout->addWidget(form::scrollWhenTooLarge(this, main_));
     layout->setSizeConstraint(QLayout::SetFixedSize);
     buildEmblem(main_);
     buildPages(main_);

@@ -40,7 +40,6 @@ WorkerPage::WorkerPage(Project& project, Registry& registry, WindowSet& windows,
         list->setGeometry(0, kListY, width() - 6, height() - kListY - 6);
         connect(list, &WorkerListView::menuRequested, this, [this, list](const QPoint& at) { openMenu(list, at); });
     }
-    full_->setSelectionBehavior(QAbstractItemView::SelectRows);
     filtered_->hide();
     buildMenu();
     connect(selector_, &QComboBox::currentTextChanged, this, &WorkerPage::selectCompany);
