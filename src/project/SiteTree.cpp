@@ -70,6 +70,20 @@ void numberUpperCompanies(TextGrid& table, int rows)
         table.setCell(company::UpperNo, row, QString::number(lastRow.value(table.cell(company::UpperName, row), 0)));
 }
 
+// The editor after a rebuild: on the selected node's row; else on the last
+// row when its row is gone, so that no write-back brings a removed company
+// back into the table.
+void followWithEditor(Project& project, int rows)
+{
+    const int selectedRow = rowOfNode(project, project.tree.selected());
+    if (selectedRow > 0)
+        project.currentRow = selectedRow;
+    else if (project.currentRow > rows)
+        project.currentRow = rows;
+    if (project.currentRow > 0)
+        editor::load(project);
+}
+
 } // namespace
 
 QString noUpperSelectedMessage()
@@ -174,8 +188,7 @@ void rebuildTable(Project& project, const TextGrid& companies)
     restoreSiteDates(table, n, dates);
     project.nodeCount = QString::number(tree.size());
     editor::renumber(project);
-    if (tree.selected() >= 0)
-        editor::load(project);
+    followWithEditor(project, n);
     outline::build(project);
     project.notifyTablesChanged();
 }

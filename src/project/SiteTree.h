@@ -43,8 +43,9 @@ void selectNode(Project& project, int index);
 // company (column 41; the prime contractor for a top-level node), its row
 // number (40, "0" when none), the tier (42) and the first-tier company (50).
 // The site's contract dates (43–45) stay with their company (k-th row of a
-// name to the k-th). Rows are numbered and counted (renumber); the editor
-// is reloaded when a node is selected; the tier outline follows.
+// name to the k-th). Rows are numbered and counted (renumber). The editor
+// moves to the selected node's row, or to the last row when its own row is
+// gone, and is reloaded; the tier outline follows.
 void rebuildTable(Project& project, const TextGrid& companies);
 
 // The tree listing: row i = node i with its index, name, name indented by

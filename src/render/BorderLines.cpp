@@ -36,7 +36,7 @@ double lineWidth(Line line)
 {
     switch (line) {
     case Line::None: return 0;
-    case Line::Hair: return 0.35;
+    case Line::Hair: return 0.5;
     case Line::Medium: case Line::MediumDashed: case Line::MediumDashDot:
     case Line::MediumDashDotDot: case Line::SlantDashDot: return 1.5;
     case Line::Thick: return 2.25;

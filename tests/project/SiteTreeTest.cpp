@@ -123,6 +123,23 @@ TEST(SiteTree, SelectingANodeLoadsItsOwnRowEvenAfterAMissingCompany)
     EXPECT_EQ(p.record.text("Edit42"), "C");
 }
 
+TEST(SiteTree, TheEditorFollowsTheTreeSoNoRemovedCompanyComesBack)
+{
+    Project p;
+    withPrime(p);
+    const TextGrid companies = companiesNamed(kNames);
+    sitetree::registerFirstTier(p, "A", companies);
+    sitetree::registerFirstTier(p, "B", companies);
+    sitetree::registerFirstTier(p, "C", companies);
+    EXPECT_EQ(p.currentRow, 3); // the new node is selected, the editor on its row
+    EXPECT_EQ(p.record.text("Edit42"), "C");
+    sitetree::deleteSelected(p, companies);
+    EXPECT_EQ(p.currentRow, 2);
+    EXPECT_EQ(p.record.text("Edit42"), "B");
+    editor::writeBack(p); // the focus leaves an editor field
+    EXPECT_EQ(tableNames(p), (QStringList{"A", "B"}));
+}
+
 TEST(SiteTree, ListingIndentsByLevel)
 {
     SubcontractTree t;
