@@ -19,7 +19,7 @@ std::vector<FormSheet> makeSheets()
         {2, s("1.誓約書"), {}, &safetyPledgeForm()},
         {3, s("2-1.施工体制台帳"), s("2-1.施工体制台帳"), &systemLedgerForm()},
         {4, s("2-2.下請届出、再下請通知"), s("2-2.下請届出、再下請通知"), &resubcontractNoticeForm()},
-        {5, s("2-3.施工体系図"), {}, nullptr},
+        {5, s("2-3.施工体系図"), {}, &constructionDiagramForm()},
         {6, s("3.作業員名簿"), s("作業員名簿"), &workerRosterForm()},
         {7, s("4.有資格証写し"), {}, &qualificationMountForm()},
         {8, s("5.有資格区分"), {}, &qualificationTableForm()},

@@ -11,6 +11,7 @@ const Document& safetyPledgeForm();  // 1.誓約書
 const Document& systemLedgerForm();  // 2-1.施工体制台帳
 const Document& resubcontractNoticeForm();  // 2-2.下請届出、再下請通知
 const Document& workerRosterForm();  // 3.作業員名簿
+const Document& constructionDiagramForm();  // 2-3.施工体系図
 const Document& qualificationMountForm();  // 4.有資格証写し
 const Document& qualificationTableForm();  // 5.有資格区分
 const Document& newEntrantEducationForm();  // 6.新規入場者教育

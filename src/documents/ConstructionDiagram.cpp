@@ -1,0 +1,278 @@
+#include "ConstructionDiagram.h"
+
+#include "FormDrawer.h"
+#include "Forms.h"
+#include "Spreadsheet.h"
+#include "common/TextGrid.h"
+#include "registry/CompanyRecord.h"
+
+#include <algorithm>
+#include <string>
+
+namespace mirevo::documents {
+
+using namespace mirevo::sheet;
+
+namespace {
+
+constexpr int kShownTiers = 4; // tiers the form itself draws
+constexpr int kMaxTiers = 9;   // tiers the outline can hold
+constexpr int kTrunkEnd = 43;  // the trunk beside the prime contractor ends here
+constexpr int kStrip = ConstructionDiagram::kFirstStrip;
+
+constexpr Size kHeights[] = {{"A1:A300", 11.95}};
+constexpr Size kWidths[] = {{"B1:BT300", 2}, {"A1", 3}};
+constexpr PageFormat kPage{Paper::A3Landscape, "A1:BR300", 0, kHeights, kWidths, "A1:BR71"};
+
+// The left block: orderer, project, period and the prime contractor's staff.
+constexpr Box kLeft[] = {
+    {"U2:AY3", "施工体系図", "M B C 18"},
+    {"B2:F4", "発注者名", "M C"},   {"G2:S4", "", "M C S"},
+    {"B6:F7", "工事名称", "M C"},   {"G6:S7", "", "M L W 10"},
+    {"BA2:BE3", "工　　期", "M C"}, {"BF2:BR3", "", "M C S"},
+    {"B10:F11", "元   請   名\n事 業 者 ID", "M C W 10"}, {"G10:O10", "", "M C S"}, {"G11:O11", "", "M C S"},
+    {"B12:F13", "監 督 員 名", "M C"}, {"G12:O13", "", "M C S"},
+    {"B14:F14", "監理技術者名", "M C S 10"}, {"B15:F15", "主任技術者名", "M C S 10"}, {"G14:O15", "", "M C S"},
+    {"B16:F17", "監理技術者補佐名", "M C S"}, {"G16:O17", "", "M C S"},
+    {"B18:F19", "専門技術者名", "M C 10"}, {"G18:O19", "", "M C S"},
+    {"B20:B21", "", "M"}, {"C20:F21", "担当工事内容", "M C S"}, {"G20:O21", "", "M C S"},
+    {"B22:F23", "専門技術者名", "M C 10"}, {"G22:O23", "", "M C S"},
+    {"B24:B25", "", "M"}, {"C24:F25", "担当工事内容", "M C S"}, {"G24:O25", "", "M C S"},
+    {"B28:F31", "会    長", "M C"},
+    {"G28:O29", "統括安全衛生責任者", "M C S"}, {"G30:O31", "", "M C S"},
+    {"B34:F37", "副会長", "M C"}, {"G34:O35", "", "M C"}, {"G36:O37", "", "M C"},
+    {"B40:F41", "元 方 安 全\n衛生管理者", "M C W 10"}, {"G40:O41", "", "M C S"},
+    {"B8:S8", "", "B"},
+};
+
+constexpr Line kLeftLines[] = {
+    {"B2:S4", "O"}, {"F2:F4", "R"}, {"B6:S7", "O"}, {"F6:F7", "R"}, {"BA2:BR3", "O"}, {"BE2:BE3", "R"},
+    {"B10:O25", "O"}, {"F10:F25", "R"}, {"G10:O10", "B H"}, {"B13:O13", "B"}, {"B14:F14", "B H"},
+    {"B15:O15", "B"}, {"B17:O17", "B"}, {"C19:O19", "B"}, {"B21:O21", "B"}, {"C23:O23", "B"},
+    {"B28:O31", "O"}, {"F28:F31", "R"}, {"G29:O29", "B"},
+    {"B34:O37", "O"}, {"F34:F37", "R"}, {"G35:O35", "B"},
+    {"B40:O41", "O"}, {"F40:F41", "R"},
+    // The trunk: ticks from the 会長, 副会長 and 元方 blocks, and the line
+    // from the prime contractor down the side of the boxes.
+    {"P29", "B K"}, {"P35", "B K"}, {"P40", "B K"}, {"Q30:Q43", "L K"}, {"Q43:R43", "B K"},
+    {"R11:R43", "R K"}, {"P10:R10", "B K"},
+};
+
+// One company box, strip column U, top row 5.
+constexpr Box kBox[] = {
+    {"U5:U22", "工事", "M C W 11"},
+    {"V5:Y6", "会   社   名\n事 業 者 ID", "M C W 10"}, {"Z5:AE5", "", "M C S 10"}, {"Z6:AE6", "", "M C S 10"},
+    {"V7:Y8", "代 表 者 名", "M C S 10"},        {"Z7:AE8", "", "M C S 10"},
+    {"V9:Y10", "許 可 番 号", "M C S 10"},       {"Z9:AE10", "", "M C S 10"},
+    {"V11:Y12", "一般/特定の別", "M C S 10"},    {"Z11:AE12", "", "M C S 10"},
+    {"V13:Y14", "安全衛生責任者", "M C S 10"},   {"Z13:AE14", "", "M C S 10"},
+    {"V15:Y16", "主 任 技 術 者", "M C S 10"},   {"Z15:AE16", "", "M C S 10"},
+    {"V17:V18", "", "M"}, {"W17:Y18", "特定専門工事の該当", "M C W 8"}, {"Z17:AE18", "", "M C S 10"},
+    {"V19:Y20", "専 門 技 術 者", "M C S 10"},   {"Z19:AE20", "", "M C S 10"},
+    {"V21:V22", "", "M"}, {"W21:Y22", "担当工事\n内　　容", "M C W 10"}, {"Z21:AE22", "", "M C S 10"},
+    {"U23:V24", "工期", "M C 10"},               {"W23:AE24", "", "M C S 10"},
+};
+
+constexpr Line kBoxLines[] = {
+    {"U5:AE15", "T"}, {"W17:AE17", "T"}, {"V19:AE19", "T"}, {"W20:AE20", "B"}, {"U22:AE24", "B"},
+    {"U5:U24", "L"}, {"U5:U22", "R"}, {"V5:AE24", "R"}, {"Z6:AE6", "T H"},
+};
+
+std::string columnName(int c)
+{
+    std::string name;
+    for (; c > 0; c = (c - 1) / 26)
+        name.insert(name.begin(), char('A' + (c - 1) % 26));
+    return name;
+}
+
+std::string at(int column, int row)
+{
+    return columnName(column) + std::to_string(row);
+}
+
+std::string span(int c1, int r1, int c2, int r2)
+{
+    return at(c1, r1) + ":" + at(c2, r2);
+}
+
+// Copies the first box (U5:AE24) to the box of `tier` at top row `top`.
+void copyBox(Worksheet& ws, int tier, int top)
+{
+    ws.Range(span(kStrip, 5, kStrip + 10, 24)).Copy();
+    ws.Range(at(ConstructionDiagram::stripColumn(tier), top)).PasteSpecial();
+}
+
+// The outline rows in use (their "No." is not blank), with their tier cells.
+QList<QStringList> usedRows(const SiteView& site)
+{
+    QList<QStringList> rows;
+    for (const QStringList& row : site.tierOutline)
+        if (!isBlankName(row.value(0)))
+            rows << row;
+    return rows;
+}
+
+QString tierCell(const QStringList& row, int tier)
+{
+    const QString text = row.value(tier);
+    return isBlankName(text) ? QString() : text;
+}
+
+int deepestTier(const QList<QStringList>& rows)
+{
+    int deepest = 1;
+    for (const QStringList& row : rows)
+        for (int t = 1; t <= kMaxTiers; ++t)
+            if (!tierCell(row, t).isEmpty())
+                deepest = std::max(deepest, t);
+    return deepest;
+}
+
+// Continuation blocks, the boxes of tiers beyond the fourth, the page
+// breaks between blocks and the zoom that fits the widened page.
+void extend(Worksheet& ws, int rows, int tiers)
+{
+    const int blocks = std::max(1, (rows + 2) / 3);
+    const int lastColumn = ConstructionDiagram::stripColumn(std::max(tiers, kShownTiers)) + 10;
+    if (tiers > kShownTiers)
+        ws.Range(span(ConstructionDiagram::stripColumn(kShownTiers) + 11, 1, lastColumn + 2, 1)).setColumnWidth(2);
+    for (int b = 0; b < blocks; ++b)
+        for (int slot = 0; slot < 3; ++slot) {
+            const int top = ConstructionDiagram::boxTop(3 * b + slot);
+            for (int t = 1; t <= std::max(tiers, kShownTiers); ++t)
+                if (b > 0 || t > kShownTiers)
+                    copyBox(ws, t, top);
+        }
+    for (int b = 1; b < blocks; ++b)
+        ws.HPageBreaks().Add(ws.Range(at(1, 1 + ConstructionDiagram::kBlockRows * b)));
+    if (tiers > kShownTiers)
+        ws.PageSetup().setZoom(fittingZoom(ws, span(1, 1, lastColumn, ConstructionDiagram::kBlockRows),
+                                           Paper::A3Landscape));
+}
+
+// The values of one company box.
+void fillBox(Worksheet& ws, const SiteView& site, const QString& name, int tier, int top)
+{
+    const int x = ConstructionDiagram::stripColumn(tier);
+    int row = 0;
+    if (!name.isEmpty())
+        for (int r : site.companyRows())
+            if (site.contractor(r, company::Name) == name)
+                row = r;
+    if (row == 0)
+        return;
+    auto c = [&](int column) { return site.contractor(row, column); };
+    auto put = [&](int dc, int dr, const QString& text) { ws.Range(at(x + dc, top + dr)).setValue(text); };
+    if (!isBlank(c(company::Trade1))) {
+        put(0, 0, c(company::Trade1) + QStringLiteral("工事"));
+        ws.Range(at(x, top)).setVerticalAlignment(vAlignCenter);
+    }
+    put(5, 0, c(company::Name));
+    put(5, 1, isBlank(c(company::BusinessId)) ? QString() : QStringLiteral("'") + c(company::BusinessId));
+    put(5, 2, c(company::Representative));
+    put(5, 4, c(company::LicenceNo1));
+    put(5, 6, c(company::LicenceKind1));
+    put(5, 8, c(27));  // 安全衛生責任者名
+    put(5, 10, c(19)); // 監理／主任技術者名
+    const QString specified = c(company::Specialist).trimmed();
+    put(5, 12, specified == QLatin1String("1") ? QStringLiteral("有")
+               : specified.isEmpty() || specified == QLatin1String("0") ? QStringLiteral("無") : QString());
+    put(5, 14, c(21)); // 専門技術者名1
+    put(5, 16, c(23)); // 担当工事内容1
+    put(2, 18, c(company::PeriodFrom) + QStringLiteral("～") + c(company::PeriodTo));
+}
+
+void heavy(Worksheet& ws, const std::string& cells, const char* codes)
+{
+    drawLine(ws, Line{cells, codes});
+}
+
+// The connectors of one outline row. `last[t]` is the connector row of the
+// last row that had a company of tier t; a company whose parent stands on
+// an earlier row hangs from a vertical that starts just below the parent's
+// connector.
+void connect(Worksheet& ws, const QStringList& row, int index, int top, int (&last)[kMaxTiers + 1])
+{
+    const int c = top + 5;
+    for (int t = 1; t <= kMaxTiers; ++t) {
+        if (tierCell(row, t).isEmpty())
+            continue;
+        const int x = ConstructionDiagram::stripColumn(t);
+        if (t == 1) {
+            heavy(ws, span(x - 2, c, x - 1, c), "B K");
+            if (index > 0)
+                heavy(ws, span(x - 2, std::min(c, kTrunkEnd), x - 2, std::max(c, kTrunkEnd)), "L K");
+        } else if (!tierCell(row, t - 1).isEmpty()) {
+            heavy(ws, span(x - 2, c, x - 1, c), "B K");
+        } else {
+            heavy(ws, at(x - 1, c), "B K");
+            if (last[t - 1] > 0 && last[t - 1] < c)
+                heavy(ws, span(x - 1, last[t - 1] + 1, x - 1, c), "L K");
+        }
+    }
+    for (int t = 1; t <= kMaxTiers; ++t)
+        if (!tierCell(row, t).isEmpty())
+            last[t] = c;
+}
+
+void fillLeft(Worksheet& ws, const SiteView& site)
+{
+    auto f = [&](const char* name) { return site.field(name); };
+    auto put = [&](const char* cell, const QString& text) { ws.Range(cell).setValue(text); };
+    put("G2", f("Edit1"));
+    put("G6", f("Edit9"));
+    put("G10", f("Edit10"));
+    put("G11", isBlank(f("Edit84")) ? QString() : QStringLiteral("'") + f("Edit84"));
+    put("G12", f("Edit13"));
+    put("G14", f("Edit15"));
+    put("G16", f("Edit85"));
+    put("G18", f("Edit35"));
+    put("G20", f("Edit37"));
+    put("G22", f("Edit38"));
+    put("G24", f("Edit40"));
+    put("G30", f("Edit14"));
+    put("G40", f("Edit17"));
+    put("BF2", f("Edit5") + QStringLiteral(" ～ ") + f("Edit6"));
+    put("B8", QStringLiteral("※ある程度の情報は書込みましたので自分で確認調整してください"));
+    ws.Range("B8").Font().setColor(255);
+}
+
+} // namespace
+
+void ConstructionDiagram::layout(Worksheet& ws) const
+{
+    preparePage(ws, kPage);
+    drawBoxes(ws, kLeft);
+    drawLines(ws, kLeftLines);
+    drawBoxes(ws, kBox);
+    drawLines(ws, kBoxLines);
+    for (int t = 2; t <= kShownTiers; ++t)
+        copyBox(ws, t, kFirstBox);
+    ws.Range("U5:BR24").Copy();
+    ws.Range("U27").PasteSpecial();
+    ws.Range("U49").PasteSpecial();
+}
+
+void ConstructionDiagram::write(Worksheet& ws, const RunState& run) const
+{
+    const QList<QStringList> rows = usedRows(run.site);
+    const int tiers = deepestTier(rows);
+    extend(ws, int(rows.size()), tiers);
+    int last[kMaxTiers + 1] = {};
+    for (int i = 0; i < rows.size(); ++i) {
+        const int top = boxTop(i);
+        for (int t = 1; t <= tiers; ++t)
+            fillBox(ws, run.site, tierCell(rows[i], t), t, top);
+        connect(ws, rows[i], i, top, last);
+    }
+    fillLeft(ws, run.site);
+}
+
+const Document& constructionDiagramForm()
+{
+    static const ConstructionDiagram form;
+    return form;
+}
+
+} // namespace mirevo::documents
