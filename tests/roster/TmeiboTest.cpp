@@ -73,7 +73,9 @@ protected:
 TEST_F(TmeiboTest, FormHoldsItsNamedControls)
 {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("作業員名簿"));
-    EXPECT_EQ(window.size(), QSize(1152, 650));
+    // The form's page; the window shows it whole where the screen has room
+    // and scrolls it otherwise.
+    EXPECT_EQ(window.findChild<QWidget*>("Panel_form")->size(), QSize(1152, 650));
     for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26,
                   27, 39, 40, 41, 42, 43, 71, 72})
         get(QStringLiteral("Edit%1").arg(n));

@@ -20,6 +20,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
 #include <QTableWidget>
 
 using namespace mirevo;
@@ -43,6 +45,26 @@ bool isEnter(QEvent* event)
 
 } // namespace
 
+// The form is built at fixed positions on a 1152 × 650 page; the page sits
+// in a scroll area so that the window fits a smaller screen.
+void Tmeibo::placeFormInScrollArea()
+{
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("Panel_form"));
+    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (w->isWindow())
+            continue;
+        const bool hidden = w->isHidden();
+        w->setParent(page);
+        w->setVisible(!hidden);
+    }
+    page->setFixedSize(1152, 650);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(form::scrollWhenTooLarge(this, page));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
 Tmeibo::Tmeibo(Registry& registry, Project& project, TForm2& calendar, Tdentakukun& calculator, QWidget* parent)
     : QDialog(parent), registry_(registry), project_(project), calendar_(calendar), calculator_(calculator)
 {
@@ -53,8 +75,8 @@ Tmeibo::Tmeibo(Registry& registry, Project& project, TForm2& calendar, Tdentakuk
     QFont font(QStringLiteral("Noto Sans CJK JP"));
     font.setPixelSize(12);
     setFont(font);
-    setFixedSize(1152, 650);
     buildForm();
+    placeFormInScrollArea();
     bloodType_->setCurrentText(QStringLiteral("Ａ"));
     bindEntryAids();
     bindPickers();
@@ -313,7 +335,8 @@ void Tmeibo::bindPickers()
     events->onClick(f(Experience), [this, f] { pickNumber(f(Experience)); });
     events->onClick(f(Age), [this, f] { pickNumber(f(Age)); });
     events->onClick(f(BloodPressure), [this, f] {
-        pressurePanel_->move(f(BloodPressure)->mapTo(this, QPoint(0, f(BloodPressure)->height())));
+        pressurePanel_->move(f(BloodPressure)->mapTo(pressurePanel_->parentWidget(),
+                                                      QPoint(0, f(BloodPressure)->height())));
         pressurePanel_->open();
     });
 }

@@ -69,6 +69,7 @@ signals:
     void workerStored(int mode, int row);
 
 private:
+    void placeFormInScrollArea();
     // Building the form (TmeiboForm.cpp).
     void buildForm();
     QWidget* buildTopStrip();
