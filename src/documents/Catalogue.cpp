@@ -117,6 +117,10 @@ QStringList parseDocumentList(const QString& text)
                 wanted << c.key;
         } else if (choiceByKey(item)) {
             wanted << item;
+            // The mount refers to the reference table: choosing it brings
+            // the table along, as ticking it does on the panel.
+            if (item == QLatin1String("4"))
+                wanted << QStringLiteral("5");
         } else {
             throw Error(QStringLiteral("書類の指定が正しくありません: \"%1\" (list,1,2-1,2-2,2-3,3,4,5,6,7,8,9,10,11,12,13 または all)").arg(item));
         }

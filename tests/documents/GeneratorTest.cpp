@@ -199,6 +199,8 @@ TEST(Catalogue, DocumentListParsing)
 {
     EXPECT_EQ(parseDocumentList("all").size(), 16);
     EXPECT_EQ(parseDocumentList("3, list,2-1,3"), (QStringList{"list", "2-1", "3"}));
+    EXPECT_EQ(parseDocumentList("4"), (QStringList{"4", "5"}));
+    EXPECT_EQ(parseDocumentList("5"), QStringList{"5"});
     EXPECT_THROW(parseDocumentList("2-4"), Error);
     EXPECT_THROW(parseDocumentList(","), Error);
 }
