@@ -2,6 +2,7 @@
 #include "Tmenu01.h"
 #include "common/Dialogs.h"
 #include "common/Error.h"
+#include "documents/ui/GenerationPanel.h"
 #include "input/ui/TForm2.h"
 #include "input/ui/Tdentakukun.h"
 #include "project/ui/TForm1.h"
@@ -47,7 +48,7 @@ Program::Program() : owned_(std::make_unique<Owned>())
     o.project->setRegistrationOpener([this](int mode) { openRegistration(mode); });
     QObject::connect(o.project.get(), &TForm1::closedToStartMenu, o.menu.get(), &Tmenu01::showAgain);
     QObject::connect(o.registration.get(), &Ttouroku::closedInStandAloneMode, o.menu.get(), &Tmenu01::showAgain);
-    o.menu->setOpeners([this] { openRegistration(0); }, [this] { owned_->project->exec(); });
+    o.menu->setOpeners([this] { openRegistration(0); }, [this] { openProject(); });
 }
 
 Program::~Program()
@@ -64,6 +65,20 @@ Program::~Program()
 void Program::start()
 {
     owned_->menu->showAgain();
+}
+
+void Program::openProject()
+{
+    TForm1& form = *owned_->project;
+    form.exec();
+    // After a conversion the project window steps aside for the sheet list
+    // and comes back when the list is closed.
+    for (QStringList names = form.takeSheetList(); !names.isEmpty(); names = form.takeSheetList()) {
+        owned_->menu->runSheetList(names, [&form](const QString& name) {
+            return form.generationPanel()->selectSheet(name);
+        });
+        form.exec();
+    }
 }
 
 void Program::openRegistration(int mode)

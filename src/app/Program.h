@@ -26,6 +26,9 @@ public:
     // Opens the registration window modally in a mode, as every caller
     // does: reload the registry, show, reset the mode afterwards.
     void openRegistration(int mode);
+    // Opens the project window modally from the start menu, with the sheet
+    // list between its showings after a conversion.
+    void openProject();
 
 private:
     struct Owned;

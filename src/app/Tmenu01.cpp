@@ -3,6 +3,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -63,10 +64,8 @@ Tmenu01::Tmenu01(QWidget* parent) : QWidget(parent)
         if (openProject_)
             openProject_();
     });
-    connect(sheetList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        if (selectSheet_ && !selectSheet_(item->text()))
-            close();
-    });
+    connect(sheetList_, &QListWidget::itemClicked, this, &Tmenu01::selectSheet);
+    connect(sheetList_, &QListWidget::itemActivated, this, &Tmenu01::selectSheet);
     setFixedSize(kMenuSize);
 }
 
@@ -91,7 +90,11 @@ bool Tmenu01::event(QEvent* e)
 void Tmenu01::closeEvent(QCloseEvent* e)
 {
     QWidget::closeEvent(e);
-    if (e->isAccepted() && !sheetListShown())
+    if (!e->isAccepted())
+        return;
+    if (listLoop_)
+        listLoop_->quit();
+    else
         QCoreApplication::exit(0);
 }
 
@@ -113,15 +116,40 @@ bool Tmenu01::sheetListShown() const
     return sheetPanel_->isVisibleTo(this);
 }
 
-void Tmenu01::showSheetList(const QStringList& names, std::function<bool(const QString&)> select)
+void Tmenu01::runSheetList(const QStringList& names, std::function<bool(const QString&)> select)
 {
+    if (listLoop_)
+        return;
     selectSheet_ = std::move(select);
     sheetList_->clear();
     sheetList_->addItems(names);
+    hide(); // the modality of a window changes only while it is hidden
+    setWindowModality(Qt::ApplicationModal);
     sheetPanel_->show();
     sheetPanel_->raise();
     placeForContent();
     show();
+    activateWindow();
+    sheetList_->setFocus();
+    QEventLoop loop;
+    listLoop_ = &loop;
+    loop.exec(QEventLoop::DialogExec);
+    listLoop_ = nullptr;
+    hide();
+    setWindowModality(Qt::NonModal);
+    sheetPanel_->hide();
+    selectSheet_ = {};
+    placeForContent();
+    hideOutOfSight();
+    show();
+}
+
+void Tmenu01::selectSheet(QListWidgetItem* item)
+{
+    // A sheet that is gone (the workbook window closed, the sheet renamed
+    // or deleted) ends the list, never the program.
+    if (listLoop_ && item && !(selectSheet_ && selectSheet_(item->text())))
+        close();
 }
 
 void Tmenu01::placeForContent()

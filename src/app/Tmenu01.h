@@ -3,7 +3,9 @@
 #include <functional>
 
 class QLabel;
+class QEventLoop;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 
 namespace mirevo {
@@ -21,20 +23,24 @@ public:
 
     // Shows the menu again at 328 × 47, centred on the screen.
     void showAgain();
-    // Fills and shows the sheet list; a click on a name calls `select`.
-    void showSheetList(const QStringList& names, std::function<bool(const QString&)> select);
+    // Shows the sheet list modally at the screen's top-left corner until it
+    // is closed; a click on a name calls `select`, and a name that can no
+    // longer be selected closes the list. Afterwards the menu is small again
+    // and out of sight.
+    void runSheetList(const QStringList& names, std::function<bool(const QString&)> select);
     bool sheetListShown() const;
 
 protected:
     bool event(QEvent* event) override;
-    // Closing the menu ends the program, unless it is showing the sheet
-    // list over the project window: then it only goes away.
+    // Closing the menu ends the program; closing the sheet list only ends
+    // the list.
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void hideOutOfSight();
     void placeForContent();
+    void selectSheet(QListWidgetItem* item);
 
     QPushButton* registration_;
     QPushButton* documents_;
@@ -43,6 +49,7 @@ private:
     std::function<void()> openRegistration_;
     std::function<void()> openProject_;
     std::function<bool(const QString&)> selectSheet_;
+    QEventLoop* listLoop_ = nullptr; // while the sheet list runs
     bool placing_ = false;
 };
 

@@ -3,7 +3,9 @@
 
 #include <QListWidget>
 #include <QPushButton>
+#include <QEventLoop>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace mirevo;
@@ -37,27 +39,54 @@ TEST(StartMenu, ButtonsMoveTheMenuOutOfSightAndOpenTheirWindow)
     EXPECT_EQ(menu.size(), QSize(328, 47));
 }
 
-TEST(StartMenu, SheetListSelectsSheetsAndClosesWhenTheWorkbookIsGone)
+TEST(StartMenu, SheetListRunsModallyAndAGoneSheetEndsOnlyTheList)
 {
     Tmenu01 menu;
     menu.showAgain();
     QStringList selected;
     bool reachable = true;
-    menu.showSheetList({QStringLiteral("表紙"), QStringLiteral("作業員名簿【一次工業】")}, [&](const QString& name) {
+    bool shownAsList = false;
+    QTimer::singleShot(0, &menu, [&] {
+        shownAsList = menu.sheetListShown() && menu.isModal() && menu.size() == QSize(354, 701)
+            && menu.pos() == QPoint(0, 0);
+        auto* list = menu.findChild<QListWidget*>("ListBox1");
+        if (list->count() != 2) {
+            ADD_FAILURE() << "names not listed";
+            menu.close();
+            return;
+        }
+        emit list->itemClicked(list->item(1));
+        EXPECT_TRUE(menu.sheetListShown());
+        reachable = false;
+        emit list->itemClicked(list->item(0));
+    });
+    // A program that had ended would not run this loop again.
+    menu.runSheetList({QStringLiteral("表紙"), QStringLiteral("作業員名簿【一次工業】")}, [&](const QString& name) {
         selected << name;
         return reachable;
     });
-    EXPECT_TRUE(menu.sheetListShown());
-    EXPECT_EQ(menu.size(), QSize(354, 701));
-    EXPECT_EQ(menu.pos(), QPoint(0, 0));
-    auto* list = menu.findChild<QListWidget*>("ListBox1");
-    ASSERT_EQ(list->count(), 2);
-    emit list->itemClicked(list->item(1));
-    EXPECT_EQ(selected, QStringList{QStringLiteral("作業員名簿【一次工業】")});
+    EXPECT_TRUE(shownAsList);
+    EXPECT_EQ(selected, (QStringList{QStringLiteral("作業員名簿【一次工業】"), QStringLiteral("表紙")}));
+    EXPECT_FALSE(menu.sheetListShown());
+    EXPECT_FALSE(menu.isModal());
+    EXPECT_EQ(menu.size(), QSize(328, 47));
+    EXPECT_EQ(menu.pos().y(), -menu.height());
+    QEventLoop still;
+    QTimer::singleShot(0, &still, [&] { still.exit(7); });
+    EXPECT_EQ(still.exec(), 7);
+}
+
+TEST(StartMenu, ClosingTheSheetListEndsOnlyTheList)
+{
+    Tmenu01 menu;
+    menu.showAgain();
+    QTimer::singleShot(0, &menu, [&] { menu.close(); });
+    menu.runSheetList({QStringLiteral("書類一覧")}, [](const QString&) { return true; });
     EXPECT_TRUE(menu.isVisible());
-    reachable = false;
-    emit list->itemClicked(list->item(0));
-    EXPECT_FALSE(menu.isVisible());
+    EXPECT_FALSE(menu.sheetListShown());
+    QEventLoop still;
+    QTimer::singleShot(0, &still, [&] { still.exit(7); });
+    EXPECT_EQ(still.exec(), 7);
 }
 
 } // namespace

@@ -24,6 +24,7 @@
 #include "registry/Registry.h"
 #include "registry/ui/Ttouroku.h"
 #include "common/WebAddresses.h"
+#include "documents/ui/GenerationPanel.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -36,6 +37,7 @@
 #include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace mirevo {
 namespace {
@@ -80,6 +82,14 @@ TForm1::TForm1(Project& project, Registry& registry, WindowSet& windows, QWidget
     buildTopBar(main_);
     settings_ = new SettingsPanel(main_);
     connect(settings_, &SettingsPanel::saveRequested, this, &TForm1::saveSettings);
+    generation_ = new GenerationPanel(project_, main_);
+    generation_->setProjectFile([this] { return projectFile_; });
+    connect(generation_, &GenerationPanel::sheetListWanted, this, [this](const QStringList& names) {
+        // Hiding ends the window's modal run; its opener shows the list and
+        // then this window again.
+        sheetList_ = names;
+        hide();
+    });
     blink_ = new QTimer(this);
     blink_->setInterval(10);
     connect(blink_, &QTimer::timeout, this, &TForm1::blinkGuide);
@@ -131,7 +141,7 @@ void TForm1::buildTopBar(QWidget* main)
     strip_ = new QFrame(main);
     strip_->setObjectName("Panel_strip");
     strip_->setAutoFillBackground(true);
-    form::button(bar, QStringLiteral("安全書類の作成"), 830, 32, 130, 24, "Button_documents");
+    auto* documents = form::button(bar, QStringLiteral("安全書類の作成"), 830, 32, 130, 24, "Button_documents");
     auto* settingsButton = form::button(bar, QStringLiteral("基本設定"), 966, 32, 90, 24, "Button_settings");
     status_ = form::label(bar, QString(), 1062, 34, 174, 20);
     status_->setObjectName("Label_status");
@@ -140,6 +150,10 @@ void TForm1::buildTopBar(QWidget* main)
         Dialogs::current().openWithDesktop(programFile(QStringLiteral("Mirevo【取扱説明書】.pdf")));
     });
     connect(settingsButton, &QPushButton::clicked, this, &TForm1::openSettings);
+    connect(documents, &QPushButton::clicked, this, [this] {
+        generation_->show();
+        generation_->raise();
+    });
     (new RecordBinder(project_.record, bar))->bindAll();
     FieldEvents::of(this)->onDoubleClick(created, [this, created] { created->setText(pickEraDate(*windows_.calendar, 2)); });
 }
@@ -288,6 +302,7 @@ void TForm1::saveProject()
     fileName_ = chosen;
     const QString written = projectfile::fileNameFor(chosen);
     project::save(written, project_);
+    projectFile_ = written;
     markSaved(written);
     showStatus(QStringLiteral("保存しました（%1）").arg(QFileInfo(written).fileName()));
 }
@@ -300,6 +315,7 @@ void TForm1::openProject()
         return;
     fileName_ = chosen;
     project::open(chosen, project_);
+    projectFile_ = chosen;
     contractors_->showCurrentRow();
     if (page_ == Workers)
         workers_->enter(); // the companies of the project just read
@@ -404,8 +420,14 @@ void TForm1::done(int result)
     // Every way of closing (button, close box) ends here; the
     // project stays in the window for the next opening.
     settings_->hide();
+    generation_->closePanel();
     QDialog::done(result);
     emit closedToStartMenu();
+}
+
+QStringList TForm1::takeSheetList()
+{
+    return std::exchange(sheetList_, {});
 }
 
 void TForm1::resizeEvent(QResizeEvent* e)

@@ -4,6 +4,7 @@
 #include "project/SavedState.h"
 
 #include <QDialog>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -17,6 +18,7 @@ class QTimer;
 namespace mirevo {
 
 class ContractorPage;
+class GenerationPanel;
 class OrdererPage;
 class PrimePage;
 class Project;
@@ -54,6 +56,11 @@ public:
     void done(int result) override;
     // Whether the project differs from what was last saved or opened.
     bool unsavedChanges() const { return saved_->unsavedChanges(); }
+
+    GenerationPanel* generationPanel() const { return generation_; }
+    // After a conversion the window hides itself and leaves the sheet list to
+    // its opener: the names of the workbook's sheets, once; empty otherwise.
+    QStringList takeSheetList();
 
 signals:
     void closedToStartMenu();
@@ -100,6 +107,9 @@ private:
     ContractorPage* contractors_ = nullptr;
     WorkerPage* workers_ = nullptr;
     SettingsPanel* settings_ = nullptr;
+    GenerationPanel* generation_ = nullptr;
+    QString projectFile_;   // last saved or opened
+    QStringList sheetList_; // asked for by the last conversion
     QTimer* blink_ = nullptr;
     QLabel* status_ = nullptr;
 };

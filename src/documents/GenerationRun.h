@@ -1,0 +1,49 @@
+#pragma once
+#include "Document.h"
+#include "Generator.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+namespace mirevo::sheet {
+class Application;
+class Workbook;
+}
+
+namespace mirevo::documents {
+
+// Steps of a run as the generation panel shows them: the template opened,
+// the 16 documents, the finishing touches.
+constexpr int kRunSteps = 18;
+
+// What one run made, kept after the run for the workbook window. A failed
+// run keeps the sheets made so far and says why it stopped.
+struct GenerationRun {
+    GenerationRun();
+    ~GenerationRun();
+    GenerationRun(GenerationRun&&) noexcept;
+    GenerationRun& operator=(GenerationRun&&) noexcept;
+
+    std::unique_ptr<sheet::Application> app; // owns the output workbook
+    sheet::Workbook* book = nullptr;         // nullptr when no workbook was made
+    ConversionReport report;
+    QString templateNote; // set when the forms were built in memory
+    QString error;        // empty when the run completed
+
+    bool complete() const { return book && error.isEmpty(); }
+};
+
+// The template conversion as the windows run it: opens the template of the
+// program folder, adds the output workbook and converts the chosen
+// documents, reporting `kRunSteps` steps. Never throws: a failure is kept in
+// `error`, with the workbook as far as it got.
+GenerationRun generate(const SiteView& site, const QStringList& keys, const RunOptions& options,
+                       const Progress& progress = {});
+
+// "安全書類_" + the works' name + ".xlsx", with the characters that a file
+// name cannot hold replaced by "_".
+QString workbookFileName(const QString& worksName);
+
+} // namespace mirevo::documents
