@@ -15,5 +15,9 @@ const Document& constructionDiagramForm();  // 2-3.施工体系図
 const Document& qualificationMountForm();  // 4.有資格証写し
 const Document& qualificationTableForm();  // 5.有資格区分
 const Document& newEntrantEducationForm();  // 6.新規入場者教育
+const Document& machineryNoticeForm();     // 7.持込機械（ｸﾚｰﾝ・重機）
+const Document& machineryChecklistForm();  // 7.持込機械点検表（ｸﾚｰﾝ・重機）
+const Document& powerToolNoticeForm();     // 8.持込機械（電動工具）
+const Document& powerToolChecklistForm();  // 8.持込機械点検表（電動工具）
 
 } // namespace mirevo::documents

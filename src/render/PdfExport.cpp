@@ -27,7 +27,9 @@ int exportPdf(const sheet::Workbook &book, const QString &path, const std::vecto
         writer.setTitle(QFileInfo(QString::fromStdString(book.FullName())).completeBaseName());
         count = printPages(writer, pages, 0, pages.pageCount() - 1);
     }
-    if (!file.commit())
+    // A full disk may show only when the buffer is flushed; committing after
+    // a failed flush would put a short file in place of the old one.
+    if (!file.flush() || file.error() != QFileDevice::NoError || !file.commit())
         throw sheet::SheetError("PDF ファイルを書き込めません: " + path.toStdString() + " ("
                                 + file.errorString().toStdString() + ")");
     return count;
