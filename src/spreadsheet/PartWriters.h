@@ -14,6 +14,7 @@ class StyleTable;
 // Shared strings in the order the sheets first use them; `index` maps a table index to the
 // position in sharedStrings.xml.
 struct StringOrder {
+    const StringTable *table = nullptr;
     std::vector<uint32_t> index;
     std::vector<uint32_t> order;
 };

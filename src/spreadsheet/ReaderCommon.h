@@ -34,6 +34,9 @@ double rangedAttr(const pugi::xml_node &node, const char *name, double fallback,
 long intAttr(const pugi::xml_node &node, const char *name, long fallback, const PartContext &ctx);
 // Text of an <is> or <si> item (runs joined, phonetic runs left out).
 std::string inlineText(const pugi::xml_node &item);
+// Interns an <si> or <is> item: plain, or rich (runs, phonetic guides) kept as item XML.
+// `what` names the item in errors.
+uint32_t internItem(const pugi::xml_node &item, StringTable &strings, const PartContext &ctx, const std::string &what);
 // Whether the bytes are well-formed UTF-8 (pugixml passes any bytes through).
 bool isUtf8(std::string_view text);
 // Text with _xHHHH_ escapes decoded.

@@ -29,11 +29,12 @@ void writeSi(XmlWriter &w, const std::string &text)
 StringOrder orderStrings(const Workbook &book)
 {
     StringOrder order;
+    order.table = &book.tables().strings;
     order.index.assign(book.tables().strings.size(), kNoString);
     for (const auto &sheet : book.sheets())
         sheet->data().rows.forEach([&](int, const Row &row) {
             for (const Cell &cell : row.cells)
-                if (cell.str != kNoString && order.index[cell.str] == kNoString) {
+                if (cell.kind == CellKind::Text && cell.str != kNoString && order.index[cell.str] == kNoString) {
                     order.index[cell.str] = uint32_t(order.order.size());
                     order.order.push_back(cell.str);
                 }
@@ -49,8 +50,15 @@ void writeSharedStringsPart(std::string &out, const StringTable &strings, const 
     w.attr("xmlns", ns::main);
     w.attr("uniqueCount", int64_t(order.order.size()));
     w.close();
-    for (uint32_t id : order.order)
-        writeSi(w, strings.text(id));
+    for (uint32_t id : order.order) {
+        if (const std::string *rich = strings.richXml(id)) {
+            w.raw("<si>");
+            w.raw(*rich);
+            w.raw("</si>");
+        } else {
+            writeSi(w, strings.text(id));
+        }
+    }
     w.end("sst");
 }
 

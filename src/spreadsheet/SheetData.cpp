@@ -20,12 +20,12 @@ Cell &cellIn(Row &row, int c)
 {
     auto &cells = row.cells;
     if (cells.empty() || cells.back().col < c) {
-        cells.push_back(Cell{uint16_t(c), kNoString, 0});
+        cells.push_back(Cell{uint16_t(c), CellKind::Text, kNoString, 0});
         return cells.back();
     }
     auto it = lowerCell(cells, c);
     if (it == cells.end() || it->col != c)
-        it = cells.insert(it, Cell{uint16_t(c), kNoString, 0});
+        it = cells.insert(it, Cell{uint16_t(c), CellKind::Text, kNoString, 0});
     return *it;
 }
 
@@ -174,12 +174,16 @@ void SheetData::setString(const Rect &area, uint32_t str, bool existingOnly)
         if (existingOnly) {
             if (Row *rw = rows.find(r))
                 for (auto it = lowerCell(rw->cells, area.c1); it != rw->cells.end() && it->col <= area.c2; ++it)
-                    it->str = str;
+                    *it = Cell{it->col, CellKind::Text, str, it->style};
             continue;
         }
         Row &rw = row(r);
         for (int c = area.c1; c <= area.c2; ++c)
-            cellIn(rw, c).str = str;
+        {
+            Cell &cell = cellIn(rw, c);
+            cell.str = str;
+            cell.kind = CellKind::Text;
+        }
     }
 }
 

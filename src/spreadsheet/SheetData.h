@@ -19,8 +19,13 @@ namespace mirevo::sheet {
 
 class StyleTable;
 
+// How a cell's value is stored in the file; the value itself is always the string `str`
+// (a number as the text the file gave, a boolean as "TRUE"/"FALSE").
+enum class CellKind : uint8_t { Text, Number, Bool };
+
 struct Cell {
     uint16_t col = 0;           // 1-based
+    CellKind kind = CellKind::Text;
     uint32_t str = kNoString;   // shared string index, kNoString when empty
     uint32_t style = 0;         // xf index
 };

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <algorithm>
+
 namespace mirevo::sheet {
 
 namespace {
@@ -58,6 +60,61 @@ bool sameSheetName(std::string_view a, std::string_view b)
 std::string sheetNameKey(std::string_view name)
 {
     return QString::fromUtf8(name.data(), qsizetype(name.size())).toCaseFolded().toStdString();
+}
+
+std::string sheetPrefix(std::string_view name)
+{
+    std::string out = "'";
+    for (char ch : name) {
+        out += ch;
+        if (ch == '\'')
+            out += '\'';
+    }
+    return out + "'!";
+}
+
+std::string renameSheetReferences(std::string_view formula, std::string_view from, std::string_view to)
+{
+    static constexpr std::string_view kBreaks = " ,()+-*/&=<>:;!^%{}";
+    std::string out;
+    size_t i = 0;
+    while (i < formula.size()) {
+        const char ch = formula[i];
+        if (ch == '"') { // string literal, "" escapes a quote
+            size_t end = i + 1;
+            while (end < formula.size() && !(formula[end] == '"' && (end + 1 >= formula.size() || formula[end + 1] != '"')))
+                end += formula[end] == '"' ? 2 : 1;
+            out.append(formula.substr(i, end + 1 - i));
+            i = end + 1;
+            continue;
+        }
+        std::string name;
+        size_t end = i;
+        if (ch == '\'') {
+            for (end = i + 1; end < formula.size(); ++end) {
+                if (formula[end] != '\'')
+                    name += formula[end];
+                else if (end + 1 < formula.size() && formula[end + 1] == '\'')
+                    name += formula[++end];
+                else
+                    break;
+            }
+            ++end;
+        } else {
+            while (end < formula.size() && kBreaks.find(formula[end]) == std::string_view::npos && formula[end] != '\'')
+                ++end;
+            name = std::string(formula.substr(i, end - i));
+        }
+        if (end < formula.size() && formula[end] == '!' && sameSheetName(name, from)) {
+            out += sheetPrefix(to);
+            i = end + 1;
+        } else {
+            const size_t stop = std::max(end, i + 1);
+            out.append(formula.substr(i, std::min(stop, formula.size()) - i));
+            i = stop;
+        }
+    }
+    return out;
 }
 
 std::string fitSheetName(std::string_view base, std::string_view suffix)

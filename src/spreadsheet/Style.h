@@ -54,7 +54,12 @@ struct Fill {
     bool operator==(const Fill &) const = default;
 };
 
+// Number format ids below this are the spreadsheet's built-in formats; from it on, the
+// workbook's own format codes (StyleTable::formatCode).
+constexpr uint32_t kFirstCustomFormat = 164;
+
 struct Xf {
+    uint32_t numFmt = 0; // 0 General; built-in id or kFirstCustomFormat + code index
     uint32_t font = 0;
     uint32_t border = 0;
     uint32_t fill = 0;

@@ -40,6 +40,7 @@ uint64_t hashOf(const Xf &x)
     h = mix(h, x.font);
     h = mix(h, x.border);
     h = mix(h, x.fill);
+    h = mix(h, x.numFmt);
     return mix(h, uint64_t(x.h) | uint64_t(x.v) << 8 | uint64_t(x.wrap) << 16
                       | uint64_t(x.shrink) << 17 | uint64_t(x.quotePrefix) << 18);
 }
@@ -124,6 +125,17 @@ uint32_t StyleTable::fontName(std::string_view name)
     return id;
 }
 
+uint32_t StyleTable::numberFormat(std::string_view code)
+{
+    auto it = m_formatIndex.find(std::string(code));
+    if (it != m_formatIndex.end())
+        return it->second;
+    const auto id = uint32_t(kFirstCustomFormat + m_formatCodes.size());
+    m_formatCodes.emplace_back(code);
+    m_formatIndex.emplace(m_formatCodes.back(), id);
+    return id;
+}
+
 uint32_t StyleTable::internFont(const Font &font) { return intern(m_fonts, m_fontIndex, font); }
 
 uint32_t StyleTable::internBorder(const Border &border)
@@ -189,6 +201,8 @@ uint32_t StyleTable::import(const StyleTable &other, uint32_t xf)
     x.font = internFont(f);
     x.border = internBorder(other.border(x.border));
     x.fill = internFill(other.fill(x.fill));
+    if (x.numFmt >= kFirstCustomFormat)
+        x.numFmt = numberFormat(other.formatCode(x.numFmt));
     return internXf(x);
 }
 

@@ -21,6 +21,10 @@ public:
     uint32_t internBorder(const Border &border);
     uint32_t internFill(const Fill &fill);
     uint32_t internXf(const Xf &xf);
+    // Number format id of a format code (interned; kFirstCustomFormat + index).
+    uint32_t numberFormat(std::string_view code);
+    const std::string &formatCode(uint32_t id) const { return m_formatCodes[id - kFirstCustomFormat]; }
+    size_t customFormatCount() const { return m_formatCodes.size(); }
 
     const Font &font(uint32_t i) const { return m_fonts[i]; }
     const Border &border(uint32_t i) const { return m_borders[i]; }
@@ -49,6 +53,8 @@ private:
     std::unordered_map<uint64_t, std::vector<uint32_t>> m_borderIndex;
     std::vector<Fill> m_fills;
     std::unordered_map<uint64_t, std::vector<uint32_t>> m_fillIndex;
+    std::vector<std::string> m_formatCodes;
+    std::unordered_map<std::string, uint32_t> m_formatIndex;
     std::vector<Xf> m_xfs;
     std::unordered_map<uint64_t, std::vector<uint32_t>> m_xfIndex;
     std::unordered_map<uint64_t, uint32_t> m_derived;

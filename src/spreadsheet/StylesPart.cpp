@@ -30,6 +30,24 @@ void writeFont(XmlWriter &w, const StyleTable &styles, const Font &f)
     w.raw("</font>");
 }
 
+// <numFmts count=".."><numFmt numFmtId="164" formatCode=".."/></numFmts>
+void writeNumFmts(XmlWriter &w, const StyleTable &styles)
+{
+    if (styles.customFormatCount() == 0)
+        return;
+    w.open("numFmts");
+    w.attr("count", int64_t(styles.customFormatCount()));
+    w.close();
+    for (size_t i = 0; i < styles.customFormatCount(); ++i) {
+        const auto id = uint32_t(kFirstCustomFormat + i);
+        w.open("numFmt");
+        w.attr("numFmtId", id);
+        w.attr("formatCode", styles.formatCode(id));
+        w.endEmpty();
+    }
+    w.end("numFmts");
+}
+
 // <fonts count="..">
 void writeFonts(XmlWriter &w, const StyleTable &styles)
 {
@@ -138,13 +156,15 @@ void writeAlignment(XmlWriter &w, const Xf &x)
 void writeXf(XmlWriter &w, const Xf &x)
 {
     w.open("xf");
-    w.attr("numFmtId", 0);
+    w.attr("numFmtId", x.numFmt);
     w.attr("fontId", x.font);
     w.attr("fillId", x.fill);
     w.attr("borderId", x.border);
     w.attr("xfId", 0);
     if (x.quotePrefix)
         w.attr("quotePrefix", 1);
+    if (x.numFmt)
+        w.attr("applyNumberFormat", 1);
     if (x.font)
         w.attr("applyFont", 1);
     if (x.fill)
@@ -181,6 +201,7 @@ void writeStylesPart(std::string &out, const StyleTable &styles)
     w.open("styleSheet");
     w.attr("xmlns", ns::main);
     w.close();
+    writeNumFmts(w, styles);
     writeFonts(w, styles);
     writeFills(w, styles);
     writeBorders(w, styles);

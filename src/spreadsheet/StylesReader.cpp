@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <unordered_map>
 
 namespace mirevo::sheet {
 
@@ -123,6 +124,7 @@ uint32_t mapped(const std::vector<uint32_t> &ids, long index, const char *what, 
 }
 
 struct StyleIds {
+    std::unordered_map<long, uint32_t> formats; // the file's custom ids -> ours
     std::vector<uint32_t> fonts;
     std::vector<uint32_t> fills;
     std::vector<uint32_t> borders;
@@ -137,6 +139,12 @@ Xf readXf(const pugi::xml_node &node, const StyleIds &ids, const PartContext &ct
     x.font = mapped(fonts, intAttr(node, "fontId", 0, ctx), "fontId", ctx);
     x.border = mapped(borders, intAttr(node, "borderId", 0, ctx), "borderId", ctx);
     x.quotePrefix = boolAttr(node, "quotePrefix", false);
+    const long format = intAttr(node, "numFmtId", 0, ctx);
+    const auto custom = ids.formats.find(format);
+    if (custom != ids.formats.end())
+        x.numFmt = custom->second;
+    else if (format > 0 && format < long(kFirstCustomFormat))
+        x.numFmt = uint32_t(format); // built-in; an undefined custom id reads as General
     const pugi::xml_node align = child(node, "alignment");
     x.h = HAlign(indexOf(kHAlignNames, align.attribute("horizontal").value(), 0));
     x.v = VAlign(indexOf(kVAlignNames, align.attribute("vertical").value(), 0));
@@ -152,6 +160,15 @@ std::vector<uint32_t> readStylesPart(const pugi::xml_node &root, StyleTable &sty
     if (localName(root) != "styleSheet")
         ctx.fail("styleSheet 要素がありません");
     StyleIds ids;
+    for (pugi::xml_node f : child(root, "numFmts").children()) {
+        if (localName(f) != "numFmt")
+            continue;
+        const std::string_view code = f.attribute("formatCode").value();
+        if (!isUtf8(code))
+            ctx.fail("表示形式の文字コードが正しくありません");
+        if (!code.empty())
+            ids.formats[intAttr(f, "numFmtId", 0, ctx)] = styles.numberFormat(code);
+    }
     ids.fonts = readList(child(root, "fonts"), "font",
                          [&](const pugi::xml_node &n) { return styles.internFont(readFont(n, styles, ctx)); });
     ids.fills = readList(child(root, "fills"), "fill",

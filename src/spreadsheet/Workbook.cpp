@@ -189,6 +189,8 @@ Worksheet *Workbook::findSheet(std::string_view name) const
 void Workbook::renameSheet(Worksheet &sheet, std::string_view name)
 {
     checkNewName(name, &sheet);
+    for (DefinedName &n : m_names)
+        n.formula = renameSheetReferences(n.formula, sheet.m_name, name);
     m_byName.erase(sheetNameKey(sheet.m_name));
     sheet.m_name = std::string(name);
     m_byName.emplace(sheetNameKey(sheet.m_name), &sheet);
@@ -208,11 +210,43 @@ void Workbook::removeSheet(Worksheet &sheet)
     if (m_sheets.size() == 1)
         throw SheetError("ブックの最後のシートは削除できません");
     const int pos = positionOf(sheet);
+    if (sheet.Visible() == xlSheetVisible && visibleCount() == 1)
+        throw SheetError("表示されている最後のシートは削除できません: \"" + sheet.Name() + "\"");
     m_byName.erase(sheetNameKey(sheet.Name()));
+    std::erase_if(m_names, [&](const DefinedName &n) { return n.sheet == &sheet; });
     m_deleted.push_back(std::move(m_sheets[size_t(pos)]));
     m_sheets.erase(m_sheets.begin() + pos);
     if (m_active > pos || m_active >= int(m_sheets.size()))
         m_active = std::max(0, m_active - 1);
+    keepActiveVisible();
+}
+
+int Workbook::visibleCount() const
+{
+    return int(std::count_if(m_sheets.begin(), m_sheets.end(),
+                             [](const auto &s) { return s->Visible() == xlSheetVisible; }));
+}
+
+void Workbook::keepActiveVisible()
+{
+    if (m_sheets.empty() || m_sheets[size_t(m_active)]->Visible() == xlSheetVisible)
+        return;
+    for (size_t step = 1; step < m_sheets.size(); ++step) {
+        const size_t i = (size_t(m_active) + step) % m_sheets.size();
+        if (m_sheets[i]->Visible() == xlSheetVisible) {
+            m_active = int(i);
+            return;
+        }
+    }
+}
+
+void Workbook::copyLocalNames(const Worksheet &from, const Worksheet &copy)
+{
+    std::vector<DefinedName> added;
+    for (const DefinedName &n : from.Parent().definedNames())
+        if (n.sheet == &from)
+            added.push_back({n.name, &copy, renameSheetReferences(n.formula, from.Name(), copy.Name()), n.hidden});
+    m_names.insert(m_names.end(), added.begin(), added.end());
 }
 
 void Workbook::moveSheet(Worksheet &sheet, int position)
@@ -256,8 +290,11 @@ uint32_t Workbook::importString(const std::shared_ptr<WorkbookTables> &from, uin
     if (imp.strings.size() <= str)
         imp.strings.resize(from->strings.size(), kNoString);
     uint32_t &mapped = imp.strings[str];
-    if (mapped == kNoString)
-        mapped = m_tables->strings.intern(from->strings.text(str));
+    if (mapped == kNoString) {
+        const std::string *rich = from->strings.richXml(str);
+        mapped = rich ? m_tables->strings.internRich(from->strings.text(str), *rich)
+                      : m_tables->strings.intern(from->strings.text(str));
+    }
     return mapped;
 }
 

@@ -25,6 +25,16 @@ struct WorkbookTables {
     StringTable strings;
 };
 
+// A defined name: a print area (_xlnm.Print_Area), print titles (_xlnm.Print_Titles) or a
+// name of the user's, global or local to one sheet. The formula is kept as the file gives it;
+// renaming a sheet renames its references.
+struct DefinedName {
+    std::string name;
+    const Worksheet *sheet = nullptr; // the sheet it is local to; null: global
+    std::string formula;
+    bool hidden = false;
+};
+
 class SheetList {
 public:
     explicit SheetList(Workbook &book) : m_book(book) {}
@@ -90,6 +100,16 @@ public:
     void removeSheet(Worksheet &sheet);
     void moveSheet(Worksheet &sheet, int position);
     void setPath(std::string path) { m_path = std::move(path); }
+    std::vector<DefinedName> &definedNames() { return m_names; }
+    const std::vector<DefinedName> &definedNames() const { return m_names; }
+    // The names local to `from` again, local to `copy` (a copy of it in this workbook).
+    void copyLocalNames(const Worksheet &from, const Worksheet &copy);
+    int visibleCount() const;
+    // Makes a visible sheet active when the active one is hidden.
+    void keepActiveVisible();
+    // What the reader left out (drawings, comments...), one line each; also logged once at open.
+    const std::vector<std::string> &droppedOnRead() const { return m_dropped; }
+    void setDroppedOnRead(std::vector<std::string> dropped) { m_dropped = std::move(dropped); }
     // Translation of style and string indices from another workbook's tables.
     uint32_t importStyle(const std::shared_ptr<WorkbookTables> &from, uint32_t style);
     uint32_t importString(const std::shared_ptr<WorkbookTables> &from, uint32_t str);
@@ -109,6 +129,8 @@ private:
     std::vector<std::unique_ptr<Worksheet>> m_deleted; // kept so references never dangle
     std::vector<Import> m_imports;
     std::unordered_map<std::string, Worksheet *> m_byName; // sheetNameKey -> sheet
+    std::vector<DefinedName> m_names;
+    std::vector<std::string> m_dropped;
     int m_active = 0;
     int m_nextSheetNumber = 1;
     bool m_closed = false;

@@ -28,10 +28,36 @@ void writeSheets(XmlWriter &w, const Workbook &book)
         w.open("sheet");
         w.attr("name", sheet->Name());
         w.attr("sheetId", id);
+        if (sheet->Visible() != xlSheetVisible)
+            w.attr("state", sheet->Visible() == xlSheetVeryHidden ? "veryHidden" : "hidden");
         w.attr("r:id", "rId" + std::to_string(id));
         w.endEmpty();
     }
     w.raw("</sheets>");
+}
+
+// <definedNames><definedName name=".." localSheetId="..">formula</definedName></definedNames>
+void writeDefinedNames(XmlWriter &w, const Workbook &book)
+{
+    bool opened = false;
+    for (const DefinedName &n : book.definedNames()) {
+        if (n.sheet && (n.sheet->isDeleted() || &n.sheet->Parent() != &book))
+            continue;
+        if (!opened)
+            w.raw("<definedNames>");
+        opened = true;
+        w.open("definedName");
+        w.attr("name", n.name);
+        if (n.sheet)
+            w.attr("localSheetId", book.positionOf(*n.sheet));
+        if (n.hidden)
+            w.attr("hidden", 1);
+        w.close();
+        w.text(n.formula);
+        w.end("definedName");
+    }
+    if (opened)
+        w.raw("</definedNames>");
 }
 
 } // namespace
@@ -47,6 +73,7 @@ void writeWorkbookPart(std::string &out, const Workbook &book)
     w.emptyElement("workbookPr");
     writeBookViews(w, book.activeIndex());
     writeSheets(w, book);
+    writeDefinedNames(w, book);
     w.end("workbook");
 }
 

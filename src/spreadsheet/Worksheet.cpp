@@ -58,9 +58,21 @@ int Worksheet::Index() const
     return m_book->positionOf(*this) + 1;
 }
 
+void Worksheet::setVisible(int state)
+{
+    checkAlive();
+    state = state == xlSheetHidden || state == xlSheetVeryHidden ? state : xlSheetVisible;
+    if (state != xlSheetVisible && m_visible == xlSheetVisible && m_book->visibleCount() == 1)
+        throw SheetError("表示されているシートが 1 枚だけのときは非表示にできません: \"" + m_name + "\"");
+    m_visible = state;
+    m_book->keepActiveVisible();
+}
+
 void Worksheet::Select()
 {
     checkAlive();
+    if (m_visible != xlSheetVisible)
+        throw SheetError("非表示のシートは選択できません: \"" + m_name + "\"");
     m_book->setActiveIndex(m_book->positionOf(*this));
 }
 
@@ -74,6 +86,7 @@ Worksheet &Worksheet::Copy(After after)
     copy.m_data = m_data;
     if (&to != m_book)
         remapCells(copy.m_data, to, m_book->sharedTables());
+    to.copyLocalNames(*this, copy);
     return copy;
 }
 

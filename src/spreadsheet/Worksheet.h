@@ -13,6 +13,9 @@ namespace mirevo::sheet {
 class Workbook;
 class Worksheet;
 
+// Sheet visibility codes of the automation member Visible.
+enum SheetVisibility { xlSheetVisible = -1, xlSheetHidden = 0, xlSheetVeryHidden = 2 };
+
 // Named arguments of Copy and Move, as in `sheet.Copy(After{other})`.
 struct After {
     Worksheet &sheet;
@@ -68,7 +71,13 @@ public:
     // 1-based position in the workbook.
     int Index() const;
 
+    // Refused for a hidden sheet, as in the spreadsheet.
     void Select();
+    // xlSheetVisible, xlSheetHidden or xlSheetVeryHidden (any other value shows the sheet).
+    // Hiding the last visible sheet is refused; hiding the active sheet activates the next
+    // visible one.
+    int Visible() const { return m_visible; }
+    void setVisible(int state);
     // Copies the sheet behind `after`, which may belong to another workbook; returns the copy.
     Worksheet &Copy(After after);
     Worksheet &Copy(Before before);
@@ -98,6 +107,7 @@ private:
 
     Workbook *m_book;
     std::string m_name;
+    int m_visible = xlSheetVisible;
     SheetData m_data;
 };
 

@@ -94,6 +94,16 @@ void writeCell(std::string &out, const char *rowDigits, size_t rowLen, const Cel
         out += "/>";
         return;
     }
+    if (c.kind == CellKind::Number) {
+        out += "><v>";
+        out += strings.table->text(c.str);
+        out += "</v></c>";
+        return;
+    }
+    if (c.kind == CellKind::Bool) {
+        out += strings.table->text(c.str) == "TRUE" ? " t=\"b\"><v>1</v></c>" : " t=\"b\"><v>0</v></c>";
+        return;
+    }
     out += " t=\"s\"><v>";
     appendInt(out, strings.index[c.str]);
     out += "</v></c>";

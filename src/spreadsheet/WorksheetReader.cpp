@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstring>
 
 namespace mirevo::sheet {
@@ -43,11 +44,30 @@ uint32_t internChecked(StringTable &table, std::string_view text, const CellPos 
     return table.intern(text);
 }
 
+// A finite number as the file writes it ("1.5E-3", "-0", "45383").
+bool isNumber(std::string_view text)
+{
+    double value = 0;
+    const auto res = std::from_chars(text.data(), text.data() + text.size(), value);
+    return !text.empty() && res.ec == std::errc() && res.ptr == text.data() + text.size() && std::isfinite(value);
+}
+
+CellKind cellKind(const pugi::xml_node &c)
+{
+    const std::string_view type = c.attribute("t").value();
+    if (type == "b")
+        return CellKind::Bool;
+    if ((type.empty() || type == "n") && isNumber(child(c, "v").text().get()))
+        return CellKind::Number;
+    return CellKind::Text;
+}
+
 uint32_t cellString(const pugi::xml_node &c, const Indices &ix, const CellPos &at, const PartContext &ctx)
 {
     const std::string_view type = c.attribute("t").value();
     if (type == "inlineStr") {
-        return internChecked(ix.table, inlineText(child(c, "is")), at, ctx);
+        const pugi::xml_node item = child(c, "is");
+        return inlineText(item).empty() ? kNoString : internItem(item, ix.table, ctx, cellName(at.row, at.col));
     }
     const pugi::xml_node v = child(c, "v");
     if (!v)
@@ -102,6 +122,7 @@ void readRow(const pugi::xml_node &rowNode, int r, SheetData &data, const Indice
         Cell &cell = data.cell(r, at.col);
         cell.style = lookup(ix.styles, intAttr(c, "s", 0, ctx), "書式", at, ctx);
         cell.str = cellString(c, ix, at, ctx);
+        cell.kind = cell.str == kNoString ? CellKind::Text : cellKind(c);
     }
 }
 

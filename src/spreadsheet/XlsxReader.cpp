@@ -10,7 +10,11 @@
 
 #include <QString>
 
+#include <QtGlobal>
+
+#include <algorithm>
 #include <charconv>
+#include <map>
 #include <cmath>
 #include <unordered_map>
 
@@ -122,6 +126,8 @@ public:
         loadStyles();
         loadStrings();
         loadWorkbook();
+        noteDroppedParts(m_rels, "");
+        reportDropped();
     }
 
 private:
@@ -172,6 +178,104 @@ private:
             ctx.fail("ワークシートがありません");
         const long active = intAttr(child(child(root, "bookViews"), "workbookView"), "activeTab", 0, ctx);
         m_book.setActiveIndex(active >= 0 && active < long(m_book.sheets().size()) ? int(active) : 0);
+        applyVisibility(sheets);
+        loadDefinedNames(child(root, "definedNames"), ctx);
+    }
+
+    // Hidden and very hidden sheets; a file whose every sheet is hidden keeps one shown.
+    void applyVisibility(const pugi::xml_node &sheets)
+    {
+        size_t i = 0;
+        for (pugi::xml_node sheet : sheets.children()) {
+            if (localName(sheet) != "sheet")
+                continue;
+            Worksheet *ws = m_fileSheets[i++];
+            const std::string_view state = sheet.attribute("state").value();
+            if (!ws || state.empty() || state == "visible")
+                continue;
+            try {
+                ws->setVisible(state == "veryHidden" ? xlSheetVeryHidden : xlSheetHidden);
+            } catch (const SheetError &) {
+                m_dropped["非表示の指定 (すべてのシートが非表示のため表示にしました)"].push_back(ws->Name());
+            }
+        }
+    }
+
+    // Defined names; localSheetId counts every <sheet> of the file, chart sheets included.
+    void loadDefinedNames(const pugi::xml_node &names, const PartContext &ctx)
+    {
+        for (pugi::xml_node n : names.children()) {
+            if (localName(n) != "definedName")
+                continue;
+            DefinedName name{n.attribute("name").value(), nullptr, n.text().get(), boolAttr(n, "hidden", false)};
+            if (name.name.empty() || !isUtf8(name.name) || !isUtf8(name.formula))
+                ctx.fail("名前の定義が正しくありません: " + std::string(isUtf8(name.name) ? name.name : ""));
+            if (n.attribute("localSheetId")) {
+                const long local = intAttr(n, "localSheetId", -1, ctx);
+                if (local < 0 || size_t(local) >= m_fileSheets.size() || !m_fileSheets[size_t(local)]) {
+                    m_dropped["名前の定義"].push_back(name.name);
+                    continue;
+                }
+                name.sheet = m_fileSheets[size_t(local)];
+            }
+            m_book.definedNames().push_back(std::move(name));
+        }
+    }
+
+    // Parts the engine does not model, by what a user would call them.
+    void noteDroppedParts(const std::vector<Relationship> &rels, const std::string &sheetName)
+    {
+        static const std::map<std::string_view, const char *> kinds = {
+            {"drawing", "図形・画像"}, {"image", "図形・画像"}, {"comments", "コメント"},
+            {"table", "テーブル"}, {"pivotTable", "ピボットテーブル"}, {"hyperlink", "ハイパーリンク"},
+            {"oleObject", "埋め込みオブジェクト"}, {"vbaProject", "マクロ"}, {"externalLink", "外部参照"},
+            {"control", "コントロール"}, {"ctrlProp", "コントロール"}};
+        for (const Relationship &r : rels) {
+            const auto it = kinds.find(r.type);
+            if (it != kinds.end())
+                note(it->second, sheetName);
+        }
+    }
+
+    void note(const std::string &what, const std::string &where)
+    {
+        auto &places = m_dropped[what];
+        if (std::find(places.begin(), places.end(), where) == places.end())
+            places.push_back(where);
+    }
+
+    void noteDroppedElements(const pugi::xml_node &root, const std::string &sheetName)
+    {
+        static const std::pair<std::string_view, const char *> kinds[] = {
+            {"conditionalFormatting", "条件付き書式"}, {"dataValidations", "入力規則"},
+            {"hyperlinks", "ハイパーリンク"}, {"sheetProtection", "シートの保護"}, {"autoFilter", "オートフィルター"}};
+        for (pugi::xml_node c = root.first_child(); c; c = c.next_sibling())
+            for (const auto &[element, what] : kinds)
+                if (localName(c) == element)
+                    note(what, sheetName);
+    }
+
+    // One line per kind: "コメント: シート 名簿, 表紙".
+    void reportDropped()
+    {
+        std::vector<std::string> lines;
+        for (const auto &[what, places] : m_dropped) {
+            std::string line = what;
+            std::string joined;
+            for (const std::string &p : places)
+                if (!p.empty())
+                    joined += (joined.empty() ? "" : ", ") + p;
+            if (!joined.empty())
+                line += ": " + joined;
+            lines.push_back(line);
+        }
+        if (lines.empty())
+            return;
+        std::string all;
+        for (const std::string &l : lines)
+            all += "\n  " + l;
+        qWarning("%s", (m_path + ": 読み込めない内容を省きました (保存すると失われます):" + all).c_str());
+        m_book.setDroppedOnRead(std::move(lines));
     }
 
     void loadSheet(const pugi::xml_node &sheet, const PartContext &ctx)
@@ -180,18 +284,24 @@ private:
         const Relationship *rel = found == m_relsById.end() ? nullptr : found->second;
         if (!rel)
             ctx.fail(std::string("シートの参照先がありません: ") + sheet.attribute("name").value());
-        if (rel->type != "worksheet")
-            return; // chart sheets and dialog sheets are not modelled
+        m_fileSheets.push_back(nullptr);
+        if (rel->type != "worksheet") { // chart sheets and dialog sheets are not modelled
+            note("グラフシート・ダイアログシート", sheet.attribute("name").value());
+            return;
+        }
         Worksheet *ws = nullptr;
         try {
             ws = &m_book.insertSheet(int(m_book.sheets().size()), sheet.attribute("name").value());
         } catch (const SheetError &e) {
             ctx.fail(e.what());
         }
+        m_fileSheets.back() = ws;
         pugi::xml_document doc;
         const pugi::xml_node root = loadPart(doc, rel->target);
         readWorksheetPart(root, ws->data(), m_styles, m_strings, m_book.tables().strings, m_cellsLeft,
                           PartContext{m_path, rel->target});
+        noteDroppedParts(readRels(m_zip, m_path, rel->target), ws->Name());
+        noteDroppedElements(root, ws->Name());
     }
 
     Workbook &m_book;
@@ -204,6 +314,8 @@ private:
     std::vector<uint32_t> m_styles;
     std::vector<uint32_t> m_strings;
     long m_cellsLeft;
+    std::vector<Worksheet *> m_fileSheets;                // by position in <sheets>; null: not loaded
+    std::map<std::string, std::vector<std::string>> m_dropped; // what -> sheets (or names)
 };
 
 } // namespace

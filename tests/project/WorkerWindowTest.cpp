@@ -73,6 +73,14 @@ TEST_F(WorkerWindow, ShowingThePageOffersTheCompaniesAndFiltersThePrimeContracto
     EXPECT_TRUE(filtered()->model()->index(0, worker::Name).data().toString().isEmpty());
 }
 
+TEST_F(WorkerWindow, TheFilteredViewShowsTheAgesComputedOnEntry)
+{
+    form->showPage(TForm1::Workers);
+    // 田中 (1980/04/01) is the prime contractor's first worker.
+    EXPECT_EQ(project.workers.cell(worker::Age, 1), "44");
+    EXPECT_EQ(filtered()->model()->index(0, worker::Age).data().toString(), "44");
+}
+
 TEST_F(WorkerWindow, ListsHaveTheirWidthsRowsAndAlignment)
 {
     form->showPage(TForm1::Workers);

@@ -73,7 +73,7 @@ std::map<std::string, std::string> foreignPackage()
 
 } // namespace
 
-TEST(Reader, LoadsWhatOtherProgramsWriteAndDropsTheRest)
+TEST(Reader, LoadsWhatOtherProgramsWriteAndNamesWhatItDrops)
 {
     const std::string path = inputPath("_foreign");
     writeZip(path, foreignPackage());
@@ -111,7 +111,8 @@ TEST(Reader, LoadsWhatOtherProgramsWriteAndDropsTheRest)
         EXPECT_TRUE(entry.find("drawing") == std::string::npos && entry.find("theme") == std::string::npos) << entry;
     SavedBook saved(again);
     EXPECT_FALSE(saved.sheet(1).child("drawing"));
-    EXPECT_FALSE(saved.workbook().child("definedNames"));
+    EXPECT_STREQ(saved.workbook().child("definedNames").child("definedName").text().get(), "名簿!$A$1:$B$2");
+    EXPECT_EQ(book.droppedOnRead(), (std::vector<std::string>{"図形・画像: 名簿"})) << "said once, not silently";
     EXPECT_EQ(saved.breaks(1), (std::vector<int>{2}));
     EXPECT_STREQ(saved.sheet(1).child("cols").child("col").attribute("width").value(), "4.5");
     EXPECT_TRUE(saved.sheet(1).child("sheetPr").child("pageSetUpPr").attribute("fitToPage").as_bool());

@@ -123,6 +123,9 @@ void WorkerPage::refreshFromMaster()
 {
     siteworkers::reloadFromMaster(project_, registry_.workers);
     computeAges();
+    // The filtered view is a copy of the full list's rows: copy them again so
+    // it shows what the refresh and the ages changed.
+    siteworkers::filter(project_);
 }
 
 void WorkerPage::computeAges()
