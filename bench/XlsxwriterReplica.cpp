@@ -113,11 +113,19 @@ void writeBreaks(lxw_worksheet *ws, const SheetData &data)
     worksheet_set_h_pagebreaks(ws, breaks.data());
 }
 
-void writeCells(lxw_worksheet *ws, const Workbook &book, const SheetData &data, Formats &formats)
+void writeMerges(lxw_worksheet *ws, const SheetData &data, Formats &formats)
 {
     for (const Rect &m : data.merges.list())
         worksheet_merge_range(ws, lxw_row_t(m.r1 - 1), lxw_col_t(m.c1 - 1), lxw_row_t(m.r2 - 1),
                               lxw_col_t(m.c2 - 1), "", formats.get(0));
+}
+
+// In constant_memory mode rows must come in order, so the merges (whose cells the rows
+// already wrote) follow the cells there; otherwise they come first.
+void writeCells(lxw_worksheet *ws, const Workbook &book, const SheetData &data, Formats &formats, bool constantMemory)
+{
+    if (!constantMemory)
+        writeMerges(ws, data, formats);
     const StringTable &strings = book.tables().strings;
     data.rows.forEach([&](int rowNumber, const Row &row) {
         const int r = rowNumber - 1;
@@ -133,13 +141,17 @@ void writeCells(lxw_worksheet *ws, const Workbook &book, const SheetData &data, 
                 worksheet_write_blank(ws, lxw_row_t(r), lxw_col_t(c.col - 1), f);
         }
     });
+    if (constantMemory)
+        writeMerges(ws, data, formats);
 }
 
 } // namespace
 
-void writeWithXlsxwriter(const Workbook &book, const std::string &path)
+void writeWithXlsxwriter(const Workbook &book, const std::string &path, bool constantMemory)
 {
-    lxw_workbook *wb = workbook_new(path.c_str());
+    lxw_workbook_options options{};
+    options.constant_memory = constantMemory ? LXW_TRUE : LXW_FALSE;
+    lxw_workbook *wb = workbook_new_opt(path.c_str(), &options);
     if (!wb)
         throw std::runtime_error("libxlsxwriter cannot create " + path);
     Formats formats(wb, book.tables().styles);
@@ -148,7 +160,7 @@ void writeWithXlsxwriter(const Workbook &book, const std::string &path)
         if (!ws)
             throw std::runtime_error("libxlsxwriter refused sheet " + sheet->Name());
         writeLayout(ws, sheet->data());
-        writeCells(ws, book, sheet->data(), formats);
+        writeCells(ws, book, sheet->data(), formats, constantMemory);
         writeBreaks(ws, sheet->data());
     }
     if (workbook_close(wb) != LXW_NO_ERROR)

@@ -13,6 +13,9 @@ if [[ "${1:-}" == "--bench" ]]; then
   # The PDF benchmark and bench/compare_with_libreoffice.sh measure against LibreOffice.
   packages+=(libreoffice-calc poppler-utils imagemagick)
 fi
+if [[ "${1:-}" == "--fuzz" ]]; then
+  packages+=(clang-14 libclang-rt-14-dev)  # scripts/fuzz.sh: libFuzzer with ASan/UBSan
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

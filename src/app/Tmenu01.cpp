@@ -9,6 +9,10 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace mirevo {
 namespace {
@@ -47,6 +51,7 @@ Tmenu01::Tmenu01(QWidget* parent) : QWidget(parent)
     sheetPanel_ = new QWidget(this);
     sheetPanel_->setObjectName("Panel_sheets");
     sheetPanel_->setGeometry(0, 0, kSheetListSize.width(), kSheetListSize.height());
+    sheetPanel_->setAutoFillBackground(true); // covers the menu's buttons
     form::label(sheetPanel_, QStringLiteral("シート操作　※クリックすると選択シートに切り替わります"), 4, 4, 346, 22);
     sheetList_ = new QListWidget(sheetPanel_);
     sheetList_->setObjectName("ListBox1");
@@ -101,7 +106,7 @@ void Tmenu01::closeEvent(QCloseEvent* e)
 void Tmenu01::hideOutOfSight()
 {
     // Above the upper screen edge, out of sight but still the main window.
-    move(x(), -height());
+    move(x(), -std::max(height(), frameGeometry().height()));
 }
 
 void Tmenu01::showAgain()
@@ -131,6 +136,12 @@ void Tmenu01::runSheetList(const QStringList& names, std::function<bool(const QS
     show();
     activateWindow();
     sheetList_->setFocus();
+    // Under a window manager the frame is known only a moment after the
+    // window is shown: place it again then, title bar and all in sight.
+    QTimer::singleShot(100, this, [this] {
+        if (listLoop_)
+            placeForContent();
+    });
     QEventLoop loop;
     listLoop_ = &loop;
     loop.exec(QEventLoop::DialogExec);
@@ -140,8 +151,8 @@ void Tmenu01::runSheetList(const QStringList& names, std::function<bool(const QS
     sheetPanel_->hide();
     selectSheet_ = {};
     placeForContent();
-    hideOutOfSight();
     show();
+    hideOutOfSight();
 }
 
 void Tmenu01::selectSheet(QListWidgetItem* item)
@@ -159,7 +170,7 @@ void Tmenu01::placeForContent()
     placing_ = true;
     if (sheetListShown()) {
         setFixedSize(kSheetListSize);
-        move(0, 0);
+        move(screen() ? screen()->availableGeometry().topLeft() : QPoint(0, 0));
     } else {
         setFixedSize(kMenuSize);
     }

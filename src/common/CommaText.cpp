@@ -12,7 +12,7 @@ bool isSeparatorChar(QChar c)
 bool needsQuotes(const QString& item)
 {
     for (QChar c : item)
-        if (c == u'"' || c == u',' || isSeparatorChar(c))
+        if (c == u'"' || c == u',' || isSeparatorChar(c) || c.unicode() == 0) // a bare U+0000 would end the item
             return true;
     return false;
 }

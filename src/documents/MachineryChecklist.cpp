@@ -13,9 +13,9 @@ using namespace mirevo::sheet;
 
 namespace {
 
-constexpr Size kHeights[] = {{"A1:A66", 14}};
+constexpr Size kHeights[] = {{"A1:A59", 14}};
 constexpr Size kWidths[] = {{"B1:BT1", 2}, {"D1:H1", 1}, {"P1:T1", 1}, {"A1", 5}};
-constexpr PageFormat kPage{Paper::A4Portrait, "A1:AJ66", 9, kHeights, kWidths, "A1:AJ59"};
+constexpr PageFormat kPage{Paper::A4Portrait, "A1:AJ59", 9, kHeights, kWidths, "A1:AJ59"};
 
 constexpr Box kHeader[] = {
     {"J2:Q3", "持込時の点検表", "M C B 16"},
@@ -191,7 +191,7 @@ QString MachineryChecklist::notes()
 void MachineryChecklist::layout(Worksheet& ws) const
 {
     preparePage(ws, kPage);
-    ws.Range("A1:AG66").setShrinkToFit(true);
+    ws.Range("A1:AJ59").setShrinkToFit(true);
     drawBoxes(ws, kHeader);
     drawHeadings(ws, kLeftHeadings, "J:K", "L:M");
     drawHeadings(ws, kRightHeadings, "V:W", "X:Y");

@@ -12,9 +12,9 @@ using namespace mirevo::sheet;
 
 namespace {
 
-constexpr Size kHeights[] = {{"A1:A66", 22.5}};
+constexpr Size kHeights[] = {{"A1:A34", 22.5}};
 constexpr Size kWidths[] = {{"B1:S1", 4}, {"T1", 1}, {"A1", 5}};
-constexpr PageFormat kPage{Paper::A4Portrait, "A1:AG66", 10, kHeights, kWidths, "A1:S34"};
+constexpr PageFormat kPage{Paper::A4Portrait, "A1:S34", 10, kHeights, kWidths, "A1:S34"};
 
 constexpr Box kBoxes[] = {
     {"E2:L2", "持込時の点検表", "M C B 16"},
@@ -56,7 +56,7 @@ std::string row(const char* from, const char* to, int r)
 void PowerToolChecklist::layout(Worksheet& ws) const
 {
     preparePage(ws, kPage);
-    ws.Range("A1:AG66").setShrinkToFit(true);
+    ws.Range("A1:S34").setShrinkToFit(true);
     drawBoxes(ws, kBoxes);
     for (int n = 1; n <= 10; ++n) {
         const std::string column = columnName(5 + n); // F to O

@@ -35,7 +35,7 @@ using Subcontractors = QHash<QString, QStringList>;
 
 std::vector<Subcontractors> subcontractorsByTier(const TextGrid& table, int count)
 {
-    std::vector<Subcontractors> byTier(size_t(Project::kOutlineColumns));
+    std::vector<Subcontractors> byTier(static_cast<size_t>(Project::kOutlineColumns));
     for (int q = 1; q <= count; ++q) {
         bool ok = false;
         const QString& tierText = table.cell(company::Tier, q);

@@ -17,7 +17,7 @@ namespace mirevo::sheet {
 
 namespace {
 
-constexpr int kDeflateLevel = 1; // fast; libzip's default (9) costs several times more
+// Level 1 by default: fast; libzip's default (9) costs several times more.
 const time_t kFixedMtime = 315532800 + 86400; // 1980-01-02, so identical content gives identical bytes
 
 // A part whose XML is produced only when libzip reads it, so that at most one part is in
@@ -76,7 +76,7 @@ zip_int64_t lazyCallback(void *userdata, void *data, zip_uint64_t len, zip_sourc
 
 class ZipOut {
 public:
-    explicit ZipOut(const std::string &path) : m_path(path)
+    ZipOut(const std::string &path, int level) : m_path(path), m_level(level)
     {
         int err = 0;
         m_zip = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &err);
@@ -108,7 +108,7 @@ public:
             zip_source_free(src);
             fail(name);
         }
-        if (zip_set_file_compression(m_zip, zip_uint64_t(idx), ZIP_CM_DEFLATE, kDeflateLevel) < 0
+        if (zip_set_file_compression(m_zip, zip_uint64_t(idx), ZIP_CM_DEFLATE, zip_uint32_t(m_level)) < 0
             || zip_file_set_mtime(m_zip, zip_uint64_t(idx), kFixedMtime, 0) < 0)
             fail(name);
     }
@@ -127,6 +127,7 @@ private:
                          + zip_strerror(m_zip) + ")");
     }
 
+    int m_level = 1;
     std::string m_path;
     zip_t *m_zip = nullptr;
 };
@@ -157,7 +158,7 @@ void addParts(ZipOut &zip, const Workbook &book, const std::shared_ptr<StringOrd
 
 } // namespace
 
-void writeXlsx(const Workbook &book, const std::string &path)
+void writeXlsx(const Workbook &book, const std::string &path, int deflateLevel)
 {
     namespace fs = std::filesystem;
     const fs::path target(path);
@@ -165,7 +166,7 @@ void writeXlsx(const Workbook &book, const std::string &path)
     temp += ".mirevo-tmp";
     try {
         auto strings = std::make_shared<StringOrder>(orderStrings(book));
-        ZipOut zip(temp.string());
+        ZipOut zip(temp.string(), deflateLevel);
         addParts(zip, book, strings);
         zip.close();
         std::error_code ec;

@@ -95,13 +95,15 @@ void MergeSet::insert(const Rect &area)
 
 void MergeSet::eraseIntersecting(const Rect &area)
 {
-    for (auto &[key, ranges] : m_levels)
+    for (auto &[key, level] : m_levels) {
+        Level &ranges = level; // a structured binding cannot be captured before C++20's fix in clang 16
         scan(ranges, key, area, [&](Level::iterator it) {
             if (!it->second.intersects(area))
                 return std::next(it);
             --m_count;
             return ranges.erase(it);
         });
+    }
 }
 
 const Rect *MergeSet::at(int r, int c) const

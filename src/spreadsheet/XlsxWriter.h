@@ -8,6 +8,7 @@ class Workbook;
 
 // Writes the workbook to `path` atomically: a temporary file in the same folder is renamed
 // over the target only when complete. Throws SheetError on failure.
-void writeXlsx(const Workbook &book, const std::string &path);
+// `deflateLevel` 1 (fast) unless a benchmark compares at another level.
+void writeXlsx(const Workbook &book, const std::string &path, int deflateLevel = 1);
 
 } // namespace mirevo::sheet

@@ -79,6 +79,13 @@ TEST(CommaText, FillsGridRowsDroppingSurplusAndEmptyingMissing)
     EXPECT_EQ(grid.row(1), (QStringList{"q", "", ""}));
 }
 
+// Found by the comma-text fuzz target: a bare U+0000 ended its item when read back.
+TEST(CommaText, AnItemWithUPlus0000SurvivesWritingAndReading)
+{
+    const QStringList items{QString(QChar(0)) + "x", "y"};
+    EXPECT_EQ(readCommaText(writeCommaText(items)), items);
+}
+
 TEST(CommaText, CopiedRowsCarryBlanksForEmptyItems)
 {
     EXPECT_EQ(withBlankForEmpty({"a", "", "c"}), (QStringList{"a", " ", "c"}));
