@@ -99,6 +99,8 @@ int buildDocuments(const GenerateArgs& g, sheet::Application& app, sheet::Workbo
     const documents::ConversionReport report = documents::convert(site, g.documents, g.options, forms, book);
     if (!report.skipped.isEmpty())
         err << QStringLiteral("まだ作成できない書類を除きました: ") << report.skipped.join(QStringLiteral("、")) << Qt::endl;
+    for (const QString& line : report.notes)
+        err << line << Qt::endl;
     return report.sheets;
 }
 

@@ -3,11 +3,13 @@
 #include "Catalogue.h"
 #include "FormDrawer.h"
 #include "SheetNames.h"
+#include "SpecialWorkerReport.h"
 #include "Spreadsheet.h"
 #include "TemplateBook.h"
 #include "common/Error.h"
 #include "common/TextGrid.h"
 #include "registry/CompanyRecord.h"
+#include "roster/WorkerRecord.h"
 
 #include <cmath>
 
@@ -64,6 +66,8 @@ public:
             perCompany(choice, true, [this](Worksheet& ws) { rosterPages(ws); });
         else if (choice.key == QLatin1String("6"))
             perCompany(choice, true, {});
+        else if (choice.key == QLatin1String("12"))
+            specialWorkers(choice);
         else if (choice.scope == Scope::EachSub)
             perCompany(choice, false, {});
         else
@@ -85,7 +89,34 @@ public:
         }
     }
 
+    QStringList notes;
+
 private:
+    // 12: the company's blank form, then one filled form per worker who
+    // meets the form's criteria on the creation date.
+    void specialWorkers(const Choice& choice)
+    {
+        const int position = choice.sheets.front();
+        const QDate created = SpecialWorkerReport::readCreationDate(run_.site.field("Edit41"));
+        if (!created.isValid())
+            notes << QStringLiteral("12: 作成日が読めないため、該当作業員の報告書は作りませんでした: \"%1\"")
+                         .arg(run_.site.field("Edit41"));
+        for (int r : run_.site.companyRows()) {
+            const SheetTarget target = targetOf(r);
+            copy(position, target);
+            if (!created.isValid())
+                continue;
+            for (const auto& w : SpecialWorkerReport::reportedWorkers(run_.site, target.company, created, notes)) {
+                SheetTarget named = target;
+                named.company = w.worker.value(worker::Name).trimmed() + QStringLiteral("・") + target.company;
+                Worksheet& ws = place(position, named);
+                run_.target = target;
+                formSheet(position).form->write(ws, run_);
+                SpecialWorkerReport::writeWorker(ws, w);
+            }
+        }
+    }
+
     QString companyOf(int row) const { return run_.site.contractor(row, company::Name); }
 
     SheetTarget targetOf(int row) const
@@ -193,6 +224,7 @@ ConversionReport convert(const SiteView& site, const QStringList& keys, const Ru
     }
     initial.Delete();
     out.Sheets(1).Select();
+    report.notes = run.notes;
     step();
     report.sheets = out.Sheets().Count();
     return report;

@@ -23,6 +23,7 @@ int extraRosterPages(int workers);
 struct ConversionReport {
     int sheets = 0;         // sheets of the output workbook
     QStringList skipped;    // captions of chosen documents not available yet
+    QStringList notes;      // what a run could not read and left out
 };
 
 // Reports progress: `done` of `total` steps.

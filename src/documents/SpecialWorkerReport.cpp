@@ -4,7 +4,13 @@
 #include "OwnerOperatorNotice.h"
 #include "Spreadsheet.h"
 #include "VehicleNotice.h"
+#include "common/EraDate.h"
 #include "registry/CompanyRecord.h"
+#include "roster/BloodPressure.h"
+#include "roster/WorkerDates.h"
+#include "roster/WorkerRecord.h"
+
+#include <QRegularExpression>
 
 namespace mirevo::documents {
 
@@ -78,7 +84,86 @@ constexpr Line kLines[] = {
     {"B47:AH48", "T K"}, {"B58:AH58", "T K"}, {"A48:A57", "R K"}, {"AH48:AH57", "R K"},
 };
 
+struct Reading {
+    std::optional<int> high;
+    std::optional<int> low;
+    bool unreadable = false;
+};
+
+// Column 15: blank or "～" alone is not entered.
+Reading pressureOf(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty() || t == QStringLiteral("～"))
+        return {};
+    const std::optional<worker::Pressure> p = worker::readBloodPressure(t);
+    Reading r;
+    bool okHigh = false, okLow = false;
+    const int high = p ? p->high.trimmed().toInt(&okHigh) : 0;
+    const int low = p ? p->low.trimmed().toInt(&okLow) : 0;
+    if (okHigh)
+        r.high = high;
+    if (okLow)
+        r.low = low;
+    r.unreadable = !okHigh || !okLow;
+    return r;
+}
+
+QString who(const QStringList& w)
+{
+    return w.value(worker::Name) + QStringLiteral("（") + w.value(worker::Company) + QStringLiteral("）");
+}
+
 } // namespace
+
+QDate SpecialWorkerReport::readCreationDate(const QString& text)
+{
+    static const QRegularExpression era(QStringLiteral("^\\s*(令和|平成|昭和)\\s*(\\d+|元)\\s*年\\s*(\\d+)\\s*月\\s*(\\d+)\\s*日\\s*$"));
+    const QRegularExpressionMatch m = era.match(text);
+    if (!m.hasMatch())
+        return readShortDate(text);
+    const int first = m.captured(1) == QStringLiteral("令和") ? 2019 : m.captured(1) == QStringLiteral("平成") ? 1989 : 1926;
+    const int year = m.captured(2) == QStringLiteral("元") ? 1 : m.captured(2).toInt();
+    return QDate(first + year - 1, m.captured(3).toInt(), m.captured(4).toInt());
+}
+
+QList<SpecialWorkerReport::Reported> SpecialWorkerReport::reportedWorkers(const SiteView& site, const QString& company,
+                                                                          const QDate& created, QStringList& notes)
+{
+    QList<Reported> list;
+    for (const QStringList& w : site.workersOf(company)) {
+        Reported r{w, -1};
+        const QDate birth = readShortDate(w.value(worker::Birth));
+        if (birth.isValid() && birth <= created)
+            r.age = worker::completedYears(birth, created);
+        else
+            notes << QStringLiteral("12: %1 の生年月日が読めません: \"%2\"").arg(who(w), w.value(worker::Birth));
+        const Reading p = pressureOf(w.value(worker::BloodPressure));
+        if (p.unreadable)
+            notes << QStringLiteral("12: %1 の血圧が読めません: \"%2\"").arg(who(w), w.value(worker::BloodPressure));
+        const bool byAge = r.age >= 0 && (r.age < 18 || r.age >= 65);
+        const bool byPressure = (p.low && *p.low >= 95) || (p.high && *p.high >= 160);
+        if (byAge || byPressure)
+            list << r;
+    }
+    return list;
+}
+
+void SpecialWorkerReport::writeWorker(Worksheet& ws, const Reported& r)
+{
+    const QStringList& w = r.worker;
+    const QString reading = w.value(worker::Reading).trimmed();
+    ws.Range("J15").setValue(reading.isEmpty() ? w.value(worker::Name)
+                                               : w.value(worker::Name) + QStringLiteral("（") + reading + QStringLiteral("）"));
+    const QDate birth = readShortDate(w.value(worker::Birth));
+    if (birth.isValid())
+        ws.Range("U15").setValue(QStringLiteral("%1年 %2月 %3日").arg(birth.year()).arg(birth.month()).arg(birth.day()));
+    ws.Range("AE15").setValue(r.age >= 0 ? QString::number(r.age) : QString());
+    ws.Range("J16").setValue(w.value(worker::Address));
+    const Reading p = pressureOf(w.value(worker::BloodPressure));
+    ws.Range("N17").setValue(p.high ? QString::number(*p.high) : QString());
+    ws.Range("U17").setValue(p.low ? QString::number(*p.low) : QString());
+}
 
 void SpecialWorkerReport::layout(Worksheet& ws) const
 {

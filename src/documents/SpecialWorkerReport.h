@@ -1,6 +1,10 @@
 #pragma once
 #include "Document.h"
 
+#include <QDate>
+#include <QList>
+#include <QStringList>
+
 namespace mirevo::documents {
 
 // "12年少者・高年齢者・高血圧者就労報告書": the report by which a subcontractor
@@ -13,6 +17,24 @@ public:
     // company, Y22 the company, Y23 its address, Y24 its representative,
     // Y25 its safety and health manager.
     void write(sheet::Worksheet& ws, const RunState& run) const override;
+
+    // A worker the form is filled for: under 18 or 65 and over on the
+    // creation date, or a low blood pressure of 95 or a high one of 160 and
+    // more.
+    struct Reported {
+        QStringList worker; // the site worker list row
+        int age = -1;       // -1 when the birth date cannot be read
+    };
+    // The workers of `company` the form is filled for, in list order. A
+    // worker whose birth date or blood pressure cannot be read is named in
+    // `notes` and judged by what can be read.
+    static QList<Reported> reportedWorkers(const SiteView& site, const QString& company, const QDate& created,
+                                           QStringList& notes);
+    // Name (reading), birth date, age, address and blood pressure into rows
+    // 15 to 17 of a copy the company block is already written on.
+    static void writeWorker(sheet::Worksheet& ws, const Reported& worker);
+    // "令和 8年12月 9日" or "2026/12/09"; an invalid date otherwise.
+    static QDate readCreationDate(const QString& text);
 };
 
 } // namespace mirevo::documents

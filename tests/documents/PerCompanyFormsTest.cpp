@@ -3,7 +3,9 @@
 #include "Spreadsheet.h"
 #include "documents/Generator.h"
 #include "documents/TemplateBook.h"
+#include "documents/SpecialWorkerReport.h"
 #include "registry/CompanyRecord.h"
+#include "roster/WorkerRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -130,6 +132,80 @@ TEST(PerCompanyForms, SpecialReportsComeBeforeOwnerOperatorNotices)
     for (const char* c : {"G10", "G12", "T12", "Y10", "Y12", "Y14", "Y16"})
         EXPECT_TRUE(opensABox(run.sheet(4), c)) << c;
     saveChecked(*run.out, "special_reports");
+}
+
+QStringList workerRow(const QString& company, const QString& name, const QString& birth, const QString& pressure)
+{
+    QStringList w(worker::kColumns);
+    w[worker::Company] = company;
+    w[worker::Name] = name;
+    w[worker::Reading] = QStringLiteral("よみ");
+    w[worker::Birth] = birth;
+    w[worker::Address] = QStringLiteral("住所 ") + name;
+    w[worker::BloodPressure] = pressure;
+    return w;
+}
+
+// The creation date of the test site is 令和 8年12月 9日 (2026-12-09).
+TEST(PerCompanyForms, SpecialReportFilledForMinorsElderlyAndHypertensive)
+{
+    TestSite site;
+    addTwoCompanies(site);
+    const QString b = QStringLiteral("二次設備");
+    site.view.workers << workerRow(b, QStringLiteral("年少"), "2009/12/10", QStringLiteral("～"))  // 16: reported
+                      << workerRow(b, QStringLiteral("成人"), "2008/12/09", QStringLiteral("120～80")) // 18 today
+                      << workerRow(b, QStringLiteral("高齢"), "1956/01/05", QString())            // 70
+                      << workerRow(b, QStringLiteral("六十四"), "1962/12/10", QStringLiteral("159～94")) // 64
+                      << workerRow(b, QStringLiteral("低圧"), "1980/01/01", QStringLiteral("130～95"))
+                      << workerRow(b, QStringLiteral("高圧"), "1980/01/01", QStringLiteral("160～70"))
+                      << workerRow(b, QStringLiteral("不明"), QStringLiteral("昭和"), QStringLiteral("高め"));
+    FormRun run(site.view, {"12"});
+    const QString prefix = QStringLiteral("12年少者・高年齢者・高血圧者就労報告書届【");
+    QStringList names = run.names();
+    ASSERT_EQ(names.size(), 6) << names.join(u' ').toStdString();
+    EXPECT_TRUE(names[1].startsWith(prefix)); // the company's blank form first
+    EXPECT_EQ(value(run.sheet(2), "J15"), QString());
+    struct Case {
+        int sheet;
+        const char* name;
+        const char* birth;
+        const char* age;
+        const char* high;
+        const char* low;
+    };
+    const Case cases[] = {{3, "年少", "2009年 12月 10日", "16", "", ""}, {4, "高齢", "1956年 1月 5日", "70", "", ""},
+                          {5, "低圧", "1980年 1月 1日", "46", "130", "95"}, {6, "高圧", "1980年 1月 1日", "46", "160", "70"}};
+    for (const Case& c : cases) {
+        Worksheet& ws = run.sheet(c.sheet);
+        const QString name = QString::fromUtf8(c.name);
+        EXPECT_TRUE(names[c.sheet - 1].startsWith(prefix + name)) << names[c.sheet - 1].toStdString();
+        expectCells(ws, {{"J15", (std::string(c.name) + "（よみ）").c_str()}, {"U15", c.birth}, {"AE15", c.age},
+                         {"N17", c.high}, {"U17", c.low}, {"T22", "(2)次会社名"}, {"Y22", "二次設備"}});
+        EXPECT_EQ(value(ws, "J16"), QStringLiteral("住所 ") + name);
+    }
+    EXPECT_EQ(run.report.notes.size(), 2) << run.report.notes.join(u'\n').toStdString();
+    EXPECT_TRUE(run.report.notes.join(u' ').contains(QStringLiteral("不明")));
+    saveChecked(*run.out, "special_reports_filled");
+}
+
+TEST(PerCompanyForms, CreationDates)
+{
+    EXPECT_EQ(SpecialWorkerReport::readCreationDate(QStringLiteral("令和 8年12月 9日")), QDate(2026, 12, 9));
+    EXPECT_EQ(SpecialWorkerReport::readCreationDate(QStringLiteral("平成元年 1月 8日")), QDate(1989, 1, 8));
+    EXPECT_EQ(SpecialWorkerReport::readCreationDate(QStringLiteral("2026/12/09")), QDate(2026, 12, 9));
+    EXPECT_FALSE(SpecialWorkerReport::readCreationDate(QStringLiteral("        年    月     日")).isValid());
+}
+
+TEST(PerCompanyForms, UnreadableCreationDateMakesNoFilledReports)
+{
+    TestSite site;
+    addTwoCompanies(site);
+    site.record.setText("Edit41", QStringLiteral("        年    月     日"));
+    site.view.workers << workerRow(QStringLiteral("一次工業"), QStringLiteral("年少"), "2012/01/01", QString());
+    FormRun run(site.view, {"12"});
+    EXPECT_EQ(run.names().size(), 2);
+    ASSERT_EQ(run.report.notes.size(), 1);
+    EXPECT_TRUE(run.report.notes[0].contains(QStringLiteral("作成日")));
 }
 
 TEST(PerCompanyForms, NoSubcontractorNoSheet)

@@ -266,6 +266,7 @@ void GenerationPanel::report(const documents::GenerationRun& run)
         notes.prepend(QStringLiteral("%1 シートを作成しました。").arg(run.report.sheets));
         if (!run.report.skipped.isEmpty())
             notes << QStringLiteral("まだ作成できない書類を除きました: ") + run.report.skipped.join(QStringLiteral("、"));
+        notes << run.report.notes;
     }
     status_->setText(notes.join(u' '));
 }
