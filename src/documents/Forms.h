@@ -19,5 +19,10 @@ const Document& machineryNoticeForm();     // 7.持込機械（ｸﾚｰﾝ・�
 const Document& machineryChecklistForm();  // 7.持込機械点検表（ｸﾚｰﾝ・重機）
 const Document& powerToolNoticeForm();     // 8.持込機械（電動工具）
 const Document& powerToolChecklistForm();  // 8.持込機械点検表（電動工具）
+const Document& vehicleNoticeForm();  // 9.工事用車輌届
+const Document& hazardousMaterialsForm();  // 10.危険物持込届
+const Document& fireUseForm();  // 11火気使用願
+const Document& specialWorkerReportForm();  // 12年少者・高年齢者・高血圧者就労報告書
+const Document& ownerOperatorNoticeForm();  // 13中小事業主・一人親方等就労届出
 
 } // namespace mirevo::documents

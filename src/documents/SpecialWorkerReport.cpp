@@ -1,0 +1,112 @@
+#include "SpecialWorkerReport.h"
+
+#include "Forms.h"
+#include "OwnerOperatorNotice.h"
+#include "Spreadsheet.h"
+#include "VehicleNotice.h"
+#include "registry/CompanyRecord.h"
+
+namespace mirevo::documents {
+
+using namespace mirevo::sheet;
+
+namespace {
+
+constexpr int kFirstTierName = 50; // "一次下請け会社名" of the site contractor table
+constexpr int kSafetyManager = 27; // "安全衛生責任者名"
+
+constexpr Size kHeights[] = {
+    {"A1:A66", 12}, {"A5", 6}, {"A7", 24}, {"A14", 9}, {"A15:A18", 18}, {"A19", 9}, {"A20:A25", 18},
+    {"A26:A28", 9}, {"A29:A46", 15}, {"A30", 9}, {"A39", 9}, {"A41", 9}, {"A46:A48", 9}, {"A49:A56", 15},
+    {"A50", 9}, {"A57", 9}, {"A58", 15},
+};
+constexpr PageFormat kPage{Paper::A4Portrait, "A1:AI66", 10, kHeights, kPortraitWidths, "A1:AI66"};
+
+constexpr Box kBoxes[] = {
+    {"E7:Y7", "年少者・高年齢者・高血圧者就労報告書", "M C 16 B"},
+    {"E8:Y8", "(15歳以上18歳未満・65歳以上・最低血圧95以上、最高血圧160以上）", "M C 10 red"},
+    {"B10:F11", "事業所の名称", "M C 10"}, {"G10:O11", "", "M C S 10"},
+    {"B12:F13", "所　　長　　名", "M C"}, {"G12:M13", "", "M C S 10"}, {"N12:O13", "殿", "M C 10"},
+    {"B15:I15", "氏             名", "M C"}, {"J15:P15", "", "M C S"},
+    {"Q15:T15", "生年月日", "M C"}, {"U15:AA15", "　　　　年    月    日　", "M C S"},
+    {"AB15:AD15", "年 齢", "M C"}, {"AE15:AF15", "", "M C"}, {"AG15:AH15", " 歳", "M C"},
+    {"B16:I16", "住             所", "M C"}, {"J16:AH16", "", "M S"},
+    {"B17:I17", "血 圧 測 定 値", "M C"},
+    {"J17:M17", "最高血圧 ：", "M C"}, {"N17:P17", "", "M C"},
+    {"Q17:T17", "最低血圧 ：", "M C"}, {"U17:W17", "", "M C"},
+    {"X17:AA17", "定期健診日", "M C"}, {"AB17:AH17", "　　　　年    月    日　", "M C S"},
+    {"B18:I18", "高血圧者へのフォロー", "M C S"}, {"J18:P18", "  □現在通院中", "M C"},
+    {"Q18:W18", "服薬の有無", "M C"}, {"X18:AH18", "　□有　　　　　□無　　　　　　", "M C"},
+    {"C20:R20", "※上記作業員の就労を下記制限を付して申請します。", "M"},
+    {"T21:X21", "一 次 会 社 名", "M"}, {"T22:X22", "（　 ） 次会社名", "M"},
+    {"T23:X23", "住              所", "M"}, {"T24:X24", "代 表 者 氏 名", "M"},
+    {"T25:X25", "安 全 衛 生 者", "M"}, {"AG24:AH24", "印", "M"},
+    {"Y21:AF21", "", "M S"}, {"Y22:AF22", "", "M S"}, {"Y23:AF23", "", "M S"},
+    {"Y24:AF24", "", "M S"}, {"Y25:AF25", "", "M S"},
+    {"B29:AH29", "年少者の就労制限業務の内容", "M C 12 B"},
+    {"D31:AF31", "1. 高さが5メートル以上で墜落の恐れのある場所での作業", "M"},
+    {"D32:AF32", "2. 足場の組立て、解体作業（地上、床上での補助作業を除く）", "M"},
+    {"D33:AF33", "3. さく岩機等（電動チッパー、ブレーカー等）身体に著しい振動を与える機械・器具を用いる作業", "M S"},
+    {"D34:AF34", "4. じんあい、粉末を著しく飛散する場所での作業", "M"},
+    {"D35:AF35", "5. 30kg以上の重量物の取り扱い（断続作業）", "M"},
+    {"D36:AF36", "6. 精神的、肉体的緊張を継続する作業", "M"},
+    {"D37:AF37", "7. 炎天下の作業など疲労を蓄積する作業", "M"},
+    {"D38:AF38", "8. その他（　　　　　　　　　　　　　　　　　　　　　　）", "M S"},
+    {"D40:AF40", "※年少者の場合は、年齢を証明する書類及び親（保護者）の就労承認書を添付すること。", "M S red"},
+    {"C42:D42", "　注）", "M C B blue"},
+    {"E42:AH42", "・最低年齢/満15歳未満の児童を使ってはならない。", "M B blue"},
+    {"E43:AH43", "・就業制限/満18歳未満の年少者については時間外労働、休日労働、深夜業（午後10時～午前5時）", "M S B blue"},
+    {"E44:AH44", "　及び危険有害業務、坑内労働をさせてはならない。但し、深夜業については、交代制によって使用", "M S B blue"},
+    {"E45:AH45", "　する満16歳以上の男子についてはこの限りでない。", "M B blue"},
+    {"B49:AH49", "高年齢者・高血圧者の就業制限業務の内容", "M C 12 B"},
+    {"D51:AF51", "1. 2メートル以上の足場、脚立、ローリング、高所作業車を使用しての作業", "M"},
+    {"D52:AF52", "2. 型枠支保工架設部上での作業", "M"},
+    {"D53:AF53", "3. 30kg以上の重量物の取り扱い（断続作業） 20kg以上の重量物の取り扱い（継続作業）", "M S"},
+    {"D54:AF54", "4. 精神的、肉体的緊張を継続する作業", "M"},
+    {"D55:AF55", "5. 炎天下の作業など疲労を蓄積する作業", "M"},
+    {"D56:AF56", "6. その他（　　　　　　　　　　　　　　　　　　　　　　）", "M S"},
+    {"D59:AH59", "※ 事業主は作業員に写しを渡し周知させること、また日常管理は安全衛生責任者が行うこと。", "M S"},
+};
+
+constexpr Line kLines[] = {
+    {"G10:O11", "B"}, {"G12:O13", "B"},
+    {"B15:AH19", "T"}, {"I15:I18", "R"}, {"P15:P18", "R"}, {"W15:AA17", "R"},
+    {"B15:AH15", "T K"}, {"B19:AH19", "T K"}, {"A15:A18", "R K"}, {"AH15:AH18", "R K"},
+    {"B20:AH20", "T K"}, {"B27:AH28", "T K"}, {"A20:A26", "R K"}, {"AH20:AH26", "R K"},
+    {"Y22:AF26", "T H"},
+    {"A28:A46", "R K"}, {"AH28:AH46", "R K"},
+    {"B47:AH48", "T K"}, {"B58:AH58", "T K"}, {"A48:A57", "R K"}, {"AH48:AH57", "R K"},
+};
+
+} // namespace
+
+void SpecialWorkerReport::layout(Worksheet& ws) const
+{
+    preparePage(ws, kPage);
+    OwnerOperatorNotice::drawConfirmation(ws);
+    drawBoxes(ws, kBoxes);
+    drawLines(ws, kLines);
+    VehicleNotice::drawConfirmationLines(ws);
+}
+
+void SpecialWorkerReport::write(Worksheet& ws, const RunState& run) const
+{
+    const SiteView& site = run.site;
+    const int r = run.target.row;
+    ws.Range("G10").setValue(site.field("Edit9"));
+    ws.Range("G12").setValue(site.field("Edit14"));
+    ws.Range("T22").setValue(OwnerOperatorNotice::tierLabel(site.contractor(r, company::Tier)));
+    ws.Range("Y21").setValue(site.contractor(r, kFirstTierName));
+    ws.Range("Y22").setValue(site.contractor(r, company::Name));
+    ws.Range("Y23").setValue(site.contractor(r, company::Address));
+    ws.Range("Y24").setValue(site.contractor(r, company::Representative));
+    ws.Range("Y25").setValue(site.contractor(r, kSafetyManager));
+}
+
+const Document& specialWorkerReportForm()
+{
+    static const SpecialWorkerReport form;
+    return form;
+}
+
+} // namespace mirevo::documents
