@@ -127,8 +127,8 @@ private:
                          + zip_strerror(m_zip) + ")");
     }
 
-    int m_level = 1;
     std::string m_path;
+    int m_level = 1;
     zip_t *m_zip = nullptr;
 };
 
