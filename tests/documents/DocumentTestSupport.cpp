@@ -61,6 +61,14 @@ bool opensABox(sheet::Worksheet& ws, const std::string& cell)
     return box && box->r1 == r.r1 && box->c1 == r.c1;
 }
 
+double printedHeight(sheet::Worksheet& ws, int pageRows)
+{
+    double height = 0;
+    for (int r = 1; r <= pageRows; ++r)
+        height += ws.Cells(r, 1).RowHeight();
+    return height * ws.PageSetup().Zoom() / 100.0;
+}
+
 QString value(sheet::Worksheet& ws, const char* cell)
 {
     return QString::fromStdString(ws.Range(cell).Value());

@@ -10,11 +10,17 @@
 #include <string>
 
 namespace mirevo::sheet {
+class Application;
 class Workbook;
 class Worksheet;
 }
 
 namespace mirevo::documents::test {
+
+// The workbook engine's classes the document tests work with.
+using sheet::Application;
+using sheet::Workbook;
+using sheet::Worksheet;
 
 // A site with a prime contractor and the companies added by `add`.
 class TestSite {
@@ -38,6 +44,9 @@ void checkedElsewhere(sheet::Workbook& book, const std::string& name);
 
 // Whether `cell` is the top-left cell of a merged box of the form.
 bool opensABox(sheet::Worksheet& ws, const std::string& cell);
+
+// Height in points of the first `pageRows` rows as printed, at the sheet's zoom.
+double printedHeight(sheet::Worksheet& ws, int pageRows);
 
 // Shown text of one cell.
 QString value(sheet::Worksheet& ws, const char* cell);

@@ -12,9 +12,6 @@
 using namespace mirevo;
 using namespace mirevo::documents;
 using namespace mirevo::documents::test;
-using mirevo::sheet::Application;
-using mirevo::sheet::Workbook;
-using mirevo::sheet::Worksheet;
 
 namespace {
 

@@ -11,9 +11,6 @@
 using namespace mirevo;
 using namespace mirevo::documents;
 using namespace mirevo::documents::test;
-using mirevo::sheet::Application;
-using mirevo::sheet::Workbook;
-using mirevo::sheet::Worksheet;
 
 namespace {
 
@@ -192,10 +189,7 @@ TEST(ResubcontractNotice, FormIsOneA3LandscapePage)
     EXPECT_EQ(value(ws, "AL2"), QStringLiteral("《下請負人に関する事項》"));
     EXPECT_EQ(value(ws, "AM56"), QStringLiteral("※再下請通知書の添付書類（建設業法施行規則第１４条の４第３項）"));
     EXPECT_EQ(value(ws, "AM53"), QString()); // the ledger's own note is not on this form
-    double height = 0;
-    for (int r = 1; r <= ResubcontractNotice::kPageRows; ++r)
-        height += ws.Cells(r, 1).RowHeight();
-    EXPECT_LE(height * ws.PageSetup().Zoom() / 100.0, 842.0);
+    EXPECT_LE(printedHeight(ws, ResubcontractNotice::kPageRows), 842.0);
 }
 
 } // namespace

@@ -10,9 +10,6 @@
 using namespace mirevo;
 using namespace mirevo::documents;
 using namespace mirevo::documents::test;
-using mirevo::sheet::Application;
-using mirevo::sheet::Workbook;
-using mirevo::sheet::Worksheet;
 
 namespace {
 
@@ -164,10 +161,7 @@ TEST(SystemLedger, FormIsOneA3LandscapePage)
     EXPECT_EQ(value(ws, "G2"), QStringLiteral("施工体制台帳"));
     EXPECT_EQ(value(ws, "AL2"), QStringLiteral("《下請負人に関する事項》"));
     EXPECT_EQ(ws.Range("B9").Borders(sheet::borderTop).Weight(), sheet::xlThin);
-    double height = 0;
-    for (int r = 1; r <= SystemLedger::kPageRows; ++r)
-        height += ws.Cells(r, 1).RowHeight();
-    EXPECT_LE(height * ws.PageSetup().Zoom() / 100.0, 842.0);
+    EXPECT_LE(printedHeight(ws, SystemLedger::kPageRows), 842.0);
 }
 
 } // namespace

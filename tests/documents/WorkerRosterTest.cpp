@@ -6,15 +6,11 @@
 #include "registry/CompanyRecord.h"
 #include "roster/WorkerRecord.h"
 
-
 #include <gtest/gtest.h>
 
 using namespace mirevo;
 using namespace mirevo::documents;
 using namespace mirevo::documents::test;
-using mirevo::sheet::Application;
-using mirevo::sheet::Workbook;
-using mirevo::sheet::Worksheet;
 
 namespace {
 
@@ -240,10 +236,7 @@ TEST(WorkerRoster, FormIsOneA3LandscapePage)
     EXPECT_EQ(value(ws, "AT1"), QStringLiteral(" 作　　業　　員　　名　　簿"));
     EXPECT_EQ(value(ws, "AH93"), QStringLiteral("（注）11. 記載事項の一部について、別紙を用いて記載しても差し支えない。"));
     EXPECT_EQ(value(ws, "A94"), QString());
-    double height = 0;
-    for (int r = 1; r <= WorkerRoster::kPageRows; ++r)
-        height += ws.Cells(r, 1).RowHeight();
-    EXPECT_LE(height * ws.PageSetup().Zoom() / 100.0, 842.0);
+    EXPECT_LE(printedHeight(ws, WorkerRoster::kPageRows), 842.0);
     // The twelfth block is drawn like the first.
     EXPECT_TRUE(opensABox(ws, "BM83"));
     EXPECT_EQ(ws.Range("C85").Borders(sheet::borderBottom).Weight(), sheet::xlThin);
