@@ -4,6 +4,7 @@
 // the template workbook (drawn and saved beforehand, as the build does), convert every
 // document built so far, save the workbook. Reports the whole run, the time of each
 // document on its own, and the peak memory of the process.
+#include "BenchSupport.h"
 #include "Spreadsheet.h"
 #include "common/TextGrid.h"
 #include "documents/Catalogue.h"
@@ -17,19 +18,12 @@
 #include <QCoreApplication>
 #include <QDir>
 
-#include <sys/resource.h>
-
 #include <chrono>
 #include <cstdio>
 
 using namespace mirevo;
 
 namespace {
-
-double since(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 // Tiers 1 to 4: 15 companies each; each company below the first tier works for
 // the company of the same number one tier up.
@@ -65,13 +59,6 @@ void addWorkers(Project& p)
     }
 }
 
-long peakKiB()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
-
 // Read, open the template, convert `keys`, save; returns the seconds.
 double run(const QString& anz, const QStringList& keys, const QString& out, int* sheets)
 {
@@ -85,7 +72,7 @@ double run(const QString& anz, const QStringList& keys, const QString& out, int*
     sheet::Workbook& book = app.Workbooks().Add();
     *sheets = documents::convert(site, keys, {}, forms, book).sheets;
     book.SaveAs(out);
-    return since(start);
+    return bench::since(start);
 }
 
 } // namespace
@@ -116,7 +103,7 @@ int main(int argc, char** argv)
             const double t = run(anz, {key}, QDir(folder).filePath("bench_one.xlsx"), &sheets);
             std::printf("  %-5s %4d sheets %.3f s (read, template and save included)\n", qPrintable(key), sheets, t);
         }
-        std::printf("peak memory: %.1f MB\n", double(peakKiB()) / 1024.0);
+        std::printf("peak memory: %.1f MB\n", double(bench::peakKiB()) / 1024.0);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "bench failed: %s\n", e.what());
         return 1;

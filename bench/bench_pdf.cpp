@@ -4,14 +4,13 @@
 // renderer (reading the file included) and with `soffice --headless --convert-to pdf`.
 // Each side runs in a child process so that its time and peak memory are its own.
 // LibreOffice gets our font substitutes through libreoffice-fonts.conf.
+#include "BenchSupport.h"
 #include "PdfExport.h"
 #include "SiteWorkbook.h"
 
 #include <QGuiApplication>
 
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -33,36 +32,11 @@ struct Result {
     bool ok = false;
 };
 
-double since(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 Result inChild(const std::function<Result()> &run)
 {
-    int fds[2];
-    if (pipe(fds) != 0)
-        return {};
-    const pid_t pid = fork();
-    if (pid == 0) {
-        close(fds[0]);
-        Result r{};
-        try {
-            r = run();
-        } catch (const std::exception &e) {
-            std::fprintf(stderr, "error: %s\n", e.what());
-        }
-        (void)!write(fds[1], &r, sizeof r);
-        _exit(r.ok ? 0 : 1);
-    }
-    close(fds[1]);
     Result r{};
-    (void)!read(fds[0], &r, sizeof r);
-    close(fds[0]);
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    r.peakKiB = std::max(r.peakKiB, long(usage.ru_maxrss));
+    const bench::ChildExit child = bench::inChild(r, run, [](const Result &done) { return done.ok; });
+    r.peakKiB = std::max(r.peakKiB, child.peakKiB);
     return r;
 }
 
@@ -85,9 +59,9 @@ Result ours(const std::string &xlsx, const std::string &pdf)
     const auto start = std::chrono::steady_clock::now();
     sheet::Application app;
     sheet::Workbook &book = app.Workbooks().Open(xlsx);
-    r.readSeconds = since(start);
+    r.readSeconds = bench::since(start);
     r.pages = render::exportPdf(book, QString::fromStdString(pdf));
-    r.seconds = since(start);
+    r.seconds = bench::since(start);
     r.ok = true;
     return r;
 }
@@ -117,7 +91,7 @@ Result libreOffice(const std::string &xlsx, const fs::path &folder)
                                 + folder.string() + "' '" + xlsx + "' >/dev/null 2>&1";
     Result r;
     r.ok = std::system(command.c_str()) == 0;
-    r.seconds = since(start);
+    r.seconds = bench::since(start);
     rusage children{};
     getrusage(RUSAGE_CHILDREN, &children); // the largest process soffice started
     r.peakKiB = children.ru_maxrss;

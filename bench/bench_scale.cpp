@@ -3,11 +3,10 @@
 // 100k empty sheets) and many merged ranges in one sheet (25k, 50k, 100k); with `lastrow`,
 // the time and peak memory of 1,000 sheets that each use row 1,048,576 only. The files are
 // written directly with libzip, so the figures cover only the engine's reading.
+#include "BenchSupport.h"
 #include "Spreadsheet.h"
 
 #include <zip.h>
-
-#include <sys/resource.h>
 
 #include <chrono>
 #include <cstdio>
@@ -88,7 +87,7 @@ double openSeconds(const std::string &path)
     const auto start = std::chrono::steady_clock::now();
     mirevo::sheet::Application app;
     app.Workbooks().Open(path);
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return mirevo::bench::since(start);
 }
 
 } // namespace
@@ -104,9 +103,8 @@ int main(int argc, char **argv)
             const std::string last = "<sheetData><row r=\"1048576\"><c r=\"XFD1048576\" t=\"inlineStr\"><is><t>x</t></is></c></row></sheetData>";
             writeZip(path, package(1000, last, last));
             const double seconds = openSeconds(path);
-            rusage usage{};
-            getrusage(RUSAGE_SELF, &usage);
-            std::printf("open 1000 sheets using row 1048576: %.2f s, peak %.0f MB\n", seconds, usage.ru_maxrss / 1024.0);
+            std::printf("open 1000 sheets using row 1048576: %.2f s, peak %.0f MB\n", seconds,
+                        mirevo::bench::peakKiB() / 1024.0);
             std::filesystem::remove(path);
             return 0;
         }

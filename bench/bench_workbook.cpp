@@ -3,13 +3,10 @@
 // same cells, merges and formats with libxlsxwriter. Each side runs in its own child process
 // so that its peak memory (ru_maxrss) is its own. --engine-only runs the engine side in the
 // process itself (for a profiler).
+#include "BenchSupport.h"
 #include "SiteWorkbook.h"
 #include "XlsxwriterReplica.h"
 #include "XlsxWriter.h"
-
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -28,11 +25,6 @@ struct Result {
     long peakKiB = 0;
 };
 
-double since(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 long countCells(const sheet::Workbook &book)
 {
     long n = 0;
@@ -48,12 +40,12 @@ Result runEngine(const std::string &path, int deflateLevel = 1)
     const auto start = std::chrono::steady_clock::now();
     sheet::Application app;
     sheet::Workbook &book = bench::buildSiteWorkbook(app, {});
-    r.buildSeconds = since(start);
+    r.buildSeconds = bench::since(start);
     if (deflateLevel == 1)
         book.SaveAs(path);
     else
         sheet::writeXlsx(book, path, deflateLevel);
-    r.seconds = since(start);
+    r.seconds = bench::since(start);
     r.cells = countCells(book);
     return r;
 }
@@ -67,38 +59,17 @@ Result runXlsxwriter(const std::string &path, bool constantMemory = false)
     r.cells = countCells(book);
     const auto start = std::chrono::steady_clock::now();
     bench::writeWithXlsxwriter(book, path, constantMemory);
-    r.seconds = since(start);
+    r.seconds = bench::since(start);
     return r;
 }
 
 Result inChild(const std::function<Result()> &run)
 {
-    int fds[2];
-    if (pipe(fds) != 0)
-        return {};
-    const pid_t pid = fork();
-    if (pid == 0) {
-        close(fds[0]);
-        Result r{};
-        try {
-            r = run();
-        } catch (const std::exception &e) {
-            std::fprintf(stderr, "error: %s\n", e.what());
-            _exit(1);
-        }
-        (void)!write(fds[1], &r, sizeof r);
-        _exit(0);
-    }
-    close(fds[1]);
     Result r{};
-    (void)!read(fds[0], &r, sizeof r);
-    close(fds[0]);
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+    const bench::ChildExit child = bench::inChild(r, run, [](const Result &) { return true; });
+    if (child.started && !child.succeeded)
         std::exit(1);
-    r.peakKiB = usage.ru_maxrss;
+    r.peakKiB = child.peakKiB;
     return r;
 }
 
