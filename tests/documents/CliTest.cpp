@@ -8,17 +8,14 @@
 #include <gtest/gtest.h>
 
 using namespace mirevo;
-using mirevo::test::TempHome;
-using mirevo::test::runCli;
-using mirevo::test::writeSite;
-using Result = mirevo::test::CliResult;
+using namespace mirevo::test;
 
 namespace {
 
 TEST(Cli, HelpDescribesTheCommands)
 {
     for (const char* arg : {"--help", "-h", "help"}) {
-        const Result r = runCli({arg});
+        const CliResult r = runCli({arg});
         EXPECT_EQ(r.code, 0);
         EXPECT_TRUE(r.out.contains("mirevo generate [--documents LIST]"));
         EXPECT_TRUE(r.out.contains("mirevo template OUT.xlsx"));
@@ -31,7 +28,7 @@ TEST(Cli, GenerateWritesTheWorkbookAndOneLine)
 {
     TempHome home;
     const QString out = home.file("out.xlsx");
-    const Result r = runCli({"generate", "--documents", "list,1", writeSite(home), out});
+    const CliResult r = runCli({"generate", "--documents", "list,1", writeSite(home), out});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_EQ(r.out.count(u'\n'), 1);
     EXPECT_TRUE(r.out.contains(QStringLiteral("2 シート")));
@@ -54,7 +51,7 @@ TEST(Cli, WrongUsageExitsWithTwo)
         {"frobnicate"},
     };
     for (const QStringList& args : cases) {
-        const Result r = runCli(args);
+        const CliResult r = runCli(args);
         EXPECT_EQ(r.code, 2) << args.join(' ').toStdString();
         EXPECT_FALSE(r.err.isEmpty());
         EXPECT_FALSE(QFile::exists(home.file("o.xlsx")));
@@ -75,7 +72,7 @@ TEST(Cli, FailuresLeaveTheOutputAsItWas)
         {"generate", "--template", home.file("bad.anz"), site, out},   // template that is no workbook
     };
     for (const QStringList& args : cases) {
-        const Result r = runCli(args);
+        const CliResult r = runCli(args);
         EXPECT_EQ(r.code, 1) << args.join(' ').toStdString();
         EXPECT_TRUE(r.err.contains("mirevo: ")) << r.err.toStdString();
         EXPECT_TRUE(r.out.isEmpty());
@@ -95,10 +92,10 @@ TEST(Cli, RefusesToWriteOverTheProject)
 TEST(Cli, TemplateCommandWritesTheTemplate)
 {
     TempHome home;
-    const Result r = runCli({"template", home.file("forms.xlsx")});
+    const CliResult r = runCli({"template", home.file("forms.xlsx")});
     EXPECT_EQ(r.code, 0);
     EXPECT_TRUE(QFile::exists(home.file("forms.xlsx")));
-    const Result used = runCli({"generate", "--documents", "list", "--template", home.file("forms.xlsx"),
+    const CliResult used = runCli({"generate", "--documents", "list", "--template", home.file("forms.xlsx"),
                                 writeSite(home), home.file("o.xlsx")});
     EXPECT_EQ(used.code, 0) << used.err.toStdString();
     EXPECT_TRUE(used.err.isEmpty());
@@ -113,7 +110,7 @@ TEST(Cli, TheSampleSiteGenerates)
     TempHome home;
     QDir().mkpath(QStringLiteral(MIREVO_DOCUMENTS_OUTPUT));
     const QString out = QStringLiteral(MIREVO_DOCUMENTS_OUTPUT "/sample_site.xlsx");
-    const Result r = runCli({"generate", QStringLiteral(MIREVO_EXAMPLES "/青空ビル新築工事.anz"), out});
+    const CliResult r = runCli({"generate", QStringLiteral(MIREVO_EXAMPLES "/青空ビル新築工事.anz"), out});
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     // 書類一覧, 1.誓約書, one 2-1 sheet for each of the three first-tier
     // companies, one 2-2 sheet for each of the four others, and a roster for

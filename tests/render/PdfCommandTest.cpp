@@ -10,10 +10,7 @@
 #include <gtest/gtest.h>
 
 using namespace mirevo;
-using mirevo::test::TempHome;
-using mirevo::test::runCli;
-using mirevo::test::writeSite;
-using Result = mirevo::test::CliResult;
+using namespace mirevo::test;
 
 namespace {
 
@@ -21,7 +18,7 @@ TEST(PdfCommand, SiteDocumentsBecomeAPdfWithoutAWorkbookFile)
 {
     TempHome home;
     const QString out = home.file("site.pdf");
-    const Result r = runCli({"pdf", "--documents", "list,1", writeSite(home), out});
+    const CliResult r = runCli({"pdf", "--documents", "list,1", writeSite(home), out});
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_EQ(r.out.count(u'\n'), 1);
     const auto pages = render::test::pdfPages(render::test::fileBytes(out));
@@ -38,7 +35,7 @@ TEST(PdfCommand, ExistingWorkbookKeepsItsPages)
     render::test::fillA3WithBreak(book.Sheets(1));
     const QString xlsx = home.file("book.xlsx");
     book.SaveAs(xlsx);
-    const Result r = runCli({"pdf", xlsx, home.file("book.pdf")});
+    const CliResult r = runCli({"pdf", xlsx, home.file("book.pdf")});
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_EQ(render::test::pdfPages(render::test::fileBytes(home.file("book.pdf"))).size(), 2u);
 }
@@ -48,7 +45,7 @@ TEST(PdfCommand, FailuresNameTheFileAndWriteNothing)
     TempHome home;
     const QString broken = home.file("broken.xlsx");
     TempHome::writeBytes(broken, "not a zip");
-    const Result r = runCli({"pdf", broken, home.file("out.pdf")});
+    const CliResult r = runCli({"pdf", broken, home.file("out.pdf")});
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains("broken.xlsx")) << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(home.file("out.pdf")));
