@@ -69,6 +69,19 @@ double printedHeight(sheet::Worksheet& ws, int pageRows)
     return height * ws.PageSetup().Zoom() / 100.0;
 }
 
+std::string cell(const char* column, int row)
+{
+    return column + std::to_string(row);
+}
+
+std::vector<int> breaksAbove(sheet::Worksheet& ws)
+{
+    std::vector<int> rows;
+    for (int below : ws.data().rowBreaks)
+        rows.push_back(below + 1);
+    return rows;
+}
+
 QString value(sheet::Worksheet& ws, const char* cell)
 {
     return QString::fromStdString(ws.Range(cell).Value());

@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace mirevo::sheet {
 class Application;
@@ -47,6 +48,12 @@ bool opensABox(sheet::Worksheet& ws, const std::string& cell);
 
 // Height in points of the first `pageRows` rows as printed, at the sheet's zoom.
 double printedHeight(sheet::Worksheet& ws, int pageRows);
+
+// The address of `column` at `row` ("AZ" and 12: "AZ12").
+std::string cell(const char* column, int row);
+
+// Rows above which a manual page break stands.
+std::vector<int> breaksAbove(sheet::Worksheet& ws);
 
 // Shown text of one cell.
 QString value(sheet::Worksheet& ws, const char* cell);

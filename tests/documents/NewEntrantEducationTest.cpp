@@ -51,19 +51,6 @@ struct EducationRun {
     Workbook* out = nullptr;
 };
 
-std::string cell(const char* column, int row)
-{
-    return column + std::to_string(row);
-}
-
-std::vector<int> breaksAbove(Worksheet& ws)
-{
-    std::vector<int> rows;
-    for (int below : ws.data().rowBreaks)
-        rows.push_back(below + 1);
-    return rows;
-}
-
 // Every tier and blood-type box of the page at top row r.
 QStringList boxes(Worksheet& ws, int r)
 {

@@ -38,20 +38,6 @@ Workbook& generate(Application& app, const SiteView& site, const RunOptions& opt
     return out;
 }
 
-std::string cell(const char* column, int row)
-{
-    return column + std::to_string(row);
-}
-
-// Rows above which a manual page break stands.
-std::vector<int> breaksAbove(Worksheet& ws)
-{
-    std::vector<int> rows;
-    for (int below : ws.data().rowBreaks)
-        rows.push_back(below + 1);
-    return rows;
-}
-
 TEST(WorkerRoster, PageCountFollowsTheWorkers)
 {
     struct Case {
