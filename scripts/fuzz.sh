@@ -19,7 +19,8 @@ targets=(FuzzXlsx FuzzCommaText FuzzProjectFile FuzzRegistryFile FuzzCompanyFile
 corpora=(xlsx commatext project registry company)
 ninja -C build-fuzz -j2 "${targets[@]}" MakeSeeds
 work=build-fuzz/corpus
-mkdir -p "$work" build-fuzz/findings
+mkdir -p build-fuzz/findings
+for c in "${corpora[@]}"; do mkdir -p "$work/$c"; done
 cp -rn fuzz/corpus/. "$work"/
 build-fuzz/fuzz/MakeSeeds "$work"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
