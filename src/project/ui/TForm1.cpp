@@ -110,7 +110,8 @@ void TForm1::buildMenu()
     menu_ = new QMenuBar(this);
     QMenu* file = menu_->addMenu(QStringLiteral("ファイル(&F)"));
     file->addAction(QStringLiteral("開く(&O)"), QKeySequence::Open, this, &TForm1::openProject);
-    file->addAction(QStringLiteral("保存(&S)"), QKeySequence::Save, this, &TForm1::saveProject);
+    file->addAction(QStringLiteral("上書き保存(&S)"), QKeySequence::Save, this, &TForm1::saveProject);
+    file->addAction(QStringLiteral("名前を付けて保存(&A)..."), QKeySequence::SaveAs, this, &TForm1::saveProjectAs);
     file->addAction(QStringLiteral("閉じる(&C)"));
     QMenu* link = menu_->addMenu(QStringLiteral("リンク(&L)"));
     link->addAction(QStringLiteral("グリーンサイトリンク(&G)"), this,
@@ -294,27 +295,59 @@ void TForm1::callUpWorkers(const QString& company)
 
 void TForm1::saveProject()
 {
+    if (projectFile_.isEmpty())
+        saveProjectAs();
+    else
+        writeProject(projectFile_);
+}
+
+void TForm1::saveProjectAs()
+{
     const QString chosen = Dialogs::current().saveFileName(QStringLiteral("anz|*.anz"),
                                                            QFileInfo(fileName_).absolutePath(),
                                                            project_.record.text("Edit9"));
     if (chosen.isEmpty())
         return;
     fileName_ = chosen;
-    const QString written = projectfile::fileNameFor(chosen);
-    project::save(written, project_);
-    projectFile_ = written;
-    markSaved(written);
-    showStatus(QStringLiteral("保存しました（%1）").arg(QFileInfo(written).fileName()));
+    writeProject(projectfile::fileNameFor(chosen));
+}
+
+void TForm1::writeProject(const QString& path)
+{
+    try {
+        project::save(path, project_);
+    } catch (const Error& e) {
+        Dialogs::current().message(e.message(), Dialogs::Kind::Error);
+        return;
+    }
+    projectFile_ = path;
+    markSaved(path);
+    showStatus(QStringLiteral("保存しました（%1）").arg(QFileInfo(path).fileName()));
+}
+
+bool TForm1::mayDiscardChanges()
+{
+    return !saved_->unsavedChanges()
+        || Dialogs::current().askYesNo(QStringLiteral("保存していない変更があります。保存せずに閉じますか？"));
 }
 
 void TForm1::openProject()
 {
+    if (!mayDiscardChanges())
+        return;
     const QString folder = fileName_.isEmpty() ? QString() : QFileInfo(fileName_).absolutePath();
     const QString chosen = Dialogs::current().openFileName(QStringLiteral("anz|*.anz"), folder);
     if (chosen.isEmpty())
         return;
+    try {
+        project::open(chosen, project_);
+    } catch (const Error& e) {
+        // Nothing of the file was taken: the open project, its file and its
+        // unsaved state stay as they were.
+        Dialogs::current().message(e.message(), Dialogs::Kind::Error);
+        return;
+    }
     fileName_ = chosen;
-    project::open(chosen, project_);
     projectFile_ = chosen;
     contractors_->showCurrentRow();
     if (page_ == Workers)
@@ -407,8 +440,7 @@ void TForm1::onActivated()
 
 void TForm1::closeEvent(QCloseEvent* e)
 {
-    if (isVisible() && saved_->unsavedChanges()
-        && !Dialogs::current().askYesNo(QStringLiteral("保存していない変更があります。保存せずに閉じますか？"))) {
+    if (isVisible() && !mayDiscardChanges()) {
         e->ignore();
         return;
     }
