@@ -189,6 +189,7 @@ void TForm1::buildPages(QWidget* main)
     connect(prime_, &PrimePage::callUpRequested, this, &TForm1::callUpPrime);
     connect(contractors_, &ContractorPage::callUpRequested, this, &TForm1::callUpContractor);
     connect(workers_, &WorkerPage::registerRequested, this, &TForm1::callUpWorkers);
+    connect(workers_, &WorkerPage::workerStored, this, &TForm1::showStatus);
 }
 
 void TForm1::showPage(Page page)
