@@ -351,6 +351,14 @@ TEST_F(WindowFixture, AFailedSaveIsReportedAndTheChangesStayUnsaved)
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Mirevo！ / Ver1.00"));
 }
 
+TEST_F(WindowFixture, HelpNamesTheManualItLookedFor)
+{
+    find<QPushButton>("Button_help")->click();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("Mirevo【取扱説明書】.pdf")));
+    EXPECT_TRUE(dialogs.opened.isEmpty());
+}
+
 TEST_F(WindowFixture, SettingsPanelSavesTheChoice)
 {
     textfile::writeLines(home.file("set.kss"), {"1"});

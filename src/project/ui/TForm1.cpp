@@ -9,9 +9,9 @@
 #include "common/ui/EnterNavigation.h"
 #include "common/Clock.h"
 #include "common/Dialogs.h"
+#include "common/ui/Manual.h"
 #include "common/EraDate.h"
 #include "common/Error.h"
-#include "common/ProgramFolder.h"
 #include "common/ui/FormKit.h"
 #include "common/ui/WindowRules.h"
 #include "input/ui/TForm2.h"
@@ -147,9 +147,7 @@ void TForm1::buildTopBar(QWidget* main)
     status_ = form::label(bar, QString(), 1062, 34, 174, 20);
     status_->setObjectName("Label_status");
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
-    connect(help, &QPushButton::clicked, this, [] {
-        Dialogs::current().openWithDesktop(programFile(QStringLiteral("Mirevo【取扱説明書】.pdf")));
-    });
+    connect(help, &QPushButton::clicked, this, &openManual);
     connect(settingsButton, &QPushButton::clicked, this, &TForm1::openSettings);
     connect(documents, &QPushButton::clicked, this, [this] {
         generation_->show();
