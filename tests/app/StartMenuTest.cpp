@@ -31,7 +31,8 @@ TEST(StartMenu, ButtonsMoveTheMenuOutOfSightAndOpenTheirWindow)
     menu.setOpeners([&] { ++registration; whileOpen = menu.pos(); }, [&] { ++project; });
     menu.findChild<QPushButton*>("Button1")->click();
     EXPECT_EQ(registration, 1);
-    EXPECT_EQ(whileOpen.y(), -menu.frameGeometry().height()); // the frame too
+    // The frame and a title bar the window manager may add above it too.
+    EXPECT_LE(whileOpen.y() + menu.frameGeometry().height() + 40, 0);
     menu.findChild<QPushButton*>("Button2")->click();
     EXPECT_EQ(project, 1);
     menu.showAgain();
@@ -70,7 +71,7 @@ TEST(StartMenu, SheetListRunsModallyAndAGoneSheetEndsOnlyTheList)
     EXPECT_FALSE(menu.sheetListShown());
     EXPECT_FALSE(menu.isModal());
     EXPECT_EQ(menu.size(), QSize(328, 47));
-    EXPECT_EQ(menu.pos().y(), -menu.frameGeometry().height());
+    EXPECT_LE(menu.pos().y() + menu.frameGeometry().height() + 40, 0);
     QEventLoop still;
     QTimer::singleShot(0, &still, [&] { still.exit(7); });
     EXPECT_EQ(still.exec(), 7);

@@ -283,4 +283,18 @@ TEST_F(PanelFixture, ClosingThePanelLetsGoOfTheWorkbookButLeavesItsWindow)
     EXPECT_FALSE(panel.selectSheet(QStringLiteral("書類一覧")));
 }
 
+// 1366 × 768 at 100 % and at 150 % (911 × 512 logical): beside the sheet
+// list where there is room, always inside the screen with its frame.
+TEST(WorkbookPlace, TheWorkbookWindowStaysOnTheScreen)
+{
+    for (const QRect area : {QRect(0, 0, 1366, 740), QRect(0, 0, 911, 490), QRect(0, 24, 640, 456)}) {
+        const QRect place = GenerationPanel::workbookPlace(area);
+        EXPECT_GE(place.left(), area.left());
+        EXPECT_LE(place.left() + place.width() + 8, area.right() + 1) << area.width();
+        EXPECT_LE(place.top() + place.height() + 40, area.bottom() + 1) << area.height();
+        EXPECT_EQ(place.top(), area.top());
+    }
+    EXPECT_EQ(GenerationPanel::workbookPlace(QRect(0, 0, 1366, 740)), QRect(362, 0, 986, 680));
+}
+
 } // namespace

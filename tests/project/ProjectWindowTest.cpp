@@ -22,6 +22,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -455,6 +456,21 @@ TEST_F(WindowFixture, CtrlSSavesShowsTheFileInTheTitleAndConfirms)
     EXPECT_FALSE(form->unsavedChanges());
 }
 
+TEST_F(WindowFixture, ALongStatusFitsItsLabelAndItsTipHoldsItAll)
+{
+    const QString name = QStringLiteral("令和八年度駅前再開発ビル新築工事第二工区（東棟）安全書類");
+    dialogs.saveNames.push_back(home.file(name));
+    form->saveProject();
+    auto* status = find<QLabel>("Label_status");
+    const QString full = QStringLiteral("保存しました（%1.anz）").arg(name);
+    EXPECT_EQ(status->toolTip(), full);
+    EXPECT_TRUE(status->text().startsWith(QStringLiteral("保存しました")));
+    EXPECT_TRUE(status->text().endsWith(QStringLiteral(".anz）")));
+    const QRect room = status->contentsRect();
+    EXPECT_LE(status->fontMetrics().boundingRect(room, Qt::TextWordWrap, status->text()).height(), room.height());
+    EXPECT_LE(status->geometry().right(), status->parentWidget()->width());
+}
+
 TEST_F(WindowFixture, ClosingWithUnsavedChangesAsksFirst)
 {
     showActive();
@@ -498,6 +514,25 @@ TEST_F(WindowFixture, OnASmallScreenThePagesScrollAndTheWindowFits)
     EXPECT_EQ(scroll->widget()->size(), QSize(1240, 707));
     EXPECT_TRUE(area.contains(form->frameGeometry())) << form->frameGeometry().width() << "x" << form->frameGeometry().height();
     EXPECT_GE(form->frameGeometry().top(), area.top());
+}
+
+// A panel opened from a button of a page scrolled elsewhere comes into view.
+TEST_F(WindowFixture, OnASmallScreenTheOpenedPanelsComeIntoView)
+{
+    showActive();
+    auto* scroll = find<QScrollArea>("ScrollArea_fit");
+    for (const char* button : {"Button_documents", "Button_settings"}) {
+        SCOPED_TRACE(button);
+        scroll->horizontalScrollBar()->setValue(scroll->horizontalScrollBar()->maximum());
+        scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+        textfile::writeLines(home.file("set.kss"), {"0"});
+        find<QPushButton>(button)->click();
+        QWidget* panel = find(button == QByteArray("Button_documents") ? "Panel_documents" : "Panel_settings");
+        ASSERT_TRUE(panel->isVisible());
+        const QPoint corner = panel->mapTo(scroll->viewport(), QPoint(0, 0));
+        EXPECT_TRUE(scroll->viewport()->rect().contains(corner + QPoint(2, 2))) << corner.x() << "," << corner.y();
+        panel->hide();
+    }
 }
 
 } // namespace

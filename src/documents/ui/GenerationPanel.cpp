@@ -296,6 +296,17 @@ bool GenerationPanel::offerSave(sheet::Workbook& book)
     return true;
 }
 
+QRect GenerationPanel::workbookPlace(const QRect& area)
+{
+    // The window manager's border and title bar.
+    constexpr int kFrameWidth = 8, kFrameHeight = 40;
+    constexpr int kBesideList = 362;
+    const int width = std::min(std::max(600, area.width() - 380), area.width() - kFrameWidth);
+    const int height = std::min(std::max(400, area.height() - 60), area.height() - kFrameHeight);
+    const int x = std::clamp(area.width() - kFrameWidth - width, 0, kBesideList);
+    return QRect(area.left() + x, area.top(), width, height);
+}
+
 void GenerationPanel::showWorkbook(documents::GenerationRun run)
 {
     auto* window = new render::WorkbookWindow(this->window());
@@ -304,11 +315,13 @@ void GenerationPanel::showWorkbook(documents::GenerationRun run)
     sheet::Workbook& book = *run.book;
     new WorkbookKeeper(std::move(run), window);
     window->open(book);
-    // Beside the sheet list, which stands at the screen's top-left corner.
+    // Beside the sheet list, which stands at the screen's top-left corner,
+    // where the screen has room for both; over it where it has not, so the
+    // whole window, frame and status bar included, stays on the screen.
     if (const QScreen* screen = QApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        window->resize(std::max(600, area.width() - 380), std::max(400, area.height() - 60));
-        window->move(area.left() + 362, area.top());
+        const QRect place = workbookPlace(screen->availableGeometry());
+        window->resize(place.size());
+        window->move(place.topLeft());
     }
     window->show();
     workbook_ = window;

@@ -4,6 +4,7 @@
 
 #include <QFrame>
 #include <QPointer>
+#include <QRect>
 #include <QStringList>
 
 #include <functional>
@@ -56,6 +57,10 @@ public:
     // Brings the named sheet of the last workbook to the front; false when
     // the window is closed or the workbook has no such sheet.
     bool selectSheet(const QString& name);
+
+    // Where the workbook window goes on a screen whose available area is
+    // `area`: the frame's top-left corner and the size inside the frame.
+    static QRect workbookPlace(const QRect& area);
 
 signals:
     // A conversion ended with a workbook: the names of its sheets.

@@ -28,6 +28,7 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QKeySequence>
 #include <QLabel>
@@ -144,14 +145,19 @@ void TForm1::buildTopBar(QWidget* main)
     strip_->setAutoFillBackground(true);
     auto* documents = form::button(bar, QStringLiteral("安全書類の作成"), 830, 32, 130, 24, "Button_documents");
     auto* settingsButton = form::button(bar, QStringLiteral("基本設定"), 966, 32, 90, 24, "Button_settings");
-    status_ = form::label(bar, QString(), 1062, 34, 174, 20);
+    // Two lines beside the buttons; a longer text is shortened in the middle
+    // and shown whole as its tip.
+    status_ = form::label(bar, QString(), 1062, 28, 174, 40);
     status_->setObjectName("Label_status");
+    status_->setWordWrap(true);
+    status_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
     connect(help, &QPushButton::clicked, this, &openManual);
     connect(settingsButton, &QPushButton::clicked, this, &TForm1::openSettings);
     connect(documents, &QPushButton::clicked, this, [this] {
         generation_->show();
         generation_->raise();
+        form::scrollIntoView(generation_);
     });
     (new RecordBinder(project_.record, bar))->bindAll();
     FieldEvents::of(this)->onDoubleClick(created, [this, created] { created->setText(pickEraDate(*windows_.calendar, 2)); });
@@ -362,11 +368,25 @@ void TForm1::markSaved(const QString& path)
 
 void TForm1::showStatus(const QString& text)
 {
-    status_->setText(text);
-    QTimer::singleShot(5000, status_, [label = status_, text] {
-        if (label->text() == text)
+    const QString shown = fittedStatus(text);
+    status_->setText(shown);
+    status_->setToolTip(shown == text ? QString() : text);
+    QTimer::singleShot(5000, status_, [label = status_, shown] {
+        if (label->text() == shown) {
             label->clear();
+            label->setToolTip(QString());
+        }
     });
+}
+
+QString TForm1::fittedStatus(const QString& text) const
+{
+    const QFontMetrics metrics(status_->font());
+    const QRect room = status_->contentsRect();
+    if (metrics.boundingRect(room, Qt::TextWordWrap, text).height() <= room.height())
+        return text;
+    const int lines = std::max(1, room.height() / metrics.lineSpacing());
+    return metrics.elidedText(text, Qt::ElideMiddle, lines * room.width() - 2 * metrics.maxWidth());
 }
 
 void TForm1::readSettings(bool showPanel)
@@ -393,6 +413,7 @@ void TForm1::readSettings(bool showPanel)
     settings_->setChoice(primeChoice_);
     if (showPanel) {
         settings_->show();
+        form::scrollIntoView(settings_);
         settings_->raise();
     }
 }

@@ -86,6 +86,8 @@ private:
     bool mayDiscardChanges();
     void markSaved(const QString& path);
     void showStatus(const QString& text);
+    // `text` as it fits the status label, shortened in the middle if need be.
+    QString fittedStatus(const QString& text) const;
     void onActivated();
     void callUpPrime();
     void callUpContractor();
