@@ -110,6 +110,27 @@ TEST(Generator, AWorkerCountThatIsNoNumberIsReported)
     }
 }
 
+TEST(Generator, WorkersOfNoCompanyOfTheSiteAreNamed)
+{
+    TestSite site;
+    site.add(QStringLiteral("一次工業"), "1", 0, 1);
+    auto worker = [](const char* name, const QString& company) {
+        QStringList w(42);
+        w[2] = QString::fromUtf8(name);
+        w[32] = company;
+        return w;
+    };
+    site.view.workers << worker("所属", QStringLiteral("一次工業")) << worker("元請の人", QStringLiteral("元請建設株式会社"))
+                      << worker("迷子", QStringLiteral("どこにもない工業")) << worker("無所属", QString())
+                      << worker("", QString()); // an empty row of the list
+    Conversion run(site.view, {"3", "6"});
+    EXPECT_EQ(run.report.notes,
+              (QStringList{QStringLiteral("作業員 迷子 は会社「どこにもない工業」が元請にも再下請負業者一覧にもないため、"
+                                          "3.作業員名簿・6.新規入場者教育に載りません"),
+                           QStringLiteral("作業員 無所属 は会社名が空欄のため、3.作業員名簿・6.新規入場者教育に載りません")}));
+    EXPECT_TRUE(Conversion(site.view, {"list", "2-1"}).report.notes.isEmpty()); // no document lists workers
+}
+
 TEST(Generator, RosterPagesHaveNoCap)
 {
     const std::pair<int, int> cases[] = {{0, 0}, {1, 0}, {12, 0}, {13, 1}, {24, 1}, {25, 2}, {120, 9}, {121, 10}, {300, 24}};
