@@ -8,6 +8,8 @@
 #include "project/ProjectFile.h"
 #include "support/TempHome.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -164,30 +166,68 @@ TEST(Template, BuiltWithEveryAvailableFormInOrder)
     saveChecked(book, "template");
 }
 
-TEST(Template, MissingFileFallsBackToTheBuiltFormsAndSaysSo)
+// Saves the built forms with a mark in B2 of the first sheet.
+void saveMarkedTemplate(const QString& path, const QString& mark)
 {
-    mirevo::test::TempHome home;
     Application app;
-    QString note;
-    Workbook& book = openTemplate(app, {}, &note);
-    EXPECT_TRUE(note.contains(templateFileName()));
+    Workbook& book = buildTemplate(app);
+    book.Sheets(1).Range("B2").setValue(mark);
+    book.SaveAs(path);
+}
+
+TEST(Template, MissingFileFallsBackToTheBuiltFormsAndSaysWhereItLooked)
+{
+    mirevo::test::TempHome home, beside;
+    Application app;
+    TemplateSource source;
+    Workbook& book = openTemplate(app, {}, &source, {home.path(), beside.path()});
+    EXPECT_TRUE(source.builtIn());
+    EXPECT_EQ(source.searched, (QStringList{home.file(templateFileName()), beside.file(templateFileName())}));
+    EXPECT_EQ(source.description(),
+              QStringLiteral("注意: テンプレート 安全書類(一覧).xlsx が見つかりません（探した場所: %1、%2）。内蔵の様式を使います。")
+                  .arg(QDir::toNativeSeparators(source.searched[0]), QDir::toNativeSeparators(source.searched[1])));
     EXPECT_EQ(QString::fromStdString(book.Sheets(1).Name()), QStringLiteral("書類一覧"));
 }
 
-TEST(Template, FileInTheProgramFolderIsReadAsItIs)
+// The program folder first, then the executable's; the file is read as it is.
+TEST(Template, LookedForInTheProgramFolderThenBesideTheExecutable)
 {
-    mirevo::test::TempHome home;
+    mirevo::test::TempHome home, beside;
+    saveMarkedTemplate(beside.file(templateFileName()), QStringLiteral("実行ファイルの横"));
+    const QStringList folders{home.path(), beside.path()};
     {
         Application app;
-        Workbook& book = buildTemplate(app);
-        book.Sheets(1).Range("B2").setValue(QStringLiteral("現場で直した"));
-        book.SaveAs(templatePath());
+        TemplateSource source;
+        Workbook& book = openTemplate(app, {}, &source, folders);
+        EXPECT_EQ(source.path, beside.file(templateFileName()));
+        EXPECT_EQ(source.description(), QStringLiteral("テンプレート: ") + QDir::toNativeSeparators(source.path));
+        EXPECT_EQ(value(book.Sheets(1), "B2"), QStringLiteral("実行ファイルの横"));
     }
+    saveMarkedTemplate(home.file(templateFileName()), QStringLiteral("現場で直した"));
     Application app;
-    QString note;
-    Workbook& book = openTemplate(app, {}, &note);
-    EXPECT_TRUE(note.isEmpty());
+    TemplateSource source;
+    Workbook& book = openTemplate(app, {}, &source, folders);
+    EXPECT_EQ(source.path, home.file(templateFileName()));
     EXPECT_EQ(value(book.Sheets(1), "B2"), QStringLiteral("現場で直した"));
+    EXPECT_EQ(findTemplate(folders).path, source.path);
+}
+
+TEST(Template, FoldersAreTheProgramFolderThenTheExecutables)
+{
+    int argc = 1;
+    char name[] = "test_documents";
+    char* argv[] = {name, nullptr};
+    const QCoreApplication qapp(argc, argv);
+    const QString beside = QCoreApplication::applicationDirPath();
+    ASSERT_FALSE(beside.isEmpty());
+    {
+        mirevo::test::TempHome home;
+        EXPECT_EQ(templateFolders(), (QStringList{QDir(home.path()).absolutePath(), beside}));
+    }
+    EXPECT_EQ(templateFolders(), QStringList{beside});
+    qputenv("MIREVO_HOME", beside.toUtf8());
+    EXPECT_EQ(templateFolders(), QStringList{beside});
+    qunsetenv("MIREVO_HOME");
 }
 
 TEST(Template, UnreadableOrMissingTemplatesAreErrors)
@@ -195,9 +235,9 @@ TEST(Template, UnreadableOrMissingTemplatesAreErrors)
     mirevo::test::TempHome home;
     mirevo::test::TempHome::writeBytes(templatePath(), "not a workbook");
     Application app;
-    QString note;
-    EXPECT_THROW(openTemplate(app, {}, &note), Error);           // never replaced silently
-    EXPECT_THROW(openTemplate(app, home.file("none.xlsx"), &note), Error);
+    TemplateSource source;
+    EXPECT_THROW(openTemplate(app, {}, &source, {home.path()}), Error); // never replaced silently
+    EXPECT_THROW(openTemplate(app, home.file("none.xlsx"), &source), Error);
 }
 
 TEST(Template, SheetsAreFoundByNameThenByPosition)

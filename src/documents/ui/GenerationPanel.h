@@ -25,6 +25,7 @@ class Workbook;
 }
 namespace documents {
 struct GenerationRun;
+struct TemplateSource;
 }
 
 // The generation panel of the project window ("安全書類の作成"): the sixteen
@@ -57,6 +58,10 @@ public:
     // the window is closed or the workbook has no such sheet.
     bool selectSheet(const QString& name);
 
+protected:
+    // Says which template the next run will use.
+    void showEvent(QShowEvent* event) override;
+
 signals:
     // A conversion ended with a workbook: the names of its sheets.
     void sheetListWanted(const QStringList& names);
@@ -68,6 +73,7 @@ private:
     void buildActions();
     void showProgress(int done, int total);
     void report(const documents::GenerationRun& run);
+    void showTemplate(const documents::TemplateSource& source);
     bool offerSave(sheet::Workbook& book);
     void showWorkbook(documents::GenerationRun run);
 
@@ -81,6 +87,7 @@ private:
     QPushButton* toggle_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QLabel* status_ = nullptr;
+    QLabel* template_ = nullptr; // the template in use, or the notice that none was found
     QPointer<render::WorkbookWindow> workbook_;
 };
 
