@@ -5,7 +5,7 @@
 #include "TextGridModel.h"
 #include "Ttouroku.h"
 #include "common/Dialogs.h"
-#include "common/ProgramFolder.h"
+#include "common/ui/Manual.h"
 #include "registry/CompanyFile.h"
 #include "registry/CompanyList.h"
 #include "registry/CompanyRecord.h"
@@ -77,9 +77,7 @@ QWidget* Ttouroku::buildCompanyPanel()
 
     connect(saveCompanyButton_, &QPushButton::clicked, this, &Ttouroku::saveCompanyFile);
     connect(loadCompanyButton_, &QPushButton::clicked, this, &Ttouroku::loadCompanyFile);
-    connect(help, &QPushButton::clicked, this, [] {
-        Dialogs::current().openWithDesktop(programFile(QStringLiteral("Mirevo【取扱説明書】.pdf")));
-    });
+    connect(help, &QPushButton::clicked, this, &openManual);
     connect(close, &QPushButton::clicked, this, &Ttouroku::closeAndSave);
     connect(entry_->registerButton(), &QPushButton::clicked, this, &Ttouroku::registerCompany);
     connect(entry_->workersButton(), &QPushButton::clicked, this, &Ttouroku::openWorkerPanel);
