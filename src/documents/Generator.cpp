@@ -56,12 +56,14 @@ QStringList sheetNames(Workbook& book, const Worksheet* except)
 
 // Workers whose "会社名" is neither the prime contractor nor a company of
 // the table: no document that lists workers can place them, so the run
-// names each of them with the chosen documents it is missing from.
-QStringList unlistedWorkers(const SiteView& site, const QList<const Choice*>& chosen)
+// names each of them with the chosen documents it is missing from ("用紙のみ"
+// education pages list nobody).
+QStringList unlistedWorkers(const SiteView& site, const QList<const Choice*>& chosen, const RunOptions& options)
 {
     QStringList listing;
     for (const Choice* c : chosen)
-        if (c->key == QLatin1String("3") || c->key == QLatin1String("6") || c->key == QLatin1String("12"))
+        if (c->key == QLatin1String("3") || c->key == QLatin1String("12")
+            || (c->key == QLatin1String("6") && !options.educationBlank))
             listing << c->caption.trimmed();
     if (listing.isEmpty())
         return {};
@@ -253,7 +255,7 @@ ConversionReport convert(const SiteView& site, const QStringList& keys, const Ru
     }
     initial.Delete();
     out.Sheets(1).Select();
-    report.notes = unlistedWorkers(site, chosen) + run.notes;
+    report.notes = unlistedWorkers(site, chosen, options) + run.notes;
     step();
     report.sheets = out.Sheets().Count();
     return report;

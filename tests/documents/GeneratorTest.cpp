@@ -131,6 +131,7 @@ TEST(Generator, WorkersOfNoCompanyOfTheSiteAreNamed)
                                           "3.作業員名簿・6.新規入場者教育に載りません"),
                            QStringLiteral("作業員 無所属 は会社名が空欄のため、3.作業員名簿・6.新規入場者教育に載りません")}));
     EXPECT_TRUE(Conversion(site.view, {"list", "2-1"}).report.notes.isEmpty()); // no document lists workers
+    EXPECT_TRUE(Conversion(site.view, {"6"}, {.educationBlank = true}).report.notes.isEmpty());
 }
 
 TEST(Generator, RosterPagesHaveNoCap)

@@ -264,7 +264,11 @@ void GenerationPanel::showEvent(QShowEvent* event)
 
 void GenerationPanel::showTemplate(const documents::TemplateSource& source)
 {
-    template_->setText(source.description());
+    // A path has no blanks to wrap at: let it wrap after each folder.
+    QString shown = source.description();
+    shown.replace(u'/', QStringLiteral("/\u200B"));
+    shown.replace(u'\\', QStringLiteral("\\\u200B"));
+    template_->setText(shown);
     template_->setToolTip(source.description());
     template_->setStyleSheet(source.builtIn() ? QStringLiteral("color: #c00000; font-weight: bold;") : QString());
 }
