@@ -176,7 +176,7 @@ void GenerationPanel::buildActions()
     progress_->hide();
     // Beside the buttons, where it is seen before a run: which template the
     // run copies from, or in red that none was found.
-    template_ = form::label(this, QString(), 540, 226, 210, 96);
+    template_ = form::label(this, QString(), 540, 226, 210, 180);
     template_->setObjectName("Label_template");
     template_->setWordWrap(true);
     template_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
