@@ -134,21 +134,23 @@ AgeReading ageOf(const QStringList& w, const QDate& created)
 
 // A birth date that is entered but cannot be read is always named, with
 // what the worker was judged by instead; an empty one only when the age
-// column made the report.
-void noteAge(QStringList& notes, const QStringList& w, const AgeReading& age, bool reported)
+// column is printed on a report.
+void noteAge(QStringList& notes, const QStringList& w, const AgeReading& age, bool reported, bool byAge)
 {
     const QString birth = w.value(worker::Birth);
-    if (isBlankName(birth.trimmed())) {
-        if (age.fromColumn && reported)
-            notes << QStringLiteral("12: %1 は生年月日が空欄のため、年齢欄の %2 歳で判断しました").arg(who(w)).arg(age.years);
+    const bool blank = isBlankName(birth.trimmed());
+    if (!age.fromColumn) {
+        if (!blank && age.years < 0)
+            notes << QStringLiteral("12: %1 の生年月日が読めず、年齢欄にも年齢がないため、年齢では判断していません: \"%2\"")
+                         .arg(who(w), birth);
         return;
     }
-    if (age.fromColumn)
-        notes << QStringLiteral("12: %1 の生年月日が読めないため、年齢欄の %2 歳で判断しました: \"%3\"")
-                     .arg(who(w)).arg(age.years).arg(birth);
-    else if (age.years < 0)
-        notes << QStringLiteral("12: %1 の生年月日が読めず、年齢欄にも年齢がないため、年齢では判断していません: \"%2\"")
-                     .arg(who(w), birth);
+    if (blank && !reported)
+        return;
+    const QString why = blank ? QStringLiteral("は生年月日が空欄のため") : QStringLiteral("の生年月日が読めないため");
+    const QString used = reported && !byAge ? QStringLiteral("年齢欄の %1 歳を書きました") : QStringLiteral("年齢欄の %1 歳で判断しました");
+    notes << QStringLiteral("12: %1 %2、%3").arg(who(w), why, used.arg(age.years))
+                 + (blank ? QString() : QStringLiteral(": \"%1\"").arg(birth));
 }
 
 // The health check as an era date; a text that is no date as it is.
@@ -207,7 +209,7 @@ QList<SpecialWorkerReport::Reported> SpecialWorkerReport::reportedWorkers(const 
         const bool byAge = age.years >= 0 && (age.years < 18 || age.years >= 65);
         const bool byPressure = (p.low && *p.low >= 95) || (p.high && *p.high >= 160);
         const bool reported = byAge || byPressure;
-        noteAge(notes, w, age, reported);
+        noteAge(notes, w, age, reported, byAge);
         if (!reported)
             continue;
         noteHealthCheck(notes, w);

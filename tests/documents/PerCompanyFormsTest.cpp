@@ -202,15 +202,23 @@ TEST(PerCompanyForms, SpecialReportJudgesTheAgeByWhatCanBeRead)
                       << aged("空欄七十", QString(), "70歳")
                       << aged("空欄四十", QString(), "40")      // no report, nothing to say
                       << aged("何もない", QString(), "")        // no report, nothing to say
-                      << aged("生年月日優先", "1990/01/01", "17"); // 36 by the birth date
+                      << aged("生年月日優先", "1990/01/01", "17")  // 36 by the birth date
+                      << aged("読めない三十", QStringLiteral("不明"), "30"); // an adult, and that is said
+    QStringList pressure = aged("高血圧四十", QString(), "40");
+    pressure[worker::BloodPressure] = QStringLiteral("170～90");
+    site.view.workers << pressure;
     FormRun run(site.view, {"12"});
-    ASSERT_EQ(run.names().size(), 4) << run.names().join(u' ').toStdString();
+    ASSERT_EQ(run.names().size(), 5) << run.names().join(u' ').toStdString();
     expectCells(run.sheet(3), {{"J15", "読めない十七（よみ）"}, {"U15", "平成二十一年"}, {"AE15", "17"}});
     expectCells(run.sheet(4), {{"J15", "空欄七十（よみ）"}, {"U15", "　　　　年    月    日　"}, {"AE15", "70"}});
+    expectCells(run.sheet(5), {{"J15", "高血圧四十（よみ）"}, {"AE15", "40"}, {"N17", "170"}});
     EXPECT_EQ(run.report.notes,
               (QStringList{QStringLiteral("12: 読めない十七（二次設備） の生年月日が読めないため、年齢欄の 17 歳で判断しました: "
                                           "\"平成二十一年\""),
-                           QStringLiteral("12: 空欄七十（二次設備） は生年月日が空欄のため、年齢欄の 70 歳で判断しました")}));
+                           QStringLiteral("12: 空欄七十（二次設備） は生年月日が空欄のため、年齢欄の 70 歳で判断しました"),
+                           QStringLiteral("12: 読めない三十（二次設備） の生年月日が読めないため、年齢欄の 30 歳で判断しました: "
+                                          "\"不明\""),
+                           QStringLiteral("12: 高血圧四十（二次設備） は生年月日が空欄のため、年齢欄の 40 歳を書きました")}));
 }
 
 TEST(PerCompanyForms, AgeColumn)
