@@ -8,7 +8,6 @@
 #include "project/ProjectFile.h"
 #include "support/TempHome.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
@@ -194,41 +193,16 @@ TEST(Template, MissingFileFallsBackToTheBuiltFormsAndSaysWhereItLooked)
 TEST(Template, LookedForInTheProgramFolderThenBesideTheExecutable)
 {
     mirevo::test::TempHome home, beside;
-    saveMarkedTemplate(beside.file(templateFileName()), QStringLiteral("実行ファイルの横"));
     const QStringList folders{home.path(), beside.path()};
-    {
+    for (const auto& [folder, mark] : {std::pair{&beside, "実行ファイルの横"}, std::pair{&home, "現場で直した"}}) {
+        saveMarkedTemplate(folder->file(templateFileName()), QString::fromUtf8(mark));
         Application app;
         TemplateSource source;
         Workbook& book = openTemplate(app, {}, &source, folders);
-        EXPECT_EQ(source.path, beside.file(templateFileName()));
+        EXPECT_EQ(source.path, folder->file(templateFileName()));
         EXPECT_EQ(source.description(), QStringLiteral("テンプレート: ") + QDir::toNativeSeparators(source.path));
-        EXPECT_EQ(value(book.Sheets(1), "B2"), QStringLiteral("実行ファイルの横"));
+        EXPECT_EQ(value(book.Sheets(1), "B2"), QString::fromUtf8(mark));
     }
-    saveMarkedTemplate(home.file(templateFileName()), QStringLiteral("現場で直した"));
-    Application app;
-    TemplateSource source;
-    Workbook& book = openTemplate(app, {}, &source, folders);
-    EXPECT_EQ(source.path, home.file(templateFileName()));
-    EXPECT_EQ(value(book.Sheets(1), "B2"), QStringLiteral("現場で直した"));
-    EXPECT_EQ(findTemplate(folders).path, source.path);
-}
-
-TEST(Template, FoldersAreTheProgramFolderThenTheExecutables)
-{
-    int argc = 1;
-    char name[] = "test_documents";
-    char* argv[] = {name, nullptr};
-    const QCoreApplication qapp(argc, argv);
-    const QString beside = QCoreApplication::applicationDirPath();
-    ASSERT_FALSE(beside.isEmpty());
-    {
-        mirevo::test::TempHome home;
-        EXPECT_EQ(templateFolders(), (QStringList{QDir(home.path()).absolutePath(), beside}));
-    }
-    EXPECT_EQ(templateFolders(), QStringList{beside});
-    qputenv("MIREVO_HOME", beside.toUtf8());
-    EXPECT_EQ(templateFolders(), QStringList{beside});
-    qunsetenv("MIREVO_HOME");
 }
 
 TEST(Template, UnreadableOrMissingTemplatesAreErrors)
