@@ -120,11 +120,12 @@ struct AgeReading {
     bool fromColumn = false;
 };
 
-// The age on the creation date: by the birth date when it can be read (and
-// is not later than the creation date), else by the age column.
+// The age on the creation date: by the birth date when it can be read
+// (yyyy/mm/dd or an era date, not later than the creation date), else by
+// the age column.
 AgeReading ageOf(const QStringList& w, const QDate& created)
 {
-    const QDate birth = readShortDate(w.value(worker::Birth));
+    const QDate birth = SpecialWorkerReport::readDate(w.value(worker::Birth));
     if (birth.isValid() && birth <= created)
         return {worker::completedYears(birth, created), false};
     if (const std::optional<int> years = SpecialWorkerReport::readAge(w.value(worker::Age)))
@@ -225,7 +226,7 @@ void SpecialWorkerReport::writeWorker(Worksheet& ws, const Reported& r, const Ru
     ws.Range("J15").setValue(reading.isEmpty() ? w.value(worker::Name)
                                                : w.value(worker::Name) + QStringLiteral("（") + reading + QStringLiteral("）"));
     const QString birthText = w.value(worker::Birth).trimmed();
-    const QDate birth = readShortDate(birthText);
+    const QDate birth = readDate(birthText);
     if (birth.isValid())
         ws.Range("U15").setValue(QStringLiteral("%1年 %2月 %3日").arg(birth.year()).arg(birth.month()).arg(birth.day()));
     else if (!isBlankName(birthText))

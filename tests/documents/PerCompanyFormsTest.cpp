@@ -203,6 +203,7 @@ TEST(PerCompanyForms, SpecialReportJudgesTheAgeByWhatCanBeRead)
                       << aged("空欄四十", QString(), "40")      // no report, nothing to say
                       << aged("何もない", QString(), "")        // no report, nothing to say
                       << aged("生年月日優先", "1990/01/01", "17")  // 36 by the birth date
+                      << aged("和暦", QStringLiteral("平成2年1月1日"), "17") // 36 as well
                       << aged("読めない三十", QStringLiteral("不明"), "30"); // an adult, and that is said
     QStringList pressure = aged("高血圧四十", QString(), "40");
     pressure[worker::BloodPressure] = QStringLiteral("170～90");
