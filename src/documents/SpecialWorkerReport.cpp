@@ -149,7 +149,8 @@ void noteAge(QStringList& notes, const QStringList& w, const AgeReading& age, bo
     if (blank && !reported)
         return;
     const QString why = blank ? QStringLiteral("は生年月日が空欄のため") : QStringLiteral("の生年月日が読めないため");
-    const QString used = reported && !byAge ? QStringLiteral("年齢欄の %1 歳を書きました") : QStringLiteral("年齢欄の %1 歳で判断しました");
+    const QString used = reported && !byAge ? QStringLiteral("年齢欄の %1 歳を書きました")
+                                            : QStringLiteral("年齢欄の %1 歳で判断しました");
     notes << QStringLiteral("12: %1 %2、%3").arg(who(w), why, used.arg(age.years))
                  + (blank ? QString() : QStringLiteral(": \"%1\"").arg(birth));
 }
