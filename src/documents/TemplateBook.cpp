@@ -105,7 +105,8 @@ Workbook& openTemplate(Application& app, const QString& path, TemplateSource* so
 {
     if (!path.isEmpty() && !QFileInfo(path).isFile())
         throw Error(QStringLiteral("テンプレートが見つかりません: %1").arg(QDir::toNativeSeparators(path)));
-    const TemplateSource found = path.isEmpty() ? findTemplate(folders) : TemplateSource{QFileInfo(path).absoluteFilePath(), {}};
+    const TemplateSource found =
+        path.isEmpty() ? findTemplate(folders) : TemplateSource{QFileInfo(path).absoluteFilePath(), {}};
     if (source)
         *source = found;
     return found.builtIn() ? buildTemplate(app) : openFile(app, found.path);
