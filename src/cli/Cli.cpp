@@ -92,10 +92,9 @@ int buildDocuments(const GenerateArgs& g, sheet::Application& app, sheet::Workbo
     Project project;
     documents::readSite(g.site, project);
     const documents::SiteView site = documents::siteOf(project);
-    QString note;
-    sheet::Workbook& forms = documents::openTemplate(app, g.templatePath, &note);
-    if (!note.isEmpty())
-        err << note << Qt::endl;
+    documents::TemplateSource source;
+    sheet::Workbook& forms = documents::openTemplate(app, g.templatePath, &source);
+    err << source.description() << Qt::endl;
     const documents::ConversionReport report = documents::convert(site, g.documents, g.options, forms, book);
     if (!report.skipped.isEmpty())
         err << QStringLiteral("まだ作成できない書類を除きました: ") << report.skipped.join(QStringLiteral("、")) << Qt::endl;
@@ -185,8 +184,8 @@ QString usage()
         "                         または all (既定値 all)\n"
         "      --education blank  新規入場者教育を用紙のみにします (「用紙のみ」)\n"
         "      --no-address       作業員名簿などに住所・TEL を書きません (「住所・TEL (無)」)\n"
-        "      --template FILE    テンプレートを指定します (既定値: プログラムのフォルダの 安全書類(一覧).xlsx、\n"
-        "                         無ければ内蔵の様式)\n"
+        "      --template FILE    テンプレートを指定します (既定値: MIREVO_HOME のフォルダ、次に実行ファイルの\n"
+        "                         フォルダの 安全書類(一覧).xlsx、どちらにも無ければ内蔵の様式)\n"
         "  mirevo pdf [--documents LIST] [--education blank] [--no-address] [--template FILE] SITE.anz OUT.pdf\n"
         "      現場 SITE.anz の安全書類を PDF にします (オプションは generate と同じ)。\n"
         "  mirevo pdf BOOK.xlsx OUT.pdf\n"
@@ -197,7 +196,8 @@ QString usage()
         "      この説明を表示します。\n"
         "\n"
         "成功すると終了コード 0 で結果を一行表示します。失敗すると理由を表示し、終了コード 1 (使い方の誤りは 2) で\n"
-        "終わります。このとき OUT.xlsx は作られず、元のファイルもそのまま残ります。\n");
+        "終わります。このとき OUT.xlsx は作られず、元のファイルもそのまま残ります。\n"
+        "使ったテンプレート (見つからないときはその注意) と作成時の注意は標準エラーに表示します。\n");
     const QStringList missing = documents::unavailableCaptions();
     if (!missing.isEmpty())
         text += QStringLiteral("\nまだ作成できない書類: ") + missing.join(QStringLiteral("、")) + u'\n';

@@ -1,7 +1,6 @@
 #include "GenerationRun.h"
 
 #include "Spreadsheet.h"
-#include "TemplateBook.h"
 #include "common/Error.h"
 
 namespace mirevo::documents {
@@ -17,7 +16,7 @@ GenerationRun generate(const SiteView& site, const QStringList& keys, const RunO
     GenerationRun run;
     run.app = std::make_unique<sheet::Application>();
     try {
-        sheet::Workbook& forms = openTemplate(*run.app, {}, &run.templateNote);
+        sheet::Workbook& forms = openTemplate(*run.app, {}, &run.templateSource);
         run.book = &run.app->Workbooks().Add();
         if (progress)
             progress(1, kRunSteps);

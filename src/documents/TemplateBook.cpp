@@ -6,6 +6,7 @@
 #include "common/Error.h"
 #include "common/ProgramFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -21,6 +22,42 @@ QString templateFileName()
 QString templatePath()
 {
     return programFile(templateFileName());
+}
+
+QStringList templateFolders()
+{
+    QStringList folders;
+    const QString home = qEnvironmentVariable("MIREVO_HOME");
+    if (!home.isEmpty())
+        folders << QDir(home).absolutePath();
+    // Without an application object (a library caller) there is no executable folder to ask.
+    const QString beside = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+    if (!beside.isEmpty() && !folders.contains(beside))
+        folders << beside;
+    return folders;
+}
+
+QString TemplateSource::description() const
+{
+    if (!builtIn())
+        return QStringLiteral("テンプレート: %1").arg(QDir::toNativeSeparators(path));
+    QStringList shown;
+    for (const QString& file : searched)
+        shown << QDir::toNativeSeparators(file);
+    return QStringLiteral("注意: テンプレート %1 が見つかりません（探した場所: %2）。内蔵の様式を使います。")
+        .arg(templateFileName(), shown.join(QStringLiteral("、")));
+}
+
+TemplateSource findTemplate(const QStringList& folders)
+{
+    TemplateSource source;
+    for (const QString& folder : folders) {
+        const QString file = QDir(folder).filePath(templateFileName());
+        if (QFileInfo(file).isFile())
+            return {file, {}};
+        source.searched << file;
+    }
+    return source;
 }
 
 Workbook& buildTemplate(Application& app)
@@ -64,20 +101,15 @@ Workbook& openFile(Application& app, const QString& path)
 
 } // namespace
 
-Workbook& openTemplate(Application& app, const QString& path, QString* note)
+Workbook& openTemplate(Application& app, const QString& path, TemplateSource* source, const QStringList& folders)
 {
-    if (!path.isEmpty()) {
-        if (!QFileInfo(path).isFile())
-            throw Error(QStringLiteral("テンプレートが見つかりません: %1").arg(QDir::toNativeSeparators(path)));
-        return openFile(app, path);
-    }
-    const QString standard = templatePath();
-    if (QFileInfo(standard).isFile())
-        return openFile(app, standard);
-    if (note)
-        *note = QStringLiteral("テンプレート %1 が見つからないため、内蔵の様式を使いました。")
-                    .arg(QDir::toNativeSeparators(standard));
-    return buildTemplate(app);
+    if (!path.isEmpty() && !QFileInfo(path).isFile())
+        throw Error(QStringLiteral("テンプレートが見つかりません: %1").arg(QDir::toNativeSeparators(path)));
+    const TemplateSource found =
+        path.isEmpty() ? findTemplate(folders) : TemplateSource{QFileInfo(path).absoluteFilePath(), {}};
+    if (source)
+        *source = found;
+    return found.builtIn() ? buildTemplate(app) : openFile(app, found.path);
 }
 
 Worksheet& templateSheet(Workbook& book, const FormSheet& form)

@@ -1,6 +1,7 @@
 #include "Spreadsheet.h"
 #include "WorkbookWindow.h"
 #include "documents/Catalogue.h"
+#include "documents/TemplateBook.h"
 #include "documents/ui/GenerationPanel.h"
 #include "project/Project.h"
 #include "registry/CompanyRecord.h"
@@ -200,6 +201,34 @@ TEST_F(PanelFixture, ConversionSavesBesideTheProjectAndListsTheSheets)
     for (int i = 1; i <= saved.Sheets().Count(); ++i)
         names << QString::fromStdString(saved.Sheets(i).Name());
     EXPECT_EQ(names, expected);
+}
+
+// Which template a run copies from stands beside the buttons before and
+// after a run; a missing one is a notice in red there, not in the status line.
+TEST_F(PanelFixture, TheTemplateInUseIsShownAndAMissingOneIsANotice)
+{
+    const QString name = QStringLiteral("安全書類(一覧).xlsx");
+    panel.show();
+    auto* label = find<QLabel>("Label_template");
+    EXPECT_TRUE(label->isVisible());
+    EXPECT_TRUE(panel.rect().contains(label->geometry()));
+    // The text as read, without the breaks a path may wrap at.
+    auto text = [label] { return label->text().remove(QChar(0x200B)); };
+    EXPECT_TRUE(text().startsWith(QStringLiteral("注意: テンプレート 安全書類(一覧).xlsx が見つかりません")))
+        << text().toStdString();
+    for (const QString& folder : {home.path(), QCoreApplication::applicationDirPath()})
+        EXPECT_TRUE(text().contains(QDir::toNativeSeparators(QDir(folder).filePath(name)))) << folder.toStdString();
+    EXPECT_TRUE(label->styleSheet().contains(QStringLiteral("color")));
+    click("Button_convert");
+    EXPECT_TRUE(text().startsWith(QStringLiteral("注意:")));
+    EXPECT_FALSE(find<QLabel>("Label_documentsStatus")->text().contains(QStringLiteral("テンプレート")));
+
+    documents::saveTemplate(home.file(name));
+    panel.hide();
+    panel.show();
+    const QString used = QStringLiteral("テンプレート: ") + QDir::toNativeSeparators(home.file(name));
+    EXPECT_EQ(text(), used);
+    EXPECT_TRUE(label->styleSheet().isEmpty());
 }
 
 TEST_F(PanelFixture, SavingCanBeDeclinedAndNeverOverwritesUnasked)

@@ -174,6 +174,12 @@ void GenerationPanel::buildActions()
     progress_->setGeometry(16, 580, 728, 22);
     progress_->setRange(0, documents::kRunSteps);
     progress_->hide();
+    // Beside the buttons, where it is seen before a run: which template the
+    // run copies from, or in red that none was found.
+    template_ = form::label(this, QString(), 540, 226, 210, 180);
+    template_->setObjectName("Label_template");
+    template_->setWordWrap(true);
+    template_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     status_ = form::label(this, QString(), 16, 608, 728, 44);
     status_->setObjectName("Label_documentsStatus");
     status_->setWordWrap(true);
@@ -250,11 +256,27 @@ void GenerationPanel::showProgress(int done, int total)
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+void GenerationPanel::showEvent(QShowEvent* event)
+{
+    showTemplate(documents::findTemplate());
+    QFrame::showEvent(event);
+}
+
+void GenerationPanel::showTemplate(const documents::TemplateSource& source)
+{
+    // A path has no blanks to wrap at: let it wrap after each folder.
+    QString shown = source.description();
+    shown.replace(u'/', QStringLiteral("/\u200B"));
+    shown.replace(u'\\', QStringLiteral("\\\u200B"));
+    template_->setText(shown);
+    template_->setToolTip(source.description());
+    template_->setStyleSheet(source.builtIn() ? QStringLiteral("color: #c00000; font-weight: bold;") : QString());
+}
+
 void GenerationPanel::report(const documents::GenerationRun& run)
 {
     QStringList notes;
-    if (!run.templateNote.isEmpty())
-        notes << run.templateNote;
+    showTemplate(run.templateSource);
     if (!run.error.isEmpty()) {
         QTextStream(stdout) << QStringLiteral("エラー: ") << run.error << Qt::endl;
         QString text = QStringLiteral("安全書類の作成を途中で中止しました。\n\n%1").arg(run.error);
