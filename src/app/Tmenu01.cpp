@@ -21,6 +21,8 @@ constexpr QSize kMenuSize(328, 47);
 constexpr QSize kSheetListSize(354, 701);
 // A title bar's height, for a frame the window manager has not told yet.
 constexpr int kTitleAllowance = 40;
+// The sheet list's top (below its heading) and the margin under it.
+constexpr int kListBottomGap = 33;
 
 // The small image at the right end that ends the program.
 class CloseImage : public QLabel {
@@ -184,8 +186,13 @@ void Tmenu01::placeForContent()
         return;
     placing_ = true;
     if (sheetListShown()) {
-        setFixedSize(kSheetListSize);
-        move(screen() ? screen()->availableGeometry().topLeft() : QPoint(0, 0));
+        // As tall as the screen has room for, title bar included.
+        const QRect area = screen() ? screen()->availableGeometry() : QRect(QPoint(0, 0), kSheetListSize);
+        const QSize size(kSheetListSize.width(), std::min(kSheetListSize.height(), area.height() - kTitleAllowance));
+        setFixedSize(size);
+        sheetPanel_->resize(size);
+        sheetList_->resize(sheetList_->width(), size.height() - kListBottomGap);
+        move(area.topLeft());
     } else {
         setFixedSize(kMenuSize);
     }
