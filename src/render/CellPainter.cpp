@@ -140,11 +140,11 @@ void CellPainter::paintFills(QPainter &painter, const Rect &area)
     auto fillWith = [&](const QRectF &rect, uint32_t style) {
         const sheet::Fill &fill = m_tables.styles.fill(m_tables.styles.xf(style).fill);
         const Qt::BrushStyle brush = patternBrush(fill.pattern);
-        if (brush == Qt::NoBrush || (brush == Qt::SolidPattern && !fill.hasFg))
+        if (brush == Qt::NoBrush || (brush == Qt::SolidPattern && !fill.fg.isSet()))
             return;
         if (brush != Qt::SolidPattern)
-            painter.fillRect(rect, fill.hasBg ? argbColour(fill.bg) : QColor(Qt::white));
-        painter.fillRect(rect, QBrush(fill.hasFg ? argbColour(fill.fg) : QColor(Qt::black), brush));
+            painter.fillRect(rect, fill.bg.isSet() && !(fill.bg.kind == sheet::Color::Indexed && fill.bg.index >= 64) ? argbColour(fill.bg.argb) : QColor(Qt::white));
+        painter.fillRect(rect, QBrush(fill.fg.isSet() ? argbColour(fill.fg.argb) : QColor(Qt::black), brush));
     };
     for (int r = area.r1; r <= area.r2; ++r)
         for (int c = area.c1; c <= area.c2; ++c) {
@@ -336,7 +336,7 @@ void CellPainter::drawText(QPainter &painter, const QRectF &box, const QRectF &c
         needed |= QRectF(x, lineTop, w, lineHeight);
     }
     painter.setFont(f);
-    painter.setPen(cf.hasColor ? argbColour(cf.argb) : QColor(Qt::black));
+    painter.setPen(cf.color.isSet() ? argbColour(cf.color.argb) : QColor(Qt::black));
     const QRectF limit = lines.size() == 1 ? clip.adjusted(0, -lineHeight, 0, lineHeight) : clip;
     const bool clipped = !limit.contains(needed);
     if (clipped) {

@@ -28,7 +28,7 @@ void writeOverride(XmlWriter &w, const std::string &part, const std::string &typ
 
 } // namespace
 
-void writeContentTypes(std::string &out, int sheetCount)
+void writeContentTypes(std::string &out, int sheetCount, const std::vector<PlainPart> &plain)
 {
     XmlWriter w(out);
     const std::string office = kOfficeType;
@@ -44,6 +44,8 @@ void writeContentTypes(std::string &out, int sheetCount)
                       office + "spreadsheetml.worksheet+xml");
     writeOverride(w, "/xl/styles.xml", office + "spreadsheetml.styles+xml");
     writeOverride(w, "/xl/sharedStrings.xml", office + "spreadsheetml.sharedStrings+xml");
+    for (const PlainPart &p : plain)
+        writeOverride(w, "/" + p.name, p.contentType);
     writeOverride(w, "/docProps/core.xml", "application/vnd.openxmlformats-package.core-properties+xml");
     writeOverride(w, "/docProps/app.xml", office + "extended-properties+xml");
     w.end("Types");

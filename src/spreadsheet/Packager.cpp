@@ -6,7 +6,9 @@
 
 #include <zip.h>
 
+#include <cctype>
 #include <cstdio>
+#include <map>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
@@ -132,15 +134,97 @@ private:
     zip_t *m_zip = nullptr;
 };
 
+// Names in the written package for the parts the sheets carry, and the relationships of the
+// sheets and of those parts.
+class CarriedPlan {
+public:
+    explicit CarriedPlan(const Workbook &book)
+    {
+        if (const auto &theme = book.tables().styles.theme())
+            add("xl/theme/theme1.xml", "application/vnd.openxmlformats-officedocument.theme+xml", &theme->xml());
+        for (const auto &sheet : book.sheets())
+            sheetRels.push_back(relsOf(sheet->data().extras.rels, 0));
+    }
+
+    struct Body {
+        std::string name;
+        const std::string *data;
+    };
+    std::vector<PlainPart> plain;
+    std::vector<Body> bodies;
+    std::vector<std::pair<std::string, std::vector<PackageRel>>> relsParts; // rels part -> its rels
+    std::vector<std::vector<PackageRel>> sheetRels;
+
+private:
+    static constexpr int kMaxDepth = 8; // parts referring to parts; deeper ones are left out
+
+    void add(const std::string &name, const std::string &type, const std::string *data)
+    {
+        plain.push_back({name, type});
+        bodies.push_back({name, data});
+    }
+
+    std::vector<PackageRel> relsOf(const std::vector<CarriedRel> &rels, int depth)
+    {
+        std::vector<PackageRel> out;
+        for (const CarriedRel &r : rels) {
+            if (r.external)
+                out.push_back({r.id, r.type, r.target, true});
+            else if (r.part && depth < kMaxDepth)
+                out.push_back({r.id, r.type, "/" + place(*r.part, depth + 1), false});
+        }
+        return out;
+    }
+
+    // "xl/drawings/drawing3.xml" -> "xl/drawings/drawing" + a number of its own + ".xml".
+    std::string freshName(const std::string &original)
+    {
+        const size_t slash = original.rfind('/');
+        size_t dot = original.rfind('.');
+        if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+            dot = original.size();
+        size_t stemEnd = dot;
+        while (stemEnd > (slash == std::string::npos ? 0 : slash + 1) && std::isdigit(uint8_t(original[stemEnd - 1])))
+            --stemEnd;
+        const std::string stem = original.substr(0, stemEnd);
+        return stem + std::to_string(++m_counters[stem]) + original.substr(dot);
+    }
+
+    std::string place(const CarriedPart &part, int depth)
+    {
+        if (part.shared()) {
+            const auto it = m_shared.find(&part);
+            if (it != m_shared.end())
+                return it->second;
+        }
+        const std::string name = freshName(part.name);
+        if (part.shared())
+            m_shared.emplace(&part, name);
+        add(name, part.contentType, &part.data);
+        std::vector<PackageRel> rels = relsOf(part.rels, depth);
+        if (!rels.empty()) {
+            const size_t slash = name.rfind('/');
+            const std::string folder = slash == std::string::npos ? "" : name.substr(0, slash + 1);
+            relsParts.emplace_back(folder + "_rels/" + name.substr(folder.size()) + ".rels", std::move(rels));
+        }
+        return name;
+    }
+
+    std::map<const CarriedPart *, std::string> m_shared;
+    std::map<std::string, int> m_counters;
+};
+
 void addParts(ZipOut &zip, const Workbook &book, const std::shared_ptr<StringOrder> &strings)
 {
     const int count = int(book.sheets().size());
-    zip.add("[Content_Types].xml", [count](std::string &out) { writeContentTypes(out, count); });
+    auto plan = std::make_shared<CarriedPlan>(book);
+    zip.add("[Content_Types].xml", [count, plan](std::string &out) { writeContentTypes(out, count, plan->plain); });
     zip.add("_rels/.rels", [](std::string &out) { writeRootRels(out); });
     zip.add("docProps/app.xml", [](std::string &out) { writeAppPart(out); });
     zip.add("docProps/core.xml", [](std::string &out) { writeCorePart(out); });
     zip.add("xl/workbook.xml", [&book](std::string &out) { writeWorkbookPart(out, book); });
-    zip.add("xl/_rels/workbook.xml.rels", [count](std::string &out) { writeWorkbookRels(out, count); });
+    const bool theme = book.tables().styles.theme() != nullptr;
+    zip.add("xl/_rels/workbook.xml.rels", [count, theme](std::string &out) { writeWorkbookRels(out, count, theme); });
     for (int i = 0; i < count; ++i) {
         const Worksheet *sheet = book.sheets()[size_t(i)].get();
         const bool selected = i == book.activeIndex();
@@ -149,7 +233,14 @@ void addParts(ZipOut &zip, const Workbook &book, const std::shared_ptr<StringOrd
                     out.reserve(1 << 20);
                     writeWorksheetPart(out, *sheet, selected, *strings);
                 });
+        if (!plan->sheetRels[size_t(i)].empty())
+            zip.add("xl/worksheets/_rels/sheet" + std::to_string(i + 1) + ".xml.rels",
+                    [plan, i](std::string &out) { writeRels(out, plan->sheetRels[size_t(i)]); });
     }
+    for (const CarriedPlan::Body &body : plan->bodies)
+        zip.add(body.name, [plan, data = body.data](std::string &out) { out = *data; });
+    for (size_t k = 0; k < plan->relsParts.size(); ++k)
+        zip.add(plan->relsParts[k].first, [plan, k](std::string &out) { writeRels(out, plan->relsParts[k].second); });
     zip.add("xl/styles.xml", [&book](std::string &out) { writeStylesPart(out, book.tables().styles); });
     zip.add("xl/sharedStrings.xml", [&book, strings](std::string &out) {
         writeSharedStringsPart(out, book.tables().strings, *strings);

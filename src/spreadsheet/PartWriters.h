@@ -27,9 +27,22 @@ inline constexpr const char *pkgRel = "http://schemas.openxmlformats.org/package
 inline constexpr const char *types = "http://schemas.openxmlformats.org/package/2006/content-types";
 } // namespace ns
 
-void writeContentTypes(std::string &out, int sheetCount);
+// A part written as given (the theme, drawings, images, comments) under its name in the package.
+struct PlainPart {
+    std::string name;
+    std::string contentType;
+};
+struct PackageRel {
+    std::string id;
+    std::string type;   // full type URI
+    std::string target; // absolute ("/xl/...") or, when external, as given
+    bool external = false;
+};
+
+void writeContentTypes(std::string &out, int sheetCount, const std::vector<PlainPart> &plain);
 void writeRootRels(std::string &out);
-void writeWorkbookRels(std::string &out, int sheetCount);
+void writeWorkbookRels(std::string &out, int sheetCount, bool theme);
+void writeRels(std::string &out, const std::vector<PackageRel> &rels);
 void writeWorkbookPart(std::string &out, const Workbook &book);
 void writeWorksheetPart(std::string &out, const Worksheet &sheet, bool selected, const StringOrder &strings);
 void writeStylesPart(std::string &out, const StyleTable &styles);

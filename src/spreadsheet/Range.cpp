@@ -1,6 +1,7 @@
 #include "Range.h"
 
 #include "Clipboard.h"
+#include "RawXml.h"
 #include "SheetError.h"
 #include "Workbook.h"
 
@@ -87,7 +88,15 @@ long bgrOf(uint32_t argb)
     return long((argb >> 16) & 0xFF) | long((argb >> 8) & 0xFF) << 8 | long(argb & 0xFF) << 16;
 }
 
-Row shiftedRow(const Row &src, int fromCol, int toCol, Workbook &book, const Clipboard &clip)
+// A formula pasted `rows` down and `cols` right, its relative references following it.
+uint32_t movedFormula(uint32_t formula, int rows, int cols, Workbook &book)
+{
+    if (formula == kNoString || (rows == 0 && cols == 0))
+        return formula;
+    return book.tables().strings.intern(shiftFormula(book.tables().strings.text(formula), rows, cols));
+}
+
+Row shiftedRow(const Row &src, int rows, int fromCol, int toCol, Workbook &book, const Clipboard &clip)
 {
     const bool foreign = clip.tables != book.sharedTables();
     Row out = src;
@@ -96,7 +105,9 @@ Row shiftedRow(const Row &src, int fromCol, int toCol, Workbook &book, const Cli
         if (foreign) {
             cell.style = book.importStyle(clip.tables, cell.style);
             cell.str = book.importString(clip.tables, cell.str);
+            cell.formula = book.importString(clip.tables, cell.formula);
         }
+        cell.formula = movedFormula(cell.formula, rows, toCol - fromCol, book);
     }
     return out;
 }
@@ -309,7 +320,7 @@ void CellRange::pasteRows(const Clipboard &clip, const Rect &target) const
         const bool hasSource = i < int(clip.rows.size());
         if (!hasSource && r > data.lastRow())
             continue; // nothing there to clear
-        const Row row = hasSource ? shiftedRow(clip.rows[size_t(i)], clip.source.c1, target.c1, book, clip) : Row{};
+        const Row row = hasSource ? shiftedRow(clip.rows[size_t(i)], target.r1 - clip.source.r1, clip.source.c1, target.c1, book, clip) : Row{};
         if (clip.wholeRows)
             data.row(r) = row;
         else
@@ -360,7 +371,7 @@ bool FontRef::Bold() const { return fontOf(m_range, m_range.topLeftStyle()).bold
 long FontRef::Color() const
 {
     const Font &f = fontOf(m_range, m_range.topLeftStyle());
-    return f.hasColor ? bgrOf(f.argb) : 0;
+    return f.color.isSet() ? bgrOf(f.color.argb) : 0;
 }
 
 // ---- InteriorRef ----------------------------------------------------------------------
@@ -371,7 +382,7 @@ long InteriorRef::Color() const
 {
     const auto &styles = m_range.sheet().Parent().tables().styles;
     const Fill &f = styles.fill(styles.xf(m_range.topLeftStyle()).fill);
-    return f.pattern == Pattern::Solid && f.hasFg ? bgrOf(f.fg) : 0xFFFFFF;
+    return f.pattern == Pattern::Solid && f.fg.isSet() ? bgrOf(f.fg.argb) : 0xFFFFFF;
 }
 
 // ---- BorderRef ------------------------------------------------------------------------

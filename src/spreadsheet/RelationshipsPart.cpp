@@ -40,7 +40,7 @@ void writeRootRels(std::string &out)
     w.end("Relationships");
 }
 
-void writeWorkbookRels(std::string &out, int sheetCount)
+void writeWorkbookRels(std::string &out, int sheetCount, bool theme)
 {
     XmlWriter w(out);
     openRelationships(w);
@@ -48,6 +48,24 @@ void writeWorkbookRels(std::string &out, int sheetCount)
         writeRelationship(w, i, kDocRel + "worksheet", "worksheets/sheet" + std::to_string(i) + ".xml");
     writeRelationship(w, sheetCount + 1, kDocRel + "styles", "styles.xml");
     writeRelationship(w, sheetCount + 2, kDocRel + "sharedStrings", "sharedStrings.xml");
+    if (theme)
+        writeRelationship(w, sheetCount + 3, kDocRel + "theme", "theme/theme1.xml");
+    w.end("Relationships");
+}
+
+void writeRels(std::string &out, const std::vector<PackageRel> &rels)
+{
+    XmlWriter w(out);
+    openRelationships(w);
+    for (const PackageRel &r : rels) {
+        w.open("Relationship");
+        w.attr("Id", r.id);
+        w.attr("Type", r.type);
+        w.attr("Target", r.target);
+        if (r.external)
+            w.attr("TargetMode", "External");
+        w.endEmpty();
+    }
     w.end("Relationships");
 }
 

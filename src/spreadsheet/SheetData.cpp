@@ -185,6 +185,7 @@ void SheetData::setString(const Rect &area, uint32_t str, bool existingOnly)
             Cell &cell = cellIn(rw, c);
             cell.str = str;
             cell.kind = CellKind::Text;
+            cell.formula = kNoString;
         }
     }
 }
@@ -204,7 +205,10 @@ void SheetData::merge(const Rect &area, bool keepValues)
         if (Row *rw = rows.find(r))
             for (Cell &cell : rw->cells)
                     if (cell.col >= area.c1 && cell.col <= area.c2 && (r != area.r1 || cell.col != area.c1))
+                {
                     cell.str = kNoString;
+                    cell.formula = kNoString;
+                }
 }
 
 const Rect *SheetData::mergeAt(int r, int c) const { return merges.at(r, c); }

@@ -1,6 +1,7 @@
 #pragma once
 // The contents of one worksheet: rows of cells (string and style indices), columns, merges,
 // page breaks and page set-up. Pure data plus the edits the object model needs.
+#include "CarriedParts.h"
 #include "CellRef.h"
 #include "Style.h"
 #include "StringTable.h"
@@ -21,27 +22,48 @@ class StyleTable;
 
 // How a cell's value is stored in the file; the value itself is always the string `str`
 // (a number as the text the file gave, a boolean as "TRUE"/"FALSE").
-enum class CellKind : uint8_t { Text, Number, Bool };
+// An error value (#N/A, #DIV/0!...) is the error's text.
+enum class CellKind : uint8_t { Text, Number, Bool, Error };
 
 struct Cell {
     uint16_t col = 0;           // 1-based
     CellKind kind = CellKind::Text;
     uint32_t str = kNoString;   // shared string index, kNoString when empty
     uint32_t style = 0;         // xf index
+    // The formula's <f> element as written back (in the string table), kNoString when the
+    // cell holds a plain value; `str` is then its value as last calculated, if any.
+    uint32_t formula = kNoString;
 };
 
 struct Row {
     std::vector<Cell> cells; // ascending by column
-    double height = 0;       // points, used when customHeight
+    double height = 0;       // points, used when customHeight or fittedHeight
     bool customHeight = false;
+    bool fittedHeight = false; // a height the spreadsheet fitted to the contents (no customHeight)
     bool hidden = false;
 };
 
 struct ColInfo {
-    double width = 0; // file units (characters plus padding)
+    double width = 0; // file units (characters plus padding); kept while hidden
     bool custom = false;
     bool hidden = false;
     bool operator==(const ColInfo &) const = default;
+};
+
+// <sheetFormatPr>: what rows and columns without a size of their own get.
+struct SheetFormat {
+    double defaultRowHeight = 13.5;
+    bool customHeight = false;
+    bool zeroHeight = false;
+    double defaultColWidth = 0; // 0: not given
+    int baseColWidth = 0;       // 0: not given
+};
+
+// The sheet's window as the file gives it: zoom, gridlines, frozen panes, selection. Kept as
+// the attributes and children of <sheetView> (the engine writes tabSelected itself).
+struct SheetView {
+    std::string attributes; // ` zoomScale="85" showGridLines="0"`
+    std::string children;   // `<pane .../><selection .../>`
 };
 
 struct PageSetupData {
@@ -56,6 +78,9 @@ struct PageSetupData {
     int fitToHeight = 1;
     bool centerHorizontally = false;
     bool centerVertically = false;
+    bool printGridLines = false;
+    bool printHeadings = false;
+    int firstPageNumber = 0; // 0: pages numbered from 1
     std::string oddHeader;
     std::string oddFooter;
 };
@@ -203,7 +228,12 @@ public:
     std::vector<ColInfo> cols;    // cols[c - 1]
     MergeSet merges;              // never overlapping
     std::vector<int> rowBreaks;   // ascending; a break below row id
+    std::vector<int> colBreaks;   // ascending; a break right of column id (kept as read)
     PageSetupData page;
+    SheetFormat format;
+    SheetView view;
+    std::string tabColor;         // <tabColor .../> as read, empty: none
+    SheetExtras extras;
 
     Row &row(int r);
     const Row *findRow(int r) const;

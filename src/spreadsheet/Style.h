@@ -20,18 +20,37 @@ enum class VAlign : uint8_t { Bottom, Top, Center, Justify, Distributed };
 enum Edge : uint8_t { EdgeLeft, EdgeRight, EdgeTop, EdgeBottom, EdgeDiagonal };
 constexpr int kEdgeCount = 5;
 
+// A colour as styles.xml gives it: an rgb value, a theme colour or an indexed one (each
+// with its tint), or the automatic colour. `argb` is the colour to paint: the rgb value, or
+// the theme or palette colour resolved with its tint when the file was read.
+struct Color {
+    enum Kind : uint8_t { None, Rgb, Theme, Indexed, Auto };
+    Kind kind = None;
+    uint8_t index = 0; // theme or palette index
+    double tint = 0;   // -1 (darker) .. 1 (lighter)
+    uint32_t argb = 0;
+    bool operator==(const Color &) const = default;
+    bool isSet() const { return kind != None; }
+    static Color rgb(uint32_t argb) { return Color{Rgb, 0, 0, argb}; }
+};
+
+// ST_UnderlineValues, "none" first.
+enum class Underline : uint8_t { None, Single, Double, SingleAccounting, DoubleAccounting };
+
 struct Font {
     uint32_t name = 0;     // index into StyleTable's font names
     uint32_t size100 = 1100; // points x 100
-    uint32_t argb = 0;     // used when hasColor
+    Color color;
     bool bold = false;
     bool italic = false;
-    bool hasColor = false;
+    bool strike = false;
+    Underline underline = Underline::None;
     bool operator==(const Font &) const = default;
 };
 
 struct Border {
     Line edge[kEdgeCount] = {Line::None, Line::None, Line::None, Line::None, Line::None};
+    Color color[kEdgeCount];
     bool diagonalDown = false;
     bool diagonalUp = false;
     bool operator==(const Border &) const = default;
@@ -47,10 +66,8 @@ constexpr int kPatternCount = 19;
 
 struct Fill {
     Pattern pattern = Pattern::None;
-    bool hasFg = false;
-    bool hasBg = false;
-    uint32_t fg = 0; // ARGB
-    uint32_t bg = 0; // ARGB
+    Color fg;
+    Color bg;
     bool operator==(const Fill &) const = default;
 };
 
@@ -68,8 +85,16 @@ struct Xf {
     bool wrap = false;
     bool shrink = false;
     bool quotePrefix = false;
+    uint8_t rotation = 0; // degrees 0-180 (91-180: downwards), 255 vertical text
+    uint8_t indent = 0;
+    bool locked = true;   // cell protection, effective when the sheet is protected
+    bool hidden = false;  // formula hidden when the sheet is protected
     bool operator==(const Xf &) const = default;
-    bool hasAlignment() const { return h != HAlign::General || v != VAlign::Bottom || wrap || shrink; }
+    bool hasAlignment() const
+    {
+        return h != HAlign::General || v != VAlign::Bottom || wrap || shrink || rotation || indent;
+    }
+    bool hasProtection() const { return !locked || hidden; }
 };
 
 // One attribute change applied to a style; the derive cache is keyed on it.

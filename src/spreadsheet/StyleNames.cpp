@@ -12,5 +12,6 @@ const char *const kPatternNames[kPatternCount] = {
     "none", "solid", "mediumGray", "darkGray", "lightGray", "darkHorizontal", "darkVertical",
     "darkDown", "darkUp", "darkGrid", "darkTrellis", "lightHorizontal", "lightVertical",
     "lightDown", "lightUp", "lightGrid", "lightTrellis", "gray125", "gray0625"};
+const char *const kUnderlineNames[5] = {"none", "single", "double", "singleAccounting", "doubleAccounting"};
 
 } // namespace mirevo::sheet

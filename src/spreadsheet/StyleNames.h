@@ -9,5 +9,6 @@ extern const char *const kLineNames[kLineCount];
 extern const char *const kHAlignNames[8];
 extern const char *const kVAlignNames[5];
 extern const char *const kPatternNames[kPatternCount];
+extern const char *const kUnderlineNames[5];
 
 } // namespace mirevo::sheet

@@ -10,27 +10,33 @@ constexpr size_t kMaxXfs = 64000; // the spreadsheet application's own limit
 
 uint64_t mix(uint64_t h, uint64_t v) { return (h ^ v) * 0x100000001b3ULL + (h >> 29); }
 
+uint64_t mix(uint64_t h, const Color &c)
+{
+    return mix(mix(h, uint64_t(c.kind) | uint64_t(c.index) << 8 | uint64_t(c.argb) << 16), uint64_t(c.tint * 1e6));
+}
+
 uint64_t hashOf(const Font &f)
 {
     uint64_t h = 0xcbf29ce484222325ULL;
     h = mix(h, f.name);
     h = mix(h, f.size100);
-    h = mix(h, f.argb);
-    return mix(h, uint64_t(f.bold) | uint64_t(f.italic) << 1 | uint64_t(f.hasColor) << 2);
+    h = mix(h, f.color);
+    return mix(h, uint64_t(f.bold) | uint64_t(f.italic) << 1 | uint64_t(f.strike) << 2
+                      | uint64_t(f.underline) << 3);
 }
 
 uint64_t hashOf(const Border &b)
 {
     uint64_t h = 0xcbf29ce484222325ULL;
-    for (Line l : b.edge)
-        h = mix(h, uint64_t(l));
+    for (int e = 0; e < kEdgeCount; ++e)
+        h = mix(mix(h, uint64_t(b.edge[e])), b.color[e]);
     return mix(h, uint64_t(b.diagonalDown) | uint64_t(b.diagonalUp) << 1);
 }
 
 uint64_t hashOf(const Fill &f)
 {
     uint64_t h = 0xcbf29ce484222325ULL;
-    h = mix(h, uint64_t(f.pattern) | uint64_t(f.hasFg) << 8 | uint64_t(f.hasBg) << 9);
+    h = mix(h, uint64_t(f.pattern));
     return mix(mix(h, f.fg), f.bg);
 }
 
@@ -42,7 +48,8 @@ uint64_t hashOf(const Xf &x)
     h = mix(h, x.fill);
     h = mix(h, x.numFmt);
     return mix(h, uint64_t(x.h) | uint64_t(x.v) << 8 | uint64_t(x.wrap) << 16
-                      | uint64_t(x.shrink) << 17 | uint64_t(x.quotePrefix) << 18);
+                      | uint64_t(x.shrink) << 17 | uint64_t(x.quotePrefix) << 18 | uint64_t(x.locked) << 19
+                      | uint64_t(x.hidden) << 20 | uint64_t(x.rotation) << 24 | uint64_t(x.indent) << 32);
 }
 
 template <typename T>
@@ -161,10 +168,7 @@ Xf StyleTable::applied(const Xf &xf, StyleEdit edit)
     case EditKind::FontName: f.name = edit.value; break;
     case EditKind::FontSize: f.size100 = edit.value; break;
     case EditKind::FontBold: f.bold = edit.value != 0; break;
-    case EditKind::FontColor:
-        f.argb = edit.value;
-        f.hasColor = true;
-        break;
+    case EditKind::FontColor: f.color = Color::rgb(edit.value); break;
     case EditKind::HAlign: out.h = HAlign(edit.value); break;
     case EditKind::VAlign: out.v = VAlign(edit.value); break;
     case EditKind::Wrap: out.wrap = edit.value != 0; break;
@@ -175,7 +179,7 @@ Xf StyleTable::applied(const Xf &xf, StyleEdit edit)
         out.border = internBorder(borderEdited(m_borders[xf.border], edit));
         break;
     case EditKind::FillColor:
-        out.fill = internFill(Fill{Pattern::Solid, true, false, edit.value, 0});
+        out.fill = internFill(Fill{Pattern::Solid, Color::rgb(edit.value), Color{}});
         break;
     }
     out.font = internFont(f);
@@ -193,14 +197,53 @@ uint32_t StyleTable::derive(uint32_t xf, StyleEdit edit)
     return id;
 }
 
+Color StyleTable::resolved(Color color) const
+{
+    if (color.kind != Color::Rgb && color.kind != Color::None)
+        color.argb = m_theme ? m_theme->resolve(color) : Theme::resolveDefault(color);
+    return color;
+}
+
+uint32_t StyleTable::importDxfs(const StyleTable &other)
+{
+    const auto it = m_dxfImports.find(&other);
+    if (it != m_dxfImports.end())
+        return it->second;
+    const auto offset = uint32_t(m_dxfs.size());
+    m_dxfs.insert(m_dxfs.end(), other.m_dxfs.begin(), other.m_dxfs.end());
+    m_dxfImports.emplace(&other, offset);
+    if (m_colors.empty())
+        m_colors = other.m_colors;
+    return offset;
+}
+
+Color StyleTable::imported(const StyleTable &other, const Color &color) const
+{
+    const bool sameTheme = m_theme == other.m_theme || (m_theme && other.m_theme && m_theme->xml() == other.m_theme->xml());
+    if (color.kind != Color::Theme || sameTheme)
+        return color;
+    return Color::rgb(color.argb);
+}
+
 uint32_t StyleTable::import(const StyleTable &other, uint32_t xf)
 {
+    // A workbook without a theme of its own (a new one) takes the theme of the first
+    // workbook it copies from, so that theme colours stay theme colours.
+    if (!m_theme && other.m_theme)
+        m_theme = other.m_theme;
     Xf x = other.xf(xf);
     Font f = other.font(x.font);
     f.name = fontName(other.fontNameText(f.name));
+    f.color = imported(other, f.color);
     x.font = internFont(f);
-    x.border = internBorder(other.border(x.border));
-    x.fill = internFill(other.fill(x.fill));
+    Border b = other.border(x.border);
+    for (Color &c : b.color)
+        c = imported(other, c);
+    x.border = internBorder(b);
+    Fill fill = other.fill(x.fill);
+    fill.fg = imported(other, fill.fg);
+    fill.bg = imported(other, fill.bg);
+    x.fill = internFill(fill);
     if (x.numFmt >= kFirstCustomFormat)
         x.numFmt = numberFormat(other.formatCode(x.numFmt));
     return internXf(x);

@@ -2,6 +2,9 @@
 // Interned fonts, borders and cell formats of one workbook. Entries are never removed, so an
 // index stays valid for the life of the table.
 #include "Style.h"
+#include "Theme.h"
+
+#include <memory>
 
 #include <string>
 #include <string_view>
@@ -40,10 +43,33 @@ public:
     // Index in this table of style `xf` of table `other`.
     uint32_t import(const StyleTable &other, uint32_t xf);
 
+    // Differential formats of conditional formats (<dxf> elements as read), and the
+    // workbook's own palette (<colors>, empty: the standard one).
+    std::vector<std::string> &dxfs() { return m_dxfs; }
+    const std::vector<std::string> &dxfs() const { return m_dxfs; }
+    std::string &colorsXml() { return m_colors; }
+    const std::string &colorsXml() const { return m_colors; }
+    // Appends the differential formats of `other` (once); returns where they start.
+    uint32_t importDxfs(const StyleTable &other);
+
+    // The workbook's theme (null: none, the default office colours apply).
+    const std::shared_ptr<const Theme> &theme() const { return m_theme; }
+    void setTheme(std::shared_ptr<const Theme> theme) { m_theme = std::move(theme); }
+    // The colour with its painted value resolved against this table's theme.
+    Color resolved(Color color) const;
+
     static constexpr const char *kDefaultFontName = "ＭＳ Ｐゴシック";
 
 private:
     Xf applied(const Xf &xf, StyleEdit edit);
+    // A colour of `other` as this table must hold it: theme colours become rgb when the two
+    // themes differ.
+    Color imported(const StyleTable &other, const Color &color) const;
+
+    std::shared_ptr<const Theme> m_theme;
+    std::vector<std::string> m_dxfs;
+    std::string m_colors;
+    std::unordered_map<const StyleTable *, uint32_t> m_dxfImports;
 
     std::vector<std::string> m_fontNames;
     std::unordered_map<std::string, uint32_t> m_fontNameIndex;

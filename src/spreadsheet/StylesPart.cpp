@@ -9,9 +9,9 @@ namespace mirevo::sheet {
 namespace {
 
 // <fgColor rgb=".."/> and the other colour elements.
-void writeColor(XmlWriter &w, const char *tag, uint32_t argb);
+void writeColor(XmlWriter &w, const char *tag, const Color &c);
 
-// <font><b/><i/><sz/><color/><name/></font>
+// <font><b/><i/><strike/><u/><sz/><color/><name/></font>
 void writeFont(XmlWriter &w, const StyleTable &styles, const Font &f)
 {
     w.raw("<font>");
@@ -19,11 +19,20 @@ void writeFont(XmlWriter &w, const StyleTable &styles, const Font &f)
         w.raw("<b/>");
     if (f.italic)
         w.raw("<i/>");
+    if (f.strike)
+        w.raw("<strike/>");
+    if (f.underline == Underline::Single)
+        w.raw("<u/>");
+    else if (f.underline != Underline::None) {
+        w.open("u");
+        w.attr("val", kUnderlineNames[int(f.underline)]);
+        w.endEmpty();
+    }
     w.open("sz");
     w.attrDouble("val", f.size100 / 100.0);
     w.endEmpty();
-    if (f.hasColor)
-        writeColor(w, "color", f.argb);
+    if (f.color.isSet())
+        writeColor(w, "color", f.color);
     w.open("name");
     w.attr("val", styles.fontNameText(f.name));
     w.endEmpty();
@@ -59,16 +68,26 @@ void writeFonts(XmlWriter &w, const StyleTable &styles)
     w.end("fonts");
 }
 
-// <fgColor rgb=".."/> and <bgColor rgb=".."/>
-void writeColor(XmlWriter &w, const char *tag, uint32_t argb)
+// <fgColor rgb=".."/>, <color theme=".." tint=".."/>, <bgColor indexed=".."/>, <color auto="1"/>
+void writeColor(XmlWriter &w, const char *tag, const Color &c)
 {
-    char rgb[9];
-    static const char digits[] = "0123456789ABCDEF";
-    for (int i = 0; i < 8; ++i)
-        rgb[i] = digits[(argb >> (28 - 4 * i)) & 15];
-    rgb[8] = 0;
     w.open(tag);
-    w.attr("rgb", rgb);
+    switch (c.kind) {
+    case Color::Rgb: {
+        char rgb[9];
+        static const char digits[] = "0123456789ABCDEF";
+        for (int i = 0; i < 8; ++i)
+            rgb[i] = digits[(c.argb >> (28 - 4 * i)) & 15];
+        rgb[8] = 0;
+        w.attr("rgb", rgb);
+        break;
+    }
+    case Color::Theme: w.attr("theme", c.index); break;
+    case Color::Indexed: w.attr("indexed", c.index); break;
+    default: w.attr("auto", 1); break;
+    }
+    if (c.tint != 0)
+        w.attrDouble("tint", c.tint);
     w.endEmpty();
 }
 
@@ -78,13 +97,13 @@ void writeFill(XmlWriter &w, const Fill &f)
     w.raw("<fill>");
     w.open("patternFill");
     w.attr("patternType", kPatternNames[int(f.pattern)]);
-    if (!f.hasFg && !f.hasBg) {
+    if (!f.fg.isSet() && !f.bg.isSet()) {
         w.endEmpty();
     } else {
         w.close();
-        if (f.hasFg)
+        if (f.fg.isSet())
             writeColor(w, "fgColor", f.fg);
-        if (f.hasBg)
+        if (f.bg.isSet())
             writeColor(w, "bgColor", f.bg);
         w.end("patternFill");
     }
@@ -102,13 +121,19 @@ void writeFills(XmlWriter &w, const StyleTable &styles)
     w.end("fills");
 }
 
-// <left style=".."/> and its siblings.
-void writeEdge(XmlWriter &w, const char *tag, Line line)
+// <left style=".."><color/></left> and its siblings.
+void writeEdge(XmlWriter &w, const char *tag, Line line, const Color &color)
 {
     w.open(tag);
     if (line != Line::None)
         w.attr("style", kLineNames[int(line)]);
-    w.endEmpty();
+    if (line == Line::None || !color.isSet()) {
+        w.endEmpty();
+        return;
+    }
+    w.close();
+    writeColor(w, "color", color);
+    w.end(tag);
 }
 
 // <border>
@@ -122,7 +147,7 @@ void writeBorder(XmlWriter &w, const Border &b)
     w.close();
     static const char *const tags[kEdgeCount] = {"left", "right", "top", "bottom", "diagonal"};
     for (int e = 0; e < kEdgeCount; ++e)
-        writeEdge(w, tags[e], b.edge[e]);
+        writeEdge(w, tags[e], b.edge[e], b.color[e]);
     w.end("border");
 }
 
@@ -149,6 +174,21 @@ void writeAlignment(XmlWriter &w, const Xf &x)
         w.attr("wrapText", 1);
     if (x.shrink)
         w.attr("shrinkToFit", 1);
+    if (x.rotation)
+        w.attr("textRotation", x.rotation);
+    if (x.indent)
+        w.attr("indent", x.indent);
+    w.endEmpty();
+}
+
+// <protection locked="0" hidden="1"/>
+void writeProtection(XmlWriter &w, const Xf &x)
+{
+    w.open("protection");
+    if (!x.locked)
+        w.attr("locked", 0);
+    if (x.hidden)
+        w.attr("hidden", 1);
     w.endEmpty();
 }
 
@@ -171,13 +211,19 @@ void writeXf(XmlWriter &w, const Xf &x)
         w.attr("applyFill", 1);
     if (x.border)
         w.attr("applyBorder", 1);
-    if (!x.hasAlignment()) {
+    if (x.hasAlignment())
+        w.attr("applyAlignment", 1);
+    if (x.hasProtection())
+        w.attr("applyProtection", 1);
+    if (!x.hasAlignment() && !x.hasProtection()) {
         w.endEmpty();
         return;
     }
-    w.attr("applyAlignment", 1);
     w.close();
-    writeAlignment(w, x);
+    if (x.hasAlignment())
+        writeAlignment(w, x);
+    if (x.hasProtection())
+        writeProtection(w, x);
     w.end("xf");
 }
 
@@ -190,6 +236,19 @@ void writeCellXfs(XmlWriter &w, const StyleTable &styles)
     for (size_t i = 0; i < styles.xfCount(); ++i)
         writeXf(w, styles.xf(uint32_t(i)));
     w.end("cellXfs");
+}
+
+// <dxfs count=".."><dxf>..</dxf></dxfs>, as read.
+void writeDxfs(XmlWriter &w, const StyleTable &styles)
+{
+    if (styles.dxfs().empty())
+        return;
+    w.open("dxfs");
+    w.attr("count", int64_t(styles.dxfs().size()));
+    w.close();
+    for (const std::string &d : styles.dxfs())
+        w.raw(d);
+    w.end("dxfs");
 }
 
 } // namespace
@@ -208,6 +267,8 @@ void writeStylesPart(std::string &out, const StyleTable &styles)
     w.raw("<cellStyleXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\"/></cellStyleXfs>");
     writeCellXfs(w, styles);
     w.raw("<cellStyles count=\"1\"><cellStyle name=\"Normal\" xfId=\"0\" builtinId=\"0\"/></cellStyles>");
+    writeDxfs(w, styles);
+    w.raw(styles.colorsXml());
     w.end("styleSheet");
 }
 

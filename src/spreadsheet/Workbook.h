@@ -109,6 +109,9 @@ public:
     void keepActiveVisible();
     // What the reader left out (drawings, comments...), one line each; also logged once at open.
     const std::vector<std::string> &droppedOnRead() const { return m_dropped; }
+    // Dates counted from 1904-01-01 (workbookPr date1904) instead of 1900.
+    bool date1904() const { return m_date1904; }
+    void setDate1904(bool on) { m_date1904 = on; }
     void setDroppedOnRead(std::vector<std::string> dropped) { m_dropped = std::move(dropped); }
     // Translation of style and string indices from another workbook's tables.
     uint32_t importStyle(const std::shared_ptr<WorkbookTables> &from, uint32_t style);
@@ -134,6 +137,7 @@ private:
     int m_active = 0;
     int m_nextSheetNumber = 1;
     bool m_closed = false;
+    bool m_date1904 = false;
     std::string m_path;
 };
 

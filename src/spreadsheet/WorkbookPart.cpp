@@ -60,6 +60,20 @@ void writeDefinedNames(XmlWriter &w, const Workbook &book)
         w.raw("</definedNames>");
 }
 
+bool hasFormulas(const Workbook &book)
+{
+    for (const auto &sheet : book.sheets()) {
+        bool found = false;
+        sheet->data().rows.forEach([&](int, const Row &row) {
+            for (const Cell &c : row.cells)
+                found = found || c.formula != kNoString;
+        });
+        if (found)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 void writeWorkbookPart(std::string &out, const Workbook &book)
@@ -70,10 +84,16 @@ void writeWorkbookPart(std::string &out, const Workbook &book)
     w.attr("xmlns", ns::main);
     w.attr("xmlns:r", ns::rel);
     w.close();
-    w.emptyElement("workbookPr");
+    if (book.date1904())
+        w.raw("<workbookPr date1904=\"1\"/>");
+    else
+        w.emptyElement("workbookPr");
     writeBookViews(w, book.activeIndex());
     writeSheets(w, book);
     writeDefinedNames(w, book);
+    // Formulas are written with the values they last gave; the spreadsheet recalculates.
+    if (hasFormulas(book))
+        w.raw("<calcPr fullCalcOnLoad=\"1\"/>");
     w.end("workbook");
 }
 

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <charconv>
 
 namespace mirevo::sheet {
 
@@ -14,14 +15,40 @@ namespace {
 
 constexpr double kPointsPerInch = 72.0;
 
+// dxfId="n" of kept conditional formats, moved by `offset`.
+std::string shiftDxfIds(const std::string &xml, uint32_t offset)
+{
+    static constexpr std::string_view key = " dxfId=\"";
+    if (offset == 0 || xml.find(key) == std::string::npos)
+        return xml;
+    std::string out;
+    size_t from = 0;
+    for (size_t at; (at = xml.find(key, from)) != std::string::npos;) {
+        const size_t digits = at + key.size();
+        unsigned long id = 0;
+        const auto res = std::from_chars(xml.data() + digits, xml.data() + xml.size(), id);
+        out.append(xml, from, digits - from);
+        from = digits;
+        if (res.ec == std::errc() && *res.ptr == '"') {
+            out += std::to_string(id + offset);
+            from = size_t(res.ptr - xml.data());
+        }
+    }
+    out.append(xml, from);
+    return out;
+}
+
 void remapCells(SheetData &data, Workbook &to, const std::shared_ptr<WorkbookTables> &from)
 {
     data.rows.forEach([&](int, Row &row) {
         for (Cell &cell : row.cells) {
             cell.style = to.importStyle(from, cell.style);
             cell.str = to.importString(from, cell.str);
+            cell.formula = to.importString(from, cell.formula);
         }
     });
+    const uint32_t dxfOffset = to.tables().styles.importDxfs(from->styles);
+    data.extras.afterMerges = shiftDxfIds(data.extras.afterMerges, dxfOffset);
 }
 
 } // namespace

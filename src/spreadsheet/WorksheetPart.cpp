@@ -10,19 +10,24 @@ namespace mirevo::sheet {
 
 namespace {
 
-bool written(const Cell &c) { return c.str != kNoString || c.style != 0; }
+bool written(const Cell &c) { return c.str != kNoString || c.style != 0 || c.formula != kNoString; }
 
 bool written(const Row &row)
 {
-    return row.customHeight || row.hidden
+    return row.customHeight || row.fittedHeight || row.hidden
            || std::any_of(row.cells.begin(), row.cells.end(), [](const Cell &c) { return written(c); });
 }
 
-// <sheetPr><pageSetUpPr fitToPage="1"/></sheetPr>
-void writeSheetPr(XmlWriter &w, const PageSetupData &p)
+// <sheetPr><tabColor/><pageSetUpPr fitToPage="1"/></sheetPr>
+void writeSheetPr(XmlWriter &w, const SheetData &data)
 {
-    if (p.fitToPage)
-        w.raw("<sheetPr><pageSetUpPr fitToPage=\"1\"/></sheetPr>");
+    if (!data.page.fitToPage && data.tabColor.empty())
+        return;
+    w.raw("<sheetPr>");
+    w.raw(data.tabColor);
+    if (data.page.fitToPage)
+        w.raw("<pageSetUpPr fitToPage=\"1\"/>");
+    w.raw("</sheetPr>");
 }
 
 // <dimension ref=".."/>: the rectangle of all written cells.
@@ -40,11 +45,36 @@ void writeDimension(XmlWriter &w, const SheetData &data)
     w.endEmpty();
 }
 
-// <sheetViews><sheetView tabSelected="1" workbookViewId="0"/></sheetViews>
-void writeSheetViews(XmlWriter &w, bool selected)
+// <sheetViews><sheetView tabSelected="1" workbookViewId="0"/></sheetViews>, with the zoom,
+// gridlines, panes and selection the sheet was read with.
+void writeSheetViews(XmlWriter &w, bool selected, const SheetView &view)
 {
-    w.raw(selected ? "<sheetViews><sheetView tabSelected=\"1\" workbookViewId=\"0\"/></sheetViews>"
-                   : "<sheetViews><sheetView workbookViewId=\"0\"/></sheetViews>");
+    w.raw(selected ? "<sheetViews><sheetView tabSelected=\"1\"" : "<sheetViews><sheetView");
+    w.raw(view.attributes);
+    w.raw(" workbookViewId=\"0\"");
+    if (view.children.empty()) {
+        w.raw("/></sheetViews>");
+        return;
+    }
+    w.raw(">");
+    w.raw(view.children);
+    w.raw("</sheetView></sheetViews>");
+}
+
+// <sheetFormatPr defaultRowHeight=".." .../>
+void writeSheetFormat(XmlWriter &w, const SheetFormat &f)
+{
+    w.open("sheetFormatPr");
+    if (f.baseColWidth)
+        w.attr("baseColWidth", f.baseColWidth);
+    if (f.defaultColWidth > 0)
+        w.attrDouble("defaultColWidth", f.defaultColWidth);
+    w.attrDouble("defaultRowHeight", f.defaultRowHeight);
+    if (f.customHeight)
+        w.attr("customHeight", 1);
+    if (f.zeroHeight)
+        w.attr("zeroHeight", 1);
+    w.endEmpty();
 }
 
 // <col min max width hidden customWidth/>
@@ -77,6 +107,27 @@ void writeCols(XmlWriter &w, const std::vector<ColInfo> &cols)
     w.raw("</cols>");
 }
 
+// The rest of <c t=".."><f>..</f><v>..</v></c>: the formula and the value it last gave.
+void writeFormulaCell(std::string &out, const Cell &c, const StringTable &table)
+{
+    const bool value = c.str != kNoString;
+    if (value) {
+        static const char *const types[] = {" t=\"str\"", "", " t=\"b\"", " t=\"e\""};
+        out += types[int(c.kind)];
+    }
+    out += '>';
+    out += table.text(c.formula);
+    if (value) {
+        out += "<v>";
+        if (c.kind == CellKind::Bool)
+            out += table.text(c.str) == "TRUE" ? "1" : "0";
+        else
+            appendEscaped(out, table.text(c.str), false);
+        out += "</v>";
+    }
+    out += "</c>";
+}
+
 // <c r="A1" s="1" t="s"><v>0</v></c>
 void writeCell(std::string &out, const char *rowDigits, size_t rowLen, const Cell &c, const StringOrder &strings)
 {
@@ -89,6 +140,10 @@ void writeCell(std::string &out, const char *rowDigits, size_t rowLen, const Cel
         out += " s=\"";
         appendInt(out, c.style);
         out += '"';
+    }
+    if (c.formula != kNoString) {
+        writeFormulaCell(out, c, *strings.table);
+        return;
     }
     if (c.str == kNoString) {
         out += "/>";
@@ -117,10 +172,10 @@ void writeRow(std::string &out, int r, const Row &row, const StringOrder &string
     out += "<row r=\"";
     out.append(digits, len);
     out += '"';
-    if (row.customHeight) {
+    if (row.customHeight || row.fittedHeight) {
         out += " ht=\"";
         appendDouble(out, row.height);
-        out += "\" customHeight=\"1\"";
+        out += row.customHeight ? "\" customHeight=\"1\"" : "\"";
     }
     if (row.hidden)
         out += " hidden=\"1\"";
@@ -165,13 +220,17 @@ void writeMergeCells(XmlWriter &w, std::vector<Rect> merges)
 // <printOptions horizontalCentered="1" verticalCentered="1"/>
 void writePrintOptions(XmlWriter &w, const PageSetupData &p)
 {
-    if (!p.centerHorizontally && !p.centerVertically)
+    if (!p.centerHorizontally && !p.centerVertically && !p.printGridLines && !p.printHeadings)
         return;
     w.open("printOptions");
     if (p.centerHorizontally)
         w.attr("horizontalCentered", 1);
     if (p.centerVertically)
         w.attr("verticalCentered", 1);
+    if (p.printHeadings)
+        w.attr("headings", 1);
+    if (p.printGridLines)
+        w.attr("gridLines", 1);
     w.endEmpty();
 }
 
@@ -208,39 +267,43 @@ void writePageMargins(XmlWriter &w, const PageSetupData &p)
 // <pageSetup paperSize scale orientation/>
 void writePageSetup(XmlWriter &w, const PageSetupData &p)
 {
-    if (!p.paperSize && !p.scale && !p.orientation && !p.fitToPage)
+    if (!p.paperSize && !p.scale && !p.orientation && !p.fitToPage && !p.firstPageNumber)
         return;
     w.open("pageSetup");
     if (p.paperSize)
         w.attr("paperSize", p.paperSize);
     if (p.scale)
         w.attr("scale", p.scale);
+    if (p.firstPageNumber)
+        w.attr("firstPageNumber", p.firstPageNumber);
     if (p.fitToPage && p.fitToWidth != 1)
         w.attr("fitToWidth", p.fitToWidth);
     if (p.fitToPage && p.fitToHeight != 1)
         w.attr("fitToHeight", p.fitToHeight);
     if (p.orientation)
         w.attr("orientation", p.orientation == 2 ? "landscape" : "portrait");
+    if (p.firstPageNumber)
+        w.attr("useFirstPageNumber", 1);
     w.endEmpty();
 }
 
-// <rowBreaks count manualBreakCount><brk id max man/></rowBreaks>
-void writeRowBreaks(XmlWriter &w, const std::vector<int> &breaks)
+// <rowBreaks count manualBreakCount><brk id max man/></rowBreaks>, and <colBreaks>.
+void writeBreaks(XmlWriter &w, const char *tag, const std::vector<int> &breaks, int max)
 {
     if (breaks.empty())
         return;
-    w.open("rowBreaks");
+    w.open(tag);
     w.attr("count", int64_t(breaks.size()));
     w.attr("manualBreakCount", int64_t(breaks.size()));
     w.close();
     for (int id : breaks) {
         w.open("brk");
         w.attr("id", id);
-        w.attr("max", kMaxCols - 1);
+        w.attr("max", max);
         w.attr("man", 1);
         w.endEmpty();
     }
-    w.end("rowBreaks");
+    w.end(tag);
 }
 
 } // namespace
@@ -254,18 +317,22 @@ void writeWorksheetPart(std::string &out, const Worksheet &sheet, bool selected,
     w.attr("xmlns", ns::main);
     w.attr("xmlns:r", ns::rel);
     w.close();
-    writeSheetPr(w, data.page);
+    writeSheetPr(w, data);
     writeDimension(w, data);
-    writeSheetViews(w, selected);
-    w.raw("<sheetFormatPr defaultRowHeight=\"13.5\"/>");
+    writeSheetViews(w, selected, data.view);
+    writeSheetFormat(w, data.format);
     writeCols(w, data.cols);
     writeSheetData(w, data, strings);
+    w.raw(data.extras.afterData);
     writeMergeCells(w, data.merges.list());
+    w.raw(data.extras.afterMerges);
     writePrintOptions(w, data.page);
     writePageMargins(w, data.page);
     writePageSetup(w, data.page);
     writeHeaderFooter(w, data.page);
-    writeRowBreaks(w, data.rowBreaks);
+    writeBreaks(w, "rowBreaks", data.rowBreaks, kMaxCols - 1);
+    writeBreaks(w, "colBreaks", data.colBreaks, kMaxRows - 1);
+    w.raw(data.extras.tail);
     w.end("worksheet");
 }
 

@@ -3,8 +3,11 @@
 #include "ReaderCommon.h"
 #include "SheetData.h"
 #include "SheetError.h"
+#include "RawXml.h"
+#include "XmlWriter.h"
 
 #include <algorithm>
+#include <map>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -13,11 +16,17 @@ namespace mirevo::sheet {
 
 namespace {
 
+struct SharedFormula {
+    std::string text;
+    CellPos at;
+};
+
 struct Indices {
     const std::vector<uint32_t> &styles;
     const std::vector<uint32_t> &strings;
     StringTable &table;
     long &cellsLeft;
+    std::map<long, SharedFormula> shared = {}; // si -> the formula of its first cell
 };
 
 void spend(long &cellsLeft, const PartContext &ctx)
@@ -57,6 +66,8 @@ CellKind cellKind(const pugi::xml_node &c)
     const std::string_view type = c.attribute("t").value();
     if (type == "b")
         return CellKind::Bool;
+    if (type == "e")
+        return CellKind::Error;
     if ((type.empty() || type == "n") && isNumber(child(c, "v").text().get()))
         return CellKind::Number;
     return CellKind::Text;
@@ -67,12 +78,16 @@ uint32_t cellString(const pugi::xml_node &c, const Indices &ix, const CellPos &a
     const std::string_view type = c.attribute("t").value();
     if (type == "inlineStr") {
         const pugi::xml_node item = child(c, "is");
-        return inlineText(item).empty() ? kNoString : internItem(item, ix.table, ctx, cellName(at.row, at.col));
+        return item ? internItem(item, ix.table, ctx, cellName(at.row, at.col)) : kNoString;
     }
     const pugi::xml_node v = child(c, "v");
     if (!v)
         return kNoString;
     const std::string_view text = v.text().get();
+    if (type == "s" && text.empty())
+        return kNoString; // an empty <v/>: an empty cell
+    if (type == "str" && text.empty())
+        return ix.table.intern("");
     if (type == "s") {
         long index = -1;
         const auto res = std::from_chars(text.data(), text.data() + text.size(), index);
@@ -101,13 +116,48 @@ CellPos cellPosition(const pugi::xml_node &c, int row, int nextCol, const PartCo
     return pos;
 }
 
-void readRow(const pugi::xml_node &rowNode, int r, SheetData &data, const Indices &ix, const PartContext &ctx)
+// The <f> element as written back; a shared formula's other cells get the first cell's
+// formula moved to them.
+uint32_t cellFormula(const pugi::xml_node &c, Indices &ix, const CellPos &at, const PartContext &ctx)
+{
+    const pugi::xml_node f = child(c, "f");
+    if (!f)
+        return kNoString;
+    std::string text = f.text().get();
+    std::string attrs;
+    if (std::string_view(f.attribute("t").value()) == "shared") {
+        const long si = intAttr(f, "si", -1, ctx);
+        if (!text.empty()) {
+            ix.shared[si] = SharedFormula{text, at};
+        } else {
+            const auto master = ix.shared.find(si);
+            if (master == ix.shared.end())
+                return kNoString; // no formula to share: the value stays
+            text = shiftFormula(master->second.text, at.row - master->second.at.row, at.col - master->second.at.col);
+        }
+    } else {
+        for (pugi::xml_attribute a : f.attributes()) {
+            attrs += ' ' + std::string(a.name()) + "=\"";
+            appendEscaped(attrs, a.value(), true);
+            attrs += '"';
+        }
+    }
+    if (!isUtf8(text) || !isUtf8(attrs))
+        ctx.fail(cellName(at.row, at.col) + ": 数式の文字コードが正しくありません");
+    std::string xml = "<f" + attrs + '>';
+    appendEscaped(xml, text, false);
+    xml += "</f>";
+    return ix.table.intern(xml);
+}
+
+void readRow(const pugi::xml_node &rowNode, int r, SheetData &data, Indices &ix, const PartContext &ctx)
 {
     Row &row = data.row(r);
-    if (boolAttr(rowNode, "customHeight", false) && rowNode.attribute("ht")) {
+    if (rowNode.attribute("ht")) {
         const double ht = rangedAttr(rowNode, "ht", -1, 0, 409, ctx);
         row.height = ht < 0 ? 0 : ht;
-        row.customHeight = ht >= 0;
+        row.customHeight = ht >= 0 && boolAttr(rowNode, "customHeight", false);
+        row.fittedHeight = ht >= 0 && !row.customHeight;
     }
     row.hidden = boolAttr(rowNode, "hidden", false);
     int nextCol = 1;
@@ -123,10 +173,11 @@ void readRow(const pugi::xml_node &rowNode, int r, SheetData &data, const Indice
         cell.style = lookup(ix.styles, intAttr(c, "s", 0, ctx), "書式", at, ctx);
         cell.str = cellString(c, ix, at, ctx);
         cell.kind = cell.str == kNoString ? CellKind::Text : cellKind(c);
+        cell.formula = cellFormula(c, ix, at, ctx);
     }
 }
 
-void readSheetData(const pugi::xml_node &sheetData, SheetData &data, const Indices &ix, const PartContext &ctx)
+void readSheetData(const pugi::xml_node &sheetData, SheetData &data, Indices &ix, const PartContext &ctx)
 {
     int r = 0;
     for (pugi::xml_node row = sheetData.first_child(); row; row = row.next_sibling()) {
@@ -144,7 +195,7 @@ void readSheetData(const pugi::xml_node &sheetData, SheetData &data, const Indic
 void readCols(const pugi::xml_node &cols, SheetData &data, const PartContext &ctx)
 {
     for (pugi::xml_node col : cols.children()) {
-        if (localName(col) != "col" || !col.attribute("width"))
+        if (localName(col) != "col" || (!col.attribute("width") && !boolAttr(col, "hidden", false)))
             continue;
         const long first = intAttr(col, "min", 1, ctx);
         const long last = std::min<long>(intAttr(col, "max", first, ctx), kMaxCols);
@@ -154,7 +205,7 @@ void readCols(const pugi::xml_node &cols, SheetData &data, const PartContext &ct
         const double width = rangedAttr(col, "width", -1, 0, 255, ctx);
         if (width < 0 && !hidden)
             continue; // a width no spreadsheet can show is ignored
-        data.setColumnWidth(int(first), int(last), hidden ? 0 : width, hidden);
+        data.setColumnWidth(int(first), int(last), width < 0 ? 0 : width, hidden);
     }
 }
 
@@ -190,7 +241,10 @@ void readPage(const pugi::xml_node &root, SheetData &data, const PartContext &ct
     p.header = rangedAttr(margins, "header", p.header, 0, 49, ctx);
     p.footer = rangedAttr(margins, "footer", p.footer, 0, 49, ctx);
     const pugi::xml_node setup = child(root, "pageSetup");
-    p.paperSize = int(std::clamp<long>(intAttr(setup, "paperSize", 0, ctx), 0, 118));
+    const long paper = intAttr(setup, "paperSize", 0, ctx); // codes past 118: the printer's own sizes
+    p.paperSize = paper > 0 && paper <= 32767 ? int(paper) : 0;
+    if (boolAttr(setup, "useFirstPageNumber", false))
+        p.firstPageNumber = int(std::clamp<long>(intAttr(setup, "firstPageNumber", 1, ctx), -32768, 32767));
     p.scale = int(std::clamp<long>(intAttr(setup, "scale", 0, ctx), 0, 400));
     const std::string_view orientation = setup.attribute("orientation").value();
     p.orientation = orientation == "landscape" ? 2 : orientation == "portrait" ? 1 : 0;
@@ -200,6 +254,8 @@ void readPage(const pugi::xml_node &root, SheetData &data, const PartContext &ct
     const pugi::xml_node print = child(root, "printOptions");
     p.centerHorizontally = boolAttr(print, "horizontalCentered", false);
     p.centerVertically = boolAttr(print, "verticalCentered", false);
+    p.printGridLines = boolAttr(print, "gridLines", false);
+    p.printHeadings = boolAttr(print, "headings", false);
     readHeaderFooter(child(root, "headerFooter"), p, ctx);
 }
 
@@ -214,6 +270,79 @@ void readBreaks(const pugi::xml_node &breaks, SheetData &data, const PartContext
     }
 }
 
+void readColBreaks(const pugi::xml_node &breaks, SheetData &data, const PartContext &ctx)
+{
+    for (pugi::xml_node brk : breaks.children()) {
+        const long id = localName(brk) == "brk" ? intAttr(brk, "id", 0, ctx) : 0;
+        if (id >= 1 && id < kMaxCols && std::find(data.colBreaks.begin(), data.colBreaks.end(), id) == data.colBreaks.end())
+            data.colBreaks.push_back(int(id));
+    }
+    std::sort(data.colBreaks.begin(), data.colBreaks.end());
+}
+
+void readFormat(const pugi::xml_node &node, SheetFormat &f, const PartContext &ctx)
+{
+    f.defaultRowHeight = rangedAttr(node, "defaultRowHeight", f.defaultRowHeight, 0, 409, ctx);
+    f.customHeight = boolAttr(node, "customHeight", false);
+    f.zeroHeight = boolAttr(node, "zeroHeight", false);
+    f.defaultColWidth = rangedAttr(node, "defaultColWidth", 0, 0, 255, ctx);
+    f.baseColWidth = int(std::clamp<long>(intAttr(node, "baseColWidth", 0, ctx), 0, 255));
+}
+
+// The first <sheetView> as read, without what the engine writes itself.
+void readView(const pugi::xml_node &views, SheetData &data)
+{
+    const pugi::xml_node view = child(views, "sheetView");
+    if (!view)
+        return;
+    std::string xml = outerXml(view);
+    const size_t open = xml.find('>');
+    const bool empty = xml[open - 1] == '/';
+    const size_t start = std::strlen("<sheetView");
+    std::string attrs = xml.substr(start, open - start - (empty ? 1 : 0));
+    for (const char *drop : {" tabSelected=\"", " workbookViewId=\""}) {
+        const size_t at = attrs.find(drop);
+        if (at != std::string::npos)
+            attrs.erase(at, attrs.find('"', at + std::strlen(drop)) + 1 - at);
+    }
+    data.view.attributes = attrs;
+    if (!empty)
+        data.view.children = xml.substr(open + 1, xml.size() - open - 1 - std::strlen("</sheetView>"));
+}
+
+// Elements kept as read, by their place in the part. extLst keeps the extensions of
+// conditional formats and input rules only.
+void readExtras(const pugi::xml_node &root, SheetData &data)
+{
+    static const char *const afterData[] = {"sheetCalcPr", "sheetProtection", "protectedRanges", "scenarios",
+                                            "autoFilter", "sortState", "dataConsolidate"};
+    static const char *const afterMerges[] = {"phoneticPr", "conditionalFormatting", "dataValidations", "hyperlinks"};
+    static const char *const tail[] = {"cellWatches", "ignoredErrors", "drawing", "legacyDrawing",
+                                       "legacyDrawingHF", "drawingHF", "picture"};
+    auto in = [](std::string_view name, const auto &list) {
+        return std::any_of(std::begin(list), std::end(list), [&](const char *n) { return name == n; });
+    };
+    SheetExtras &x = data.extras;
+    for (pugi::xml_node c = root.first_child(); c; c = c.next_sibling()) {
+        const std::string_view name = localName(c);
+        if (in(name, afterData))
+            x.afterData += outerXml(c);
+        else if (in(name, afterMerges))
+            x.afterMerges += outerXml(c);
+        else if (in(name, tail))
+            x.tail += outerXml(c);
+        else if (name == "extLst")
+            for (pugi::xml_node ext : c.children()) {
+                const std::string_view uri = ext.attribute("uri").value();
+                if (uri == "{78C0D931-6437-407d-A8EE-F0AAD7539E65}" || uri == "{CCE6A557-97BC-4b89-ADB6-D9C93CAAB3DF}")
+                    x.tail += "<extLst>" + outerXml(ext) + "</extLst>";
+            }
+    }
+    // Several kept extensions go into one extLst.
+    for (size_t at; (at = x.tail.find("</extLst><extLst>")) != std::string::npos;)
+        x.tail.erase(at, std::strlen("</extLst><extLst>"));
+}
+
 } // namespace
 
 void readWorksheetPart(const pugi::xml_node &root, SheetData &data, const std::vector<uint32_t> &styles,
@@ -223,10 +352,17 @@ void readWorksheetPart(const pugi::xml_node &root, SheetData &data, const std::v
     if (localName(root) != "worksheet")
         ctx.fail("worksheet 要素がありません");
     readCols(child(root, "cols"), data, ctx);
-    readSheetData(child(root, "sheetData"), data, Indices{styles, strings, table, cellsLeft}, ctx);
+    Indices ix{styles, strings, table, cellsLeft};
+    readSheetData(child(root, "sheetData"), data, ix, ctx);
     readMerges(child(root, "mergeCells"), data, ctx);
     readPage(root, data, ctx);
     readBreaks(child(root, "rowBreaks"), data, ctx);
+    readColBreaks(child(root, "colBreaks"), data, ctx);
+    readFormat(child(root, "sheetFormatPr"), data.format, ctx);
+    readView(child(root, "sheetViews"), data);
+    if (const pugi::xml_node tab = child(child(root, "sheetPr"), "tabColor"))
+        data.tabColor = outerXml(tab);
+    readExtras(root, data);
 }
 
 } // namespace mirevo::sheet

@@ -7,6 +7,7 @@
 #include "SheetError.h"
 #include "Workbook.h"
 #include "ZipReader.h"
+#include "Theme.h"
 
 #include <QString>
 
@@ -15,6 +16,8 @@
 #include <algorithm>
 #include <charconv>
 #include <map>
+#include <set>
+#include <cctype>
 #include <cmath>
 #include <unordered_map>
 
@@ -25,7 +28,9 @@ namespace {
 struct Relationship {
     std::string id;
     std::string type; // last path segment of the type URI, e.g. "worksheet"
-    std::string target; // package path without leading slash
+    std::string target; // package path without leading slash; an external target as given
+    std::string typeUri;
+    bool external = false;
 };
 
 std::string folderOf(const std::string &part)
@@ -69,11 +74,15 @@ std::vector<Relationship> readRels(const ZipReader &zip, const std::string &file
     pugi::xml_document doc;
     loadXml(doc, data, ctx);
     for (pugi::xml_node rel : child(doc, "Relationships").children()) {
-        if (localName(rel) != "Relationship" || std::string_view(rel.attribute("TargetMode").value()) == "External")
+        if (localName(rel) != "Relationship")
             continue;
         const std::string type = rel.attribute("Type").value();
+        const bool external = std::string_view(rel.attribute("TargetMode").value()) == "External";
+        const std::string target = rel.attribute("Target").value();
+        if (!isUtf8(target) || !isUtf8(type))
+            PartContext{file, relsPath}.fail("参照先の文字コードが正しくありません");
         rels.push_back({rel.attribute("Id").value(), type.substr(type.rfind('/') + 1),
-                        resolve(folderOf(part), rel.attribute("Target").value())});
+                        external ? target : resolve(folderOf(part), target), type, external});
     }
     return rels;
 }
@@ -81,7 +90,7 @@ std::vector<Relationship> readRels(const ZipReader &zip, const std::string &file
 const Relationship *findType(const std::vector<Relationship> &rels, std::string_view type)
 {
     for (const Relationship &r : rels)
-        if (r.type == type)
+        if (r.type == type && !r.external)
             return &r;
     return nullptr;
 }
@@ -123,6 +132,8 @@ public:
         m_workbookPart = office->target;
         m_rels = readRels(m_zip, m_path, m_workbookPart);
         m_relsById = byId(m_rels);
+        loadContentTypes();
+        loadTheme();
         loadStyles();
         loadStrings();
         loadWorkbook();
@@ -136,6 +147,89 @@ private:
         std::string data = m_zip.read(part);
         loadXml(doc, data, PartContext{m_path, part});
         return doc.first_child();
+    }
+
+    void loadContentTypes()
+    {
+        if (!m_zip.has("[Content_Types].xml"))
+            return;
+        pugi::xml_document doc;
+        const pugi::xml_node root = loadPart(doc, "[Content_Types].xml");
+        for (pugi::xml_node n : root.children()) {
+            if (localName(n) == "Default")
+                m_defaultTypes[lower(n.attribute("Extension").value())] = n.attribute("ContentType").value();
+            else if (localName(n) == "Override")
+                m_overrideTypes[resolve("", n.attribute("PartName").value())] = n.attribute("ContentType").value();
+        }
+    }
+
+    static std::string lower(std::string text)
+    {
+        std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+        return text;
+    }
+
+    std::string contentTypeOf(const std::string &part) const
+    {
+        if (const auto it = m_overrideTypes.find(part); it != m_overrideTypes.end())
+            return it->second;
+        const size_t dot = part.rfind('.');
+        const std::string ext = dot == std::string::npos ? "" : lower(part.substr(dot + 1));
+        if (const auto it = m_defaultTypes.find(ext); it != m_defaultTypes.end())
+            return it->second;
+        static const std::map<std::string, std::string> known = {
+            {"png", "image/png"}, {"jpeg", "image/jpeg"}, {"jpg", "image/jpeg"}, {"gif", "image/gif"},
+            {"emf", "image/x-emf"}, {"wmf", "image/x-wmf"}, {"bmp", "image/bmp"}, {"tif", "image/tiff"},
+            {"tiff", "image/tiff"}, {"vml", "application/vnd.openxmlformats-officedocument.vmlDrawing"}};
+        if (const auto it = known.find(ext); it != known.end())
+            return it->second;
+        return "application/xml";
+    }
+
+    // The part and, recursively, the parts it refers to; each part is read once.
+    std::shared_ptr<const CarriedPart> carriedPart(const std::string &name, int depth)
+    {
+        if (const auto it = m_carried.find(name); it != m_carried.end())
+            return it->second;
+        auto part = std::make_shared<CarriedPart>();
+        m_carried.emplace(name, part); // before its relationships: a cycle ends here
+        part->name = name;
+        part->contentType = contentTypeOf(name);
+        part->data = m_zip.read(name);
+        if (depth < 8)
+            part->rels = carriedRels(readRels(m_zip, m_path, name), depth + 1);
+        return part;
+    }
+
+    std::vector<CarriedRel> carriedRels(const std::vector<Relationship> &rels, int depth)
+    {
+        std::vector<CarriedRel> out;
+        for (const Relationship &r : rels) {
+            if (r.external)
+                out.push_back({r.id, r.typeUri, r.target, true, nullptr});
+            else if (m_zip.has(r.target))
+                out.push_back({r.id, r.typeUri, {}, false, carriedPart(r.target, depth)});
+        }
+        return out;
+    }
+
+    // The sheet's relationships to what it carries; the rest is named as dropped.
+    void carrySheetRels(const std::vector<Relationship> &rels, Worksheet &ws)
+    {
+        static const std::set<std::string_view> carried = {"drawing", "vmlDrawing", "comments", "hyperlink", "image"};
+        std::vector<Relationship> kept;
+        for (const Relationship &r : rels)
+            if (carried.count(r.type))
+                kept.push_back(r);
+        ws.data().extras.rels = carriedRels(kept, 1);
+        noteDroppedParts(rels, ws.Name());
+    }
+
+    // Kept as read; its colour scheme resolves the theme colours of the styles.
+    void loadTheme()
+    {
+        if (const Relationship *rel = findType(m_rels, "theme"); rel && m_zip.has(rel->target))
+            m_book.tables().styles.setTheme(std::make_shared<Theme>(m_zip.read(rel->target)));
     }
 
     void loadStyles()
@@ -164,6 +258,7 @@ private:
         const PartContext ctx{m_path, m_workbookPart};
         if (localName(root) != "workbook")
             ctx.fail("workbook 要素がありません");
+        m_book.setDate1904(boolAttr(child(root, "workbookPr"), "date1904", false));
         const pugi::xml_node sheets = child(root, "sheets");
         long count = 0;
         for (pugi::xml_node sheet : sheets.children())
@@ -226,10 +321,10 @@ private:
     void noteDroppedParts(const std::vector<Relationship> &rels, const std::string &sheetName)
     {
         static const std::map<std::string_view, const char *> kinds = {
-            {"drawing", "図形・画像"}, {"image", "図形・画像"}, {"comments", "コメント"},
-            {"table", "テーブル"}, {"pivotTable", "ピボットテーブル"}, {"hyperlink", "ハイパーリンク"},
+            {"table", "テーブル"}, {"pivotTable", "ピボットテーブル"}, {"threadedComment", "スレッド形式のコメント"},
             {"oleObject", "埋め込みオブジェクト"}, {"vbaProject", "マクロ"}, {"externalLink", "外部参照"},
-            {"control", "コントロール"}, {"ctrlProp", "コントロール"}};
+            {"control", "コントロール"}, {"ctrlProp", "コントロール"}, {"slicer", "スライサー"},
+            {"timeline", "タイムライン"}, {"customProperty", "シートのユーザー設定プロパティ"}};
         for (const Relationship &r : rels) {
             const auto it = kinds.find(r.type);
             if (it != kinds.end())
@@ -247,8 +342,9 @@ private:
     void noteDroppedElements(const pugi::xml_node &root, const std::string &sheetName)
     {
         static const std::pair<std::string_view, const char *> kinds[] = {
-            {"conditionalFormatting", "条件付き書式"}, {"dataValidations", "入力規則"},
-            {"hyperlinks", "ハイパーリンク"}, {"sheetProtection", "シートの保護"}, {"autoFilter", "オートフィルター"}};
+            {"customSheetViews", "ユーザー設定のビュー"}, {"oleObjects", "埋め込みオブジェクト"},
+            {"controls", "コントロール"}, {"AlternateContent", "埋め込みオブジェクト・コントロール"},
+            {"smartTags", "スマートタグ"}, {"webPublishItems", "Web 発行の設定"}};
         for (pugi::xml_node c = root.first_child(); c; c = c.next_sibling())
             for (const auto &[element, what] : kinds)
                 if (localName(c) == element)
@@ -282,6 +378,11 @@ private:
     {
         const auto found = m_relsById.find(relId(sheet));
         const Relationship *rel = found == m_relsById.end() ? nullptr : found->second;
+        if (!rel && relId(sheet).empty()) { // no part at all: read as an empty sheet
+            m_fileSheets.push_back(addSheet(sheet, ctx));
+            note("内容のないシート (空のシートとして読みました)", sheet.attribute("name").value());
+            return;
+        }
         if (!rel)
             ctx.fail(std::string("シートの参照先がありません: ") + sheet.attribute("name").value());
         m_fileSheets.push_back(nullptr);
@@ -289,19 +390,23 @@ private:
             note("グラフシート・ダイアログシート", sheet.attribute("name").value());
             return;
         }
-        Worksheet *ws = nullptr;
-        try {
-            ws = &m_book.insertSheet(int(m_book.sheets().size()), sheet.attribute("name").value());
-        } catch (const SheetError &e) {
-            ctx.fail(e.what());
-        }
+        Worksheet *ws = addSheet(sheet, ctx);
         m_fileSheets.back() = ws;
         pugi::xml_document doc;
         const pugi::xml_node root = loadPart(doc, rel->target);
         readWorksheetPart(root, ws->data(), m_styles, m_strings, m_book.tables().strings, m_cellsLeft,
                           PartContext{m_path, rel->target});
-        noteDroppedParts(readRels(m_zip, m_path, rel->target), ws->Name());
+        carrySheetRels(readRels(m_zip, m_path, rel->target), *ws);
         noteDroppedElements(root, ws->Name());
+    }
+
+    Worksheet *addSheet(const pugi::xml_node &sheet, const PartContext &ctx)
+    {
+        try {
+            return &m_book.insertSheet(int(m_book.sheets().size()), sheet.attribute("name").value());
+        } catch (const SheetError &e) {
+            ctx.fail(e.what());
+        }
     }
 
     Workbook &m_book;
@@ -316,6 +421,9 @@ private:
     long m_cellsLeft;
     std::vector<Worksheet *> m_fileSheets;                // by position in <sheets>; null: not loaded
     std::map<std::string, std::vector<std::string>> m_dropped; // what -> sheets (or names)
+    std::map<std::string, std::string> m_defaultTypes;  // extension -> content type
+    std::map<std::string, std::string> m_overrideTypes; // part -> content type
+    std::map<std::string, std::shared_ptr<const CarriedPart>> m_carried;
 };
 
 } // namespace

@@ -262,8 +262,6 @@ private:
             if (r <= lastRow)
                 problem(part, "rows not ascending at " + std::to_string(r));
             lastRow = r;
-            if (row.attribute("ht") && !row.attribute("customHeight").as_bool())
-                problem(part, "row " + std::to_string(r) + " height without customHeight");
             int lastCol = 0;
             for (pugi::xml_node c : row.children("c")) {
                 int cr = 0, cc = 0;
