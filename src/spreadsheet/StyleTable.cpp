@@ -204,6 +204,12 @@ Color StyleTable::resolved(Color color) const
     return color;
 }
 
+void StyleTable::adoptTheme(const StyleTable &other)
+{
+    if (!m_theme && other.m_theme)
+        m_theme = other.m_theme;
+}
+
 uint32_t StyleTable::importDxfs(const StyleTable &other)
 {
     const auto it = m_dxfImports.find(&other);
@@ -227,10 +233,7 @@ Color StyleTable::imported(const StyleTable &other, const Color &color) const
 
 uint32_t StyleTable::import(const StyleTable &other, uint32_t xf)
 {
-    // A workbook without a theme of its own (a new one) takes the theme of the first
-    // workbook it copies from, so that theme colours stay theme colours.
-    if (!m_theme && other.m_theme)
-        m_theme = other.m_theme;
+    adoptTheme(other);
     Xf x = other.xf(xf);
     Font f = other.font(x.font);
     f.name = fontName(other.fontNameText(f.name));

@@ -55,6 +55,9 @@ public:
     // The workbook's theme (null: none, the default office colours apply).
     const std::shared_ptr<const Theme> &theme() const { return m_theme; }
     void setTheme(std::shared_ptr<const Theme> theme) { m_theme = std::move(theme); }
+    // A workbook without a theme of its own (a new one) takes the theme of the first
+    // workbook it copies from, so that theme colours stay theme colours.
+    void adoptTheme(const StyleTable &other);
     // The colour with its painted value resolved against this table's theme.
     Color resolved(Color color) const;
 

@@ -40,6 +40,7 @@ std::string shiftDxfIds(const std::string &xml, uint32_t offset)
 
 void remapCells(SheetData &data, Workbook &to, const std::shared_ptr<WorkbookTables> &from)
 {
+    to.tables().styles.adoptTheme(from->styles);
     data.rows.forEach([&](int, Row &row) {
         for (Cell &cell : row.cells) {
             cell.style = to.importStyle(from, cell.style);

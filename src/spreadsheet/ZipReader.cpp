@@ -6,6 +6,8 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 
@@ -17,6 +19,20 @@ constexpr size_t kChunk = size_t(1) << 20;
 
 std::string mebibytes(uint64_t bytes) { return std::to_string(bytes >> 20) + " MiB"; }
 
+// An OLE compound file (its signature D0 CF 11 E0 A1 B1 1A E1), the container of an
+// encrypted workbook.
+bool isCompoundFile(const std::string &path)
+{
+    static const unsigned char signature[8] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
+    unsigned char head[8] = {};
+    std::FILE *f = std::fopen(path.c_str(), "rb");
+    if (!f)
+        return false;
+    const size_t n = std::fread(head, 1, sizeof head, f);
+    std::fclose(f);
+    return n == sizeof head && std::memcmp(head, signature, sizeof head) == 0;
+}
+
 } // namespace
 
 ZipReader::ZipReader(const std::string &path, PackageLimits limits) : m_path(path), m_limits(limits)
@@ -24,6 +40,8 @@ ZipReader::ZipReader(const std::string &path, PackageLimits limits) : m_path(pat
     int err = 0;
     m_zip = zip_open(path.c_str(), ZIP_RDONLY, &err);
     if (!m_zip) {
+        if (isCompoundFile(path)) // what the spreadsheet saves when the workbook has a password
+            throw SheetError(path + ": パスワードで保護されたブックは開けません");
         zip_error_t ze;
         zip_error_init_with_code(&ze, err);
         const std::string why = zip_error_strerror(&ze);

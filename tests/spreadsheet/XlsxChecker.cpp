@@ -152,6 +152,8 @@ private:
             if (!ids.insert(id).second)
                 problem(relsPart, "duplicate Id " + id);
             std::string target = r.attribute("Target").value();
+            if (std::string_view(r.attribute("TargetMode").value()) == "External")
+                continue;
             target = target.front() == '/' ? target.substr(1) : base + target;
             if (!exists(target))
                 problem(relsPart, "target missing: " + target);
