@@ -194,6 +194,7 @@ TEST(WorkerExport, ExportThenImportGivesTheSameWorkers)
         registry.workers.setCell(Address, row, QStringLiteral("東京都港区, \"芝\" %1").arg(row));
         registry.workers.setCell(Licence1 + 2, row, QStringLiteral("玉掛け"));
         registry.workers.setCell(BloodType, row, QStringLiteral("ＡＢ"));
+        registry.workers.setCell(HealthCheck, row, QStringLiteral("令和 8年 %1月10日").arg(row));
     }
     for (const char* name : {"workers.csv", "workers.xlsx"}) {
         SCOPED_TRACE(name);
