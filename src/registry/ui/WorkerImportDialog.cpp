@@ -78,7 +78,7 @@ void WorkerImportDialog::buildWidgets(const QString& company)
     grid_->horizontalHeader()->setStretchLastSection(true);
     for (auto [column, width] : {std::pair{LineColumn, 50}, {StatusColumn, 70}, {NameColumn, 140}, {CompanyColumn, 180}})
         grid_->setColumnWidth(column, width);
-    grid_->setMinimumSize(760, 360);
+    grid_->setMinimumSize(760, 300);
     layout->addWidget(grid_, 1);
 
     counts_ = new QLabel;
