@@ -9,6 +9,7 @@ import xml.etree.ElementTree as ET
 import zipfile
 
 import openpyxl
+from openpyxl.cell import Cell
 
 REL = "{http://schemas.openxmlformats.org/officeDocument/2006/relationships}id"
 PKG = "{http://schemas.openxmlformats.org/package/2006/relationships}"
@@ -78,10 +79,20 @@ def cell_info(cell, cached):
     }
 
 
+def shown(ws, cached_ws):
+    """Cells with a value or a look other than the workbook's default one."""
+    plain = cell_info(Cell(ws), Cell(cached_ws))
+    cells = {}
+    for c in ws._cells.values():
+        info = cell_info(c, cached_ws[c.coordinate])
+        if c.value is not None or any(info[k] != plain[k] for k in info if k not in ("value", "cached", "type")):
+            cells[c.coordinate] = info
+    return cells
+
+
 def sheet_info(ws, cached_ws):
     return {
-        "cells": {c.coordinate: cell_info(c, cached_ws[c.coordinate]) for row in ws.iter_rows() for c in row
-                  if c.value is not None or c.has_style},
+        "cells": shown(ws, cached_ws),
         "rows": {str(r): {"ht": d.ht, "custom": bool(d.customHeight)} for r, d in ws.row_dimensions.items() if d.ht},
         "cols": {k: {"width": d.width, "hidden": bool(d.hidden)} for k, d in ws.column_dimensions.items()
                  if d.customWidth or d.hidden},
@@ -97,7 +108,7 @@ def sheet_info(ws, cached_ws):
         "paperSize": ws.page_setup.paperSize,
         "images": pictures.get(ws.title, {}).get("pictures", 0),
         "shapes": pictures.get(ws.title, {}).get("shapes", 0),
-        "comments": sorted(c.coordinate for row in ws.iter_rows() for c in row if c.comment),
+        "comments": sorted(c.coordinate for c in ws._cells.values() if c.comment),
         "hyperlinks": sorted(f"{h.ref} {h.target or h.location}" for h in ws._hyperlinks),
         "validations": sorted(f"{v.sqref} {v.type} {v.formula1}" for v in ws.data_validations.dataValidation),
         "conditional": sorted(str(r.sqref) for r in ws.conditional_formatting),
