@@ -5,6 +5,13 @@
 #include "XlsxWriter.h"
 
 #include <zip.h>
+#include <zlib.h>
+
+#include <algorithm>
+#include <atomic>
+#include <exception>
+#include <thread>
+#include <vector>
 
 #include <cctype>
 #include <cstdio>
@@ -22,43 +29,39 @@ namespace {
 // Level 1 by default: fast; libzip's default (9) costs several times more.
 const time_t kFixedMtime = 315532800 + 86400; // 1980-01-02, so identical content gives identical bytes
 
-// A part whose XML is produced only when libzip reads it, so that at most one part is in
-// memory at a time.
-struct LazyPart {
-    std::function<void(std::string &)> produce;
-    std::string xml;
+// A part already deflated (raw deflate, as zip stores it), handed to libzip to copy as is.
+struct DeflatedPart {
+    std::string data;
+    uint64_t size = 0; // uncompressed
+    uint32_t crc = 0;
     size_t offset = 0;
     zip_error_t error;
 };
 
-zip_int64_t lazyCallback(void *userdata, void *data, zip_uint64_t len, zip_source_cmd_t cmd)
+zip_int64_t deflatedCallback(void *userdata, void *data, zip_uint64_t len, zip_source_cmd_t cmd)
 {
-    auto *part = static_cast<LazyPart *>(userdata);
+    auto *part = static_cast<DeflatedPart *>(userdata);
     switch (cmd) {
     case ZIP_SOURCE_OPEN:
-        part->xml.clear();
         part->offset = 0;
-        try { // no exception may cross libzip's C frames
-            part->produce(part->xml);
-        } catch (...) {
-            zip_error_set(&part->error, ZIP_ER_MEMORY, 0);
-            return -1;
-        }
         return 0;
     case ZIP_SOURCE_READ: {
-        const size_t n = std::min<size_t>(len, part->xml.size() - part->offset);
-        std::memcpy(data, part->xml.data() + part->offset, n);
+        const size_t n = std::min<size_t>(len, part->data.size() - part->offset);
+        std::memcpy(data, part->data.data() + part->offset, n);
         part->offset += n;
         return zip_int64_t(n);
     }
     case ZIP_SOURCE_CLOSE:
-        std::string().swap(part->xml);
         return 0;
     case ZIP_SOURCE_STAT: {
         auto *st = static_cast<zip_stat_t *>(data);
         zip_stat_init(st);
         st->mtime = kFixedMtime;
-        st->valid |= ZIP_STAT_MTIME;
+        st->size = part->size;
+        st->comp_size = part->data.size();
+        st->comp_method = ZIP_CM_DEFLATE;
+        st->crc = part->crc;
+        st->valid |= ZIP_STAT_MTIME | ZIP_STAT_SIZE | ZIP_STAT_COMP_SIZE | ZIP_STAT_COMP_METHOD | ZIP_STAT_CRC;
         return sizeof(zip_stat_t);
     }
     case ZIP_SOURCE_ERROR:
@@ -74,6 +77,59 @@ zip_int64_t lazyCallback(void *userdata, void *data, zip_uint64_t len, zip_sourc
         zip_error_set(&part->error, ZIP_ER_OPNOTSUPP, 0);
         return -1;
     }
+}
+
+// The XML deflated as libzip does it (raw deflate, the largest memory level), so the bytes
+// do not depend on who compressed them.
+void deflateInto(DeflatedPart &part, const std::string &xml, int level, std::string &buffer)
+{
+    z_stream z{};
+    if (deflateInit2(&z, level, Z_DEFLATED, -MAX_WBITS, 9, Z_DEFAULT_STRATEGY) != Z_OK)
+        throw SheetError("圧縮を開始できません");
+    buffer.resize(deflateBound(&z, uLong(xml.size())));
+    z.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(xml.data()));
+    z.avail_in = uInt(xml.size());
+    z.next_out = reinterpret_cast<Bytef *>(buffer.data());
+    z.avail_out = uInt(buffer.size());
+    const int rc = deflate(&z, Z_FINISH);
+    part.data.assign(buffer.data(), z.total_out);
+    deflateEnd(&z);
+    if (rc != Z_STREAM_END)
+        throw SheetError("圧縮できません");
+    part.size = xml.size();
+    part.crc = uint32_t(crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef *>(xml.data()), uInt(xml.size())));
+}
+
+// Produces and deflates every part, on all cores; each result lands in its own slot, so the
+// package is the same whatever the order the parts were finished in.
+void deflateAll(std::vector<std::function<void(std::string &)>> &produce,
+                std::vector<std::unique_ptr<DeflatedPart>> &parts, int level)
+{
+    std::atomic<size_t> next{0};
+    std::vector<std::exception_ptr> errors(produce.size());
+    auto work = [&] {
+        std::string xml, buffer;
+        for (size_t i; (i = next++) < produce.size();) {
+            try {
+                xml.clear();
+                produce[i](xml);
+                deflateInto(*parts[i], xml, level, buffer);
+            } catch (...) {
+                errors[i] = std::current_exception();
+            }
+            std::function<void(std::string &)>().swap(produce[i]);
+        }
+    };
+    const unsigned workers = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
+    std::vector<std::thread> threads;
+    for (unsigned t = 1; t < workers; ++t)
+        threads.emplace_back(work);
+    work();
+    for (std::thread &t : threads)
+        t.join();
+    for (const std::exception_ptr &e : errors)
+        if (e)
+            std::rethrow_exception(e);
 }
 
 class ZipOut {
@@ -96,27 +152,21 @@ public:
             zip_discard(m_zip);
     }
 
+    // The part is produced and deflated at close().
     void add(const std::string &name, std::function<void(std::string &)> produce)
     {
-        auto *part = new LazyPart{std::move(produce), {}, 0, {}};
-        zip_error_init(&part->error);
-        zip_source_t *src = zip_source_function_create(lazyCallback, part, nullptr);
-        if (!src) {
-            delete part;
-            fail("zip_source_function_create");
-        }
-        const zip_int64_t idx = zip_file_add(m_zip, name.c_str(), src, ZIP_FL_ENC_UTF_8);
-        if (idx < 0) {
-            zip_source_free(src);
-            fail(name);
-        }
-        if (zip_set_file_compression(m_zip, zip_uint64_t(idx), ZIP_CM_DEFLATE, zip_uint32_t(m_level)) < 0
-            || zip_file_set_mtime(m_zip, zip_uint64_t(idx), kFixedMtime, 0) < 0)
-            fail(name);
+        m_names.push_back(name);
+        m_produce.push_back(std::move(produce));
     }
 
     void close()
     {
+        std::vector<std::unique_ptr<DeflatedPart>> parts;
+        for (size_t i = 0; i < m_names.size(); ++i)
+            parts.push_back(std::make_unique<DeflatedPart>());
+        deflateAll(m_produce, parts, m_level);
+        for (size_t i = 0; i < m_names.size(); ++i)
+            addEntry(m_names[i], std::move(parts[i]));
         if (zip_close(m_zip) < 0)
             fail("zip_close");
         m_zip = nullptr;
@@ -129,9 +179,31 @@ private:
                          + zip_strerror(m_zip) + ")");
     }
 
+    // An entry whose data libzip copies from the part; the part then belongs to libzip.
+    void addEntry(const std::string &name, std::unique_ptr<DeflatedPart> owned)
+    {
+        zip_error_init(&owned->error);
+        zip_source_t *src = zip_source_function_create(deflatedCallback, owned.get(), nullptr);
+        if (!src) {
+            zip_error_fini(&owned->error);
+            fail("zip_source_function_create");
+        }
+        owned.release();
+        const zip_int64_t idx = zip_file_add(m_zip, name.c_str(), src, ZIP_FL_ENC_UTF_8);
+        if (idx < 0) {
+            zip_source_free(src);
+            fail(name);
+        }
+        if (zip_set_file_compression(m_zip, zip_uint64_t(idx), ZIP_CM_DEFLATE, zip_uint32_t(m_level)) < 0
+            || zip_file_set_mtime(m_zip, zip_uint64_t(idx), kFixedMtime, 0) < 0)
+            fail(name);
+    }
+
     std::string m_path;
     int m_level = 1;
     zip_t *m_zip = nullptr;
+    std::vector<std::string> m_names;
+    std::vector<std::function<void(std::string &)>> m_produce;
 };
 
 // Names in the written package for the parts the sheets carry, and the relationships of the
