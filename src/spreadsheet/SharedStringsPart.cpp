@@ -34,7 +34,8 @@ StringOrder orderStrings(const Workbook &book)
     for (const auto &sheet : book.sheets())
         sheet->data().rows.forEach([&](int, const Row &row) {
             for (const Cell &cell : row.cells)
-                if (cell.kind == CellKind::Text && cell.str != kNoString && order.index[cell.str] == kNoString) {
+                if (cell.kind == CellKind::Text && cell.str != kNoString && cell.formula == kNoString
+                    && order.index[cell.str] == kNoString) {
                     order.index[cell.str] = uint32_t(order.order.size());
                     order.order.push_back(cell.str);
                 }

@@ -159,6 +159,12 @@ void writeCell(std::string &out, const char *rowDigits, size_t rowLen, const Cel
         out += strings.table->text(c.str) == "TRUE" ? " t=\"b\"><v>1</v></c>" : " t=\"b\"><v>0</v></c>";
         return;
     }
+    if (c.kind == CellKind::Error) {
+        out += " t=\"e\"><v>";
+        appendEscaped(out, strings.table->text(c.str), false);
+        out += "</v></c>";
+        return;
+    }
     out += " t=\"s\"><v>";
     appendInt(out, strings.index[c.str]);
     out += "</v></c>";

@@ -216,7 +216,7 @@ TEST(RoundTrip, FormulasKeepTheirValuesAndFollowARowCopy)
         "<c r=\"C1\" t=\"str\"><f>\"x\"&amp;\"y\"</f><v>xy</v></c><c r=\"D1\" t=\"e\"><f>1/0</f><v>#DIV/0!</v></c>"
         "<c r=\"E1\" t=\"b\"><f>TRUE()</f><v>1</v></c></row>"
         "<row r=\"2\"><c r=\"A2\"><f>A1*2</f></c><c r=\"B2\"><f t=\"shared\" si=\"0\"/><v>14</v></c>"
-        "<c r=\"C2\"><f>SUM($A$1:A1)</f><v>2</v></c></row></sheetData>";
+        "<c r=\"C2\"><f>SUM($A$1:A1)</f><v>2</v></c><c r=\"D2\" t=\"e\"><v>#N/A</v></c></row></sheetData>";
     Application app;
     Workbook &book = app.Workbooks().Open(written(package(sheet)));
     EXPECT_EQ(book.Sheets(1).Range("A1").Value(), "2") << "the value it last gave";
@@ -225,7 +225,7 @@ TEST(RoundTrip, FormulasKeepTheirValuesAndFollowARowCopy)
     const std::vector<std::tuple<const char *, const char *, const char *>> cells = {
         {"A1", "=1+1", "2"},           {"B1", "=A1+10", "12"}, {"C1", "=\"x\"&\"y\"", "xy"},
         {"D1", "=1/0", "#DIV/0!"},     {"E1", "=TRUE()", "True"}, {"A2", "=A1*2", "(none)"},
-        {"B2", "=A2+10", "14"},        {"C2", "=SUM($A$1:A1)", "2"}};
+        {"B2", "=A2+10", "14"},        {"C2", "=SUM($A$1:A1)", "2"}, {"D2", "#N/A", "#N/A"}};
     for (const auto &[ref, formula, cached] : cells) {
         EXPECT_EQ(text(probedCell(probed, "Sheet", ref)["value"]), formula) << ref;
         EXPECT_EQ(text(probedCell(probed, "Sheet", ref)["cached"]), cached) << ref;
