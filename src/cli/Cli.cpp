@@ -1,5 +1,6 @@
 #include "Cli.h"
 
+#include "CheckCommand.h"
 #include "common/Error.h"
 #include "documents/Catalogue.h"
 #include "documents/Generator.h"
@@ -91,6 +92,7 @@ int buildDocuments(const GenerateArgs& g, sheet::Application& app, sheet::Workbo
 {
     Project project;
     documents::readSite(g.site, project);
+    err << checkSummary(project) << Qt::endl;
     const documents::SiteView site = documents::siteOf(project);
     documents::TemplateSource source;
     sheet::Workbook& forms = documents::openTemplate(app, g.templatePath, &source);
@@ -170,7 +172,7 @@ int makeTemplate(const QStringList& args, QTextStream& out)
 bool isCommand(const QString& first)
 {
     static const QStringList commands{QStringLiteral("generate"), QStringLiteral("template"), QStringLiteral("pdf"),
-                                      QStringLiteral("help"), QStringLiteral("--help"), QStringLiteral("-h")};
+                                      QStringLiteral("check"), QStringLiteral("help"), QStringLiteral("--help"), QStringLiteral("-h")};
     return commands.contains(first);
 }
 
@@ -191,13 +193,15 @@ QString usage()
         "  mirevo pdf BOOK.xlsx OUT.pdf\n"
         "      ブック BOOK.xlsx を印刷されるページのとおりに PDF にします。\n"
         "  mirevo template OUT.xlsx\n"
-        "      テンプレート 安全書類(一覧).xlsx を OUT.xlsx に作成します。\n"
+        "      テンプレート 安全書類(一覧).xlsx を OUT.xlsx に作成します。\n")
+        + checkUsage()
+        + QStringLiteral(
         "  mirevo --help\n"
         "      この説明を表示します。\n"
         "\n"
         "成功すると終了コード 0 で結果を一行表示します。失敗すると理由を表示し、終了コード 1 (使い方の誤りは 2) で\n"
         "終わります。このとき OUT.xlsx は作られず、元のファイルもそのまま残ります。\n"
-        "使ったテンプレート (見つからないときはその注意) と作成時の注意は標準エラーに表示します。\n");
+        "使ったテンプレート (見つからないときはその注意)、提出前チェックの件数と作成時の注意は標準エラーに表示します。\n");
     const QStringList missing = documents::unavailableCaptions();
     if (!missing.isEmpty())
         text += QStringLiteral("\nまだ作成できない書類: ") + missing.join(QStringLiteral("、")) + u'\n';
@@ -215,6 +219,8 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
             return pdf(rest, out, err);
         if (command == QLatin1String("template"))
             return makeTemplate(rest, out);
+        if (command == QLatin1String("check"))
+            return checkCommand(rest, out, err);
         if (isCommand(command)) {
             out << usage();
             return 0;

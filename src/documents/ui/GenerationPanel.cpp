@@ -2,6 +2,9 @@
 
 #include "Spreadsheet.h"
 #include "WorkbookWindow.h"
+#include "check/SiteCheck.h"
+#include "check/ui/Ttenken.h"
+#include "common/Clock.h"
 #include "common/Dialogs.h"
 #include "common/ui/FormKit.h"
 #include "documents/Catalogue.h"
@@ -229,6 +232,8 @@ void GenerationPanel::convert()
         Dialogs::current().message(QStringLiteral("選んだ書類はまだ作成できません。"), Dialogs::Kind::Information);
         return;
     }
+    if (!passCheck())
+        return;
     status_->clear();
     documents::GenerationRun run;
     {
@@ -246,6 +251,19 @@ void GenerationPanel::convert()
         offerSave(*run.book);
     showWorkbook(std::move(run));
     emit sheetListWanted(workbook_->sheetNames());
+}
+
+bool GenerationPanel::passCheck()
+{
+    check::Report report = check::checkSite(project_, clock::today());
+    if (report.findings.isEmpty())
+        return true;
+    Ttenken review(std::move(report), Ttenken::Mode::BeforeConversion, window());
+    if (Dialogs::current().exec(review) == QDialog::Accepted)
+        return true;
+    if (const std::optional<check::Finding> chosen = review.chosen())
+        emit findingChosen(*chosen);
+    return false;
 }
 
 void GenerationPanel::showProgress(int done, int total)

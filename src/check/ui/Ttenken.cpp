@@ -1,0 +1,119 @@
+#include "Ttenken.h"
+
+#include "common/ui/FormKit.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace mirevo {
+namespace {
+
+constexpr int kWidth = 880;
+constexpr int kHeight = 460;
+
+QColor levelColour(check::Level level)
+{
+    switch (level) {
+    case check::Level::Error: return QColor(0xc0, 0x00, 0x00);
+    case check::Level::Warning: return QColor(0xb0, 0x60, 0x00);
+    case check::Level::Info: return QColor(0x12, 0x31, 0x72);
+    }
+    return {};
+}
+
+QString heading(const check::Report& report)
+{
+    QString text = check::dateLine(report) + u'\n';
+    if (report.findings.isEmpty())
+        return text + QStringLiteral("直すところは見つかりませんでした。");
+    return text + check::summary(report) + QStringLiteral("　　行をダブルクリックすると、その会社・作業員の画面に移ります。");
+}
+
+} // namespace
+
+Ttenken::Ttenken(check::Report report, Mode mode, QWidget* parent) : QDialog(parent), report_(std::move(report))
+{
+    setObjectName("Tenken");
+    setWindowTitle(QStringLiteral("提出前チェック"));
+    form::applyJapaneseFont(this);
+    auto* layout = new QVBoxLayout(this);
+    auto* summary = new QLabel(heading(report_), this);
+    summary->setObjectName("Label_summary");
+    const bool errors = report_.count(check::Level::Error) > 0;
+    summary->setStyleSheet(errors ? QStringLiteral("color: #c00000; font-weight: bold;") : QStringLiteral("font-weight: bold;"));
+    layout->addWidget(summary);
+    buildList();
+    layout->addWidget(list_, 1);
+    buildButtons(mode);
+    // As large as the screen allows, never larger.
+    QSize size(kWidth, kHeight);
+    if (const QScreen* screen = QApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() - QSize(40, 60));
+    resize(size);
+}
+
+void Ttenken::buildList()
+{
+    list_ = new QTreeWidget(this);
+    list_->setObjectName("ListView_findings");
+    list_->setColumnCount(4);
+    list_->setHeaderLabels({QStringLiteral("区分"), QStringLiteral("会社名"), QStringLiteral("作業員"), QStringLiteral("内容")});
+    list_->setRootIsDecorated(false);
+    list_->setAlternatingRowColors(true);
+    list_->setWordWrap(true);
+    list_->setUniformRowHeights(false);
+    list_->setTextElideMode(Qt::ElideNone);
+    for (const check::Finding& f : report_.findings) {
+        auto* item = new QTreeWidgetItem(list_, {check::levelName(f.level), f.company, f.worker, f.message});
+        item->setForeground(0, levelColour(f.level));
+        QFont bold = item->font(0);
+        bold.setBold(true);
+        item->setFont(0, bold);
+        const QString tip = QStringLiteral("%1 (%2)\n%3").arg(f.field, f.code, f.message);
+        for (int column = 0; column < 4; ++column)
+            item->setToolTip(column, tip);
+    }
+    QHeaderView* header = list_->header();
+    header->setStretchLastSection(true);
+    list_->setColumnWidth(0, 56);
+    list_->setColumnWidth(1, 190);
+    list_->setColumnWidth(2, 96);
+    connect(list_, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem* item) { goTo(list_->indexOfTopLevelItem(item)); });
+}
+
+void Ttenken::buildButtons(Mode mode)
+{
+    auto* buttons = new QDialogButtonBox(this);
+    if (mode == Mode::BeforeConversion) {
+        auto* create = buttons->addButton(QStringLiteral("このまま作成"), QDialogButtonBox::AcceptRole);
+        create->setObjectName("Button_createAnyway");
+        auto* back = buttons->addButton(QStringLiteral("戻って直す"), QDialogButtonBox::RejectRole);
+        back->setObjectName("Button_goBack");
+        // With an error the safe answer is the one Enter gives.
+        (report_.count(check::Level::Error) > 0 ? back : create)->setDefault(true);
+    } else {
+        auto* close = buttons->addButton(QStringLiteral("閉じる"), QDialogButtonBox::RejectRole);
+        close->setObjectName("Button_tenkenClose");
+        close->setDefault(true);
+    }
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout()->addWidget(buttons);
+}
+
+void Ttenken::goTo(int row)
+{
+    if (row < 0 || row >= report_.findings.size())
+        return;
+    chosen_ = report_.findings[row];
+    reject();
+}
+
+} // namespace mirevo
