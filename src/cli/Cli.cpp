@@ -92,11 +92,11 @@ int buildDocuments(const GenerateArgs& g, sheet::Application& app, sheet::Workbo
 {
     Project project;
     documents::readSite(g.site, project);
-    err << checkSummary(project) << Qt::endl;
     const documents::SiteView site = documents::siteOf(project);
     documents::TemplateSource source;
     sheet::Workbook& forms = documents::openTemplate(app, g.templatePath, &source);
     err << source.description() << Qt::endl;
+    err << checkSummary(project) << Qt::endl;
     const documents::ConversionReport report = documents::convert(site, g.documents, g.options, forms, book);
     if (!report.skipped.isEmpty())
         err << QStringLiteral("まだ作成できない書類を除きました: ") << report.skipped.join(QStringLiteral("、")) << Qt::endl;
