@@ -1,5 +1,6 @@
 #include "Tmenu01.h"
 #include "common/ui/FormKit.h"
+#include "common/ui/WindowRules.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -19,8 +20,7 @@ namespace {
 
 constexpr QSize kMenuSize(328, 47);
 constexpr QSize kSheetListSize(354, 701);
-// A title bar's height, for a frame the window manager has not told yet.
-constexpr int kTitleAllowance = 40;
+constexpr int kTitleAllowance = form::kFrameAllowance.height();
 // The sheet list's top (below its heading) and the margin under it.
 constexpr int kListBottomGap = 33;
 

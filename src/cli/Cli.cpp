@@ -1,4 +1,5 @@
 #include "Cli.h"
+#include "WorkerCommands.h"
 
 #include "CheckCommand.h"
 #include "common/Error.h"
@@ -172,6 +173,7 @@ int makeTemplate(const QStringList& args, QTextStream& out)
 bool isCommand(const QString& first)
 {
     static const QStringList commands{QStringLiteral("generate"), QStringLiteral("template"), QStringLiteral("pdf"),
+                                      QStringLiteral("import-workers"), QStringLiteral("export-workers"),
                                       QStringLiteral("check"), QStringLiteral("help"), QStringLiteral("--help"), QStringLiteral("-h")};
     return commands.contains(first);
 }
@@ -193,15 +195,15 @@ QString usage()
         "  mirevo pdf BOOK.xlsx OUT.pdf\n"
         "      ブック BOOK.xlsx を印刷されるページのとおりに PDF にします。\n"
         "  mirevo template OUT.xlsx\n"
-        "      テンプレート 安全書類(一覧).xlsx を OUT.xlsx に作成します。\n")
-        + checkUsage()
-        + QStringLiteral(
+        "      テンプレート 安全書類(一覧).xlsx を OUT.xlsx に作成します。\n"
+        "%1%2"
         "  mirevo --help\n"
         "      この説明を表示します。\n"
         "\n"
         "成功すると終了コード 0 で結果を一行表示します。失敗すると理由を表示し、終了コード 1 (使い方の誤りは 2) で\n"
         "終わります。このとき OUT.xlsx は作られず、元のファイルもそのまま残ります。\n"
-        "使ったテンプレート (見つからないときはその注意)、提出前チェックの件数と作成時の注意は標準エラーに表示します。\n");
+        "使ったテンプレート (見つからないときはその注意)、提出前チェックの件数と作成時の注意は標準エラーに表示します。\n")
+                       .arg(workerCommandsUsage(), checkUsage());
     const QStringList missing = documents::unavailableCaptions();
     if (!missing.isEmpty())
         text += QStringLiteral("\nまだ作成できない書類: ") + missing.join(QStringLiteral("、")) + u'\n';
@@ -219,6 +221,10 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
             return pdf(rest, out, err);
         if (command == QLatin1String("template"))
             return makeTemplate(rest, out);
+        if (command == QLatin1String("import-workers"))
+            return importWorkers(rest, out, err);
+        if (command == QLatin1String("export-workers"))
+            return exportWorkers(rest, out, err);
         if (command == QLatin1String("check"))
             return checkCommand(rest, out, err);
         if (isCommand(command)) {

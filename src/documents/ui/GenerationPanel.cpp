@@ -7,6 +7,7 @@
 #include "common/Clock.h"
 #include "common/Dialogs.h"
 #include "common/ui/FormKit.h"
+#include "common/ui/WindowRules.h"
 #include "documents/Catalogue.h"
 #include "documents/GenerationRun.h"
 #include "documents/SiteView.h"
@@ -338,8 +339,8 @@ bool GenerationPanel::offerSave(sheet::Workbook& book)
 
 QRect GenerationPanel::workbookPlace(const QRect& area)
 {
-    // The window manager's border and title bar.
-    constexpr int kFrameWidth = 8, kFrameHeight = 40;
+    constexpr int kFrameWidth = form::kFrameAllowance.width();
+    constexpr int kFrameHeight = form::kFrameAllowance.height();
     constexpr int kBesideList = 362;
     const int width = std::min(std::max(600, area.width() - 380), area.width() - kFrameWidth);
     const int height = std::min(std::max(400, area.height() - 60), area.height() - kFrameHeight);

@@ -6,6 +6,7 @@
 #include "Ttouroku.h"
 #include "common/Dialogs.h"
 #include "common/ui/Manual.h"
+#include "common/ui/WindowRules.h"
 #include "registry/CompanyFile.h"
 #include "registry/CompanyList.h"
 #include "registry/CompanyRecord.h"
@@ -34,8 +35,7 @@ constexpr int kListWidth = 760;
 // On a narrow screen the list gives up width, down to this, before the
 // window needs a scroll bar; its own columns scroll instead.
 constexpr int kNarrowestList = 420;
-// The window manager's border, left and right.
-constexpr int kFrameWidth = 8;
+constexpr int kFrameWidth = form::kFrameAllowance.width();
 const QString kCompanyFileFilter = QStringLiteral("kda|*.kda");
 const QString kNameFirst = QStringLiteral("会社名を入力してください。");
 
