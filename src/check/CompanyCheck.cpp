@@ -75,10 +75,10 @@ void checkBusinessId(const CompanyRow& c, QList<Finding>& out)
     if (id.isEmpty())
         message = QStringLiteral("事業者IDが入力されていません。");
     else if (id == kUnset)
-        message = QStringLiteral("事業者IDが初期値 %1 のままです。").arg(quoted(id));
+        message = QStringLiteral("事業者IDが初期値%1のままです。").arg(quoted(id));
     else
-        message = QStringLiteral("事業者ID %1 は14桁の数字ではありません (%2 文字)。").arg(quoted(id)).arg(id.size());
-    message += QStringLiteral("建設キャリアアップシステムの事業者ID (半角数字14桁) を%1で入力してください。").arg(whereToFix(c));
+        message = QStringLiteral("事業者ID%1は14桁の数字ではありません（%2文字）。").arg(quoted(id)).arg(id.size());
+    message += QStringLiteral("建設キャリアアップシステムの事業者ID（半角数字14桁）を%1で入力してください。").arg(whereToFix(c));
     out << companyFinding(c, Level::Warning, "business-id", company::BusinessId, QStringLiteral("事業者ID"), message);
 }
 
@@ -86,33 +86,33 @@ void checkLicence(const CompanyRow& c, const Licence& l, const QDate& day, QList
 {
     const QString number = c.cells.value(l.number);
     const QString dateText = c.cells.value(l.date);
-    const QString field = QStringLiteral("許可（更新）年月日 (%1)").arg(label(l.label));
+    const QString field = QStringLiteral("許可更新日%1").arg(label(l.label).right(1));
     const bool noNumber = unfilled(c, l.number);
     if (isPlaceholder(dateText)) {
         if (!noNumber)
             out << companyFinding(c, Level::Warning, "licence-expired", l.date, field,
-                                  QStringLiteral("許可番号 %1 の許可（更新）年月日が入力されていません。%2で入力してください。")
+                                  QStringLiteral("許可番号%1の許可（更新）年月日が入力されていません。%2で入力してください。")
                                       .arg(quoted(number), whereToFix(c)));
         return;
     }
     const QDate granted = readDate(dateText);
     if (!granted.isValid()) {
         out << companyFinding(c, Level::Warning, "licence-expired", l.date, field,
-                              QStringLiteral("許可（更新）年月日 %1 を日付として読めません。%2で入力し直してください。")
+                              QStringLiteral("許可（更新）年月日%1を日付として読めません。%2で入力し直してください。")
                                   .arg(quoted(dateText), whereToFix(c)));
         return;
     }
     // A licence holds five years: it ends the day before the fifth anniversary.
     const QDate ends = addYearsKeepingFebruary(granted, 5);
-    const QString lastDay = spacedEraDateText(ends.addDays(-1));
+    const QString lastDay = eraDateText(ends.addDays(-1));
     if (ends <= day)
         out << companyFinding(c, Level::Error, "licence-expired", l.date, field,
-                              QStringLiteral("建設業の許可 (%1) の有効期間は %2 で切れています。更新後の許可（更新）年月日を入力してください。")
-                                  .arg(label(l.label), lastDay));
+                              QStringLiteral("建設業の許可（%1）の有効期間は%2で切れています。更新後の許可（更新）年月日を入力してください。")
+                                  .arg(noNumber ? label(l.label) : number.trimmed(), lastDay));
     else if (day.daysTo(ends) <= kWarnDays)
         out << companyFinding(c, Level::Warning, "licence-expired", l.date, field,
-                              QStringLiteral("建設業の許可 (%1) の有効期間が %2 で切れます。更新の手続きを確かめてください。")
-                                  .arg(label(l.label), lastDay));
+                              QStringLiteral("建設業の許可（%1）の有効期間が%2で切れます。更新の手続きを確かめてください。")
+                                  .arg(noNumber ? label(l.label) : number.trimmed(), lastDay));
 }
 
 void checkInsurance(const CompanyRow& c, QList<Finding>& out)
@@ -194,21 +194,20 @@ void checkCompanyPeriod(const CompanyRow& c, const Period& project, QList<Findin
     for (const auto& [date, text] : {std::pair{own.from, fromText}, std::pair{own.to, toText}})
         if (!date.isValid())
             out << companyFinding(c, Level::Error, "period-invalid", company::PeriodFrom, field,
-                                  QStringLiteral("工期 %1 を日付として読めません。「再下請負業者情報」の「工期」を選び直してください。")
+                                  QStringLiteral("工期%1を日付として読めません。「再下請負業者情報」の「工期」を選び直してください。")
                                       .arg(quoted(text)));
     if (!own.from.isValid() || !own.to.isValid())
         return;
     if (own.to < own.from) {
         out << companyFinding(c, Level::Error, "period-invalid", company::PeriodFrom, field,
-                              QStringLiteral("工期の終わり %1 が始まり %2 より前です。「再下請負業者情報」の「工期」を直してください。")
+                              QStringLiteral("工期の終わり%1が始まり%2より前です。「再下請負業者情報」の「工期」を直してください。")
                                   .arg(quoted(toText), quoted(fromText)));
         return;
     }
     if (project.from.isValid() && project.to.isValid() && (own.from < project.from || own.to > project.to))
         out << companyFinding(c, Level::Warning, "period-outside", company::PeriodFrom, field,
-                              QStringLiteral("工期 %1～%2 が工事の工期 %3～%4 からはみ出しています。工期を確かめてください。")
-                                  .arg(spacedEraDateText(own.from), spacedEraDateText(own.to),
-                                       spacedEraDateText(project.from), spacedEraDateText(project.to)));
+                              QStringLiteral("工期（%1～%2）が工事の工期（%3～%4）からはみ出しています。工期を確かめてください。")
+                                  .arg(eraDateText(own.from), eraDateText(own.to), eraDateText(project.from), eraDateText(project.to)));
 }
 
 void checkUpper(const TextGrid& table, const CompanyRow& c, QList<Finding>& out)
@@ -224,9 +223,9 @@ void checkUpper(const TextGrid& table, const CompanyRow& c, QList<Finding>& out)
         return;
     if (ok && upper > 0 && upper != c.row && upper < table.rowCount() && !isBlankName(table.cell(company::Name, upper)))
         return;
-    const QString shown = text.isEmpty() ? QStringLiteral("(空欄)") : quoted(text);
+    const QString shown = text.isEmpty() ? QStringLiteral("（空欄）") : quoted(text);
     out << companyFinding(c, Level::Error, "upper-missing", company::UpperNo, QStringLiteral("直近上位の会社No."),
-                          QStringLiteral("直近上位の会社No. %1 に当たる会社が当現場リストにありません。"
+                          QStringLiteral("直近上位の会社No.%1に当たる会社が当現場リストにありません。"
                                          "施工体制ツリーで直近上位の業者の下に登録し直してください。")
                               .arg(shown));
 }

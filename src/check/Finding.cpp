@@ -41,7 +41,7 @@ QString summary(const Report& report)
 
 QString dateLine(const Report& report)
 {
-    const QString day = spacedEraDateText(report.date);
+    const QString day = eraDateText(report.date);
     if (report.dateFromToday)
         return QStringLiteral("作成日が読めないため、本日 %1 で確認しました。").arg(day);
     return QStringLiteral("作成日 %1 で確認しました。").arg(day);

@@ -59,7 +59,7 @@ QDate creationDate(const ProjectRecord& record, const QDate& today, Report& repo
         return day;
     } else {
         out << siteFinding(Level::Error, "date-invalid", "Edit41", field,
-                           QStringLiteral("作成日 %1 を日付として読めません。画面上部の「作成日」をカレンダーから選び直してください。")
+                           QStringLiteral("作成日%1を日付として読めません。画面上部の「作成日」をカレンダーから選び直してください。")
                                .arg(quoted(text)));
     }
     report.dateFromToday = true;
@@ -75,7 +75,7 @@ Period projectPeriod(const ProjectRecord& record, QList<Finding>& out)
     Period p;
     for (const auto& [control, text, end] :
          {std::tuple{"Edit5", fromText, &p.from}, std::tuple{"Edit6", toText, &p.to}}) {
-        const QString field = QStringLiteral("工期 (%1)").arg(QString::fromUtf8(control == QLatin1String("Edit5") ? "自" : "至"));
+        const QString field = QStringLiteral("工期（%1）").arg(QString::fromUtf8(control == QLatin1String("Edit5") ? "自" : "至"));
         if (isPlaceholder(text)) {
             out << siteFinding(Level::Error, "project-missing", control, field,
                                QStringLiteral("%1が入力されていません。「発注者情報」の「工期」を入力してください。").arg(field));
@@ -84,12 +84,12 @@ Period projectPeriod(const ProjectRecord& record, QList<Finding>& out)
         *end = readDate(text);
         if (!end->isValid())
             out << siteFinding(Level::Error, "period-invalid", control, field,
-                               QStringLiteral("%1 %2 を日付として読めません。「発注者情報」の「工期」を選び直してください。")
+                               QStringLiteral("%1%2を日付として読めません。「発注者情報」の「工期」を選び直してください。")
                                    .arg(field, quoted(text)));
     }
     if (p.from.isValid() && p.to.isValid() && p.to < p.from) {
         out << siteFinding(Level::Error, "period-invalid", "Edit6", QStringLiteral("工期"),
-                           QStringLiteral("工期の終わり %1 が始まり %2 より前です。「発注者情報」の「工期」を直してください。")
+                           QStringLiteral("工期の終わり%1が始まり%2より前です。「発注者情報」の「工期」を直してください。")
                                .arg(quoted(toText), quoted(fromText)));
         p = {};
     }

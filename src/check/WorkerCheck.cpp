@@ -54,8 +54,8 @@ void checkAge(const TextGrid& w, int row, const QDate& day, QList<Finding>& out)
     const QDate birth = readDate(text);
     if (!birth.isValid() || birth > day) {
         const QString what = isPlaceholder(text) ? QStringLiteral("生年月日が入力されていません。")
-                             : birth.isValid()   ? QStringLiteral("生年月日 %1 が作成日より後です。").arg(quoted(text))
-                                                 : QStringLiteral("生年月日 %1 を日付として読めません。").arg(quoted(text));
+                             : birth.isValid()   ? QStringLiteral("生年月日%1が作成日より後です。").arg(quoted(text))
+                                                 : QStringLiteral("生年月日%1を日付として読めません。").arg(quoted(text));
         out << workerFinding(w, row, Level::Warning, "birth-unreadable", field,
                              what + QStringLiteral("作業員名簿で「例 : 1968/10/01」の形に入力してください。年齢を確かめられません。"));
         return;
@@ -63,12 +63,12 @@ void checkAge(const TextGrid& w, int row, const QDate& day, QList<Finding>& out)
     const int age = worker::completedYears(birth, day);
     if (age < kMinorAge)
         out << workerFinding(w, row, Level::Info, "minor", field,
-                             QStringLiteral("作成日に %1 歳 (18歳未満) です。年少者就労報告書 (12) を作ります。"
+                             QStringLiteral("作成日に%1歳（18歳未満）です。年少者就労報告書（12）を作ります。"
                                             "年少者は危険有害業務に就けられません。")
                                  .arg(age));
     else if (age >= kElderlyAge)
         out << workerFinding(w, row, Level::Info, "elderly", field,
-                             QStringLiteral("作成日に %1 歳 (65歳以上) です。高年齢者就労報告書 (12) を作ります。").arg(age));
+                             QStringLiteral("作成日に%1歳（65歳以上）です。高年齢者就労報告書（12）を作ります。").arg(age));
 }
 
 void checkPressure(const TextGrid& w, int row, QList<Finding>& out)
@@ -83,14 +83,14 @@ void checkPressure(const TextGrid& w, int row, QList<Finding>& out)
     const int low = p ? p->low.toInt(&lowOk) : 0;
     if (!highOk || !lowOk) {
         out << workerFinding(w, row, Level::Warning, "blood-pressure-unreadable", field,
-                             QStringLiteral("血圧 %1 を読めません。作業員名簿で「120～80」の形に入力してください。").arg(quoted(text)));
+                             QStringLiteral("血圧%1を読めません。作業員名簿で「120～80」の形に入力してください。").arg(quoted(text)));
         return;
     }
     if (high >= kHighPressure || low >= kLowPressure)
         out << workerFinding(w, row, Level::Warning, "blood-pressure", field,
-                             QStringLiteral("血圧 %1 は高血圧です (最高 160 以上または最低 95 以上)。高血圧者就労報告書 (12) を作ります。"
+                             QStringLiteral("血圧%1は高血圧です（最高160以上または最低95以上）。高血圧者就労報告書（12）を作ります。"
                                             "就業上の配慮を確かめてください。")
-                                 .arg(text));
+                                 .arg(quoted(text)));
 }
 
 void checkHealth(const TextGrid& w, int row, const QDate& day, QList<Finding>& out)
@@ -101,9 +101,9 @@ void checkHealth(const TextGrid& w, int row, const QDate& day, QList<Finding>& o
     if (isPlaceholder(text))
         what = QStringLiteral("最近の健康診断日が入力されていません。");
     else if (!checked.isValid())
-        what = QStringLiteral("健康診断日 %1 を日付として読めません。").arg(quoted(text));
+        what = QStringLiteral("健康診断日%1を日付として読めません。").arg(quoted(text));
     else if (addYearsKeepingFebruary(checked, 1) < day)
-        what = QStringLiteral("最近の健康診断日 %1 から作成日までに1年を過ぎています。").arg(spacedEraDateText(checked));
+        what = QStringLiteral("最近の健康診断日（%1）から作成日までに1年を過ぎています。").arg(eraDateText(checked));
     else
         return;
     out << workerFinding(w, row, Level::Warning, "health-check-old", QStringLiteral("健康診断日"),
@@ -119,13 +119,13 @@ void checkInsurance(const TextGrid& w, int row, QList<Finding>& out)
         if (text.trimmed().isEmpty())
             what = QStringLiteral("%1が入力されていません。").arg(label);
         else if (isUnfilled(text, QString::fromUtf8(i.initial)))
-            what = QStringLiteral("%1が初期値 %2 のままです。").arg(label, quoted(text));
+            what = QStringLiteral("%1が初期値%2のままです。").arg(label, quoted(text));
         else if (text.contains(QStringLiteral("未加入")))
             what = QStringLiteral("%1が「未加入」です。未加入の作業員は現場に入れないことがあります。").arg(label);
         else
             continue;
         out << workerFinding(w, row, Level::Warning, "worker-insurance", label,
-                             what + QStringLiteral("保険の名称 (適用除外のときは「適用除外」) を入力してください。"));
+                             what + QStringLiteral("保険の名称（適用除外のときは「適用除外」）を入力してください。"));
     }
 }
 
@@ -163,7 +163,7 @@ void checkWorkerCompany(const TextGrid& w, int row, const QString& prime, const 
         return;
     const QString what = isBlankName(company)
                              ? QStringLiteral("所属会社名が入力されていません。")
-                             : QStringLiteral("所属会社 %1 は元請負業者でも当現場リストの会社でもありません。").arg(quoted(company));
+                             : QStringLiteral("所属会社%1は元請負業者でも当現場リストの会社でもありません。").arg(quoted(company));
     out << workerFinding(w, row, Level::Error, "worker-company-missing", QStringLiteral("所属会社名"),
                          what + QStringLiteral("会社を施工体制ツリーに登録するか、作業員の所属会社名を直してください。"));
 }
@@ -186,7 +186,7 @@ void checkDuplicates(const TextGrid& w, QList<Finding>& out)
         if (other == w.cell(worker::Company, row).trimmed())
             continue;
         out << workerFinding(w, row, Level::Warning, "worker-duplicate", QStringLiteral("氏名・生年月日"),
-                             QStringLiteral("同じ氏名・生年月日の作業員が %1 にも登録されています。"
+                             QStringLiteral("同じ氏名・生年月日の作業員が%1にも登録されています。"
                                             "一人は一つの会社の作業員として、どちらかを削除してください。")
                                  .arg(quoted(other)));
     }

@@ -19,7 +19,7 @@ TEST(CheckCommand, SampleSitePassesWithExitZero)
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     const QStringList lines = r.out.split(u'\n', Qt::SkipEmptyParts);
     ASSERT_FALSE(lines.isEmpty());
-    EXPECT_EQ(lines.first(), QStringLiteral("作成日 令和 8年 12月 1日 で確認しました。"));
+    EXPECT_EQ(lines.first(), QStringLiteral("作成日 令和8年12月1日 で確認しました。"));
     EXPECT_EQ(lines.last(), QStringLiteral("エラー 0 件、警告 0 件、情報 0 件"));
 }
 

@@ -130,7 +130,7 @@ TEST(CompanyFindings, NameTheCompanyAndWhereItIsShown)
     EXPECT_EQ(row.company, QStringLiteral("峰山保温工業"));
     EXPECT_EQ(row.place, check::Place::Contractor);
     EXPECT_EQ(row.row, 3);
-    EXPECT_TRUE(row.message.contains(QStringLiteral("令和 8年 10月 31日"))) << row.message.toStdString();
+    EXPECT_TRUE(row.message.contains(QStringLiteral("令和8年10月31日"))) << row.message.toStdString();
 }
 
 } // namespace

@@ -61,7 +61,7 @@ TEST(Csv, NoFindingsIsTheHeaderAlone)
 TEST(Text, OneHeadingPerCompanyThenTheSummary)
 {
     const QStringList expected{
-        QStringLiteral("作成日 令和 8年 12月 1日 で確認しました。"),
+        QStringLiteral("作成日 令和8年12月1日 で確認しました。"),
         QStringLiteral("■ 工事・発注者"),
         QStringLiteral("  エラー  工事名称: 工事名称が入力されていません。"),
         QStringLiteral("■ 一次工業"),

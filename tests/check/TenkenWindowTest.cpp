@@ -101,14 +101,14 @@ TEST(TenkenWindow, ListsLevelCompanyWorkerAndMessage)
     EXPECT_EQ(young->text(0), QStringLiteral("情報"));
     EXPECT_EQ(young->text(1), QStringLiteral("讃岐設備工業株式会社"));
     EXPECT_EQ(young->text(2), QStringLiteral("伊藤 直樹"));
-    EXPECT_TRUE(young->text(3).contains(QStringLiteral("16 歳")));
+    EXPECT_TRUE(young->text(3).contains(QStringLiteral("16歳")));
     const QTreeWidgetItem* licence = list->topLevelItem(1);
     EXPECT_EQ(licence->text(0), QStringLiteral("エラー"));
     EXPECT_EQ(licence->text(1), QStringLiteral("峰山保温工業"));
     EXPECT_EQ(licence->text(2), QString());
     EXPECT_TRUE(licence->toolTip(3).contains(QStringLiteral("licence-expired")));
     const QString summary = child<QLabel>(window, "Label_summary")->text();
-    EXPECT_TRUE(summary.contains(QStringLiteral("作成日 令和 8年 12月 1日 で確認しました。")));
+    EXPECT_TRUE(summary.contains(QStringLiteral("作成日 令和8年12月1日 で確認しました。")));
     EXPECT_TRUE(summary.contains(QStringLiteral("エラー 1 件、警告 0 件、情報 1 件")));
     EXPECT_EQ(child<QPushButton>(window, "Button_createAnyway")->text(), QStringLiteral("このまま作成"));
     EXPECT_EQ(child<QPushButton>(window, "Button_goBack")->text(), QStringLiteral("戻って直す"));

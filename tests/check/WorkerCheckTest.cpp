@@ -128,7 +128,7 @@ TEST(WorkerFindings, NameTheWorkerItsCompanyAndRow)
     EXPECT_EQ(f.field, QStringLiteral("生年月日"));
     EXPECT_EQ(f.place, check::Place::Worker);
     EXPECT_EQ(f.row, kOtherCompany);
-    EXPECT_TRUE(f.message.contains(QStringLiteral("16 歳"))) << f.message.toStdString();
+    EXPECT_TRUE(f.message.contains(QStringLiteral("16歳"))) << f.message.toStdString();
 }
 
 } // namespace
