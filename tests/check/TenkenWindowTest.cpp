@@ -107,6 +107,12 @@ TEST(TenkenWindow, ListsLevelCompanyWorkerAndMessage)
     EXPECT_EQ(licence->text(1), QStringLiteral("峰山保温工業"));
     EXPECT_EQ(licence->text(2), QString());
     EXPECT_TRUE(licence->toolTip(3).contains(QStringLiteral("licence-expired")));
+    // The chosen finding in full below the list; the first one to begin with.
+    QLabel* detail = child<QLabel>(window, "Label_detail");
+    EXPECT_TRUE(detail->text().startsWith(QStringLiteral("【讃岐設備工業株式会社　伊藤 直樹】生年月日（minor）\n")))
+        << detail->text().toStdString();
+    list->setCurrentItem(list->topLevelItem(1));
+    EXPECT_TRUE(detail->text().endsWith(licence->text(3))) << detail->text().toStdString();
     const QString summary = child<QLabel>(window, "Label_summary")->text();
     EXPECT_TRUE(summary.contains(QStringLiteral("作成日 令和8年12月1日 で確認しました。")));
     EXPECT_TRUE(summary.contains(QStringLiteral("エラー 1 件、警告 0 件、情報 1 件")));

@@ -35,6 +35,16 @@ QString heading(const check::Report& report)
     return text + check::summary(report) + QStringLiteral("　　行をダブルクリックすると、その会社・作業員の画面に移ります。");
 }
 
+// "【讃岐設備工業株式会社　伊藤 直樹】生年月日（minor）" and the message below.
+QString detailText(const check::Finding& f)
+{
+    QStringList who;
+    who << (f.company.isEmpty() ? QStringLiteral("工事・発注者") : f.company);
+    if (!f.worker.isEmpty())
+        who << f.worker;
+    return QStringLiteral("【%1】%2（%3）\n%4").arg(who.join(QStringLiteral("　")), f.field, f.code, f.message);
+}
+
 } // namespace
 
 Ttenken::Ttenken(check::Report report, Mode mode, QWidget* parent) : QDialog(parent), report_(std::move(report))
@@ -50,7 +60,11 @@ Ttenken::Ttenken(check::Report report, Mode mode, QWidget* parent) : QDialog(par
     layout->addWidget(summary);
     buildList();
     layout->addWidget(list_, 1);
+    buildDetail();
+    layout->addWidget(detail_);
     buildButtons(mode);
+    if (list_->topLevelItemCount() > 0)
+        list_->setCurrentItem(list_->topLevelItem(0));
     // As large as the screen allows, never larger.
     QSize size(kWidth, kHeight);
     if (const QScreen* screen = QApplication::primaryScreen())
@@ -66,9 +80,7 @@ void Ttenken::buildList()
     list_->setHeaderLabels({QStringLiteral("区分"), QStringLiteral("会社名"), QStringLiteral("作業員"), QStringLiteral("内容")});
     list_->setRootIsDecorated(false);
     list_->setAlternatingRowColors(true);
-    list_->setWordWrap(true);
-    list_->setUniformRowHeights(false);
-    list_->setTextElideMode(Qt::ElideNone);
+    list_->setUniformRowHeights(true);
     for (const check::Finding& f : report_.findings) {
         auto* item = new QTreeWidgetItem(list_, {check::levelName(f.level), f.company, f.worker, f.message});
         item->setForeground(0, levelColour(f.level));
@@ -86,6 +98,24 @@ void Ttenken::buildList()
     list_->setColumnWidth(2, 96);
     connect(list_, &QTreeWidget::itemDoubleClicked, this,
             [this](QTreeWidgetItem* item) { goTo(list_->indexOfTopLevelItem(item)); });
+}
+
+void Ttenken::buildDetail()
+{
+    // The list keeps one line per finding; the chosen one is read in full here.
+    detail_ = new QLabel(this);
+    detail_->setObjectName("Label_detail");
+    detail_->setWordWrap(true);
+    detail_->setFrameShape(QFrame::StyledPanel);
+    detail_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    detail_->setMinimumHeight(detail_->fontMetrics().lineSpacing() * 3 + 12);
+    detail_->setMargin(4);
+    detail_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    detail_->setStyleSheet(QStringLiteral("background: #fffbe8;"));
+    connect(list_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        const int row = item ? list_->indexOfTopLevelItem(item) : -1;
+        detail_->setText(row < 0 ? QString() : detailText(report_.findings[row]));
+    });
 }
 
 void Ttenken::buildButtons(Mode mode)

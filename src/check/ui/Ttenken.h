@@ -5,12 +5,14 @@
 
 #include <optional>
 
+class QLabel;
 class QTreeWidget;
 
 namespace mirevo {
 
 // "提出前チェック": the findings of a check as a list (区分, 会社名, 作業員,
-// 内容), each with its field and code as a tip. Before a conversion it asks
+// 内容), each with its field and code as a tip; the chosen finding in full
+// below the list. Before a conversion it asks
 // "このまま作成" (accept) or "戻って直す" (reject); on its own it only has
 // "閉じる". A double-click on a finding closes the window as "戻って直す"
 // and leaves the finding as chosen, for the project window to go to it.
@@ -29,10 +31,12 @@ public:
 
 private:
     void buildList();
+    void buildDetail();
     void buildButtons(Mode mode);
 
     check::Report report_;
     QTreeWidget* list_ = nullptr;
+    QLabel* detail_ = nullptr;
     std::optional<check::Finding> chosen_;
 };
 
