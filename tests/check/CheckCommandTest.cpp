@@ -67,16 +67,6 @@ TEST(CheckCommand, WrongUsageAndUnreadableSites)
     }
 }
 
-TEST(CheckCommand, GenerateReportsTheSummaryAndGoesOn)
-{
-    const TempHome home;
-    const QString site = writeSite(home);
-    const CliResult r = runCli({"generate", "--documents", "list", site, home.file("out.xlsx")});
-    EXPECT_EQ(r.code, 0) << r.err.toStdString();
-    EXPECT_TRUE(r.err.contains(QStringLiteral("提出前チェック: エラー "))) << r.err.toStdString();
-    EXPECT_TRUE(QFile::exists(home.file("out.xlsx")));
-}
-
 TEST(CheckCommand, HelpNamesTheCommand)
 {
     EXPECT_TRUE(runCli({"--help"}).out.contains(QStringLiteral("mirevo check [--csv] SITE.anz")));

@@ -74,30 +74,4 @@ TEST(Text, OneHeadingPerCompanyThenTheSummary)
     EXPECT_EQ(check::textLines(sample()), expected);
 }
 
-TEST(Summary, CountsEveryLevel)
-{
-    check::Report r = sample();
-    EXPECT_EQ(check::summary(r), QStringLiteral("エラー 1 件、警告 2 件、情報 1 件"));
-    EXPECT_EQ(check::summary(check::Report{}), QStringLiteral("エラー 0 件、警告 0 件、情報 0 件"));
-}
-
-// Information alone passes; one warning or error does not.
-TEST(ExitCode, ZeroOnlyWithoutErrorsAndWarnings)
-{
-    struct Row {
-        std::vector<Level> levels;
-        int code;
-    };
-    const Row rows[] = {{{}, 0},
-                        {{Level::Info, Level::Info}, 0},
-                        {{Level::Info, Level::Warning}, 4},
-                        {{Level::Error}, 4}};
-    for (const Row& row : rows) {
-        check::Report r;
-        for (Level level : row.levels)
-            r.findings << finding(level, "x", "", "", "", "");
-        EXPECT_EQ(check::exitCode(r), row.code) << row.levels.size();
-    }
-}
-
 } // namespace

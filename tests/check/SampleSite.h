@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <functional>
+#include <ostream>
 
 namespace mirevo::test {
 
@@ -43,5 +44,10 @@ struct Case {
     std::function<void(Project&)> change;
     QStringList expected;
 };
+
+inline void PrintTo(const Case& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 } // namespace mirevo::test

@@ -123,77 +123,41 @@ TEST(TenkenWindow, ListsLevelCompanyWorkerAndMessage)
     EXPECT_EQ(window.findChild<QPushButton*>("Button_tenkenClose"), nullptr);
 }
 
-TEST(TenkenWindow, DoubleClickChoosesTheFindingAndGoesBack)
+// "Excel 変換" on the generation panel: the check first, then what the
+// user answers decides.
+TEST(Convert, TheCheckComesFirst)
 {
-    Project site;
-    readSample(site, youngWorker);
-    Ttenken window(check::checkSite(site, QDate(2031, 1, 1)), Ttenken::Mode::OnItsOwn);
-    EXPECT_EQ(child<QPushButton>(window, "Button_tenkenClose")->text(), QStringLiteral("閉じる"));
-    EXPECT_EQ(window.findChild<QPushButton*>("Button_createAnyway"), nullptr);
-    EXPECT_EQ(doubleClick(window, 0), QDialog::Rejected);
-    ASSERT_TRUE(window.chosen().has_value());
-    EXPECT_EQ(window.chosen()->code, QStringLiteral("minor"));
-    EXPECT_EQ(window.chosen()->row, 5);
-}
-
-// "Excel 変換" on the generation panel: the check first.
-struct ConvertFixture : ::testing::Test {
-    explicit ConvertFixture(const std::function<void(Project&)>& change = youngWorker)
-    {
-        readSample(project, change);
-        panel.setProjectFile([this] { return home.file(QStringLiteral("site.anz")); });
+    struct Row {
+        const char* name;
+        std::function<void(Project&)> change;
+        std::function<int(QDialog&)> answer; // none: no window expected
+        bool workbook;
+        const char* chosenWorker;
+    };
+    const Row rows[] = {
+        {"nothing to fix", [](Project&) {}, nullptr, true, ""},
+        {"このまま作成", youngWorker, [](QDialog& w) { return click(w, "Button_createAnyway"); }, true, ""},
+        {"戻って直す", youngWorker, [](QDialog& w) { return click(w, "Button_goBack"); }, false, ""},
+        {"double-click", youngWorker, [](QDialog& w) { return doubleClick(w, 0); }, false, "伊藤 直樹"},
+    };
+    for (const Row& row : rows) {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        Project project;
+        readSample(project, row.change);
+        GenerationPanel panel(project, nullptr);
+        panel.setProjectFile([&] { return home.file(QStringLiteral("site.anz")); });
+        if (row.answer)
+            dialogs.windowActions.push_back(row.answer);
+        QSignalSpy chosen(&panel, &GenerationPanel::findingChosen);
+        child<QPushButton>(panel, "Button_convert")->click();
+        EXPECT_EQ(dialogs.windowsShown, row.answer ? 1 : 0) << row.name;
+        EXPECT_EQ(panel.workbookWindow() != nullptr, row.workbook) << row.name;
+        const QString worker = chosen.isEmpty() ? QString() : chosen.at(0).at(0).value<check::Finding>().worker;
+        EXPECT_EQ(worker, QString::fromUtf8(row.chosenWorker)) << row.name;
+        if (panel.workbookWindow())
+            panel.workbookWindow()->close();
     }
-    void convert() { child<QPushButton>(panel, "Button_convert")->click(); }
-
-    TempHome home;
-    ScriptedDialogs dialogs;
-    Project project;
-    GenerationPanel panel{project, nullptr};
-};
-
-TEST_F(ConvertFixture, GoingBackMakesNoWorkbook)
-{
-    dialogs.windowActions.push_back([](QDialog& window) {
-        EXPECT_EQ(findings(window)->topLevelItemCount(), 1);
-        return click(window, "Button_goBack");
-    });
-    QSignalSpy chosen(&panel, &GenerationPanel::findingChosen);
-    convert();
-    EXPECT_EQ(dialogs.windowsShown, 1);
-    EXPECT_EQ(panel.workbookWindow(), nullptr);
-    EXPECT_EQ(chosen.count(), 0);
-}
-
-TEST_F(ConvertFixture, CreatingAnywayMakesTheWorkbook)
-{
-    dialogs.windowActions.push_back([](QDialog& window) { return click(window, "Button_createAnyway"); });
-    convert();
-    EXPECT_EQ(dialogs.windowsShown, 1);
-    ASSERT_NE(panel.workbookWindow(), nullptr);
-    panel.workbookWindow()->close();
-}
-
-TEST_F(ConvertFixture, DoubleClickHandsTheFindingToTheProjectWindow)
-{
-    dialogs.windowActions.push_back([](QDialog& window) { return doubleClick(window, 0); });
-    QSignalSpy chosen(&panel, &GenerationPanel::findingChosen);
-    convert();
-    EXPECT_EQ(panel.workbookWindow(), nullptr);
-    ASSERT_EQ(chosen.count(), 1);
-    const auto f = chosen.at(0).at(0).value<check::Finding>();
-    EXPECT_EQ(f.worker, QStringLiteral("伊藤 直樹"));
-}
-
-struct CleanConvert : ConvertFixture {
-    CleanConvert() : ConvertFixture([](Project&) {}) {}
-};
-
-TEST_F(CleanConvert, NothingToFixConvertsWithoutAsking)
-{
-    convert();
-    EXPECT_EQ(dialogs.windowsShown, 0);
-    ASSERT_NE(panel.workbookWindow(), nullptr);
-    panel.workbookWindow()->close();
 }
 
 // The project window's "提出前チェック", and where a double-click leads.
@@ -217,8 +181,11 @@ struct ProjectWindowCheck : SiteWindowFixture {
 
 TEST_F(ProjectWindowCheck, DoubleClickOnAWorkerShowsItOnTheWorkerPage)
 {
-    dialogs.windowActions.push_back(
-        [](QDialog& window) { return doubleClick(window, rowWith(findings(window), 2, QStringLiteral("伊藤 直樹"))); });
+    dialogs.windowActions.push_back([](QDialog& window) {
+        EXPECT_EQ(child<QPushButton>(window, "Button_tenkenClose")->text(), QStringLiteral("閉じる"));
+        EXPECT_EQ(window.findChild<QPushButton*>("Button_createAnyway"), nullptr);
+        return doubleClick(window, rowWith(findings(window), 2, QStringLiteral("伊藤 直樹")));
+    });
     runFromMenu();
     ASSERT_EQ(dialogs.windowsShown, 1);
     EXPECT_EQ(form->currentPage(), TForm1::Workers);
@@ -236,15 +203,6 @@ TEST_F(ProjectWindowCheck, DoubleClickOnACompanyShowsItsRowInTheEditor)
     EXPECT_EQ(form->currentPage(), TForm1::Subcontractors);
     EXPECT_EQ(project.currentRow, 3);
     EXPECT_EQ(find<QLineEdit>("Edit42")->text(), QStringLiteral("峰山保温工業"));
-}
-
-TEST_F(ProjectWindowCheck, ClosingLeavesThePageAsItWas)
-{
-    form->showPage(TForm1::Prime);
-    dialogs.windowActions.push_back([](QDialog& window) { return click(window, "Button_tenkenClose"); });
-    runFromMenu();
-    EXPECT_EQ(dialogs.windowsShown, 1);
-    EXPECT_EQ(form->currentPage(), TForm1::Prime);
 }
 
 } // namespace
