@@ -155,6 +155,10 @@ TEST(Convert, TheCheckComesFirst)
         EXPECT_EQ(panel.workbookWindow() != nullptr, row.workbook) << row.name;
         const QString worker = chosen.isEmpty() ? QString() : chosen.at(0).at(0).value<check::Finding>().worker;
         EXPECT_EQ(worker, QString::fromUtf8(row.chosenWorker)) << row.name;
+        const QString status = child<QLabel>(panel, "Label_documentsStatus")->text();
+        EXPECT_EQ(status.contains(QStringLiteral("提出前チェック (エラー 0 件、警告 0 件、情報 1 件) のまま作成しました。")),
+                  row.answer && row.workbook)
+            << row.name << ": " << status.toStdString();
         if (panel.workbookWindow())
             panel.workbookWindow()->close();
     }

@@ -257,11 +257,14 @@ void GenerationPanel::convert()
 bool GenerationPanel::passCheck()
 {
     check::Report report = check::checkSite(project_, clock::today());
+    checkNote_.clear();
     if (report.findings.isEmpty())
         return true;
+    checkNote_ = QStringLiteral("提出前チェック (%1) のまま作成しました。").arg(check::summary(report));
     Ttenken review(std::move(report), Ttenken::Mode::BeforeConversion, window());
     if (Dialogs::current().exec(review) == QDialog::Accepted)
         return true;
+    checkNote_.clear();
     if (const std::optional<check::Finding> chosen = review.chosen())
         emit findingChosen(*chosen);
     return false;
@@ -309,6 +312,8 @@ void GenerationPanel::report(const documents::GenerationRun& run)
             notes << QStringLiteral("まだ作成できない書類を除きました: ") + run.report.skipped.join(QStringLiteral("、"));
         notes << run.report.notes;
     }
+    if (!checkNote_.isEmpty())
+        notes << checkNote_;
     status_->setText(notes.join(u' '));
 }
 

@@ -98,6 +98,7 @@ private:
     QProgressBar* progress_ = nullptr;
     QLabel* status_ = nullptr;
     QLabel* template_ = nullptr; // the template in use, or the notice that none was found
+    QString checkNote_;          // the check's counts when the user made the documents anyway
     QPointer<render::WorkbookWindow> workbook_;
 };
 
