@@ -146,7 +146,7 @@ Report checkSite(const Project& project, const QDate& today)
         if (!holdsWorker(project.workers, row))
             continue;
         checkWorkerCompany(project.workers, row, prime.name, names, out);
-        checkWorker(project.workers, row, report.date, out);
+        checkWorker(project.workers, row, report.date, prime.name, out);
     }
     checkDuplicates(project.workers, out);
     groupByCompany(out, prime.name, names);

@@ -26,6 +26,13 @@ const Insurance kInsurances[] = {{worker::HealthInsurance, "健康保険", "0000
                                  {worker::PensionInsurance, "年金保険", "0000-000000"},
                                  {worker::EmploymentInsurance, "雇用保険", "0000-000000-0"}};
 
+// Document 12 is made for the workers of subcontractors only.
+QString report(const char* title, bool ofPrime)
+{
+    return ofPrime ? QStringLiteral("元請の作業員のため、%1（12）は作りません。").arg(QString::fromUtf8(title))
+                   : QStringLiteral("%1（12）を作ります。").arg(QString::fromUtf8(title));
+}
+
 QString nameOf(const TextGrid& w, int row)
 {
     const QString name = w.cell(worker::Name, row).trimmed();
@@ -47,7 +54,7 @@ Finding workerFinding(const TextGrid& w, int row, Level level, const char* code,
     return f;
 }
 
-void checkAge(const TextGrid& w, int row, const QDate& day, QList<Finding>& out)
+void checkAge(const TextGrid& w, int row, const QDate& day, bool ofPrime, QList<Finding>& out)
 {
     const QString text = w.cell(worker::Birth, row);
     const QString field = QStringLiteral("生年月日");
@@ -63,15 +70,14 @@ void checkAge(const TextGrid& w, int row, const QDate& day, QList<Finding>& out)
     const int age = worker::completedYears(birth, day);
     if (age < kMinorAge)
         out << workerFinding(w, row, Level::Info, "minor", field,
-                             QStringLiteral("作成日に%1歳（18歳未満）です。年少者就労報告書（12）を作ります。"
-                                            "年少者は危険有害業務に就けられません。")
-                                 .arg(age));
+                             QStringLiteral("作成日に%1歳（18歳未満）です。").arg(age) + report("年少者就労報告書", ofPrime)
+                                 + QStringLiteral("年少者は危険有害業務に就けられません。"));
     else if (age >= kElderlyAge)
         out << workerFinding(w, row, Level::Info, "elderly", field,
-                             QStringLiteral("作成日に%1歳（65歳以上）です。高年齢者就労報告書（12）を作ります。").arg(age));
+                             QStringLiteral("作成日に%1歳（65歳以上）です。").arg(age) + report("高年齢者就労報告書", ofPrime));
 }
 
-void checkPressure(const TextGrid& w, int row, QList<Finding>& out)
+void checkPressure(const TextGrid& w, int row, bool ofPrime, QList<Finding>& out)
 {
     const QString text = w.cell(worker::BloodPressure, row).trimmed();
     const QString field = QStringLiteral("血圧");
@@ -88,9 +94,8 @@ void checkPressure(const TextGrid& w, int row, QList<Finding>& out)
     }
     if (high >= kHighPressure || low >= kLowPressure)
         out << workerFinding(w, row, Level::Warning, "blood-pressure", field,
-                             QStringLiteral("血圧%1は高血圧です（最高160以上または最低95以上）。高血圧者就労報告書（12）を作ります。"
-                                            "就業上の配慮を確かめてください。")
-                                 .arg(quoted(text)));
+                             QStringLiteral("血圧%1は高血圧です（最高160以上または最低95以上）。").arg(quoted(text))
+                                 + report("高血圧者就労報告書", ofPrime) + QStringLiteral("就業上の配慮を確かめてください。"));
 }
 
 void checkHealth(const TextGrid& w, int row, const QDate& day, QList<Finding>& out)
@@ -147,10 +152,11 @@ bool holdsWorker(const TextGrid& w, int row)
     return !isBlankName(w.cell(worker::Reading, row).trimmed()) || !isBlankName(w.cell(worker::Name, row).trimmed());
 }
 
-void checkWorker(const TextGrid& w, int row, const QDate& day, QList<Finding>& out)
+void checkWorker(const TextGrid& w, int row, const QDate& day, const QString& prime, QList<Finding>& out)
 {
-    checkAge(w, row, day, out);
-    checkPressure(w, row, out);
+    const bool ofPrime = w.cell(worker::Company, row).trimmed() == prime;
+    checkAge(w, row, day, ofPrime, out);
+    checkPressure(w, row, ofPrime, out);
     checkHealth(w, row, day, out);
     checkInsurance(w, row, out);
 }

@@ -13,8 +13,9 @@ namespace mirevo::check {
 // "ふりがな" or its "氏名" is not blank.
 bool holdsWorker(const TextGrid& workers, int row);
 
-// Age, health and insurance of one worker on `day`.
-void checkWorker(const TextGrid& workers, int row, const QDate& day, QList<Finding>& out);
+// Age, health and insurance of one worker on `day`; `prime` names the
+// prime contractor, whose workers get no document 12.
+void checkWorker(const TextGrid& workers, int row, const QDate& day, const QString& prime, QList<Finding>& out);
 // A worker whose company is neither the prime contractor nor in `companies`.
 void checkWorkerCompany(const TextGrid& workers, int row, const QString& prime, const QStringList& companies,
                         QList<Finding>& out);

@@ -213,4 +213,18 @@ TEST(Order, GroupsByCompanyInTableOrder)
                                   "番町圧接株式会社//代表者名", "番町圧接株式会社/加藤 亮/健康診断日"}));
 }
 
+// Document 12 is made for a subcontractor's worker only; the message says
+// which.
+TEST(Document12, IsNamedForSubcontractorsOnly)
+{
+    Project project;
+    readSample(project);
+    project.workers.setCell(worker::Birth, 1, QStringLiteral("1950/01/01"));   // the prime contractor
+    project.workers.setCell(worker::BloodPressure, 5, QStringLiteral("170～90")); // 讃岐設備工業株式会社
+    const check::Report report = check::checkSite(project, kToday);
+    ASSERT_EQ(codesOf(report), (QStringList{"info:elderly", "warning:blood-pressure"}));
+    EXPECT_TRUE(report.findings[0].message.contains(QStringLiteral("元請の作業員のため、高年齢者就労報告書（12）は作りません。")));
+    EXPECT_TRUE(report.findings[1].message.contains(QStringLiteral("高血圧者就労報告書（12）を作ります。")));
+}
+
 } // namespace
