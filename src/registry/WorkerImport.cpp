@@ -119,7 +119,10 @@ private:
                 date = dateOfDayNumber(r[column]);
             if (!date.isValid())
                 return QStringLiteral("%1が読めません: %2").arg(QString::fromUtf16(dateCaption(column)), r[column]);
-            r[column] = normalisedDateText(date);
+            // As the roster window keeps them: employment and birth dates as
+            // yyyy/mm/dd, the other dates as written once they read as dates.
+            if (column == Employed || column == Birth || !readAnyDate(r[column]).isValid())
+                r[column] = normalisedDateText(date);
         }
         if (const auto years = yearsSince(r[Employed], options_.today))
             r[Experience] = QString::number(years->years);

@@ -194,6 +194,7 @@ TEST(WorkerExport, ExportThenImportGivesTheSameWorkers)
         registry.workers.setCell(Address, row, QStringLiteral("東京都港区, \"芝\" %1").arg(row));
         registry.workers.setCell(Licence1 + 2, row, QStringLiteral("玉掛け"));
         registry.workers.setCell(BloodType, row, QStringLiteral("ＡＢ"));
+        registry.workers.setCell(HealthCheck, row, QStringLiteral("令和 8年 %1月10日").arg(row));
     }
     for (const char* name : {"workers.csv", "workers.xlsx"}) {
         SCOPED_TRACE(name);
@@ -212,5 +213,34 @@ TEST(WorkerExport, ExportThenImportGivesTheSameWorkers)
     }
     EXPECT_TRUE(TempHome::readBytes(home.file("workers.csv")).startsWith("\xEF\xBB\xBF"));
 }
+
+struct RejectCase {
+    const char16_t* row;    // ふりがな,氏名,会社名,雇用年月日,健康診断日
+    const char16_t* reason; // empty: taken
+};
+
+class RejectReason : public ::testing::TestWithParam<RejectCase> {};
+
+TEST_P(RejectReason, EveryReasonIsSaid)
+{
+    TempHome home;
+    const Registry registry = registryWith({QStringLiteral("山田建設")});
+    const QString text = QStringLiteral("ふりがな,氏名,会社名,雇用年月日,健康診断日\n") + QString::fromUtf16(GetParam().row);
+    const wi::Plan p = planText(text, registry);
+    ASSERT_EQ(p.rows.size(), 1u);
+    EXPECT_EQ(p.rows[0].reason, QString::fromUtf16(GetParam().reason));
+    EXPECT_EQ(p.rows[0].status == wi::Status::Reject, !QString::fromUtf16(GetParam().reason).isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, RejectReason, ::testing::Values(
+    RejectCase{u"やまだ,,山田建設,,", u"氏名が空です"},
+    RejectCase{u"やまだ,　,山田建設,,", u"氏名が空です"},
+    RejectCase{u",山田,山田建設,,", u"ふりがなが空です"},
+    RejectCase{u"やまだ,山田,,,", u"会社名がありません"},
+    RejectCase{u"やまだ,山田,山田建設株式会社,,", u"会社情報リストにない会社です: 山田建設株式会社"},
+    RejectCase{u"やまだ,山田,山田建設,2016/02/30,", u"雇用年月日が読めません: 2016/02/30"},
+    RejectCase{u"やまだ,山田,山田建設,,令和8年13月1日", u"健康診断日が読めません: 令和8年13月1日"},
+    RejectCase{u"やまだ,山田,山田建設,\"2016/04/01", u"引用符が閉じていません"},
+    RejectCase{u"やまだ,山田,山田建設,H28.4.1,令和 8年 1月10日", u""}));
 
 } // namespace

@@ -387,15 +387,19 @@ void TForm1::openProject()
         return;
     const QString folder = fileName_.isEmpty() ? QString() : QFileInfo(fileName_).absolutePath();
     const QString chosen = Dialogs::current().openFileName(QStringLiteral("anz|*.anz"), folder);
-    if (chosen.isEmpty())
-        return;
+    if (!chosen.isEmpty())
+        openProjectFile(chosen);
+}
+
+bool TForm1::openProjectFile(const QString& chosen)
+{
     try {
         project::open(chosen, project_);
     } catch (const Error& e) {
         // Nothing of the file was taken: the open project, its file and its
         // unsaved state stay as they were.
         Dialogs::current().message(e.message(), Dialogs::Kind::Error);
-        return;
+        return false;
     }
     fileName_ = chosen;
     projectFile_ = chosen;
@@ -403,6 +407,7 @@ void TForm1::openProject()
     if (page_ == Workers)
         workers_->enter(); // the companies of the project just read
     markSaved(chosen);
+    return true;
 }
 
 void TForm1::markSaved(const QString& path)

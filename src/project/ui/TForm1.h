@@ -54,6 +54,9 @@ public:
     void saveProject();
     void saveProjectAs();
     void openProject();
+    // Opens `path` without asking for a file (a project named on the
+    // command line); a file that cannot be read is reported. False then.
+    bool openProjectFile(const QString& path);
     void openSettings();
     void saveSettings();
     // "提出前チェック": the check's findings in a window of their own.
