@@ -311,9 +311,9 @@ void GenerationPanel::report(const documents::GenerationRun& run)
         if (!run.report.skipped.isEmpty())
             notes << QStringLiteral("まだ作成できない書類を除きました: ") + run.report.skipped.join(QStringLiteral("、"));
         notes << run.report.notes;
+        if (!checkNote_.isEmpty())
+            notes << checkNote_;
     }
-    if (!checkNote_.isEmpty())
-        notes << checkNote_;
     status_->setText(notes.join(u' '));
 }
 
