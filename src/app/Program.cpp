@@ -1,6 +1,4 @@
 #include "Program.h"
-
-#include <QTimer>
 #include "Tmenu01.h"
 #include "common/Dialogs.h"
 #include "common/Error.h"
@@ -12,6 +10,7 @@
 #include "roster/ui/Tmeibo.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace mirevo {
 
