@@ -44,6 +44,9 @@ int checkCommand(const QStringList& args, QTextStream& out, QTextStream& err)
     } catch (const Error& e) {
         err << QStringLiteral("mirevo: ") << e.message() << Qt::endl;
         return kUnreadable;
+    } catch (const std::exception& e) {
+        err << QStringLiteral("mirevo: ") << QString::fromUtf8(e.what()) << Qt::endl;
+        return kUnreadable;
     }
     const check::Report report = check::checkSite(project, clock::today());
     if (asCsv) {
