@@ -49,7 +49,7 @@ QString detailText(const check::Finding& f)
 
 Ttenken::Ttenken(check::Report report, Mode mode, QWidget* parent) : QDialog(parent), report_(std::move(report))
 {
-    setObjectName("Tenken");
+    setObjectName(QStringLiteral("Ttenken"));
     setWindowTitle(QStringLiteral("提出前チェック"));
     form::applyJapaneseFont(this);
     auto* layout = new QVBoxLayout(this);
