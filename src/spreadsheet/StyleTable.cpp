@@ -2,6 +2,9 @@
 
 #include "SheetError.h"
 
+#include <cctype>
+#include <cstring>
+
 namespace mirevo::sheet {
 
 namespace {
@@ -202,6 +205,39 @@ Color StyleTable::resolved(Color color) const
     if (color.kind != Color::Rgb && color.kind != Color::None)
         color.argb = m_theme ? m_theme->resolve(color) : Theme::resolveDefault(color);
     return color;
+}
+
+bool StyleTable::isDateFormat(uint32_t id) const
+{
+    if (id < kFirstCustomFormat) // the built-in date and time formats, Japanese ones included
+        return (id >= 14 && id <= 22) || (id >= 27 && id <= 36) || (id >= 45 && id <= 47) || (id >= 50 && id <= 58);
+    const std::string &code = formatCode(id);
+    bool inQuotes = false;
+    for (size_t i = 0; i < code.size(); ++i) {
+        const char c = code[i];
+        if (c == '"')
+            inQuotes = !inQuotes;
+        else if (inQuotes)
+            continue;
+        else if (c == '\\' || c == '_' || c == '*')
+            ++i; // the next character is shown as it is
+        else if (c == '[') { // a colour or a condition, unless elapsed time ([h], [mm], [ss])
+            const size_t end = code.find(']', i);
+            if (end == std::string::npos)
+                return false;
+            const char first = char(std::tolower(uint8_t(code[i + 1])));
+            if (first == 'h' || first == 'm' || first == 's')
+                return true;
+            i = end;
+        } else if ((c == 'G' || c == 'g') && code.compare(i, 7, "General") == 0) {
+            i += 6;
+        } else if ((c == 'E' || c == 'e') && i + 1 < code.size() && (code[i + 1] == '+' || code[i + 1] == '-')) {
+            ++i; // scientific notation
+        } else if (c != 0 && std::strchr("yYmMdDhHsSeEgG", c)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void StyleTable::adoptTheme(const StyleTable &other)

@@ -27,6 +27,8 @@ public:
     // Number format id of a format code (interned; kFirstCustomFormat + index).
     uint32_t numberFormat(std::string_view code);
     const std::string &formatCode(uint32_t id) const { return m_formatCodes[id - kFirstCustomFormat]; }
+    // Whether number format `id` shows a date or a time (its value counts days).
+    bool isDateFormat(uint32_t id) const;
     size_t customFormatCount() const { return m_formatCodes.size(); }
 
     const Font &font(uint32_t i) const { return m_fonts[i]; }

@@ -38,6 +38,27 @@ std::string shiftDxfIds(const std::string &xml, uint32_t offset)
     return out;
 }
 
+// Dates and times of a sheet copied between workbooks of the two date systems, moved so that
+// they show the same day (1904-01-01 is day 1,462 of the 1900 system).
+void shiftDates(SheetData &data, WorkbookTables &tables, double days)
+{
+    data.rows.forEach([&](int, Row &row) {
+        for (Cell &cell : row.cells) {
+            if (cell.kind != CellKind::Number || cell.formula != kNoString
+                || !tables.styles.isDateFormat(tables.styles.xf(cell.style).numFmt))
+                continue;
+            const std::string &text = tables.strings.text(cell.str);
+            double value = 0;
+            const auto res = std::from_chars(text.data(), text.data() + text.size(), value);
+            if (res.ec != std::errc())
+                continue;
+            char buf[32];
+            const auto end = std::to_chars(buf, buf + sizeof buf, value + days).ptr;
+            cell.str = tables.strings.intern(std::string_view(buf, size_t(end - buf)));
+        }
+    });
+}
+
 void remapCells(SheetData &data, Workbook &to, const std::shared_ptr<WorkbookTables> &from)
 {
     to.tables().styles.adoptTheme(from->styles);
@@ -114,6 +135,8 @@ Worksheet &Worksheet::Copy(After after)
     copy.m_data = m_data;
     if (&to != m_book)
         remapCells(copy.m_data, to, m_book->sharedTables());
+    if (&to != m_book && m_book->date1904() != to.date1904())
+        shiftDates(copy.m_data, to.tables(), m_book->date1904() ? 1462 : -1462);
     to.copyLocalNames(*this, copy);
     return copy;
 }

@@ -207,6 +207,10 @@ TEST(RoundTrip, Date1904IsKept)
     const QJsonObject probed = probe(saveChecked(book));
     EXPECT_EQ(probed["epoch"].toInt(), 1904);
     EXPECT_EQ(text(probedCell(probed, "Sheet", "A1")["value"]), "1952-09-22 00:00:00");
+    // A copy into a workbook of the 1900 system shows the same day.
+    const QJsonObject copied = probe(copiedAndSaved(app, book));
+    EXPECT_EQ(copied["epoch"].toInt(), 1899);
+    EXPECT_EQ(text(probedCell(copied, "Sheet", "A1")["value"]), "1952-09-22 00:00:00");
 }
 
 TEST(RoundTrip, FormulasKeepTheirValuesAndFollowARowCopy)
@@ -430,4 +434,18 @@ TEST(RoundTrip, CorpusFilesKeepEveryKindTheyHold)
                                 + corpus("openpyxl/op_layout.xlsx") + " " + corpus("libxlsxwriter/comment11.xlsx") + " "
                                 + corpus("libxlsxwriter/hyperlink14.xlsx");
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
+}
+
+TEST(RoundTrip, DateFormatsAreToldFromNumberFormats)
+{
+    const std::vector<std::pair<const char *, bool>> codes = {
+        {"yyyy/mm/dd", true}, {"ggge\"年\"m\"月\"d\"日\"", true}, {"[h]:mm", true}, {"h:mm AM/PM", true},
+        {"0.00E+00", false},  {"#,##0", false},                  {"[Red]0.0", false}, {"\"dd\"0", false},
+        {"General", false},   {"0\\d", false},                   {"", false}};
+    StyleTable styles;
+    for (const auto &[code, date] : codes)
+        EXPECT_EQ(styles.isDateFormat(styles.numberFormat(code)), date) << code;
+    EXPECT_TRUE(styles.isDateFormat(14));
+    EXPECT_TRUE(styles.isDateFormat(57)) << "a Japanese era date";
+    EXPECT_FALSE(styles.isDateFormat(4));
 }
