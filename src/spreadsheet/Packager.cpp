@@ -16,6 +16,7 @@
 #include <cctype>
 #include <cstdio>
 #include <map>
+#include <set>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
@@ -212,6 +213,12 @@ class CarriedPlan {
 public:
     explicit CarriedPlan(const Workbook &book)
     {
+        // The engine's own parts; a carried part never takes one of their names.
+        for (const char *name : {"xl/workbook.xml", "xl/styles.xml", "xl/sharedStrings.xml", "xl/theme/theme1.xml",
+                                 "docProps/app.xml", "docProps/core.xml"})
+            m_taken.insert(name);
+        for (size_t i = 1; i <= book.sheets().size(); ++i)
+            m_taken.insert("xl/worksheets/sheet" + std::to_string(i) + ".xml");
         if (const auto &theme = book.tables().styles.theme())
             add("xl/theme/theme1.xml", "application/vnd.openxmlformats-officedocument.theme+xml", &theme->xml());
         for (const auto &sheet : book.sheets())
@@ -258,8 +265,19 @@ private:
         size_t stemEnd = dot;
         while (stemEnd > (slash == std::string::npos ? 0 : slash + 1) && std::isdigit(uint8_t(original[stemEnd - 1])))
             --stemEnd;
-        const std::string stem = original.substr(0, stemEnd);
-        return stem + std::to_string(++m_counters[stem]) + original.substr(dot);
+        std::string stem = original.substr(0, stemEnd);
+        std::string ext = original.substr(dot);
+        // A name only relationship parts and the content types may have is not given away.
+        if (stem.find("_rels") != std::string::npos || ext == ".rels" || stem.find("[Content_Types]") != std::string::npos
+            || stem.empty() || stem.back() == '/') {
+            stem = "xl/carried/part";
+            ext = ".bin";
+        }
+        std::string name;
+        do
+            name = stem + std::to_string(++m_counters[stem]) + ext;
+        while (!m_taken.insert(name).second);
+        return name;
     }
 
     std::string place(const CarriedPart &part, int depth)
@@ -284,6 +302,7 @@ private:
 
     std::map<const CarriedPart *, std::string> m_shared;
     std::map<std::string, int> m_counters;
+    std::set<std::string> m_taken;
 };
 
 void addParts(ZipOut &zip, const Workbook &book, const std::shared_ptr<StringOrder> &strings)

@@ -1,6 +1,7 @@
 #include "RawXml.h"
 
 #include "CellRef.h"
+#include "SheetError.h"
 #include "XmlWriter.h"
 
 #include <cctype>
@@ -40,8 +41,10 @@ class Serialiser {
 public:
     explicit Serialiser(std::string &out) : m_out(out) {}
 
-    void element(const pugi::xml_node &node, std::vector<std::string> declared)
+    void element(const pugi::xml_node &node, std::vector<std::string> declared, int depth = 0)
     {
+        if (depth > kMaxDepth)
+            throw SheetError("XML の入れ子が深すぎます (" + std::to_string(kMaxDepth) + " 段まで)");
         std::string decls;
         const std::string name = mapped(node, node.name(), true, declared, decls);
         std::string attrs;
@@ -66,7 +69,7 @@ public:
         m_out += '>';
         for (pugi::xml_node c : node.children()) {
             if (c.type() == pugi::node_element)
-                element(c, declared);
+                element(c, declared, depth + 1);
             else if (c.type() == pugi::node_pcdata || c.type() == pugi::node_cdata)
                 appendEscaped(m_out, c.value(), false);
         }
@@ -74,6 +77,8 @@ public:
     }
 
 private:
+    static constexpr int kMaxDepth = 256; // no kept element nests deeper; a hostile one might
+
     // The name as written; declares its prefix on this element when no ancestor written did.
     std::string mapped(const pugi::xml_node &node, std::string_view name, bool isElement,
                        std::vector<std::string> &declared, std::string &decls)

@@ -449,3 +449,29 @@ TEST(RoundTrip, DateFormatsAreToldFromNumberFormats)
     EXPECT_TRUE(styles.isDateFormat(57)) << "a Japanese era date";
     EXPECT_FALSE(styles.isDateFormat(4));
 }
+
+TEST(RoundTrip, HostileCarriedPartsAreContained)
+{
+    Application app;
+    // Nesting deeper than any kept element has: refused with a message, not a crash.
+    std::string deep;
+    for (int i = 0; i < 100000; ++i)
+        deep += "<x>";
+    for (int i = 0; i < 100000; ++i)
+        deep += "</x>";
+    const std::string nested = written(package("<sheetData/><conditionalFormatting sqref=\"A1\">" + deep + "</conditionalFormatting>"), "_deep");
+    try {
+        app.Workbooks().Open(nested);
+        ADD_FAILURE() << "opened";
+    } catch (const SheetError &e) {
+        EXPECT_NE(std::string(e.what()).find("入れ子が深すぎます"), std::string::npos) << e.what();
+    }
+    // Drawings that claim the names of the engine's own parts, and that refer to each other.
+    auto parts = package("<sheetData/><drawing r:id=\"rId1\"/>", kBasicStyles,
+                         relationship("rId1", "drawing", "sheet1.xml") + relationship("rId2", "drawing", "../_rels/x.rels"));
+    parts["xl/worksheets/_rels/sheet1.xml.rels"] = rels(relationship("rId1", "drawing", "sheet1.xml"));
+    parts["xl/_rels/x.rels"] = "<x/>";
+    Workbook &book = app.Workbooks().Open(written(parts, "_claims"));
+    const std::string saved = saveChecked(book);
+    EXPECT_NE(zipEntry(saved, "xl/worksheets/sheet1.xml").find("<drawing r:id=\"rId1\"/>"), std::string::npos);
+}
