@@ -109,7 +109,8 @@ def sheet_info(ws, cached_ws):
         "images": pictures.get(ws.title, {}).get("pictures", 0),
         "shapes": pictures.get(ws.title, {}).get("shapes", 0),
         "comments": sorted(c.coordinate for c in ws._cells.values() if c.comment),
-        "hyperlinks": sorted(f"{h.ref} {h.target or h.location}" for h in ws._hyperlinks),
+        "hyperlinks": sorted(f"{c.coordinate} {c.hyperlink.target or c.hyperlink.location}"
+                             for c in ws._cells.values() if c.hyperlink),
         "validations": sorted(f"{v.sqref} {v.type} {v.formula1}" for v in ws.data_validations.dataValidation),
         "conditional": sorted(str(r.sqref) for r in ws.conditional_formatting),
         "protected": bool(ws.protection.sheet),
