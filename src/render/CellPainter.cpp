@@ -185,7 +185,11 @@ void CellPainter::paintValues(QPainter &painter, const Rect &area)
             if (s->merge < 0 && s->str != sheet::kNoString)
                 paintValue(painter, r, c, *s, area);
         }
+    // Merges are loaded one cell beyond the block for their borders; the text of one that lies
+    // wholly outside belongs to another page (below a page break, it would show its top here).
     for (const Rect &m : m_merges) {
+        if (!m.intersects(area))
+            continue;
         const sheet::Cell *first = m_data.findCell(m.r1, m.c1);
         if (first && first->str != sheet::kNoString) {
             const sheet::Xf &xf = m_tables.styles.xf(first->style);

@@ -14,7 +14,8 @@ WorkbookPages::WorkbookPages(const sheet::Workbook &book, const std::vector<int>
     std::vector<int> order = sheets;
     if (order.empty())
         for (int i = 0; i < int(book.sheets().size()); ++i)
-            order.push_back(i);
+            if (book.sheets()[size_t(i)]->Visible() == sheet::xlSheetVisible) // hidden sheets are not printed
+                order.push_back(i);
     for (int index : order) {
         if (index < 0 || index >= int(book.sheets().size()))
             throw sheet::SheetError("シート番号が範囲外です: " + std::to_string(index + 1));

@@ -1,6 +1,7 @@
 // Pages a sheet falls onto: paper, orientation, scale, breaks, order and centring.
 #include "Pagination.h"
 #include "RenderTestBooks.h"
+#include "WorkbookPages.h"
 
 #include <gtest/gtest.h>
 
@@ -107,6 +108,26 @@ TEST(Pagination, ColumnWidthsAndHiddenColumnsInPoints)
     EXPECT_DOUBLE_EQ(geo.colRight(2), 51.75 + 2.625 * 6);
     EXPECT_DOUBLE_EQ(geo.colRight(3), geo.colLeft(3));
     EXPECT_EQ(geo.colAt(60), 2);
+}
+
+} // namespace
+
+namespace {
+
+TEST(Pagination, HiddenAndVeryHiddenSheetsAreNotPrinted)
+{
+    Application app;
+    Workbook &book = app.Workbooks().Add();
+    rows(book.Sheets(1), 10);
+    for (int state : {xlSheetHidden, xlSheetVeryHidden, xlSheetVisible}) {
+        Worksheet &ws = book.Sheets().Add(After{book.Sheets(book.Sheets().Count())});
+        rows(ws, 10);
+        ws.setVisible(state);
+    }
+    const render::WorkbookPages all(book);
+    ASSERT_EQ(all.pageCount(), 2);
+    EXPECT_EQ(&all.page(1).sheet->sheet(), &book.Sheets(4));
+    EXPECT_EQ(render::WorkbookPages(book, {1}).pageCount(), 1) << "a sheet asked for by position is printed";
 }
 
 } // namespace

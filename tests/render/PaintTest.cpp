@@ -1,6 +1,7 @@
 // What the cell painter puts on an image: fills, borders by style, text placement.
 #include "CellPainter.h"
 #include "Spreadsheet.h"
+#include "WorkbookPages.h"
 
 #include <QImage>
 #include <QPainter>
@@ -238,6 +239,41 @@ TEST(CellPaint, FontColourAndDiagonal)
         red |= canvas.at(x, (g.rowTop(2) + g.rowBottom(2)) / 2 + 5) == QColor(Qt::red);
     EXPECT_TRUE(red);
     EXPECT_LT(qGray(canvas.at((g.colLeft(4) + g.colRight(4)) / 2, (g.rowTop(4) + g.rowBottom(4)) / 2).rgb()), 100);
+}
+
+} // namespace
+
+namespace {
+
+// A page ends at its manual break: the text of the next page's first row, set in a font taller
+// than that row, reaches up into this page's last rows but is not drawn there.
+TEST(PagePaint, NothingBelowAManualBreakShowsOnThePageBefore)
+{
+    Application app;
+    Worksheet &ws = app.Workbooks().Add().Sheets(1);
+    ws.Range("A1").setValue("top");
+    ws.Range("A1:D10").setRowHeight(12);
+    ws.Range("A6").setValue(QStringLiteral("全建統一様式第５号"));
+    ws.Range("A6:D6").setMergeCells(true);
+    ws.Range("A6").Font().setSize(28);
+    ws.Range("A6").setVerticalAlignment(vAlignCenter);
+    ws.HPageBreaks().Add(ws.Range("A6"));
+    const render::SheetPagination pages(ws);
+    ASSERT_EQ(pages.pages().size(), 2u);
+    QImage image(int(pages.paperPoints().width() * 2), int(pages.paperPoints().height() * 2), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.scale(2, 2);
+    render::CellPainter cells(ws, pages.geometry(), image.logicalDpiY());
+    render::paintPage(p, pages, 0, cells);
+    p.end();
+    const double top = pages.pages()[0].origin.y() + pages.geometry().rowTop(2) * pages.scale();
+    const double bottom = pages.pages()[0].origin.y() + pages.geometry().rowBottom(5) * pages.scale();
+    int ink = 0;
+    for (int y = int(top * 2); y < int(bottom * 2) + 8; ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ink += qGray(image.pixel(x, y)) < 128;
+    EXPECT_EQ(ink, 0) << "row 6 drawn on page 1";
 }
 
 } // namespace
