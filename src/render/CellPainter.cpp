@@ -2,6 +2,7 @@
 
 #include "BorderLines.h"
 #include "FontTable.h"
+#include "NumberFormat.h"
 #include "Workbook.h"
 
 #include <QPainter>
@@ -101,6 +102,7 @@ void CellPainter::load(const Rect &area)
             Slot &s = m_slots[size_t(r - m_grid.r1) * size_t(width) + size_t(it->col - m_grid.c1)];
             s.style = it->style;
             s.str = it->str;
+            s.number = it->kind == sheet::CellKind::Number;
         }
     }
     m_merges.clear();
@@ -194,7 +196,8 @@ void CellPainter::paintValues(QPainter &painter, const Rect &area)
         if (first && first->str != sheet::kNoString) {
             const sheet::Xf &xf = m_tables.styles.xf(first->style);
             const QRectF box = mergeRect(m);
-            drawText(painter, box, box, QString::fromStdString(m_tables.strings.text(first->str)), xf);
+            const bool number = first->kind == sheet::CellKind::Number;
+            drawText(painter, box, box, shownText(first->str, number, xf), xf, number);
         }
     }
 }
@@ -202,22 +205,42 @@ void CellPainter::paintValues(QPainter &painter, const Rect &area)
 void CellPainter::paintValue(QPainter &painter, int r, int c, const Slot &s, const Rect &)
 {
     const sheet::Xf &xf = m_tables.styles.xf(s.style);
-    const QString text = QString::fromStdString(m_tables.strings.text(s.str));
+    const QString text = shownText(s.str, s.number, xf);
     const QRectF cell = cellRect(r, c);
     if (cell.width() <= 0 || cell.height() <= 0)
         return;
     if (xf.h == HAlign::CenterContinuous) {
         const QRectF box = centreAcrossBox(r, c, cell);
-        drawText(painter, box, box, text, xf);
+        drawText(painter, box, box, text, xf, s.number);
         return;
     }
     QRectF clip = cell;
-    if (!xf.wrap && !xf.shrink && !text.contains(u'\n')) {
+    if (s.number && !xf.shrink && !xf.wrap) {
+        // A number never runs over its neighbours: it shows as #### across the cell when it
+        // does not fit.
+        const QFontMetricsF &metrics = font(xf.font).metrics;
+        const double room = cell.width() - 2 * kPadding;
+        if (metrics.horizontalAdvance(text) > room) {
+            const int marks = std::max(1, int(room / std::max(0.1, metrics.horizontalAdvance(u'#'))));
+            drawText(painter, cell, clip, QString(marks, u'#'), xf, true);
+            return;
+        }
+    } else if (!xf.wrap && !xf.shrink && !text.contains(u'\n')) {
         const double w = font(m_tables.styles.xf(s.style).font).metrics.horizontalAdvance(text) + 2 * kPadding;
         if (w > cell.width())
             clip = overflowBox(r, c, cell, w, xf);
     }
-    drawText(painter, cell, clip, text, xf);
+    drawText(painter, cell, clip, text, xf, s.number);
+}
+
+QString CellPainter::shownText(uint32_t str, bool number, const sheet::Xf &xf) const
+{
+    const QString text = QString::fromStdString(m_tables.strings.text(str));
+    if (!number)
+        return text;
+    const std::string code = xf.numFmt >= sheet::kFirstCustomFormat ? m_tables.styles.formatCode(xf.numFmt)
+                                                                     : builtinFormatCode(xf.numFmt);
+    return formatNumber(text, code);
 }
 
 bool CellPainter::cellIsFree(int r, int c) const
@@ -292,7 +315,7 @@ QStringList CellPainter::textLines(const QString &text, const QFont &f, double w
 // single line is cut at its cell's left and right only: cutting it at the row would clip
 // glyphs that fit the row.
 void CellPainter::drawText(QPainter &painter, const QRectF &box, const QRectF &clip, const QString &text,
-                           const sheet::Xf &xf)
+                           const sheet::Xf &xf, bool number)
 {
     const FontEntry &entry = font(xf.font);
     const sheet::Font &cf = m_tables.styles.font(xf.font);
@@ -307,7 +330,7 @@ void CellPainter::drawText(QPainter &painter, const QRectF &box, const QRectF &c
         }
     }
     const QStringList lines = textLines(text, f, inner.width(), xf.wrap);
-    HAlign h = xf.h;
+    HAlign h = xf.h == HAlign::General && number ? HAlign::Right : xf.h;
     if (h == HAlign::Distributed && !xf.wrap && lines.size() == 1 && text.size() > 1) {
         const double w = (ownMetrics ? QFontMetricsF(f, m_device) : entry.metrics).horizontalAdvance(text);
         h = HAlign::Left;
