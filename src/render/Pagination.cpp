@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 
 namespace mirevo::render {
 
@@ -43,18 +44,16 @@ SheetPagination::SheetPagination(const sheet::Worksheet &sheet)
     const std::vector<int> noBreaks;
     const auto columns = bands(true, printable.width() / m_scale, noBreaks);
     const auto rows = bands(false, printable.height() / m_scale, page.fitToPage ? noBreaks : sheet.data().rowBreaks);
-    for (const auto &[c1, c2] : columns)
-        for (const auto &[r1, r2] : rows) {
-            const sheet::Rect cells{r1, c1, r2, c2};
-            if (!hasContent(cells))
-                continue;
-            QPointF origin(page.left * 72, page.top * 72);
-            if (page.centerHorizontally)
-                origin.rx() += (printable.width() - (m_geo.colRight(c2) - m_geo.colLeft(c1)) * m_scale) / 2;
-            if (page.centerVertically)
-                origin.ry() += (printable.height() - (m_geo.rowBottom(r2) - m_geo.rowTop(r1)) * m_scale) / 2;
-            m_pages.push_back(PageArea{cells, origin});
-        }
+    for (const auto &[ci, ri] : bandsWithContent(columns, rows)) {
+        const auto [c1, c2] = columns[size_t(ci)];
+        const auto [r1, r2] = rows[size_t(ri)];
+        QPointF origin(page.left * 72, page.top * 72);
+        if (page.centerHorizontally)
+            origin.rx() += (printable.width() - (m_geo.colRight(c2) - m_geo.colLeft(c1)) * m_scale) / 2;
+        if (page.centerVertically)
+            origin.ry() += (printable.height() - (m_geo.rowBottom(r2) - m_geo.rowTop(r1)) * m_scale) / 2;
+        m_pages.push_back(PageArea{sheet::Rect{r1, c1, r2, c2}, origin});
+    }
 }
 
 double SheetPagination::fitScale(const sheet::PageSetupData &page, QSizeF printable) const
@@ -99,23 +98,46 @@ std::vector<std::pair<int, int>> SheetPagination::bands(bool columns, double ava
     return out;
 }
 
-bool SheetPagination::hasContent(const sheet::Rect &area) const
+namespace {
+// The band holding position i (bands are ascending and cover 1..count).
+int bandOf(const std::vector<std::pair<int, int>> &bands, int i)
 {
+    auto it = std::upper_bound(bands.begin(), bands.end(), i, [](int v, const auto &b) { return v < b.first; });
+    return int(it - bands.begin()) - 1;
+}
+} // namespace
+
+// The (column band, row band) pairs that hold something to print, in page order (down, then
+// over). Found from the cells that carry something, so the cost follows the cells, not the
+// number of pages the sheet's extent would make.
+std::vector<std::pair<int, int>> SheetPagination::bandsWithContent(const std::vector<std::pair<int, int>> &columns,
+                                                                   const std::vector<std::pair<int, int>> &rows) const
+{
+    std::set<std::pair<int, int>> found;
+    auto mark = [&](const sheet::Rect &area) {
+        const int ci1 = bandOf(columns, area.c1), ci2 = bandOf(columns, std::min(area.c2, m_extent.col));
+        const int ri1 = bandOf(rows, area.r1), ri2 = bandOf(rows, std::min(area.r2, m_extent.row));
+        for (int ci = std::max(0, ci1); ci <= ci2; ++ci)
+            for (int ri = std::max(0, ri1); ri <= ri2; ++ri)
+                found.emplace(ci, ri);
+    };
     const sheet::SheetData &data = m_sheet.data();
     const sheet::StyleTable &styles = m_sheet.Parent().tables().styles;
     for (const sheet::Rect &m : data.merges)
-        if (m.intersects(area))
-            return true;
-    for (int r = area.r1; r <= area.r2; ++r) {
-        const sheet::Row *row = data.findRow(r);
-        if (!row)
-            continue;
-        for (const sheet::Cell &cell : row->cells)
-            if (cell.col >= area.c1 && cell.col <= area.c2
-                && (cell.str != sheet::kNoString || styleIsVisible(styles, cell.style)))
-                return true;
-    }
-    return false;
+        if (mergeShows(data, styles, m))
+            mark(m);
+    data.rows.forEach([&](int r, const sheet::Row &row) {
+        int lastBand = -1;
+        for (const sheet::Cell &cell : row.cells) {
+            if (cell.str == sheet::kNoString && !styleIsVisible(styles, cell.style))
+                continue;
+            const int ci = bandOf(columns, cell.col);
+            if (ci != lastBand && ci >= 0)
+                found.emplace(ci, bandOf(rows, r));
+            lastBand = ci;
+        }
+    });
+    return {found.begin(), found.end()};
 }
 
 } // namespace mirevo::render

@@ -43,7 +43,8 @@ public:
 private:
     double fitScale(const sheet::PageSetupData &page, QSizeF printable) const;
     std::vector<std::pair<int, int>> bands(bool columns, double available, const std::vector<int> &manual) const;
-    bool hasContent(const sheet::Rect &area) const;
+    std::vector<std::pair<int, int>> bandsWithContent(const std::vector<std::pair<int, int>> &columns,
+                                                      const std::vector<std::pair<int, int>> &rows) const;
 
     const sheet::Worksheet &m_sheet;
     sheet::CellPos m_extent;

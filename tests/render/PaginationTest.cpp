@@ -77,6 +77,16 @@ INSTANTIATE_TEST_SUITE_P(Sheets, PaginationCases, ::testing::Values(
          }, 2, kA4w, kA4h, {Rect{1, 1, 54, 1}, Rect{109, 1, 120, 1}}},
     Case{"BreakAtLastRowAddsNoPage", [](Worksheet &ws) { rows(ws, 10); ws.HPageBreaks().Add(ws.Range("A11")); },
          1, kA4w, kA4h, {Rect{1, 1, 10, 1}}},
+    // Pages come from the cells that show something, not from the sheet's extent.
+    Case{"EmptyMergesMakeNoPages", [](Worksheet &ws) {
+             ws.Range("A1").setValue("a");
+             for (int i = 0; i < 5000; ++i)
+                 ws.data().merge(Rect{3 + 2 * i, 1, 4 + 2 * i, 30});
+         }, 1, kA4w, kA4h, {Rect{1, 1, 1, 1}}},
+    Case{"CellsAtTheFarCorners", [](Worksheet &ws) {
+             ws.Range("XFD1").setValue("a");
+             ws.Range("XFD1048576").setValue("b");
+         }, 2, kA4w, kA4h, {}},
     Case{"JisB4Portrait", [](Worksheet &ws) { rows(ws, 1); ws.PageSetup().setPaperSize(12); }, 1, 728.5, 1031.8,
          {}}),
     [](const auto &info) { return std::string(info.param.name); });
