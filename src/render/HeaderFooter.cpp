@@ -59,7 +59,9 @@ void paintHeaderFooter(QPainter &painter, const SheetPagination &sheet, int page
     const HeaderFooterFields fields{page + 1, int(sheet.pages().size()), QString::fromStdString(sheet.sheet().Name()),
                                     QFileInfo(QString::fromStdString(book.FullName())).fileName(), now};
     const sheet::StyleTable &styles = book.tables().styles;
-    const QFont font = cellFont(styles, styles.font(0), painter.device()->logicalDpiY());
+    // Scaled with the sheet, as the spreadsheet does by default.
+    QFont font = cellFont(styles, styles.font(0), painter.device()->logicalDpiY());
+    font.setPointSizeF(font.pointSizeF() * sheet.scale());
     const QFontMetricsF metrics(font, painter.device());
     const QSizeF paper = sheet.paperPoints();
     const double left = setup.left * 72, right = paper.width() - setup.right * 72;

@@ -2,7 +2,7 @@
 // Page headers and footers as the page set-up gives them ("&L...&C...&R..."): the left, centre
 // and right texts with their fields &P (page), &N (pages), &D (date), &T (time), &A (sheet),
 // &F (file) and && (an ampersand). Font codes (&"name,style", &nn, &B, &I, &U, &S, &K) are
-// read and not applied: the texts print in the workbook's standard font.
+// read and not applied: the texts print in the workbook's standard font, scaled with the sheet.
 #include <QDateTime>
 #include <QString>
 
