@@ -67,15 +67,18 @@ Tmenu01::Tmenu01(QWidget* parent) : QWidget(parent)
         if (openRegistration_)
             openRegistration_();
     });
-    connect(documents_, &QPushButton::clicked, this, [this] {
-        setWindowFlag(Qt::WindowStaysOnTopHint, false);
-        hideOutOfSight();
-        if (openProject_)
-            openProject_();
-    });
+    connect(documents_, &QPushButton::clicked, this, &Tmenu01::openProjectWindow);
     connect(sheetList_, &QListWidget::itemClicked, this, &Tmenu01::selectSheet);
     connect(sheetList_, &QListWidget::itemActivated, this, &Tmenu01::selectSheet);
     setFixedSize(kMenuSize);
+}
+
+void Tmenu01::openProjectWindow()
+{
+    setWindowFlag(Qt::WindowStaysOnTopHint, false);
+    hideOutOfSight();
+    if (openProject_)
+        openProject_();
 }
 
 void Tmenu01::setOpeners(std::function<void()> registration, std::function<void()> project)

@@ -9,6 +9,7 @@
 #include "render/ui/WorkbookWindow.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QGuiApplication>
 #include <QLibraryInfo>
@@ -53,19 +54,29 @@ void prepareProgramFolder()
             mirevo::Dialogs::Kind::Error);
 }
 
-int runProgram(QApplication& app, mirevo::QtDialogs& dialogs)
+int runProgram(QApplication& app, mirevo::QtDialogs& dialogs, const QString& projectFile)
 {
     prepareProgramFolder();
     mirevo::Program program;
     dialogs.setMainWindow(program.windows.menu);
-    program.start();
+    if (projectFile.isEmpty())
+        program.start();
+    else
+        program.startWith(QFileInfo(projectFile).absoluteFilePath());
     return app.exec();
+}
+
+bool endsWith(const QString& argument, const char* extension)
+{
+    return argument.endsWith(QLatin1String(extension), Qt::CaseInsensitive);
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    // The user's data folder (~/.local/share/Mirevo) is named after it.
+    QCoreApplication::setApplicationName(QStringLiteral("Mirevo"));
     if (argc > 1 && mirevo::cli::isCommand(QString::fromLocal8Bit(argv[1])))
         return runCommandLine(argc, argv);
 
@@ -77,7 +88,8 @@ int main(int argc, char** argv)
     mirevo::Dialogs::install(&dialogs);
 
     // `mirevo BOOK.xlsx`: the workbook window alone, on that workbook.
-    if (argc == 2 && QString::fromLocal8Bit(argv[1]).endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive)) {
+    const QString argument = argc == 2 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (endsWith(argument, ".xlsx")) {
         mirevo::render::WorkbookWindow window;
         dialogs.setMainWindow(&window);
         window.show();
@@ -86,7 +98,8 @@ int main(int argc, char** argv)
     }
 
     try {
-        return runProgram(app, dialogs);
+        // `mirevo SITE.anz`: the program with that project open.
+        return runProgram(app, dialogs, endsWith(argument, ".anz") ? argument : QString());
     } catch (const mirevo::Error& e) {
         // Only a fault while the windows are made gets here; what happens
         // after start-up is caught per action by the application.

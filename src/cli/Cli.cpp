@@ -1,6 +1,7 @@
 #include "Cli.h"
 #include "WorkerCommands.h"
 
+#include "CheckCommand.h"
 #include "common/Error.h"
 #include "documents/Catalogue.h"
 #include "documents/Generator.h"
@@ -96,6 +97,7 @@ int buildDocuments(const GenerateArgs& g, sheet::Application& app, sheet::Workbo
     documents::TemplateSource source;
     sheet::Workbook& forms = documents::openTemplate(app, g.templatePath, &source);
     err << source.description() << Qt::endl;
+    err << checkSummary(project) << Qt::endl;
     const documents::ConversionReport report = documents::convert(site, g.documents, g.options, forms, book);
     if (!report.skipped.isEmpty())
         err << QStringLiteral("まだ作成できない書類を除きました: ") << report.skipped.join(QStringLiteral("、")) << Qt::endl;
@@ -172,7 +174,7 @@ bool isCommand(const QString& first)
 {
     static const QStringList commands{QStringLiteral("generate"), QStringLiteral("template"), QStringLiteral("pdf"),
                                       QStringLiteral("import-workers"), QStringLiteral("export-workers"),
-                                      QStringLiteral("help"), QStringLiteral("--help"), QStringLiteral("-h")};
+                                      QStringLiteral("check"), QStringLiteral("help"), QStringLiteral("--help"), QStringLiteral("-h")};
     return commands.contains(first);
 }
 
@@ -194,13 +196,14 @@ QString usage()
         "      ブック BOOK.xlsx を印刷されるページのとおりに PDF にします。\n"
         "  mirevo template OUT.xlsx\n"
         "      テンプレート 安全書類(一覧).xlsx を OUT.xlsx に作成します。\n"
-        "%1"
+        "%1%2"
         "  mirevo --help\n"
         "      この説明を表示します。\n"
         "\n"
         "成功すると終了コード 0 で結果を一行表示します。失敗すると理由を表示し、終了コード 1 (使い方の誤りは 2) で\n"
         "終わります。このとき OUT.xlsx は作られず、元のファイルもそのまま残ります。\n"
-        "使ったテンプレート (見つからないときはその注意) と作成時の注意は標準エラーに表示します。\n").arg(workerCommandsUsage());
+        "使ったテンプレート (見つからないときはその注意)、提出前チェックの件数と作成時の注意は標準エラーに表示します。\n")
+                       .arg(workerCommandsUsage(), checkUsage());
     const QStringList missing = documents::unavailableCaptions();
     if (!missing.isEmpty())
         text += QStringLiteral("\nまだ作成できない書類: ") + missing.join(QStringLiteral("、")) + u'\n';
@@ -222,6 +225,8 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
             return importWorkers(rest, out, err);
         if (command == QLatin1String("export-workers"))
             return exportWorkers(rest, out, err);
+        if (command == QLatin1String("check"))
+            return checkCommand(rest, out, err);
         if (isCommand(command)) {
             out << usage();
             return 0;

@@ -224,6 +224,10 @@ Plan plan(const Source& source, const Registry& registry, const Options& options
 
 void apply(const Plan& plan, Registry& registry)
 {
+    // Lists read only in part would be written over the whole file.
+    if (registry.readFailed())
+        throw Error(QStringLiteral("会社情報ファイル %1 を読み込めなかったため、作業員を取り込めません")
+                        .arg(QDir::toNativeSeparators(Registry::fileName())));
     const TextGrid before = registry.workers;
     TextGrid& list = registry.workers;
     int next = freeRow(list, countWorkers(list) + 1);

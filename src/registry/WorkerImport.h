@@ -62,7 +62,7 @@ Plan plan(const Source& source, const Registry& registry, const Options& options
 
 // Writes the plan's new and updated workers into the master list and saves
 // the registry once. A save that fails puts the list back as it was and
-// throws Error.
+// throws Error; so does a registry whose file was read only in part.
 void apply(const Plan& plan, Registry& registry);
 
 } // namespace mirevo::workerimport

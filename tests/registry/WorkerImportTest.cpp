@@ -174,6 +174,14 @@ TEST(WorkerImport, ARegistryThatCannotBeWrittenStaysAsItWas)
     const wi::Plan p = planText(QStringLiteral("ふりがな,氏名,会社名\nやまだ,山田太郎,山田建設\n"), registry);
     EXPECT_THROW(wi::apply(p, registry), Error);
     EXPECT_EQ(registry.workers, before);
+
+    // A registry file read only in part is never written over.
+    QDir().rmdir(Registry::fileName());
+    textfile::writeLines(Registry::fileName(), {"3"});
+    EXPECT_THROW(registry.load(), Error);
+    ASSERT_TRUE(registry.readFailed());
+    EXPECT_THROW(wi::apply(p, registry), Error);
+    EXPECT_EQ(textfile::readLines(Registry::fileName()), QStringList{"3"});
 }
 
 // Export, then import into a registry with the same companies and no

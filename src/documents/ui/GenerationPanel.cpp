@@ -2,6 +2,9 @@
 
 #include "Spreadsheet.h"
 #include "WorkbookWindow.h"
+#include "check/SiteCheck.h"
+#include "check/ui/Ttenken.h"
+#include "common/Clock.h"
 #include "common/Dialogs.h"
 #include "common/ui/FormKit.h"
 #include "common/ui/WindowRules.h"
@@ -230,6 +233,8 @@ void GenerationPanel::convert()
         Dialogs::current().message(QStringLiteral("選んだ書類はまだ作成できません。"), Dialogs::Kind::Information);
         return;
     }
+    if (!passCheck())
+        return;
     status_->clear();
     documents::GenerationRun run;
     {
@@ -247,6 +252,22 @@ void GenerationPanel::convert()
         offerSave(*run.book);
     showWorkbook(std::move(run));
     emit sheetListWanted(workbook_->sheetNames());
+}
+
+bool GenerationPanel::passCheck()
+{
+    check::Report report = check::checkSite(project_, clock::today());
+    checkNote_.clear();
+    if (report.findings.isEmpty())
+        return true;
+    checkNote_ = QStringLiteral("提出前チェック (%1) のまま作成しました。").arg(check::summary(report));
+    Ttenken review(std::move(report), Ttenken::Mode::BeforeConversion, window());
+    if (Dialogs::current().exec(review) == QDialog::Accepted)
+        return true;
+    checkNote_.clear();
+    if (const std::optional<check::Finding> chosen = review.chosen())
+        emit findingChosen(*chosen);
+    return false;
 }
 
 void GenerationPanel::showProgress(int done, int total)
@@ -290,6 +311,8 @@ void GenerationPanel::report(const documents::GenerationRun& run)
         if (!run.report.skipped.isEmpty())
             notes << QStringLiteral("まだ作成できない書類を除きました: ") + run.report.skipped.join(QStringLiteral("、"));
         notes << run.report.notes;
+        if (!checkNote_.isEmpty())
+            notes << checkNote_;
     }
     status_->setText(notes.join(u' '));
 }
