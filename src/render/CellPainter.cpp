@@ -289,6 +289,28 @@ const CellPainter::FontEntry &CellPainter::font(uint32_t fontIndex)
     return it->second;
 }
 
+// A tab moves on to the next stop, every two ems from the start of its line (LibreOffice's
+// stops in a cell; the spreadsheet shows no gap at all, which would run "1." into its note).
+QString expandTabs(const QString &text, const QFontMetricsF &metrics)
+{
+    const double stop = 2 * metrics.horizontalAdvance(u'\u3000');
+    const double space = std::max(0.1, metrics.horizontalAdvance(u' '));
+    QString out;
+    qsizetype lineStart = 0;
+    for (QChar c : text) {
+        if (c == u'\n')
+            lineStart = out.size() + 1;
+        if (c != u'\t') {
+            out += c;
+            continue;
+        }
+        const double at = metrics.horizontalAdvance(out.mid(lineStart));
+        const double next = (std::floor(at / stop) + 1) * stop;
+        out += QString(std::max(1, int(std::ceil((next - at) / space))), u' ');
+    }
+    return out;
+}
+
 QStringList CellPainter::textLines(const QString &text, const QFont &f, double width, bool wrap) const
 {
     QStringList out;
@@ -314,10 +336,11 @@ QStringList CellPainter::textLines(const QString &text, const QFont &f, double w
 // CJK substitutes' line is taller (1.45 em) than the rows made for the spreadsheet fonts, so a
 // single line is cut at its cell's left and right only: cutting it at the row would clip
 // glyphs that fit the row.
-void CellPainter::drawText(QPainter &painter, const QRectF &box, const QRectF &clip, const QString &text,
+void CellPainter::drawText(QPainter &painter, const QRectF &box, const QRectF &clip, const QString &rawText,
                            const sheet::Xf &xf, bool number)
 {
     const FontEntry &entry = font(xf.font);
+    const QString text = rawText.contains(u'\t') ? expandTabs(rawText, entry.metrics) : rawText;
     const sheet::Font &cf = m_tables.styles.font(xf.font);
     QFont f = entry.font;
     const QRectF inner = box.adjusted(kPadding, 0, -kPadding, 0);

@@ -29,6 +29,9 @@ struct Xf;
 
 namespace mirevo::render {
 
+// `text` with each tab replaced by the spaces that reach the next tab stop.
+QString expandTabs(const QString &text, const QFontMetricsF &metrics);
+
 class CellPainter {
 public:
     // `deviceDpi`: logical resolution of the device the painter paints on, so that a font of

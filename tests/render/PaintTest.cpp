@@ -277,3 +277,37 @@ TEST(PagePaint, NothingBelowAManualBreakShowsOnThePageBefore)
 }
 
 } // namespace
+
+namespace {
+
+// The crane checklist's notes ("1.\t持込機械の届出は…"): a tab moves to the next stop and the
+// note stays on the line of its number.
+TEST(CellPaint, TabMovesToTheNextStopAndDoesNotBreakTheLine)
+{
+    Canvas canvas;
+    canvas.ws->Range("A2:F2").setMergeCells(true);
+    canvas.ws->Range("A2").setValue(QStringLiteral("1.\t持込機械の届出"));
+    canvas.ws->Range("A2").setWrapText(true);
+    canvas.ws->Range("A2").setVerticalAlignment(vAlignTop);
+    canvas.ws->Range("A2").Font().setSize(8);
+    canvas.paint();
+    const auto &g = *canvas.geometry;
+    int top = INT_MAX, bottom = -1;
+    for (int y = int(g.rowTop(2) * kScale); y < int(g.rowBottom(2) * kScale); ++y)
+        for (int x = 0; x < int(g.colRight(6) * kScale); ++x)
+            if (qGray(canvas.image.pixel(x, y)) < 128)
+                top = std::min(top, y), bottom = std::max(bottom, y);
+    ASSERT_GE(bottom, 0);
+    EXPECT_LT((bottom - top) / kScale, 10.0) << "the note went onto a second line";
+
+    const QFont font(QStringLiteral("Noto Sans CJK JP"), 10);
+    const QFontMetricsF metrics(font);
+    const QString expanded = render::expandTabs(QStringLiteral("1.\tA\n22.\tB"), metrics);
+    EXPECT_FALSE(expanded.contains(u'\t'));
+    const QStringList lines = expanded.split(u'\n');
+    const double em = metrics.horizontalAdvance(u'\u3000');
+    EXPECT_NEAR(metrics.horizontalAdvance(lines[0].left(lines[0].size() - 1)), 2 * em, metrics.horizontalAdvance(u' '));
+    EXPECT_NEAR(metrics.horizontalAdvance(lines[1].left(lines[1].size() - 1)), 2 * em, metrics.horizontalAdvance(u' '));
+}
+
+} // namespace
