@@ -345,11 +345,19 @@ void CellPainter::drawText(QPainter &painter, const QRectF &box, const QRectF &c
     QFont f = entry.font;
     const QRectF inner = box.adjusted(kPadding, 0, -kPadding, 0);
     bool ownMetrics = false;
-    if (xf.shrink && !xf.wrap) {
-        const double w = entry.metrics.horizontalAdvance(text);
-        if (w > inner.width() && inner.width() > 0) {
-            f.setPointSizeF(f.pointSizeF() * inner.width() / w);
+    if (xf.shrink && !xf.wrap && inner.width() > 0) {
+        // Until the widest line fits: glyph advances do not scale exactly with the size.
+        auto widest = [&](const QFontMetricsF &m) {
+            double w = 0;
+            for (const QString &line : text.split(u'\n'))
+                w = std::max(w, m.horizontalAdvance(line));
+            return w;
+        };
+        double w = widest(entry.metrics);
+        for (int i = 0; i < 6 && w > inner.width(); ++i) {
+            f.setPointSizeF(f.pointSizeF() * inner.width() / w * (i == 0 ? 1.0 : 0.98));
             ownMetrics = true;
+            w = widest(QFontMetricsF(f, m_device));
         }
     }
     const QStringList lines = textLines(text, f, inner.width(), xf.wrap);
