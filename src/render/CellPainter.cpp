@@ -216,13 +216,14 @@ void CellPainter::paintValue(QPainter &painter, int r, int c, const Slot &s, con
     }
     QRectF clip = cell;
     if (s.number && !xf.shrink && !xf.wrap) {
-        // A number never runs over its neighbours: it shows as #### across the cell when it
-        // does not fit.
+        // A number never runs over its neighbours. In General it loses decimals until it fits;
+        // otherwise, or when even that does not fit, it shows as #### across the cell.
         const QFontMetricsF &metrics = font(xf.font).metrics;
         const double room = cell.width() - 2 * kPadding;
         if (metrics.horizontalAdvance(text) > room) {
+            const QString fitted = xf.numFmt == 0 ? generalToFit(m_tables.strings.text(s.str), metrics, room) : QString();
             const int marks = std::max(1, int(room / std::max(0.1, metrics.horizontalAdvance(u'#'))));
-            drawText(painter, cell, clip, QString(marks, u'#'), xf, true);
+            drawText(painter, cell, clip, fitted.isEmpty() ? QString(marks, u'#') : fitted, xf, true);
             return;
         }
     } else if (!xf.wrap && !xf.shrink && !text.contains(u'\n')) {
@@ -287,6 +288,28 @@ const CellPainter::FontEntry &CellPainter::font(uint32_t fontIndex)
         it = m_fonts.emplace(fontIndex, FontEntry{f, QFontMetricsF(f, m_device)}).first;
     }
     return it->second;
+}
+
+QString generalToFit(const std::string &value, const QFontMetricsF &metrics, double room)
+{
+    bool ok = false;
+    const double v = QString::fromStdString(value).toDouble(&ok);
+    if (!ok)
+        return {};
+    for (int decimals = 9; decimals >= 0; --decimals) {
+        QString t = QString::number(v, 'f', decimals);
+        if (t.contains(u'.')) {
+            while (t.endsWith(u'0'))
+                t.chop(1);
+            if (t.endsWith(u'.'))
+                t.chop(1);
+        }
+        if (t == u"-0")
+            t = QStringLiteral("0");
+        if (metrics.horizontalAdvance(t) <= room)
+            return t;
+    }
+    return {};
 }
 
 // A tab moves on to the next stop, every two ems from the start of its line (LibreOffice's

@@ -29,6 +29,10 @@ struct Xf;
 
 namespace mirevo::render {
 
+// A number in General rounded to the most decimals that fit `room`; empty when even its whole
+// part does not fit.
+QString generalToFit(const std::string &value, const QFontMetricsF &metrics, double room);
+
 // `text` with each tab replaced by the spaces that reach the next tab stop.
 QString expandTabs(const QString &text, const QFontMetricsF &metrics);
 

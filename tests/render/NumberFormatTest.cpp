@@ -102,3 +102,19 @@ TEST(NumberFormats, NumbersAreRightAlignedByDefault)
 }
 
 } // namespace
+
+namespace {
+
+// General loses decimals to fit its column, as the spreadsheet shows 0.1343642441124012 in a
+// narrow column as 0.134364; a whole part too wide for the column gives nothing (####).
+TEST(NumberFormats, GeneralRoundsToTheColumnWidth)
+{
+    const QFont font(QStringLiteral("Noto Sans CJK JP"), 11);
+    const QFontMetricsF metrics(font);
+    const double room = metrics.horizontalAdvance(QStringLiteral("0.134364")) + 0.5;
+    EXPECT_EQ(render::generalToFit("0.1343642441124012", metrics, room), QStringLiteral("0.134364"));
+    EXPECT_EQ(render::generalToFit("2.0000001", metrics, room), QStringLiteral("2"));
+    EXPECT_TRUE(render::generalToFit("123456789012", metrics, room).isEmpty());
+}
+
+} // namespace
