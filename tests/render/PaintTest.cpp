@@ -311,3 +311,4 @@ TEST(CellPaint, TabMovesToTheNextStopAndDoesNotBreakTheLine)
 }
 
 } // namespace
+

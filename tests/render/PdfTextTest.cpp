@@ -4,6 +4,7 @@
 #include "PdfExport.h"
 #include "PdfOutline.h"
 #include "PdfTextLayer.h"
+#include "Pagination.h"
 #include "RenderTestBooks.h"
 #include "Spreadsheet.h"
 #include "support/CliRun.h"
@@ -165,6 +166,48 @@ TEST(PdfOutline, TitleAndOneBookmarkPerSheetAtItsFirstPage)
     QByteArray notOurs("%PDF-1.4\nnothing\n");
     EXPECT_FALSE(render::appendOutline(notOurs, {{QStringLiteral("x"), 0}}));
     EXPECT_EQ(notOurs, QByteArray("%PDF-1.4\nnothing\n"));
+}
+
+} // namespace
+
+namespace {
+
+// The power-tool notice's 20 date lines (W22:AB22 and below, shrink to fit) in the PDF:
+// QPdfWriter sets text at 1200 dpi, where a font of a fraction of a device point does not
+// scale its advances exactly with its size; the shrunk text still ends inside its box, its
+// "日" whole.
+TEST(PdfText, PowerToolNoticeDatesEndInsideTheirBoxes)
+{
+    test::TempHome home;
+    const QString xlsx = home.file("site.xlsx");
+    ASSERT_EQ(test::runCli({"generate", "--documents", "8", test::writeSite(home), xlsx}).code, 0);
+    Application app;
+    Workbook &book = app.Workbooks().Open(xlsx);
+    Worksheet &ws = book.Sheets(1);
+    ASSERT_TRUE(QString::fromStdString(ws.Name()).startsWith(u"8.")) << ws.Name();
+    const QString pdf = home.file("notice.pdf");
+    render::exportPdf(book, pdf, {0});
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext not installed";
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                                          QStringLiteral("1"), QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    p.waitForFinished(60000);
+    const QString xml = QString::fromUtf8(p.readAllStandardOutput());
+    const render::SheetPagination pages(ws);
+    const double boxRight = pages.pages()[0].origin.x()
+                            + (pages.geometry().colRight(28) - pages.geometry().colLeft(pages.pages()[0].cells.c1))
+                                  * pages.scale();
+    static const QRegularExpression day(QStringLiteral(R"re(xMin="([\d.]+)"[^>]*xMax="([\d.]+)"[^>]*>日<)re"));
+    int lines = 0;
+    for (auto it = day.globalMatch(xml); it.hasNext();) {
+        const auto m = it.next();
+        if (m.captured(1).toDouble() < boxRight - 30 || m.captured(1).toDouble() > boxRight)
+            continue; // another column's 日
+        ++lines;
+        EXPECT_LE(m.captured(2).toDouble(), boxRight) << "日 reaches past its box";
+    }
+    EXPECT_GE(lines, 20);
 }
 
 } // namespace
