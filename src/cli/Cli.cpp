@@ -1,6 +1,7 @@
 #include "Cli.h"
 
 #include "common/Error.h"
+#include "common/OutputFile.h"
 #include "documents/Catalogue.h"
 #include "documents/Generator.h"
 #include "documents/TemplateBook.h"
@@ -10,7 +11,9 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <QTextStream>
 
 namespace mirevo::cli {
@@ -77,6 +80,15 @@ bool sameFile(const QString& a, const QString& b)
     return fa.exists() && fb.exists() && fa.canonicalFilePath() == fb.canonicalFilePath();
 }
 
+// An output that can never be written (a FIFO, a device, a read-only file)
+// is refused before the documents are made.
+void checkOutput(const GenerateArgs& g)
+{
+    if (sameFile(g.output, g.site) || sameFile(g.output, g.templatePath))
+        throw Error(QStringLiteral("出力先が入力ファイルと同じです: %1").arg(g.output));
+    OutputFile::check(g.output);
+}
+
 void save(sheet::Workbook& book, const QString& path)
 {
     try {
@@ -107,8 +119,7 @@ int buildDocuments(const GenerateArgs& g, sheet::Application& app, sheet::Workbo
 int generate(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     const GenerateArgs g = parseGenerate(args);
-    if (sameFile(g.output, g.site) || sameFile(g.output, g.templatePath))
-        throw Error(QStringLiteral("出力先が入力ファイルと同じです: %1").arg(g.output));
+    checkOutput(g);
     QElapsedTimer timer;
     timer.start();
     sheet::Application app;
@@ -132,8 +143,7 @@ int pdf(const QStringList& args, QTextStream& out, QTextStream& err)
     sheet::Application app;
     const bool existing = args.size() == 2 && args[0].endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive);
     const GenerateArgs g = existing ? GenerateArgs{{}, {}, {}, args[0], args[1]} : parseGenerate(args);
-    if (sameFile(g.output, g.site) || sameFile(g.output, g.templatePath))
-        throw Error(QStringLiteral("出力先が入力ファイルと同じです: %1").arg(g.output));
+    checkOutput(g);
     sheet::Workbook* book = nullptr;
     if (existing) {
         try {
@@ -158,12 +168,38 @@ int makeTemplate(const QStringList& args, QTextStream& out)
 {
     if (args.size() != 1 || args[0].startsWith(QLatin1String("--")))
         throw UsageError{QStringLiteral("OUT.xlsx を一つ指定してください")};
+    OutputFile::check(args[0]);
     documents::saveTemplate(args[0]);
     int forms = 0;
     for (const documents::FormSheet& f : documents::formSheets())
         forms += f.form ? 1 : 0;
     out << QStringLiteral("%1: 様式 %2 シート").arg(QDir::toNativeSeparators(args[0])).arg(forms) << Qt::endl;
     return 0;
+}
+
+qsizetype utf8Length(uchar lead)
+{
+    return lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
+                                                    : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+}
+
+// `bytes` as text, each byte that is not part of valid UTF-8 as "\xHH".
+QString escapedBytes(const QByteArray& bytes)
+{
+    QString text;
+    for (qsizetype i = 0; i < bytes.size();) {
+        const qsizetype n = utf8Length(uchar(bytes[i]));
+        QStringDecoder strict(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString piece = n > 0 && i + n <= bytes.size() ? QString(strict(bytes.mid(i, n))) : QString();
+        if (piece.isEmpty() || strict.hasError()) {
+            text += QStringLiteral("\\x%1").arg(uchar(bytes[i]), 2, 16, QLatin1Char('0'));
+            ++i;
+        } else {
+            text += piece;
+            i += n;
+        }
+    }
+    return text;
 }
 
 } // namespace
@@ -173,6 +209,30 @@ bool isCommand(const QString& first)
     static const QStringList commands{QStringLiteral("generate"), QStringLiteral("template"), QStringLiteral("pdf"),
                                       QStringLiteral("help"), QStringLiteral("--help"), QStringLiteral("-h")};
     return commands.contains(first);
+}
+
+bool startsWindow(const QStringList& arguments)
+{
+    if (arguments.isEmpty())
+        return true;
+    const QString& first = arguments[0];
+    return arguments.size() == 1 && !first.startsWith(u'-') && first.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive);
+}
+
+std::optional<QStringList> decodeArguments(const QList<QByteArray>& raw, QString* refused)
+{
+    QStringList args;
+    for (const QByteArray& bytes : raw) {
+        const QString text = QFile::decodeName(bytes);
+        if (QFile::encodeName(text) != bytes) {
+            if (refused)
+                *refused = QStringLiteral("UTF-8 として読めない名前は使えません (別の名前で書かれてしまうため): %1")
+                               .arg(escapedBytes(bytes));
+            return std::nullopt;
+        }
+        args << text;
+    }
+    return args;
 }
 
 QString usage()
@@ -219,15 +279,18 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
             out << usage();
             return 0;
         }
-        throw UsageError{QStringLiteral("知らないコマンドです: %1").arg(command)};
+        throw UsageError{command.isEmpty() ? QStringLiteral("コマンドを指定してください")
+                                           : QStringLiteral("知らないコマンドです: %1").arg(command)};
     } catch (const UsageError& e) {
-        err << QStringLiteral("mirevo: ") << e.message << Qt::endl
-            << QStringLiteral("mirevo --help で使い方を表示します。") << Qt::endl;
+        err << QStringLiteral("mirevo: ") << visibleText(e.message) << Qt::endl << Qt::endl << usage();
+        err.flush();
         return 2;
     } catch (const Error& e) {
         err << QStringLiteral("mirevo: ") << e.message() << Qt::endl;
+    } catch (const std::bad_alloc&) {
+        err << QStringLiteral("mirevo: メモリが足りません") << Qt::endl;
     } catch (const std::exception& e) {
-        err << QStringLiteral("mirevo: ") << QString::fromUtf8(e.what()) << Qt::endl;
+        err << QStringLiteral("mirevo: ") << visibleText(QString::fromUtf8(e.what())) << Qt::endl;
     }
     return 1;
 }
