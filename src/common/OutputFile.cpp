@@ -59,7 +59,7 @@ QString hostTag()
 
 QString tempPrefix()
 {
-    return QStringLiteral(".mirevo-%1-%2-").arg(hostTag()).arg(::getpid());
+    return OutputFile::temporaryPrefix(::getpid());
 }
 
 QString randomTag()
@@ -120,6 +120,11 @@ void syncFolder(const QString& folder)
 } // namespace
 
 OutputFile::OutputFile(const QString& path) : path_(path) {}
+
+QString OutputFile::temporaryPrefix(qint64 pid)
+{
+    return QStringLiteral(".mirevo-%1-%2-").arg(hostTag()).arg(pid);
+}
 
 OutputFile::~OutputFile()
 {

@@ -40,6 +40,10 @@ public:
     // that failed before (a full disk shows here at the latest).
     void commit();
 
+    // The start of the names of the temporary files that process `pid` of
+    // this machine makes.
+    static QString temporaryPrefix(qint64 pid);
+
     // The file that is replaced: the path, or the file its links lead to.
     QString target() const { return target_; }
 

@@ -178,15 +178,33 @@ QString readUtf8AfterMark(const QByteArray& bytes, const QString& fileName)
     return text;
 }
 
+// The position of the first unit of `text` that is no character: a
+// replacement or a surrogate without its pair; -1 when there is none.
+qsizetype firstBrokenUnit(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == QChar::ReplacementCharacter || c.isLowSurrogate())
+            return i;
+        if (c.isHighSurrogate() && !(i + 1 < text.size() && text[i + 1].isLowSurrogate()))
+            return i;
+        if (c.isHighSurrogate())
+            ++i;
+    }
+    return -1;
+}
+
 QString readUtf16AfterMark(const QByteArray& bytes, bool littleEndian, const QString& fileName)
 {
-    QStringDecoder decoder(littleEndian ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
-    const QString text = decoder(bytes);
-    if (decoder.hasError()) {
-        const int line = int(splitLines(text.left(text.indexOf(QChar::ReplacementCharacter))).size());
-        unreadableLine(fileName, std::max(line, 1),
+    QStringDecoder decoder(littleEndian ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                           QStringDecoder::Flag::Stateless);
+    QString text = decoder(bytes);
+    if (bytes.size() % 2 != 0)
+        text += QChar::ReplacementCharacter; // half a unit at the end
+    const qsizetype broken = firstBrokenUnit(text);
+    if (broken >= 0)
+        unreadableLine(fileName, int(splitLines(text.left(broken) + u'x').size()),
                        QStringLiteral("UTF-16 の印 (BOM) がありますが、UTF-16 として読めないバイトがあります"));
-    }
     return text;
 }
 

@@ -3,6 +3,7 @@
 #include "ZipParts.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -99,6 +100,39 @@ TEST(Package, FailedSaveLeavesTheOldFileAndNoTemporary)
     } catch (const SheetError &e) {
         EXPECT_NE(std::string(e.what()).find(missingFolder), std::string::npos) << e.what();
     }
+}
+
+// The workbook is saved by the program's one rule for replacing a file; these cases are the
+// ones where the engine's own save differed from it.
+TEST(Package, SavesWriteThroughLinksAndKeepSpecialAndReadOnlyFiles)
+{
+    namespace fs = std::filesystem;
+    Application app;
+    Workbook &book = app.Workbooks().Add();
+    book.Sheets(1).Range("A1").setValue("new");
+    const fs::path folder = inputPath();
+    fs::create_directories(folder / "real");
+    const fs::path target = folder / "real" / "book.xlsx";
+    book.SaveAs(target.string());
+    fs::create_symlink("real/book.xlsx", folder / "link.xlsx");
+    fs::permissions(target, fs::perms(0640));
+    book.SaveAs((folder / "link.xlsx").string());
+    EXPECT_TRUE(fs::is_symlink(folder / "link.xlsx"));
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms(0640));
+
+    const fs::path fifo = folder / "fifo.xlsx";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_THROW(book.SaveAs(fifo.string()), SheetError);
+    EXPECT_TRUE(fs::is_fifo(fifo));
+
+    const fs::path readOnly = folder / "ro.xlsx";
+    book.SaveAs(readOnly.string());
+    fs::permissions(readOnly, fs::perms(0444));
+    const std::string before = readFile(readOnly.string());
+    book.Sheets(1).Range("A1").setValue("newer");
+    EXPECT_THROW(book.SaveAs(readOnly.string()), SheetError);
+    EXPECT_EQ(readFile(readOnly.string()), before);
+    EXPECT_EQ(fs::status(readOnly).permissions(), fs::perms(0444));
 }
 
 TEST(Package, CheckerFindsBrokenPackages)
