@@ -29,6 +29,7 @@ struct GenerateArgs {
     QStringList documents;
     documents::RunOptions options;
     QString templatePath;
+    bool builtInOnFailure = false;
     QString site;
     QString output;
 };
@@ -57,6 +58,8 @@ GenerateArgs parseGenerate(const QStringList& args)
             g.options.noAddress = true;
         else if (a == QLatin1String("--template"))
             g.templatePath = takeValue(args, i);
+        else if (a == QLatin1String("--builtin-forms-if-bad-template"))
+            g.builtInOnFailure = true;
         else if (a.startsWith(QLatin1String("--")))
             throw UsageError{QStringLiteral("知らないオプションです: %1").arg(a)};
         else
@@ -105,7 +108,7 @@ int buildDocuments(const GenerateArgs& g, sheet::Application& app, sheet::Workbo
     documents::readSite(g.site, project);
     const documents::SiteView site = documents::siteOf(project);
     QString note;
-    sheet::Workbook& forms = documents::openTemplate(app, g.templatePath, &note);
+    sheet::Workbook& forms = documents::openCheckedTemplate(app, g.templatePath, g.documents, g.builtInOnFailure, &note);
     if (!note.isEmpty())
         err << note << Qt::endl;
     const documents::ConversionReport report = documents::convert(site, g.documents, g.options, forms, book);
@@ -142,7 +145,7 @@ int pdf(const QStringList& args, QTextStream& out, QTextStream& err)
     timer.start();
     sheet::Application app;
     const bool existing = args.size() == 2 && args[0].endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive);
-    const GenerateArgs g = existing ? GenerateArgs{{}, {}, {}, args[0], args[1]} : parseGenerate(args);
+    const GenerateArgs g = existing ? GenerateArgs{{}, {}, {}, false, args[0], args[1]} : parseGenerate(args);
     checkOutput(g);
     sheet::Workbook* book = nullptr;
     if (existing) {
@@ -239,15 +242,20 @@ QString usage()
 {
     QString text = QStringLiteral(
         "使い方:\n"
-        "  mirevo generate [--documents LIST] [--education blank] [--no-address] [--template FILE] SITE.anz OUT.xlsx\n"
+        "  mirevo generate [--documents LIST] [--education blank] [--no-address] [--template FILE]\n"
+        "                  [--builtin-forms-if-bad-template] SITE.anz OUT.xlsx\n"
         "      現場 SITE.anz の安全書類を OUT.xlsx に作成します。\n"
         "      --documents LIST   作成する書類をカンマ区切りで: list,1,2-1,2-2,2-3,3,4,5,6,7,8,9,10,11,12,13\n"
         "                         または all (既定値 all)\n"
         "      --education blank  新規入場者教育を用紙のみにします (「用紙のみ」)\n"
         "      --no-address       作業員名簿などに住所・TEL を書きません (「住所・TEL (無)」)\n"
         "      --template FILE    テンプレートを指定します (既定値: プログラムのフォルダの 安全書類(一覧).xlsx、\n"
-        "                         無ければ内蔵の様式)\n"
-        "  mirevo pdf [--documents LIST] [--education blank] [--no-address] [--template FILE] SITE.anz OUT.pdf\n"
+        "                         無ければ内蔵の様式)。テンプレートの各シートは様式の文字・枠・記入欄を\n"
+        "                         検査し、通らないシートがあれば理由を表示して終わります\n"
+        "      --builtin-forms-if-bad-template\n"
+        "                         検査に通らないテンプレートの代わりに内蔵の様式を使います\n"
+        "  mirevo pdf [--documents LIST] [--education blank] [--no-address] [--template FILE]\n"
+        "             [--builtin-forms-if-bad-template] SITE.anz OUT.pdf\n"
         "      現場 SITE.anz の安全書類を PDF にします (オプションは generate と同じ)。\n"
         "  mirevo pdf BOOK.xlsx OUT.pdf\n"
         "      ブック BOOK.xlsx を印刷されるページのとおりに PDF にします。\n"

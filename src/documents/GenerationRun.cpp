@@ -17,7 +17,9 @@ GenerationRun generate(const SiteView& site, const QStringList& keys, const RunO
     GenerationRun run;
     run.app = std::make_unique<sheet::Application>();
     try {
-        sheet::Workbook& forms = openTemplate(*run.app, {}, &run.templateNote);
+        // A user who wants the built-in forms over a failing template
+        // removes or renames the template file; the message says which.
+        sheet::Workbook& forms = openCheckedTemplate(*run.app, {}, keys, false, &run.templateNote);
         run.book = &run.app->Workbooks().Add();
         if (progress)
             progress(1, kRunSteps);

@@ -3,6 +3,7 @@
 #include "Catalogue.h"
 #include "Document.h"
 #include "Spreadsheet.h"
+#include "TemplateCheck.h"
 #include "common/Error.h"
 #include "common/ProgramFolder.h"
 
@@ -77,6 +78,28 @@ Workbook& openTemplate(Application& app, const QString& path, QString* note)
     if (note)
         *note = QStringLiteral("テンプレート %1 が見つからないため、内蔵の様式を使いました。")
                     .arg(QDir::toNativeSeparators(standard));
+    return buildTemplate(app);
+}
+
+Workbook& openCheckedTemplate(Application& app, const QString& path, const QStringList& keys, bool builtInOnFailure,
+                              QString* note)
+{
+    QString missing;
+    Workbook& book = openTemplate(app, path, &missing);
+    if (!missing.isEmpty()) {
+        if (note)
+            *note = missing;
+        return book; // the built-in forms
+    }
+    const QStringList problems = templateProblems(book, keys);
+    if (problems.isEmpty())
+        return book;
+    const QString file = QDir::toNativeSeparators(path.isEmpty() ? templatePath() : path);
+    if (!builtInOnFailure)
+        throw Error(QStringLiteral("テンプレート %1 は使えません:\n%2").arg(file, problems.join(u'\n')));
+    if (note)
+        *note = QStringLiteral("テンプレート %1 が使えないため、内蔵の様式を使いました:\n%2").arg(file, problems.join(u'\n'));
+    book.Close();
     return buildTemplate(app);
 }
 

@@ -28,6 +28,14 @@ void saveTemplate(const QString& path);
 // is an error, never replaced silently.
 sheet::Workbook& openTemplate(sheet::Application& app, const QString& path, QString* note);
 
+// openTemplate, and a template read from a file is checked for the forms
+// that the documents `keys` use (formSheetProblems). A template that fails
+// is an Error naming every failing sheet and why; only with
+// `builtInOnFailure` are the built-in forms used instead, and `note` says so
+// and why.
+sheet::Workbook& openCheckedTemplate(sheet::Application& app, const QString& path, const QStringList& keys,
+                                     bool builtInOnFailure, QString* note);
+
 // The template sheet of a form: the sheet of the form's name; failing that,
 // in a workbook holding all 18 forms, the sheet at the form's position.
 // Throws Error when the template has neither.
