@@ -141,6 +141,8 @@ void OutputFile::check(const QString& path)
 {
     OutputFile probe(path);
     probe.inspectTarget();
+    if (!QFileInfo(probe.folder_).isDir())
+        probe.fail(ENOENT);
 }
 
 void OutputFile::inspectTarget()

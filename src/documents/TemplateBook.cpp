@@ -67,13 +67,15 @@ Workbook& openFile(Application& app, const QString& path)
 
 Workbook& openTemplate(Application& app, const QString& path, QString* note)
 {
+    // Anything of the name is the template: a folder or a FIFO there is an
+    // error of the reader, never replaced by the built-in forms.
     if (!path.isEmpty()) {
-        if (!QFileInfo(path).isFile())
+        if (!QFileInfo::exists(path))
             throw Error(QStringLiteral("テンプレートが見つかりません: %1").arg(QDir::toNativeSeparators(path)));
         return openFile(app, path);
     }
     const QString standard = templatePath();
-    if (QFileInfo(standard).isFile())
+    if (QFileInfo::exists(standard))
         return openFile(app, standard);
     if (note)
         *note = QStringLiteral("テンプレート %1 が見つからないため、内蔵の様式を使いました。")
@@ -96,7 +98,9 @@ Workbook& openCheckedTemplate(Application& app, const QString& path, const QStri
         return book;
     const QString file = QDir::toNativeSeparators(path.isEmpty() ? templatePath() : path);
     if (!builtInOnFailure)
-        throw Error(QStringLiteral("テンプレート %1 は使えません:\n%2").arg(file, problems.join(u'\n')));
+        throw Error(QStringLiteral("テンプレート %1 は使えません:\n%2\n"
+                                   "テンプレートを直してください (内蔵の様式で作成するには、このファイルを別の名前にします)。")
+                        .arg(file, problems.join(u'\n')));
     if (note)
         *note = QStringLiteral("テンプレート %1 が使えないため、内蔵の様式を使いました:\n%2").arg(file, problems.join(u'\n'));
     book.Close();

@@ -128,12 +128,14 @@ TEST(OutputFile, TemporariesNeverTouchOtherFilesAndFitAnyName)
     const QString path = home.file("o.xlsx");
     // Names an older save used for its temporary file: a file and a folder.
     TempHome::writeBytes(path + ".mirevo-tmp", "someone's");
-    QDir(home.path()).mkdir("o.xlsx.tmp");
-    save(path, "old");
-    save(path, "new");
-    EXPECT_EQ(TempHome::readBytes(path), "new");
+    QDir(home.path()).mkdir("p.xlsx.mirevo-tmp");
+    for (const QString& name : {path, home.file("p.xlsx")}) {
+        save(name, "old");
+        save(name, "new");
+        EXPECT_EQ(TempHome::readBytes(name), "new");
+    }
     EXPECT_EQ(TempHome::readBytes(path + ".mirevo-tmp"), "someone's");
-    EXPECT_EQ(entries(home.path()), (QStringList{"o.xlsx", "o.xlsx.mirevo-tmp", "o.xlsx.tmp"}));
+    EXPECT_EQ(entries(home.path()), (QStringList{"o.xlsx", "o.xlsx.mirevo-tmp", "p.xlsx", "p.xlsx.mirevo-tmp"}));
 
     for (const int length : {245, 250, 255}) {
         const QString longName = home.file(QString(length - 5, u'a') + ".xlsx");

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <fstream>
 
 using namespace mirevo::sheet;
 using namespace mirevo::sheet::test;
@@ -124,6 +125,16 @@ TEST(Package, SavesWriteThroughLinksAndKeepSpecialAndReadOnlyFiles)
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_THROW(book.SaveAs(fifo.string()), SheetError);
     EXPECT_TRUE(fs::is_fifo(fifo));
+
+    // A name of 255 bytes, the most a folder holds; a file of the fixed temporary name older
+    // saves used stays as it is.
+    const fs::path longName = folder / (std::string(250, 'a') + ".xlsx");
+    book.SaveAs(longName.string());
+    book.SaveAs(longName.string());
+    EXPECT_EQ(readFile(longName.string()).substr(0, 2), "PK");
+    std::ofstream((folder / "o.xlsx.mirevo-tmp").string()) << "someone's";
+    book.SaveAs((folder / "o.xlsx").string());
+    EXPECT_EQ(readFile((folder / "o.xlsx.mirevo-tmp").string()), "someone's");
 
     const fs::path readOnly = folder / "ro.xlsx";
     book.SaveAs(readOnly.string());
