@@ -110,12 +110,12 @@ int buildDocuments(const GenerateArgs& g, sheet::Application& app, sheet::Workbo
     QString note;
     sheet::Workbook& forms = documents::openCheckedTemplate(app, g.templatePath, g.documents, g.builtInOnFailure, &note);
     if (!note.isEmpty())
-        err << note << Qt::endl;
+        err << visibleText(note) << Qt::endl;
     const documents::ConversionReport report = documents::convert(site, g.documents, g.options, forms, book);
     if (!report.skipped.isEmpty())
         err << QStringLiteral("まだ作成できない書類を除きました: ") << report.skipped.join(QStringLiteral("、")) << Qt::endl;
     for (const QString& line : report.notes)
-        err << line << Qt::endl;
+        err << visibleText(line) << Qt::endl; // notes name companies and workers of the file
     return report.sheets;
 }
 
@@ -130,7 +130,7 @@ int generate(const QStringList& args, QTextStream& out, QTextStream& err)
     const int sheets = buildDocuments(g, app, book, err);
     save(book, g.output);
     out << QStringLiteral("%1: %2 シート (%3 秒)")
-               .arg(QDir::toNativeSeparators(g.output))
+               .arg(visibleText(QDir::toNativeSeparators(g.output)))
                .arg(sheets)
                .arg(double(timer.elapsed()) / 1000.0, 0, 'f', 2)
         << Qt::endl;
@@ -160,7 +160,7 @@ int pdf(const QStringList& args, QTextStream& out, QTextStream& err)
     }
     const int pages = render::exportPdf(*book, QFileInfo(g.output).absoluteFilePath());
     out << QStringLiteral("%1: %2 ページ (%3 秒)")
-               .arg(QDir::toNativeSeparators(g.output))
+               .arg(visibleText(QDir::toNativeSeparators(g.output)))
                .arg(pages)
                .arg(double(timer.elapsed()) / 1000.0, 0, 'f', 2)
         << Qt::endl;
@@ -176,7 +176,7 @@ int makeTemplate(const QStringList& args, QTextStream& out)
     int forms = 0;
     for (const documents::FormSheet& f : documents::formSheets())
         forms += f.form ? 1 : 0;
-    out << QStringLiteral("%1: 様式 %2 シート").arg(QDir::toNativeSeparators(args[0])).arg(forms) << Qt::endl;
+    out << QStringLiteral("%1: 様式 %2 シート").arg(visibleText(QDir::toNativeSeparators(args[0]))).arg(forms) << Qt::endl;
     return 0;
 }
 

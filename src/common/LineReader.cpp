@@ -53,9 +53,9 @@ void LineReader::grid(TextGrid& grid, const QString& what)
         fail(QStringLiteral("ファイルが途中で終わっています（%1は %2 行のはずです）").arg(what).arg(rows));
 }
 
-void LineReader::finish(qsizetype items) const
+void LineReader::finish() const
 {
-    for (qsizetype i = pos_ + items; i < lines_.size(); ++i)
+    for (qsizetype i = pos_; i < lines_.size(); ++i)
         if (!lines_[i].trimmed().isEmpty())
             failAt(i, QStringLiteral("最後の項目の後に余分な行があります: \"%1\"").arg(excerpt(lines_[i])));
 }

@@ -24,9 +24,9 @@ public:
     // file ends early the rows present are kept and the error names the
     // first missing line.
     void grid(TextGrid& grid, const QString& what);
-    // The file must end after the next `items` lines: a line with text
-    // behind them is an error naming it (blank lines at the end are allowed).
-    void finish(qsizetype items = 0) const;
+    // The file must end here: a line with text after the last item is an
+    // error naming it (blank lines at the end are allowed).
+    void finish() const;
 
     [[noreturn]] void fail(const QString& reason) const;
 
