@@ -280,10 +280,12 @@ void OutputFile::commit()
         fail(EBADF);
     if (writeErrno_ != 0)
         fail(writeErrno_);
-    if (::fsync(fd_) != 0 && errno != EINVAL)
-        fail(errno);
     if (!direct_)
         keepOwnerAndMode();
+    // On the disk before the rename, so that a power cut leaves the old
+    // file or the whole new one.
+    if (::fsync(fd_) != 0 && errno != EINVAL)
+        fail(errno);
     if (unnamed_) {
         linkUnnamed();
     } else if (!direct_) {

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -173,6 +175,35 @@ TEST(OutputFile, NothingIsReplacedUntilCommit)
         file.begin();
         file.write("half");
     } // dropped, as when a run fails half-way
+    EXPECT_EQ(TempHome::readBytes(path), "old");
+    EXPECT_EQ(entries(home.path()), QStringList{"o.xlsx"});
+}
+
+// A write that fails half-way (here at a file size limit, which holds for root too) is
+// reported at commit, and the old file stays.
+TEST(OutputFile, AFailedWriteIsReportedAndReplacesNothing)
+{
+    TempHome home;
+    const QString path = home.file("o.xlsx");
+    save(path, "old");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const QString message = [&] {
+            try {
+                save(path, QByteArray(10000, 'x'));
+            } catch (const Error& e) {
+                return e.message();
+            }
+            return QString();
+        }();
+        ::_exit(message.contains("o.xlsx") ? 0 : 1);
+    }
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     EXPECT_EQ(TempHome::readBytes(path), "old");
     EXPECT_EQ(entries(home.path()), QStringList{"o.xlsx"});
 }
