@@ -1,5 +1,5 @@
-// The rule by which every file of the program is replaced: what it refuses,
-// what the replaced file keeps, and what it leaves in the folder.
+// The rule by which every file of the program is replaced (what it refuses is tested with
+// the workbook and the commands): what the replaced file keeps, and what it leaves behind.
 #include "common/Error.h"
 #include "common/OutputFile.h"
 #include "support/TempHome.h"
@@ -60,29 +60,6 @@ pid_t deadPid()
 }
 
 } // namespace
-
-TEST(OutputFile, SpecialAndReadOnlyTargetsAreRefusedAndKept)
-{
-    TempHome home;
-    const QString fifo = home.file("o.xlsx");
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    QString message = saveError(fifo);
-    EXPECT_TRUE(message.contains(QStringLiteral("名前付きパイプ"))) << message.toStdString();
-    EXPECT_TRUE(S_ISFIFO(modeOf(fifo)));
-    EXPECT_THROW(OutputFile::check(fifo), Error);
-
-    // A file without write permission stays, whoever runs the program.
-    const QString readOnly = home.file("r.xlsx");
-    save(readOnly, "old");
-    ::chmod(QFile::encodeName(readOnly).constData(), 0444);
-    message = saveError(readOnly);
-    EXPECT_TRUE(message.contains(QStringLiteral("書き込み禁止"))) << message.toStdString();
-    EXPECT_EQ(TempHome::readBytes(readOnly), "old");
-    EXPECT_EQ(modeOf(readOnly) & 07777, 0444u);
-
-    EXPECT_TRUE(saveError(home.path()).contains(QStringLiteral("フォルダー")));
-    EXPECT_EQ(entries(home.path()), (QStringList{"o.xlsx", "r.xlsx"}));
-}
 
 TEST(OutputFile, AReplacedFileKeepsItsModeAndANewOneFollowsTheUmask)
 {
@@ -163,20 +140,6 @@ TEST(OutputFile, StaleTemporariesOfEndedRunsAreRemovedOthersStay)
     EXPECT_TRUE(left.contains(living));
     EXPECT_TRUE(left.contains(foreign));
     EXPECT_TRUE(left.contains(lookalike));
-}
-
-TEST(OutputFile, NothingIsReplacedUntilCommit)
-{
-    TempHome home;
-    const QString path = home.file("o.xlsx");
-    save(path, "old");
-    {
-        OutputFile file(path);
-        file.begin();
-        file.write("half");
-    } // dropped, as when a run fails half-way
-    EXPECT_EQ(TempHome::readBytes(path), "old");
-    EXPECT_EQ(entries(home.path()), QStringList{"o.xlsx"});
 }
 
 // A write that fails half-way (here at a file size limit, which holds for root too) is
