@@ -67,8 +67,7 @@ double run(const QString& anz, const QStringList& keys, const QString& out, int*
     project::open(anz, project);
     const documents::SiteView site = documents::siteOf(project);
     sheet::Application app;
-    QString note;
-    sheet::Workbook& forms = documents::openTemplate(app, {}, &note);
+    sheet::Workbook& forms = documents::openTemplate(app, {}, nullptr);
     sheet::Workbook& book = app.Workbooks().Add();
     *sheets = documents::convert(site, keys, {}, forms, book).sheets;
     book.SaveAs(out);

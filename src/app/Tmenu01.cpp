@@ -19,6 +19,10 @@ namespace {
 
 constexpr QSize kMenuSize(328, 47);
 constexpr QSize kSheetListSize(354, 701);
+// A title bar's height, for a frame the window manager has not told yet.
+constexpr int kTitleAllowance = 40;
+// The sheet list's top (below its heading) and the margin under it.
+constexpr int kListBottomGap = 33;
 
 // The small image at the right end that ends the program.
 class CloseImage : public QLabel {
@@ -105,12 +109,24 @@ void Tmenu01::closeEvent(QCloseEvent* e)
 
 void Tmenu01::hideOutOfSight()
 {
-    // Above the upper screen edge, out of sight but still the main window.
-    move(x(), -std::max(height(), frameGeometry().height()));
+    // Above the upper screen edge, out of sight but still the main window;
+    // the whole frame, title bar included, goes above it.
+    outOfSight_ = true;
+    const auto placeAbove = [this] {
+        const int frameTop = geometry().top() - frameGeometry().top();
+        move(x(), -(std::max(height(), frameGeometry().height()) + std::max(frameTop, kTitleAllowance)));
+    };
+    placeAbove();
+    // Again once the window manager has framed it: the frame is known then.
+    QTimer::singleShot(100, this, [this, placeAbove] {
+        if (outOfSight_)
+            placeAbove();
+    });
 }
 
 void Tmenu01::showAgain()
 {
+    outOfSight_ = false;
     show();
     setFixedSize(kMenuSize);
     form::centreOnScreen(this);
@@ -130,6 +146,7 @@ void Tmenu01::runSheetList(const QStringList& names, std::function<bool(const QS
     sheetList_->addItems(names);
     hide(); // the modality of a window changes only while it is hidden
     setWindowModality(Qt::ApplicationModal);
+    outOfSight_ = false;
     sheetPanel_->show();
     sheetPanel_->raise();
     placeForContent();
@@ -169,8 +186,13 @@ void Tmenu01::placeForContent()
         return;
     placing_ = true;
     if (sheetListShown()) {
-        setFixedSize(kSheetListSize);
-        move(screen() ? screen()->availableGeometry().topLeft() : QPoint(0, 0));
+        // As tall as the screen has room for, title bar included.
+        const QRect area = screen() ? screen()->availableGeometry() : QRect(QPoint(0, 0), kSheetListSize);
+        const QSize size(kSheetListSize.width(), std::min(kSheetListSize.height(), area.height() - kTitleAllowance));
+        setFixedSize(size);
+        sheetPanel_->resize(size);
+        sheetList_->resize(sheetList_->width(), size.height() - kListBottomGap);
+        move(area.topLeft());
     } else {
         setFixedSize(kMenuSize);
     }

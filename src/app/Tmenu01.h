@@ -51,6 +51,7 @@ private:
     std::function<bool(const QString&)> selectSheet_;
     QEventLoop* listLoop_ = nullptr; // while the sheet list runs
     bool placing_ = false;
+    bool outOfSight_ = false;
 };
 
 } // namespace mirevo

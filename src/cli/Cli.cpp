@@ -107,10 +107,10 @@ int buildDocuments(const GenerateArgs& g, sheet::Application& app, sheet::Workbo
     Project project;
     documents::readSite(g.site, project);
     const documents::SiteView site = documents::siteOf(project);
-    QString note;
-    sheet::Workbook& forms = documents::openCheckedTemplate(app, g.templatePath, g.documents, g.builtInOnFailure, &note);
-    if (!note.isEmpty())
-        err << visibleText(note) << Qt::endl;
+    documents::TemplateSource source;
+    sheet::Workbook& forms =
+        documents::openCheckedTemplate(app, g.templatePath, g.documents, g.builtInOnFailure, &source);
+    err << visibleText(source.description()) << Qt::endl;
     const documents::ConversionReport report = documents::convert(site, g.documents, g.options, forms, book);
     if (!report.skipped.isEmpty())
         err << QStringLiteral("まだ作成できない書類を除きました: ") << report.skipped.join(QStringLiteral("、")) << Qt::endl;
@@ -249,9 +249,10 @@ QString usage()
         "                         または all (既定値 all)\n"
         "      --education blank  新規入場者教育を用紙のみにします (「用紙のみ」)\n"
         "      --no-address       作業員名簿などに住所・TEL を書きません (「住所・TEL (無)」)\n"
-        "      --template FILE    テンプレートを指定します (既定値: プログラムのフォルダの 安全書類(一覧).xlsx、\n"
-        "                         無ければ内蔵の様式)。テンプレートの各シートは様式の文字・枠・記入欄を\n"
-        "                         検査し、通らないシートがあれば理由を表示して終わります\n"
+        "      --template FILE    テンプレートを指定します (既定値: MIREVO_HOME のフォルダ、次に実行ファイルの\n"
+        "                         フォルダの 安全書類(一覧).xlsx、どちらにも無ければ内蔵の様式)。テンプレートの\n"
+        "                         各シートは様式の文字・枠・記入欄を検査し、通らないシートがあれば理由を表示して\n"
+        "                         終わります\n"
         "      --builtin-forms-if-bad-template\n"
         "                         検査に通らないテンプレートの代わりに内蔵の様式を使います\n"
         "  mirevo pdf [--documents LIST] [--education blank] [--no-address] [--template FILE]\n"
@@ -265,7 +266,8 @@ QString usage()
         "      この説明を表示します。\n"
         "\n"
         "成功すると終了コード 0 で結果を一行表示します。失敗すると理由を表示し、終了コード 1 (使い方の誤りは 2) で\n"
-        "終わります。このとき OUT.xlsx は作られず、元のファイルもそのまま残ります。\n");
+        "終わります。このとき OUT.xlsx は作られず、元のファイルもそのまま残ります。\n"
+        "使ったテンプレート (見つからないときはその注意) と作成時の注意は標準エラーに表示します。\n");
     const QStringList missing = documents::unavailableCaptions();
     if (!missing.isEmpty())
         text += QStringLiteral("\nまだ作成できない書類: ") + missing.join(QStringLiteral("、")) + u'\n';

@@ -18,7 +18,7 @@ public:
     QString openFileName(const QString&, const QString&) override { return {}; }
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
     void beep() override {}
-    void openWithDesktop(const QString&) override {}
+    bool openWithDesktop(const QString&) override { return false; }
 };
 
 ConsoleDialogs consoleDoor;

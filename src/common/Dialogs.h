@@ -22,8 +22,9 @@ public:
     virtual QString saveFileName(const QString& filter, const QString& folder,
                                  const QString& proposedName) = 0;
     virtual void beep() = 0;
-    // A file path or a web address, opened by the desktop's default program.
-    virtual void openWithDesktop(const QString& pathOrAddress) = 0;
+    // A file path or a web address, opened by the desktop's default program;
+    // false when no program took it.
+    virtual bool openWithDesktop(const QString& pathOrAddress) = 0;
 
     static Dialogs& current();
     // Takes no ownership; nullptr restores the default door.

@@ -3,8 +3,11 @@
 #include "FormDrawer.h"
 #include "Forms.h"
 #include "Spreadsheet.h"
+#include "common/Error.h"
 #include "common/TextGrid.h"
 #include "registry/CompanyRecord.h"
+
+#include <QSet>
 
 #include <algorithm>
 #include <string>
@@ -73,6 +76,18 @@ constexpr Box kBox[] = {
     {"U23:V24", "工期", "M C 10"},               {"W23:AE24", "", "M C S 10"},
 };
 
+// The head of a continuation page (block 1; later blocks 71 rows lower),
+// left of the trunk: the title, the works and the period, so a loose page
+// can be matched to its site.
+constexpr int kHeadWorks = 76;
+constexpr int kHeadPeriod = 78;
+constexpr Box kContinuationHead[] = {
+    {"B73:Q74", "施工体系図", "M B C 16"},
+    {"B76:F77", "工事名称", "M C"}, {"G76:Q77", "", "M L W 10"},
+    {"B78:F79", "工　　期", "M C"}, {"G78:Q79", "", "M C S"},
+};
+constexpr Line kContinuationLines[] = {{"B76:Q79", "O"}, {"F76:F79", "R"}, {"B77:Q77", "B"}};
+
 constexpr Line kBoxLines[] = {
     {"U5:AE15", "T"}, {"W17:AE17", "T"}, {"V19:AE19", "T"}, {"W20:AE20", "B"}, {"U22:AE24", "B"},
     {"U5:U24", "L"}, {"U5:U22", "R"}, {"V5:AE24", "R"}, {"Z6:AE6", "T H"},
@@ -119,6 +134,104 @@ QString tierCell(const QStringList& row, int tier)
     return isBlankName(text) ? QString() : text;
 }
 
+// The table row a company hangs from: its "直近上位の会社No.", else the
+// company its "直近上位の会社名" names; 0 for the prime contractor.
+int upperOf(const SiteView& site, int row)
+{
+    int upper = -1;
+    try {
+        upper = site.upperRow(row);
+    } catch (const Error&) {
+    }
+    const QList<int> companies = site.companyRows();
+    if (upper == 0 || (upper > 0 && upper != row && companies.contains(upper)))
+        return upper;
+    for (int r : companies)
+        if (r != row && site.contractor(r, company::Name) == site.contractor(row, company::UpperName))
+            return r;
+    return 0;
+}
+
+QStringList newRow(int tier, const QString& name)
+{
+    QStringList row(kMaxTiers + 1);
+    row[0] = QStringLiteral("+");
+    row[tier] = name;
+    return row;
+}
+
+int firstTier(const QStringList& row)
+{
+    for (int t = 1; t <= kMaxTiers; ++t)
+        if (!tierCell(row, t).isEmpty())
+            return t;
+    return kMaxTiers + 1;
+}
+
+// Places the companies of the table that the outline does not name (a tier
+// text it does not take, an upper company of another tier) under their
+// upper company, as the outline places a subcontractor; a company whose
+// upper company is the prime contractor, or cannot be placed, becomes a
+// first-tier box at the end.
+struct Placement {
+    const SiteView& site;
+    QList<QStringList>& rows;
+    QSet<int> placing; // against upper numbers that go round in a circle
+
+    std::pair<int, int> find(const QString& name) const
+    {
+        for (int i = 0; i < rows.size(); ++i)
+            for (int t = 1; t <= kMaxTiers; ++t)
+                if (tierCell(rows[i], t) == name)
+                    return {i, t};
+        return {-1, 0};
+    }
+
+    void place(int row)
+    {
+        const QString name = site.contractor(row, company::Name);
+        if (find(name).first >= 0 || placing.contains(row))
+            return;
+        placing.insert(row);
+        const int upper = upperOf(site, row);
+        if (upper > 0)
+            place(upper);
+        const auto [i, t] = upper > 0 ? find(site.contractor(upper, company::Name)) : std::pair{-1, 0};
+        if (i < 0 || t >= kMaxTiers)
+            rows << newRow(1, name);
+        else
+            under(i, t, name);
+    }
+
+    // The first subcontractor stands on its upper company's row, a further
+    // one on a new row below the upper company's last descendant.
+    void under(int i, int t, const QString& name)
+    {
+        QStringList& row = rows[i];
+        while (row.size() <= t + 1)
+            row << QString();
+        if (tierCell(row, t + 1).isEmpty()) {
+            row[t + 1] = name;
+            return;
+        }
+        int j = i + 1;
+        while (j < rows.size() && firstTier(rows[j]) > t)
+            ++j;
+        rows.insert(j, newRow(t + 1, name));
+    }
+};
+
+// The rows the diagram draws: the outline's, and every other company of
+// the table, so no company is left off whatever its tier text.
+QList<QStringList> diagramRows(const SiteView& site)
+{
+    QList<QStringList> rows = usedRows(site);
+    Placement placement{site, rows, {}};
+    for (int r : site.companyRows())
+        placement.place(r);
+    return rows;
+}
+
 int deepestTier(const QList<QStringList>& rows)
 {
     int deepest = 1;
@@ -129,11 +242,19 @@ int deepestTier(const QList<QStringList>& rows)
     return deepest;
 }
 
-// Continuation blocks, the boxes of tiers beyond the fourth, the page
-// breaks between blocks and the zoom that fits the widened page.
+// Three rows of boxes to a block (a printed page).
+int blockCount(int rows)
+{
+    return std::max(1, (rows + 2) / 3);
+}
+
+// Continuation blocks with their heads, the boxes of tiers beyond the
+// fourth, the page breaks between blocks and the zoom that fits the
+// widened page.
+
 void extend(Worksheet& ws, int rows, int tiers)
 {
-    const int blocks = std::max(1, (rows + 2) / 3);
+    const int blocks = blockCount(rows);
     const int lastColumn = ConstructionDiagram::stripColumn(std::max(tiers, kShownTiers)) + 10;
     if (tiers > kShownTiers)
         ws.Range(span(ConstructionDiagram::stripColumn(kShownTiers) + 11, 1, lastColumn + 2, 1)).setColumnWidth(2);
@@ -144,8 +265,11 @@ void extend(Worksheet& ws, int rows, int tiers)
                 if (b > 0 || t > kShownTiers)
                     copyBox(ws, t, top);
         }
-    for (int b = 1; b < blocks; ++b)
+    for (int b = 1; b < blocks; ++b) {
         ws.HPageBreaks().Add(ws.Range(at(1, 1 + ConstructionDiagram::kBlockRows * b)));
+        drawBoxes(ws, kContinuationHead, ConstructionDiagram::kBlockRows * (b - 1));
+        drawLines(ws, kContinuationLines, ConstructionDiagram::kBlockRows * (b - 1));
+    }
     if (tiers > kShownTiers)
         ws.PageSetup().setZoom(fittingZoom(ws, span(1, 1, lastColumn, ConstructionDiagram::kBlockRows),
                                            Paper::A3Landscape));
@@ -216,6 +340,11 @@ void connect(Worksheet& ws, const QStringList& row, int index, int top, int (&la
             last[t] = c;
 }
 
+QString periodOf(const SiteView& site)
+{
+    return site.field("Edit5") + QStringLiteral(" ～ ") + site.field("Edit6");
+}
+
 void fillLeft(Worksheet& ws, const SiteView& site)
 {
     auto f = [&](const char* name) { return site.field(name); };
@@ -233,9 +362,19 @@ void fillLeft(Worksheet& ws, const SiteView& site)
     put("G24", f("Edit40"));
     put("G30", f("Edit14"));
     put("G40", f("Edit17"));
-    put("BF2", f("Edit5") + QStringLiteral(" ～ ") + f("Edit6"));
+    put("BF2", periodOf(site));
     put("B8", QStringLiteral("※ある程度の情報は書込みましたので自分で確認調整してください"));
     ws.Range("B8").Font().setColor(255);
+}
+
+// The works and the period in the head of every continuation page.
+void fillHeads(Worksheet& ws, const SiteView& site, int blocks)
+{
+    for (int b = 1; b < blocks; ++b) {
+        const int offset = ConstructionDiagram::kBlockRows * (b - 1);
+        ws.Range(at(7, kHeadWorks + offset)).setValue(site.field("Edit9"));
+        ws.Range(at(7, kHeadPeriod + offset)).setValue(periodOf(site));
+    }
 }
 
 } // namespace
@@ -256,7 +395,7 @@ void ConstructionDiagram::layout(Worksheet& ws) const
 
 void ConstructionDiagram::write(Worksheet& ws, const RunState& run) const
 {
-    const QList<QStringList> rows = usedRows(run.site);
+    const QList<QStringList> rows = diagramRows(run.site);
     const int tiers = deepestTier(rows);
     extend(ws, int(rows.size()), tiers);
     int last[kMaxTiers + 1] = {};
@@ -267,6 +406,7 @@ void ConstructionDiagram::write(Worksheet& ws, const RunState& run) const
         connect(ws, rows[i], i, top, last);
     }
     fillLeft(ws, run.site);
+    fillHeads(ws, run.site, blockCount(int(rows.size())));
 }
 
 const Document& constructionDiagramForm()

@@ -1,7 +1,6 @@
 #include "GenerationRun.h"
 
 #include "Spreadsheet.h"
-#include "TemplateBook.h"
 #include "common/Error.h"
 
 namespace mirevo::documents {
@@ -18,8 +17,8 @@ GenerationRun generate(const SiteView& site, const QStringList& keys, const RunO
     run.app = std::make_unique<sheet::Application>();
     try {
         // A user who wants the built-in forms over a failing template
-        // removes or renames the template file; the message says which.
-        sheet::Workbook& forms = openCheckedTemplate(*run.app, {}, keys, false, &run.templateNote);
+        // renames the template file; the message says which.
+        sheet::Workbook& forms = openCheckedTemplate(*run.app, {}, keys, false, &run.templateSource);
         run.book = &run.app->Workbooks().Add();
         if (progress)
             progress(1, kRunSteps);

@@ -1,6 +1,7 @@
 #pragma once
 #include "Document.h"
 #include "Generator.h"
+#include "TemplateBook.h"
 
 #include <QString>
 #include <QStringList>
@@ -29,14 +30,14 @@ struct GenerationRun {
     std::unique_ptr<sheet::Application> app; // owns the output workbook
     sheet::Workbook* book = nullptr;         // nullptr when no workbook was made
     ConversionReport report;
-    QString templateNote; // set when the forms were built in memory
+    TemplateSource templateSource; // the template the run copied from, or the built-in forms
     QString error;        // empty when the run completed
 
     bool complete() const { return book && error.isEmpty(); }
 };
 
-// The template conversion as the windows run it: opens the template of the
-// program folder, adds the output workbook and converts the chosen
+// The template conversion as the windows run it: opens the template (in
+// MIREVO_HOME, else beside the executable, else the built-in forms), adds the output workbook and converts the chosen
 // documents, reporting `kRunSteps` steps. Never throws: a failure is kept in
 // `error`, with the workbook as far as it got.
 GenerationRun generate(const SiteView& site, const QStringList& keys, const RunOptions& options,

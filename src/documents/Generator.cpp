@@ -11,6 +11,8 @@
 #include "registry/CompanyRecord.h"
 #include "roster/WorkerRecord.h"
 
+#include <QSet>
+
 #include <cmath>
 
 namespace mirevo::documents {
@@ -50,6 +52,35 @@ QStringList sheetNames(Workbook& book, const Worksheet* except)
         if (ws.get() != except)
             names << QString::fromStdString(ws->Name());
     return names;
+}
+
+// Workers whose "会社名" is neither the prime contractor nor a company of
+// the table: no document that lists workers can place them, so the run
+// names each of them with the chosen documents it is missing from ("用紙のみ"
+// education pages list nobody).
+QStringList unlistedWorkers(const SiteView& site, const QList<const Choice*>& chosen, const RunOptions& options)
+{
+    QStringList listing;
+    for (const Choice* c : chosen)
+        if (c->key == QLatin1String("3") || c->key == QLatin1String("12")
+            || (c->key == QLatin1String("6") && !options.educationBlank))
+            listing << c->caption.trimmed();
+    if (listing.isEmpty())
+        return {};
+    QSet<QString> companies{site.primeName()};
+    for (int r : site.companyRows())
+        companies << site.contractor(r, company::Name);
+    QStringList notes;
+    for (const QStringList& w : site.workers) {
+        const QString name = w.value(worker::Name).trimmed();
+        const QString firm = w.value(worker::Company);
+        if (isBlankName(name) || (!isBlankName(firm) && companies.contains(firm)))
+            continue;
+        const QString why = isBlankName(firm) ? QStringLiteral("会社名が空欄のため")
+                                              : QStringLiteral("会社「%1」が元請にも再下請負業者一覧にもないため").arg(firm);
+        notes << QStringLiteral("作業員 %1 は%2、%3に載りません").arg(name, why, listing.join(QStringLiteral("・")));
+    }
+    return notes;
 }
 
 // One run of the template conversion.
@@ -97,7 +128,7 @@ private:
     void specialWorkers(const Choice& choice)
     {
         const int position = choice.sheets.front();
-        const QDate created = SpecialWorkerReport::readCreationDate(run_.site.field("Edit41"));
+        const QDate created = SpecialWorkerReport::readDate(run_.site.field("Edit41"));
         if (!created.isValid())
             notes << QStringLiteral("12: 作成日が読めないため、該当作業員の報告書は作りませんでした: \"%1\"")
                          .arg(run_.site.field("Edit41"));
@@ -112,7 +143,7 @@ private:
                 Worksheet& ws = place(position, named);
                 run_.target = target;
                 formSheet(position).form->write(ws, run_);
-                SpecialWorkerReport::writeWorker(ws, w);
+                SpecialWorkerReport::writeWorker(ws, w, run_.options);
             }
         }
     }
@@ -224,7 +255,7 @@ ConversionReport convert(const SiteView& site, const QStringList& keys, const Ru
     }
     initial.Delete();
     out.Sheets(1).Select();
-    report.notes = run.notes;
+    report.notes = unlistedWorkers(site, chosen, options) + run.notes;
     step();
     report.sheets = out.Sheets().Count();
     return report;

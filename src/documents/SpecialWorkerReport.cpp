@@ -5,6 +5,7 @@
 #include "Spreadsheet.h"
 #include "VehicleNotice.h"
 #include "common/EraDate.h"
+#include "common/TextGrid.h"
 #include "registry/CompanyRecord.h"
 #include "roster/BloodPressure.h"
 #include "roster/WorkerDates.h"
@@ -114,9 +115,64 @@ QString who(const QStringList& w)
     return w.value(worker::Name) + QStringLiteral("（") + w.value(worker::Company) + QStringLiteral("）");
 }
 
+struct AgeReading {
+    int years = -1;
+    bool fromColumn = false;
+};
+
+// The age on the creation date: by the birth date when it can be read
+// (yyyy/mm/dd or an era date, not later than the creation date), else by
+// the age column.
+AgeReading ageOf(const QStringList& w, const QDate& created)
+{
+    const QDate birth = SpecialWorkerReport::readDate(w.value(worker::Birth));
+    if (birth.isValid() && birth <= created)
+        return {worker::completedYears(birth, created), false};
+    if (const std::optional<int> years = SpecialWorkerReport::readAge(w.value(worker::Age)))
+        return {*years, true};
+    return {};
+}
+
+// A birth date that is entered but cannot be read is always named, with
+// what the worker was judged by instead; an empty one only when the age
+// column is printed on a report.
+void noteAge(QStringList& notes, const QStringList& w, const AgeReading& age, bool reported, bool byAge)
+{
+    const QString birth = w.value(worker::Birth);
+    const bool blank = isBlankName(birth.trimmed());
+    if (!age.fromColumn) {
+        if (!blank && age.years < 0)
+            notes << QStringLiteral("12: %1 の生年月日が読めず、年齢欄にも年齢がないため、年齢では判断していません: \"%2\"")
+                         .arg(who(w), birth);
+        return;
+    }
+    if (blank && !reported)
+        return;
+    const QString why = blank ? QStringLiteral("は生年月日が空欄のため") : QStringLiteral("の生年月日が読めないため");
+    const QString used = reported && !byAge ? QStringLiteral("年齢欄の %1 歳を書きました")
+                                            : QStringLiteral("年齢欄の %1 歳で判断しました");
+    notes << QStringLiteral("12: %1 %2、%3").arg(who(w), why, used.arg(age.years))
+                 + (blank ? QString() : QStringLiteral(": \"%1\"").arg(birth));
+}
+
+// The health check as an era date; a text that is no date as it is.
+QString healthCheckText(const QStringList& w)
+{
+    const QString text = w.value(worker::HealthCheck).trimmed();
+    const QDate date = SpecialWorkerReport::readDate(text);
+    return date.isValid() ? spacedEraDateText(date) : text;
+}
+
+void noteHealthCheck(QStringList& notes, const QStringList& w)
+{
+    const QString text = w.value(worker::HealthCheck);
+    if (!isBlankName(text.trimmed()) && !SpecialWorkerReport::readDate(text).isValid())
+        notes << QStringLiteral("12: %1 の健康診断日が読めないため、そのまま書きました: \"%2\"").arg(who(w), text);
+}
+
 } // namespace
 
-QDate SpecialWorkerReport::readCreationDate(const QString& text)
+QDate SpecialWorkerReport::readDate(const QString& text)
 {
     static const QRegularExpression era(QStringLiteral("^\\s*(令和|平成|昭和)\\s*(\\d+|元)\\s*年\\s*(\\d+)\\s*月\\s*(\\d+)\\s*日\\s*$"));
     const QRegularExpressionMatch m = era.match(text);
@@ -127,42 +183,63 @@ QDate SpecialWorkerReport::readCreationDate(const QString& text)
     return QDate(first + year - 1, m.captured(3).toInt(), m.captured(4).toInt());
 }
 
+std::optional<int> SpecialWorkerReport::readAge(const QString& text)
+{
+    QString t = text.trimmed();
+    if (t.endsWith(u'歳') || t.endsWith(u'才'))
+        t = t.chopped(1).trimmed();
+    if (t.isEmpty() || t.size() > 3)
+        return std::nullopt;
+    int years = 0;
+    for (QChar c : t) {
+        if (!c.isDigit())
+            return std::nullopt;
+        years = years * 10 + c.digitValue();
+    }
+    return years;
+}
+
 QList<SpecialWorkerReport::Reported> SpecialWorkerReport::reportedWorkers(const SiteView& site, const QString& company,
                                                                           const QDate& created, QStringList& notes)
 {
     QList<Reported> list;
     for (const QStringList& w : site.workersOf(company)) {
-        Reported r{w, -1};
-        const QDate birth = readShortDate(w.value(worker::Birth));
-        if (birth.isValid() && birth <= created)
-            r.age = worker::completedYears(birth, created);
-        else
-            notes << QStringLiteral("12: %1 の生年月日が読めません: \"%2\"").arg(who(w), w.value(worker::Birth));
+        const AgeReading age = ageOf(w, created);
         const Reading p = pressureOf(w.value(worker::BloodPressure));
         if (p.unreadable)
             notes << QStringLiteral("12: %1 の血圧が読めません: \"%2\"").arg(who(w), w.value(worker::BloodPressure));
-        const bool byAge = r.age >= 0 && (r.age < 18 || r.age >= 65);
+        const bool byAge = age.years >= 0 && (age.years < 18 || age.years >= 65);
         const bool byPressure = (p.low && *p.low >= 95) || (p.high && *p.high >= 160);
-        if (byAge || byPressure)
-            list << r;
+        const bool reported = byAge || byPressure;
+        noteAge(notes, w, age, reported, byAge);
+        if (!reported)
+            continue;
+        noteHealthCheck(notes, w);
+        list << Reported{w, age.years, age.fromColumn};
     }
     return list;
 }
 
-void SpecialWorkerReport::writeWorker(Worksheet& ws, const Reported& r)
+void SpecialWorkerReport::writeWorker(Worksheet& ws, const Reported& r, const RunOptions& options)
 {
     const QStringList& w = r.worker;
     const QString reading = w.value(worker::Reading).trimmed();
     ws.Range("J15").setValue(reading.isEmpty() ? w.value(worker::Name)
                                                : w.value(worker::Name) + QStringLiteral("（") + reading + QStringLiteral("）"));
-    const QDate birth = readShortDate(w.value(worker::Birth));
+    const QString birthText = w.value(worker::Birth).trimmed();
+    const QDate birth = readDate(birthText);
     if (birth.isValid())
         ws.Range("U15").setValue(QStringLiteral("%1年 %2月 %3日").arg(birth.year()).arg(birth.month()).arg(birth.day()));
+    else if (!isBlankName(birthText))
+        ws.Range("U15").setValue(birthText);
     ws.Range("AE15").setValue(r.age >= 0 ? QString::number(r.age) : QString());
-    ws.Range("J16").setValue(w.value(worker::Address));
+    ws.Range("J16").setValue(options.noAddress ? QString() : w.value(worker::Address));
     const Reading p = pressureOf(w.value(worker::BloodPressure));
     ws.Range("N17").setValue(p.high ? QString::number(*p.high) : QString());
     ws.Range("U17").setValue(p.low ? QString::number(*p.low) : QString());
+    const QString check = healthCheckText(w);
+    if (!isBlankName(check))
+        ws.Range("AB17").setValue(check);
 }
 
 void SpecialWorkerReport::layout(Worksheet& ws) const

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <optional>
+
 namespace mirevo::documents {
 
 // "12年少者・高年齢者・高血圧者就労報告書": the report by which a subcontractor
@@ -23,18 +25,24 @@ public:
     // more.
     struct Reported {
         QStringList worker; // the site worker list row
-        int age = -1;       // -1 when the birth date cannot be read
+        int age = -1;       // -1 when neither the birth date nor the age column can be read
+        bool ageFromColumn = false; // the birth date could not be read; the age column gave the age
     };
     // The workers of `company` the form is filled for, in list order. A
-    // worker whose birth date or blood pressure cannot be read is named in
-    // `notes` and judged by what can be read.
+    // worker is judged by what can be read: the age by the birth date, else
+    // by the age column. A birth date or blood pressure that is entered but
+    // cannot be read, and an age taken from the age column for a report,
+    // are named in `notes`; an empty birth date alone is not.
     static QList<Reported> reportedWorkers(const SiteView& site, const QString& company, const QDate& created,
                                            QStringList& notes);
-    // Name (reading), birth date, age, address and blood pressure into rows
-    // 15 to 17 of a copy the company block is already written on.
-    static void writeWorker(sheet::Worksheet& ws, const Reported& worker);
+    // Name (reading), birth date, age, address, blood pressure and the date
+    // of the health check into rows 15 to 17 of a copy the company block is
+    // already written on. "住所・TEL (無)" leaves the address empty.
+    static void writeWorker(sheet::Worksheet& ws, const Reported& worker, const RunOptions& options);
     // "令和 8年12月 9日" or "2026/12/09"; an invalid date otherwise.
-    static QDate readCreationDate(const QString& text);
+    static QDate readDate(const QString& text);
+    // The age column: "17", "17歳", "１７才"; nothing when it holds no age.
+    static std::optional<int> readAge(const QString& text);
 };
 
 } // namespace mirevo::documents

@@ -52,6 +52,9 @@ constexpr Box kLeftLabels[] = {
     {"C54:G55", "資格内容", "M C 10"}, {"S54:X55", "資格内容", "M C 10"},
     {"C56:G56", "担　　当", "M C 10"}, {"C57:G57", "工事内容", "M C 10"},
     {"S56:X56", "担　　当", "M C 10"}, {"S57:X57", "工事内容", "M C 10"},
+    // The assistant to the supervising engineer takes the free row under
+    // the specialists, so no box the writers fill moves.
+    {"B58:G58", "監理技術者補佐名", "M C S 10"}, {"R58:X58", "資格内容", "M C S 10"},
     {"B59:G59", "", "M"}, {"B60:G60", "外国人建設就労者の", "M C S 10"},
     {"B61:G61", "従事の状況(有無)", "M C S 10"}, {"B62:G62", "", "M"},
     {"R59:X59", "", "M"}, {"R60:X60", "外国人技能実習生の", "M C S 10"},
@@ -77,6 +80,7 @@ constexpr Box kLeftData[] = {
     {"H50:J51", "", "M C S"}, {"K50:Q51", "", "M C S"}, {"Y50:AH51", "", "M L"},
     {"H52:Q53", "", "M C S"}, {"H54:Q55", "", "M L"}, {"H56:Q57", "", "M C S"},
     {"Y52:AH53", "", "M C S"}, {"Y54:AH55", "", "M L"}, {"Y56:AH57", "", "M C S"},
+    {"H58:Q58", "", "M C S"}, {"Y58:AH58", "", "M L"},
     {"H59:Q62", "", "M C 10"}, {"Y59:AH62", "", "M C 10"},
 };
 
@@ -153,9 +157,9 @@ constexpr Line kLeftLines[] = {
     // The orderer's supervisor.
     {"B43:AH44", "O"}, {"G43:G44", "R"}, {"Q43:Q44", "R"}, {"X43:X44", "R"},
     // The prime contractor's people.
-    {"B46:AH57", "O"}, {"B46:AH46", "T"}, {"B48:AH48", "T"}, {"B50:AH50", "T"}, {"B52:AH52", "T"},
-    {"C54:Q54", "T"}, {"S54:AH54", "T"}, {"C56:Q56", "T"}, {"S56:AH56", "T"},
-    {"G46:G57", "R"}, {"Q46:Q57", "R"}, {"X46:X57", "R"}, {"J50:J51", "R"}, {"B54:B57", "R"}, {"R54:R57", "R"},
+    {"B46:AH58", "O"}, {"B46:AH46", "T"}, {"B48:AH48", "T"}, {"B50:AH50", "T"}, {"B52:AH52", "T"},
+    {"C54:Q54", "T"}, {"S54:AH54", "T"}, {"C56:Q56", "T"}, {"S56:AH56", "T"}, {"B58:AH58", "T"},
+    {"G46:G58", "R"}, {"Q46:Q58", "R"}, {"X46:X58", "R"}, {"J50:J51", "R"}, {"B54:B57", "R"}, {"R54:R57", "R"},
     // Foreign workers.
     {"B59:AH62", "O"}, {"G59:G62", "R"}, {"Q59:Q62", "R"}, {"X59:X62", "R"},
 };
@@ -246,6 +250,7 @@ struct LeftHalf {
         put("Y52", f("Edit38"));
         put("Y54", f("Edit39"));
         put("Y56", f("Edit40"));
+        put("H58", f("Edit85"));
         put("H59", f("ComboBox9"));
         put("Y59", f("ComboBox10"));
     }

@@ -7,6 +7,7 @@
 #include "common/Error.h"
 #include "common/ProgramFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -22,6 +23,45 @@ QString templateFileName()
 QString templatePath()
 {
     return programFile(templateFileName());
+}
+
+QStringList templateFolders()
+{
+    QStringList folders;
+    const QString home = qEnvironmentVariable("MIREVO_HOME");
+    if (!home.isEmpty())
+        folders << QDir(home).absolutePath();
+    // Without an application object (a library caller) there is no executable folder to ask.
+    const QString beside = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+    if (!beside.isEmpty() && !folders.contains(beside))
+        folders << beside;
+    return folders;
+}
+
+QString TemplateSource::description() const
+{
+    if (!builtIn())
+        return QStringLiteral("テンプレート: %1").arg(QDir::toNativeSeparators(path));
+    if (!refused.isEmpty())
+        return QStringLiteral("注意: テンプレート %1 は使えないため、内蔵の様式を使います:\n%2")
+            .arg(QDir::toNativeSeparators(refused), problems.join(u'\n'));
+    QStringList shown;
+    for (const QString& file : searched)
+        shown << QDir::toNativeSeparators(file);
+    return QStringLiteral("注意: テンプレート %1 が見つかりません（探した場所: %2）。内蔵の様式を使います。")
+        .arg(templateFileName(), shown.join(QStringLiteral("、")));
+}
+
+TemplateSource findTemplate(const QStringList& folders)
+{
+    TemplateSource source;
+    for (const QString& folder : folders) {
+        const QString file = QDir(folder).filePath(templateFileName());
+        if (QFileInfo::exists(file)) // a folder or FIFO of the name is the reader's error
+            return {file, {}};
+        source.searched << file;
+    }
+    return source;
 }
 
 Workbook& buildTemplate(Application& app)
@@ -65,44 +105,37 @@ Workbook& openFile(Application& app, const QString& path)
 
 } // namespace
 
-Workbook& openTemplate(Application& app, const QString& path, QString* note)
+Workbook& openTemplate(Application& app, const QString& path, TemplateSource* source, const QStringList& folders)
 {
     // Anything of the name is the template: a folder or a FIFO there is an
     // error of the reader, never replaced by the built-in forms.
-    if (!path.isEmpty()) {
-        if (!QFileInfo::exists(path))
-            throw Error(QStringLiteral("テンプレートが見つかりません: %1").arg(QDir::toNativeSeparators(path)));
-        return openFile(app, path);
-    }
-    const QString standard = templatePath();
-    if (QFileInfo::exists(standard))
-        return openFile(app, standard);
-    if (note)
-        *note = QStringLiteral("テンプレート %1 が見つからないため、内蔵の様式を使いました。")
-                    .arg(QDir::toNativeSeparators(standard));
-    return buildTemplate(app);
+    if (!path.isEmpty() && !QFileInfo::exists(path))
+        throw Error(QStringLiteral("テンプレートが見つかりません: %1").arg(QDir::toNativeSeparators(path)));
+    const TemplateSource found =
+        path.isEmpty() ? findTemplate(folders) : TemplateSource{QFileInfo(path).absoluteFilePath(), {}};
+    if (source)
+        *source = found;
+    return found.builtIn() ? buildTemplate(app) : openFile(app, found.path);
 }
 
 Workbook& openCheckedTemplate(Application& app, const QString& path, const QStringList& keys, bool builtInOnFailure,
-                              QString* note)
+                              TemplateSource* source, const QStringList& folders)
 {
-    QString missing;
-    Workbook& book = openTemplate(app, path, &missing);
-    if (!missing.isEmpty()) {
-        if (note)
-            *note = missing;
-        return book; // the built-in forms
-    }
+    TemplateSource found;
+    Workbook& book = openTemplate(app, path, &found, folders);
+    if (source)
+        *source = found;
+    if (found.builtIn())
+        return book;
     const QStringList problems = templateProblems(book, keys);
     if (problems.isEmpty())
         return book;
-    const QString file = QDir::toNativeSeparators(path.isEmpty() ? templatePath() : path);
     if (!builtInOnFailure)
         throw Error(QStringLiteral("テンプレート %1 は使えません:\n%2\n"
                                    "テンプレートを直してください (内蔵の様式で作成するには、このファイルを別の名前にします)。")
-                        .arg(file, problems.join(u'\n')));
-    if (note)
-        *note = QStringLiteral("テンプレート %1 が使えないため、内蔵の様式を使いました:\n%2").arg(file, problems.join(u'\n'));
+                        .arg(QDir::toNativeSeparators(found.path), problems.join(u'\n')));
+    if (source)
+        *source = TemplateSource{{}, {}, found.path, problems};
     book.Close();
     return buildTemplate(app);
 }

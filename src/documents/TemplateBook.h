@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 namespace mirevo::sheet {
 class Application;
@@ -13,8 +14,28 @@ struct FormSheet;
 
 // File name of the template workbook in the program folder.
 QString templateFileName();
-// programFolder() + the template's file name.
+// programFolder() + the template's file name: where a new template is saved.
 QString templatePath();
+// The folders a run looks in for the template, in this order: the folder
+// MIREVO_HOME names (when set), then the executable's folder.
+QStringList templateFolders();
+
+// Where the forms of a run come from.
+struct TemplateSource {
+    QString path;         // the template file; empty when the forms are built in memory
+    QStringList searched; // the files looked for, when none was there
+    QString refused;      // a template that failed its check, replaced by the built-in forms
+    QStringList problems; // why it failed
+
+    bool builtIn() const { return path.isEmpty(); }
+    // "テンプレート: PATH", or the notice that no template was found and the
+    // built-in forms are used, naming every file looked for, or that the
+    // template failed its check and why.
+    QString description() const;
+};
+
+// The first of the folders that holds the template.
+TemplateSource findTemplate(const QStringList& folders = templateFolders());
 
 // Draws every form built so far on a sheet of its own, in template order,
 // into a new workbook of `app`.
@@ -23,18 +44,20 @@ sheet::Workbook& buildTemplate(sheet::Application& app);
 void saveTemplate(const QString& path);
 
 // The template a run copies from: `path` when given (it must exist), else
-// the template in the program folder, else the same forms built in memory,
-// in which case `note` says so. A template that exists but cannot be read
-// is an error, never replaced silently.
-sheet::Workbook& openTemplate(sheet::Application& app, const QString& path, QString* note);
+// the first template `folders` hold, else the same forms built in memory.
+// `source` says which. A template that exists but cannot be read is an
+// error, never replaced silently.
+sheet::Workbook& openTemplate(sheet::Application& app, const QString& path, TemplateSource* source,
+                              const QStringList& folders = templateFolders());
 
 // openTemplate, and a template read from a file is checked for the forms
 // that the documents `keys` use (formSheetProblems). A template that fails
 // is an Error naming every failing sheet and why; only with
-// `builtInOnFailure` are the built-in forms used instead, and `note` says so
-// and why.
+// `builtInOnFailure` are the built-in forms used instead, and `source` says
+// so and why.
 sheet::Workbook& openCheckedTemplate(sheet::Application& app, const QString& path, const QStringList& keys,
-                                     bool builtInOnFailure, QString* note);
+                                     bool builtInOnFailure, TemplateSource* source,
+                                     const QStringList& folders = templateFolders());
 
 // The template sheet of a form: the sheet of the form's name; failing that,
 // in a workbook holding all 18 forms, the sheet at the form's position.

@@ -31,4 +31,16 @@ QStringList Project::contractorHeadings()
     return h;
 }
 
+void Project::takeSavedContent(const Project& other)
+{
+    for (const QString& field : ProjectRecord::fieldNames())
+        record.setText(field, other.record.text(field));
+    record.setPrimeNotDedicated(other.record.primeNotDedicated());
+    record.setEditorNotDedicated(other.record.editorNotDedicated());
+    contractors = other.contractors;
+    workers = other.workers;
+    treeImage = other.treeImage;
+    nodeCount = other.nodeCount;
+}
+
 } // namespace mirevo

@@ -48,6 +48,11 @@ public:
 
     static QStringList contractorHeadings();
 
+    // Takes over what a project file holds (the record fields, the dedication
+    // choices, the three saved tables and the node count) from `other`. The
+    // derived state (tree, outline, filtered view) is left to the caller.
+    void takeSavedContent(const Project& other);
+
     // Tells the windows that tables or counters changed wholesale.
     void notifyTablesChanged() { emit tablesChanged(); }
     // Tells the windows that the subcontracting tree changed.

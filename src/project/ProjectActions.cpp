@@ -11,7 +11,12 @@ namespace mirevo::project {
 
 void open(const QString& path, Project& project)
 {
-    projectfile::load(path, project);
+    // The whole file goes into a project of its own first, so a file that
+    // cannot be read leaves the open project exactly as it was.
+    Project read;
+    projectfile::load(path, read);
+    finishRead(read);
+    project.takeSavedContent(read);
     finishRead(project);
     siteworkers::countWorkers(project);
 }

@@ -7,9 +7,10 @@ class Project;
 
 namespace project {
 
-// Reads a project file into `project` and, when the whole file was read,
-// finishes the load and counts the workers of each company. Throws Error
-// (with the file and line) after applying what was read.
+// Reads a project file and, when the whole file was read, puts it in
+// place of `project`, finishes the load and counts the workers of each
+// company. A file that cannot be read throws Error (with the file and
+// line) and leaves `project` untouched.
 void open(const QString& path, Project& project);
 // The steps after a complete read: single blanks emptied, the tree rebuilt
 // from its image, the filtered worker view refreshed, subcontractors

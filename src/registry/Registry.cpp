@@ -62,6 +62,7 @@ void Registry::read(const QString& path, const QByteArray& bytes)
 {
     readPath_.clear();
     readBytes_.clear();
+    readFailed_ = true;
     LineReader in(textfile::decode(bytes, path), path);
     in.grid(companies, QStringLiteral("会社情報リスト"));
     in.grid(workers, QStringLiteral("作業員名簿"));
@@ -75,6 +76,7 @@ void Registry::read(const QString& path, const QByteArray& bytes)
     if (workers.rowCount() == 0)
         workers = Registry().workers;
     companies.setCell(company::Name, 0, QStringLiteral("会社名"));
+    readFailed_ = false;
     readPath_ = path;
     readBytes_ = bytes;
     readCompanies_ = companies;

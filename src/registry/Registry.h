@@ -28,12 +28,16 @@ public:
     // read gave, which is what parsing again would give.
     void load();
     void load(const QString& path);
+    // Whether the last read stopped at a fault: the lists then hold only
+    // part of the file, and writing them would lose the rest.
+    bool readFailed() const { return readFailed_; }
     void save() const;
     void save(const QString& path) const;
 
 private:
     void read(const QString& path, const QByteArray& bytes);
 
+    bool readFailed_ = false;
     QString readPath_;      // of the last complete read
     QByteArray readBytes_;
     TextGrid readCompanies_; // the lists as that read left them

@@ -50,4 +50,24 @@ void storeWorker(TextGrid& list, int row, const QStringList& record)
     list.setCell(SourceRow, row, QString::number(row));
 }
 
+int findWorker(const TextGrid& list, const QString& name, const QString& company)
+{
+    if (isBlankName(name))
+        return 0;
+    for (int row = list.rowCount() - 1; row >= 1; --row)
+        if (list.cell(Name, row) == name && list.cell(Company, row) == company)
+            return row;
+    return 0;
+}
+
+void storeSiteEdit(TextGrid& master, int row, const QStringList& record)
+{
+    QStringList kept = record;
+    while (kept.size() < kColumns)
+        kept << QString();
+    kept[SiteEntry] = master.cell(SiteEntry, row);
+    kept[SiteEducation] = master.cell(SiteEducation, row);
+    storeWorker(master, row, kept);
+}
+
 } // namespace mirevo::worker

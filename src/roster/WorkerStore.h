@@ -35,4 +35,15 @@ RosterEntry entryForRow(const TextGrid& list, int row, int newWorkerRow, const Q
 // before the first data row.
 void storeWorker(TextGrid& list, int row, const QStringList& record);
 
+// The last data row of `list` holding the worker `name` of `company`
+// (the row a refresh of the site list takes the worker from); 0 when
+// there is none or the name is blank.
+int findWorker(const TextGrid& list, const QString& name, const QString& company);
+
+// An edit made on the site list carried into the master list: stores
+// `record` into `row` of `master` as storeWorker() does, but the master
+// row keeps its own site dates (columns 30 and 31), which belong to the
+// site list.
+void storeSiteEdit(TextGrid& master, int row, const QStringList& record);
+
 } // namespace mirevo::worker

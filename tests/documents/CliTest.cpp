@@ -5,6 +5,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 using namespace mirevo;
@@ -98,7 +101,39 @@ TEST(Cli, TemplateCommandWritesTheTemplate)
     const CliResult used = runCli({"generate", "--documents", "list", "--template", home.file("forms.xlsx"),
                                 writeSite(home), home.file("o.xlsx")});
     EXPECT_EQ(used.code, 0) << used.err.toStdString();
-    EXPECT_TRUE(used.err.isEmpty());
+    EXPECT_EQ(used.err, QStringLiteral("テンプレート: %1\n").arg(QDir::toNativeSeparators(home.file("forms.xlsx"))));
+}
+
+// The program itself, run from a folder of its own with the template beside
+// it, while MIREVO_HOME names a folder without one.
+TEST(Cli, TheTemplateBesideTheProgramIsUsedWhenTheProgramFolderHasNone)
+{
+    TempHome home;
+    QTemporaryDir bin(QStringLiteral(MIREVO_DOCUMENTS_SCRATCH "/bin-XXXXXX"));
+    ASSERT_TRUE(bin.isValid());
+    const QString program = bin.filePath("mirevo");
+    if (::link(MIREVO_EXECUTABLE, program.toLocal8Bit().constData()) != 0)
+        ASSERT_TRUE(QFile::copy(QStringLiteral(MIREVO_EXECUTABLE), program));
+    const QString beside = bin.filePath(QStringLiteral("安全書類(一覧).xlsx"));
+    ASSERT_EQ(runCli({"template", beside}).code, 0);
+    const QString site = writeSite(home);
+    auto run = [&] {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("MIREVO_HOME", home.path());
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        p.setProcessEnvironment(env);
+        p.start(program, {"generate", "--documents", "list", site, home.file("o.xlsx")});
+        EXPECT_TRUE(p.waitForFinished(60000));
+        EXPECT_EQ(p.exitCode(), 0);
+        return QString::fromUtf8(p.readAllStandardError());
+    };
+    EXPECT_TRUE(run().contains(QStringLiteral("テンプレート: ") + QDir::toNativeSeparators(beside)));
+    QFile::remove(beside);
+    const QString missing = run();
+    EXPECT_TRUE(missing.contains(QStringLiteral("注意: テンプレート 安全書類(一覧).xlsx が見つかりません"))) << missing.toStdString();
+    EXPECT_TRUE(missing.contains(home.file(QStringLiteral("安全書類(一覧).xlsx"))));
+    EXPECT_TRUE(missing.contains(beside));
 }
 
 } // namespace

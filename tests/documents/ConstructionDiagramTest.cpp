@@ -121,6 +121,70 @@ TEST(ConstructionDiagram, AGrandchildHangsFromItsParentsRow)
     EXPECT_FALSE(d.heavy("AT20", borderLeft));
 }
 
+Worksheet& diagramOf(Application& app, const SiteView& site)
+{
+    Workbook& forms = buildTemplate(app);
+    Workbook& out = app.Workbooks().Add();
+    convert(site, {"2-3"}, {}, forms, out);
+    return out.Sheets(1);
+}
+
+// Companies the outline does not take are placed by their upper company:
+// C is of tier "2" under the prime contractor, D has a blank tier under A,
+// E a tier written "３" under D, F and G name each other as upper company.
+TEST(ConstructionDiagram, EveryCompanyOfTheTableGetsABox)
+{
+    TestSite site;
+    const int a = site.add(A, "1");
+    site.add(B, "2", a);
+    site.add(C, "2", 0);
+    const int d = site.add(D, "", a);
+    site.add(E, QStringLiteral("３"), d);
+    const int f = site.add(QStringLiteral("F鉄工"), "2");
+    const int g = site.add(QStringLiteral("G土木"), "3", f);
+    site.row(f)[company::UpperNo] = QString::number(g);
+    site.view.tierOutline << QStringList{"1", A, B} << QStringList{"", "", ""};
+    Application app;
+    Worksheet& ws = diagramOf(app, site.view);
+    // Rows: A B / - D E / C / G F.
+    const std::pair<const char*, QString> boxes[] = {{"Z5", A}, {"AM5", B}, {"AM27", D}, {"AZ27", E}, {"Z49", C},
+                                                     {"Z76", QStringLiteral("G土木")}, {"AM76", QStringLiteral("F鉄工")}};
+    for (const auto& [cell, name] : boxes)
+        EXPECT_EQ(value(ws, cell), name) << cell;
+    EXPECT_EQ(value(ws, "Z27"), QString());
+    auto heavy = [&](const char* cell, int edge) { return ws.Range(cell).Borders(edge).Weight() == xlMedium; };
+    EXPECT_TRUE(heavy("AG32", borderBottom)); // D hangs from A's row
+    EXPECT_TRUE(heavy("AG20", borderLeft));
+    EXPECT_TRUE(heavy("AS32", borderBottom)); // E beside D
+    EXPECT_TRUE(heavy("S54", borderBottom));  // C on the trunk
+    EXPECT_TRUE(heavy("S50", borderLeft));
+}
+
+TEST(ConstructionDiagram, ContinuationPagesCarryTitleWorksAndPeriod)
+{
+    Diagram d({{A}, {B}, {C}, {D}, {E}, {QStringLiteral("F鉄工")}, {QStringLiteral("G土木")}});
+    EXPECT_EQ(d.breaks(), (std::vector<int>{72, 143}));
+    const QString period = d.site.record.text("Edit5") + QStringLiteral(" ～ ") + d.site.record.text("Edit6");
+    for (int offset : {0, 71}) {
+        const std::pair<std::string, QString> head[] = {
+            {cell("B", 73 + offset), QStringLiteral("施工体系図")},
+            {cell("B", 76 + offset), QStringLiteral("工事名称")}, {cell("G", 76 + offset), QStringLiteral("青空ビル新築工事")},
+            {cell("B", 78 + offset), QStringLiteral("工　　期")}, {cell("G", 78 + offset), period},
+        };
+        for (const auto& [at, text] : head) {
+            EXPECT_EQ(value(d.ws(), at), text) << at;
+            EXPECT_TRUE(opensABox(d.ws(), at)) << at;
+        }
+    }
+    // Left of the trunk, which still runs down past the head.
+    EXPECT_FALSE(d.ws().Range("S76").MergeCells());
+    EXPECT_TRUE(d.heavy("S76", borderLeft));
+    EXPECT_EQ(value(d.ws(), "B215"), QString()); // three blocks only
+    Diagram one({{A}, {B}, {C}});
+    EXPECT_EQ(value(one.ws(), "B73"), QString());
+    saveChecked(*d.out, "diagram_three_blocks");
+}
+
 TEST(ConstructionDiagram, MissingCompanyGivesAnEmptyBox)
 {
     Diagram d({{QStringLiteral("?不明")}});

@@ -1,6 +1,7 @@
 #include "Spreadsheet.h"
 #include "WorkbookWindow.h"
 #include "documents/Catalogue.h"
+#include "documents/TemplateBook.h"
 #include "documents/ui/GenerationPanel.h"
 #include "project/Project.h"
 #include "registry/CompanyRecord.h"
@@ -202,6 +203,34 @@ TEST_F(PanelFixture, ConversionSavesBesideTheProjectAndListsTheSheets)
     EXPECT_EQ(names, expected);
 }
 
+// Which template a run copies from stands beside the buttons before and
+// after a run; a missing one is a notice in red there, not in the status line.
+TEST_F(PanelFixture, TheTemplateInUseIsShownAndAMissingOneIsANotice)
+{
+    const QString name = QStringLiteral("安全書類(一覧).xlsx");
+    panel.show();
+    auto* label = find<QLabel>("Label_template");
+    EXPECT_TRUE(label->isVisible());
+    EXPECT_TRUE(panel.rect().contains(label->geometry()));
+    // The text as read, without the breaks a path may wrap at.
+    auto text = [label] { return label->text().remove(QChar(0x200B)); };
+    EXPECT_TRUE(text().startsWith(QStringLiteral("注意: テンプレート 安全書類(一覧).xlsx が見つかりません")))
+        << text().toStdString();
+    for (const QString& folder : {home.path(), QCoreApplication::applicationDirPath()})
+        EXPECT_TRUE(text().contains(QDir::toNativeSeparators(QDir(folder).filePath(name)))) << folder.toStdString();
+    EXPECT_TRUE(label->styleSheet().contains(QStringLiteral("color")));
+    click("Button_convert");
+    EXPECT_TRUE(text().startsWith(QStringLiteral("注意:")));
+    EXPECT_FALSE(find<QLabel>("Label_documentsStatus")->text().contains(QStringLiteral("テンプレート")));
+
+    documents::saveTemplate(home.file(name));
+    panel.hide();
+    panel.show();
+    const QString used = QStringLiteral("テンプレート: ") + QDir::toNativeSeparators(home.file(name));
+    EXPECT_EQ(text(), used);
+    EXPECT_TRUE(label->styleSheet().isEmpty());
+}
+
 TEST_F(PanelFixture, SavingCanBeDeclinedAndNeverOverwritesUnasked)
 {
     const QString existing = home.file(QStringLiteral("既存.xlsx"));
@@ -263,6 +292,7 @@ TEST_F(PanelFixture, SelectingASheetThatIsGoneFails)
     window->workbook()->Sheets(2).Delete();
     EXPECT_FALSE(panel.selectSheet(QStringLiteral("作業員名簿【元請建設】")));
     EXPECT_TRUE(panel.selectSheet(QStringLiteral("書類一覧")));
+    dialogs.answers = {true}; // the generated book may go unsaved
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(panel.workbookWindow(), nullptr);
@@ -280,6 +310,20 @@ TEST_F(PanelFixture, ClosingThePanelLetsGoOfTheWorkbookButLeavesItsWindow)
     EXPECT_EQ(panel.workbookWindow(), nullptr);
     EXPECT_TRUE(window && window->isVisible());
     EXPECT_FALSE(panel.selectSheet(QStringLiteral("書類一覧")));
+}
+
+// 1366 × 768 at 100 % and at 150 % (911 × 512 logical): beside the sheet
+// list where there is room, always inside the screen with its frame.
+TEST(WorkbookPlace, TheWorkbookWindowStaysOnTheScreen)
+{
+    for (const QRect area : {QRect(0, 0, 1366, 740), QRect(0, 0, 911, 490), QRect(0, 24, 640, 456)}) {
+        const QRect place = GenerationPanel::workbookPlace(area);
+        EXPECT_GE(place.left(), area.left());
+        EXPECT_LE(place.left() + place.width() + 8, area.right() + 1) << area.width();
+        EXPECT_LE(place.top() + place.height() + 40, area.bottom() + 1) << area.height();
+        EXPECT_EQ(place.top(), area.top());
+    }
+    EXPECT_EQ(GenerationPanel::workbookPlace(QRect(0, 0, 1366, 740)), QRect(362, 0, 986, 680));
 }
 
 } // namespace

@@ -49,7 +49,7 @@ TEST(GenerationRun, AdvancesStepByStepToItsEighteenSteps)
     for (int i = 1; i <= kRunSteps; ++i)
         expected << i;
     EXPECT_EQ(steps, expected);
-    EXPECT_FALSE(run.templateNote.isEmpty());
+    EXPECT_TRUE(run.templateSource.builtIn());
     EXPECT_EQ(sheetNames(*run.book), (QStringList{QStringLiteral("書類一覧"), QStringLiteral("2-1.施工体制台帳【一次工業】"),
                                                  QStringLiteral("作業員名簿【元請建設株式会社】"),
                                                  QStringLiteral("作業員名簿【一次工業】")}));
@@ -93,7 +93,7 @@ TEST(GenerationRun, ATemplateThatFailsItsCheckMakesNoWorkbook)
     GenerationRun run = generate(site.view, {"list"}, {});
     EXPECT_EQ(run.book, nullptr);
     EXPECT_TRUE(run.error.contains(QStringLiteral("シート「書類一覧」"))) << run.error.toStdString();
-    EXPECT_TRUE(run.templateNote.isEmpty());
+    EXPECT_TRUE(run.templateSource.refused.isEmpty());
 }
 
 } // namespace

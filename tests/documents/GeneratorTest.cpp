@@ -8,6 +8,7 @@
 #include "project/ProjectFile.h"
 #include "support/TempHome.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -110,6 +111,28 @@ TEST(Generator, AWorkerCountThatIsNoNumberIsReported)
     }
 }
 
+TEST(Generator, WorkersOfNoCompanyOfTheSiteAreNamed)
+{
+    TestSite site;
+    site.add(QStringLiteral("一次工業"), "1", 0, 1);
+    auto worker = [](const char* name, const QString& company) {
+        QStringList w(42);
+        w[2] = QString::fromUtf8(name);
+        w[32] = company;
+        return w;
+    };
+    site.view.workers << worker("所属", QStringLiteral("一次工業")) << worker("元請の人", QStringLiteral("元請建設株式会社"))
+                      << worker("迷子", QStringLiteral("どこにもない工業")) << worker("無所属", QString())
+                      << worker("", QString()); // an empty row of the list
+    Conversion run(site.view, {"3", "6"});
+    EXPECT_EQ(run.report.notes,
+              (QStringList{QStringLiteral("作業員 迷子 は会社「どこにもない工業」が元請にも再下請負業者一覧にもないため、"
+                                          "3.作業員名簿・6.新規入場者教育に載りません"),
+                           QStringLiteral("作業員 無所属 は会社名が空欄のため、3.作業員名簿・6.新規入場者教育に載りません")}));
+    EXPECT_TRUE(Conversion(site.view, {"list", "2-1"}).report.notes.isEmpty()); // no document lists workers
+    EXPECT_TRUE(Conversion(site.view, {"6"}, {.educationBlank = true}).report.notes.isEmpty());
+}
+
 TEST(Generator, RosterPagesHaveNoCap)
 {
     const std::pair<int, int> cases[] = {{0, 0}, {1, 0}, {12, 0}, {13, 1}, {24, 1}, {25, 2}, {120, 9}, {121, 10}, {300, 24}};
@@ -143,30 +166,43 @@ TEST(Template, BuiltWithEveryAvailableFormInOrder)
     saveChecked(book, "template");
 }
 
-TEST(Template, MissingFileFallsBackToTheBuiltFormsAndSaysSo)
+// Saves the built forms with a mark in B2 of the first sheet.
+void saveMarkedTemplate(const QString& path, const QString& mark)
 {
-    mirevo::test::TempHome home;
     Application app;
-    QString note;
-    Workbook& book = openTemplate(app, {}, &note);
-    EXPECT_TRUE(note.contains(templateFileName()));
+    Workbook& book = buildTemplate(app);
+    book.Sheets(1).Range("B2").setValue(mark);
+    book.SaveAs(path);
+}
+
+TEST(Template, MissingFileFallsBackToTheBuiltFormsAndSaysWhereItLooked)
+{
+    mirevo::test::TempHome home, beside;
+    Application app;
+    TemplateSource source;
+    Workbook& book = openTemplate(app, {}, &source, {home.path(), beside.path()});
+    EXPECT_TRUE(source.builtIn());
+    EXPECT_EQ(source.searched, (QStringList{home.file(templateFileName()), beside.file(templateFileName())}));
+    EXPECT_EQ(source.description(),
+              QStringLiteral("注意: テンプレート 安全書類(一覧).xlsx が見つかりません（探した場所: %1、%2）。内蔵の様式を使います。")
+                  .arg(QDir::toNativeSeparators(source.searched[0]), QDir::toNativeSeparators(source.searched[1])));
     EXPECT_EQ(QString::fromStdString(book.Sheets(1).Name()), QStringLiteral("書類一覧"));
 }
 
-TEST(Template, FileInTheProgramFolderIsReadAsItIs)
+// The program folder first, then the executable's; the file is read as it is.
+TEST(Template, LookedForInTheProgramFolderThenBesideTheExecutable)
 {
-    mirevo::test::TempHome home;
-    {
+    mirevo::test::TempHome home, beside;
+    const QStringList folders{home.path(), beside.path()};
+    for (const auto& [folder, mark] : {std::pair{&beside, "実行ファイルの横"}, std::pair{&home, "現場で直した"}}) {
+        saveMarkedTemplate(folder->file(templateFileName()), QString::fromUtf8(mark));
         Application app;
-        Workbook& book = buildTemplate(app);
-        book.Sheets(1).Range("B2").setValue(QStringLiteral("現場で直した"));
-        book.SaveAs(templatePath());
+        TemplateSource source;
+        Workbook& book = openTemplate(app, {}, &source, folders);
+        EXPECT_EQ(source.path, folder->file(templateFileName()));
+        EXPECT_EQ(source.description(), QStringLiteral("テンプレート: ") + QDir::toNativeSeparators(source.path));
+        EXPECT_EQ(value(book.Sheets(1), "B2"), QString::fromUtf8(mark));
     }
-    Application app;
-    QString note;
-    Workbook& book = openTemplate(app, {}, &note);
-    EXPECT_TRUE(note.isEmpty());
-    EXPECT_EQ(value(book.Sheets(1), "B2"), QStringLiteral("現場で直した"));
 }
 
 TEST(Template, UnreadableOrMissingTemplatesAreErrors)
@@ -174,9 +210,9 @@ TEST(Template, UnreadableOrMissingTemplatesAreErrors)
     mirevo::test::TempHome home;
     mirevo::test::TempHome::writeBytes(templatePath(), "not a workbook");
     Application app;
-    QString note;
-    EXPECT_THROW(openTemplate(app, {}, &note), Error);           // never replaced silently
-    EXPECT_THROW(openTemplate(app, home.file("none.xlsx"), &note), Error);
+    TemplateSource source;
+    EXPECT_THROW(openTemplate(app, {}, &source, {home.path()}), Error); // never replaced silently
+    EXPECT_THROW(openTemplate(app, home.file("none.xlsx"), &source), Error);
 }
 
 TEST(Template, SheetsAreFoundByNameThenByPosition)

@@ -7,6 +7,7 @@
 #include "registry/CompanyRecord.h"
 #include "roster/WorkerRecord.h"
 
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace mirevo;
@@ -16,11 +17,11 @@ using namespace mirevo::documents::test;
 namespace {
 
 struct FormRun {
-    FormRun(const SiteView& site, const QStringList& keys)
+    FormRun(const SiteView& site, const QStringList& keys, const RunOptions& options = {})
     {
         Workbook& forms = buildTemplate(app);
         out = &app.Workbooks().Add();
-        report = convert(site, keys, {}, forms, *out);
+        report = convert(site, keys, options, forms, *out);
     }
     QStringList names()
     {
@@ -185,12 +186,84 @@ TEST(PerCompanyForms, SpecialReportFilledForMinorsElderlyAndHypertensive)
     saveChecked(*run.out, "special_reports_filled");
 }
 
+// Sheets 1 and 2 are the blank forms of the two companies; the filled
+// reports of the second-tier company follow.
+TEST(PerCompanyForms, SpecialReportJudgesTheAgeByWhatCanBeRead)
+{
+    TestSite site;
+    addTwoCompanies(site);
+    const QString b = QStringLiteral("二次設備");
+    auto aged = [&](const char* name, const QString& birth, const char* age) {
+        QStringList w = workerRow(b, QString::fromUtf8(name), birth, QString());
+        w[worker::Age] = QString::fromUtf8(age);
+        return w;
+    };
+    site.view.workers << aged("読めない十七", QStringLiteral("平成二十一年"), "17")
+                      << aged("空欄七十", QString(), "70歳")
+                      << aged("空欄四十", QString(), "40")      // no report, nothing to say
+                      << aged("何もない", QString(), "")        // no report, nothing to say
+                      << aged("生年月日優先", "1990/01/01", "17")  // 36 by the birth date
+                      << aged("和暦", QStringLiteral("平成2年1月1日"), "17") // 36 as well
+                      << aged("読めない三十", QStringLiteral("不明"), "30"); // an adult, and that is said
+    QStringList pressure = aged("高血圧四十", QString(), "40");
+    pressure[worker::BloodPressure] = QStringLiteral("170～90");
+    site.view.workers << pressure;
+    FormRun run(site.view, {"12"});
+    ASSERT_EQ(run.names().size(), 5) << run.names().join(u' ').toStdString();
+    expectCells(run.sheet(3), {{"J15", "読めない十七（よみ）"}, {"U15", "平成二十一年"}, {"AE15", "17"}});
+    expectCells(run.sheet(4), {{"J15", "空欄七十（よみ）"}, {"U15", "　　　　年    月    日　"}, {"AE15", "70"}});
+    expectCells(run.sheet(5), {{"J15", "高血圧四十（よみ）"}, {"AE15", "40"}, {"N17", "170"}});
+    EXPECT_EQ(run.report.notes,
+              (QStringList{QStringLiteral("12: 読めない十七（二次設備） の生年月日が読めないため、年齢欄の 17 歳で判断しました: "
+                                          "\"平成二十一年\""),
+                           QStringLiteral("12: 空欄七十（二次設備） は生年月日が空欄のため、年齢欄の 70 歳で判断しました"),
+                           QStringLiteral("12: 読めない三十（二次設備） の生年月日が読めないため、年齢欄の 30 歳で判断しました: "
+                                          "\"不明\""),
+                           QStringLiteral("12: 高血圧四十（二次設備） は生年月日が空欄のため、年齢欄の 40 歳を書きました")}));
+}
+
+TEST(PerCompanyForms, AgeColumn)
+{
+    EXPECT_EQ(SpecialWorkerReport::readAge(QStringLiteral("17")), 17);
+    EXPECT_EQ(SpecialWorkerReport::readAge(QStringLiteral(" 65歳 ")), 65);
+    EXPECT_EQ(SpecialWorkerReport::readAge(QStringLiteral("１７才")), 17);
+    for (const char* text : {"", " ", "十七", "17.5", "-1", "1234", "才"})
+        EXPECT_FALSE(SpecialWorkerReport::readAge(QString::fromUtf8(text)).has_value()) << text;
+}
+
+// "住所・TEL (無)" blanks the worker's address on the report as on the
+// education pages of the same run; the health check is an era date.
+TEST(PerCompanyForms, SpecialReportAddressOptionAndHealthCheck)
+{
+    TestSite site;
+    addTwoCompanies(site);
+    const QString b = QStringLiteral("二次設備");
+    QStringList checked = workerRow(b, QStringLiteral("健診済"), "2010/04/01", QString());
+    checked[worker::HealthCheck] = QStringLiteral("2026/4/10");
+    QStringList vague = workerRow(b, QStringLiteral("健診不明"), "1950/04/01", QString());
+    vague[worker::HealthCheck] = QStringLiteral("昨年春");
+    QStringList none = workerRow(b, QStringLiteral("健診なし"), "1950/04/01", QString());
+    site.view.workers << checked << vague << none;
+    FormRun run(site.view, {"6", "12"}, {.noAddress = true});
+    QStringList names = run.names();
+    const int first = int(names.indexOf(QRegularExpression(QStringLiteral("12.*【健診済・.*"))));
+    ASSERT_GE(first, 0) << names.join(u' ').toStdString();
+    Worksheet& report = run.sheet(first + 1);
+    expectCells(report, {{"J16", ""}, {"AB17", "令和 8年 4月 10日"}, {"Y23", "大阪府大阪市2-2"}});
+    expectCells(run.sheet(first + 2), {{"J16", ""}, {"AB17", "昨年春"}});
+    expectCells(run.sheet(first + 3), {{"AB17", "　　　　年    月    日　"}});
+    Worksheet& education = run.sheet(int(names.indexOf(QStringLiteral("新規入場者教育【二次設備】"))) + 1);
+    EXPECT_EQ(value(education, "G16"), QString());
+    EXPECT_EQ(run.report.notes,
+              QStringList{QStringLiteral("12: 健診不明（二次設備） の健康診断日が読めないため、そのまま書きました: \"昨年春\"")});
+}
+
 TEST(PerCompanyForms, CreationDates)
 {
-    EXPECT_EQ(SpecialWorkerReport::readCreationDate(QStringLiteral("令和 8年12月 9日")), QDate(2026, 12, 9));
-    EXPECT_EQ(SpecialWorkerReport::readCreationDate(QStringLiteral("平成元年 1月 8日")), QDate(1989, 1, 8));
-    EXPECT_EQ(SpecialWorkerReport::readCreationDate(QStringLiteral("2026/12/09")), QDate(2026, 12, 9));
-    EXPECT_FALSE(SpecialWorkerReport::readCreationDate(QStringLiteral("        年    月     日")).isValid());
+    EXPECT_EQ(SpecialWorkerReport::readDate(QStringLiteral("令和 8年12月 9日")), QDate(2026, 12, 9));
+    EXPECT_EQ(SpecialWorkerReport::readDate(QStringLiteral("平成元年 1月 8日")), QDate(1989, 1, 8));
+    EXPECT_EQ(SpecialWorkerReport::readDate(QStringLiteral("2026/12/09")), QDate(2026, 12, 9));
+    EXPECT_FALSE(SpecialWorkerReport::readDate(QStringLiteral("        年    月     日")).isValid());
 }
 
 TEST(PerCompanyForms, UnreadableCreationDateMakesNoFilledReports)

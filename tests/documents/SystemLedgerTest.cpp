@@ -104,6 +104,24 @@ TEST(SystemLedger, LeftHalfTakesTheProjectRecord)
         EXPECT_TRUE(ws.Range(cell).MergeCells()) << cell << " is not in a box of the form";
 }
 
+TEST(SystemLedger, AssistantSupervisingEngineerHasANameAndAQualificationBox)
+{
+    TestSite site;
+    site.add(QStringLiteral("一次工業"), "1");
+    site.record.setText("Edit85", QStringLiteral("補佐 三郎"));
+    Application app;
+    Worksheet& ws = generate(app, site.view).Sheets(1);
+    EXPECT_EQ(value(ws, "B58"), QStringLiteral("監理技術者補佐名"));
+    EXPECT_EQ(value(ws, "R58"), QStringLiteral("資格内容"));
+    EXPECT_EQ(value(ws, "H58"), QStringLiteral("補佐 三郎"));
+    for (const char* cell : {"B58", "H58", "R58", "Y58"})
+        EXPECT_TRUE(opensABox(ws, cell)) << cell;
+    EXPECT_EQ(value(ws, "Y58"), QString()); // the qualification is written by hand
+    // Inside the frame of the prime contractor's people.
+    EXPECT_EQ(ws.Range("AH58").Borders(sheet::borderRight).Weight(), sheet::xlThin);
+    EXPECT_EQ(ws.Range("B58").Borders(sheet::borderBottom).Weight(), sheet::xlThin);
+}
+
 TEST(SystemLedger, DedicatedChiefEngineerAndPeriods)
 {
     EXPECT_EQ(SystemLedger::period("", ""), kBlankPeriod);

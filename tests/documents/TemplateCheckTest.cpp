@@ -120,7 +120,7 @@ TEST(TemplateCheck, BuiltInFormsReplaceAFailingTemplateOnlyWhenAsked)
     const CliResult fallback = runCli({"generate", "--documents", "list", "--builtin-forms-if-bad-template",
                                        "--template", home.file("bad.xlsx"), site, home.file("o.xlsx")});
     EXPECT_EQ(fallback.code, 0) << fallback.err.toStdString();
-    EXPECT_TRUE(fallback.err.contains(QStringLiteral("内蔵の様式を使いました"))) << fallback.err.toStdString();
+    EXPECT_TRUE(fallback.err.contains(QStringLiteral("内蔵の様式を使います"))) << fallback.err.toStdString();
     EXPECT_TRUE(fallback.err.contains(QStringLiteral("シート「書類一覧」"))) << fallback.err.toStdString();
 }
 

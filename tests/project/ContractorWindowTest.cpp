@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -159,6 +160,23 @@ TEST_F(ContractorWindow, DeleteRemovesTheSelectedNodeWithItsSubtree)
     EXPECT_EQ(shown(), (QStringList{"0:" + kC}));
     EXPECT_EQ(tableNames(project), (QStringList{kC}));
     EXPECT_EQ(project.nodeCount, "1");
+}
+
+TEST_F(ContractorWindow, TheRowLabelFollowsADeleteAndADrag)
+{
+    auto label = [this] { return find<QLabel>("Label_currentRow")->text(); };
+    registerFirstTier(kA);
+    registerFirstTier(kC);
+    registerFirstTier(kD);
+    clickNode(2);
+    ASSERT_EQ(label(), QStringLiteral("No. 3"));
+    clickNode(0);
+    press("Button_deleteNode");
+    EXPECT_EQ(label(), QStringLiteral("No. %1").arg(project.currentRow));
+
+    clickNode(1);
+    drag(1, 0, true);
+    EXPECT_EQ(label(), QStringLiteral("No. %1").arg(project.currentRow));
 }
 
 // Tree A(B), C, D before each drop; the table follows the tree when the

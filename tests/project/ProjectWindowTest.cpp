@@ -5,6 +5,7 @@
 #include "common/ui/WindowSet.h"
 #include "input/ui/TForm2.h"
 #include "project/Project.h"
+#include "project/ProjectActions.h"
 #include "project/ui/TForm1.h"
 #include "registry/Registry.h"
 #include "support/ScriptedDialogs.h"
@@ -21,6 +22,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -250,18 +252,112 @@ TEST_F(WindowFixture, CancelledDialogsWriteAndReadNothing)
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
-TEST_F(WindowFixture, BrokenProjectFileIsReportedAndWindowStaysUsable)
+// Opening a file that is not a whole project names the file and the line,
+// and leaves the open project, its file, title and unsaved state as they were.
+TEST_F(WindowFixture, AFileThatIsNotAProjectLeavesTheOpenProjectAsItWas)
 {
-    textfile::writeLines(home.file("bad.anz"), {QStringLiteral("新発注者"), "1"});
-    dialogs.openNames.push_back(home.file("bad.anz"));
-    try {
+    find<QLineEdit>("Edit9")->setText(QStringLiteral("駅前ビル新築工事"));
+    dialogs.saveNames.push_back(home.file("site"));
+    form->saveProject();
+    find<QLineEdit>("Edit1")->setText(QStringLiteral("打ちかけの発注者"));
+    const QString title = form->windowTitle();
+
+    QFile::copy(QStringLiteral(MIREVO_SOURCE_DIR "/fuzz/corpus/xlsx/openpyxl-template.xlsx"),
+                home.file("book.anz"));
+    textfile::writeLines(home.file("short.anz"), {QStringLiteral("新発注者"), "1"});
+    QFile garbage(home.file("garbage.anz"));
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
+    for (int i = 0; i < 4096; ++i)
+        garbage.putChar(char((i * 131 + 7) % 256));
+    garbage.close();
+    QFile empty(home.file("empty.anz"));
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+
+    for (const char* name : {"book.anz", "short.anz", "garbage.anz", "empty.anz"}) {
+        SCOPED_TRACE(name);
+        dialogs.messages.clear();
+        dialogs.answers = {true}; // yes, the unsaved edit may go
+        dialogs.openNames.push_back(home.file(name));
         form->openProject();
-        FAIL() << "no error";
-    } catch (const Error& e) {
-        EXPECT_TRUE(e.message().contains("bad.anz"));
-        EXPECT_TRUE(e.message().contains(QStringLiteral("3 行目")));
+        ASSERT_EQ(dialogs.messages.size(), 1);
+        EXPECT_TRUE(dialogs.messages[0].contains(QString::fromLatin1(name)));
+        EXPECT_EQ(find<QLineEdit>("Edit1")->text(), QStringLiteral("打ちかけの発注者"));
+        EXPECT_EQ(find<QLineEdit>("Edit9")->text(), QStringLiteral("駅前ビル新築工事"));
+        EXPECT_EQ(project.record.text("Edit1"), QStringLiteral("打ちかけの発注者"));
+        EXPECT_EQ(form->windowTitle(), title);
+        EXPECT_TRUE(form->unsavedChanges());
     }
-    EXPECT_EQ(find<QLineEdit>("Edit1")->text(), QStringLiteral("新発注者"));
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("行目")));
+
+    // Ctrl+S still writes the project's own file, not the broken one.
+    form->saveProject();
+    Project back;
+    project::open(home.file("site.anz"), back);
+    EXPECT_EQ(back.record.text("Edit1"), QStringLiteral("打ちかけの発注者"));
+}
+
+TEST_F(WindowFixture, OpeningOverUnsavedEditsAsksFirst)
+{
+    dialogs.saveNames.push_back(home.file("other"));
+    find<QLineEdit>("Edit1")->setText(QStringLiteral("別の現場"));
+    form->saveProject();
+    find<QLineEdit>("Edit1")->setText(QStringLiteral("打ちかけ"));
+
+    dialogs.answers = {false};
+    dialogs.openNames.push_back(home.file("other.anz"));
+    form->openProject();
+    EXPECT_EQ(dialogs.questions.value(0), QStringLiteral("保存していない変更があります。保存せずに閉じますか？"));
+    EXPECT_EQ(dialogs.filters.size(), 1); // no open dialog after "no"
+    EXPECT_EQ(find<QLineEdit>("Edit1")->text(), QStringLiteral("打ちかけ"));
+
+    dialogs.answers = {true};
+    form->openProject();
+    EXPECT_EQ(find<QLineEdit>("Edit1")->text(), QStringLiteral("別の現場"));
+    EXPECT_FALSE(form->unsavedChanges());
+
+    form->openProject(); // nothing changed since: no question
+    EXPECT_EQ(dialogs.questions.size(), 2);
+}
+
+TEST_F(WindowFixture, SaveWritesTheOwnFileAndSaveAsAsks)
+{
+    dialogs.saveNames.push_back(home.file("site"));
+    form->saveProject();
+    ASSERT_EQ(dialogs.proposedNames.size(), 1);
+
+    find<QLineEdit>("Edit1")->setText(QStringLiteral("二度目"));
+    form->saveProject();
+    EXPECT_EQ(dialogs.proposedNames.size(), 1); // no dialog the second time
+    EXPECT_FALSE(form->unsavedChanges());
+    Project back;
+    project::open(home.file("site.anz"), back);
+    EXPECT_EQ(back.record.text("Edit1"), QStringLiteral("二度目"));
+
+    dialogs.saveNames.push_back(home.file("copy"));
+    form->saveProjectAs();
+    EXPECT_EQ(dialogs.proposedNames.size(), 2);
+    EXPECT_TRUE(QFile::exists(home.file("copy.anz")));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Mirevo！ / Ver1.00 - copy.anz"));
+}
+
+TEST_F(WindowFixture, AFailedSaveIsReportedAndTheChangesStayUnsaved)
+{
+    find<QLineEdit>("Edit1")->setText(QStringLiteral("新しい発注者"));
+    QDir(home.path()).mkdir(QStringLiteral("dir.anz"));
+    dialogs.saveNames.push_back(home.file("dir.anz"));
+    form->saveProject();
+    EXPECT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(form->unsavedChanges());
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Mirevo！ / Ver1.00"));
+}
+
+TEST_F(WindowFixture, HelpNamesTheManualItLookedFor)
+{
+    find<QPushButton>("Button_help")->click();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("Mirevo【取扱説明書】.pdf")));
+    EXPECT_TRUE(dialogs.opened.isEmpty());
 }
 
 TEST_F(WindowFixture, SettingsPanelSavesTheChoice)
@@ -360,6 +456,21 @@ TEST_F(WindowFixture, CtrlSSavesShowsTheFileInTheTitleAndConfirms)
     EXPECT_FALSE(form->unsavedChanges());
 }
 
+TEST_F(WindowFixture, ALongStatusFitsItsLabelAndItsTipHoldsItAll)
+{
+    const QString name = QStringLiteral("令和八年度駅前再開発ビル新築工事第二工区（東棟）安全書類");
+    dialogs.saveNames.push_back(home.file(name));
+    form->saveProject();
+    auto* status = find<QLabel>("Label_status");
+    const QString full = QStringLiteral("保存しました（%1.anz）").arg(name);
+    EXPECT_EQ(status->toolTip(), full);
+    EXPECT_TRUE(status->text().startsWith(QStringLiteral("保存しました")));
+    EXPECT_TRUE(status->text().endsWith(QStringLiteral(".anz）")));
+    const QRect room = status->contentsRect();
+    EXPECT_LE(status->fontMetrics().boundingRect(room, Qt::TextWordWrap, status->text()).height(), room.height());
+    EXPECT_LE(status->geometry().right(), status->parentWidget()->width());
+}
+
 TEST_F(WindowFixture, ClosingWithUnsavedChangesAsksFirst)
 {
     showActive();
@@ -403,6 +514,25 @@ TEST_F(WindowFixture, OnASmallScreenThePagesScrollAndTheWindowFits)
     EXPECT_EQ(scroll->widget()->size(), QSize(1240, 707));
     EXPECT_TRUE(area.contains(form->frameGeometry())) << form->frameGeometry().width() << "x" << form->frameGeometry().height();
     EXPECT_GE(form->frameGeometry().top(), area.top());
+}
+
+// A panel opened from a button of a page scrolled elsewhere comes into view.
+TEST_F(WindowFixture, OnASmallScreenTheOpenedPanelsComeIntoView)
+{
+    showActive();
+    auto* scroll = find<QScrollArea>("ScrollArea_fit");
+    for (const char* button : {"Button_documents", "Button_settings"}) {
+        SCOPED_TRACE(button);
+        scroll->horizontalScrollBar()->setValue(scroll->horizontalScrollBar()->maximum());
+        scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+        textfile::writeLines(home.file("set.kss"), {"0"});
+        find<QPushButton>(button)->click();
+        QWidget* panel = find(button == QByteArray("Button_documents") ? "Panel_documents" : "Panel_settings");
+        ASSERT_TRUE(panel->isVisible());
+        const QPoint corner = panel->mapTo(scroll->viewport(), QPoint(0, 0));
+        EXPECT_TRUE(scroll->viewport()->rect().contains(corner + QPoint(2, 2))) << corner.x() << "," << corner.y();
+        panel->hide();
+    }
 }
 
 } // namespace

@@ -5,6 +5,10 @@
 #include "roster/WorkerRecord.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
 #include <QClipboard>
 #include <QComboBox>
 #include <QHeaderView>
@@ -269,6 +273,99 @@ TEST_F(WorkerWindow, ViewingAFullListRowStoresNothing)
     page()->viewWorker(1);
     EXPECT_EQ(project.workers.cell(worker::Age, 1), "44"); // ages are computed afterwards
     EXPECT_EQ(project.workers.cell(worker::Name, 1), before.cell(worker::Name, 1));
+}
+
+// 鈴木 of A is also in the registry's master list: an edit on the site goes
+// there too, so the refresh from the master list after the roster window
+// closes keeps it, and the status line says so.
+struct SiteEditWindow : WorkerWindow {
+    SiteEditWindow()
+    {
+        TextGrid& master = registry.workers;
+        master.setCell(worker::Reading, 1, QStringLiteral("すずき"));
+        master.setCell(worker::Name, 1, QStringLiteral("鈴木"));
+        master.setCell(worker::Company, 1, kA);
+        master.setCell(worker::Address, 1, QStringLiteral("旧住所"));
+        master.setCell(worker::SourceRow, 1, "1");
+        registry.save();
+        project.workers.setCell(worker::Address, 2, QStringLiteral("旧住所"));
+        project.workers.setCell(worker::SiteEntry, 2, QStringLiteral("2024/05/01"));
+    }
+
+    // Edits the worker of filtered row `row`: 職長 ticked, a new address.
+    void editAddress(int row, const QString& address, bool pressStore = true)
+    {
+        QTimer::singleShot(0, [this, address, pressStore] {
+            target = roster->findChild<QLabel*>(QStringLiteral("Label_storeTarget"))->text();
+            roster->findChild<QCheckBox*>(QStringLiteral("CheckBox2"))->click();
+            roster->findChild<QLineEdit*>(QStringLiteral("Edit7"))->setText(address);
+            if (pressStore)
+                roster->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+            stillOpen = roster->isVisible();
+            if (stillOpen)
+                roster->reject();
+        });
+        page()->editWorker(row);
+    }
+
+    QString status() const { return find<QLabel>("Label_status")->text(); }
+
+    QString target;
+    bool stillOpen = false;
+};
+
+TEST_F(SiteEditWindow, AnEditOfARegistryWorkerIsKeptInBothLists)
+{
+    form->showPage(TForm1::Workers);
+    selector()->setCurrentText(kA);
+    editAddress(1, QStringLiteral("新住所"));
+    EXPECT_TRUE(target.contains(QStringLiteral("会社情報の作業員名簿")));
+    EXPECT_EQ(project.workers.cell(worker::Address, 2), QStringLiteral("新住所"));
+    EXPECT_FALSE(project.workers.cell(worker::Roles, 2).isEmpty());
+    EXPECT_EQ(project.workers.cell(worker::SiteEntry, 2), QStringLiteral("2024/05/01"));
+    EXPECT_EQ(status(), QStringLiteral("会社情報の作業員名簿も更新しました"));
+
+    Registry saved;
+    saved.load();
+    EXPECT_EQ(saved.workers.cell(worker::Address, 1), QStringLiteral("新住所"));
+    EXPECT_EQ(saved.workers.cell(worker::Roles, 1), project.workers.cell(worker::Roles, 2));
+    EXPECT_EQ(saved.workers.cell(worker::SiteEntry, 1), QString()); // the site's own date
+
+    // Showing the page again refreshes from the master list: the edit stays.
+    form->showPage(TForm1::Orderer);
+    form->showPage(TForm1::Workers);
+    EXPECT_EQ(project.workers.cell(worker::Address, 2), QStringLiteral("新住所"));
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('\n').toStdString();
+}
+
+TEST_F(SiteEditWindow, ASiteOnlyWorkerIsStoredOnTheSiteAndTheWindowSaysSo)
+{
+    form->showPage(TForm1::Workers);
+    selector()->setCurrentText(kA);
+    const TextGrid master = registry.workers;
+    editAddress(2, QStringLiteral("伊藤の住所")); // 伊藤 is not in the registry
+    EXPECT_TRUE(target.contains(QStringLiteral("現場の作業員名簿だけ")));
+    ASSERT_EQ(name(4), QStringLiteral("伊藤")); // the gap before it closed
+    EXPECT_EQ(project.workers.cell(worker::Address, 4), QStringLiteral("伊藤の住所"));
+    EXPECT_EQ(status(), QStringLiteral("現場の作業員名簿に登録しました"));
+    EXPECT_EQ(registry.workers, master);
+}
+
+TEST_F(SiteEditWindow, ARegistryThatCannotBeSavedKeepsTheWindowOpenAndStoresNothing)
+{
+    form->showPage(TForm1::Workers);
+    selector()->setCurrentText(kA);
+    const TextGrid master = registry.workers;
+    const TextGrid site = project.workers;
+    // A folder where the registry's temporary file would go.
+    QFile::remove(Registry::fileName());
+    QDir().mkpath(Registry::fileName());
+    editAddress(1, QStringLiteral("新住所"));
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(registry.workers, master);
+    EXPECT_EQ(project.workers.cell(worker::Address, 2), site.cell(worker::Address, 2));
+    EXPECT_NE(status(), QStringLiteral("会社情報の作業員名簿も更新しました"));
 }
 
 } // namespace

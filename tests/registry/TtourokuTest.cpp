@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QDir>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -288,11 +289,31 @@ TEST_F(TtourokuTest, CloseButtonSavesAndTellsTheStartMenu)
 TEST_F(TtourokuTest, HelpAndWebOpenWithTheDesktop)
 {
     show(0);
+    const QString manual = home.file(QStringLiteral("Mirevo【取扱説明書】.pdf"));
+    TempHome::writeBytes(manual, "%PDF-1.4\n");
     get<QPushButton>("helpButton")->click();
     get<QPushButton>("webButton")->click();
     ASSERT_EQ(dialogs.opened.size(), 2);
-    EXPECT_EQ(dialogs.opened[0], home.file(QStringLiteral("Mirevo【取扱説明書】.pdf")));
+    EXPECT_EQ(dialogs.opened[0], manual);
     EXPECT_TRUE(dialogs.opened[1].startsWith("https://"));
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(TtourokuTest, HelpSaysWhenTheManualIsMissingOrNothingOpensIt)
+{
+    show(0);
+    const QString manual = home.file(QStringLiteral("Mirevo【取扱説明書】.pdf"));
+    get<QPushButton>("helpButton")->click();
+    EXPECT_TRUE(dialogs.opened.isEmpty());
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].startsWith(QStringLiteral("取扱説明書が見つかりません。")));
+    EXPECT_TRUE(dialogs.messages[0].contains(QDir::toNativeSeparators(manual)));
+
+    TempHome::writeBytes(manual, "%PDF-1.4\n");
+    dialogs.desktopOpens = false;
+    get<QPushButton>("helpButton")->click();
+    ASSERT_EQ(dialogs.messages.size(), 2);
+    EXPECT_TRUE(dialogs.messages[1].startsWith(QStringLiteral("取扱説明書を開けませんでした。")));
 }
 
 TEST_F(TtourokuTest, ModeTwoHandsTheClickedCompanyOverAsPrimeContractor)

@@ -155,4 +155,33 @@ TEST(WorkbookWindow, CommandsThatNeedAWorkbookWaitForOne)
     EXPECT_TRUE(window.findChild<QAction *>("OpenAction")->isEnabled());
 }
 
+TEST(WorkbookWindow, ClosingAGeneratedBookBeforeItIsSavedAsksFirst)
+{
+    Fixture f;
+    f.window.show();
+    EXPECT_TRUE(f.window.unsaved());
+    f.dialogs.answers = {false};
+    f.action("CloseAction")->trigger(); // Ctrl+W
+    EXPECT_EQ(f.dialogs.questions.value(0), QStringLiteral("ブックは保存されていません。保存せずに閉じますか？"));
+    EXPECT_TRUE(f.window.isVisible());
+
+    f.dialogs.answers = {true};
+    f.window.close(); // the close box
+    EXPECT_EQ(f.dialogs.questions.size(), 2);
+    EXPECT_FALSE(f.window.isVisible());
+
+    // Once saved, and for a book read from a file, closing asks nothing.
+    f.window.show();
+    f.dialogs.saveNames.push_back(f.home.file("saved.xlsx"));
+    f.action("SaveAsAction")->trigger();
+    EXPECT_FALSE(f.window.unsaved());
+    f.window.close();
+    EXPECT_EQ(f.dialogs.questions.size(), 2);
+    WorkbookWindow other;
+    ASSERT_TRUE(other.openFile(f.home.file("saved.xlsx")));
+    other.show();
+    other.close();
+    EXPECT_EQ(f.dialogs.questions.size(), 2);
+}
+
 } // namespace

@@ -105,3 +105,39 @@ TEST(WorkerStore, StoreNeverWritesTheHeadingRow)
     EXPECT_THROW(storeWorker(list, 0, numberedRecord()), Error);
     EXPECT_EQ(list, before);
 }
+
+namespace {
+
+TEST(WorkerStore, FindWorkerTakesTheLastRowOfNameAndCompany)
+{
+    TextGrid list = listWithReadings({"a", "b", "c", "d"});
+    auto put = [&list](int row, const char16_t* name, const char16_t* company) {
+        list.setCell(Name, row, QString::fromUtf16(name));
+        list.setCell(Company, row, QString::fromUtf16(company));
+    };
+    put(1, u"山田太郎", u"山田建設");
+    put(2, u"山田太郎", u"鈴木工業");
+    put(3, u"山田太郎", u"山田建設");
+    EXPECT_EQ(findWorker(list, QStringLiteral("山田太郎"), QStringLiteral("山田建設")), 3);
+    EXPECT_EQ(findWorker(list, QStringLiteral("山田太郎"), QStringLiteral("鈴木工業")), 2);
+    EXPECT_EQ(findWorker(list, QStringLiteral("山田太郎"), QStringLiteral("田中組")), 0);
+    EXPECT_EQ(findWorker(list, QStringLiteral(" "), QString()), 0);
+}
+
+TEST(WorkerStore, ASiteEditKeepsTheMasterRowsOwnSiteDates)
+{
+    TextGrid master = listWithReadings({"a", "b"});
+    master.setCell(SiteEntry, 2, QStringLiteral("master entry"));
+    master.setCell(SiteEducation, 2, QString());
+    master.setCell(No, 2, QStringLiteral("7"));
+    storeSiteEdit(master, 2, numberedRecord());
+    EXPECT_EQ(master.cell(Address, 2), QStringLiteral("c9"));
+    EXPECT_EQ(master.cell(Roles, 2), QStringLiteral("c4"));
+    EXPECT_EQ(master.cell(SiteEntry, 2), QStringLiteral("master entry"));
+    EXPECT_EQ(master.cell(SiteEducation, 2), QString());
+    EXPECT_EQ(master.cell(No, 2), QStringLiteral("7"));
+    EXPECT_EQ(master.cell(SourceRow, 2), QStringLiteral("2"));
+    EXPECT_EQ(master.cell(Reading, 1), QStringLiteral("a"));
+}
+
+} // namespace

@@ -44,7 +44,11 @@ public:
         return next(saveNames);
     }
     void beep() override { ++beeps; }
-    void openWithDesktop(const QString& target) override { opened << target; }
+    bool openWithDesktop(const QString& target) override
+    {
+        opened << target;
+        return desktopOpens;
+    }
 
     QStringList messages;
     std::vector<Kind> kinds;
@@ -56,6 +60,7 @@ public:
     std::deque<QString> saveNames;
     QStringList filters, folders, proposedNames, opened;
     int beeps = 0;
+    bool desktopOpens = true; // whether a program of the desktop takes what it is given
 
 private:
     static QString next(std::deque<QString>& queue)

@@ -82,12 +82,12 @@ void QtDialogs::beep()
     QApplication::beep();
 }
 
-void QtDialogs::openWithDesktop(const QString& pathOrAddress)
+bool QtDialogs::openWithDesktop(const QString& pathOrAddress)
 {
     const QUrl url = pathOrAddress.contains(QStringLiteral("://"))
         ? QUrl(pathOrAddress)
         : QUrl::fromLocalFile(pathOrAddress);
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 } // namespace mirevo

@@ -26,7 +26,7 @@ public:
     QString saveFileName(const QString& filter, const QString& folder,
                          const QString& proposedName) override;
     void beep() override;
-    void openWithDesktop(const QString& pathOrAddress) override;
+    bool openWithDesktop(const QString& pathOrAddress) override;
 
 private:
     QWidget* mainWindow_ = nullptr;

@@ -9,6 +9,8 @@
 #include <QStyle>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace mirevo::form {
 namespace {
 
@@ -83,11 +85,14 @@ public:
     ScrollFitter(QWidget* window, QScrollArea* area) : QObject(area), window_(window), area_(area)
     {
         window->installEventFilter(this);
+        area->widget()->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        if (watched == area_->widget() && event->type() == QEvent::Resize)
+            refitWhenShown(); // another panel shown: the window follows
         if (watched == window_ && event->type() == QEvent::Show) {
             fit(window_, area_);
             // Again once the window manager has framed the window: the
@@ -103,6 +108,21 @@ protected:
     }
 
 private:
+    void refitWhenShown()
+    {
+        if (!window_->isVisible())
+            return;
+        const QSize before = area_->size();
+        fit(window_, area_);
+        if (area_->size() != before)
+            // Once the window's layout has taken the new size.
+            QTimer::singleShot(0, window_, [window = window_] {
+                if (window->layout())
+                    window->layout()->activate();
+                centreOnScreen(window);
+            });
+    }
+
     QWidget* window_;
     QScrollArea* area_;
 };
@@ -119,6 +139,22 @@ QScrollArea* scrollWhenTooLarge(QWidget* window, QWidget* content)
     new ScrollFitter(window, area);
     fit(window, area);
     return area;
+}
+
+void scrollIntoView(QWidget* child)
+{
+    for (QWidget* w = child->parentWidget(); w; w = w->parentWidget()) {
+        auto* area = qobject_cast<QScrollArea*>(w);
+        if (!area || !area->widget())
+            continue;
+        const QPoint at = child->mapTo(area->widget(), QPoint(0, 0));
+        const QSize view = area->viewport()->size();
+        // The whole child where it fits, else its top-left corner.
+        const int w2 = std::min(child->width(), view.width()) / 2;
+        const int h2 = std::min(child->height(), view.height()) / 2;
+        area->ensureVisible(at.x() + w2, at.y() + h2, w2, h2);
+        return;
+    }
 }
 
 void centreWhenShown(QWidget* window)

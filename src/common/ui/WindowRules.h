@@ -21,4 +21,8 @@ void centreWhenShown(QWidget* window);
 // whole window, frame and title bar included, stays on the screen.
 QScrollArea* scrollWhenTooLarge(QWidget* window, QWidget* content);
 
+// Scrolls the scroll area that holds `child` so that the child's top-left
+// part is in view: a panel shown over a page that was scrolled elsewhere.
+void scrollIntoView(QWidget* child);
+
 } // namespace mirevo::form

@@ -174,6 +174,12 @@ void GenerationPanel::buildActions()
     progress_->setGeometry(16, 580, 728, 22);
     progress_->setRange(0, documents::kRunSteps);
     progress_->hide();
+    // Beside the buttons, where it is seen before a run: which template the
+    // run copies from, or in red that none was found.
+    template_ = form::label(this, QString(), 540, 226, 210, 180);
+    template_->setObjectName("Label_template");
+    template_->setWordWrap(true);
+    template_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     status_ = form::label(this, QString(), 16, 608, 728, 44);
     status_->setObjectName("Label_documentsStatus");
     status_->setWordWrap(true);
@@ -250,11 +256,27 @@ void GenerationPanel::showProgress(int done, int total)
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+void GenerationPanel::showEvent(QShowEvent* event)
+{
+    showTemplate(documents::findTemplate());
+    QFrame::showEvent(event);
+}
+
+void GenerationPanel::showTemplate(const documents::TemplateSource& source)
+{
+    // A path has no blanks to wrap at: let it wrap after each folder.
+    QString shown = source.description();
+    shown.replace(u'/', QStringLiteral("/\u200B"));
+    shown.replace(u'\\', QStringLiteral("\\\u200B"));
+    template_->setText(shown);
+    template_->setToolTip(source.description());
+    template_->setStyleSheet(source.builtIn() ? QStringLiteral("color: #c00000; font-weight: bold;") : QString());
+}
+
 void GenerationPanel::report(const documents::GenerationRun& run)
 {
     QStringList notes;
-    if (!run.templateNote.isEmpty())
-        notes << run.templateNote;
+    showTemplate(run.templateSource);
     if (!run.error.isEmpty()) {
         QTextStream(stdout) << QStringLiteral("エラー: ") << run.error << Qt::endl;
         QString text = QStringLiteral("安全書類の作成を途中で中止しました。\n\n%1").arg(run.error);
@@ -296,6 +318,17 @@ bool GenerationPanel::offerSave(sheet::Workbook& book)
     return true;
 }
 
+QRect GenerationPanel::workbookPlace(const QRect& area)
+{
+    // The window manager's border and title bar.
+    constexpr int kFrameWidth = 8, kFrameHeight = 40;
+    constexpr int kBesideList = 362;
+    const int width = std::min(std::max(600, area.width() - 380), area.width() - kFrameWidth);
+    const int height = std::min(std::max(400, area.height() - 60), area.height() - kFrameHeight);
+    const int x = std::clamp(area.width() - kFrameWidth - width, 0, kBesideList);
+    return QRect(area.left() + x, area.top(), width, height);
+}
+
 void GenerationPanel::showWorkbook(documents::GenerationRun run)
 {
     auto* window = new render::WorkbookWindow(this->window());
@@ -304,11 +337,13 @@ void GenerationPanel::showWorkbook(documents::GenerationRun run)
     sheet::Workbook& book = *run.book;
     new WorkbookKeeper(std::move(run), window);
     window->open(book);
-    // Beside the sheet list, which stands at the screen's top-left corner.
+    // Beside the sheet list, which stands at the screen's top-left corner,
+    // where the screen has room for both; over it where it has not, so the
+    // whole window, frame and status bar included, stays on the screen.
     if (const QScreen* screen = QApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        window->resize(std::max(600, area.width() - 380), std::max(400, area.height() - 60));
-        window->move(area.left() + 362, area.top());
+        const QRect place = workbookPlace(screen->availableGeometry());
+        window->resize(place.size());
+        window->move(place.topLeft());
     }
     window->show();
     workbook_ = window;

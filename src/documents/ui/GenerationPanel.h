@@ -4,6 +4,7 @@
 
 #include <QFrame>
 #include <QPointer>
+#include <QRect>
 #include <QStringList>
 
 #include <functional>
@@ -25,6 +26,7 @@ class Workbook;
 }
 namespace documents {
 struct GenerationRun;
+struct TemplateSource;
 }
 
 // The generation panel of the project window ("安全書類の作成"): the sixteen
@@ -57,6 +59,14 @@ public:
     // the window is closed or the workbook has no such sheet.
     bool selectSheet(const QString& name);
 
+    // Where the workbook window goes on a screen whose available area is
+    // `area`: the frame's top-left corner and the size inside the frame.
+    static QRect workbookPlace(const QRect& area);
+
+protected:
+    // Says which template the next run will use.
+    void showEvent(QShowEvent* event) override;
+
 signals:
     // A conversion ended with a workbook: the names of its sheets.
     void sheetListWanted(const QStringList& names);
@@ -68,6 +78,7 @@ private:
     void buildActions();
     void showProgress(int done, int total);
     void report(const documents::GenerationRun& run);
+    void showTemplate(const documents::TemplateSource& source);
     bool offerSave(sheet::Workbook& book);
     void showWorkbook(documents::GenerationRun run);
 
@@ -81,6 +92,7 @@ private:
     QPushButton* toggle_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QLabel* status_ = nullptr;
+    QLabel* template_ = nullptr; // the template in use, or the notice that none was found
     QPointer<render::WorkbookWindow> workbook_;
 };
 

@@ -61,6 +61,9 @@ ContractorPage::ContractorPage(Project& project, Registry& registry, WindowSet& 
     tree_ = new TreePanel(project, registry, this);
     tree_->move(814, 35);
     connect(tree_, &TreePanel::treeButtonPressed, this, [this] { guide_->show(); });
+    // A delete or a drag in the tree renumbers the rows: the label follows.
+    connect(&project_, &Project::tablesChanged, this, &ContractorPage::showCurrentRow);
+    connect(&project_, &Project::treeChanged, this, &ContractorPage::showCurrentRow);
 }
 
 void ContractorPage::buildCompany(QWidget* box)

@@ -9,9 +9,9 @@
 #include "common/ui/EnterNavigation.h"
 #include "common/Clock.h"
 #include "common/Dialogs.h"
+#include "common/ui/Manual.h"
 #include "common/EraDate.h"
 #include "common/Error.h"
-#include "common/ProgramFolder.h"
 #include "common/ui/FormKit.h"
 #include "common/ui/WindowRules.h"
 #include "input/ui/TForm2.h"
@@ -28,6 +28,7 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QKeySequence>
 #include <QLabel>
@@ -110,7 +111,8 @@ void TForm1::buildMenu()
     menu_ = new QMenuBar(this);
     QMenu* file = menu_->addMenu(QStringLiteral("ファイル(&F)"));
     file->addAction(QStringLiteral("開く(&O)"), QKeySequence::Open, this, &TForm1::openProject);
-    file->addAction(QStringLiteral("保存(&S)"), QKeySequence::Save, this, &TForm1::saveProject);
+    file->addAction(QStringLiteral("上書き保存(&S)"), QKeySequence::Save, this, &TForm1::saveProject);
+    file->addAction(QStringLiteral("名前を付けて保存(&A)..."), QKeySequence::SaveAs, this, &TForm1::saveProjectAs);
     file->addAction(QStringLiteral("閉じる(&C)"));
     QMenu* link = menu_->addMenu(QStringLiteral("リンク(&L)"));
     link->addAction(QStringLiteral("グリーンサイトリンク(&G)"), this,
@@ -143,16 +145,19 @@ void TForm1::buildTopBar(QWidget* main)
     strip_->setAutoFillBackground(true);
     auto* documents = form::button(bar, QStringLiteral("安全書類の作成"), 830, 32, 130, 24, "Button_documents");
     auto* settingsButton = form::button(bar, QStringLiteral("基本設定"), 966, 32, 90, 24, "Button_settings");
-    status_ = form::label(bar, QString(), 1062, 34, 174, 20);
+    // Two lines beside the buttons; a longer text is shortened in the middle
+    // and shown whole as its tip.
+    status_ = form::label(bar, QString(), 1062, 28, 174, 40);
     status_->setObjectName("Label_status");
+    status_->setWordWrap(true);
+    status_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
-    connect(help, &QPushButton::clicked, this, [] {
-        Dialogs::current().openWithDesktop(programFile(QStringLiteral("Mirevo【取扱説明書】.pdf")));
-    });
+    connect(help, &QPushButton::clicked, this, &openManual);
     connect(settingsButton, &QPushButton::clicked, this, &TForm1::openSettings);
     connect(documents, &QPushButton::clicked, this, [this] {
         generation_->show();
         generation_->raise();
+        form::scrollIntoView(generation_);
     });
     (new RecordBinder(project_.record, bar))->bindAll();
     FieldEvents::of(this)->onDoubleClick(created, [this, created] { created->setText(pickEraDate(*windows_.calendar, 2)); });
@@ -188,6 +193,7 @@ void TForm1::buildPages(QWidget* main)
     connect(prime_, &PrimePage::callUpRequested, this, &TForm1::callUpPrime);
     connect(contractors_, &ContractorPage::callUpRequested, this, &TForm1::callUpContractor);
     connect(workers_, &WorkerPage::registerRequested, this, &TForm1::callUpWorkers);
+    connect(workers_, &WorkerPage::workerStored, this, &TForm1::showStatus);
 }
 
 void TForm1::showPage(Page page)
@@ -294,27 +300,59 @@ void TForm1::callUpWorkers(const QString& company)
 
 void TForm1::saveProject()
 {
+    if (projectFile_.isEmpty())
+        saveProjectAs();
+    else
+        writeProject(projectFile_);
+}
+
+void TForm1::saveProjectAs()
+{
     const QString chosen = Dialogs::current().saveFileName(QStringLiteral("anz|*.anz"),
                                                            QFileInfo(fileName_).absolutePath(),
                                                            project_.record.text("Edit9"));
     if (chosen.isEmpty())
         return;
     fileName_ = chosen;
-    const QString written = projectfile::fileNameFor(chosen);
-    project::save(written, project_);
-    projectFile_ = written;
-    markSaved(written);
-    showStatus(QStringLiteral("保存しました（%1）").arg(QFileInfo(written).fileName()));
+    writeProject(projectfile::fileNameFor(chosen));
+}
+
+void TForm1::writeProject(const QString& path)
+{
+    try {
+        project::save(path, project_);
+    } catch (const Error& e) {
+        Dialogs::current().message(e.message(), Dialogs::Kind::Error);
+        return;
+    }
+    projectFile_ = path;
+    markSaved(path);
+    showStatus(QStringLiteral("保存しました（%1）").arg(QFileInfo(path).fileName()));
+}
+
+bool TForm1::mayDiscardChanges()
+{
+    return !saved_->unsavedChanges()
+        || Dialogs::current().askYesNo(QStringLiteral("保存していない変更があります。保存せずに閉じますか？"));
 }
 
 void TForm1::openProject()
 {
+    if (!mayDiscardChanges())
+        return;
     const QString folder = fileName_.isEmpty() ? QString() : QFileInfo(fileName_).absolutePath();
     const QString chosen = Dialogs::current().openFileName(QStringLiteral("anz|*.anz"), folder);
     if (chosen.isEmpty())
         return;
+    try {
+        project::open(chosen, project_);
+    } catch (const Error& e) {
+        // Nothing of the file was taken: the open project, its file and its
+        // unsaved state stay as they were.
+        Dialogs::current().message(e.message(), Dialogs::Kind::Error);
+        return;
+    }
     fileName_ = chosen;
-    project::open(chosen, project_);
     projectFile_ = chosen;
     contractors_->showCurrentRow();
     if (page_ == Workers)
@@ -330,11 +368,25 @@ void TForm1::markSaved(const QString& path)
 
 void TForm1::showStatus(const QString& text)
 {
-    status_->setText(text);
-    QTimer::singleShot(5000, status_, [label = status_, text] {
-        if (label->text() == text)
+    const QString shown = fittedStatus(text);
+    status_->setText(shown);
+    status_->setToolTip(shown == text ? QString() : text);
+    QTimer::singleShot(5000, status_, [label = status_, shown] {
+        if (label->text() == shown) {
             label->clear();
+            label->setToolTip(QString());
+        }
     });
+}
+
+QString TForm1::fittedStatus(const QString& text) const
+{
+    const QFontMetrics metrics(status_->font());
+    const QRect room = status_->contentsRect();
+    if (metrics.boundingRect(room, Qt::TextWordWrap, text).height() <= room.height())
+        return text;
+    const int lines = std::max(1, room.height() / metrics.lineSpacing());
+    return metrics.elidedText(text, Qt::ElideMiddle, lines * room.width() - 2 * metrics.maxWidth());
 }
 
 void TForm1::readSettings(bool showPanel)
@@ -361,6 +413,7 @@ void TForm1::readSettings(bool showPanel)
     settings_->setChoice(primeChoice_);
     if (showPanel) {
         settings_->show();
+        form::scrollIntoView(settings_);
         settings_->raise();
     }
 }
@@ -407,8 +460,7 @@ void TForm1::onActivated()
 
 void TForm1::closeEvent(QCloseEvent* e)
 {
-    if (isVisible() && saved_->unsavedChanges()
-        && !Dialogs::current().askYesNo(QStringLiteral("保存していない変更があります。保存せずに閉じますか？"))) {
+    if (isVisible() && !mayDiscardChanges()) {
         e->ignore();
         return;
     }

@@ -46,8 +46,10 @@ public:
     QString gengou() const { return gengou_; }
     PrimeChoice primeChoice() const { return primeChoice_; }
 
-    // Menu actions, also used by tests.
+    // Menu actions, also used by tests. saveProject() writes the project's
+    // own file and asks for a name only when it has none yet.
     void saveProject();
+    void saveProjectAs();
     void openProject();
     void openSettings();
     void saveSettings();
@@ -78,8 +80,14 @@ private:
     void buildEmblem(QWidget* main);
     void initCreationDate();
     void readSettings(bool showPanel);
+    void writeProject(const QString& path);
+    // Whether the project may be replaced or closed: no unsaved changes, or
+    // the user agrees to lose them.
+    bool mayDiscardChanges();
     void markSaved(const QString& path);
     void showStatus(const QString& text);
+    // `text` as it fits the status label, shortened in the middle if need be.
+    QString fittedStatus(const QString& text) const;
     void onActivated();
     void callUpPrime();
     void callUpContractor();

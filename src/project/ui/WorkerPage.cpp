@@ -148,8 +148,10 @@ void WorkerPage::editWorker(int filteredRow)
         ? view.cell(worker::SourceRow, filteredRow).toInt(&number) : 0;
     roster->mode = 2;
     roster->company = selector_->currentText();
-    roster->openWorker(number ? source : worker::kNewWorker);
+    const int result = roster->openWorker(number ? source : worker::kNewWorker);
     roster->mode = 0;
+    if (result == QDialog::Accepted && !roster->storeNote().isEmpty())
+        emit workerStored(roster->storeNote());
     siteworkers::removeDuplicates(project_);
     siteworkers::countWorkers(project_);
     refreshFromMaster();

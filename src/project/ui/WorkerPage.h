@@ -43,6 +43,8 @@ public:
 
 signals:
     void registerRequested(const QString& company);
+    // A worker was stored; `text` says into which lists.
+    void workerStored(const QString& text);
 
 private:
     void buildMenu();

@@ -16,7 +16,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTableView>
+#include <QVBoxLayout>
 
 using namespace mirevo;
 
@@ -33,15 +35,25 @@ Ttouroku::Ttouroku(Registry& registry, Project& project, Tmeibo& roster, QWidget
     setWindowTitle(QStringLiteral("会社情報登録フォーム"));
     form::keepOpenOnEscape(this);
     setFont(QFont(QStringLiteral("Noto Sans CJK JP"), 9));
-    auto* layout = new QHBoxLayout(this);
-    // The window follows the visible panel.
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->setContentsMargins(11, 5, 11, 5);
+    // The panels sit on a page that takes the size of the one shown; the
+    // page scrolls where the screen is smaller, and the window follows it.
+    auto* page = new QWidget(this);
+    page->setObjectName(QStringLiteral("Panel_page"));
+    auto* panels = new QHBoxLayout(page);
+    panels->setSizeConstraint(QLayout::SetFixedSize);
+    panels->setContentsMargins(11, 5, 11, 5);
     companyPanel_ = buildCompanyPanel();
-    workers_ = new WorkerPanel(registry_, roster_, this);
+    companyPanel_->setParent(page);
+    companyPanel_->show(); // not hidden: shown with the page
+    workers_ = new WorkerPanel(registry_, roster_, page);
     workers_->hide();
-    layout->addWidget(companyPanel_);
-    layout->addWidget(workers_);
+    panels->addWidget(companyPanel_);
+    panels->addWidget(workers_);
+    panels->activate();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(form::scrollWhenTooLarge(this, page));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     connectWorkerPanel();
 }
 
@@ -93,6 +105,7 @@ void Ttouroku::activate()
     pickHint_->setVisible(mode == 2 || mode == 3);
     if (mode == 1)
         openWorkerPanel();
+    fitListToScreen();
     centreOnScreen();
 }
 

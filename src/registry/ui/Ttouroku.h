@@ -94,6 +94,7 @@ private:
     void connectWorkerPanel();
     void activate();
     void centreOnScreen();
+    void fitListToScreen();
     void showCompanyPanel();
     void fitTo(QWidget* panel, int extraWidth, int extraHeight);
     void refreshList();

@@ -5,7 +5,7 @@
 #include "TextGridModel.h"
 #include "Ttouroku.h"
 #include "common/Dialogs.h"
-#include "common/ProgramFolder.h"
+#include "common/ui/Manual.h"
 #include "registry/CompanyFile.h"
 #include "registry/CompanyList.h"
 #include "registry/CompanyRecord.h"
@@ -13,6 +13,7 @@
 #include "common/WebAddresses.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QClipboard>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -28,6 +30,12 @@ using namespace mirevo;
 namespace {
 
 constexpr int kListWidths[] = {25, 230, 100, 100, 40, 40, 200};
+constexpr int kListWidth = 760;
+// On a narrow screen the list gives up width, down to this, before the
+// window needs a scroll bar; its own columns scroll instead.
+constexpr int kNarrowestList = 420;
+// The window manager's border, left and right.
+constexpr int kFrameWidth = 8;
 const QString kCompanyFileFilter = QStringLiteral("kda|*.kda");
 const QString kNameFirst = QStringLiteral("会社名を入力してください。");
 
@@ -77,9 +85,7 @@ QWidget* Ttouroku::buildCompanyPanel()
 
     connect(saveCompanyButton_, &QPushButton::clicked, this, &Ttouroku::saveCompanyFile);
     connect(loadCompanyButton_, &QPushButton::clicked, this, &Ttouroku::loadCompanyFile);
-    connect(help, &QPushButton::clicked, this, [] {
-        Dialogs::current().openWithDesktop(programFile(QStringLiteral("Mirevo【取扱説明書】.pdf")));
-    });
+    connect(help, &QPushButton::clicked, this, &openManual);
     connect(close, &QPushButton::clicked, this, &Ttouroku::closeAndSave);
     connect(entry_->registerButton(), &QPushButton::clicked, this, &Ttouroku::registerCompany);
     connect(entry_->workersButton(), &QPushButton::clicked, this, &Ttouroku::openWorkerPanel);
@@ -106,13 +112,26 @@ QTableView* Ttouroku::buildCompanyList()
         "QHeaderView::section { background: #800080; color: palette(window); border: 1px solid #5a005a; }"));
     for (int column = 0; column < int(std::size(kListWidths)); ++column)
         list_->setColumnWidth(column, kListWidths[column]);
-    list_->setFixedWidth(760);
+    list_->setFixedWidth(kListWidth);
     list_->setMinimumHeight(600);
     markers_ = new GridMarkers(list_);
     connect(markers_, &GridMarkers::pressed, this, [this](int row) { clickCompany(row); });
     connect(markers_, &GridMarkers::released, this, &Ttouroku::showSelectedRow);
     buildCompanyMenu();
     return list_;
+}
+
+void Ttouroku::fitListToScreen()
+{
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    list_->setFixedWidth(kListWidth);
+    companyPanel_->layout()->activate();
+    const QMargins margins = companyPanel_->parentWidget()->layout()->contentsMargins();
+    const int needed = companyPanel_->sizeHint().width() + margins.left() + margins.right() + kFrameWidth;
+    const int over = needed - screen->availableGeometry().width();
+    list_->setFixedWidth(std::clamp(kListWidth - std::max(over, 0), kNarrowestList, kListWidth));
 }
 
 void Ttouroku::buildCompanyMenu()

@@ -8,6 +8,7 @@
 #include "common/Error.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
@@ -121,7 +122,18 @@ void WorkbookWindow::buildZoom()
 void WorkbookWindow::open(sheet::Workbook &book)
 {
     m_book = &book;
+    m_unsaved = book.FullName().empty();
     showWorkbook();
+}
+
+void WorkbookWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_unsaved && isVisible()
+        && !Dialogs::current().askYesNo(QStringLiteral("ブックは保存されていません。保存せずに閉じますか？"))) {
+        event->ignore();
+        return;
+    }
+    event->accept();
 }
 
 bool WorkbookWindow::openFile(const QString &path)
@@ -132,6 +144,7 @@ bool WorkbookWindow::openFile(const QString &path)
         m_view->setSheet(nullptr);
         m_app = std::move(app);
         m_book = &book;
+        m_unsaved = false;
     } catch (const std::exception &e) {
         Dialogs::current().message(QStringLiteral("ブックを開けません: %1\n%2").arg(path, messageOf(e)),
                                    Dialogs::Kind::Error);
@@ -231,6 +244,7 @@ void WorkbookWindow::saveAsDialog()
     } catch (const std::exception &e) {
         throw Error(QStringLiteral("%1 を保存できません: %2").arg(path, messageOf(e)));
     }
+    m_unsaved = false;
     setWindowTitle(QStringLiteral("ブック - ") + QFileInfo(path).fileName());
     Dialogs::current().message(QStringLiteral("保存しました"), Dialogs::Kind::Information);
 }

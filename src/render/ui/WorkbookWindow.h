@@ -28,8 +28,11 @@ public:
     explicit WorkbookWindow(QWidget *parent = nullptr);
     ~WorkbookWindow() override;
 
-    // Shows `book`, which the caller keeps alive while the window shows it.
+    // Shows `book`, which the caller keeps alive while the window shows it. A book that
+    // has no file yet (a generated one) counts as unsaved until Save as has written it;
+    // closing the window then asks first.
     void open(sheet::Workbook &book);
+    bool unsaved() const { return m_unsaved; }
     // Reads an .xlsx file and shows it; a file that cannot be read is reported and the
     // workbook shown so far stays.
     bool openFile(const QString &path);
@@ -51,6 +54,9 @@ public:
     void printDialog();
     void exportPdfDialog();
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void buildMenus();
     void buildZoom();
@@ -66,6 +72,7 @@ private:
     QAction *m_pageView;
     QLabel *m_pageLabel;
     std::vector<QAction *> m_bookActions; // enabled only while a workbook is shown
+    bool m_unsaved = false;
 };
 
 } // namespace mirevo::render

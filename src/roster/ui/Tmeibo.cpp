@@ -12,6 +12,7 @@
 #include "roster/RoleTags.h"
 #include "roster/WorkerDates.h"
 #include "roster/WorkerRecord.h"
+#include "roster/WorkerStore.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -95,6 +96,8 @@ int Tmeibo::openWorker(int row)
 int Tmeibo::viewWorker(const QStringList& record)
 {
     targetRow_ = 0;
+    storeNote_.clear();
+    storeTarget_->clear();
     showRecord(record);
     storeButton_->setEnabled(false);
     return exec();
@@ -102,9 +105,11 @@ int Tmeibo::viewWorker(const QStringList& record)
 
 void Tmeibo::load(int row)
 {
+    storeNote_.clear();
     if (mode != 1 && mode != 2) {
         // No list to read or write: the fields stay as they are.
         targetRow_ = 0;
+        storeTarget_->clear();
         storeButton_->setEnabled(false);
         return;
     }
@@ -112,6 +117,10 @@ void Tmeibo::load(int row)
     const RosterEntry entry = entryForRow(list, row, newWorkerRow(), company);
     showRecord(entry.record);
     targetRow_ = entry.targetRow;
+    const bool existing = row >= 1 && row < list.rowCount();
+    loadedName_ = existing ? entry.record[Name] : QString();
+    loadedCompany_ = existing ? entry.record[Company] : QString();
+    showStoreTarget();
     showSiteDates(mode == 2);
     storeButton_->setEnabled(true);
     pressurePanel_->hide();
@@ -178,13 +187,16 @@ void Tmeibo::store()
         return;
     }
     try {
-        storeInto(mode == 1 ? registry_.workers : project_.workers);
+        if (mode == 2 && !storeSiteWorker())
+            return;
+        if (mode == 1) {
+            storeInto(registry_.workers);
+            saveRegistry();
+        }
     } catch (const Error& error) {
         Dialogs::current().message(error.message(), Dialogs::Kind::Error);
         return;
     }
-    if (mode == 1)
-        saveRegistry();
     accept();
 }
 
@@ -192,6 +204,53 @@ void Tmeibo::storeInto(TextGrid& list)
 {
     storeWorker(list, targetRow_, record());
     emit workerStored(mode, targetRow_);
+}
+
+int Tmeibo::masterRowFor(const QStringList& edited) const
+{
+    const int row = findWorker(registry_.workers, edited[Name], edited[Company]);
+    return row > 0 ? row : findWorker(registry_.workers, loadedName_, loadedCompany_);
+}
+
+// The site list is refreshed from the master list whenever it is shown, so
+// a worker of the master list is edited there as well; a failed save puts
+// the master list back and stores nothing.
+bool Tmeibo::storeSiteWorker()
+{
+    const QStringList edited = record();
+    const int masterRow = masterRowFor(edited);
+    if (masterRow > 0) {
+        if (registry_.readFailed()) {
+            Dialogs::current().message(
+                QStringLiteral("会社情報ファイルを読み込めなかったため、会社情報の作業員名簿を更新できません。\n"
+                               "%1 を直してから登録してください。").arg(Registry::fileName()),
+                Dialogs::Kind::Error);
+            return false;
+        }
+        const TextGrid before = registry_.workers;
+        storeSiteEdit(registry_.workers, masterRow, edited);
+        try {
+            registry_.save();
+        } catch (const Error&) {
+            registry_.workers = before;
+            throw;
+        }
+        storeNote_ = QStringLiteral("会社情報の作業員名簿も更新しました");
+    } else {
+        storeNote_ = QStringLiteral("現場の作業員名簿に登録しました");
+    }
+    storeInto(project_.workers);
+    return true;
+}
+
+void Tmeibo::showStoreTarget()
+{
+    if (mode == 1)
+        storeTarget_->setText(QStringLiteral("登録先: 会社情報の作業員名簿"));
+    else if (masterRowFor(record()) > 0)
+        storeTarget_->setText(QStringLiteral("登録先: 現場の作業員名簿と会社情報の作業員名簿（両方を更新します）"));
+    else
+        storeTarget_->setText(QStringLiteral("登録先: 現場の作業員名簿だけ（会社情報の作業員名簿にはいません）"));
 }
 
 // The record is in the master list already; a file that cannot be written

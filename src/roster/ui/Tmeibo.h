@@ -38,6 +38,11 @@ class BloodPressurePanel;
 //
 // "登録" writes the record into the list of the mode (mode 1 then saves the
 // registry file) and closes with Accepted; "キャンセル" closes with Rejected.
+// In mode 2 a worker who is also in the registry's master list (same 氏名
+// and 会社名, before or after the edit) is updated there too and the registry
+// saved, so that refreshing the site list from the registry keeps the edit;
+// when that save fails nothing is stored and the window stays open. A label
+// in the window says which lists "登録" writes, storeNote() what it wrote.
 class Tmeibo : public QDialog {
     Q_OBJECT
 public:
@@ -63,6 +68,9 @@ public:
     int targetRow() const { return targetRow_; }
     // The fields as a worker record (42 cells; 0 and 36–41 empty).
     QStringList record() const;
+    // What the last "登録" wrote, for the caller's status line; empty when
+    // nothing was stored.
+    QString storeNote() const { return storeNote_; }
 
 signals:
     // A record was written into row `row` of the list of `mode`.
@@ -95,6 +103,9 @@ private:
     void rebuildRoleText();
     void store();
     void storeInto(mirevo::TextGrid& list);
+    bool storeSiteWorker();
+    int masterRowFor(const QStringList& edited) const;
+    void showStoreTarget();
     void saveRegistry();
     int newWorkerRow() const;
     void computeYears(QLineEdit* date, QLineEdit* result, QWidget* next);
@@ -110,6 +121,9 @@ private:
     TForm2& calendar_;
     Tdentakukun& calculator_;
     int targetRow_ = 0;
+    QString loadedName_, loadedCompany_; // the worker as it was opened
+    QString storeNote_;
+    QLabel* storeTarget_ = nullptr;
 
     std::map<int, QLineEdit*> fields_; // column → field, every column 1–35 but 14
     QComboBox* bloodType_ = nullptr;

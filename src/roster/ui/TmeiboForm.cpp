@@ -85,6 +85,8 @@ QWidget* Tmeibo::buildTopStrip()
     strip->setGeometry(0, 0, 1152, 40);
     addLabel(strip, QStringLiteral("所属会社名"), {16, 7, 90, kRowHeight});
     addEdit(strip, Company, QStringLiteral("Edit27"), {110, 7, 420, kRowHeight});
+    storeTarget_ = addLabel(strip, QString(), {548, 7, 596, kRowHeight});
+    storeTarget_->setObjectName(QStringLiteral("Label_storeTarget"));
     return strip;
 }
 
