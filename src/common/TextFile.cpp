@@ -120,7 +120,8 @@ bool isCp932(const QByteArray& bytes)
 bool isUtf8(const QByteArray& bytes)
 {
     QStringDecoder strict(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = strict(bytes);
+    const QString decoded = strict(bytes); // the decoder works when its result is taken
+    Q_UNUSED(decoded);
     return !strict.hasError();
 }
 
@@ -165,6 +166,15 @@ int firstUnreadableLine(const QByteArray& bytes, Readable readable)
         ++line;
     }
     return line;
+}
+
+// A line that neither encoding reads; in a file of lines each readable one
+// way or the other, the first line that is not code page 932.
+int firstUndecodableLine(const QByteArray& bytes)
+{
+    const int pastTheEnd = firstUnreadableLine(bytes, [](const QByteArray&) { return true; });
+    const int neither = firstUnreadableLine(bytes, [](const QByteArray& line) { return isCp932(line) || isUtf8(line); });
+    return neither < pastTheEnd ? neither : firstUnreadableLine(bytes, isCp932);
 }
 
 QString readUtf8AfterMark(const QByteArray& bytes, const QString& fileName)
@@ -229,7 +239,7 @@ QString decodeWithoutMark(const QByteArray& bytes, const QString& fileName)
     const QString text = strictUtf8(bytes);
     if (!strictUtf8.hasError())
         return text;
-    unreadableLine(fileName, firstUnreadableLine(bytes, isCp932),
+    unreadableLine(fileName, firstUndecodableLine(bytes),
                    QStringLiteral("文字コードを判別できません: シフトJIS (コードページ 932) としても UTF-8 としても"
                                   "読めないバイトがあります (EUC-JP などのファイルはシフトJIS か UTF-8 で保存し直してください)"));
 }

@@ -87,6 +87,7 @@ TEST(InputRules, BytesThatReadOnlyAsGarbageAreRefusedWithTheirLine)
         {"EUC-JP that code page 932 rejects", "a\r\nb\r\n" + eucName + "\r\n", QStringLiteral("3 行目")},
         {"EUC-JP that is valid code page 932", "1\r\n" + eucKana + "\r\n", QStringLiteral("2 行目")},
         {"broken bytes", "a\r\nb\x81\r\n", QStringLiteral("2 行目")},
+        {"UTF-8 above code page 932", QStringLiteral("あ\r\n").toUtf8() + cp932Name + "\r\n", QStringLiteral("1 行目")},
         {"broken UTF-16", QByteArray("\xFF\xFE" "a\0\r\0\n\0\x00\xD8", 10), QStringLiteral("2 行目")},
     };
     for (const auto& c : cases) {
