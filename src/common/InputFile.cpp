@@ -3,6 +3,7 @@
 #include "FileReasons.h"
 
 #include <QFile>
+#include <QLocale>
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
@@ -27,7 +28,7 @@ void requireRegular(const QString& path, const struct stat& st)
 
 QString mebibytes(qint64 bytes)
 {
-    return QString::number(double(bytes) / (1 << 20), 'f', 1);
+    return QString::number(bytes >> 20);
 }
 
 } // namespace
@@ -57,7 +58,12 @@ int openRegular(const QString& path)
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         cannotOpen(path, readFailureReason(errno));
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (::fstat(fd, &st) != 0) {
+        const int errnum = errno;
+        ::close(fd);
+        cannotOpen(path, readFailureReason(errnum));
+    }
+    if (!S_ISREG(st.st_mode)) {
         ::close(fd);
         requireRegular(path, st);
     }
@@ -74,14 +80,22 @@ QByteArray readAll(const QString& path, qint64 limit)
         cannotOpen(path, file.errorString());
     }
     auto tooLarge = [&](qint64 size) {
-        throw Error(QStringLiteral("ファイル \"%1\" が大きすぎます (%2 MB、読める大きさは %3 MB まで)")
-                        .arg(path, mebibytes(size), mebibytes(limit)));
+        throw Error(QStringLiteral("ファイル \"%1\" が大きすぎます (%2 バイト、読めるのは %3 MB まで)")
+                        .arg(path, QLocale::c().toString(size), mebibytes(limit)));
     };
     if (file.size() > limit)
         tooLarge(file.size());
-    // One byte more than the file holds, so that a file that grows while it
-    // is read is cut off at the limit too.
-    QByteArray bytes = file.read(std::min(file.size(), limit) + 1);
+    // To the end, however the file grows while it is read, but never past
+    // the limit.
+    constexpr qint64 kChunk = qint64(1) << 20;
+    QByteArray bytes;
+    bytes.reserve(file.size());
+    while (bytes.size() <= limit) {
+        const QByteArray chunk = file.read(std::min(kChunk, limit + 1 - bytes.size()));
+        if (chunk.isEmpty())
+            break;
+        bytes += chunk;
+    }
     if (bytes.size() > limit)
         tooLarge(bytes.size());
     if (file.error() != QFileDevice::NoError)
