@@ -30,7 +30,7 @@ GenerationRun generate(const SiteView& site, const QStringList& keys, const RunO
     } catch (const Error& e) {
         run.error = e.message();
     } catch (const std::exception& e) {
-        run.error = QString::fromUtf8(e.what());
+        run.error = visibleText(QString::fromUtf8(e.what())); // may quote what a file held
     }
     return run;
 }

@@ -3,6 +3,7 @@
 #include "Spreadsheet.h"
 #include "WorkbookWindow.h"
 #include "common/Dialogs.h"
+#include "common/Error.h"
 #include "common/ui/FormKit.h"
 #include "documents/Catalogue.h"
 #include "documents/GenerationRun.h"
@@ -183,6 +184,7 @@ void GenerationPanel::buildActions()
     status_ = form::label(this, QString(), 16, 608, 728, 44);
     status_->setObjectName("Label_documentsStatus");
     status_->setWordWrap(true);
+    status_->setTextFormat(Qt::PlainText); // names from the project are never markup
     connect(toggle_, &QPushButton::clicked, this, &GenerationPanel::toggleAll);
     connect(convertButton, &QPushButton::clicked, this, &GenerationPanel::convert);
     connect(close, &QPushButton::clicked, this, &GenerationPanel::closePanel);
@@ -290,7 +292,7 @@ void GenerationPanel::report(const documents::GenerationRun& run)
             notes << QStringLiteral("まだ作成できない書類を除きました: ") + run.report.skipped.join(QStringLiteral("、"));
         notes << run.report.notes;
     }
-    status_->setText(notes.join(u' '));
+    status_->setText(visibleText(notes.join(u' ')));
 }
 
 bool GenerationPanel::offerSave(sheet::Workbook& book)
