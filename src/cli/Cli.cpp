@@ -109,7 +109,8 @@ int buildDocuments(const GenerateArgs& g, sheet::Application& app, sheet::Workbo
     const documents::SiteView site = documents::siteOf(project);
     documents::TemplateSource source;
     sheet::Workbook& forms =
-        documents::openCheckedTemplate(app, g.templatePath, g.documents, g.builtInOnFailure, &source);
+        documents::openCheckedTemplate(app, g.templatePath, g.documents,
+                                       [&g](const QStringList&) { return g.builtInOnFailure; }, &source);
     err << visibleText(source.description()) << Qt::endl;
     const documents::ConversionReport report = documents::convert(site, g.documents, g.options, forms, book);
     if (!report.skipped.isEmpty())

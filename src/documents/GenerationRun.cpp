@@ -11,14 +11,12 @@ GenerationRun::GenerationRun(GenerationRun&&) noexcept = default;
 GenerationRun& GenerationRun::operator=(GenerationRun&&) noexcept = default;
 
 GenerationRun generate(const SiteView& site, const QStringList& keys, const RunOptions& options,
-                       const Progress& progress)
+                       const Progress& progress, const BuiltInChoice& useBuiltIn)
 {
     GenerationRun run;
     run.app = std::make_unique<sheet::Application>();
     try {
-        // A user who wants the built-in forms over a failing template
-        // renames the template file; the message says which.
-        sheet::Workbook& forms = openCheckedTemplate(*run.app, {}, keys, false, &run.templateSource);
+        sheet::Workbook& forms = openCheckedTemplate(*run.app, {}, keys, useBuiltIn, &run.templateSource);
         run.book = &run.app->Workbooks().Add();
         if (progress)
             progress(1, kRunSteps);

@@ -58,7 +58,7 @@ TemplateSource findTemplate(const QStringList& folders)
     for (const QString& folder : folders) {
         const QString file = QDir(folder).filePath(templateFileName());
         if (QFileInfo::exists(file)) // a folder or FIFO of the name is the reader's error
-            return {file, {}};
+            return {file, {}, {}, {}};
         source.searched << file;
     }
     return source;
@@ -112,14 +112,14 @@ Workbook& openTemplate(Application& app, const QString& path, TemplateSource* so
     if (!path.isEmpty() && !QFileInfo::exists(path))
         throw Error(QStringLiteral("テンプレートが見つかりません: %1").arg(QDir::toNativeSeparators(path)));
     const TemplateSource found =
-        path.isEmpty() ? findTemplate(folders) : TemplateSource{QFileInfo(path).absoluteFilePath(), {}};
+        path.isEmpty() ? findTemplate(folders) : TemplateSource{QFileInfo(path).absoluteFilePath(), {}, {}, {}};
     if (source)
         *source = found;
     return found.builtIn() ? buildTemplate(app) : openFile(app, found.path);
 }
 
-Workbook& openCheckedTemplate(Application& app, const QString& path, const QStringList& keys, bool builtInOnFailure,
-                              TemplateSource* source, const QStringList& folders)
+Workbook& openCheckedTemplate(Application& app, const QString& path, const QStringList& keys,
+                              const BuiltInChoice& useBuiltIn, TemplateSource* source, const QStringList& folders)
 {
     TemplateSource found;
     Workbook& book = openTemplate(app, path, &found, folders);
@@ -130,7 +130,7 @@ Workbook& openCheckedTemplate(Application& app, const QString& path, const QStri
     const QStringList problems = templateProblems(book, keys);
     if (problems.isEmpty())
         return book;
-    if (!builtInOnFailure)
+    if (!useBuiltIn || !useBuiltIn(problems))
         throw Error(QStringLiteral("テンプレート %1 は使えません:\n%2\n"
                                    "テンプレートを直してください (内蔵の様式で作成するには、このファイルを別の名前にします)。")
                         .arg(QDir::toNativeSeparators(found.path), problems.join(u'\n')));

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace mirevo::sheet {
 class Application;
@@ -50,13 +51,17 @@ void saveTemplate(const QString& path);
 sheet::Workbook& openTemplate(sheet::Application& app, const QString& path, TemplateSource* source,
                               const QStringList& folders = templateFolders());
 
+// Asked when a template fails its check, with one line per failing sheet:
+// true uses the built-in forms instead.
+using BuiltInChoice = std::function<bool(const QStringList& problems)>;
+
 // openTemplate, and a template read from a file is checked for the forms
 // that the documents `keys` use (formSheetProblems). A template that fails
-// is an Error naming every failing sheet and why; only with
-// `builtInOnFailure` are the built-in forms used instead, and `source` says
+// is an Error naming every failing sheet and why, unless `useBuiltIn` (when
+// given) answers true: then the built-in forms are used, and `source` says
 // so and why.
 sheet::Workbook& openCheckedTemplate(sheet::Application& app, const QString& path, const QStringList& keys,
-                                     bool builtInOnFailure, TemplateSource* source,
+                                     const BuiltInChoice& useBuiltIn, TemplateSource* source,
                                      const QStringList& folders = templateFolders());
 
 // The template sheet of a form: the sheet of the form's name; failing that,

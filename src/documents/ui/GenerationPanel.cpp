@@ -220,6 +220,20 @@ void GenerationPanel::toggleAll()
     toggle_->setText(on ? kAllOff : kAllOn);
 }
 
+namespace {
+
+// The built-in forms replace a template only when the user says so.
+bool askBuiltIn(const QStringList& problems)
+{
+    return Dialogs::current().askYesNo(
+        QStringLiteral("テンプレートは次のシートが様式と合わないため使えません。\n\n%1\n\n"
+                       "内蔵の様式で作成しますか？ (「いいえ」で中止します)")
+            .arg(problems.join(u'\n')),
+        Dialogs::Kind::Warning);
+}
+
+} // namespace
+
 void GenerationPanel::convert()
 {
     const QStringList keys = chosenKeys();
@@ -238,7 +252,7 @@ void GenerationPanel::convert()
         progress_->setValue(0);
         progress_->show();
         run = documents::generate(documents::siteOf(project_), keys, options(),
-                                  [this](int done, int total) { showProgress(done, total); });
+                                  [this](int done, int total) { showProgress(done, total); }, askBuiltIn);
         progress_->hide();
     }
     report(run);
