@@ -13,6 +13,11 @@ if [[ "${1:-}" == "--bench" ]]; then
   # The PDF benchmark and bench/compare_with_libreoffice.sh measure against LibreOffice.
   packages+=(libreoffice-calc poppler-utils imagemagick)
 fi
+if [[ "${1:-}" == "--package" ]]; then
+  # scripts/package.sh: CPack's DEB generator with dpkg-shlibdeps, the icon pictures,
+  # the validators of the desktop entry and the AppStream data.
+  packages+=(dpkg-dev file librsvg2-bin desktop-file-utils appstream)
+fi
 if [[ "${1:-}" == "--fuzz" ]]; then
   packages+=(clang-14 libclang-rt-14-dev)  # scripts/fuzz.sh: libFuzzer with ASan/UBSan
 fi

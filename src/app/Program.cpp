@@ -10,6 +10,7 @@
 #include "roster/ui/Tmeibo.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace mirevo {
 
@@ -67,9 +68,21 @@ void Program::start()
     owned_->menu->showAgain();
 }
 
+void Program::startWith(const QString& projectFile)
+{
+    start();
+    pendingProject_ = projectFile;
+    QTimer::singleShot(0, owned_->menu.get(), [menu = owned_->menu.get()] { menu->openProjectWindow(); });
+}
+
 void Program::openProject()
 {
     TForm1& form = *owned_->project;
+    if (!pendingProject_.isEmpty()) {
+        // Once the window runs, as if the file had been chosen in it.
+        QTimer::singleShot(0, &form, [&form, path = pendingProject_] { form.openProjectFile(path); });
+        pendingProject_.clear();
+    }
     form.exec();
     // After a conversion the project window steps aside for the sheet list
     // and comes back when the list is closed.

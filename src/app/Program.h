@@ -18,6 +18,9 @@ public:
 
     // Shows the start menu.
     void start();
+    // Shows the start menu and opens the project window on `projectFile`
+    // (`mirevo SITE.anz`, a project file opened from the desktop).
+    void startWith(const QString& projectFile);
 
     Registry registry;
     Project project;
@@ -33,6 +36,7 @@ public:
 private:
     struct Owned;
     std::unique_ptr<Owned> owned_;
+    QString pendingProject_; // opened when the project window shows next
 };
 
 } // namespace mirevo

@@ -1,5 +1,6 @@
 #include "Tmenu01.h"
 #include "common/ui/FormKit.h"
+#include "common/ui/WindowRules.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -19,8 +20,7 @@ namespace {
 
 constexpr QSize kMenuSize(328, 47);
 constexpr QSize kSheetListSize(354, 701);
-// A title bar's height, for a frame the window manager has not told yet.
-constexpr int kTitleAllowance = 40;
+constexpr int kTitleAllowance = form::kFrameAllowance.height();
 // The sheet list's top (below its heading) and the margin under it.
 constexpr int kListBottomGap = 33;
 
@@ -67,15 +67,18 @@ Tmenu01::Tmenu01(QWidget* parent) : QWidget(parent)
         if (openRegistration_)
             openRegistration_();
     });
-    connect(documents_, &QPushButton::clicked, this, [this] {
-        setWindowFlag(Qt::WindowStaysOnTopHint, false);
-        hideOutOfSight();
-        if (openProject_)
-            openProject_();
-    });
+    connect(documents_, &QPushButton::clicked, this, &Tmenu01::openProjectWindow);
     connect(sheetList_, &QListWidget::itemClicked, this, &Tmenu01::selectSheet);
     connect(sheetList_, &QListWidget::itemActivated, this, &Tmenu01::selectSheet);
     setFixedSize(kMenuSize);
+}
+
+void Tmenu01::openProjectWindow()
+{
+    setWindowFlag(Qt::WindowStaysOnTopHint, false);
+    hideOutOfSight();
+    if (openProject_)
+        openProject_();
 }
 
 void Tmenu01::setOpeners(std::function<void()> registration, std::function<void()> project)

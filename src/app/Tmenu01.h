@@ -21,6 +21,8 @@ public:
     // What the two buttons open (modally); set by the program.
     void setOpeners(std::function<void()> registration, std::function<void()> project);
 
+    // "安全書類の作成": the menu out of sight, the project window opened.
+    void openProjectWindow();
     // Shows the menu again at 328 × 47, centred on the screen.
     void showAgain();
     // Shows the sheet list modally at the screen's top-left corner until it

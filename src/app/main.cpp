@@ -9,6 +9,7 @@
 #include "render/ui/WorkbookWindow.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QGuiApplication>
 #include <QLibraryInfo>
@@ -69,19 +70,29 @@ void prepareProgramFolder()
             mirevo::Dialogs::Kind::Error);
 }
 
-int runProgram(QApplication& app, mirevo::QtDialogs& dialogs)
+int runProgram(QApplication& app, mirevo::QtDialogs& dialogs, const QString& projectFile)
 {
     prepareProgramFolder();
     mirevo::Program program;
     dialogs.setMainWindow(program.windows.menu);
-    program.start();
+    if (projectFile.isEmpty())
+        program.start();
+    else
+        program.startWith(QFileInfo(projectFile).absoluteFilePath());
     return app.exec();
+}
+
+bool endsWith(const QString& argument, const char* extension)
+{
+    return argument.endsWith(QLatin1String(extension), Qt::CaseInsensitive);
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    // The user's data folder (~/.local/share/Mirevo) is named after it.
+    QCoreApplication::setApplicationName(QStringLiteral("Mirevo"));
     const std::optional<QStringList> arguments = argumentsOf(argc, argv);
     if (!arguments)
         return 1;
@@ -96,7 +107,8 @@ int main(int argc, char** argv)
     mirevo::Dialogs::install(&dialogs);
 
     // `mirevo BOOK.xlsx`: the workbook window alone, on that workbook.
-    if (arguments->size() == 1) {
+    const QString argument = arguments->value(0);
+    if (endsWith(argument, ".xlsx")) {
         mirevo::render::WorkbookWindow window;
         dialogs.setMainWindow(&window);
         window.show();
@@ -105,7 +117,8 @@ int main(int argc, char** argv)
     }
 
     try {
-        return runProgram(app, dialogs);
+        // `mirevo SITE.anz`: the program with that project open.
+        return runProgram(app, dialogs, endsWith(argument, ".anz") ? argument : QString());
     } catch (const mirevo::Error& e) {
         // Only a fault while the windows are made gets here; what happens
         // after start-up is caught per action by the application.

@@ -1,5 +1,7 @@
 #include "Cli.h"
+#include "WorkerCommands.h"
 
+#include "CheckCommand.h"
 #include "common/Error.h"
 #include "common/OutputFile.h"
 #include "documents/Catalogue.h"
@@ -112,6 +114,7 @@ int buildDocuments(const GenerateArgs& g, sheet::Application& app, sheet::Workbo
         documents::openCheckedTemplate(app, g.templatePath, g.documents,
                                        [&g](const QStringList&) { return g.builtInOnFailure; }, &source);
     err << visibleText(source.description()) << Qt::endl;
+    err << visibleText(checkSummary(project)) << Qt::endl;
     const documents::ConversionReport report = documents::convert(site, g.documents, g.options, forms, book);
     if (!report.skipped.isEmpty())
         err << QStringLiteral("まだ作成できない書類を除きました: ") << report.skipped.join(QStringLiteral("、")) << Qt::endl;
@@ -211,7 +214,8 @@ QString escapedBytes(const QByteArray& bytes)
 bool isCommand(const QString& first)
 {
     static const QStringList commands{QStringLiteral("generate"), QStringLiteral("template"), QStringLiteral("pdf"),
-                                      QStringLiteral("help"), QStringLiteral("--help"), QStringLiteral("-h")};
+                                      QStringLiteral("import-workers"), QStringLiteral("export-workers"),
+                                      QStringLiteral("check"), QStringLiteral("help"), QStringLiteral("--help"), QStringLiteral("-h")};
     return commands.contains(first);
 }
 
@@ -220,7 +224,9 @@ bool startsWindow(const QStringList& arguments)
     if (arguments.isEmpty())
         return true;
     const QString& first = arguments[0];
-    return arguments.size() == 1 && !first.startsWith(u'-') && first.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive);
+    const bool file = first.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive)
+                      || first.endsWith(QLatin1String(".anz"), Qt::CaseInsensitive);
+    return arguments.size() == 1 && !first.startsWith(u'-') && file;
 }
 
 std::optional<QStringList> decodeArguments(const QList<QByteArray>& raw, QString* refused)
@@ -263,12 +269,14 @@ QString usage()
         "      ブック BOOK.xlsx を印刷されるページのとおりに PDF にします。\n"
         "  mirevo template OUT.xlsx\n"
         "      テンプレート 安全書類(一覧).xlsx を OUT.xlsx に作成します。\n"
+        "%1%2"
         "  mirevo --help\n"
         "      この説明を表示します。\n"
         "\n"
         "成功すると終了コード 0 で結果を一行表示します。失敗すると理由を表示し、終了コード 1 (使い方の誤りは 2) で\n"
         "終わります。このとき OUT.xlsx は作られず、元のファイルもそのまま残ります。\n"
-        "使ったテンプレート (見つからないときはその注意) と作成時の注意は標準エラーに表示します。\n");
+        "使ったテンプレート (見つからないときはその注意)、提出前チェックの件数と作成時の注意は標準エラーに表示します。\n")
+                       .arg(workerCommandsUsage(), checkUsage());
     const QStringList missing = documents::unavailableCaptions();
     if (!missing.isEmpty())
         text += QStringLiteral("\nまだ作成できない書類: ") + missing.join(QStringLiteral("、")) + u'\n';
@@ -286,6 +294,12 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
             return pdf(rest, out, err);
         if (command == QLatin1String("template"))
             return makeTemplate(rest, out);
+        if (command == QLatin1String("import-workers"))
+            return importWorkers(rest, out, err);
+        if (command == QLatin1String("export-workers"))
+            return exportWorkers(rest, out, err);
+        if (command == QLatin1String("check"))
+            return checkCommand(rest, out, err);
         if (isCommand(command)) {
             out << usage();
             return 0;

@@ -12,7 +12,7 @@ namespace mirevo::cli {
 bool isCommand(const QString& firstArgument);
 
 // Whether the arguments (without the program name) start the windows: none,
-// or one workbook to open. Anything else is for run(), which answers an
+// or one workbook or project to open. Anything else is for run(), which answers an
 // unknown word with the usage and exit code 2 rather than waiting in a
 // window that may have no display.
 bool startsWindow(const QStringList& arguments);

@@ -6,7 +6,7 @@ namespace mirevo {
 namespace {
 
 // Used when no door is installed (command line): messages go to stderr,
-// questions are answered No, dialogs are cancelled.
+// questions are answered No, dialogs are cancelled, windows rejected.
 class ConsoleDialogs final : public Dialogs {
 public:
     void message(const QString& text, Kind, Button) override { qWarning().noquote() << text; }
@@ -19,6 +19,7 @@ public:
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
     void beep() override {}
     bool openWithDesktop(const QString&) override { return false; }
+    int exec(QDialog&) override { return 0; }
 };
 
 ConsoleDialogs consoleDoor;

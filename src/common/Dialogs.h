@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 
+class QDialog;
+
 namespace mirevo {
 
 // The one door to the user's desktop: message boxes, questions, file
@@ -25,6 +27,9 @@ public:
     // A file path or a web address, opened by the desktop's default program;
     // false when no program took it.
     virtual bool openWithDesktop(const QString& pathOrAddress) = 0;
+    // A modal window of the program's own (a list for the user to review),
+    // shown and left to the user; its result code.
+    virtual int exec(QDialog& dialog) = 0;
 
     static Dialogs& current();
     // Takes no ownership; nullptr restores the default door.

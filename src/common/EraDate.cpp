@@ -1,5 +1,6 @@
 #include "EraDate.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 #include <array>
 
@@ -77,6 +78,52 @@ QDate readShortDate(const QString& text)
     if (values[0] < 100)
         values[0] += values[0] < 50 ? 2000 : 1900; // two-digit years as the desktop reads them
     return QDate(values[0], values[1], values[2]);
+}
+
+namespace {
+
+// The first year of an era named by its name or its letter.
+int eraFirstYear(const QString& era)
+{
+    static const std::array<std::pair<QString, QString>, 5> names{{
+        {QStringLiteral("令和"), QStringLiteral("R")},
+        {QStringLiteral("平成"), QStringLiteral("H")},
+        {QStringLiteral("昭和"), QStringLiteral("S")},
+        {QStringLiteral("大正"), QStringLiteral("T")},
+        {QStringLiteral("明治"), QStringLiteral("M")},
+    }};
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (era == names[i].first || era.compare(names[i].second, Qt::CaseInsensitive) == 0)
+            return eras()[i].first.year();
+    return 0;
+}
+
+QDate dateOf(int year, const QString& month, const QString& day)
+{
+    bool okMonth = false, okDay = false;
+    const int m = month.toInt(&okMonth), d = day.toInt(&okDay);
+    return okMonth && okDay ? QDate(year, m, d) : QDate();
+}
+
+} // namespace
+
+QDate readAnyDate(const QString& text)
+{
+    // Full-width digits, letters and separators become their half-width forms.
+    const QString t = text.normalized(QString::NormalizationForm_KC).trimmed();
+    static const QRegularExpression western(
+        QStringLiteral("^(\\d{4})\\s*(?:[/\\-.]|年)\\s*(\\d{1,2})\\s*(?:[/\\-.]|月)\\s*(\\d{1,2})\\s*日?$"));
+    static const QRegularExpression era(QStringLiteral(
+        "^(令和|平成|昭和|大正|明治|[RHSTMrhstm])\\s*(\\d{1,2}|元)\\s*(?:[/\\-.]|年)\\s*(\\d{1,2})\\s*(?:[/\\-.]|月)"
+        "\\s*(\\d{1,2})\\s*日?$"));
+    if (const auto m = western.match(t); m.hasMatch())
+        return dateOf(m.captured(1).toInt(), m.captured(2), m.captured(3));
+    if (const auto m = era.match(t); m.hasMatch()) {
+        const int first = eraFirstYear(m.captured(1));
+        const int year = m.captured(2) == QStringLiteral("元") ? 1 : m.captured(2).toInt();
+        return first > 0 && year > 0 ? dateOf(first + year - 1, m.captured(3), m.captured(4)) : QDate();
+    }
+    return {};
 }
 
 QString blankDateTemplate()

@@ -26,6 +26,12 @@ QString normalisedDateText(const QDate& date);
 // around the parts allowed); an invalid QDate when the text is no date.
 QDate readShortDate(const QString& text);
 
+// Reads the date forms people type into lists: 1975/05/05, 1975-05-05,
+// 1975.5.5, 1975年5月5日, 昭和50年5月5日 (元年 too), S50.5.5 or R2/4/1
+// (M, T, S, H, R), in half-width or full-width characters. An invalid QDate
+// when the text is none of these or names no real day.
+QDate readAnyDate(const QString& text);
+
 // Eight blanks, "年", four blanks, "月", five blanks, "日".
 QString blankDateTemplate();
 

@@ -27,15 +27,7 @@ QString templatePath()
 
 QStringList templateFolders()
 {
-    QStringList folders;
-    const QString home = qEnvironmentVariable("MIREVO_HOME");
-    if (!home.isEmpty())
-        folders << QDir(home).absolutePath();
-    // Without an application object (a library caller) there is no executable folder to ask.
-    const QString beside = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
-    if (!beside.isEmpty() && !folders.contains(beside))
-        folders << beside;
-    return folders;
+    return resourceFolders();
 }
 
 QString TemplateSource::description() const

@@ -17,8 +17,9 @@ struct FormSheet;
 QString templateFileName();
 // programFolder() + the template's file name: where a new template is saved.
 QString templatePath();
-// The folders a run looks in for the template, in this order: the folder
-// MIREVO_HOME names (when set), then the executable's folder.
+// The folders a run looks in for the template, in this order: the program
+// folder (MIREVO_HOME when set), the executable's folder, the installed
+// data folder.
 QStringList templateFolders();
 
 // Where the forms of a run come from.

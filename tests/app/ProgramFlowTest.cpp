@@ -55,6 +55,30 @@ protected:
     Program program;
 };
 
+// `mirevo SITE.anz`: the program starts with the project window open on it.
+TEST_F(ProgramFlow, AProjectFileNamedAtStartIsOpenInTheProjectWindow)
+{
+    const QString site = QStringLiteral(MIREVO_EXAMPLES "/青空ビル新築工事.anz");
+    QString shownName, title;
+    bool menuOutOfSight = false;
+    program.startWith(site);
+    whenModal([&] {
+        // The project window runs; the file is opened once it shows.
+        QTimer::singleShot(0, [&] {
+            TForm1* form = program.windows.project;
+            shownName = in<QLineEdit>(form, "Edit9")->text();
+            title = form->windowTitle();
+            menuOutOfSight = program.windows.menu->geometry().bottom() < 0;
+            form->close();
+        });
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(!title.isEmpty(), 5000);
+    EXPECT_EQ(shownName, QStringLiteral("青空ビル新築工事"));
+    EXPECT_EQ(title, QStringLiteral("Mirevo！ / Ver1.00 - 青空ビル新築工事.anz"));
+    EXPECT_TRUE(menuOutOfSight);
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('\n').toStdString();
+}
+
 TEST_F(ProgramFlow, RegisteredCompanyBecomesPrimeAndSubcontractor)
 {
     program.start();

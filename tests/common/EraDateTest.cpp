@@ -63,3 +63,43 @@ TEST(EraDate, YearAndMonthSteps)
 }
 
 } // namespace
+
+namespace {
+
+struct AnyDateCase {
+    const char16_t* text;
+    QDate expected; // invalid: not a date
+};
+
+class AnyDate : public ::testing::TestWithParam<AnyDateCase> {};
+
+TEST_P(AnyDate, ReadsTheFormsPeopleType)
+{
+    const AnyDateCase& c = GetParam();
+    EXPECT_EQ(readAnyDate(QString::fromUtf16(c.text)), c.expected) << QString::fromUtf16(c.text).toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, AnyDate, ::testing::Values(
+    AnyDateCase{u"1975/05/05", QDate(1975, 5, 5)},
+    AnyDateCase{u"1975-05-05", QDate(1975, 5, 5)},
+    AnyDateCase{u"1975.5.5", QDate(1975, 5, 5)},
+    AnyDateCase{u"1975年5月5日", QDate(1975, 5, 5)},
+    AnyDateCase{u" 1975 年 5 月 5 日 ", QDate(1975, 5, 5)},
+    AnyDateCase{u"１９７５／０５／０５", QDate(1975, 5, 5)},
+    AnyDateCase{u"昭和50年5月5日", QDate(1975, 5, 5)},
+    AnyDateCase{u"平成元年1月8日", QDate(1989, 1, 8)},
+    AnyDateCase{u"令和 6年 5月 20日", QDate(2024, 5, 20)},
+    AnyDateCase{u"S50.5.5", QDate(1975, 5, 5)},
+    AnyDateCase{u"s50.5.5", QDate(1975, 5, 5)},
+    AnyDateCase{u"Ｈ２．４．１", QDate(1990, 4, 1)},
+    AnyDateCase{u"R2.4.1", QDate(2020, 4, 1)},
+    AnyDateCase{u"R2/4/1", QDate(2020, 4, 1)},
+    AnyDateCase{u"1980/13/40", QDate()},
+    AnyDateCase{u"2023/02/29", QDate()},
+    AnyDateCase{u"X2.4.1", QDate()},
+    AnyDateCase{u"S0.5.5", QDate()},
+    AnyDateCase{u"75/5/5", QDate()},
+    AnyDateCase{u"", QDate()},
+    AnyDateCase{u"昭和五十年", QDate()}));
+
+} // namespace

@@ -101,7 +101,11 @@ TEST(Cli, TemplateCommandWritesTheTemplate)
     const CliResult used = runCli({"generate", "--documents", "list", "--template", home.file("forms.xlsx"),
                                 writeSite(home), home.file("o.xlsx")});
     EXPECT_EQ(used.code, 0) << used.err.toStdString();
-    EXPECT_EQ(used.err, QStringLiteral("テンプレート: %1\n").arg(QDir::toNativeSeparators(home.file("forms.xlsx"))));
+    // The template in use, then the pre-submission check's counts.
+    const QStringList lines = used.err.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2) << used.err.toStdString();
+    EXPECT_EQ(lines[0], QStringLiteral("テンプレート: %1").arg(QDir::toNativeSeparators(home.file("forms.xlsx"))));
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("提出前チェック: エラー "))) << lines[1].toStdString();
 }
 
 // The program itself, run from a folder of its own with the template beside

@@ -373,6 +373,15 @@ TEST_F(WindowFixture, SettingsPanelSavesTheChoice)
     EXPECT_FALSE(find("Panel_settings")->isVisibleTo(form.get()));
 }
 
+TEST_F(WindowFixture, SettingsPanelSaysWhereTheFilesAreKept)
+{
+    textfile::writeLines(home.file("set.kss"), {"1"});
+    form->show();
+    form->openSettings();
+    EXPECT_EQ(find<QLabel>("Label_programFolder")->text(),
+              QStringLiteral("保存先フォルダー: ") + QDir::toNativeSeparators(home.path()));
+}
+
 TEST_F(WindowFixture, ActivationTakesOverTheFirstCompanyAsPrime)
 {
     textfile::writeLines(home.file("set.kss"), {"0"});

@@ -1,8 +1,13 @@
 #include "WindowFixture.h"
 #include "common/TextFile.h"
 #include "registry/CompanyFile.h"
+#include "roster/WorkerRecord.h"
 
 #include <QAction>
+#include <QDialog>
+#include <QFileInfo>
+#include <QTableWidget>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QHeaderView>
@@ -36,6 +41,73 @@ protected:
     void trigger(const QString& action) { get<QAction>(action)->trigger(); }
     bool registryFileWritten() { return QFileInfo::exists(Registry::fileName()); }
 };
+
+// The bulk import through the window: the file, its preview with every row's
+// status, the update choice, and the registry written once on "取り込む".
+TEST_F(TtourokuTest, BulkImportShowsThePreviewAndImportsOnConfirm)
+{
+    show(0);
+    registry.workers.setCell(worker::Reading, 1, QStringLiteral("すずき"));
+    registry.workers.setCell(worker::Name, 1, QStringLiteral("鈴木"));
+    registry.workers.setCell(worker::Company, 1, QStringLiteral("C2"));
+    const QString file = home.file("list.csv");
+    TempHome::writeBytes(file, QStringLiteral("ふりがな,氏名,会社名,住所,社員番号\n"
+                                              "やまだ,山田,C1,東京,7\n"
+                                              "すずき,鈴木,C2,大阪,8\n"
+                                              "たなか,田中,田中組,,9\n").toUtf8());
+    dialogs.openNames.push_back(file);
+    QStringList statuses, afterUpdate;
+    QString counts, unknown;
+    bool cancelFirst = true;
+    auto drive = [&] {
+        auto* preview = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(preview);
+        auto* grid = preview->findChild<QTableWidget*>("Grid_preview");
+        auto column = [grid](int c) {
+            QStringList texts;
+            for (int r = 0; r < grid->rowCount(); ++r)
+                texts << grid->item(r, c)->text();
+            return texts;
+        };
+        statuses = column(1);
+        counts = preview->findChild<QLabel*>("Label_counts")->text();
+        unknown = preview->findChild<QLabel*>("Label_unknownHeadings")->text();
+        preview->findChild<QCheckBox*>("CheckBox_update")->setChecked(true);
+        afterUpdate = column(1);
+        preview->findChild<QPushButton*>(cancelFirst ? "Button_cancel" : "Button_import")->click();
+    };
+    const TextGrid before = registry.workers;
+    whenModal(drive);
+    get<QPushButton>("importWorkersButton")->click();
+    EXPECT_EQ(statuses, (QStringList{QStringLiteral("取り込む"), QStringLiteral("省略"), QStringLiteral("エラー")}));
+    EXPECT_EQ(afterUpdate, (QStringList{QStringLiteral("取り込む"), QStringLiteral("更新"), QStringLiteral("エラー")}));
+    EXPECT_EQ(counts, QStringLiteral("取り込み 1 人、更新 0 人、省略 1 人、取り込めなかった行 1"));
+    EXPECT_EQ(unknown, QStringLiteral("取り込まない見出し: 社員番号"));
+    EXPECT_EQ(registry.workers, before); // cancelled: nothing changed
+
+    cancelFirst = false;
+    dialogs.openNames.push_back(file);
+    whenModal(drive);
+    get<QPushButton>("importWorkersButton")->click();
+    EXPECT_EQ(registry.workers.cell(worker::Address, 1), QStringLiteral("大阪"));
+    EXPECT_EQ(registry.workers.cell(worker::Name, 2), QStringLiteral("山田"));
+    EXPECT_EQ(dialogs.messages.value(0), QStringLiteral("取り込み 1 人、更新 1 人、省略 0 人、取り込めなかった行 1"));
+    Registry saved;
+    saved.load();
+    EXPECT_EQ(saved.workers.cell(worker::Name, 2), QStringLiteral("山田"));
+}
+
+TEST_F(TtourokuTest, ExportWritesTheWorkerListAndSaysSo)
+{
+    show(0);
+    registry.workers.setCell(worker::Reading, 1, QStringLiteral("すずき"));
+    registry.workers.setCell(worker::Name, 1, QStringLiteral("鈴木"));
+    registry.workers.setCell(worker::Company, 1, QStringLiteral("C2"));
+    dialogs.saveNames.push_back(home.file("workers")); // no extension: CSV
+    get<QPushButton>("exportWorkersButton")->click();
+    EXPECT_TRUE(QFileInfo::exists(home.file("workers.csv")));
+    EXPECT_TRUE(dialogs.messages.value(0).startsWith(QStringLiteral("作業員 1 人を"))) << dialogs.messages.value(0).toStdString();
+}
 
 } // namespace
 

@@ -89,7 +89,7 @@ TEST(CliHostile, UnknownWordsGetTheUsageAndExitCodeTwo)
         {"generat", site, home.file("o.xlsx")},
         {"--frobnicate"},
         {"-platform", "offscreen"},
-        {site},
+        {site, home.file("o.xlsx")},
     };
     for (const QStringList& args : cases) {
         EXPECT_FALSE(cli::startsWindow(args)) << args.join(' ').toStdString();
@@ -100,6 +100,7 @@ TEST(CliHostile, UnknownWordsGetTheUsageAndExitCodeTwo)
     }
     EXPECT_TRUE(cli::startsWindow({}));
     EXPECT_TRUE(cli::startsWindow({QStringLiteral("安全書類.XLSX")}));
+    EXPECT_TRUE(cli::startsWindow({QStringLiteral("現場.anz")}));
     EXPECT_FALSE(cli::startsWindow({"a.xlsx", "b.xlsx"}));
     EXPECT_FALSE(QFile::exists(home.file("o.xlsx")));
 }

@@ -4,11 +4,15 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 namespace mirevo::test {
 
 // A dialog door for tests: records every message and answers questions and
-// file dialogs from queues (No and "cancel" when a queue is empty).
+// file dialogs from queues (No and "cancel" when a queue is empty). A
+// window of the program's own is handed to the next queued action, which
+// acts on it by its controls and gives its result; with none queued it is
+// accepted as it stands, as its default button would.
 class ScriptedDialogs final : public Dialogs {
 public:
     ScriptedDialogs() { Dialogs::install(this); }
@@ -49,6 +53,15 @@ public:
         opened << target;
         return desktopOpens;
     }
+    int exec(QDialog& dialog) override
+    {
+        ++windowsShown;
+        if (windowActions.empty())
+            return 1; // QDialog::Accepted
+        auto action = std::move(windowActions.front());
+        windowActions.pop_front();
+        return action(dialog);
+    }
 
     QStringList messages;
     std::vector<Kind> kinds;
@@ -59,6 +72,9 @@ public:
     std::deque<QString> openNames;
     std::deque<QString> saveNames;
     QStringList filters, folders, proposedNames, opened;
+    // How many windows exec() was given, and what to do with the next ones.
+    int windowsShown = 0;
+    std::deque<std::function<int(QDialog&)>> windowActions;
     int beeps = 0;
     bool desktopOpens = true; // whether a program of the desktop takes what it is given
 

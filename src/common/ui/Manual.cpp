@@ -9,7 +9,7 @@ namespace mirevo {
 
 QString manualFile()
 {
-    return programFile(QStringLiteral("Mirevo【取扱説明書】.pdf"));
+    return findResource(QStringLiteral("Mirevo【取扱説明書】.pdf"));
 }
 
 void openManual()

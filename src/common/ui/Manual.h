@@ -3,7 +3,7 @@
 
 namespace mirevo {
 
-// The user manual, a PDF in the program folder.
+// The user manual, a PDF in the first of the resource folders that holds it.
 QString manualFile();
 
 // Opens the manual with the desktop's PDF viewer. A manual that is not

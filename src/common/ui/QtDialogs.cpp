@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -88,6 +89,11 @@ bool QtDialogs::openWithDesktop(const QString& pathOrAddress)
         ? QUrl(pathOrAddress)
         : QUrl::fromLocalFile(pathOrAddress);
     return QDesktopServices::openUrl(url);
+}
+
+int QtDialogs::exec(QDialog& dialog)
+{
+    return dialog.exec();
 }
 
 } // namespace mirevo

@@ -27,6 +27,7 @@ public:
                          const QString& proposedName) override;
     void beep() override;
     bool openWithDesktop(const QString& pathOrAddress) override;
+    int exec(QDialog& dialog) override;
 
 private:
     QWidget* mainWindow_ = nullptr;

@@ -41,10 +41,6 @@ protected:
     }
 };
 
-// A title bar and border the window manager adds, for a window whose frame
-// is not known yet.
-constexpr QSize kFrameAllowance(8, 40);
-
 QSize frameAllowance(const QWidget* window)
 {
     const QSize frame = window->frameGeometry().size() - window->geometry().size();

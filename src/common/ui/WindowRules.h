@@ -1,10 +1,16 @@
 #pragma once
 
+#include <QSize>
+
 class QDialog;
 class QScrollArea;
 class QWidget;
 
 namespace mirevo::form {
+
+// The border and title bar a window manager adds around a window, for a
+// frame that is not known yet (before the window is shown and framed).
+constexpr QSize kFrameAllowance(8, 40);
 
 // Escape does not close the dialog: it closes only through its own
 // buttons and the close box, so a key pressed by habit loses no typing.

@@ -2,9 +2,13 @@
 
 #include "Spreadsheet.h"
 #include "WorkbookWindow.h"
+#include "check/SiteCheck.h"
+#include "check/ui/Ttenken.h"
+#include "common/Clock.h"
 #include "common/Dialogs.h"
 #include "common/Error.h"
 #include "common/ui/FormKit.h"
+#include "common/ui/WindowRules.h"
 #include "documents/Catalogue.h"
 #include "documents/GenerationRun.h"
 #include "documents/SiteView.h"
@@ -245,6 +249,8 @@ void GenerationPanel::convert()
         Dialogs::current().message(QStringLiteral("選んだ書類はまだ作成できません。"), Dialogs::Kind::Information);
         return;
     }
+    if (!passCheck())
+        return;
     status_->clear();
     documents::GenerationRun run;
     {
@@ -262,6 +268,22 @@ void GenerationPanel::convert()
         offerSave(*run.book);
     showWorkbook(std::move(run));
     emit sheetListWanted(workbook_->sheetNames());
+}
+
+bool GenerationPanel::passCheck()
+{
+    check::Report report = check::checkSite(project_, clock::today());
+    checkNote_.clear();
+    if (report.findings.isEmpty())
+        return true;
+    checkNote_ = QStringLiteral("提出前チェック (%1) のまま作成しました。").arg(check::summary(report));
+    Ttenken review(std::move(report), Ttenken::Mode::BeforeConversion, window());
+    if (Dialogs::current().exec(review) == QDialog::Accepted)
+        return true;
+    checkNote_.clear();
+    if (const std::optional<check::Finding> chosen = review.chosen())
+        emit findingChosen(*chosen);
+    return false;
 }
 
 void GenerationPanel::showProgress(int done, int total)
@@ -305,6 +327,8 @@ void GenerationPanel::report(const documents::GenerationRun& run)
         if (!run.report.skipped.isEmpty())
             notes << QStringLiteral("まだ作成できない書類を除きました: ") + run.report.skipped.join(QStringLiteral("、"));
         notes << run.report.notes;
+        if (!checkNote_.isEmpty())
+            notes << checkNote_;
     }
     status_->setText(visibleText(notes.join(u' ')));
 }
@@ -336,8 +360,8 @@ bool GenerationPanel::offerSave(sheet::Workbook& book)
 
 QRect GenerationPanel::workbookPlace(const QRect& area)
 {
-    // The window manager's border and title bar.
-    constexpr int kFrameWidth = 8, kFrameHeight = 40;
+    constexpr int kFrameWidth = form::kFrameAllowance.width();
+    constexpr int kFrameHeight = form::kFrameAllowance.height();
     constexpr int kBesideList = 362;
     const int width = std::min(std::max(600, area.width() - 380), area.width() - kFrameWidth);
     const int height = std::min(std::max(400, area.height() - 60), area.height() - kFrameHeight);

@@ -1,5 +1,6 @@
 #pragma once
 #include "WorkbookWindow.h"
+#include "check/Finding.h"
 #include "documents/Document.h"
 
 #include <QFrame>
@@ -48,7 +49,8 @@ public:
 
     // "全ON" / "全OFF".
     void toggleAll();
-    // "Excel 変換".
+    // "Excel 変換": the pre-submission check first; with findings the user
+    // makes the documents anyway or goes back to fix them.
     void convert();
     // "閉じる": hides the panel and lets go of the last workbook; its window stays.
     void closePanel();
@@ -70,12 +72,15 @@ protected:
 signals:
     // A conversion ended with a workbook: the names of its sheets.
     void sheetListWanted(const QStringList& names);
+    // The user went back from the check's findings by choosing this one.
+    void findingChosen(const check::Finding& finding);
 
 private:
     void buildMenu();
     void buildOptions();
     void buildHiddenOptions();
     void buildActions();
+    bool passCheck();
     void showProgress(int done, int total);
     void report(const documents::GenerationRun& run);
     void showTemplate(const documents::TemplateSource& source);
@@ -93,6 +98,7 @@ private:
     QProgressBar* progress_ = nullptr;
     QLabel* status_ = nullptr;
     QLabel* template_ = nullptr; // the template in use, or the notice that none was found
+    QString checkNote_;          // the check's counts when the user made the documents anyway
     QPointer<render::WorkbookWindow> workbook_;
 };
 

@@ -1,6 +1,8 @@
 #include "SettingsPanel.h"
+#include "common/ProgramFolder.h"
 #include "common/ui/FormKit.h"
 
+#include <QDir>
 #include <QButtonGroup>
 #include <QLabel>
 #include <QPushButton>
@@ -26,11 +28,23 @@ SettingsPanel::SettingsPanel(QWidget* parent) : QFrame(parent)
     group_ = new QButtonGroup(this);
     group_->addButton(setPrime_);
     group_->addButton(noSetting_);
+    // Where the settings, the registry and the tax rate are kept.
+    folder_ = form::label(this, QString(), 20, 146, 590);
+    folder_->setObjectName("Label_programFolder");
+    folder_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* save = form::button(this, QStringLiteral("保存"), 380, 170, 100, 30, "Button_settingsSave");
     auto* close = form::button(this, QStringLiteral("閉じる"), 490, 170, 100, 30, "Button_settingsClose");
     connect(save, &QPushButton::clicked, this, &SettingsPanel::saveRequested);
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
     hide();
+}
+
+void SettingsPanel::showEvent(QShowEvent* event)
+{
+    QFrame::showEvent(event);
+    const QString folder = QDir::toNativeSeparators(programFolder());
+    folder_->setText(QStringLiteral("保存先フォルダー: %1").arg(folder));
+    folder_->setToolTip(folder);
 }
 
 PrimeChoice SettingsPanel::choice() const

@@ -4,6 +4,7 @@
 #include <QFrame>
 
 class QButtonGroup;
+class QLabel;
 class QRadioButton;
 
 namespace mirevo {
@@ -20,9 +21,14 @@ public:
 signals:
     void saveRequested();
 
+protected:
+    // Shows the folder the program keeps its files in.
+    void showEvent(QShowEvent* event) override;
+
 private:
     QRadioButton* setPrime_;
     QRadioButton* noSetting_;
+    QLabel* folder_ = nullptr;
     QButtonGroup* group_;
 };
 

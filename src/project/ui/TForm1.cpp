@@ -25,6 +25,10 @@
 #include "registry/ui/Ttouroku.h"
 #include "common/WebAddresses.h"
 #include "documents/ui/GenerationPanel.h"
+#include "check/SiteCheck.h"
+#include "check/ui/Ttenken.h"
+#include "SiteTreeView.h"
+#include "project/SiteTree.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -85,6 +89,7 @@ TForm1::TForm1(Project& project, Registry& registry, WindowSet& windows, QWidget
     connect(settings_, &SettingsPanel::saveRequested, this, &TForm1::saveSettings);
     generation_ = new GenerationPanel(project_, main_);
     generation_->setProjectFile([this] { return projectFile_; });
+    connect(generation_, &GenerationPanel::findingChosen, this, &TForm1::goToFinding);
     connect(generation_, &GenerationPanel::sheetListWanted, this, [this](const QStringList& names) {
         // Hiding ends the window's modal run; its opener shows the list and
         // then this window again.
@@ -119,6 +124,46 @@ void TForm1::buildMenu()
                     [] { Dialogs::current().openWithDesktop(web::greenSite()); });
     QMenu* setup = menu_->addMenu(QStringLiteral("設定(&T)"));
     setup->addAction(QStringLiteral("基本設定(&B)"), this, &TForm1::openSettings);
+    QMenu* checks = menu_->addMenu(QStringLiteral("チェック(&K)"));
+    checks->addAction(QStringLiteral("提出前チェック(&C)"), this, &TForm1::checkBeforeSubmission);
+}
+
+void TForm1::checkBeforeSubmission()
+{
+    Ttenken window(check::checkSite(project_, clock::today()), Ttenken::Mode::OnItsOwn, this);
+    Dialogs::current().exec(window);
+    if (const std::optional<check::Finding> chosen = window.chosen())
+        goToFinding(*chosen);
+}
+
+void TForm1::goToFinding(const check::Finding& f)
+{
+    generation_->hide();
+    switch (f.place) {
+    case check::Place::Site:
+        if (f.control == QLatin1String("Edit1") || f.control == QLatin1String("Edit5") || f.control == QLatin1String("Edit6"))
+            showPage(Orderer);
+        break;
+    case check::Place::Prime: showPage(Prime); break;
+    case check::Place::Contractor: {
+        showPage(Subcontractors);
+        SiteTreeView* tree = contractors_->treePanel()->tree();
+        for (int node = 0; node < project_.tree.size(); ++node)
+            if (sitetree::rowOfNode(project_, node) == f.row) {
+                tree->setCurrentItem(tree->itemOfIndex(node));
+                sitetree::selectNode(project_, node);
+                contractors_->showCurrentRow();
+                break;
+            }
+        break;
+    }
+    case check::Place::Worker:
+        showPage(Workers);
+        workers_->showWorker(f.row);
+        break;
+    }
+    if (auto* field = f.control.isEmpty() ? nullptr : findChild<QLineEdit*>(f.control))
+        field->setFocus();
 }
 
 void TForm1::buildTopBar(QWidget* main)
@@ -342,15 +387,19 @@ void TForm1::openProject()
         return;
     const QString folder = fileName_.isEmpty() ? QString() : QFileInfo(fileName_).absolutePath();
     const QString chosen = Dialogs::current().openFileName(QStringLiteral("anz|*.anz"), folder);
-    if (chosen.isEmpty())
-        return;
+    if (!chosen.isEmpty())
+        openProjectFile(chosen);
+}
+
+bool TForm1::openProjectFile(const QString& chosen)
+{
     try {
         project::open(chosen, project_);
     } catch (const Error& e) {
         // Nothing of the file was taken: the open project, its file and its
         // unsaved state stay as they were.
         Dialogs::current().message(e.message(), Dialogs::Kind::Error);
-        return;
+        return false;
     }
     fileName_ = chosen;
     projectFile_ = chosen;
@@ -358,6 +407,7 @@ void TForm1::openProject()
     if (page_ == Workers)
         workers_->enter(); // the companies of the project just read
     markSaved(chosen);
+    return true;
 }
 
 void TForm1::markSaved(const QString& path)

@@ -17,6 +17,9 @@ class QTimer;
 
 namespace mirevo {
 
+namespace check {
+struct Finding;
+}
 class ContractorPage;
 class GenerationPanel;
 class OrdererPage;
@@ -51,8 +54,15 @@ public:
     void saveProject();
     void saveProjectAs();
     void openProject();
+    // Opens `path` without asking for a file (a project named on the
+    // command line); a file that cannot be read is reported. False then.
+    bool openProjectFile(const QString& path);
     void openSettings();
     void saveSettings();
+    // "提出前チェック": the check's findings in a window of their own.
+    void checkBeforeSubmission();
+    // Brings the page, row or worker a finding concerns into view.
+    void goToFinding(const check::Finding& finding);
     // One tick of the guide blink.
     void blinkGuide();
     void done(int result) override;

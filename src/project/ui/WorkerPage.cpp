@@ -99,6 +99,26 @@ void WorkerPage::selectCompany(const QString& company)
     filtered_->scrollToTop();
 }
 
+void WorkerPage::showWorker(int row)
+{
+    const int at = selector_->findText(project_.workers.cell(worker::Company, row).trimmed());
+    selector_->setCurrentIndex(at > 0 ? at : 0); // 0: "全員表示"
+    WorkerListView* view = at > 0 ? filtered_ : full_;
+    int gridRow = row;
+    if (at > 0) {
+        const TextGrid& shown = project_.filteredWorkers;
+        gridRow = 0;
+        for (int r = 1; r < shown.rowCount() && gridRow == 0; ++r)
+            if (shown.cell(worker::SourceRow, r) == QString::number(row))
+                gridRow = r;
+    }
+    if (gridRow <= 0)
+        return;
+    view->selectRow(gridRow - 1);
+    view->scrollTo(view->model()->index(gridRow - 1, worker::Name));
+    view->setFocus();
+}
+
 void WorkerPage::registerFromRoster()
 {
     const QString company = selector_->currentText();

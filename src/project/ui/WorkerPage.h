@@ -25,6 +25,9 @@ public:
     void enter();
     void selectCompany(const QString& company);
     QString company() const;
+    // Brings row `row` of the site worker list into view, selected: in its
+    // company's view, or in the full list when its company is not offered.
+    void showWorker(int row);
 
     // "会社情報の作業員名簿から登録": beeps without a company, else asks the
     // project window to open the registration window (registerRequested).

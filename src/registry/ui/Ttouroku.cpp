@@ -101,6 +101,8 @@ void Ttouroku::activate()
     }
     saveCompanyButton_->setVisible(mode == 0);
     loadCompanyButton_->setVisible(mode == 0);
+    importButton_->setVisible(mode == 0);
+    exportButton_->setVisible(mode == 0);
     entry_->rowLabel()->setVisible(mode != 2 && mode != 3);
     pickHint_->setVisible(mode == 2 || mode == 3);
     if (mode == 1)

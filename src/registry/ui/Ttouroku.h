@@ -75,6 +75,10 @@ public:
     void pasteRows();
     void saveCompanyFile();
     void loadCompanyFile();
+    // "作業員の一括取り込み…": a file, then its preview; "作業員一覧を書き出す…":
+    // every worker of the registry to a .csv or .xlsx file.
+    void importWorkers();
+    void exportWorkers();
     void openWorkerPanel();
 
 signals:
@@ -118,6 +122,8 @@ private:
     QLabel* pickHint_ = nullptr;
     QPushButton* saveCompanyButton_ = nullptr;
     QPushButton* loadCompanyButton_ = nullptr;
+    QPushButton* importButton_ = nullptr;
+    QPushButton* exportButton_ = nullptr;
     mirevo::CompanyEntryPanel* entry_ = nullptr;
     mirevo::WorkerPanel* workers_ = nullptr;
 };

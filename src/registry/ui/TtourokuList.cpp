@@ -6,6 +6,7 @@
 #include "Ttouroku.h"
 #include "common/Dialogs.h"
 #include "common/ui/Manual.h"
+#include "common/ui/WindowRules.h"
 #include "registry/CompanyFile.h"
 #include "registry/CompanyList.h"
 #include "registry/CompanyRecord.h"
@@ -34,8 +35,7 @@ constexpr int kListWidth = 760;
 // On a narrow screen the list gives up width, down to this, before the
 // window needs a scroll bar; its own columns scroll instead.
 constexpr int kNarrowestList = 420;
-// The window manager's border, left and right.
-constexpr int kFrameWidth = 8;
+constexpr int kFrameWidth = form::kFrameAllowance.width();
 const QString kCompanyFileFilter = QStringLiteral("kda|*.kda");
 const QString kNameFirst = QStringLiteral("会社名を入力してください。");
 
@@ -66,7 +66,14 @@ QWidget* Ttouroku::buildCompanyPanel()
     pickHint_->setObjectName(QStringLiteral("pickHint"));
     pickHint_->setStyleSheet(QStringLiteral("color: red;"));
     left->addWidget(pickHint_);
-    left->addWidget(new QLabel(QStringLiteral("※セルを右クリックするとメニューを表示します。")));
+    auto* hintRow = new QHBoxLayout;
+    hintRow->addWidget(new QLabel(QStringLiteral("※セルを右クリックするとメニューを表示します。")));
+    hintRow->addStretch();
+    importButton_ = button(QStringLiteral("作業員の一括取り込み…"), QStringLiteral("importWorkersButton"));
+    exportButton_ = button(QStringLiteral("作業員一覧を書き出す…"), QStringLiteral("exportWorkersButton"));
+    hintRow->addWidget(importButton_);
+    hintRow->addWidget(exportButton_);
+    left->addLayout(hintRow);
     saveCompanyButton_ = button(QStringLiteral("会社情報の個別保存"), QStringLiteral("saveCompanyButton"));
     loadCompanyButton_ = button(QStringLiteral("会社情報の個別読込"), QStringLiteral("loadCompanyButton"));
     auto* help = button(QStringLiteral("HELP"), QStringLiteral("helpButton"));
@@ -84,6 +91,8 @@ QWidget* Ttouroku::buildCompanyPanel()
     layout->addWidget(entry_, 0, Qt::AlignTop);
 
     connect(saveCompanyButton_, &QPushButton::clicked, this, &Ttouroku::saveCompanyFile);
+    connect(importButton_, &QPushButton::clicked, this, &Ttouroku::importWorkers);
+    connect(exportButton_, &QPushButton::clicked, this, &Ttouroku::exportWorkers);
     connect(loadCompanyButton_, &QPushButton::clicked, this, &Ttouroku::loadCompanyFile);
     connect(help, &QPushButton::clicked, this, &openManual);
     connect(close, &QPushButton::clicked, this, &Ttouroku::closeAndSave);

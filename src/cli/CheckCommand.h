@@ -1,0 +1,22 @@
+#pragma once
+#include <QStringList>
+
+class QTextStream;
+
+namespace mirevo {
+class Project;
+}
+
+namespace mirevo::cli {
+
+// `mirevo check [--csv] SITE.anz`: the pre-submission check of a site.
+// Returns 0 without errors and warnings, 4 with any, 1 when the site
+// cannot be read, 2 for wrong usage.
+int checkCommand(const QStringList& args, QTextStream& out, QTextStream& err);
+
+// The check's summary line for a site read by another command.
+QString checkSummary(const Project& project);
+
+QString checkUsage();
+
+} // namespace mirevo::cli

@@ -1,0 +1,125 @@
+#include "WorkerCommands.h"
+#include "common/Clock.h"
+#include "common/Error.h"
+#include "registry/CompanyRecord.h"
+#include "registry/Registry.h"
+#include "registry/WorkerExport.h"
+#include "registry/WorkerImport.h"
+
+#include <QDir>
+#include <QTextStream>
+
+namespace mirevo::cli {
+namespace {
+
+constexpr int kUsage = 2;
+constexpr int kFailed = 1;
+constexpr int kSomeRejected = 4;
+
+struct Args {
+    QString company;
+    bool update = false;
+    QString file;
+    QString fault; // wrong usage, said in words
+};
+
+Args parse(const QStringList& args, bool allowUpdate)
+{
+    Args a;
+    QStringList files;
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--company")) {
+            if (i + 1 >= args.size())
+                return {.fault = QStringLiteral("--company の値がありません")};
+            a.company = args[++i];
+        } else if (allowUpdate && args[i] == QLatin1String("--update")) {
+            a.update = true;
+        } else if (args[i].startsWith(QLatin1String("--"))) {
+            return {.fault = QStringLiteral("知らないオプションです: %1").arg(args[i])};
+        } else {
+            files << args[i];
+        }
+    }
+    if (files.size() != 1)
+        a.fault = QStringLiteral("ファイルを一つ指定してください");
+    else
+        a.file = files[0];
+    return a;
+}
+
+int usageError(const QString& fault, QTextStream& err)
+{
+    err << QStringLiteral("mirevo: ") << fault << Qt::endl
+        << QStringLiteral("mirevo --help で使い方を表示します。") << Qt::endl;
+    return kUsage;
+}
+
+bool hasCompany(const Registry& registry, const QString& name)
+{
+    for (int row = 1; row < registry.companies.rowCount(); ++row)
+        if (registry.companies.cell(company::Name, row) == name)
+            return true;
+    return false;
+}
+
+} // namespace
+
+int importWorkers(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    const Args a = parse(args, true);
+    if (!a.fault.isEmpty())
+        return usageError(a.fault, err);
+    try {
+        Registry registry;
+        registry.load();
+        if (!a.company.isEmpty() && !hasCompany(registry, a.company))
+            throw Error(QStringLiteral("会社情報リストにない会社です: %1").arg(a.company));
+        const workerimport::Plan plan =
+            workerimport::plan(workerimport::readFile(a.file), registry, {a.company, a.update, clock::today()});
+        if (!plan.unknownHeadings.isEmpty())
+            err << QStringLiteral("取り込まない見出し: ") << plan.unknownHeadings.join(QStringLiteral("、")) << Qt::endl;
+        for (const QString& line : plan.rejectedLines())
+            err << line << Qt::endl;
+        workerimport::apply(plan, registry);
+        out << plan.summary() << Qt::endl;
+        return plan.count(workerimport::Status::Reject) > 0 ? kSomeRejected : 0;
+    } catch (const Error& e) {
+        err << QStringLiteral("mirevo: ") << QDir::toNativeSeparators(a.file) << QStringLiteral(": ") << e.message()
+            << Qt::endl;
+        return kFailed;
+    }
+}
+
+int exportWorkers(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    const Args a = parse(args, false);
+    if (!a.fault.isEmpty())
+        return usageError(a.fault, err);
+    try {
+        Registry registry;
+        registry.load();
+        if (!a.company.isEmpty() && !hasCompany(registry, a.company))
+            throw Error(QStringLiteral("会社情報リストにない会社です: %1").arg(a.company));
+        const int written = workerexport::write(registry, a.company, a.file);
+        out << QStringLiteral("作業員 %1 人を %2 に書き出しました").arg(written).arg(QDir::toNativeSeparators(a.file))
+            << Qt::endl;
+        return 0;
+    } catch (const Error& e) {
+        err << QStringLiteral("mirevo: ") << e.message() << Qt::endl;
+        return kFailed;
+    }
+}
+
+QString workerCommandsUsage()
+{
+    return QStringLiteral(
+        "  mirevo import-workers [--company NAME] [--update] FILE\n"
+        "      作業員の一覧 FILE (.csv / .tsv / .txt / .xlsx) を会社情報の作業員名簿に取り込みます。見出しは名前で\n"
+        "      読みます (ふりがな、氏名、生年月日、会社名 …)。会社名の列が無い行は --company の会社に入ります。\n"
+        "      登録済みの作業員 (氏名と会社名が同じ) は省略し、--update のときは更新します。取り込めなかった行は\n"
+        "      標準エラーに一行ずつ表示し、終了コード 4 で終わります (ほかの行は取り込みます)。\n"
+        "  mirevo export-workers [--company NAME] OUT.csv|OUT.xlsx\n"
+        "      会社情報の作業員名簿 (--company のときはその会社の作業員) を書き出します。\n");
+}
+
+} // namespace mirevo::cli
