@@ -7,14 +7,33 @@
 #include "Worksheet.h"
 #include "WorkbookPages.h"
 
+#include "common/Error.h"
+#include "common/OutputFile.h"
+
 #include <QBuffer>
 #include <QFileInfo>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace mirevo::render {
 
 namespace {
+
+// The PDF as Qt writes it, in memory: the text layer and the bookmarks are put right before
+// the file is written.
+QByteArray printToMemory(const sheet::Workbook &book, const WorkbookPages &pages)
+{
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(1200);
+        writer.setCreator(QStringLiteral("Mirevo"));
+        writer.setTitle(QFileInfo(QString::fromStdString(book.FullName())).completeBaseName());
+        printPages(writer, pages, 0, pages.pageCount() - 1);
+    }
+    return pdf;
+}
 
 // One bookmark per sheet, at its first page.
 std::vector<PdfBookmark> sheetBookmarks(const WorkbookPages &pages)
@@ -31,34 +50,24 @@ std::vector<PdfBookmark> sheetBookmarks(const WorkbookPages &pages)
 
 } // namespace
 
+// Saved by the program's rule for replacing a file (OutputFile), as workbooks are.
 int exportPdf(const sheet::Workbook &book, const QString &path, const std::vector<int> &sheets)
 {
     const WorkbookPages pages(book, sheets);
     if (pages.pageCount() == 0)
         throw sheet::SheetError("印刷するページがありません");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw sheet::SheetError("PDF ファイルを作成できません: " + path.toStdString() + " ("
-                                + file.errorString().toStdString() + ")");
-    QByteArray pdf;
-    int count = 0;
-    {
-        QBuffer buffer(&pdf);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
-        writer.setResolution(1200);
-        writer.setCreator(QStringLiteral("Mirevo"));
-        writer.setTitle(QFileInfo(QString::fromStdString(book.FullName())).completeBaseName());
-        count = printPages(writer, pages, 0, pages.pageCount() - 1);
+    try {
+        OutputFile file(path);
+        file.begin();
+        QByteArray pdf = printToMemory(book, pages);
+        mapRadicalsToIdeographs(pdf);
+        appendOutline(pdf, sheetBookmarks(pages));
+        file.write(pdf);
+        file.commit();
+        return pages.pageCount();
+    } catch (const Error &e) {
+        throw sheet::SheetError(e.what());
     }
-    mapRadicalsToIdeographs(pdf);
-    appendOutline(pdf, sheetBookmarks(pages));
-    // A full disk may show only when the buffer is flushed; committing after
-    // a failed flush would put a short file in place of the old one.
-    if (file.write(pdf) != pdf.size() || !file.flush() || file.error() != QFileDevice::NoError || !file.commit())
-        throw sheet::SheetError("PDF ファイルを書き込めません: " + path.toStdString() + " ("
-                                + file.errorString().toStdString() + ")");
-    return count;
 }
 
 } // namespace mirevo::render
