@@ -1,5 +1,6 @@
 // libFuzzer target: comma text. Oracle: items written and read again are the same items.
 #include "common/CommaText.h"
+#include "common/Error.h"
 #include "common/TextFile.h"
 
 #include <cstdio>
@@ -9,7 +10,12 @@ using namespace mirevo;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QStringList lines = textfile::decode(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
+    QStringList lines;
+    try {
+        lines = textfile::decode(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
+    } catch (const Error &) {
+        return 0; // bytes of no encoding the files are read in
+    }
     for (const QString &line : lines) {
         const QStringList items = readCommaText(line);
         if (items == QStringList{QString()})

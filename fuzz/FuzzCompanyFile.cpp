@@ -9,9 +9,9 @@ using namespace mirevo;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QStringList lines = textfile::decode(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
     Registry registry;
     try {
+        const QStringList lines = textfile::decode(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
         companyfile::load(registry, lines, QStringLiteral("fuzz.kss"));
     } catch (const Error &) {
     }

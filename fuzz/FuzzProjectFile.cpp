@@ -8,9 +8,9 @@ using namespace mirevo;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QStringList lines = textfile::decode(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
     Project project;
     try {
+        const QStringList lines = textfile::decode(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
         projectfile::read(lines, QStringLiteral("fuzz.anz"), project);
         projectfile::write(project);
     } catch (const Error &) {

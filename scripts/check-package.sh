@@ -21,6 +21,9 @@ as_user() { "${sudo_cmd[@]}" runuser -u "$user" -- env -u MIREVO_HOME HOME="$hom
 
 test -x /usr/bin/mirevo
 test -f "/usr/share/mirevo/安全書類(一覧).xlsx"
+test -s "/usr/share/mirevo/Mirevo【取扱説明書】.pdf"
+desktop-file-validate /usr/share/applications/jp.mirevo.Mirevo.desktop
+appstreamcli validate --no-net /usr/share/metainfo/jp.mirevo.Mirevo.metainfo.xml >/dev/null
 as_user mirevo --help | head -1
 as_user mirevo generate "$home/青空ビル新築工事.anz" "$home/安全書類.xlsx"
 test -s "$home/安全書類.xlsx"

@@ -3,6 +3,8 @@
 //
 //   mirevo_manual_pdf manual.html OUT.pdf
 
+#include "PdfTextLayer.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
@@ -43,6 +45,16 @@ int main(int argc, char** argv)
                                       QPageLayout::Millimeter));
         document.print(&pdf);
     }
+    // The text layer as the words are written: the CJK fonts' radicals
+    // become the ideographs they stand for, so the manual can be searched.
+    QFile written(partial);
+    if (!written.open(QIODevice::ReadWrite))
+        return std::fprintf(stderr, "cannot read back %s\n", qPrintable(partial)), 1;
+    QByteArray bytes = written.readAll();
+    mirevo::render::mapRadicalsToIdeographs(bytes);
+    written.seek(0);
+    written.write(bytes);
+    written.close();
     QFile::remove(target);
     if (!QFile::rename(partial, target))
         return std::fprintf(stderr, "cannot write %s\n", argv[2]), 1;

@@ -16,19 +16,35 @@
 #include <QLocale>
 #include <QTextStream>
 #include <QTranslator>
+#include <optional>
 
 namespace {
 
-// `mirevo generate ...`, `mirevo template ...`, `mirevo pdf ...`, `mirevo --help`: no
-// window, no display needed (pdf paints with fonts, on the offscreen platform).
-int runCommandLine(int argc, char** argv)
+// `mirevo generate ...`, `mirevo template ...`, `mirevo pdf ...`, `mirevo --help`, and any
+// other words, which get the usage: no window, no display needed (pdf paints with fonts,
+// on the offscreen platform).
+int runCommandLine(int argc, char** argv, const QStringList& arguments)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return mirevo::cli::run(QCoreApplication::arguments().mid(1), out, err);
+    return mirevo::cli::run(arguments, out, err);
+}
+
+// The arguments without the program name, as given; nullopt (with the reason
+// on stderr) when one of them is not a name the program can keep.
+std::optional<QStringList> argumentsOf(int argc, char** argv)
+{
+    QList<QByteArray> raw;
+    for (int i = 1; i < argc; ++i)
+        raw << QByteArray(argv[i]);
+    QString refused;
+    const std::optional<QStringList> args = mirevo::cli::decodeArguments(raw, &refused);
+    if (!args)
+        QTextStream(stderr) << QStringLiteral("mirevo: ") << refused << Qt::endl;
+    return args;
 }
 
 // Qt's own texts (the buttons of message boxes, the file dialogs) in
@@ -77,8 +93,11 @@ int main(int argc, char** argv)
 {
     // The user's data folder (~/.local/share/Mirevo) is named after it.
     QCoreApplication::setApplicationName(QStringLiteral("Mirevo"));
-    if (argc > 1 && mirevo::cli::isCommand(QString::fromLocal8Bit(argv[1])))
-        return runCommandLine(argc, argv);
+    const std::optional<QStringList> arguments = argumentsOf(argc, argv);
+    if (!arguments)
+        return 1;
+    if (!mirevo::cli::startsWindow(*arguments))
+        return runCommandLine(argc, argv, *arguments);
 
     mirevo::MirevoApplication app(argc, argv);
     QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK JP"), 9));
@@ -88,12 +107,12 @@ int main(int argc, char** argv)
     mirevo::Dialogs::install(&dialogs);
 
     // `mirevo BOOK.xlsx`: the workbook window alone, on that workbook.
-    const QString argument = argc == 2 ? QString::fromLocal8Bit(argv[1]) : QString();
+    const QString argument = arguments->value(0);
     if (endsWith(argument, ".xlsx")) {
         mirevo::render::WorkbookWindow window;
         dialogs.setMainWindow(&window);
         window.show();
-        window.openFile(QString::fromLocal8Bit(argv[1]));
+        window.openFile(arguments->first());
         return app.exec();
     }
 

@@ -12,8 +12,13 @@ LineReader::LineReader(QStringList lines, QString fileName)
 
 void LineReader::fail(const QString& reason) const
 {
+    failAt(pos_, reason);
+}
+
+void LineReader::failAt(qsizetype index, const QString& reason) const
+{
     throw Error(QStringLiteral("ファイル \"%1\" の %2 行目を読めません: %3")
-                    .arg(fileName_).arg(pos_ + 1).arg(reason));
+                    .arg(fileName_).arg(index + 1).arg(reason));
 }
 
 QString LineReader::next(const QString& what)
@@ -46,6 +51,13 @@ void LineReader::grid(TextGrid& grid, const QString& what)
         rowFromCommaText(grid, row, lines_[pos_++]);
     if (!complete)
         fail(QStringLiteral("ファイルが途中で終わっています（%1は %2 行のはずです）").arg(what).arg(rows));
+}
+
+void LineReader::finish() const
+{
+    for (qsizetype i = pos_; i < lines_.size(); ++i)
+        if (!lines_[i].trimmed().isEmpty())
+            failAt(i, QStringLiteral("最後の項目の後に余分な行があります: \"%1\"").arg(excerpt(lines_[i])));
 }
 
 void appendGrid(QStringList& lines, const TextGrid& grid)

@@ -24,10 +24,15 @@ public:
     // file ends early the rows present are kept and the error names the
     // first missing line.
     void grid(TextGrid& grid, const QString& what);
+    // The file must end here: a line with text after the last item is an
+    // error naming it (blank lines at the end are allowed).
+    void finish() const;
 
     [[noreturn]] void fail(const QString& reason) const;
 
 private:
+    [[noreturn]] void failAt(qsizetype index, const QString& reason) const;
+
     QStringList lines_;
     QString fileName_;
     qsizetype pos_ = 0;

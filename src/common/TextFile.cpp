@@ -1,10 +1,10 @@
 #include "TextFile.h"
 #include "Error.h"
+#include "FileReasons.h"
+#include "InputFile.h"
 #include "LineBreaks.h"
+#include "OutputFile.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
 #include <cerrno>
@@ -106,22 +106,142 @@ QString fromCp932(const QByteArray& bytes)
 
 namespace {
 
+[[noreturn]] void unreadableLine(const QString& fileName, int line, const QString& reason)
+{
+    throw Error(QStringLiteral("ファイル \"%1\" の %2 行目を読めません: %3").arg(fileName).arg(line).arg(reason));
+}
+
+bool isCp932(const QByteArray& bytes)
+{
+    QByteArray utf8;
+    return Converter("UTF-8", "CP932").run(bytes, utf8, false, 1);
+}
+
+bool isUtf8(const QByteArray& bytes)
+{
+    QStringDecoder strict(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = strict(bytes); // the decoder works when its result is taken
+    Q_UNUSED(decoded);
+    return !strict.hasError();
+}
+
+bool isAscii(const QByteArray& bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; });
+}
+
+// Whether `bytes` are EUC-JP text with kana in it. Such bytes are often
+// valid code page 932 as well, where they read as half-width kana and odd
+// kanji; the other way round, code page 932's kana and most of its kanji
+// (lead bytes 0x81-0x9F) are not EUC-JP, so a real code page 932 file can
+// pass only when it holds neither, and then hardly shows EUC-JP kana.
+bool isEucJpKana(const QByteArray& bytes)
+{
+    constexpr int kEnoughKana = 4;
+    if (isAscii(bytes))
+        return false;
+    QByteArray utf8;
+    if (!Converter("UTF-8", "EUC-JP").run(bytes, utf8, false, 1))
+        return false;
+    const QString text = QString::fromUtf8(utf8);
+    return std::count_if(text.begin(), text.end(), [](QChar c) { return c >= u'\u3041' && c <= u'\u30FE'; })
+           >= kEnoughKana;
+}
+
+// The number (from 1) of the first line of `bytes` that `readable` refuses;
+// line ends are the same bytes in code page 932 and UTF-8.
+template <typename Readable>
+int firstUnreadableLine(const QByteArray& bytes, Readable readable)
+{
+    int line = 1;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= bytes.size(); ++i) {
+        if (i < bytes.size() && bytes[i] != '\r' && bytes[i] != '\n')
+            continue;
+        if (!readable(bytes.mid(start, i - start)))
+            break;
+        if (i + 1 < bytes.size() && bytes[i] == '\r' && bytes[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+        ++line;
+    }
+    return line;
+}
+
+// A line that neither encoding reads; in a file of lines each readable one
+// way or the other, the first line that is not code page 932.
+int firstUndecodableLine(const QByteArray& bytes)
+{
+    const int pastTheEnd = firstUnreadableLine(bytes, [](const QByteArray&) { return true; });
+    const int neither = firstUnreadableLine(bytes, [](const QByteArray& line) { return isCp932(line) || isUtf8(line); });
+    return neither < pastTheEnd ? neither : firstUnreadableLine(bytes, isCp932);
+}
+
+QString readUtf8AfterMark(const QByteArray& bytes, const QString& fileName)
+{
+    QStringDecoder strict(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = strict(bytes);
+    if (strict.hasError())
+        unreadableLine(fileName, firstUnreadableLine(bytes, isUtf8),
+                       QStringLiteral("UTF-8 の印 (BOM) がありますが、UTF-8 として読めないバイトがあります"
+                                      " (シフトJIS の文字が混ざっていませんか)"));
+    return text;
+}
+
+// The position of the first unit of `text` that is no character: a
+// replacement or a surrogate without its pair; -1 when there is none.
+qsizetype firstBrokenUnit(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == QChar::ReplacementCharacter || c.isLowSurrogate())
+            return i;
+        if (c.isHighSurrogate() && !(i + 1 < text.size() && text[i + 1].isLowSurrogate()))
+            return i;
+        if (c.isHighSurrogate())
+            ++i;
+    }
+    return -1;
+}
+
+QString readUtf16AfterMark(const QByteArray& bytes, bool littleEndian, const QString& fileName)
+{
+    QStringDecoder decoder(littleEndian ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                           QStringDecoder::Flag::Stateless);
+    QString text = decoder(bytes);
+    if (bytes.size() % 2 != 0)
+        text += QChar::ReplacementCharacter; // half a unit at the end
+    const qsizetype broken = firstBrokenUnit(text);
+    if (broken >= 0)
+        unreadableLine(fileName, int(splitLines(text.left(broken) + u'x').size()),
+                       QStringLiteral("UTF-16 の印 (BOM) がありますが、UTF-16 として読めないバイトがあります"));
+    return text;
+}
+
 // Text without a byte-order mark: code page 932 whenever the bytes are valid
 // code page 932, so that every file this program (or the Windows tools
 // before it) wrote reads back exactly, even when its bytes happen to be
 // valid UTF-8 too (half-width kana such as "ﾔｽ" are). Bytes that only UTF-8
 // can read are UTF-8, as editors on this desktop save it; in practice
 // Japanese UTF-8 text of any length holds sequences code page 932 rejects.
-QString decodeWithoutMark(const QByteArray& bytes)
+// Anything else (EUC-JP, a damaged file) would only read as garbage.
+QString decodeWithoutMark(const QByteArray& bytes, const QString& fileName)
 {
     QByteArray utf8;
-    if (Converter("UTF-8", "CP932").run(bytes, utf8, false, 1))
+    if (Converter("UTF-8", "CP932").run(bytes, utf8, false, 1)) {
+        if (isEucJpKana(bytes))
+            unreadableLine(fileName, firstUnreadableLine(bytes, isAscii),
+                           QStringLiteral("EUC-JP のファイルのようです (シフトJIS として読むと文字化けします)。"
+                                          "シフトJIS か UTF-8 で保存し直してください"));
         return QString::fromUtf8(utf8);
+    }
     QStringDecoder strictUtf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = strictUtf8(bytes);
     if (!strictUtf8.hasError())
         return text;
-    return fromCp932(bytes);
+    unreadableLine(fileName, firstUndecodableLine(bytes),
+                   QStringLiteral("文字コードを判別できません: シフトJIS (コードページ 932) としても UTF-8 としても"
+                                  "読めないバイトがあります (EUC-JP などのファイルはシフトJIS か UTF-8 で保存し直してください)"));
 }
 
 // Code page 932 maps some characters to look-alikes ("〜" U+301C is written
@@ -147,100 +267,38 @@ QByteArray encode(const QStringList& lines, Encoding* used)
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 
-QStringList decode(const QByteArray& bytes)
+QStringList decode(const QByteArray& bytes, const QString& fileName)
 {
     if (bytes.startsWith("\xEF\xBB\xBF"))
-        return splitLines(QString::fromUtf8(bytes.mid(3)));
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        QStringDecoder decoder(bytes.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE
-                                                            : QStringDecoder::Utf16BE);
-        return splitLines(decoder(bytes.mid(2)));
-    }
-    return splitLines(decodeWithoutMark(bytes));
+        return splitLines(readUtf8AfterMark(bytes.mid(3), fileName));
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return splitLines(readUtf16AfterMark(bytes.mid(2), bytes.startsWith("\xFF\xFE"), fileName));
+    return splitLines(decodeWithoutMark(bytes, fileName));
 }
 
 QString failureReason(int errnum, const QString& systemText)
 {
-    switch (errnum) {
-    case ENOSPC:
-    case EDQUOT: return QStringLiteral("ディスクの空き容量が足りません");
-    case EACCES:
-    case EPERM: return QStringLiteral("書き込む権限がありません");
-    case EROFS: return QStringLiteral("読み取り専用のドライブです");
-    case ENOENT: return QStringLiteral("保存先のフォルダーがありません");
-    case ENOTDIR: return QStringLiteral("保存先のパスにフォルダーでないものがあります");
-    case EISDIR: return QStringLiteral("同じ名前のフォルダーがあります");
-    case ENAMETOOLONG: return QStringLiteral("ファイル名が長すぎます");
-    case EIO: return QStringLiteral("書き込み中に装置のエラーが起きました");
-    default: break;
-    }
-    if (errnum != 0)
-        return QStringLiteral("%1 (%2)").arg(QString::fromLocal8Bit(std::strerror(errnum))).arg(errnum);
-    return systemText;
+    return fileFailureReason(errnum, systemText);
 }
-
-namespace {
-
-[[noreturn]] void saveFailed(const QString& path, int errnum, const QSaveFile& file)
-{
-    throw Error(QStringLiteral("ファイル \"%1\" を保存できません: %2").arg(path, failureReason(errnum, file.errorString())));
-}
-
-} // namespace
 
 void writeLines(const QString& path, const QStringList& lines)
 {
-    // The temporary-file-and-rename save would silently replace a
-    // read-only file; refuse like a direct write would.
-    const QFileInfo target(path);
-    if (target.exists() && !target.isWritable())
-        throw Error(QStringLiteral("ファイル \"%1\" は書き込み禁止です").arg(path));
     const QByteArray bytes = encode(lines);
-    QSaveFile file(path);
-    // A writable file in a folder where no temporary file can be made is
-    // written in place. A replaced file keeps its permissions.
+    OutputFile file(path);
     file.setDirectWriteFallback(true);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
-        saveFailed(path, errno, file);
-    // A full disk may show only when the buffer is flushed; committing then
-    // would put a short file in place of the old one.
-    errno = 0;
-    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError)
-        saveFailed(path, errno, file);
-    errno = 0;
-    if (!file.commit())
-        saveFailed(path, errno, file);
+    file.begin();
+    file.write(bytes);
+    file.commit();
 }
-
-namespace {
-
-QString readFailureReason(int errnum, const QString& systemText)
-{
-    switch (errnum) {
-    case ENOENT: return QStringLiteral("ファイルがありません");
-    case EACCES:
-    case EPERM: return QStringLiteral("読み取る権限がありません");
-    case EISDIR: return QStringLiteral("ファイルではなくフォルダーです");
-    case ENOTDIR: return QStringLiteral("パスにフォルダーでないものがあります");
-    default: return failureReason(errnum, systemText);
-    }
-}
-
-} // namespace
 
 QByteArray readBytes(const QString& path)
 {
-    QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly))
-        throw Error(QStringLiteral("ファイル \"%1\" を開けません: %2").arg(path, readFailureReason(errno, file.errorString())));
-    return file.readAll();
+    return inputfile::readAll(path, kMaxBytes);
 }
 
 QStringList readLines(const QString& path)
 {
-    return decode(readBytes(path));
+    return decode(readBytes(path), path);
 }
 
 } // namespace mirevo::textfile

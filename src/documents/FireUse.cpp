@@ -13,7 +13,8 @@ namespace {
 constexpr Size kHeights[] = {
     {"A1:A66", 12}, {"A7", 24}, {"A21:A37", 33}, {"A30", 18}, {"A31", 12}, {"A38", 18}, {"A39:A51", 12},
 };
-constexpr PageFormat kPage{Paper::A4Portrait, "A1:AI66", 10, kHeights, kPortraitWidths, "A1:AI66"};
+// The zoom follows the rows the form uses (its boxes end at row 38).
+constexpr PageFormat kPage{Paper::A4Portrait, "A1:AI66", 10, kHeights, kPortraitWidths, "A1:AI38"};
 
 constexpr Box kBoxes[] = {
     {"I7:V7", "火　気　使　用　願", "M C 16 B"},

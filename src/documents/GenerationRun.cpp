@@ -11,12 +11,12 @@ GenerationRun::GenerationRun(GenerationRun&&) noexcept = default;
 GenerationRun& GenerationRun::operator=(GenerationRun&&) noexcept = default;
 
 GenerationRun generate(const SiteView& site, const QStringList& keys, const RunOptions& options,
-                       const Progress& progress)
+                       const Progress& progress, const BuiltInChoice& useBuiltIn)
 {
     GenerationRun run;
     run.app = std::make_unique<sheet::Application>();
     try {
-        sheet::Workbook& forms = openTemplate(*run.app, {}, &run.templateSource);
+        sheet::Workbook& forms = openCheckedTemplate(*run.app, {}, keys, useBuiltIn, &run.templateSource);
         run.book = &run.app->Workbooks().Add();
         if (progress)
             progress(1, kRunSteps);
@@ -28,7 +28,7 @@ GenerationRun generate(const SiteView& site, const QStringList& keys, const RunO
     } catch (const Error& e) {
         run.error = e.message();
     } catch (const std::exception& e) {
-        run.error = QString::fromUtf8(e.what());
+        run.error = visibleText(QString::fromUtf8(e.what())); // may quote what a file held
     }
     return run;
 }

@@ -38,10 +38,11 @@ struct GenerationRun {
 
 // The template conversion as the windows run it: opens the template (in
 // MIREVO_HOME, else beside the executable, else the built-in forms), adds the output workbook and converts the chosen
-// documents, reporting `kRunSteps` steps. Never throws: a failure is kept in
-// `error`, with the workbook as far as it got.
+// documents, reporting `kRunSteps` steps. A template that fails its check
+// is replaced by the built-in forms only when `useBuiltIn` says so. Never
+// throws: a failure is kept in `error`, with the workbook as far as it got.
 GenerationRun generate(const SiteView& site, const QStringList& keys, const RunOptions& options,
-                       const Progress& progress = {});
+                       const Progress& progress = {}, const BuiltInChoice& useBuiltIn = {});
 
 // "安全書類_" + the works' name + ".xlsx", with the characters that a file
 // name cannot hold replaced by "_".

@@ -11,7 +11,8 @@ using namespace mirevo::sheet;
 namespace {
 
 constexpr Size kHeights[] = {{"A1:A66", 12}, {"A7", 24}, {"A21:A43", 21}, {"A44:A51", 14}};
-constexpr PageFormat kPage{Paper::A4Portrait, "A1:AI66", 10, kHeights, kPortraitWidths, "A1:AI66"};
+// The zoom follows the rows the form uses (its boxes end at row 47).
+constexpr PageFormat kPage{Paper::A4Portrait, "A1:AI66", 10, kHeights, kPortraitWidths, "A1:AI47"};
 
 constexpr Box kBoxes[] = {
     {"I7:V7", "危険物　・有害物持込使用届", "M C 16 B"},

@@ -3,6 +3,7 @@
 #include "Catalogue.h"
 #include "Document.h"
 #include "Spreadsheet.h"
+#include "TemplateCheck.h"
 #include "common/Error.h"
 #include "common/ProgramFolder.h"
 
@@ -33,6 +34,9 @@ QString TemplateSource::description() const
 {
     if (!builtIn())
         return QStringLiteral("テンプレート: %1").arg(QDir::toNativeSeparators(path));
+    if (!refused.isEmpty())
+        return QStringLiteral("注意: テンプレート %1 は使えないため、内蔵の様式を使います:\n%2")
+            .arg(QDir::toNativeSeparators(refused), problems.join(u'\n'));
     QStringList shown;
     for (const QString& file : searched)
         shown << QDir::toNativeSeparators(file);
@@ -45,8 +49,8 @@ TemplateSource findTemplate(const QStringList& folders)
     TemplateSource source;
     for (const QString& folder : folders) {
         const QString file = QDir(folder).filePath(templateFileName());
-        if (QFileInfo(file).isFile())
-            return {file, {}};
+        if (QFileInfo::exists(file)) // a folder or FIFO of the name is the reader's error
+            return {file, {}, {}, {}};
         source.searched << file;
     }
     return source;
@@ -95,13 +99,37 @@ Workbook& openFile(Application& app, const QString& path)
 
 Workbook& openTemplate(Application& app, const QString& path, TemplateSource* source, const QStringList& folders)
 {
-    if (!path.isEmpty() && !QFileInfo(path).isFile())
+    // Anything of the name is the template: a folder or a FIFO there is an
+    // error of the reader, never replaced by the built-in forms.
+    if (!path.isEmpty() && !QFileInfo::exists(path))
         throw Error(QStringLiteral("テンプレートが見つかりません: %1").arg(QDir::toNativeSeparators(path)));
     const TemplateSource found =
-        path.isEmpty() ? findTemplate(folders) : TemplateSource{QFileInfo(path).absoluteFilePath(), {}};
+        path.isEmpty() ? findTemplate(folders) : TemplateSource{QFileInfo(path).absoluteFilePath(), {}, {}, {}};
     if (source)
         *source = found;
     return found.builtIn() ? buildTemplate(app) : openFile(app, found.path);
+}
+
+Workbook& openCheckedTemplate(Application& app, const QString& path, const QStringList& keys,
+                              const BuiltInChoice& useBuiltIn, TemplateSource* source, const QStringList& folders)
+{
+    TemplateSource found;
+    Workbook& book = openTemplate(app, path, &found, folders);
+    if (source)
+        *source = found;
+    if (found.builtIn())
+        return book;
+    const QStringList problems = templateProblems(book, keys);
+    if (problems.isEmpty())
+        return book;
+    if (!useBuiltIn || !useBuiltIn(problems))
+        throw Error(QStringLiteral("テンプレート %1 は使えません:\n%2\n"
+                                   "テンプレートを直してください (内蔵の様式で作成するには、このファイルを別の名前にします)。")
+                        .arg(QDir::toNativeSeparators(found.path), problems.join(u'\n')));
+    if (source)
+        *source = TemplateSource{{}, {}, found.path, problems};
+    book.Close();
+    return buildTemplate(app);
 }
 
 Worksheet& templateSheet(Workbook& book, const FormSheet& form)

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace mirevo::sheet {
 class Application;
@@ -25,10 +26,13 @@ QStringList templateFolders();
 struct TemplateSource {
     QString path;         // the template file; empty when the forms are built in memory
     QStringList searched; // the files looked for, when none was there
+    QString refused;      // a template that failed its check, replaced by the built-in forms
+    QStringList problems; // why it failed
 
     bool builtIn() const { return path.isEmpty(); }
     // "テンプレート: PATH", or the notice that no template was found and the
-    // built-in forms are used, naming every file looked for.
+    // built-in forms are used, naming every file looked for, or that the
+    // template failed its check and why.
     QString description() const;
 };
 
@@ -47,6 +51,19 @@ void saveTemplate(const QString& path);
 // error, never replaced silently.
 sheet::Workbook& openTemplate(sheet::Application& app, const QString& path, TemplateSource* source,
                               const QStringList& folders = templateFolders());
+
+// Asked when a template fails its check, with one line per failing sheet:
+// true uses the built-in forms instead.
+using BuiltInChoice = std::function<bool(const QStringList& problems)>;
+
+// openTemplate, and a template read from a file is checked for the forms
+// that the documents `keys` use (formSheetProblems). A template that fails
+// is an Error naming every failing sheet and why, unless `useBuiltIn` (when
+// given) answers true: then the built-in forms are used, and `source` says
+// so and why.
+sheet::Workbook& openCheckedTemplate(sheet::Application& app, const QString& path, const QStringList& keys,
+                                     const BuiltInChoice& useBuiltIn, TemplateSource* source,
+                                     const QStringList& folders = templateFolders());
 
 // The template sheet of a form: the sheet of the form's name; failing that,
 // in a workbook holding all 18 forms, the sheet at the form's position.

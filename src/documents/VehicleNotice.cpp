@@ -13,7 +13,8 @@ namespace {
 constexpr int kFirstTierName = 50; // "一次下請け会社名" of the site contractor table
 
 constexpr Size kHeights[] = {{"A1:A66", 12}, {"A7", 36}, {"A21:A33", 36}, {"A36:A39", 14}};
-constexpr PageFormat kPage{Paper::A4Portrait, "A1:AI66", 10, kHeights, kPortraitWidths, "A1:AI66"};
+// The zoom follows the rows the form uses (its boxes end at row 38).
+constexpr PageFormat kPage{Paper::A4Portrait, "A1:AI66", 10, kHeights, kPortraitWidths, "A1:AI38"};
 
 constexpr Box kConfirmation[] = {
     {"Z2:AB4", "元請け     確認欄", "M C 10 W"},

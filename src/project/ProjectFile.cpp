@@ -67,6 +67,7 @@ void read(const QStringList& lines, const QString& fileName, Project& project)
             in.fail(QStringLiteral("ツリーの項目数 %1 に対してツリーの行が %2 行しかありません")
                         .arg(nodes)
                         .arg(std::max(0, project.treeImage.rowCount() - 1)));
+        in.finish();
     } catch (...) {
         project.notifyTablesChanged();
         throw;

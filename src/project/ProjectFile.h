@@ -13,7 +13,7 @@ namespace projectfile {
 QStringList write(const Project& project);
 // Assigns the lines to the project in file order. A short file or a bad
 // count line throws Error naming the file and line; what was assigned
-// before stays. Surplus lines are ignored.
+// before stays. A line with text after the last item is an error too.
 void read(const QStringList& lines, const QString& fileName, Project& project);
 
 // The name a chosen save name is written under: ".anz" appended unless the

@@ -63,7 +63,7 @@ void Registry::read(const QString& path, const QByteArray& bytes)
     readPath_.clear();
     readBytes_.clear();
     readFailed_ = true;
-    LineReader in(textfile::decode(bytes), path);
+    LineReader in(textfile::decode(bytes, path), path);
     in.grid(companies, QStringLiteral("会社情報リスト"));
     in.grid(workers, QStringLiteral("作業員名簿"));
     companies.clearSingleBlanks();

@@ -3,13 +3,13 @@
 #include "WorkerImport.h"
 #include "Registry.h"
 #include "common/Error.h"
+#include "common/OutputFile.h"
 #include "common/TextFile.h"
 #include "roster/WorkerRecord.h"
 #include "Spreadsheet.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace mirevo {
 namespace {
@@ -66,11 +66,12 @@ QStringList exportHeadings()
 
 void writeCsv(const QList<QStringList>& rows, const QString& path)
 {
-    QSaveFile file(path);
     QByteArray bytes("\xEF\xBB\xBF");
     bytes += csv::write(rows).toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw Error(QStringLiteral("%1 を保存できません: %2").arg(shown(path), file.errorString()));
+    OutputFile file(path); // the program's one rule for replacing a file
+    file.begin();
+    file.write(bytes);
+    file.commit();
 }
 
 void writeXlsx(const QList<QStringList>& rows, const QString& path)

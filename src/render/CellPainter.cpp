@@ -2,6 +2,7 @@
 
 #include "BorderLines.h"
 #include "FontTable.h"
+#include "NumberFormat.h"
 #include "Workbook.h"
 
 #include <QPainter>
@@ -101,6 +102,7 @@ void CellPainter::load(const Rect &area)
             Slot &s = m_slots[size_t(r - m_grid.r1) * size_t(width) + size_t(it->col - m_grid.c1)];
             s.style = it->style;
             s.str = it->str;
+            s.number = it->kind == sheet::CellKind::Number;
         }
     }
     m_merges.clear();
@@ -185,12 +187,17 @@ void CellPainter::paintValues(QPainter &painter, const Rect &area)
             if (s->merge < 0 && s->str != sheet::kNoString)
                 paintValue(painter, r, c, *s, area);
         }
+    // Merges are loaded one cell beyond the block for their borders; the text of one that lies
+    // wholly outside belongs to another page (below a page break, it would show its top here).
     for (const Rect &m : m_merges) {
+        if (!m.intersects(area))
+            continue;
         const sheet::Cell *first = m_data.findCell(m.r1, m.c1);
         if (first && first->str != sheet::kNoString) {
             const sheet::Xf &xf = m_tables.styles.xf(first->style);
             const QRectF box = mergeRect(m);
-            drawText(painter, box, box, QString::fromStdString(m_tables.strings.text(first->str)), xf);
+            const bool number = first->kind == sheet::CellKind::Number;
+            drawText(painter, box, box, shownText(first->str, number, xf), xf, number);
         }
     }
 }
@@ -198,22 +205,43 @@ void CellPainter::paintValues(QPainter &painter, const Rect &area)
 void CellPainter::paintValue(QPainter &painter, int r, int c, const Slot &s, const Rect &)
 {
     const sheet::Xf &xf = m_tables.styles.xf(s.style);
-    const QString text = QString::fromStdString(m_tables.strings.text(s.str));
+    const QString text = shownText(s.str, s.number, xf);
     const QRectF cell = cellRect(r, c);
     if (cell.width() <= 0 || cell.height() <= 0)
         return;
     if (xf.h == HAlign::CenterContinuous) {
         const QRectF box = centreAcrossBox(r, c, cell);
-        drawText(painter, box, box, text, xf);
+        drawText(painter, box, box, text, xf, s.number);
         return;
     }
     QRectF clip = cell;
-    if (!xf.wrap && !xf.shrink && !text.contains(u'\n')) {
+    if (s.number && !xf.shrink && !xf.wrap) {
+        // A number never runs over its neighbours. In General it loses decimals until it fits;
+        // otherwise, or when even that does not fit, it shows as #### across the cell.
+        const QFontMetricsF &metrics = font(xf.font).metrics;
+        const double room = cell.width() - 2 * kPadding;
+        if (metrics.horizontalAdvance(text) > room) {
+            const QString fitted = xf.numFmt == 0 ? generalToFit(m_tables.strings.text(s.str), metrics, room) : QString();
+            const int marks = std::max(1, int(room / std::max(0.1, metrics.horizontalAdvance(u'#'))));
+            drawText(painter, cell, clip, fitted.isEmpty() ? QString(marks, u'#') : fitted, xf, true);
+            return;
+        }
+    } else if (!xf.wrap && !xf.shrink && !text.contains(u'\n')) {
         const double w = font(m_tables.styles.xf(s.style).font).metrics.horizontalAdvance(text) + 2 * kPadding;
         if (w > cell.width())
             clip = overflowBox(r, c, cell, w, xf);
     }
-    drawText(painter, cell, clip, text, xf);
+    drawText(painter, cell, clip, text, xf, s.number);
+}
+
+QString CellPainter::shownText(uint32_t str, bool number, const sheet::Xf &xf) const
+{
+    const QString text = QString::fromStdString(m_tables.strings.text(str));
+    if (!number)
+        return text;
+    const std::string code = xf.numFmt >= sheet::kFirstCustomFormat ? m_tables.styles.formatCode(xf.numFmt)
+                                                                     : builtinFormatCode(xf.numFmt);
+    return formatNumber(text, code);
 }
 
 bool CellPainter::cellIsFree(int r, int c) const
@@ -262,6 +290,50 @@ const CellPainter::FontEntry &CellPainter::font(uint32_t fontIndex)
     return it->second;
 }
 
+QString generalToFit(const std::string &value, const QFontMetricsF &metrics, double room)
+{
+    bool ok = false;
+    const double v = QString::fromStdString(value).toDouble(&ok);
+    if (!ok)
+        return {};
+    for (int decimals = 9; decimals >= 0; --decimals) {
+        QString t = QString::number(v, 'f', decimals);
+        if (t.contains(u'.')) {
+            while (t.endsWith(u'0'))
+                t.chop(1);
+            if (t.endsWith(u'.'))
+                t.chop(1);
+        }
+        if (t == u"-0")
+            t = QStringLiteral("0");
+        if (metrics.horizontalAdvance(t) <= room)
+            return t;
+    }
+    return {};
+}
+
+// A tab moves on to the next stop, every two ems from the start of its line (LibreOffice's
+// stops in a cell; the spreadsheet shows no gap at all, which would run "1." into its note).
+QString expandTabs(const QString &text, const QFontMetricsF &metrics)
+{
+    const double stop = 2 * metrics.horizontalAdvance(u'\u3000');
+    const double space = std::max(0.1, metrics.horizontalAdvance(u' '));
+    QString out;
+    qsizetype lineStart = 0;
+    for (QChar c : text) {
+        if (c == u'\n')
+            lineStart = out.size() + 1;
+        if (c != u'\t') {
+            out += c;
+            continue;
+        }
+        const double at = metrics.horizontalAdvance(out.mid(lineStart));
+        const double next = (std::floor(at / stop) + 1) * stop;
+        out += QString(std::max(1, int(std::ceil((next - at) / space))), u' ');
+    }
+    return out;
+}
+
 QStringList CellPainter::textLines(const QString &text, const QFont &f, double width, bool wrap) const
 {
     QStringList out;
@@ -287,23 +359,32 @@ QStringList CellPainter::textLines(const QString &text, const QFont &f, double w
 // CJK substitutes' line is taller (1.45 em) than the rows made for the spreadsheet fonts, so a
 // single line is cut at its cell's left and right only: cutting it at the row would clip
 // glyphs that fit the row.
-void CellPainter::drawText(QPainter &painter, const QRectF &box, const QRectF &clip, const QString &text,
-                           const sheet::Xf &xf)
+void CellPainter::drawText(QPainter &painter, const QRectF &box, const QRectF &clip, const QString &rawText,
+                           const sheet::Xf &xf, bool number)
 {
     const FontEntry &entry = font(xf.font);
+    const QString text = rawText.contains(u'\t') ? expandTabs(rawText, entry.metrics) : rawText;
     const sheet::Font &cf = m_tables.styles.font(xf.font);
     QFont f = entry.font;
     const QRectF inner = box.adjusted(kPadding, 0, -kPadding, 0);
     bool ownMetrics = false;
-    if (xf.shrink && !xf.wrap) {
-        const double w = entry.metrics.horizontalAdvance(text);
-        if (w > inner.width() && inner.width() > 0) {
-            f.setPointSizeF(f.pointSizeF() * inner.width() / w);
+    if (xf.shrink && !xf.wrap && inner.width() > 0) {
+        // Until the widest line fits: glyph advances do not scale exactly with the size.
+        auto widest = [&](const QFontMetricsF &m) {
+            double w = 0;
+            for (const QString &line : text.split(u'\n'))
+                w = std::max(w, m.horizontalAdvance(line));
+            return w;
+        };
+        double w = widest(entry.metrics);
+        for (int i = 0; i < 6 && w > inner.width(); ++i) {
+            f.setPointSizeF(f.pointSizeF() * inner.width() / w * (i == 0 ? 1.0 : 0.98));
             ownMetrics = true;
+            w = widest(QFontMetricsF(f, m_device));
         }
     }
     const QStringList lines = textLines(text, f, inner.width(), xf.wrap);
-    HAlign h = xf.h;
+    HAlign h = xf.h == HAlign::General && number ? HAlign::Right : xf.h;
     if (h == HAlign::Distributed && !xf.wrap && lines.size() == 1 && text.size() > 1) {
         const double w = (ownMetrics ? QFontMetricsF(f, m_device) : entry.metrics).horizontalAdvance(text);
         h = HAlign::Left;

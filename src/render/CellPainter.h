@@ -29,6 +29,13 @@ struct Xf;
 
 namespace mirevo::render {
 
+// A number in General rounded to the most decimals that fit `room`; empty when even its whole
+// part does not fit.
+QString generalToFit(const std::string &value, const QFontMetricsF &metrics, double room);
+
+// `text` with each tab replaced by the spaces that reach the next tab stop.
+QString expandTabs(const QString &text, const QFontMetricsF &metrics);
+
 class CellPainter {
 public:
     // `deviceDpi`: logical resolution of the device the painter paints on, so that a font of
@@ -43,6 +50,7 @@ private:
         uint32_t style = 0;
         uint32_t str = 0xFFFFFFFFu; // kNoString
         int merge = -1;
+        bool number = false;
     };
     struct FontEntry {
         QFont font;
@@ -62,7 +70,9 @@ private:
                       uint32_t style) const;
     void paintValue(QPainter &painter, int r, int c, const Slot &s, const sheet::Rect &area);
     void drawText(QPainter &painter, const QRectF &box, const QRectF &clip, const QString &text,
-                  const sheet::Xf &xf);
+                  const sheet::Xf &xf, bool number);
+    // The value as the cell shows it: a number through its number format.
+    QString shownText(uint32_t str, bool number, const sheet::Xf &xf) const;
     QStringList textLines(const QString &text, const QFont &font, double width, bool wrap) const;
     QRectF overflowBox(int r, int c, const QRectF &cell, double textWidth, const sheet::Xf &xf) const;
     QRectF centreAcrossBox(int r, int c, const QRectF &cell) const;

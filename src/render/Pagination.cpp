@@ -1,10 +1,12 @@
 #include "Pagination.h"
 
 #include "FontTable.h"
+#include "PrintNames.h"
 #include "Workbook.h"
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 
 namespace mirevo::render {
 
@@ -25,9 +27,40 @@ QPageSize paperOf(int paperCode)
     }
 }
 
+namespace {
+
+// A print area of whole rows or columns ends where the sheet's content ends.
+sheet::Rect clampedArea(sheet::Rect area, sheet::CellPos used)
+{
+    if (area.r2 == sheet::kMaxRows)
+        area.r2 = std::max(area.r1, used.row);
+    if (area.c2 == sheet::kMaxCols)
+        area.c2 = std::max(area.c1, used.col);
+    return area;
+}
+
+// How far the printed cells reach: the used cells, or the print areas, and the print titles.
+sheet::CellPos printedExtent(const sheet::Worksheet &sheet, const std::vector<sheet::Rect> &areas, const PrintTitles &titles)
+{
+    const sheet::CellPos used = usedExtent(sheet.data(), sheet.Parent().tables().styles);
+    if (areas.empty())
+        return used.row == 0 ? used : sheet::CellPos{std::max(used.row, titles.r2), std::max(used.col, titles.c2)};
+    sheet::CellPos end{titles.r2, titles.c2};
+    for (const sheet::Rect &a : areas) {
+        const sheet::Rect r = clampedArea(a, used);
+        end.row = std::max(end.row, r.r2);
+        end.col = std::max(end.col, r.c2);
+    }
+    return end;
+}
+
+} // namespace
+
 SheetPagination::SheetPagination(const sheet::Worksheet &sheet)
     : m_sheet(sheet),
-      m_extent(usedExtent(sheet.data(), sheet.Parent().tables().styles)),
+      m_areas(printAreas(sheet)),
+      m_titles(printTitles(sheet)),
+      m_extent(printedExtent(sheet, m_areas, m_titles)),
       m_geo(sheet.data(), m_extent.row, m_extent.col, digitPoints(sheet.Parent().tables().styles))
 {
     const sheet::PageSetupData &page = sheet.data().page;
@@ -35,51 +68,93 @@ SheetPagination::SheetPagination(const sheet::Worksheet &sheet)
     m_layout = QPageLayout(paperOf(page.paperSize), orientation, QMarginsF(0, 0, 0, 0), QPageLayout::Point);
     if (m_extent.row == 0)
         return;
+    const sheet::CellPos used = usedExtent(sheet.data(), sheet.Parent().tables().styles);
+    if (m_areas.empty())
+        m_areas.push_back(sheet::Rect{1, 1, m_extent.row, m_extent.col});
+    for (sheet::Rect &a : m_areas)
+        a = clampedArea(a, used);
+    // Titles take their room on every page (on the first they are its own first rows).
+    if (m_titles.r1 > 0 && m_titles.r2 > m_extent.row)
+        m_titles.r1 = m_titles.r2 = 0;
+    if (m_titles.c1 > 0 && m_titles.c2 > m_extent.col)
+        m_titles.c1 = m_titles.c2 = 0;
+    for (const sheet::Rect &area : m_areas)
+        paginate(area);
+}
+
+double SheetPagination::titleHeight() const
+{
+    return m_titles.r1 > 0 ? m_geo.rowBottom(m_titles.r2) - m_geo.rowTop(m_titles.r1) : 0;
+}
+
+double SheetPagination::titleWidth() const
+{
+    return m_titles.c1 > 0 ? m_geo.colRight(m_titles.c2) - m_geo.colLeft(m_titles.c1) : 0;
+}
+
+void SheetPagination::paginate(const sheet::Rect &area)
+{
+    const sheet::PageSetupData &page = m_sheet.data().page;
     const QSizeF paper = paperPoints();
     const QSizeF printable(std::max(1.0, paper.width() - (page.left + page.right) * 72),
                            std::max(1.0, paper.height() - (page.top + page.bottom) * 72));
-    m_scale = page.fitToPage ? fitScale(page, printable)
+    const QSizeF size(m_geo.colRight(area.c2) - m_geo.colLeft(area.c1), m_geo.rowBottom(area.r2) - m_geo.rowTop(area.r1));
+    m_scale = page.fitToPage ? fitScale(page, printable, size)
                              : std::clamp(page.scale > 0 ? page.scale : 100, 10, 400) / 100.0;
     const std::vector<int> noBreaks;
-    const auto columns = bands(true, printable.width() / m_scale, noBreaks);
-    const auto rows = bands(false, printable.height() / m_scale, page.fitToPage ? noBreaks : sheet.data().rowBreaks);
-    for (const auto &[c1, c2] : columns)
-        for (const auto &[r1, r2] : rows) {
-            const sheet::Rect cells{r1, c1, r2, c2};
-            if (!hasContent(cells))
-                continue;
-            QPointF origin(page.left * 72, page.top * 72);
-            if (page.centerHorizontally)
-                origin.rx() += (printable.width() - (m_geo.colRight(c2) - m_geo.colLeft(c1)) * m_scale) / 2;
-            if (page.centerVertically)
-                origin.ry() += (printable.height() - (m_geo.rowBottom(r2) - m_geo.rowTop(r1)) * m_scale) / 2;
-            m_pages.push_back(PageArea{cells, origin});
-        }
+    const auto columns = bands(true, area.c1, area.c2, printable.width() / m_scale - titleWidth(), noBreaks);
+    const auto rows = bands(false, area.r1, area.r2, printable.height() / m_scale - titleHeight(),
+                            page.fitToPage ? noBreaks : m_sheet.data().rowBreaks);
+    for (const auto &[ci, ri] : bandsWithContent(area, columns, rows)) {
+        const auto [c1, c2] = columns[size_t(ci)];
+        const auto [r1, r2] = rows[size_t(ri)];
+        PageArea out{sheet::Rect{r1, c1, r2, c2}, QPointF(page.left * 72, page.top * 72)};
+        if (m_titles.r1 > 0 && r1 > m_titles.r2)
+            out.titleRows = {m_titles.r1, m_titles.r2};
+        if (m_titles.c1 > 0 && c1 > m_titles.c2)
+            out.titleCols = {m_titles.c1, m_titles.c2};
+        const QSizeF block = blockSize(out);
+        if (page.centerHorizontally)
+            out.origin.rx() += (printable.width() - block.width() * m_scale) / 2;
+        if (page.centerVertically)
+            out.origin.ry() += (printable.height() - block.height() * m_scale) / 2;
+        m_pages.push_back(out);
+    }
 }
 
-double SheetPagination::fitScale(const sheet::PageSetupData &page, QSizeF printable) const
+QSizeF SheetPagination::blockSize(const PageArea &p) const
+{
+    double w = m_geo.colRight(p.cells.c2) - m_geo.colLeft(p.cells.c1);
+    double h = m_geo.rowBottom(p.cells.r2) - m_geo.rowTop(p.cells.r1);
+    if (p.titleRows.first > 0)
+        h += titleHeight();
+    if (p.titleCols.first > 0)
+        w += titleWidth();
+    return {w, h};
+}
+
+double SheetPagination::fitScale(const sheet::PageSetupData &page, QSizeF printable, QSizeF size) const
 {
     double s = 1;
-    if (page.fitToWidth > 0 && m_geo.width() > 0)
-        s = std::min(s, printable.width() * page.fitToWidth / m_geo.width());
-    if (page.fitToHeight > 0 && m_geo.height() > 0)
-        s = std::min(s, printable.height() * page.fitToHeight / m_geo.height());
+    if (page.fitToWidth > 0 && size.width() > 0)
+        s = std::min(s, printable.width() * page.fitToWidth / size.width());
+    if (page.fitToHeight > 0 && size.height() > 0)
+        s = std::min(s, printable.height() * page.fitToHeight / size.height());
     // Whole percents, as the page set-up stores them.
     return std::max(0.1, std::floor(s * 100 + 1e-9) / 100);
 }
 
-std::vector<std::pair<int, int>> SheetPagination::bands(bool columns, double available,
+std::vector<std::pair<int, int>> SheetPagination::bands(bool columns, int from, int count, double available,
                                                         const std::vector<int> &manual) const
 {
     std::vector<std::pair<int, int>> out;
-    const int count = columns ? m_extent.col : m_extent.row;
     auto size = [&](int i) {
         return columns ? m_geo.colRight(i) - m_geo.colLeft(i) : m_geo.rowBottom(i) - m_geo.rowTop(i);
     };
-    int first = 1;
+    int first = from;
     double used = 0;
     auto breakAt = manual.begin();
-    for (int i = 1; i <= count; ++i) {
+    for (int i = from; i <= count; ++i) {
         if (used > 0 && used + size(i) > available + 1e-6) {
             out.emplace_back(first, i - 1);
             first = i;
@@ -99,23 +174,52 @@ std::vector<std::pair<int, int>> SheetPagination::bands(bool columns, double ava
     return out;
 }
 
-bool SheetPagination::hasContent(const sheet::Rect &area) const
+namespace {
+// The band holding position i (bands are ascending and cover 1..count).
+int bandOf(const std::vector<std::pair<int, int>> &bands, int i)
 {
+    auto it = std::upper_bound(bands.begin(), bands.end(), i, [](int v, const auto &b) { return v < b.first; });
+    return int(it - bands.begin()) - 1;
+}
+} // namespace
+
+// The (column band, row band) pairs that hold something to print, in page order (down, then
+// over). Found from the cells that carry something, so the cost follows the cells, not the
+// number of pages the sheet's extent would make.
+std::vector<std::pair<int, int>> SheetPagination::bandsWithContent(const sheet::Rect &printArea,
+                                                                   const std::vector<std::pair<int, int>> &columns,
+                                                                   const std::vector<std::pair<int, int>> &rows) const
+{
+    std::set<std::pair<int, int>> found;
+    auto mark = [&](const sheet::Rect &area) {
+        if (!area.intersects(printArea))
+            return;
+        const int ci1 = bandOf(columns, std::max(area.c1, printArea.c1)), ci2 = bandOf(columns, std::min(area.c2, printArea.c2));
+        const int ri1 = bandOf(rows, std::max(area.r1, printArea.r1)), ri2 = bandOf(rows, std::min(area.r2, printArea.r2));
+        for (int ci = std::max(0, ci1); ci <= ci2; ++ci)
+            for (int ri = std::max(0, ri1); ri <= ri2; ++ri)
+                found.emplace(ci, ri);
+    };
     const sheet::SheetData &data = m_sheet.data();
     const sheet::StyleTable &styles = m_sheet.Parent().tables().styles;
     for (const sheet::Rect &m : data.merges)
-        if (m.intersects(area))
-            return true;
-    for (int r = area.r1; r <= area.r2; ++r) {
-        const sheet::Row *row = data.findRow(r);
-        if (!row)
-            continue;
-        for (const sheet::Cell &cell : row->cells)
-            if (cell.col >= area.c1 && cell.col <= area.c2
-                && (cell.str != sheet::kNoString || styleIsVisible(styles, cell.style)))
-                return true;
-    }
-    return false;
+        if (mergeShows(data, styles, m))
+            mark(m);
+    data.rows.forEach([&](int r, const sheet::Row &row) {
+        if (r < printArea.r1 || r > printArea.r2)
+            return;
+        int lastBand = -1;
+        for (const sheet::Cell &cell : row.cells) {
+            if (cell.col < printArea.c1 || cell.col > printArea.c2
+                || (cell.str == sheet::kNoString && !styleIsVisible(styles, cell.style)))
+                continue;
+            const int ci = bandOf(columns, cell.col);
+            if (ci != lastBand && ci >= 0)
+                found.emplace(ci, bandOf(rows, r));
+            lastBand = ci;
+        }
+    });
+    return {found.begin(), found.end()};
 }
 
 } // namespace mirevo::render

@@ -67,22 +67,30 @@ bool styleIsVisible(const sheet::StyleTable &styles, uint32_t xf)
     return false;
 }
 
+bool mergeShows(const sheet::SheetData &data, const sheet::StyleTable &styles, const sheet::Rect &merge)
+{
+    const sheet::Cell *first = data.findCell(merge.r1, merge.c1);
+    return first && (first->str != sheet::kNoString || styleIsVisible(styles, first->style));
+}
+
 sheet::CellPos usedExtent(const sheet::SheetData &data, const sheet::StyleTable &styles)
 {
     sheet::CellPos end{0, 0};
     std::vector<char> visible(styles.xfCount(), -1);
-    for (size_t r = 0; r < data.rows.size(); ++r) {
-        for (const sheet::Cell &cell : data.rows[r].cells) {
+    data.rows.forEach([&](int r, const sheet::Row &row) {
+        for (const sheet::Cell &cell : row.cells) {
             char &v = visible[cell.style];
             if (v < 0)
                 v = styleIsVisible(styles, cell.style) ? 1 : 0;
             if (cell.str == sheet::kNoString && !v)
                 continue;
-            end.row = std::max(end.row, int(r) + 1);
+            end.row = std::max(end.row, r);
             end.col = std::max(end.col, int(cell.col));
         }
-    }
+    });
     for (const sheet::Rect &m : data.merges) {
+        if (!mergeShows(data, styles, m))
+            continue;
         end.row = std::max(end.row, m.r2);
         end.col = std::max(end.col, m.c2);
     }

@@ -48,6 +48,10 @@ private:
 // merges. {0, 0} for a sheet with nothing to print.
 sheet::CellPos usedExtent(const sheet::SheetData &data, const sheet::StyleTable &styles);
 
+// Whether a merged range shows anything: a value in its top-left cell, or a border or fill
+// there (an empty merge with no style prints nothing and makes no page).
+bool mergeShows(const sheet::SheetData &data, const sheet::StyleTable &styles, const sheet::Rect &merge);
+
 // Whether a cell style shows anything without a value (a border or a fill).
 bool styleIsVisible(const sheet::StyleTable &styles, uint32_t xf);
 

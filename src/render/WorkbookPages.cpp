@@ -1,6 +1,7 @@
 #include "WorkbookPages.h"
 
 #include "CellPainter.h"
+#include "HeaderFooter.h"
 #include "SheetError.h"
 #include "Workbook.h"
 
@@ -14,7 +15,8 @@ WorkbookPages::WorkbookPages(const sheet::Workbook &book, const std::vector<int>
     std::vector<int> order = sheets;
     if (order.empty())
         for (int i = 0; i < int(book.sheets().size()); ++i)
-            order.push_back(i);
+            if (book.sheets()[size_t(i)]->Visible() == sheet::xlSheetVisible) // hidden sheets are not printed
+                order.push_back(i);
     for (int index : order) {
         if (index < 0 || index >= int(book.sheets().size()))
             throw sheet::SheetError("シート番号が範囲外です: " + std::to_string(index + 1));
@@ -27,20 +29,45 @@ WorkbookPages::WorkbookPages(const sheet::Workbook &book, const std::vector<int>
 
 WorkbookPages::~WorkbookPages() = default;
 
+namespace {
+
+// Paints the cells of `cells` with their top-left corner at `at` (sheet points from the page's
+// block origin), clipped to them.
+void paintBlock(QPainter &painter, const SheetGeometry &geo, const sheet::Rect &cells, QPointF at, CellPainter &cellPainter)
+{
+    const QRectF block(QPointF(geo.colLeft(cells.c1), geo.rowTop(cells.r1)),
+                       QPointF(geo.colRight(cells.c2), geo.rowBottom(cells.r2)));
+    painter.save();
+    painter.translate(at - block.topLeft());
+    // Room for the widest border drawn on the block's outer edges.
+    painter.setClipRect(block.adjusted(-2, -2, 2, 2), Qt::IntersectClip);
+    cellPainter.paint(painter, cells);
+    painter.restore();
+}
+
+} // namespace
+
 void paintPage(QPainter &painter, const SheetPagination &sheet, int page, CellPainter &cells)
 {
     const PageArea &area = sheet.pages()[size_t(page)];
     const SheetGeometry &geo = sheet.geometry();
-    const QRectF block(QPointF(geo.colLeft(area.cells.c1), geo.rowTop(area.cells.r1)),
-                       QPointF(geo.colRight(area.cells.c2), geo.rowBottom(area.cells.r2)));
     painter.save();
     painter.translate(area.origin);
     painter.scale(sheet.scale(), sheet.scale());
-    painter.translate(-block.topLeft());
-    // Room for the widest border drawn on the block's outer edges.
-    painter.setClipRect(block.adjusted(-2, -2, 2, 2), Qt::IntersectClip);
-    cells.paint(painter, area.cells);
+    const double dx = area.titleCols.first > 0 ? sheet.titleWidth() : 0;
+    const double dy = area.titleRows.first > 0 ? sheet.titleHeight() : 0;
+    const sheet::Rect &c = area.cells;
+    const auto [tr1, tr2] = area.titleRows;
+    const auto [tc1, tc2] = area.titleCols;
+    if (dx > 0 && dy > 0)
+        paintBlock(painter, geo, sheet::Rect{tr1, tc1, tr2, tc2}, QPointF(0, 0), cells);
+    if (dy > 0)
+        paintBlock(painter, geo, sheet::Rect{tr1, c.c1, tr2, c.c2}, QPointF(dx, 0), cells);
+    if (dx > 0)
+        paintBlock(painter, geo, sheet::Rect{c.r1, tc1, c.r2, tc2}, QPointF(0, dy), cells);
+    paintBlock(painter, geo, c, QPointF(dx, dy), cells);
     painter.restore();
+    paintHeaderFooter(painter, sheet, page, QDateTime::currentDateTime());
 }
 
 int printPages(QPagedPaintDevice &device, const WorkbookPages &pages, int first, int last)

@@ -19,7 +19,8 @@ class CellPainter;
 
 class WorkbookPages {
 public:
-    // Pages of the given sheets (0-based positions, in the order given); all sheets when empty.
+    // Pages of the given sheets (0-based positions, in the order given); when empty, every sheet
+    // that is not hidden or very hidden.
     explicit WorkbookPages(const sheet::Workbook &book, const std::vector<int> &sheets = {});
     ~WorkbookPages();
 

@@ -4,6 +4,9 @@
 #include "Workbook.h"
 #include "XlsxWriter.h"
 
+#include "common/Error.h"
+#include "common/OutputFile.h"
+
 #include <zip.h>
 #include <zlib.h>
 
@@ -19,9 +22,9 @@
 #include <set>
 #include <cstring>
 #include <ctime>
-#include <filesystem>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace mirevo::sheet {
 
@@ -133,34 +136,45 @@ void deflateAll(std::vector<std::function<void(std::string &)>> &produce,
             std::rethrow_exception(e);
 }
 
+// The package is built in memory and then saved by the program's rule for
+// replacing a file: libzip's own saving would put a temporary file of a
+// fixed pattern beside the target and replace a link, a FIFO or a read-only
+// file with a new file.
 class ZipOut {
 public:
     ZipOut(const std::string &path, int level) : m_path(path), m_level(level)
     {
-        int err = 0;
-        m_zip = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &err);
-        if (!m_zip) {
-            zip_error_t ze;
-            zip_error_init_with_code(&ze, err);
-            const std::string why = zip_error_strerror(&ze);
-            zip_error_fini(&ze);
-            throw SheetError("ファイルを作成できません: " + path + " (" + why + ")");
+        zip_error_t ze;
+        zip_error_init(&ze);
+        m_buffer = zip_source_buffer_create(nullptr, 0, 0, &ze);
+        if (m_buffer) {
+            zip_source_keep(m_buffer); // read again once the archive is closed
+            m_zip = zip_open_from_source(m_buffer, ZIP_TRUNCATE, &ze);
         }
+        const std::string why = zip_error_strerror(&ze);
+        zip_error_fini(&ze);
+        if (!m_zip)
+            throw SheetError("ファイルを作成できません: " + path + " (" + why + ")");
     }
     ~ZipOut()
     {
         if (m_zip)
             zip_discard(m_zip);
+        if (m_buffer)
+            zip_source_free(m_buffer);
     }
+    ZipOut(const ZipOut &) = delete;
+    ZipOut &operator=(const ZipOut &) = delete;
 
-    // The part is produced and deflated at close().
+    // The part is produced and deflated at save().
     void add(const std::string &name, std::function<void(std::string &)> produce)
     {
         m_names.push_back(name);
         m_produce.push_back(std::move(produce));
     }
 
-    void close()
+    // Compresses the parts and saves the package at the path.
+    void save()
     {
         std::vector<std::unique_ptr<DeflatedPart>> parts;
         for (size_t i = 0; i < m_names.size(); ++i)
@@ -171,13 +185,35 @@ public:
         if (zip_close(m_zip) < 0)
             fail("zip_close");
         m_zip = nullptr;
+        try {
+            OutputFile file(QString::fromStdString(m_path));
+            file.begin();
+            copyPackage(file);
+            file.commit();
+        } catch (const Error &e) {
+            throw SheetError(e.what());
+        }
     }
 
 private:
+    void copyPackage(OutputFile &file)
+    {
+        if (zip_source_open(m_buffer) < 0)
+            fail("zip_source_open");
+        std::vector<char> chunk(size_t(1) << 20);
+        zip_int64_t n = 0;
+        while ((n = zip_source_read(m_buffer, chunk.data(), chunk.size())) > 0)
+            if (file.write(chunk.data(), n) != n)
+                break; // the reason comes with commit()
+        zip_source_close(m_buffer);
+        if (n < 0)
+            fail("zip_source_read");
+    }
+
     [[noreturn]] void fail(const std::string &what)
     {
-        throw SheetError("ファイルを書き込めません: " + m_path + " (" + what + ": "
-                         + zip_strerror(m_zip) + ")");
+        const std::string why = m_zip ? zip_strerror(m_zip) : zip_error_strerror(zip_source_error(m_buffer));
+        throw SheetError("ファイルを書き込めません: " + m_path + " (" + what + ": " + why + ")");
     }
 
     // An entry whose data libzip copies from the part; the part then belongs to libzip.
@@ -202,6 +238,7 @@ private:
 
     std::string m_path;
     int m_level = 1;
+    zip_source_t *m_buffer = nullptr;
     zip_t *m_zip = nullptr;
     std::vector<std::string> m_names;
     std::vector<std::function<void(std::string &)>> m_produce;
@@ -342,24 +379,10 @@ void addParts(ZipOut &zip, const Workbook &book, const std::shared_ptr<StringOrd
 
 void writeXlsx(const Workbook &book, const std::string &path, int deflateLevel)
 {
-    namespace fs = std::filesystem;
-    const fs::path target(path);
-    fs::path temp = target;
-    temp += ".mirevo-tmp";
-    try {
-        auto strings = std::make_shared<StringOrder>(orderStrings(book));
-        ZipOut zip(temp.string(), deflateLevel);
-        addParts(zip, book, strings);
-        zip.close();
-        std::error_code ec;
-        fs::rename(temp, target, ec);
-        if (ec)
-            throw SheetError("ファイルを保存できません: " + path + " (" + ec.message() + ")");
-    } catch (...) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        throw;
-    }
+    auto strings = std::make_shared<StringOrder>(orderStrings(book));
+    ZipOut zip(path, deflateLevel);
+    addParts(zip, book, strings);
+    zip.save();
 }
 
 } // namespace mirevo::sheet

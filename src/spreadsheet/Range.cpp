@@ -164,7 +164,12 @@ uint32_t CellRange::topLeftStyle() const
 
 void CellRange::setValue(std::string_view utf8) const
 {
-    checkText(utf8);
+    try {
+        checkText(utf8);
+    } catch (const SheetError &e) {
+        // The text alone does not tell which of thousands of values it was.
+        throw SheetError("シート「" + m_sheet->Name() + "」のセル " + Address() + ": " + e.what());
+    }
     checkSize();
     const bool keepAsText = !utf8.empty() && utf8.front() == '\'';
     if (keepAsText)

@@ -42,6 +42,25 @@ bool isUtf8(std::string_view text);
 // Text with _xHHHH_ escapes decoded.
 std::string decodeText(std::string_view text);
 
+// Counts the cell and row elements of a sheet's XML while it is inflated, so that a sheet
+// holding more than the workbook may still take is refused before it is parsed (its parsed
+// form costs many times its text). Throws naming the part once there are more than `budget`.
+class CellCounter {
+public:
+    CellCounter(long budget, const PartContext &ctx) : m_budget(budget), m_ctx(ctx) {}
+    void feed(std::string_view chunk);
+
+private:
+    void endName();
+
+    long m_budget;
+    const PartContext &m_ctx;
+    long m_count = 0;
+    bool m_inName = false; // after '<', in the element's name
+    std::string m_name;    // the first characters of its local name
+    bool m_long = false;   // the local name is longer than "row"
+};
+
 // Part readers: each returns the map from the file's indices to the workbook's.
 std::vector<uint32_t> readStylesPart(const pugi::xml_node &root, StyleTable &styles, const PartContext &ctx);
 std::vector<uint32_t> readSharedStringsPart(const pugi::xml_node &root, StringTable &strings, const PartContext &ctx);

@@ -29,10 +29,21 @@ struct Indices {
     std::map<long, SharedFormula> shared = {}; // si -> the formula of its first cell
 };
 
+[[noreturn]] void tooManyCells(const PartContext &ctx)
+{
+    ctx.fail("セルと行の数がブックの上限を超えています");
+}
+
 void spend(long &cellsLeft, const PartContext &ctx)
 {
     if (--cellsLeft < 0)
-        ctx.fail("セルと行の数がブックの上限を超えています");
+        tooManyCells(ctx);
+}
+
+bool isNameChar(char ch)
+{
+    return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') || ch == ':'
+           || ch == '_' || ch == '-' || ch == '.';
 }
 
 uint32_t lookup(const std::vector<uint32_t> &map, long index, const char *what, const CellPos &at,
@@ -344,6 +355,45 @@ void readExtras(const pugi::xml_node &root, SheetData &data)
 }
 
 } // namespace
+
+void CellCounter::feed(std::string_view chunk)
+{
+    size_t i = 0;
+    while (i < chunk.size()) {
+        if (!m_inName) {
+            const size_t open = chunk.find('<', i);
+            if (open == std::string_view::npos)
+                return;
+            m_inName = true;
+            m_name.clear();
+            m_long = false;
+            i = open + 1;
+            continue;
+        }
+        const char ch = chunk[i++];
+        if (ch == ':') { // the local name starts again after a prefix
+            m_name.clear();
+            m_long = false;
+        } else if (isNameChar(ch)) {
+            if (m_name.size() < 3)
+                m_name += ch;
+            else
+                m_long = true; // longer than "row"
+        }
+        if (isNameChar(ch))
+            continue;
+        m_inName = false;
+        endName();
+        if (ch == '<')
+            --i; // starts the next name
+    }
+}
+
+void CellCounter::endName()
+{
+    if (!m_long && (m_name == "c" || m_name == "row") && ++m_count > m_budget)
+        tooManyCells(m_ctx);
+}
 
 void readWorksheetPart(const pugi::xml_node &root, SheetData &data, const std::vector<uint32_t> &styles,
                        const std::vector<uint32_t> &strings, StringTable &table, long &cellsLeft,

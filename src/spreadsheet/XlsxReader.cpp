@@ -392,10 +392,13 @@ private:
         }
         Worksheet *ws = addSheet(sheet, ctx);
         m_fileSheets.back() = ws;
+        const PartContext part{m_path, rel->target};
+        CellCounter counter(m_cellsLeft, part);
+        std::string data = m_zip.read(rel->target, [&counter](std::string_view chunk) { counter.feed(chunk); });
         pugi::xml_document doc;
-        const pugi::xml_node root = loadPart(doc, rel->target);
-        readWorksheetPart(root, ws->data(), m_styles, m_strings, m_book.tables().strings, m_cellsLeft,
-                          PartContext{m_path, rel->target});
+        loadXml(doc, data, part);
+        const pugi::xml_node root = doc.first_child();
+        readWorksheetPart(root, ws->data(), m_styles, m_strings, m_book.tables().strings, m_cellsLeft, part);
         carrySheetRels(readRels(m_zip, m_path, rel->target), *ws);
         noteDroppedElements(root, ws->Name());
     }

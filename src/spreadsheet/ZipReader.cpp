@@ -1,14 +1,19 @@
 #include "ZipReader.h"
 
 #include "SheetError.h"
+#include "common/Error.h"
+#include "common/InputFile.h"
 
+#include <QString>
+
+#include <sys/stat.h>
+#include <unistd.h>
 #include <zip.h>
 #include <zlib.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <memory>
 
 namespace mirevo::sheet {
@@ -35,11 +40,28 @@ bool isCompoundFile(const std::string &path)
 
 } // namespace
 
+namespace {
+
+int openPackage(const std::string &path)
+{
+    try {
+        return inputfile::openRegular(QString::fromStdString(path));
+    } catch (const Error &e) {
+        throw SheetError(e.what());
+    }
+}
+
+} // namespace
+
 ZipReader::ZipReader(const std::string &path, PackageLimits limits) : m_path(path), m_limits(limits)
 {
+    const int fd = openPackage(path);
+    struct stat st;
+    m_fileBytes = ::fstat(fd, &st) == 0 ? uint64_t(st.st_size) : 0;
     int err = 0;
-    m_zip = zip_open(path.c_str(), ZIP_RDONLY, &err);
+    m_zip = zip_fdopen(fd, 0, &err);
     if (!m_zip) {
+        ::close(fd);
         if (isCompoundFile(path)) // what the spreadsheet saves when the workbook has a password
             throw SheetError(path + ": パスワードで保護されたブックは開けません");
         zip_error_t ze;
@@ -48,8 +70,6 @@ ZipReader::ZipReader(const std::string &path, PackageLimits limits) : m_path(pat
         zip_error_fini(&ze);
         throw SheetError(path + ": ブックを開けません (" + why + ")");
     }
-    std::error_code ec;
-    m_fileBytes = std::filesystem::file_size(path, ec);
     try {
         checkDirectory();
     } catch (...) {
@@ -99,7 +119,7 @@ void ZipReader::fail(const std::string &name, const std::string &why) const
 
 bool ZipReader::has(const std::string &name) const { return zip_name_locate(m_zip, name.c_str(), 0) >= 0; }
 
-std::string ZipReader::read(const std::string &name) const
+std::string ZipReader::read(const std::string &name, const ChunkObserver &inflated) const
 {
     zip_stat_t st;
     if (zip_stat(m_zip, name.c_str(), 0, &st) < 0 || !(st.valid & ZIP_STAT_SIZE))
@@ -120,6 +140,8 @@ std::string ZipReader::read(const std::string &name) const
             fail(name, std::string("読めません (データが壊れています: ") + zip_file_strerror(file.get()) + ")");
         data.resize(at + size_t(n));
         count(uint64_t(n), name);
+        if (inflated)
+            inflated(std::string_view(data).substr(at));
         crc = crc32(crc, reinterpret_cast<const Bytef *>(data.data() + at), uInt(n));
         if (n == 0)
             break;

@@ -2,7 +2,9 @@
 // Read access to the entries of a zip package, with the limits that keep a hostile package
 // (a zip bomb, a directory that lies about sizes, damaged data) from costing memory or time.
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 
 struct zip;
 
@@ -19,7 +21,8 @@ struct PackageLimits {
 
 class ZipReader {
 public:
-    // Opens the package and checks the sizes its central directory claims.
+    // Opens the package and checks the sizes its central directory claims. A path that is no
+    // regular file (a FIFO, a device) is refused before it is opened.
     explicit ZipReader(const std::string &path, PackageLimits limits = {});
     ~ZipReader();
     ZipReader(const ZipReader &) = delete;
@@ -28,7 +31,9 @@ public:
     bool has(const std::string &name) const;
     // Whole entry, inflated in chunks while counting against the limits, its CRC verified.
     // Throws SheetError naming the entry when it is missing, damaged or over a limit.
-    std::string read(const std::string &name) const;
+    // `inflated` sees each chunk as it comes, and may stop the read by throwing.
+    using ChunkObserver = std::function<void(std::string_view)>;
+    std::string read(const std::string &name, const ChunkObserver &inflated = {}) const;
 
 private:
     void checkDirectory();

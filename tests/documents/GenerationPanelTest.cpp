@@ -281,6 +281,32 @@ TEST_F(PanelFixture, AFailedConversionIsReportedAndShowsWhatWasMade)
     EXPECT_FALSE(find("ProgressBar1")->isVisible());
 }
 
+// A template that is not the forms is never replaced silently: the user is asked, and "no"
+// stops the run.
+TEST_F(PanelFixture, ATemplateThatFailsItsCheckIsReplacedOnlyWhenTheUserSaysSo)
+{
+    {
+        sheet::Application app;
+        sheet::Workbook& forms = documents::buildTemplate(app);
+        forms.Sheets(QStringLiteral("書類一覧")).data().merges = sheet::MergeSet();
+        forms.SaveAs(home.file(QStringLiteral("安全書類(一覧).xlsx")));
+    }
+    dialogs.answers = {false};
+    click("Button_convert");
+    ASSERT_EQ(dialogs.questions.size(), 1);
+    EXPECT_TRUE(dialogs.questions.front().contains(QStringLiteral("シート「書類一覧」"))) << dialogs.questions.front().toStdString();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages.front().contains(QStringLiteral("使えません"))) << dialogs.messages.front().toStdString();
+    EXPECT_EQ(panel.workbookWindow(), nullptr);
+
+    dialogs.answers = {true};
+    click("Button_convert");
+    ASSERT_NE(panel.workbookWindow(), nullptr);
+    EXPECT_TRUE(panel.workbookWindow()->sheetNames().contains(QStringLiteral("書類一覧")));
+    const QString shown = find<QLabel>("Label_template")->text().remove(QChar(0x200B));
+    EXPECT_TRUE(shown.contains(QStringLiteral("内蔵の様式を使います"))) << shown.toStdString();
+}
+
 TEST_F(PanelFixture, SelectingASheetThatIsGoneFails)
 {
     EXPECT_FALSE(panel.selectSheet(QStringLiteral("書類一覧")));

@@ -1,6 +1,7 @@
 #include "DocumentTestSupport.h"
 #include "Spreadsheet.h"
 #include "documents/GenerationRun.h"
+#include "documents/TemplateBook.h"
 #include "registry/CompanyRecord.h"
 #include "support/TempHome.h"
 
@@ -75,6 +76,24 @@ TEST(GenerationRun, AnUnreadableTemplateMakesNoWorkbook)
     GenerationRun run = generate(site.view, {"list"}, {});
     EXPECT_EQ(run.book, nullptr);
     EXPECT_TRUE(run.error.contains(QStringLiteral("テンプレート"))) << run.error.toStdString();
+}
+
+// The panel has no fallback: a template that is not the forms stops the run, never
+// silently replaced by the built-in ones.
+TEST(GenerationRun, ATemplateThatFailsItsCheckMakesNoWorkbook)
+{
+    mirevo::test::TempHome home;
+    {
+        sheet::Application app;
+        sheet::Workbook& forms = buildTemplate(app);
+        forms.Sheets(QStringLiteral("書類一覧")).data().rows = sheet::RowStore();
+        forms.SaveAs(home.file(QStringLiteral("安全書類(一覧).xlsx")));
+    }
+    TestSite site;
+    GenerationRun run = generate(site.view, {"list"}, {});
+    EXPECT_EQ(run.book, nullptr);
+    EXPECT_TRUE(run.error.contains(QStringLiteral("シート「書類一覧」"))) << run.error.toStdString();
+    EXPECT_TRUE(run.templateSource.refused.isEmpty());
 }
 
 } // namespace

@@ -241,13 +241,22 @@ TEST(ProjectFile, CharactersCodePage932WouldChangeComeBackExactly)
     EXPECT_EQ(q.record.text("Edit10"), QStringLiteral("ﾔｽ ﾐｶ"));
 }
 
-TEST(ProjectFile, SurplusLinesAreIgnored)
+TEST(ProjectFile, TextAfterTheLastItemIsAnErrorWithItsLine)
 {
     Project p;
-    QStringList lines = projectfile::write(p);
-    lines << "extra" << "more";
+    const QStringList lines = projectfile::write(p);
+    const QString junkLine = QString::number(lines.size() + 3);
     Project q;
-    EXPECT_NO_THROW(projectfile::read(lines, "x.anz", q));
+    try {
+        projectfile::read(lines + QStringList{"", " ", "extra", "more"}, "x.anz", q);
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("x.anz")));
+        EXPECT_TRUE(e.message().contains(QStringLiteral("%1 行目").arg(junkLine))) << e.message().toStdString();
+        EXPECT_TRUE(e.message().contains(QStringLiteral("\"extra\""))) << e.message().toStdString();
+    }
+    // Blank lines at the end are what an editor may leave.
+    EXPECT_NO_THROW(projectfile::read(lines + QStringList{"", "  "}, "x.anz", q));
 }
 
 TEST(ProjectFile, AnzIsAppendedUnlessTheNameEndsInLowerCaseDotAnz)

@@ -1,10 +1,13 @@
 #include "Fixtures.h"
 #include "common/Error.h"
 #include "common/TextFile.h"
+#include "registry/CompanyFile.h"
 #include "registry/Registry.h"
 #include "support/TempHome.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace mirevo;
 using namespace mirevo::test;
@@ -169,3 +172,20 @@ INSTANTIATE_TEST_SUITE_P(
                       BadRegistryFile{"WorkerRowsShort", "1\r\nNo.\r\n3\r\nNo.\r\n", 5, 1},
                       BadRegistryFile{"Empty", "", 1, Registry::kCompanyRows}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The registry is read at every window activation and a company file on request: a FIFO
+// there must not hang the program, nor a huge file exhaust its memory.
+TEST(RegistryFile, SpecialAndHugeFilesAreRefusedWithTheirName)
+{
+    TempHome home;
+    Registry registry;
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Registry::fileName()).constData(), 0600), 0);
+    QString text = message([&] { registry.load(); });
+    EXPECT_TRUE(text.contains("kaisya_set.kss") && text.contains(QStringLiteral("名前付きパイプ"))) << text.toStdString();
+
+    const QString company = home.file("big.kda");
+    ASSERT_TRUE(QFile(company).open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QFile::resize(company, textfile::kMaxBytes + 1));
+    text = message([&] { companyfile::load(registry, company); });
+    EXPECT_TRUE(text.contains("big.kda") && text.contains(QStringLiteral("大きすぎます"))) << text.toStdString();
+}

@@ -1,6 +1,13 @@
 // Pages a sheet falls onto: paper, orientation, scale, breaks, order and centring.
 #include "Pagination.h"
 #include "RenderTestBooks.h"
+#include "CellPainter.h"
+#include "HeaderFooter.h"
+#include "PrintNames.h"
+#include "WorkbookPages.h"
+
+#include <QImage>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -76,6 +83,16 @@ INSTANTIATE_TEST_SUITE_P(Sheets, PaginationCases, ::testing::Values(
          }, 2, kA4w, kA4h, {Rect{1, 1, 54, 1}, Rect{109, 1, 120, 1}}},
     Case{"BreakAtLastRowAddsNoPage", [](Worksheet &ws) { rows(ws, 10); ws.HPageBreaks().Add(ws.Range("A11")); },
          1, kA4w, kA4h, {Rect{1, 1, 10, 1}}},
+    // Pages come from the cells that show something, not from the sheet's extent.
+    Case{"EmptyMergesMakeNoPages", [](Worksheet &ws) {
+             ws.Range("A1").setValue("a");
+             for (int i = 0; i < 5000; ++i)
+                 ws.data().merge(Rect{3 + 2 * i, 1, 4 + 2 * i, 30});
+         }, 1, kA4w, kA4h, {Rect{1, 1, 1, 1}}},
+    Case{"CellsAtTheFarCorners", [](Worksheet &ws) {
+             ws.Range("XFD1").setValue("a");
+             ws.Range("XFD1048576").setValue("b");
+         }, 2, kA4w, kA4h, {}},
     Case{"JisB4Portrait", [](Worksheet &ws) { rows(ws, 1); ws.PageSetup().setPaperSize(12); }, 1, 728.5, 1031.8,
          {}}),
     [](const auto &info) { return std::string(info.param.name); });
@@ -107,6 +124,109 @@ TEST(Pagination, ColumnWidthsAndHiddenColumnsInPoints)
     EXPECT_DOUBLE_EQ(geo.colRight(2), 51.75 + 2.625 * 6);
     EXPECT_DOUBLE_EQ(geo.colRight(3), geo.colLeft(3));
     EXPECT_EQ(geo.colAt(60), 2);
+}
+
+} // namespace
+
+namespace {
+
+TEST(Pagination, HiddenAndVeryHiddenSheetsAreNotPrinted)
+{
+    Application app;
+    Workbook &book = app.Workbooks().Add();
+    rows(book.Sheets(1), 10);
+    for (int state : {xlSheetHidden, xlSheetVeryHidden, xlSheetVisible}) {
+        Worksheet &ws = book.Sheets().Add(After{book.Sheets(book.Sheets().Count())});
+        rows(ws, 10);
+        ws.setVisible(state);
+    }
+    const render::WorkbookPages all(book);
+    ASSERT_EQ(all.pageCount(), 2);
+    EXPECT_EQ(&all.page(1).sheet->sheet(), &book.Sheets(4));
+    EXPECT_EQ(render::WorkbookPages(book, {1}).pageCount(), 1) << "a sheet asked for by position is printed";
+}
+
+} // namespace
+
+namespace {
+
+void name(Worksheet &ws, const char *n, const char *formula)
+{
+    ws.Parent().definedNames().push_back(DefinedName{n, &ws, formula, false});
+}
+
+TEST(PrintNames, ReferenceListsOfCellsRowsAndColumns)
+{
+    using render::referenceList;
+    EXPECT_EQ(referenceList("Sheet1!$A$1:$H$20"), (std::vector<Rect>{Rect{1, 1, 20, 8}}));
+    EXPECT_EQ(referenceList("'名簿, 1'!$B$2,'名簿, 1'!$D$1:$E$5"), (std::vector<Rect>{Rect{2, 2, 2, 2}, Rect{1, 4, 5, 5}}));
+    EXPECT_EQ(referenceList("Sheet1!$1:$3"), (std::vector<Rect>{Rect{1, 1, 3, kMaxCols}}));
+    EXPECT_EQ(referenceList("Sheet1!$A:$B,Sheet1!$2:$2"), (std::vector<Rect>{Rect{1, 1, kMaxRows, 2}, Rect{2, 1, 2, kMaxCols}}));
+    EXPECT_TRUE(referenceList("#REF!").empty());
+    EXPECT_TRUE(referenceList("Sheet1!$A$1:$3").empty());
+}
+
+TEST(Pagination, PrintAreaAndTitleRows)
+{
+    Application app;
+    Workbook &book = app.Workbooks().Add();
+    Worksheet &ws = book.Sheets(1);
+    rows(ws, 200, 3);
+    name(ws, "_xlnm.Print_Area", "Sheet1!$A$3:$B$120");
+    name(ws, "_xlnm.Print_Titles", "Sheet1!$1:$2");
+    const SheetPagination p(ws);
+    // 54 rows a page; the titles take two of them on every page.
+    ASSERT_EQ(p.pages().size(), 3u);
+    EXPECT_EQ(p.pages()[0].cells, (Rect{3, 1, 54, 2}));
+    EXPECT_EQ(p.pages()[1].cells, (Rect{55, 1, 106, 2}));
+    EXPECT_EQ(p.pages()[2].cells, (Rect{107, 1, 120, 2}));
+    for (const auto &page : p.pages())
+        EXPECT_EQ(page.titleRows, (std::pair<int, int>{1, 2}));
+
+    // Two areas print one after the other; whole columns end with the content.
+    book.definedNames().clear();
+    name(ws, "_xlnm.Print_Area", "Sheet1!$A$1:$A$10,Sheet1!$C:$C");
+    const SheetPagination two(ws);
+    ASSERT_EQ(two.pages().size(), 5u);
+    EXPECT_EQ(two.pages()[0].cells, (Rect{1, 1, 10, 1}));
+    EXPECT_EQ(two.pages()[1].cells, (Rect{1, 3, 54, 3}));
+    EXPECT_EQ(two.pages()[4].cells, (Rect{163, 3, 200, 3}));
+}
+
+TEST(HeaderFooter, SectionsAndFields)
+{
+    const render::HeaderFooterFields f{3, 7, QStringLiteral("名簿"), QStringLiteral("安全書類.xlsx"),
+                                       QDateTime(QDate(2026, 4, 1), QTime(9, 5))};
+    const auto t = render::headerFooterText("&L&\"ＭＳ Ｐゴシック,太字\"&12&A&C&P / &N ページ&R&D &T &F &&", f);
+    EXPECT_EQ(t.left, QStringLiteral("名簿"));
+    EXPECT_EQ(t.centre, QStringLiteral("3 / 7 ページ"));
+    EXPECT_EQ(t.right, QStringLiteral("2026/04/01 9:05 安全書類.xlsx &"));
+    EXPECT_EQ(render::headerFooterText("Page &P", f).centre, QStringLiteral("Page 3"));
+    EXPECT_TRUE(render::headerFooterText("", f).empty());
+}
+
+TEST(HeaderFooter, FooterPrintsInTheBottomMargin)
+{
+    Application app;
+    Worksheet &ws = app.Workbooks().Add().Sheets(1);
+    rows(ws, 3);
+    ws.data().page.oddFooter = "&C&P / &N";
+    const SheetPagination p(ws);
+    QImage image(int(p.paperPoints().width()), int(p.paperPoints().height()), QImage::Format_RGB32);
+    image.setDotsPerMeterX(2835);
+    image.setDotsPerMeterY(2835);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    render::CellPainter cells(ws, p.geometry(), image.logicalDpiY());
+    render::paintPage(painter, p, 0, cells);
+    painter.end();
+    int lo = INT_MAX, hi = -1;
+    for (int y = image.height() - 54; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                lo = std::min(lo, x), hi = std::max(hi, x);
+    ASSERT_GE(hi, 0) << "no footer";
+    EXPECT_NEAR((lo + hi) / 2.0, image.width() / 2.0, 3);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // What the cell painter puts on an image: fills, borders by style, text placement.
 #include "CellPainter.h"
 #include "Spreadsheet.h"
+#include "WorkbookPages.h"
 
 #include <QImage>
 #include <QPainter>
@@ -241,3 +242,73 @@ TEST(CellPaint, FontColourAndDiagonal)
 }
 
 } // namespace
+
+namespace {
+
+// A page ends at its manual break: the text of the next page's first row, set in a font taller
+// than that row, reaches up into this page's last rows but is not drawn there.
+TEST(PagePaint, NothingBelowAManualBreakShowsOnThePageBefore)
+{
+    Application app;
+    Worksheet &ws = app.Workbooks().Add().Sheets(1);
+    ws.Range("A1").setValue("top");
+    ws.Range("A1:D10").setRowHeight(12);
+    ws.Range("A6").setValue(QStringLiteral("全建統一様式第５号"));
+    ws.Range("A6:D6").setMergeCells(true);
+    ws.Range("A6").Font().setSize(28);
+    ws.Range("A6").setVerticalAlignment(vAlignCenter);
+    ws.HPageBreaks().Add(ws.Range("A6"));
+    const render::SheetPagination pages(ws);
+    ASSERT_EQ(pages.pages().size(), 2u);
+    QImage image(int(pages.paperPoints().width() * 2), int(pages.paperPoints().height() * 2), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.scale(2, 2);
+    render::CellPainter cells(ws, pages.geometry(), image.logicalDpiY());
+    render::paintPage(p, pages, 0, cells);
+    p.end();
+    const double top = pages.pages()[0].origin.y() + pages.geometry().rowTop(2) * pages.scale();
+    const double bottom = pages.pages()[0].origin.y() + pages.geometry().rowBottom(5) * pages.scale();
+    int ink = 0;
+    for (int y = int(top * 2); y < int(bottom * 2) + 8; ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ink += qGray(image.pixel(x, y)) < 128;
+    EXPECT_EQ(ink, 0) << "row 6 drawn on page 1";
+}
+
+} // namespace
+
+namespace {
+
+// The crane checklist's notes ("1.\t持込機械の届出は…"): a tab moves to the next stop and the
+// note stays on the line of its number.
+TEST(CellPaint, TabMovesToTheNextStopAndDoesNotBreakTheLine)
+{
+    Canvas canvas;
+    canvas.ws->Range("A2:F2").setMergeCells(true);
+    canvas.ws->Range("A2").setValue(QStringLiteral("1.\t持込機械の届出"));
+    canvas.ws->Range("A2").setWrapText(true);
+    canvas.ws->Range("A2").setVerticalAlignment(vAlignTop);
+    canvas.ws->Range("A2").Font().setSize(8);
+    canvas.paint();
+    const auto &g = *canvas.geometry;
+    int top = INT_MAX, bottom = -1;
+    for (int y = int(g.rowTop(2) * kScale); y < int(g.rowBottom(2) * kScale); ++y)
+        for (int x = 0; x < int(g.colRight(6) * kScale); ++x)
+            if (qGray(canvas.image.pixel(x, y)) < 128)
+                top = std::min(top, y), bottom = std::max(bottom, y);
+    ASSERT_GE(bottom, 0);
+    EXPECT_LT((bottom - top) / kScale, 10.0) << "the note went onto a second line";
+
+    const QFont font(QStringLiteral("Noto Sans CJK JP"), 10);
+    const QFontMetricsF metrics(font);
+    const QString expanded = render::expandTabs(QStringLiteral("1.\tA\n22.\tB"), metrics);
+    EXPECT_FALSE(expanded.contains(u'\t'));
+    const QStringList lines = expanded.split(u'\n');
+    const double em = metrics.horizontalAdvance(u'\u3000');
+    EXPECT_NEAR(metrics.horizontalAdvance(lines[0].left(lines[0].size() - 1)), 2 * em, metrics.horizontalAdvance(u' '));
+    EXPECT_NEAR(metrics.horizontalAdvance(lines[1].left(lines[1].size() - 1)), 2 * em, metrics.horizontalAdvance(u' '));
+}
+
+} // namespace
+

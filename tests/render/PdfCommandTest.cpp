@@ -1,5 +1,6 @@
 // `mirevo pdf`: a site's documents or an existing workbook as PDF, with the exit codes and
 // messages of the other commands.
+#include "Pagination.h"
 #include "RenderTestBooks.h"
 #include "cli/Cli.h"
 #include "support/CliRun.h"
@@ -57,6 +58,34 @@ TEST(PdfCommand, FailuresNameTheFileAndWriteNothing)
     EXPECT_EQ(runCli({"pdf", site, site}).code, 1);
     EXPECT_TRUE(cli::isCommand("pdf"));
     EXPECT_TRUE(runCli({"--help"}).out.contains("mirevo pdf BOOK.xlsx OUT.pdf"));
+}
+
+} // namespace
+
+namespace {
+
+// The vehicle, hazardous-materials and fire-use notices print at the zoom of the rows their
+// forms use (their width then decides it: 88 %), not of 66 rows (72 % and 80 %), one page each.
+TEST(PdfCommand, NoticesPrintAtTheZoomOfTheirOwnRows)
+{
+    TempHome home;
+    const QString xlsx = home.file("site.xlsx");
+    ASSERT_EQ(runCli({"generate", "--documents", "9,10,11", writeSite(home), xlsx}).code, 0);
+    sheet::Application app;
+    sheet::Workbook &book = app.Workbooks().Open(xlsx);
+    int notices = 0;
+    for (const auto &ws : book.sheets()) {
+        const QString name = QString::fromStdString(ws->Name());
+        if (!name.startsWith(u"9.") && !name.startsWith(u"10.") && !name.startsWith(u"11"))
+            continue;
+        ++notices;
+        const render::SheetPagination pages(*ws);
+        EXPECT_EQ(pages.pages().size(), 1u) << name.toStdString();
+        EXPECT_GE(pages.scale(), 0.85) << name.toStdString();
+        const double height = pages.geometry().rowBottom(pages.pages()[0].cells.r2) * pages.scale();
+        EXPECT_LE(height, pages.paperPoints().height()) << name.toStdString();
+    }
+    EXPECT_EQ(notices, 3);
 }
 
 } // namespace

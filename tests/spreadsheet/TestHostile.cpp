@@ -1,6 +1,7 @@
 // Hostile and broken packages: damaged data, lying directories, zip bombs, malformed numbers
 // and sizes beyond the limits are refused with a message naming what and where.
 #include "TestSupport.h"
+#include "ReaderCommon.h"
 #include "XlsxReader.h"
 #include "ZipParts.h"
 
@@ -203,6 +204,43 @@ TEST(Hostile, SheetAndCellLimits)
     EXPECT_NE(openError(path, limits).find("xl/workbook.xml: シートの数 (4) がブックの上限 (3) を超えています"),
               std::string::npos)
         << openError(path, limits);
+}
+
+// The limit holds while the sheet is inflated: what comes after it is never parsed, so here
+// the broken XML behind the fourth cell goes unnoticed.
+TEST(Hostile, CellLimitStopsTheReadBeforeTheSheetIsParsed)
+{
+    const std::string cells = "<c r=\"A1\"/><x:c r=\"B1\"/><c r=\"C1\"/><c r=\"D1\"/>";
+    auto p = package("<cols><col min=\"1\" max=\"1\"/></cols><sheetData><row r=\"1\">" + cells
+                     + "<<<broken</sheetData>");
+    const std::string path = inputPath();
+    writeZip(path, p);
+    ReadLimits limits;
+    limits.maxCells = 4; // one row and three cells
+    EXPECT_NE(openError(path, limits).find("xl/worksheets/sheet1.xml: セルと行の数がブックの上限を超えています"),
+              std::string::npos)
+        << openError(path, limits);
+    limits.maxCells = 5;
+    EXPECT_EQ(openError(path, limits).find("セルと行の数"), std::string::npos) << openError(path, limits);
+}
+
+TEST(Hostile, CellCounterFindsEveryCellHoweverTheTextIsCut)
+{
+    const std::string xml = "<row r=\"1\"><c r=\"A1\"><v>1</v></c><x:c/><cfRule/><col/><rows/><c>"
+                            "<is><t>c</t></is></c></row><row/>";
+    const PartContext ctx{"book.xlsx", "sheet.xml"};
+    for (size_t cut = 0; cut <= xml.size(); ++cut) {
+        CellCounter fits(5, ctx); // 2 rows, 3 cells
+        EXPECT_NO_THROW({
+            fits.feed(std::string_view(xml).substr(0, cut));
+            fits.feed(std::string_view(xml).substr(cut));
+        }) << cut;
+        CellCounter over(4, ctx);
+        EXPECT_THROW({
+            over.feed(std::string_view(xml).substr(0, cut));
+            over.feed(std::string_view(xml).substr(cut));
+        }, SheetError) << cut;
+    }
 }
 
 // Sheets that each use only the last row keep their values; storage is by used pages.

@@ -3,8 +3,10 @@
 #include "ZipParts.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
+#include <fstream>
 
 using namespace mirevo::sheet;
 using namespace mirevo::sheet::test;
@@ -99,6 +101,49 @@ TEST(Package, FailedSaveLeavesTheOldFileAndNoTemporary)
     } catch (const SheetError &e) {
         EXPECT_NE(std::string(e.what()).find(missingFolder), std::string::npos) << e.what();
     }
+}
+
+// The workbook is saved by the program's one rule for replacing a file; these cases are the
+// ones where the engine's own save differed from it.
+TEST(Package, SavesWriteThroughLinksAndKeepSpecialAndReadOnlyFiles)
+{
+    namespace fs = std::filesystem;
+    Application app;
+    Workbook &book = app.Workbooks().Add();
+    book.Sheets(1).Range("A1").setValue("new");
+    const fs::path folder = inputPath();
+    fs::create_directories(folder / "real");
+    const fs::path target = folder / "real" / "book.xlsx";
+    book.SaveAs(target.string());
+    fs::create_symlink("real/book.xlsx", folder / "link.xlsx");
+    fs::permissions(target, fs::perms(0640));
+    book.SaveAs((folder / "link.xlsx").string());
+    EXPECT_TRUE(fs::is_symlink(folder / "link.xlsx"));
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms(0640));
+
+    const fs::path fifo = folder / "fifo.xlsx";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_THROW(book.SaveAs(fifo.string()), SheetError);
+    EXPECT_TRUE(fs::is_fifo(fifo));
+
+    // A name of 255 bytes, the most a folder holds; a file of the fixed temporary name older
+    // saves used stays as it is.
+    const fs::path longName = folder / (std::string(250, 'a') + ".xlsx");
+    book.SaveAs(longName.string());
+    book.SaveAs(longName.string());
+    EXPECT_EQ(readFile(longName.string()).substr(0, 2), "PK");
+    std::ofstream((folder / "o.xlsx.mirevo-tmp").string()) << "someone's";
+    book.SaveAs((folder / "o.xlsx").string());
+    EXPECT_EQ(readFile((folder / "o.xlsx.mirevo-tmp").string()), "someone's");
+
+    const fs::path readOnly = folder / "ro.xlsx";
+    book.SaveAs(readOnly.string());
+    fs::permissions(readOnly, fs::perms(0444));
+    const std::string before = readFile(readOnly.string());
+    book.Sheets(1).Range("A1").setValue("newer");
+    EXPECT_THROW(book.SaveAs(readOnly.string()), SheetError);
+    EXPECT_EQ(readFile(readOnly.string()), before);
+    EXPECT_EQ(fs::status(readOnly).permissions(), fs::perms(0444));
 }
 
 TEST(Package, CheckerFindsBrokenPackages)

@@ -78,6 +78,22 @@ TEST(Values, RefusesTextTheSpreadsheetCannotHold)
     EXPECT_EQ(sheet.Range("A1").Value().size(), 32767u);
 }
 
+TEST(Values, ARefusedValueNamesItsSheetAndCell)
+{
+    Application app;
+    Worksheet &sheet = app.Workbooks().Add().Sheets(1);
+    sheet.setName(QStringLiteral("作業員名簿【山田建設】"));
+    try {
+        sheet.Range("E14").setValue(std::string(40000, 'x'));
+        FAIL() << "no error";
+    } catch (const SheetError &e) {
+        const std::string message = e.what();
+        EXPECT_NE(message.find("作業員名簿【山田建設】"), std::string::npos) << message;
+        EXPECT_NE(message.find("E14"), std::string::npos) << message;
+        EXPECT_NE(message.find("40000 文字"), std::string::npos) << message;
+    }
+}
+
 TEST(Values, QStringOverloadsCarryJapaneseText)
 {
     Application app;

@@ -1,4 +1,5 @@
 #include "QtDialogs.h"
+#include "common/Error.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -46,13 +47,15 @@ QWidget* QtDialogs::owner() const
 void QtDialogs::message(const QString& text, Kind kind, Button button)
 {
     const auto standard = button == Button::Yes ? QMessageBox::Yes : QMessageBox::Ok;
-    QMessageBox box(iconOf(kind), kTitle, text, standard, owner());
+    QMessageBox box(iconOf(kind), kTitle, visibleText(text), standard, owner());
+    box.setTextFormat(Qt::PlainText); // a name from a file is never markup
     box.exec();
 }
 
 bool QtDialogs::askYesNo(const QString& text, Kind kind)
 {
-    QMessageBox box(iconOf(kind), kTitle, text, QMessageBox::Yes | QMessageBox::No, owner());
+    QMessageBox box(iconOf(kind), kTitle, visibleText(text), QMessageBox::Yes | QMessageBox::No, owner());
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }

@@ -6,6 +6,7 @@
 #include "check/ui/Ttenken.h"
 #include "common/Clock.h"
 #include "common/Dialogs.h"
+#include "common/Error.h"
 #include "common/ui/FormKit.h"
 #include "common/ui/WindowRules.h"
 #include "documents/Catalogue.h"
@@ -187,6 +188,7 @@ void GenerationPanel::buildActions()
     status_ = form::label(this, QString(), 16, 608, 728, 44);
     status_->setObjectName("Label_documentsStatus");
     status_->setWordWrap(true);
+    status_->setTextFormat(Qt::PlainText); // names from the project are never markup
     connect(toggle_, &QPushButton::clicked, this, &GenerationPanel::toggleAll);
     connect(convertButton, &QPushButton::clicked, this, &GenerationPanel::convert);
     connect(close, &QPushButton::clicked, this, &GenerationPanel::closePanel);
@@ -222,6 +224,20 @@ void GenerationPanel::toggleAll()
     toggle_->setText(on ? kAllOff : kAllOn);
 }
 
+namespace {
+
+// The built-in forms replace a template only when the user says so.
+bool askBuiltIn(const QStringList& problems)
+{
+    return Dialogs::current().askYesNo(
+        QStringLiteral("テンプレートは次のシートが様式と合わないため使えません。\n\n%1\n\n"
+                       "内蔵の様式で作成しますか？ (「いいえ」で中止します)")
+            .arg(problems.join(u'\n')),
+        Dialogs::Kind::Warning);
+}
+
+} // namespace
+
 void GenerationPanel::convert()
 {
     const QStringList keys = chosenKeys();
@@ -242,7 +258,7 @@ void GenerationPanel::convert()
         progress_->setValue(0);
         progress_->show();
         run = documents::generate(documents::siteOf(project_), keys, options(),
-                                  [this](int done, int total) { showProgress(done, total); });
+                                  [this](int done, int total) { showProgress(done, total); }, askBuiltIn);
         progress_->hide();
     }
     report(run);
@@ -314,7 +330,7 @@ void GenerationPanel::report(const documents::GenerationRun& run)
         if (!checkNote_.isEmpty())
             notes << checkNote_;
     }
-    status_->setText(notes.join(u' '));
+    status_->setText(visibleText(notes.join(u' ')));
 }
 
 bool GenerationPanel::offerSave(sheet::Workbook& book)
