@@ -62,6 +62,15 @@ bool hasCompany(const Registry& registry, const QString& name)
     return false;
 }
 
+// The program folder's registry; Error when it cannot be read or has no
+// company `name` (when one is given).
+void loadFor(Registry& registry, const QString& name)
+{
+    registry.load();
+    if (!name.isEmpty() && !hasCompany(registry, name))
+        throw Error(QStringLiteral("会社情報リストにない会社です: %1").arg(name));
+}
+
 } // namespace
 
 int importWorkers(const QStringList& args, QTextStream& out, QTextStream& err)
@@ -71,9 +80,7 @@ int importWorkers(const QStringList& args, QTextStream& out, QTextStream& err)
         return usageError(a.fault, err);
     try {
         Registry registry;
-        registry.load();
-        if (!a.company.isEmpty() && !hasCompany(registry, a.company))
-            throw Error(QStringLiteral("会社情報リストにない会社です: %1").arg(a.company));
+        loadFor(registry, a.company);
         const workerimport::Plan plan =
             workerimport::plan(workerimport::readFile(a.file), registry, {a.company, a.update, clock::today()});
         if (!plan.unknownHeadings.isEmpty())
@@ -97,9 +104,7 @@ int exportWorkers(const QStringList& args, QTextStream& out, QTextStream& err)
         return usageError(a.fault, err);
     try {
         Registry registry;
-        registry.load();
-        if (!a.company.isEmpty() && !hasCompany(registry, a.company))
-            throw Error(QStringLiteral("会社情報リストにない会社です: %1").arg(a.company));
+        loadFor(registry, a.company);
         const int written = workerexport::write(registry, a.company, a.file);
         out << QStringLiteral("作業員 %1 人を %2 に書き出しました").arg(written).arg(QDir::toNativeSeparators(a.file))
             << Qt::endl;
