@@ -23,6 +23,13 @@ struct Args {
     QString fault; // wrong usage, said in words
 };
 
+Args refused(const QString& fault)
+{
+    Args a;
+    a.fault = fault;
+    return a;
+}
+
 Args parse(const QStringList& args, bool allowUpdate)
 {
     Args a;
@@ -30,12 +37,12 @@ Args parse(const QStringList& args, bool allowUpdate)
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--company")) {
             if (i + 1 >= args.size())
-                return {.fault = QStringLiteral("--company の値がありません")};
+                return refused(QStringLiteral("--company の値がありません"));
             a.company = args[++i];
         } else if (allowUpdate && args[i] == QLatin1String("--update")) {
             a.update = true;
         } else if (args[i].startsWith(QLatin1String("--"))) {
-            return {.fault = QStringLiteral("知らないオプションです: %1").arg(args[i])};
+            return refused(QStringLiteral("知らないオプションです: %1").arg(args[i]));
         } else {
             files << args[i];
         }

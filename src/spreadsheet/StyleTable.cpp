@@ -120,7 +120,7 @@ StyleTable::StyleTable()
     internBorder(Border{});
     // Every styles part starts with these two fills.
     internFill(Fill{});
-    internFill(Fill{Pattern::Gray125});
+    internFill(Fill{Pattern::Gray125, Color{}, Color{}});
     internXf(Xf{});
 }
 

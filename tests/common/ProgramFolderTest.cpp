@@ -29,8 +29,9 @@ TEST(ProgramFolder, HomeFirstThenTheBuildFolderAndResourcesInOrder)
     }
     // A test program runs from its build folder, which is writable: that
     // folder, as a development build keeps its files beside itself.
-    if (QCoreApplication::instance())
+    if (QCoreApplication::instance()) {
         EXPECT_EQ(programFolder(), QCoreApplication::applicationDirPath());
+    }
 }
 
 } // namespace

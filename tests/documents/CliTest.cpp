@@ -116,8 +116,9 @@ TEST(Cli, TheTemplateBesideTheProgramIsUsedWhenTheProgramFolderHasNone)
     QTemporaryDir bin(QStringLiteral(MIREVO_DOCUMENTS_SCRATCH "/bin-XXXXXX"));
     ASSERT_TRUE(bin.isValid());
     const QString program = bin.filePath("mirevo");
-    if (::link(MIREVO_EXECUTABLE, program.toLocal8Bit().constData()) != 0)
+    if (::link(MIREVO_EXECUTABLE, program.toLocal8Bit().constData()) != 0) {
         ASSERT_TRUE(QFile::copy(QStringLiteral(MIREVO_EXECUTABLE), program));
+    }
     const QString beside = bin.filePath(QStringLiteral("安全書類(一覧).xlsx"));
     ASSERT_EQ(runCli({"template", beside}).code, 0);
     const QString site = writeSite(home);

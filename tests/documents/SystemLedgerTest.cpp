@@ -142,7 +142,10 @@ TEST(SystemLedger, BlockTopMovesTheRightHalf)
     Application app;
     Workbook& book = buildTemplate(app);
     Worksheet& ws = book.Sheets(QStringLiteral("2-1.施工体制台帳"));
-    RunState run{site.view, {}, {}, {.row = 1, .blockTop = 70}};
+    SheetTarget target;
+    target.row = 1;
+    target.blockTop = 70;
+    RunState run{site.view, {}, {}, target};
     SystemLedger().write(ws, run);
     EXPECT_EQ(value(ws, "AR70"), QStringLiteral("一次工業"));
     EXPECT_EQ(value(ws, "BI112"), "c38");
