@@ -1,4 +1,5 @@
 #include "CheckCommand.h"
+#include "UsageError.h"
 
 #include "check/FindingOutput.h"
 #include "check/SiteCheck.h"
@@ -13,14 +14,6 @@ namespace mirevo::cli {
 namespace {
 
 constexpr int kUnreadable = 1;
-constexpr int kWrongUsage = 2;
-
-int wrongUsage(QTextStream& err, const QString& message)
-{
-    err << QStringLiteral("mirevo: ") << message << Qt::endl
-        << QStringLiteral("mirevo --help で使い方を表示します。") << Qt::endl;
-    return kWrongUsage;
-}
 
 } // namespace
 
@@ -32,12 +25,12 @@ int checkCommand(const QStringList& args, QTextStream& out, QTextStream& err)
         if (a == QLatin1String("--csv"))
             asCsv = true;
         else if (a.startsWith(QLatin1String("--")))
-            return wrongUsage(err, QStringLiteral("知らないオプションです: %1").arg(a));
+            throw UsageError{QStringLiteral("知らないオプションです: %1").arg(a)};
         else
             files << a;
     }
     if (files.size() != 1)
-        return wrongUsage(err, QStringLiteral("SITE.anz を一つ指定してください"));
+        throw UsageError{QStringLiteral("SITE.anz を一つ指定してください")};
     Project project;
     try {
         documents::readSite(files[0], project);

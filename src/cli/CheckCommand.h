@@ -11,7 +11,7 @@ namespace mirevo::cli {
 
 // `mirevo check [--csv] SITE.anz`: the pre-submission check of a site.
 // Returns 0 without errors and warnings, 4 with any, 1 when the site
-// cannot be read, 2 for wrong usage.
+// cannot be read; wrong usage throws UsageError (exit 2 from run()).
 int checkCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 
 // The check's summary line for a site read by another command.

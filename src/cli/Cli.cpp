@@ -1,4 +1,5 @@
 #include "Cli.h"
+#include "UsageError.h"
 #include "WorkerCommands.h"
 
 #include "CheckCommand.h"
@@ -21,11 +22,6 @@
 namespace mirevo::cli {
 
 namespace {
-
-// Wrong usage: the message is followed by a hint to --help.
-struct UsageError {
-    QString message;
-};
 
 struct GenerateArgs {
     QStringList documents;

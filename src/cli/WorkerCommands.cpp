@@ -1,4 +1,5 @@
 #include "WorkerCommands.h"
+#include "UsageError.h"
 #include "common/Clock.h"
 #include "common/Error.h"
 #include "registry/CompanyRecord.h"
@@ -12,7 +13,6 @@
 namespace mirevo::cli {
 namespace {
 
-constexpr int kUsage = 2;
 constexpr int kFailed = 1;
 constexpr int kSomeRejected = 4;
 
@@ -20,16 +20,9 @@ struct Args {
     QString company;
     bool update = false;
     QString file;
-    QString fault; // wrong usage, said in words
 };
 
-Args refused(const QString& fault)
-{
-    Args a;
-    a.fault = fault;
-    return a;
-}
-
+// Throws UsageError for wrong usage.
 Args parse(const QStringList& args, bool allowUpdate)
 {
     Args a;
@@ -37,28 +30,20 @@ Args parse(const QStringList& args, bool allowUpdate)
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--company")) {
             if (i + 1 >= args.size())
-                return refused(QStringLiteral("--company の値がありません"));
+                throw UsageError{QStringLiteral("--company の値がありません")};
             a.company = args[++i];
         } else if (allowUpdate && args[i] == QLatin1String("--update")) {
             a.update = true;
         } else if (args[i].startsWith(QLatin1String("--"))) {
-            return refused(QStringLiteral("知らないオプションです: %1").arg(args[i]));
+            throw UsageError{QStringLiteral("知らないオプションです: %1").arg(args[i])};
         } else {
             files << args[i];
         }
     }
     if (files.size() != 1)
-        a.fault = QStringLiteral("ファイルを一つ指定してください");
-    else
-        a.file = files[0];
+        throw UsageError{QStringLiteral("ファイルを一つ指定してください")};
+    a.file = files[0];
     return a;
-}
-
-int usageError(const QString& fault, QTextStream& err)
-{
-    err << QStringLiteral("mirevo: ") << fault << Qt::endl
-        << QStringLiteral("mirevo --help で使い方を表示します。") << Qt::endl;
-    return kUsage;
 }
 
 bool hasCompany(const Registry& registry, const QString& name)
@@ -83,8 +68,6 @@ void loadFor(Registry& registry, const QString& name)
 int importWorkers(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     const Args a = parse(args, true);
-    if (!a.fault.isEmpty())
-        return usageError(a.fault, err);
     try {
         Registry registry;
         loadFor(registry, a.company);
@@ -107,8 +90,6 @@ int importWorkers(const QStringList& args, QTextStream& out, QTextStream& err)
 int exportWorkers(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     const Args a = parse(args, false);
-    if (!a.fault.isEmpty())
-        return usageError(a.fault, err);
     try {
         Registry registry;
         loadFor(registry, a.company);
