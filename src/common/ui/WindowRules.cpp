@@ -93,17 +93,14 @@ protected:
             fit(window_, area_);
             // Again once the window manager has framed the window: the
             // allowance used for an unknown frame may be too large.
-            QTimer::singleShot(150, area_, [this] {
-                const QSize before = area_->size();
-                fit(window_, area_);
-                if (area_->size() != before)
-                    centreOnScreen(window_);
-            });
+            QTimer::singleShot(150, area_, [this] { refitWhenShown(); });
         }
         return false;
     }
 
 private:
+    // Fits the scroll area again and, when its size changed, centres the
+    // window once its layout has taken the new size.
     void refitWhenShown()
     {
         if (!window_->isVisible())
@@ -111,7 +108,6 @@ private:
         const QSize before = area_->size();
         fit(window_, area_);
         if (area_->size() != before)
-            // Once the window's layout has taken the new size.
             QTimer::singleShot(0, window_, [window = window_] {
                 if (window->layout())
                     window->layout()->activate();
