@@ -5,13 +5,11 @@
 #include "WorkerList.h"
 #include "common/EraDate.h"
 #include "common/Error.h"
-#include "common/TextFile.h"
 #include "roster/WorkerDates.h"
 #include "roster/WorkerRecord.h"
 #include "roster/WorkerStore.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 
