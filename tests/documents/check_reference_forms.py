@@ -40,7 +40,8 @@ def made_dump(mirevo, case, work):
     run = subprocess.run([mirevo] + command, env=env, capture_output=True, text=True)
     if run.returncode != 0:
         raise RuntimeError("mirevo %s failed for %s:\n%s%s" % (command[0], case, run.stdout, run.stderr))
-    return dump_workbook.dump(out, filled=not template).replace(receipt_today(), "<今日の受付日>")
+    # The dump shows texts as Python writes them (an ideographic space as \u3000).
+    return dump_workbook.dump(out, filled=not template).replace(repr(receipt_today())[1:-1], "<今日の受付日>")
 
 
 def main():
