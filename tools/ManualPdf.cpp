@@ -32,8 +32,9 @@ int main(int argc, char** argv)
     // Pictures by their whole path: the document does not resolve names
     // relative to a base for a paged device.
     const QString folder = QFileInfo(source).absolutePath() + u'/';
-    document.setHtml(QString::fromUtf8(html.readAll()).replace(QStringLiteral("src=\"images/"),
-                                                                QStringLiteral("src=\"") + folder + QStringLiteral("images/")));
+    document.setHtml(
+        QString::fromUtf8(html.readAll())
+            .replace(QStringLiteral("src=\"images/"), QStringLiteral("src=\"") + folder + QStringLiteral("images/")));
 
     // Written beside the target and renamed: no half-written manual.
     const QString partial = target + QStringLiteral(".part");

@@ -87,9 +87,8 @@ void Program::openProject()
     // After a conversion the project window steps aside for the sheet list
     // and comes back when the list is closed.
     for (QStringList names = form.takeSheetList(); !names.isEmpty(); names = form.takeSheetList()) {
-        owned_->menu->runSheetList(names, [&form](const QString& name) {
-            return form.generationPanel()->selectSheet(name);
-        });
+        owned_->menu->runSheetList(names,
+                                   [&form](const QString& name) { return form.generationPanel()->selectSheet(name); });
         form.exec();
     }
 }

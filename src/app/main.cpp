@@ -52,8 +52,8 @@ std::optional<QStringList> argumentsOf(int argc, char** argv)
 void installJapaneseQtTexts(QApplication& app, QTranslator& translator)
 {
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (translator.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                        QStringLiteral("_"), folder))
+    if (translator.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        folder))
         app.installTranslator(&translator);
 }
 

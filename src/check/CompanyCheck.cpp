@@ -22,8 +22,11 @@ struct Required {
 
 // The persons and contacts every document block of a company prints.
 const Required kRequired[] = {
-    {company::Representative, "代表者名"}, {company::Address, "住所"}, {company::Phone, "電話番号"},
-    {company::SafetyManager, "安全衛生責任者名"}, {company::ChiefEngineer, "主任技術者名"},
+    {company::Representative, "代表者名"},
+    {company::Address, "住所"},
+    {company::Phone, "電話番号"},
+    {company::SafetyManager, "安全衛生責任者名"},
+    {company::ChiefEngineer, "主任技術者名"},
 };
 
 struct Licence {
@@ -39,8 +42,8 @@ struct Insurance {
     const char* label;
 };
 const Insurance kInsurances[] = {{company::HealthInsuranceState, "健康保険"},
-                                   {company::PensionState, "厚生年金保険"},
-                                   {company::EmploymentInsuranceState, "雇用保険"}};
+                                 {company::PensionState, "厚生年金保険"},
+                                 {company::EmploymentInsuranceState, "雇用保険"}};
 
 QString label(const char* text)
 {
@@ -63,9 +66,11 @@ void checkRequired(const CompanyRow& c, QList<Finding>& out)
     for (const Required& r : kRequired) {
         if (!unfilled(c, r.column))
             continue;
-        const QString field = r.column == 19 && c.place == Place::Prime ? QStringLiteral("監理/主任技術者名") : label(r.label);
-        out << companyFinding(c, Level::Warning, "company-missing", r.column, field,
-                              QStringLiteral("%1が入力されていません。%2で入力してください。").arg(field, whereToFix(c)));
+        const QString field
+            = r.column == 19 && c.place == Place::Prime ? QStringLiteral("監理/主任技術者名") : label(r.label);
+        out << companyFinding(
+            c, Level::Warning, "company-missing", r.column, field,
+            QStringLiteral("%1が入力されていません。%2で入力してください。").arg(field, whereToFix(c)));
     }
 }
 
@@ -81,7 +86,8 @@ void checkBusinessId(const CompanyRow& c, QList<Finding>& out)
         message = QStringLiteral("事業者IDが初期値%1のままです。").arg(quoted(id));
     else
         message = QStringLiteral("事業者ID%1は14桁の数字ではありません（%2文字）。").arg(quoted(id)).arg(id.size());
-    message += QStringLiteral("建設キャリアアップシステムの事業者ID（半角数字14桁）を%1で入力してください。").arg(whereToFix(c));
+    message += QStringLiteral("建設キャリアアップシステムの事業者ID（半角数字14桁）を%1で入力してください。")
+                   .arg(whereToFix(c));
     out << companyFinding(c, Level::Warning, "business-id", company::BusinessId, QStringLiteral("事業者ID"), message);
 }
 
@@ -93,9 +99,10 @@ void checkLicence(const CompanyRow& c, const Licence& l, const QDate& day, QList
     const bool noNumber = unfilled(c, l.number);
     if (isPlaceholder(dateText)) {
         if (!noNumber)
-            out << companyFinding(c, Level::Warning, "licence-expired", l.date, field,
-                                  QStringLiteral("許可番号%1の許可（更新）年月日が入力されていません。%2で入力してください。")
-                                      .arg(quoted(number), whereToFix(c)));
+            out << companyFinding(
+                c, Level::Warning, "licence-expired", l.date, field,
+                QStringLiteral("許可番号%1の許可（更新）年月日が入力されていません。%2で入力してください。")
+                    .arg(quoted(number), whereToFix(c)));
         return;
     }
     const QDate granted = readDate(dateText);
@@ -109,24 +116,28 @@ void checkLicence(const CompanyRow& c, const Licence& l, const QDate& day, QList
     const QDate ends = addYearsKeepingFebruary(granted, 5);
     const QString lastDay = eraDateText(ends.addDays(-1));
     if (ends <= day)
-        out << companyFinding(c, Level::Error, "licence-expired", l.date, field,
-                              QStringLiteral("建設業の許可（%1）の有効期間は%2で切れています。更新後の許可（更新）年月日を入力してください。")
-                                  .arg(noNumber ? label(l.label) : number.trimmed(), lastDay));
+        out << companyFinding(
+            c, Level::Error, "licence-expired", l.date, field,
+            QStringLiteral(
+                "建設業の許可（%1）の有効期間は%2で切れています。更新後の許可（更新）年月日を入力してください。")
+                .arg(noNumber ? label(l.label) : number.trimmed(), lastDay));
     else if (day.daysTo(ends) <= kWarnDays)
-        out << companyFinding(c, Level::Warning, "licence-expired", l.date, field,
-                              QStringLiteral("建設業の許可（%1）の有効期間が%2で切れます。更新の手続きを確かめてください。")
-                                  .arg(noNumber ? label(l.label) : number.trimmed(), lastDay));
+        out << companyFinding(
+            c, Level::Warning, "licence-expired", l.date, field,
+            QStringLiteral("建設業の許可（%1）の有効期間が%2で切れます。更新の手続きを確かめてください。")
+                .arg(noNumber ? label(l.label) : number.trimmed(), lastDay));
 }
 
 void checkInsurance(const CompanyRow& c, QList<Finding>& out)
 {
     for (const Insurance& i : kInsurances)
         if (c.cells.value(i.status).trimmed() == QStringLiteral("未加入"))
-            out << companyFinding(c, Level::Warning, "insurance-not-enrolled", i.status,
-                                  QStringLiteral("%1 加入状況").arg(label(i.label)),
-                                  QStringLiteral("%1が「未加入」です。社会保険に未加入の会社の作業員は現場に入れないことがあります。"
-                                                 "加入状況を確かめてください。")
-                                      .arg(label(i.label)));
+            out << companyFinding(
+                c, Level::Warning, "insurance-not-enrolled", i.status,
+                QStringLiteral("%1 加入状況").arg(label(i.label)),
+                QStringLiteral("%1が「未加入」です。社会保険に未加入の会社の作業員は現場に入れないことがあります。"
+                               "加入状況を確かめてください。")
+                    .arg(label(i.label)));
 }
 
 } // namespace
@@ -136,7 +147,8 @@ CompanyRow primeCompany(const ProjectRecord& record)
     CompanyRow c;
     c.place = Place::Prime;
     for (int column = 0; column < company::kColumns; ++column) {
-        const QString field = column == company::BusinessId ? QString::fromLatin1(field::PrimeBusinessId) : primeField(column);
+        const QString field
+            = column == company::BusinessId ? QString::fromLatin1(field::PrimeBusinessId) : primeField(column);
         c.controls << field;
         c.cells << (field.isEmpty() ? QString() : record.text(field));
         c.initials << (field.isEmpty() ? QString() : ProjectRecord::initialText(field));
@@ -189,28 +201,32 @@ void checkCompanyPeriod(const CompanyRow& c, const Period& project, QList<Findin
     const QString toText = c.cells.value(company::PeriodTo);
     const QString field = QStringLiteral("工期");
     if (isPlaceholder(fromText) || isPlaceholder(toText)) {
-        out << companyFinding(c, Level::Warning, "period-missing", company::PeriodFrom, field,
-                              QStringLiteral("この現場での工期が入力されていません。「再下請負業者情報」の「工期」を入力してください。"));
+        out << companyFinding(
+            c, Level::Warning, "period-missing", company::PeriodFrom, field,
+            QStringLiteral("この現場での工期が入力されていません。「再下請負業者情報」の「工期」を入力してください。"));
         return;
     }
     const Period own{readDate(fromText), readDate(toText)};
     for (const auto& [date, text] : {std::pair{own.from, fromText}, std::pair{own.to, toText}})
         if (!date.isValid())
-            out << companyFinding(c, Level::Error, "period-invalid", company::PeriodFrom, field,
-                                  QStringLiteral("工期%1を日付として読めません。「再下請負業者情報」の「工期」を選び直してください。")
-                                      .arg(quoted(text)));
+            out << companyFinding(
+                c, Level::Error, "period-invalid", company::PeriodFrom, field,
+                QStringLiteral("工期%1を日付として読めません。「再下請負業者情報」の「工期」を選び直してください。")
+                    .arg(quoted(text)));
     if (!own.from.isValid() || !own.to.isValid())
         return;
     if (own.to < own.from) {
-        out << companyFinding(c, Level::Error, "period-invalid", company::PeriodFrom, field,
-                              QStringLiteral("工期の終わり%1が始まり%2より前です。「再下請負業者情報」の「工期」を直してください。")
-                                  .arg(quoted(toText), quoted(fromText)));
+        out << companyFinding(
+            c, Level::Error, "period-invalid", company::PeriodFrom, field,
+            QStringLiteral("工期の終わり%1が始まり%2より前です。「再下請負業者情報」の「工期」を直してください。")
+                .arg(quoted(toText), quoted(fromText)));
         return;
     }
     if (project.from.isValid() && project.to.isValid() && (own.from < project.from || own.to > project.to))
-        out << companyFinding(c, Level::Warning, "period-outside", company::PeriodFrom, field,
-                              QStringLiteral("工期（%1～%2）が工事の工期（%3～%4）からはみ出しています。工期を確かめてください。")
-                                  .arg(eraDateText(own.from), eraDateText(own.to), eraDateText(project.from), eraDateText(project.to)));
+        out << companyFinding(
+            c, Level::Warning, "period-outside", company::PeriodFrom, field,
+            QStringLiteral("工期（%1～%2）が工事の工期（%3～%4）からはみ出しています。工期を確かめてください。")
+                .arg(eraDateText(own.from), eraDateText(own.to), eraDateText(project.from), eraDateText(project.to)));
 }
 
 void checkUpper(const TextGrid& table, const CompanyRow& c, QList<Finding>& out)

@@ -6,7 +6,7 @@
 namespace mirevo {
 class ProjectRecord;
 class TextGrid;
-}
+} // namespace mirevo
 
 namespace mirevo::check {
 
@@ -16,10 +16,10 @@ namespace mirevo::check {
 struct CompanyRow {
     QString name;
     Place place = Place::Contractor;
-    int row = 0;           // the contractor table row; 0 for the prime contractor
-    QStringList cells;     // company record columns 0–49
-    QStringList initials;  // the initial text of each column's field
-    QStringList controls;  // the prime contractor's field of each column
+    int row = 0;          // the contractor table row; 0 for the prime contractor
+    QStringList cells;    // company record columns 0–49
+    QStringList initials; // the initial text of each column's field
+    QStringList controls; // the prime contractor's field of each column
 };
 
 CompanyRow primeCompany(const ProjectRecord& record);

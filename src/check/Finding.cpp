@@ -14,9 +14,12 @@ int Report::count(Level level) const
 QString levelName(Level level)
 {
     switch (level) {
-    case Level::Error: return QStringLiteral("エラー");
-    case Level::Warning: return QStringLiteral("警告");
-    case Level::Info: return QStringLiteral("情報");
+    case Level::Error:
+        return QStringLiteral("エラー");
+    case Level::Warning:
+        return QStringLiteral("警告");
+    case Level::Info:
+        return QStringLiteral("情報");
     }
     return {};
 }
@@ -24,9 +27,12 @@ QString levelName(Level level)
 QString levelKey(Level level)
 {
     switch (level) {
-    case Level::Error: return QStringLiteral("error");
-    case Level::Warning: return QStringLiteral("warning");
-    case Level::Info: return QStringLiteral("info");
+    case Level::Error:
+        return QStringLiteral("error");
+    case Level::Warning:
+        return QStringLiteral("warning");
+    case Level::Info:
+        return QStringLiteral("info");
     }
     return {};
 }

@@ -22,16 +22,16 @@ struct Finding {
     QString code;
     QString company;
     QString worker;
-    QString field;   // the label of the field, as the windows show it
+    QString field; // the label of the field, as the windows show it
     QString message;
     Place place = Place::Site;
-    int row = 0;       // contractor table row or site worker list row
-    QString control;   // the control of a Site or Prime finding ("Edit9")
+    int row = 0;     // contractor table row or site worker list row
+    QString control; // the control of a Site or Prime finding ("Edit9")
 };
 
 // The result of one check.
 struct Report {
-    QDate date;         // the day the project was checked on
+    QDate date;                 // the day the project was checked on
     bool dateFromToday = false; // 作成日 was blank or unreadable
     QList<Finding> findings;
 

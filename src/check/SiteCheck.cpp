@@ -54,14 +54,16 @@ QDate creationDate(const ProjectRecord& record, const QDate& today, Report& repo
     const QString text = record.text(field::CreatedOn);
     const QString field = QStringLiteral("作成日");
     if (isPlaceholder(text)) {
-        out << siteFinding(Level::Error, "project-missing", field::CreatedOn, field,
-                           QStringLiteral("作成日が入力されていません。画面上部の「作成日」に書類の作成日を入力してください。"));
+        out << siteFinding(
+            Level::Error, "project-missing", field::CreatedOn, field,
+            QStringLiteral("作成日が入力されていません。画面上部の「作成日」に書類の作成日を入力してください。"));
     } else if (const QDate day = readDate(text); day.isValid()) {
         return day;
     } else {
-        out << siteFinding(Level::Error, "date-invalid", field::CreatedOn, field,
-                           QStringLiteral("作成日%1を日付として読めません。画面上部の「作成日」をカレンダーから選び直してください。")
-                               .arg(quoted(text)));
+        out << siteFinding(
+            Level::Error, "date-invalid", field::CreatedOn, field,
+            QStringLiteral("作成日%1を日付として読めません。画面上部の「作成日」をカレンダーから選び直してください。")
+                .arg(quoted(text)));
     }
     report.dateFromToday = true;
     return today;
@@ -76,22 +78,26 @@ Period projectPeriod(const ProjectRecord& record, QList<Finding>& out)
     Period p;
     for (const auto& [control, text, end] :
          {std::tuple{field::PeriodFrom, fromText, &p.from}, std::tuple{field::PeriodTo, toText, &p.to}}) {
-        const QString field = QStringLiteral("工期（%1）").arg(QString::fromUtf8(control == QLatin1String(field::PeriodFrom) ? "自" : "至"));
+        const QString field = QStringLiteral("工期（%1）")
+                                  .arg(QString::fromUtf8(control == QLatin1String(field::PeriodFrom) ? "自" : "至"));
         if (isPlaceholder(text)) {
-            out << siteFinding(Level::Error, "project-missing", control, field,
-                               QStringLiteral("%1が入力されていません。「発注者情報」の「工期」を入力してください。").arg(field));
+            out << siteFinding(
+                Level::Error, "project-missing", control, field,
+                QStringLiteral("%1が入力されていません。「発注者情報」の「工期」を入力してください。").arg(field));
             continue;
         }
         *end = readDate(text);
         if (!end->isValid())
-            out << siteFinding(Level::Error, "period-invalid", control, field,
-                               QStringLiteral("%1%2を日付として読めません。「発注者情報」の「工期」を選び直してください。")
-                                   .arg(field, quoted(text)));
+            out << siteFinding(
+                Level::Error, "period-invalid", control, field,
+                QStringLiteral("%1%2を日付として読めません。「発注者情報」の「工期」を選び直してください。")
+                    .arg(field, quoted(text)));
     }
     if (p.from.isValid() && p.to.isValid() && p.to < p.from) {
-        out << siteFinding(Level::Error, "period-invalid", field::PeriodTo, QStringLiteral("工期"),
-                           QStringLiteral("工期の終わり%1が始まり%2より前です。「発注者情報」の「工期」を直してください。")
-                               .arg(quoted(toText), quoted(fromText)));
+        out << siteFinding(
+            Level::Error, "period-invalid", field::PeriodTo, QStringLiteral("工期"),
+            QStringLiteral("工期の終わり%1が始まり%2より前です。「発注者情報」の「工期」を直してください。")
+                .arg(quoted(toText), quoted(fromText)));
         p = {};
     }
     return p;

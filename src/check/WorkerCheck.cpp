@@ -61,20 +61,23 @@ void checkAge(const TextGrid& w, int row, const QDate& day, bool ofPrime, QList<
     const QDate birth = readDate(text);
     if (!birth.isValid() || birth > day) {
         const QString what = isPlaceholder(text) ? QStringLiteral("生年月日が入力されていません。")
-                             : birth.isValid()   ? QStringLiteral("生年月日%1が作成日より後です。").arg(quoted(text))
-                                                 : QStringLiteral("生年月日%1を日付として読めません。").arg(quoted(text));
-        out << workerFinding(w, row, Level::Warning, "birth-unreadable", field,
-                             what + QStringLiteral("作業員名簿で「例 : 1968/10/01」の形に入力してください。年齢を確かめられません。"));
+            : birth.isValid() ? QStringLiteral("生年月日%1が作成日より後です。").arg(quoted(text))
+                              : QStringLiteral("生年月日%1を日付として読めません。").arg(quoted(text));
+        out << workerFinding(
+            w, row, Level::Warning, "birth-unreadable", field,
+            what + QStringLiteral("作業員名簿で「例 : 1968/10/01」の形に入力してください。年齢を確かめられません。"));
         return;
     }
     const int age = worker::completedYears(birth, day);
     if (age < kMinorAge)
         out << workerFinding(w, row, Level::Info, "minor", field,
-                             QStringLiteral("作成日に%1歳（18歳未満）です。").arg(age) + report("年少者就労報告書", ofPrime)
+                             QStringLiteral("作成日に%1歳（18歳未満）です。").arg(age)
+                                 + report("年少者就労報告書", ofPrime)
                                  + QStringLiteral("年少者は危険有害業務に就けられません。"));
     else if (age >= kElderlyAge)
         out << workerFinding(w, row, Level::Info, "elderly", field,
-                             QStringLiteral("作成日に%1歳（65歳以上）です。").arg(age) + report("高年齢者就労報告書", ofPrime));
+                             QStringLiteral("作成日に%1歳（65歳以上）です。").arg(age)
+                                 + report("高年齢者就労報告書", ofPrime));
 }
 
 void checkPressure(const TextGrid& w, int row, bool ofPrime, QList<Finding>& out)
@@ -88,14 +91,16 @@ void checkPressure(const TextGrid& w, int row, bool ofPrime, QList<Finding>& out
     const int high = p ? p->high.toInt(&highOk) : 0;
     const int low = p ? p->low.toInt(&lowOk) : 0;
     if (!highOk || !lowOk) {
-        out << workerFinding(w, row, Level::Warning, "blood-pressure-unreadable", field,
-                             QStringLiteral("血圧%1を読めません。作業員名簿で「120～80」の形に入力してください。").arg(quoted(text)));
+        out << workerFinding(
+            w, row, Level::Warning, "blood-pressure-unreadable", field,
+            QStringLiteral("血圧%1を読めません。作業員名簿で「120～80」の形に入力してください。").arg(quoted(text)));
         return;
     }
     if (high >= kHighPressure || low >= kLowPressure)
         out << workerFinding(w, row, Level::Warning, "blood-pressure", field,
                              QStringLiteral("血圧%1は高血圧です（最高160以上または最低95以上）。").arg(quoted(text))
-                                 + report("高血圧者就労報告書", ofPrime) + QStringLiteral("就業上の配慮を確かめてください。"));
+                                 + report("高血圧者就労報告書", ofPrime)
+                                 + QStringLiteral("就業上の配慮を確かめてください。"));
 }
 
 void checkHealth(const TextGrid& w, int row, const QDate& day, QList<Finding>& out)
@@ -168,10 +173,11 @@ void checkWorkerCompany(const TextGrid& w, int row, const QString& prime, const 
     if (!isBlankName(company) && (company == prime || companies.contains(company)))
         return;
     const QString what = isBlankName(company)
-                             ? QStringLiteral("所属会社名が入力されていません。")
-                             : QStringLiteral("所属会社%1は元請負業者でも当現場リストの会社でもありません。").arg(quoted(company));
-    out << workerFinding(w, row, Level::Error, "worker-company-missing", QStringLiteral("所属会社名"),
-                         what + QStringLiteral("会社を施工体制ツリーに登録するか、作業員の所属会社名を直してください。"));
+        ? QStringLiteral("所属会社名が入力されていません。")
+        : QStringLiteral("所属会社%1は元請負業者でも当現場リストの会社でもありません。").arg(quoted(company));
+    out << workerFinding(
+        w, row, Level::Error, "worker-company-missing", QStringLiteral("所属会社名"),
+        what + QStringLiteral("会社を施工体制ツリーに登録するか、作業員の所属会社名を直してください。"));
 }
 
 void checkDuplicates(const TextGrid& w, QList<Finding>& out)

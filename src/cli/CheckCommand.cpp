@@ -55,7 +55,7 @@ int checkCommand(const QStringList& args, QTextStream& out, QTextStream& err)
 QString checkSummary(const Project& project)
 {
     return QStringLiteral("提出前チェック: ") + check::summary(check::checkSite(project, clock::today()))
-           + QStringLiteral(" (詳しくは mirevo check)");
+        + QStringLiteral(" (詳しくは mirevo check)");
 }
 
 QString checkUsage()

@@ -95,7 +95,8 @@ void save(sheet::Workbook& book, const QString& path)
     try {
         book.SaveAs(QFileInfo(path).absoluteFilePath());
     } catch (const std::exception& e) {
-        throw Error(QStringLiteral("%1 を保存できません: %2").arg(QDir::toNativeSeparators(path), QString::fromUtf8(e.what())));
+        throw Error(
+            QStringLiteral("%1 を保存できません: %2").arg(QDir::toNativeSeparators(path), QString::fromUtf8(e.what())));
     }
 }
 
@@ -106,9 +107,8 @@ int buildDocuments(const GenerateArgs& g, sheet::Application& app, sheet::Workbo
     documents::readSite(g.site, project);
     const documents::SiteView site = documents::siteOf(project);
     documents::TemplateSource source;
-    sheet::Workbook& forms =
-        documents::openCheckedTemplate(app, g.templatePath, g.documents,
-                                       [&g](const QStringList&) { return g.builtInOnFailure; }, &source);
+    sheet::Workbook& forms = documents::openCheckedTemplate(
+        app, g.templatePath, g.documents, [&g](const QStringList&) { return g.builtInOnFailure; }, &source);
     err << visibleText(source.description()) << Qt::endl;
     err << visibleText(checkSummary(project)) << Qt::endl;
     const documents::ConversionReport report = documents::convert(site, g.documents, g.options, forms, book);
@@ -150,7 +150,8 @@ int pdf(const QStringList& args, QTextStream& out, QTextStream& err)
         try {
             book = &app.Workbooks().Open(g.site);
         } catch (const std::exception& e) {
-            throw Error(QStringLiteral("%1 を開けません: %2").arg(QDir::toNativeSeparators(g.site), QString::fromUtf8(e.what())));
+            throw Error(QStringLiteral("%1 を開けません: %2")
+                            .arg(QDir::toNativeSeparators(g.site), QString::fromUtf8(e.what())));
         }
     } else {
         book = &app.Workbooks().Add();
@@ -174,14 +175,18 @@ int makeTemplate(const QStringList& args, QTextStream& out)
     int forms = 0;
     for (const documents::FormSheet& f : documents::formSheets())
         forms += f.form ? 1 : 0;
-    out << QStringLiteral("%1: 様式 %2 シート").arg(visibleText(QDir::toNativeSeparators(args[0]))).arg(forms) << Qt::endl;
+    out << QStringLiteral("%1: 様式 %2 シート").arg(visibleText(QDir::toNativeSeparators(args[0]))).arg(forms)
+        << Qt::endl;
     return 0;
 }
 
 qsizetype utf8Length(uchar lead)
 {
-    return lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                                                    : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+    return lead < 0x80                 ? 1
+        : lead >= 0xC2 && lead <= 0xDF ? 2
+        : lead >= 0xE0 && lead <= 0xEF ? 3
+        : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                       : 0;
 }
 
 // `bytes` as text, each byte that is not part of valid UTF-8 as "\xHH".
@@ -207,9 +212,10 @@ QString escapedBytes(const QByteArray& bytes)
 
 bool isCommand(const QString& first)
 {
-    static const QStringList commands{QStringLiteral("generate"), QStringLiteral("template"), QStringLiteral("pdf"),
-                                      QStringLiteral("import-workers"), QStringLiteral("export-workers"),
-                                      QStringLiteral("check"), QStringLiteral("help"), QStringLiteral("--help"), QStringLiteral("-h")};
+    static const QStringList commands{
+        QStringLiteral("generate"),       QStringLiteral("template"),       QStringLiteral("pdf"),
+        QStringLiteral("import-workers"), QStringLiteral("export-workers"), QStringLiteral("check"),
+        QStringLiteral("help"),           QStringLiteral("--help"),         QStringLiteral("-h")};
     return commands.contains(first);
 }
 
@@ -219,7 +225,7 @@ bool startsWindow(const QStringList& arguments)
         return true;
     const QString& first = arguments[0];
     const bool file = first.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive)
-                      || first.endsWith(QLatin1String(".anz"), Qt::CaseInsensitive);
+        || first.endsWith(QLatin1String(".anz"), Qt::CaseInsensitive);
     return arguments.size() == 1 && !first.startsWith(u'-') && file;
 }
 
@@ -241,36 +247,37 @@ std::optional<QStringList> decodeArguments(const QList<QByteArray>& raw, QString
 
 QString usage()
 {
-    QString text = QStringLiteral(
-        "使い方:\n"
-        "  mirevo generate [--documents LIST] [--education blank] [--no-address] [--template FILE]\n"
-        "                  [--builtin-forms-if-bad-template] SITE.anz OUT.xlsx\n"
-        "      現場 SITE.anz の安全書類を OUT.xlsx に作成します。\n"
-        "      --documents LIST   作成する書類をカンマ区切りで: list,1,2-1,2-2,2-3,3,4,5,6,7,8,9,10,11,12,13\n"
-        "                         または all (既定値 all)\n"
-        "      --education blank  新規入場者教育を用紙のみにします (「用紙のみ」)\n"
-        "      --no-address       作業員名簿などに住所・TEL を書きません (「住所・TEL (無)」)\n"
-        "      --template FILE    テンプレートを指定します (既定値: MIREVO_HOME のフォルダ、次に実行ファイルの\n"
-        "                         フォルダの 安全書類(一覧).xlsx、どちらにも無ければ内蔵の様式)。テンプレートの\n"
-        "                         各シートは様式の文字・枠・記入欄を検査し、通らないシートがあれば理由を表示して\n"
-        "                         終わります\n"
-        "      --builtin-forms-if-bad-template\n"
-        "                         検査に通らないテンプレートの代わりに内蔵の様式を使います\n"
-        "  mirevo pdf [--documents LIST] [--education blank] [--no-address] [--template FILE]\n"
-        "             [--builtin-forms-if-bad-template] SITE.anz OUT.pdf\n"
-        "      現場 SITE.anz の安全書類を PDF にします (オプションは generate と同じ)。\n"
-        "  mirevo pdf BOOK.xlsx OUT.pdf\n"
-        "      ブック BOOK.xlsx を印刷されるページのとおりに PDF にします。\n"
-        "  mirevo template OUT.xlsx\n"
-        "      テンプレート 安全書類(一覧).xlsx を OUT.xlsx に作成します。\n"
-        "%1%2"
-        "  mirevo --help\n"
-        "      この説明を表示します。\n"
-        "\n"
-        "成功すると終了コード 0 で結果を一行表示します。失敗すると理由を表示し、終了コード 1 (使い方の誤りは 2) で\n"
-        "終わります。このとき OUT.xlsx は作られず、元のファイルもそのまま残ります。\n"
-        "使ったテンプレート (見つからないときはその注意)、提出前チェックの件数と作成時の注意は標準エラーに表示します。\n")
-                       .arg(workerCommandsUsage(), checkUsage());
+    QString text
+        = QStringLiteral(
+              "使い方:\n"
+              "  mirevo generate [--documents LIST] [--education blank] [--no-address] [--template FILE]\n"
+              "                  [--builtin-forms-if-bad-template] SITE.anz OUT.xlsx\n"
+              "      現場 SITE.anz の安全書類を OUT.xlsx に作成します。\n"
+              "      --documents LIST   作成する書類をカンマ区切りで: list,1,2-1,2-2,2-3,3,4,5,6,7,8,9,10,11,12,13\n"
+              "                         または all (既定値 all)\n"
+              "      --education blank  新規入場者教育を用紙のみにします (「用紙のみ」)\n"
+              "      --no-address       作業員名簿などに住所・TEL を書きません (「住所・TEL (無)」)\n"
+              "      --template FILE    テンプレートを指定します (既定値: MIREVO_HOME のフォルダ、次に実行ファイルの\n"
+              "                         フォルダの 安全書類(一覧).xlsx、どちらにも無ければ内蔵の様式)。テンプレートの\n"
+              "                         各シートは様式の文字・枠・記入欄を検査し、通らないシートがあれば理由を表示して\n"
+              "                         終わります\n"
+              "      --builtin-forms-if-bad-template\n"
+              "                         検査に通らないテンプレートの代わりに内蔵の様式を使います\n"
+              "  mirevo pdf [--documents LIST] [--education blank] [--no-address] [--template FILE]\n"
+              "             [--builtin-forms-if-bad-template] SITE.anz OUT.pdf\n"
+              "      現場 SITE.anz の安全書類を PDF にします (オプションは generate と同じ)。\n"
+              "  mirevo pdf BOOK.xlsx OUT.pdf\n"
+              "      ブック BOOK.xlsx を印刷されるページのとおりに PDF にします。\n"
+              "  mirevo template OUT.xlsx\n"
+              "      テンプレート 安全書類(一覧).xlsx を OUT.xlsx に作成します。\n"
+              "%1%2"
+              "  mirevo --help\n"
+              "      この説明を表示します。\n"
+              "\n"
+              "成功すると終了コード 0 で結果を一行表示します。失敗すると理由を表示し、終了コード 1 (使い方の誤りは 2) で\n"
+              "終わります。このとき OUT.xlsx は作られず、元のファイルもそのまま残ります。\n"
+              "使ったテンプレート (見つからないときはその注意)、提出前チェックの件数と作成時の注意は標準エラーに表示します。\n")
+              .arg(workerCommandsUsage(), checkUsage());
     return text;
 }
 

@@ -71,10 +71,11 @@ int importWorkers(const QStringList& args, QTextStream& out, QTextStream& err)
     try {
         Registry registry;
         loadFor(registry, a.company);
-        const workerimport::Plan plan =
-            workerimport::plan(workerimport::readFile(a.file), registry, {a.company, a.update, clock::today()});
+        const workerimport::Plan plan
+            = workerimport::plan(workerimport::readFile(a.file), registry, {a.company, a.update, clock::today()});
         if (!plan.unknownHeadings.isEmpty())
-            err << QStringLiteral("取り込まない見出し: ") << plan.unknownHeadings.join(QStringLiteral("、")) << Qt::endl;
+            err << QStringLiteral("取り込まない見出し: ") << plan.unknownHeadings.join(QStringLiteral("、"))
+                << Qt::endl;
         for (const QString& line : plan.rejectedLines())
             err << line << Qt::endl;
         workerimport::apply(plan, registry);

@@ -17,7 +17,7 @@ public:
     }
     QString openFileName(const QString&, const QString&) override { return {}; }
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    void beep() override {}
+    void beep() override { }
     bool openWithDesktop(const QString&) override { return false; }
     int exec(QDialog&) override { return 0; }
 };

@@ -21,8 +21,7 @@ public:
     virtual bool askYesNo(const QString& text, Kind kind = Kind::Warning) = 0;
     // Empty text when the user cancels.
     virtual QString openFileName(const QString& filter, const QString& folder) = 0;
-    virtual QString saveFileName(const QString& filter, const QString& folder,
-                                 const QString& proposedName) = 0;
+    virtual QString saveFileName(const QString& filter, const QString& folder, const QString& proposedName) = 0;
     virtual void beep() = 0;
     // A file path or a web address, opened by the desktop's default program;
     // false when no program took it.

@@ -3,7 +3,9 @@
 namespace mirevo {
 
 Error::Error(const QString& message)
-    : std::runtime_error(visibleText(message).toStdString()), message_(visibleText(message)) {}
+    : std::runtime_error(visibleText(message).toStdString()), message_(visibleText(message))
+{
+}
 
 QString excerpt(const QString& text)
 {

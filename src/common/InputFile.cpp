@@ -36,12 +36,17 @@ QString mebibytes(qint64 bytes)
 QString readFailureReason(int errnum)
 {
     switch (errnum) {
-    case ENOENT: return QStringLiteral("ファイルがありません");
+    case ENOENT:
+        return QStringLiteral("ファイルがありません");
     case EACCES:
-    case EPERM: return QStringLiteral("読み取る権限がありません");
-    case EISDIR: return QStringLiteral("ファイルではなくフォルダーです");
-    case ENOTDIR: return QStringLiteral("パスにフォルダーでないものがあります");
-    default: return fileFailureReason(errnum);
+    case EPERM:
+        return QStringLiteral("読み取る権限がありません");
+    case EISDIR:
+        return QStringLiteral("ファイルではなくフォルダーです");
+    case ENOTDIR:
+        return QStringLiteral("パスにフォルダーでないものがあります");
+    default:
+        return fileFailureReason(errnum);
     }
 }
 

@@ -5,8 +5,7 @@
 
 namespace mirevo {
 
-LineReader::LineReader(QStringList lines, QString fileName)
-    : lines_(std::move(lines)), fileName_(std::move(fileName))
+LineReader::LineReader(QStringList lines, QString fileName) : lines_(std::move(lines)), fileName_(std::move(fileName))
 {
 }
 
@@ -17,8 +16,7 @@ void LineReader::fail(const QString& reason) const
 
 void LineReader::failAt(qsizetype index, const QString& reason) const
 {
-    throw Error(QStringLiteral("ファイル \"%1\" の %2 行目を読めません: %3")
-                    .arg(fileName_).arg(index + 1).arg(reason));
+    throw Error(QStringLiteral("ファイル \"%1\" の %2 行目を読めません: %3").arg(fileName_).arg(index + 1).arg(reason));
 }
 
 QString LineReader::next(const QString& what)

@@ -119,7 +119,9 @@ void syncFolder(const QString& folder)
 
 } // namespace
 
-OutputFile::OutputFile(const QString& path) : path_(path) {}
+OutputFile::OutputFile(const QString& path) : path_(path)
+{
+}
 
 QString OutputFile::temporaryPrefix(qint64 pid)
 {

@@ -145,13 +145,12 @@ bool isEucJpKana(const QByteArray& bytes)
         return false;
     const QString text = QString::fromUtf8(utf8);
     return std::count_if(text.begin(), text.end(), [](QChar c) { return c >= u'\u3041' && c <= u'\u30FE'; })
-           >= kEnoughKana;
+        >= kEnoughKana;
 }
 
 // The number (from 1) of the first line of `bytes` that `readable` refuses;
 // line ends are the same bytes in code page 932 and UTF-8.
-template <typename Readable>
-int firstUnreadableLine(const QByteArray& bytes, Readable readable)
+template <typename Readable> int firstUnreadableLine(const QByteArray& bytes, Readable readable)
 {
     int line = 1;
     qsizetype start = 0;
@@ -173,7 +172,8 @@ int firstUnreadableLine(const QByteArray& bytes, Readable readable)
 int firstUndecodableLine(const QByteArray& bytes)
 {
     const int pastTheEnd = firstUnreadableLine(bytes, [](const QByteArray&) { return true; });
-    const int neither = firstUnreadableLine(bytes, [](const QByteArray& line) { return isCp932(line) || isUtf8(line); });
+    const int neither
+        = firstUnreadableLine(bytes, [](const QByteArray& line) { return isCp932(line) || isUtf8(line); });
     return neither < pastTheEnd ? neither : firstUnreadableLine(bytes, isCp932);
 }
 
@@ -239,9 +239,10 @@ QString decodeWithoutMark(const QByteArray& bytes, const QString& fileName)
     const QString text = strictUtf8(bytes);
     if (!strictUtf8.hasError())
         return text;
-    unreadableLine(fileName, firstUndecodableLine(bytes),
-                   QStringLiteral("文字コードを判別できません: シフトJIS (コードページ 932) としても UTF-8 としても"
-                                  "読めないバイトがあります (EUC-JP などのファイルはシフトJIS か UTF-8 で保存し直してください)"));
+    unreadableLine(
+        fileName, firstUndecodableLine(bytes),
+        QStringLiteral("文字コードを判別できません: シフトJIS (コードページ 932) としても UTF-8 としても"
+                       "読めないバイトがあります (EUC-JP などのファイルはシフトJIS か UTF-8 で保存し直してください)"));
 }
 
 // Code page 932 maps some characters to look-alikes ("〜" U+301C is written

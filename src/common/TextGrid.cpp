@@ -30,7 +30,10 @@ void TextGrid::check(int column, int row) const
 {
     if (column < 0 || column >= columns_ || row < 0 || row >= rows_)
         throw Error(QStringLiteral("表の範囲外です（列 %1, 行 %2; 表は %3 列 × %4 行）")
-                        .arg(column).arg(row).arg(columns_).arg(rows_));
+                        .arg(column)
+                        .arg(row)
+                        .arg(columns_)
+                        .arg(rows_));
 }
 
 const QString& TextGrid::cell(int column, int row) const

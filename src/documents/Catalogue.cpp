@@ -32,8 +32,10 @@ std::vector<FormSheet> makeSheets()
         {14, s("9.工事用車輌届"), s("9.工事用車輌届"), &vehicleNoticeForm()},
         {15, s("10.危険物持込届"), s("10.危険物持込届"), &hazardousMaterialsForm()},
         {16, s("11火気使用願"), s("11火気使用願"), &fireUseForm()},
-        {17, s("12年少者・高年齢者・高血圧者就労報告書"), s("12年少者・高年齢者・高血圧者就労報告書届"), &specialWorkerReportForm()},
-        {18, s("13中小事業主・一人親方等就労届出"), s("13中小事業主・一人親方等就労届出届"), &ownerOperatorNoticeForm()},
+        {17, s("12年少者・高年齢者・高血圧者就労報告書"), s("12年少者・高年齢者・高血圧者就労報告書届"),
+         &specialWorkerReportForm()},
+        {18, s("13中小事業主・一人親方等就労届出"), s("13中小事業主・一人親方等就労届出届"),
+         &ownerOperatorNoticeForm()},
     };
 }
 
@@ -45,7 +47,11 @@ std::vector<Choice> makeChoices()
         {s("2-1"), s("2-1.施工体制台帳"), {3}, Scope::FirstTier},
         {s("2-2"), s("2-2.下請届出、再下請通知"), {4}, Scope::LowerTier},
         {s("2-3"), s("2-3.施工体系図"), {5}, Scope::Once},
-        {s("3"), s("3.作業員名簿"), {6}, Scope::PrimeAndSubs, {WorkerRoster::kPageRows, WorkerRoster::kSlots},
+        {s("3"),
+         s("3.作業員名簿"),
+         {6},
+         Scope::PrimeAndSubs,
+         {WorkerRoster::kPageRows, WorkerRoster::kSlots},
          WorkerListing::Always},
         // The mount refers to the reference table: choosing it brings the
         // table along, as ticking it does on the panel.
@@ -93,7 +99,8 @@ const Choice* choiceByKey(const QString& key)
 
 bool listsWorkers(const Choice& choice, bool blankForms)
 {
-    return choice.workers == WorkerListing::Always || (choice.workers == WorkerListing::UnlessBlankForms && !blankForms);
+    return choice.workers == WorkerListing::Always
+        || (choice.workers == WorkerListing::UnlessBlankForms && !blankForms);
 }
 
 QStringList parseDocumentList(const QString& text)
@@ -110,7 +117,10 @@ QStringList parseDocumentList(const QString& text)
         } else if (const Choice* c = choiceByKey(item)) {
             wanted << item << c->brings;
         } else {
-            throw Error(QStringLiteral("書類の指定が正しくありません: \"%1\" (list,1,2-1,2-2,2-3,3,4,5,6,7,8,9,10,11,12,13 または all)").arg(item));
+            throw Error(
+                QStringLiteral(
+                    "書類の指定が正しくありません: \"%1\" (list,1,2-1,2-2,2-3,3,4,5,6,7,8,9,10,11,12,13 または all)")
+                    .arg(item));
         }
     }
     QStringList ordered;

@@ -11,19 +11,19 @@ class Document;
 
 // One of the 18 sheets of the template workbook, in workbook order.
 struct FormSheet {
-    int position;          // 1-based place in the template workbook
-    QString name;          // the template sheet's own name
-    QString copyPrefix;    // per-company copies: prefix + "【" + company + "】"
+    int position;       // 1-based place in the template workbook
+    QString name;       // the template sheet's own name
+    QString copyPrefix; // per-company copies: prefix + "【" + company + "】"
     const Document* form;
 };
 
 // Who gets copies of a chosen document's sheets.
 enum class Scope {
-    Once,            // one copy keeping the template sheet's name
-    FirstTier,       // each first-tier subcontractor (2-1)
-    LowerTier,       // each subcontractor of a lower tier (2-2)
-    PrimeAndSubs,    // the prime contractor, then every company of the table
-    EachSub,         // every company of the table
+    Once,         // one copy keeping the template sheet's name
+    FirstTier,    // each first-tier subcontractor (2-1)
+    LowerTier,    // each subcontractor of a lower tier (2-2)
+    PrimeAndSubs, // the prime contractor, then every company of the table
+    EachSub,      // every company of the table
 };
 
 // Pages the driver adds to a copy before its form is written: the first
@@ -44,9 +44,9 @@ enum class WorkerListing {
 
 // One document of the generation panel: its check box and its sheets.
 struct Choice {
-    QString key;        // command-line name: "list", "1", "2-1", ... "13"
-    QString caption;    // the panel's check box caption
-    QList<int> sheets;  // template positions, copied in this order
+    QString key;       // command-line name: "list", "1", "2-1", ... "13"
+    QString caption;   // the panel's check box caption
+    QList<int> sheets; // template positions, copied in this order
     Scope scope;
     PageRepeat pages = {};
     WorkerListing workers = WorkerListing::None;

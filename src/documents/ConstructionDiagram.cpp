@@ -36,26 +36,40 @@ constexpr Box kLeft[] = {
     {"BA2:BE3", "工　　期", "M C"},
     {"B10:F11", "元   請   名\n事 業 者 ID", "M C W 10"},
     {"B12:F13", "監 督 員 名", "M C"},
-    {"B14:F14", "監理技術者名", "M C S 10"}, {"B15:F15", "主任技術者名", "M C S 10"},
+    {"B14:F14", "監理技術者名", "M C S 10"},
+    {"B15:F15", "主任技術者名", "M C S 10"},
     {"B16:F17", "監理技術者補佐名", "M C S"},
     {"B18:F19", "専門技術者名", "M C 10"},
-    {"B20:B21", "", "M"}, {"C20:F21", "担当工事内容", "M C S"},
+    {"B20:B21", "", "M"},
+    {"C20:F21", "担当工事内容", "M C S"},
     {"B22:F23", "専門技術者名", "M C 10"},
-    {"B24:B25", "", "M"}, {"C24:F25", "担当工事内容", "M C S"},
+    {"B24:B25", "", "M"},
+    {"C24:F25", "担当工事内容", "M C S"},
     {"B28:F31", "会    長", "M C"},
     {"G28:O29", "統括安全衛生責任者", "M C S"},
-    {"B34:F37", "副会長", "M C"}, {"G34:O35", "", "M C"}, {"G36:O37", "", "M C"},
+    {"B34:F37", "副会長", "M C"},
+    {"G34:O35", "", "M C"},
+    {"G36:O37", "", "M C"},
     {"B40:F41", "元 方 安 全\n衛生管理者", "M C W 10"},
 };
 
 // A business ID keeps its leading zeros: it is written as text.
-QString asText(const QString& id) { return isBlank(id) ? QString() : QStringLiteral("'") + id; }
-QString primeId(const Values& v) { return asText(v.project(field::PrimeBusinessId)); }
+QString asText(const QString& id)
+{
+    return isBlank(id) ? QString() : QStringLiteral("'") + id;
+}
+QString primeId(const Values& v)
+{
+    return asText(v.project(field::PrimeBusinessId));
+}
 QString worksPeriod(const Values& v)
 {
     return v.project(field::PeriodFrom) + QStringLiteral(" ～ ") + v.project(field::PeriodTo);
 }
-QString note(const Values&) { return QStringLiteral("※ある程度の情報は書込みましたので自分で確認調整してください"); }
+QString note(const Values&)
+{
+    return QStringLiteral("※ある程度の情報は書込みましたので自分で確認調整してください");
+}
 
 constexpr Field kNote{"B8:S8", "B", computed(&note)};
 
@@ -63,7 +77,8 @@ constexpr Field kLeftFields[] = {
     {"G2:S4", "M C S", projectField(field::OrdererName)},
     {"G6:S7", "M L W 10", projectField(field::WorksName)},
     {"BF2:BR3", "M C S", computed(&worksPeriod)},
-    {"G10:O10", "M C S", projectField(field::PrimeName)}, {"G11:O11", "M C S", computed(&primeId)},
+    {"G10:O10", "M C S", projectField(field::PrimeName)},
+    {"G11:O11", "M C S", computed(&primeId)},
     {"G12:O13", "M C S", projectField(field::PrimeSupervisor)},
     {"G14:O15", "M C S", projectField(field::PrimeChiefEngineer)},
     {"G16:O17", "M C S", projectField(field::PrimeAssistantEngineer)},
@@ -77,16 +92,39 @@ constexpr Field kLeftFields[] = {
 };
 
 constexpr Line kLeftLines[] = {
-    {"B2:S4", "O"}, {"F2:F4", "R"}, {"B6:S7", "O"}, {"F6:F7", "R"}, {"BA2:BR3", "O"}, {"BE2:BE3", "R"},
-    {"B10:O25", "O"}, {"F10:F25", "R"}, {"G10:O10", "B H"}, {"B13:O13", "B"}, {"B14:F14", "B H"},
-    {"B15:O15", "B"}, {"B17:O17", "B"}, {"C19:O19", "B"}, {"B21:O21", "B"}, {"C23:O23", "B"},
-    {"B28:O31", "O"}, {"F28:F31", "R"}, {"G29:O29", "B"},
-    {"B34:O37", "O"}, {"F34:F37", "R"}, {"G35:O35", "B"},
-    {"B40:O41", "O"}, {"F40:F41", "R"},
+    {"B2:S4", "O"},
+    {"F2:F4", "R"},
+    {"B6:S7", "O"},
+    {"F6:F7", "R"},
+    {"BA2:BR3", "O"},
+    {"BE2:BE3", "R"},
+    {"B10:O25", "O"},
+    {"F10:F25", "R"},
+    {"G10:O10", "B H"},
+    {"B13:O13", "B"},
+    {"B14:F14", "B H"},
+    {"B15:O15", "B"},
+    {"B17:O17", "B"},
+    {"C19:O19", "B"},
+    {"B21:O21", "B"},
+    {"C23:O23", "B"},
+    {"B28:O31", "O"},
+    {"F28:F31", "R"},
+    {"G29:O29", "B"},
+    {"B34:O37", "O"},
+    {"F34:F37", "R"},
+    {"G35:O35", "B"},
+    {"B40:O41", "O"},
+    {"F40:F41", "R"},
     // The trunk: ticks from the 会長, 副会長 and 元方 blocks, and the line
     // from the prime contractor down the side of the boxes.
-    {"P29", "B K"}, {"P35", "B K"}, {"P40", "B K"}, {"Q30:Q43", "L K"}, {"Q43:R43", "B K"},
-    {"R11:R43", "R K"}, {"P10:R10", "B K"},
+    {"P29", "B K"},
+    {"P35", "B K"},
+    {"P40", "B K"},
+    {"Q30:Q43", "L K"},
+    {"Q43:R43", "B K"},
+    {"R11:R43", "R K"},
+    {"P10:R10", "B K"},
 };
 
 // One company box, strip column U, top row 5.
@@ -98,13 +136,18 @@ constexpr Box kBox[] = {
     {"V11:Y12", "一般/特定の別", "M C S 10"},
     {"V13:Y14", "安全衛生責任者", "M C S 10"},
     {"V15:Y16", "主 任 技 術 者", "M C S 10"},
-    {"V17:V18", "", "M"}, {"W17:Y18", "特定専門工事の該当", "M C W 8"},
+    {"V17:V18", "", "M"},
+    {"W17:Y18", "特定専門工事の該当", "M C W 8"},
     {"V19:Y20", "専 門 技 術 者", "M C S 10"},
-    {"V21:V22", "", "M"}, {"W21:Y22", "担当工事\n内　　容", "M C W 10"},
+    {"V21:V22", "", "M"},
+    {"W21:Y22", "担当工事\n内　　容", "M C W 10"},
     {"U23:V24", "工期", "M C 10"},
 };
 
-QString companyId(const Values& v) { return asText(v.company(company::BusinessId)); }
+QString companyId(const Values& v)
+{
+    return asText(v.company(company::BusinessId));
+}
 QString specialtyWork(const Values& v)
 {
     const QString specified = v.company(company::SpecialtyWork).trimmed();
@@ -119,7 +162,8 @@ QString companyPeriod(const Values& v)
 
 // The values of a company box, as drawn in the first strip at row 5.
 constexpr Field kBoxFields[] = {
-    {"Z5:AE5", "M C S 10", companyColumn(company::Name)}, {"Z6:AE6", "M C S 10", computed(&companyId)},
+    {"Z5:AE5", "M C S 10", companyColumn(company::Name)},
+    {"Z6:AE6", "M C S 10", computed(&companyId)},
     {"Z7:AE8", "M C S 10", companyColumn(company::Representative)},
     {"Z9:AE10", "M C S 10", companyColumn(company::LicenceNo1)},
     {"Z11:AE12", "M C S 10", companyColumn(company::LicenceKind1)},
@@ -148,7 +192,7 @@ constexpr Line kContinuationLines[] = {{"B76:Q79", "O"}, {"F76:F79", "R"}, {"B77
 
 constexpr Line kBoxLines[] = {
     {"U5:AE15", "T"}, {"W17:AE17", "T"}, {"V19:AE19", "T"}, {"W20:AE20", "B"}, {"U22:AE24", "B"},
-    {"U5:U24", "L"}, {"U5:U22", "R"}, {"V5:AE24", "R"}, {"Z6:AE6", "T H"},
+    {"U5:U24", "L"},  {"U5:U22", "R"},   {"V5:AE24", "R"},  {"Z6:AE6", "T H"},
 };
 
 std::string columnName(int c)
@@ -330,8 +374,8 @@ void extend(Worksheet& ws, int rows, int tiers)
         drawLines(ws, kContinuationLines, ConstructionDiagram::kBlockRows * (b - 1));
     }
     if (tiers > kShownTiers)
-        ws.PageSetup().setZoom(fittingZoom(ws, span(1, 1, lastColumn, ConstructionDiagram::kBlockRows),
-                                           Paper::A3Landscape));
+        ws.PageSetup().setZoom(
+            fittingZoom(ws, span(1, 1, lastColumn, ConstructionDiagram::kBlockRows), Paper::A3Landscape));
 }
 
 // The values of one company box.

@@ -12,9 +12,9 @@ namespace mirevo::documents {
 class ConstructionDiagram : public Document {
 public:
     static constexpr int kBlockRows = 71;
-    static constexpr int kFirstBox = 5;   // top row of the first box row
-    static constexpr int kBoxStep = 22;   // between the box rows of a block
-    static constexpr int kTierStep = 13;  // columns between two tiers
+    static constexpr int kFirstBox = 5;    // top row of the first box row
+    static constexpr int kBoxStep = 22;    // between the box rows of a block
+    static constexpr int kTierStep = 13;   // columns between two tiers
     static constexpr int kFirstStrip = 21; // column U: the first tier's strip
 
     // Top row of the box row of outline row i (0-based) and the strip column

@@ -27,11 +27,11 @@ struct RunOptions {
 
 // The company (or the whole site) one copy of a form is for.
 struct SheetTarget {
-    int row = 0;        // site contractor table row; 0 = the prime contractor
-    int upperRow = 0;   // "直近上位の会社No." of the row; 0 = the prime contractor
-    int blockTop = 0;   // first sheet row of the data block (4 for 2-1, 2 for 2-2)
-    QString company;    // company whose workers a roster or education sheet lists
-    int tier = 0;       // 0 = the prime contractor, else the row's tier
+    int row = 0;      // site contractor table row; 0 = the prime contractor
+    int upperRow = 0; // "直近上位の会社No." of the row; 0 = the prime contractor
+    int blockTop = 0; // first sheet row of the data block (4 for 2-1, 2 for 2-2)
+    QString company;  // company whose workers a roster or education sheet lists
+    int tier = 0;     // 0 = the prime contractor, else the row's tier
     int workerCount = 0;
 };
 

@@ -17,8 +17,7 @@ using namespace mirevo::sheet;
 namespace {
 
 // Splits "M C 10" into its codes.
-template <typename F>
-void forEachCode(std::string_view codes, F&& f)
+template <typename F> void forEachCode(std::string_view codes, F&& f)
 {
     size_t i = 0;
     while (i < codes.size()) {

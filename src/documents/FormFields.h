@@ -26,10 +26,22 @@ struct Source {
     Compute compute = nullptr;   // Computed
 };
 
-constexpr Source projectField(const char* field) { return {Source::Kind::Project, field, 0, nullptr}; }
-constexpr Source companyColumn(int column) { return {Source::Kind::Company, nullptr, column, nullptr}; }
-constexpr Source workerColumn(int column) { return {Source::Kind::Worker, nullptr, column, nullptr}; }
-constexpr Source computed(Compute compute) { return {Source::Kind::Computed, nullptr, 0, compute}; }
+constexpr Source projectField(const char* field)
+{
+    return {Source::Kind::Project, field, 0, nullptr};
+}
+constexpr Source companyColumn(int column)
+{
+    return {Source::Kind::Company, nullptr, column, nullptr};
+}
+constexpr Source workerColumn(int column)
+{
+    return {Source::Kind::Worker, nullptr, column, nullptr};
+}
+constexpr Source computed(Compute compute)
+{
+    return {Source::Kind::Computed, nullptr, 0, compute};
+}
 
 // One data box: its cells ("AC2:AH2" or "B4"), its format codes (those of
 // Box), its text, and the text the empty form shows there (mostly none).
@@ -67,8 +79,7 @@ struct Values {
 // down by `rowOffset` rows.
 void drawFields(sheet::Worksheet& ws, std::span<const Field> fields, int rowOffset = 0);
 // Writes `text` into the field's box.
-void writeField(sheet::Worksheet& ws, const Field& field, const QString& text, int rowOffset = 0,
-                int columnOffset = 0);
+void writeField(sheet::Worksheet& ws, const Field& field, const QString& text, int rowOffset = 0, int columnOffset = 0);
 // Writes each field's text into its box, shifted down by `rowOffset` rows
 // and right by `columnOffset` columns.
 void fillFields(sheet::Worksheet& ws, std::span<const Field> fields, const Values& values, int rowOffset = 0,

@@ -25,27 +25,27 @@ constexpr Box kReportConfirmation[] = {
 constexpr Line kConfirmationLines[] = {{"Z2:AG5", "T"}, {"Y2:AG4", "R"}};
 
 constexpr Box kCompanyLabels[] = {
-    {"B9:F10", "事業所の名称", "M C 10"},
-    {"B11:F12", "所　　長　　名", "M C"},
-    {"N11:O12", "殿", "M C 10"},
-    {"U9:X10", "一次会社名", "M C 10"},
-    {"U13:X14", "代表者名", "M C 10"},
-    {"U15:X16", "電　　話", "M C 10"},
+    {"B9:F10", "事業所の名称", "M C 10"}, {"B11:F12", "所　　長　　名", "M C"}, {"N11:O12", "殿", "M C 10"},
+    {"U9:X10", "一次会社名", "M C 10"},   {"U13:X14", "代表者名", "M C 10"},    {"U15:X16", "電　　話", "M C 10"},
 };
 
-QString tierLabel(const Values& v) { return bringingCompanyLabel(v.company(company::Tier)); }
+QString tierLabel(const Values& v)
+{
+    return bringingCompanyLabel(v.company(company::Tier));
+}
 
 constexpr Field kCompanyFields[] = {
     {"G9:O10", "M C S 10", projectField(field::WorksName)},
     {"G11:M12", "M C S 10", projectField(field::PrimeSiteAgent)},
     {"U11:X12", "M C 7 W", computed(&tierLabel), "持込会社名　　　　　　　(　　　　　次　）"},
-    {"Y9:AG10", "M C S", companyColumn(company::FirstTierName)}, {"Y11:AG12", "M C S", companyColumn(company::Name)},
-    {"Y13:AG14", "M C S", companyColumn(company::Representative)}, {"Y15:AG16", "M C S", companyColumn(company::Phone)},
+    {"Y9:AG10", "M C S", companyColumn(company::FirstTierName)},
+    {"Y11:AG12", "M C S", companyColumn(company::Name)},
+    {"Y13:AG14", "M C S", companyColumn(company::Representative)},
+    {"Y15:AG16", "M C S", companyColumn(company::Phone)},
 };
 
 constexpr Line kCompanyLines[] = {
-    {"G9:O10", "B"}, {"G11:O12", "B"},
-    {"Y9:AG10", "B"}, {"Y11:AG12", "B"}, {"Y13:AG14", "B"}, {"Y15:AG16", "B"},
+    {"G9:O10", "B"}, {"G11:O12", "B"}, {"Y9:AG10", "B"}, {"Y11:AG12", "B"}, {"Y13:AG14", "B"}, {"Y15:AG16", "B"},
 };
 
 } // namespace

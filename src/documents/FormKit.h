@@ -24,8 +24,7 @@ void fillCompanyBlock(sheet::Worksheet& ws, const RunState& run);
 
 // A whole notice 9 to 11: the page, the confirmation box and the company
 // block around the notice's own boxes and lines.
-void drawNotice(sheet::Worksheet& ws, const PageFormat& page, std::span<const Box> boxes,
-                std::span<const Line> lines);
+void drawNotice(sheet::Worksheet& ws, const PageFormat& page, std::span<const Box> boxes, std::span<const Line> lines);
 
 // The labels that name the company's tier, the tier text as entered:
 // "持込会社名　　　　　　　(　　　2　次　）" (notices 9 to 11),

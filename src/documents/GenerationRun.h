@@ -11,7 +11,7 @@
 namespace mirevo::sheet {
 class Application;
 class Workbook;
-}
+} // namespace mirevo::sheet
 
 namespace mirevo::documents {
 
@@ -31,7 +31,7 @@ struct GenerationRun {
     sheet::Workbook* book = nullptr;         // nullptr when no workbook was made
     ConversionReport report;
     TemplateSource templateSource; // the template the run copied from, or the built-in forms
-    QString error;        // empty when the run completed
+    QString error;                 // empty when the run completed
 
     bool complete() const { return book && error.isEmpty(); }
 };

@@ -31,7 +31,8 @@ int countCell(const SiteView& site, int row, int column)
     const int n = text.trimmed().toInt(&ok);
     if (!ok || n < 0)
         throw Error(QStringLiteral("再下請負業者一覧の %1 行目「%2」が数字ではありません: \"%3\"")
-                        .arg(row).arg(company::headings().value(column), excerpt(text)));
+                        .arg(row)
+                        .arg(company::headings().value(column), excerpt(text)));
     return n;
 }
 
@@ -72,8 +73,9 @@ QStringList unlistedWorkers(const SiteView& site, const QList<const Choice*>& ch
         const QString firm = w.value(worker::Company);
         if (isBlankName(name) || (!isBlankName(firm) && companies.contains(firm)))
             continue;
-        const QString why = isBlankName(firm) ? QStringLiteral("会社名が空欄のため")
-                                              : QStringLiteral("会社「%1」が元請にも再下請負業者一覧にもないため").arg(firm);
+        const QString why = isBlankName(firm)
+            ? QStringLiteral("会社名が空欄のため")
+            : QStringLiteral("会社「%1」が元請にも再下請負業者一覧にもないため").arg(firm);
         notes << QStringLiteral("作業員 %1 は%2、%3に載りません").arg(name, why, listing.join(QStringLiteral("・")));
     }
     return notes;
@@ -147,7 +149,9 @@ private:
     {
         if (row == 0)
             return {.company = run_.site.primeName(), .workerCount = run_.site.primeWorkers};
-        return {.row = row, .company = companyOf(row), .tier = tierOf(run_.site, row),
+        return {.row = row,
+                .company = companyOf(row),
+                .tier = tierOf(run_.site, row),
                 .workerCount = countCell(run_.site, row, company::WorkerCount)};
     }
 
@@ -205,8 +209,8 @@ int extraPages(int items, int perPage)
     return std::max(0, pagesFor(items, perPage) - 1);
 }
 
-ConversionReport convert(const SiteView& site, const QStringList& keys, const RunOptions& options,
-                         Workbook& templates, Workbook& out, const Progress& progress)
+ConversionReport convert(const SiteView& site, const QStringList& keys, const RunOptions& options, Workbook& templates,
+                         Workbook& out, const Progress& progress)
 {
     QList<const Choice*> chosen;
     for (const Choice& c : choices())
@@ -219,7 +223,10 @@ ConversionReport convert(const SiteView& site, const QStringList& keys, const Ru
     Conversion run(site, options, templates, out);
     const int total = int(choices().size()) + 1;
     int done = 0;
-    auto step = [&] { if (progress) progress(++done, total); };
+    auto step = [&] {
+        if (progress)
+            progress(++done, total);
+    };
     bool tiersDone = false;
     for (const Choice& c : choices()) {
         if (byTier(c.scope) && !tiersDone) {

@@ -8,7 +8,7 @@
 namespace mirevo::sheet {
 class Workbook;
 class Worksheet;
-}
+} // namespace mirevo::sheet
 
 namespace mirevo::documents {
 
@@ -21,8 +21,8 @@ int extraPages(int items, int perPage);
 
 // What a conversion made.
 struct ConversionReport {
-    int sheets = 0;         // sheets of the output workbook
-    QStringList notes;      // what a run could not read and left out
+    int sheets = 0;    // sheets of the output workbook
+    QStringList notes; // what a run could not read and left out
 };
 
 // Reports progress: `done` of `total` steps.

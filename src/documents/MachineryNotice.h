@@ -9,7 +9,6 @@ namespace mirevo::documents {
 // (MachineryChecklist).
 class MachineryNotice : public Document {
 public:
-
     void layout(sheet::Worksheet& ws) const override;
     // The project name and site agent (G7, G9) and the company block
     // (Y7, U9, Y9, Y11, Y13) of table row `target.row`.

@@ -13,7 +13,6 @@ public:
     // G10 工事名称, G12 現場代理人名, T12 "(2)次会社名", Y10 the first-tier
     // company, Y12 and Y14 the company, Y16 its representative.
     void write(sheet::Worksheet& ws, const RunState& run) const override;
-
 };
 
 } // namespace mirevo::documents

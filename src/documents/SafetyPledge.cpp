@@ -16,11 +16,10 @@ namespace {
 // holds its lines in one wrapped box and is as tall as its lines need.
 constexpr double kLine = 14;
 constexpr Size kHeights[] = {
-    {"A1:A50", 16.5}, {"A1", 8}, {"A2", 24}, {"A4:A8", 18}, {"A9", 8},
-    {"A13", 5 * kLine}, {"A15", 6 * kLine}, {"A17", 2 * kLine}, {"A19", 7 * kLine},
-    {"A21", 2 * kLine}, {"A23", 4 * kLine}, {"A25", 2 * kLine}, {"A27", 3 * kLine},
-    {"A29", 4 * kLine}, {"A31", 5 * kLine}, {"A33", 2 * kLine}, {"A35", 3 * kLine},
-    {"A37", 1 * kLine}, {"A38", 24}, {"A39:A50", 2},
+    {"A1:A50", 16.5},   {"A1", 8},          {"A2", 24},         {"A4:A8", 18},      {"A9", 8},
+    {"A13", 5 * kLine}, {"A15", 6 * kLine}, {"A17", 2 * kLine}, {"A19", 7 * kLine}, {"A21", 2 * kLine},
+    {"A23", 4 * kLine}, {"A25", 2 * kLine}, {"A27", 3 * kLine}, {"A29", 4 * kLine}, {"A31", 5 * kLine},
+    {"A33", 2 * kLine}, {"A35", 3 * kLine}, {"A37", 1 * kLine}, {"A38", 24},        {"A39:A50", 2},
 };
 constexpr Size kWidths[] = {{"B1:Y50", 3.25}, {"A1", 2}};
 constexpr PageFormat kPage{Paper::A4Portrait, "A1:Y50", 0, kHeights, kWidths, "A1:Y50"};
@@ -140,7 +139,10 @@ constexpr Box kSections[] = {
 };
 
 constexpr Line kLines[] = {
-    {"U3:Y3", "B"}, {"B4:M4", "B"}, {"B5:M5", "B"}, {"O8:Y8", "B"},
+    {"U3:Y3", "B"},
+    {"B4:M4", "B"},
+    {"B5:M5", "B"},
+    {"O8:Y8", "B"},
 };
 
 } // namespace

@@ -58,7 +58,8 @@ int SiteView::upperRow(int row) const
         ++digits;
     if (digits == 0)
         throw Error(QStringLiteral("再下請負業者一覧の %1 行目「直近上位の会社No.」が数字ではありません: \"%2\"")
-                        .arg(row).arg(excerpt(text)));
+                        .arg(row)
+                        .arg(excerpt(text)));
     return text.left(digits).toInt();
 }
 

@@ -20,9 +20,9 @@ using namespace mirevo::sheet;
 namespace {
 
 constexpr Size kHeights[] = {
-    {"A1:A66", 12}, {"A5", 6}, {"A7", 24}, {"A14", 9}, {"A15:A18", 18}, {"A19", 9}, {"A20:A25", 18},
-    {"A26:A28", 9}, {"A29:A46", 15}, {"A30", 9}, {"A39", 9}, {"A41", 9}, {"A46:A48", 9}, {"A49:A56", 15},
-    {"A50", 9}, {"A57", 9}, {"A58", 15},
+    {"A1:A66", 12},  {"A5", 6},       {"A7", 24},      {"A14", 9}, {"A15:A18", 18}, {"A19", 9},
+    {"A20:A25", 18}, {"A26:A28", 9},  {"A29:A46", 15}, {"A30", 9}, {"A39", 9},      {"A41", 9},
+    {"A46:A48", 9},  {"A49:A56", 15}, {"A50", 9},      {"A57", 9}, {"A58", 15},
 };
 constexpr PageFormat kPage{Paper::A4Portrait, "A1:AI66", 10, kHeights, kPortraitWidths, "A1:AI66"};
 
@@ -30,21 +30,27 @@ constexpr Box kBoxes[] = {
     {"E7:Y7", "年少者・高年齢者・高血圧者就労報告書", "M C 16 B"},
     {"E8:Y8", "(15歳以上18歳未満・65歳以上・最低血圧95以上、最高血圧160以上）", "M C 10 red"},
     {"B10:F11", "事業所の名称", "M C 10"},
-    {"B12:F13", "所　　長　　名", "M C"}, {"N12:O13", "殿", "M C 10"},
+    {"B12:F13", "所　　長　　名", "M C"},
+    {"N12:O13", "殿", "M C 10"},
     {"B15:I15", "氏             名", "M C"},
     {"Q15:T15", "生年月日", "M C"},
-    {"AB15:AD15", "年 齢", "M C"}, {"AG15:AH15", " 歳", "M C"},
+    {"AB15:AD15", "年 齢", "M C"},
+    {"AG15:AH15", " 歳", "M C"},
     {"B16:I16", "住             所", "M C"},
     {"B17:I17", "血 圧 測 定 値", "M C"},
     {"J17:M17", "最高血圧 ：", "M C"},
     {"Q17:T17", "最低血圧 ：", "M C"},
     {"X17:AA17", "定期健診日", "M C"},
-    {"B18:I18", "高血圧者へのフォロー", "M C S"}, {"J18:P18", "  □現在通院中", "M C"},
-    {"Q18:W18", "服薬の有無", "M C"}, {"X18:AH18", "　□有　　　　　□無　　　　　　", "M C"},
+    {"B18:I18", "高血圧者へのフォロー", "M C S"},
+    {"J18:P18", "  □現在通院中", "M C"},
+    {"Q18:W18", "服薬の有無", "M C"},
+    {"X18:AH18", "　□有　　　　　□無　　　　　　", "M C"},
     {"C20:R20", "※上記作業員の就労を下記制限を付して申請します。", "M"},
     {"T21:X21", "一 次 会 社 名", "M"},
-    {"T23:X23", "住              所", "M"}, {"T24:X24", "代 表 者 氏 名", "M"},
-    {"T25:X25", "安 全 衛 生 者", "M"}, {"AG24:AH24", "印", "M"},
+    {"T23:X23", "住              所", "M"},
+    {"T24:X24", "代 表 者 氏 名", "M"},
+    {"T25:X25", "安 全 衛 生 者", "M"},
+    {"AG24:AH24", "印", "M"},
     {"B29:AH29", "年少者の就労制限業務の内容", "M C 12 B"},
     {"D31:AF31", "1. 高さが5メートル以上で墜落の恐れのある場所での作業", "M"},
     {"D32:AF32", "2. 足場の組立て、解体作業（地上、床上での補助作業を除く）", "M"},
@@ -57,8 +63,10 @@ constexpr Box kBoxes[] = {
     {"D40:AF40", "※年少者の場合は、年齢を証明する書類及び親（保護者）の就労承認書を添付すること。", "M S red"},
     {"C42:D42", "　注）", "M C B blue"},
     {"E42:AH42", "・最低年齢/満15歳未満の児童を使ってはならない。", "M B blue"},
-    {"E43:AH43", "・就業制限/満18歳未満の年少者については時間外労働、休日労働、深夜業（午後10時～午前5時）", "M S B blue"},
-    {"E44:AH44", "　及び危険有害業務、坑内労働をさせてはならない。但し、深夜業については、交代制によって使用", "M S B blue"},
+    {"E43:AH43", "・就業制限/満18歳未満の年少者については時間外労働、休日労働、深夜業（午後10時～午前5時）",
+     "M S B blue"},
+    {"E44:AH44", "　及び危険有害業務、坑内労働をさせてはならない。但し、深夜業については、交代制によって使用",
+     "M S B blue"},
     {"E45:AH45", "　する満16歳以上の男子についてはこの限りでない。", "M B blue"},
     {"B49:AH49", "高年齢者・高血圧者の就業制限業務の内容", "M C 12 B"},
     {"D51:AF51", "1. 2メートル以上の足場、脚立、ローリング、高所作業車を使用しての作業", "M"},
@@ -70,25 +78,29 @@ constexpr Box kBoxes[] = {
     {"D59:AH59", "※ 事業主は作業員に写しを渡し周知させること、また日常管理は安全衛生責任者が行うこと。", "M S"},
 };
 
-QString tierLabel(const Values& v) { return tierCompanyLabel(v.company(company::Tier)); }
+QString tierLabel(const Values& v)
+{
+    return tierCompanyLabel(v.company(company::Tier));
+}
 
 // The addressee and the reporting company.
 constexpr Field kCompanyFields[] = {
-    {"G10:O11", "M C S 10", projectField(field::WorksName)}, {"G12:M13", "M C S 10", projectField(field::PrimeSiteAgent)},
+    {"G10:O11", "M C S 10", projectField(field::WorksName)},
+    {"G12:M13", "M C S 10", projectField(field::PrimeSiteAgent)},
     {"T22:X22", "M", computed(&tierLabel), "（　 ） 次会社名"},
-    {"Y21:AF21", "M S", companyColumn(company::FirstTierName)}, {"Y22:AF22", "M S", companyColumn(company::Name)},
-    {"Y23:AF23", "M S", companyColumn(company::Address)}, {"Y24:AF24", "M S", companyColumn(company::Representative)},
+    {"Y21:AF21", "M S", companyColumn(company::FirstTierName)},
+    {"Y22:AF22", "M S", companyColumn(company::Name)},
+    {"Y23:AF23", "M S", companyColumn(company::Address)},
+    {"Y24:AF24", "M S", companyColumn(company::Representative)},
     {"Y25:AF25", "M S", companyColumn(company::SafetyManager)},
 };
 
 constexpr Line kLines[] = {
-    {"G10:O11", "B"}, {"G12:O13", "B"},
-    {"B15:AH19", "T"}, {"I15:I18", "R"}, {"P15:P18", "R"}, {"W15:AA17", "R"},
-    {"B15:AH15", "T K"}, {"B19:AH19", "T K"}, {"A15:A18", "R K"}, {"AH15:AH18", "R K"},
-    {"B20:AH20", "T K"}, {"B27:AH28", "T K"}, {"A20:A26", "R K"}, {"AH20:AH26", "R K"},
-    {"Y22:AF26", "T H"},
-    {"A28:A46", "R K"}, {"AH28:AH46", "R K"},
-    {"B47:AH48", "T K"}, {"B58:AH58", "T K"}, {"A48:A57", "R K"}, {"AH48:AH57", "R K"},
+    {"G10:O11", "B"},     {"G12:O13", "B"},     {"B15:AH19", "T"},   {"I15:I18", "R"},     {"P15:P18", "R"},
+    {"W15:AA17", "R"},    {"B15:AH15", "T K"},  {"B19:AH19", "T K"}, {"A15:A18", "R K"},   {"AH15:AH18", "R K"},
+    {"B20:AH20", "T K"},  {"B27:AH28", "T K"},  {"A20:A26", "R K"},  {"AH20:AH26", "R K"}, {"Y22:AF26", "T H"},
+    {"A28:A46", "R K"},   {"AH28:AH46", "R K"}, {"B47:AH48", "T K"}, {"B58:AH58", "T K"},  {"A48:A57", "R K"},
+    {"AH48:AH57", "R K"},
 };
 
 struct Reading {
@@ -148,7 +160,8 @@ void noteAge(QStringList& notes, const QStringList& w, const AgeReading& age, bo
     const bool blank = isBlankName(birth.trimmed());
     if (!age.fromColumn) {
         if (!blank && age.years < 0)
-            notes << QStringLiteral("12: %1 の生年月日が読めず、年齢欄にも年齢がないため、年齢では判断していません: \"%2\"")
+            notes << QStringLiteral(
+                         "12: %1 の生年月日が読めず、年齢欄にも年齢がないため、年齢では判断していません: \"%2\"")
                          .arg(who(w), birth);
         return;
     }
@@ -158,7 +171,7 @@ void noteAge(QStringList& notes, const QStringList& w, const AgeReading& age, bo
     const QString used = reported && !byAge ? QStringLiteral("年齢欄の %1 歳を書きました")
                                             : QStringLiteral("年齢欄の %1 歳で判断しました");
     notes << QStringLiteral("12: %1 %2、%3").arg(who(w), why, used.arg(age.years))
-                 + (blank ? QString() : QStringLiteral(": \"%1\"").arg(birth));
+            + (blank ? QString() : QStringLiteral(": \"%1\"").arg(birth));
 }
 
 // The health check as an era date; a text that is no date as it is.
@@ -199,7 +212,10 @@ QString age(const Values& v)
     return years >= 0 ? QString::number(years) : QString();
 }
 
-QString address(const Values& v) { return v.contact(worker::Address); }
+QString address(const Values& v)
+{
+    return v.contact(worker::Address);
+}
 QString high(const Values& v)
 {
     const Reading p = pressureOf(v.worker(worker::BloodPressure));
@@ -222,7 +238,8 @@ constexpr Field kWorkerFields[] = {
     {"U15:AA15", "M C S", computed(&birth), "　　　　年    月    日　", true},
     {"AE15:AF15", "M C", computed(&age)},
     {"J16:AH16", "M S", computed(&address)},
-    {"N17:P17", "M C", computed(&high)}, {"U17:W17", "M C", computed(&low)},
+    {"N17:P17", "M C", computed(&high)},
+    {"U17:W17", "M C", computed(&low)},
     {"AB17:AH17", "M C S", computed(&healthCheck), "　　　　年    月    日　", true},
 };
 
@@ -230,11 +247,14 @@ constexpr Field kWorkerFields[] = {
 
 QDate SpecialWorkerReport::readDate(const QString& text)
 {
-    static const QRegularExpression era(QStringLiteral("^\\s*(令和|平成|昭和)\\s*(\\d+|元)\\s*年\\s*(\\d+)\\s*月\\s*(\\d+)\\s*日\\s*$"));
+    static const QRegularExpression era(
+        QStringLiteral("^\\s*(令和|平成|昭和)\\s*(\\d+|元)\\s*年\\s*(\\d+)\\s*月\\s*(\\d+)\\s*日\\s*$"));
     const QRegularExpressionMatch m = era.match(text);
     if (!m.hasMatch())
         return readShortDate(text);
-    const int first = m.captured(1) == QStringLiteral("令和") ? 2019 : m.captured(1) == QStringLiteral("平成") ? 1989 : 1926;
+    const int first = m.captured(1) == QStringLiteral("令和") ? 2019
+        : m.captured(1) == QStringLiteral("平成")             ? 1989
+                                                              : 1926;
     const int year = m.captured(2) == QStringLiteral("元") ? 1 : m.captured(2).toInt();
     return QDate(first + year - 1, m.captured(3).toInt(), m.captured(4).toInt());
 }

@@ -33,8 +33,8 @@ public:
     // creation date, or a low blood pressure of 95 or a high one of 160 and
     // more.
     struct Reported {
-        QStringList worker; // the site worker list row
-        int age = -1;       // -1 when neither the birth date nor the age column can be read
+        QStringList worker;         // the site worker list row
+        int age = -1;               // -1 when neither the birth date nor the age column can be read
         bool ageFromColumn = false; // the birth date could not be read; the age column gave the age
     };
     // The workers of `company` the form is filled for, in list order. A

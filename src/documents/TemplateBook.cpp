@@ -92,8 +92,8 @@ Workbook& openFile(Application& app, const QString& path)
     try {
         return app.Workbooks().Open(QFileInfo(path).absoluteFilePath());
     } catch (const std::exception& e) {
-        throw Error(QStringLiteral("テンプレートを読めません: %1 (%2)").arg(QDir::toNativeSeparators(path),
-                                                                       QString::fromUtf8(e.what())));
+        throw Error(QStringLiteral("テンプレートを読めません: %1 (%2)")
+                        .arg(QDir::toNativeSeparators(path), QString::fromUtf8(e.what())));
     }
 }
 
@@ -105,8 +105,8 @@ Workbook& openTemplate(Application& app, const QString& path, TemplateSource* so
     // error of the reader, never replaced by the built-in forms.
     if (!path.isEmpty() && !QFileInfo::exists(path))
         throw Error(QStringLiteral("テンプレートが見つかりません: %1").arg(QDir::toNativeSeparators(path)));
-    const TemplateSource found =
-        path.isEmpty() ? findTemplate(folders) : TemplateSource{QFileInfo(path).absoluteFilePath(), {}, {}, {}};
+    const TemplateSource found
+        = path.isEmpty() ? findTemplate(folders) : TemplateSource{QFileInfo(path).absoluteFilePath(), {}, {}, {}};
     if (source)
         *source = found;
     return found.builtIn() ? buildTemplate(app) : openFile(app, found.path);
@@ -125,9 +125,10 @@ Workbook& openCheckedTemplate(Application& app, const QString& path, const QStri
     if (problems.isEmpty())
         return book;
     if (!useBuiltIn || !useBuiltIn(problems))
-        throw Error(QStringLiteral("テンプレート %1 は使えません:\n%2\n"
-                                   "テンプレートを直してください (内蔵の様式で作成するには、このファイルを別の名前にします)。")
-                        .arg(QDir::toNativeSeparators(found.path), problems.join(u'\n')));
+        throw Error(
+            QStringLiteral("テンプレート %1 は使えません:\n%2\n"
+                           "テンプレートを直してください (内蔵の様式で作成するには、このファイルを別の名前にします)。")
+                .arg(QDir::toNativeSeparators(found.path), problems.join(u'\n')));
     if (source)
         *source = TemplateSource{{}, {}, found.path, problems};
     book.Close();

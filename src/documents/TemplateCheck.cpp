@@ -35,8 +35,7 @@ QString cellAt(int r, int c)
 }
 
 // Calls f(r, c, text) for every cell of `ws` with a text.
-template <class F>
-void forEachText(const Worksheet& ws, F&& f)
+template <class F> void forEachText(const Worksheet& ws, F&& f)
 {
     ws.data().rows.forEach([&](int r, const Row& row) {
         for (const Cell& cell : row.cells)
@@ -81,7 +80,10 @@ QString missingBoxes(const Worksheet& sheet, const Worksheet& drawn)
     }
     if (!tooFew(found, total))
         return {};
-    return QStringLiteral("枠 (結合セル) が %1 か所のうち %2 か所しかありません (%3)").arg(total).arg(found).arg(example);
+    return QStringLiteral("枠 (結合セル) が %1 か所のうち %2 か所しかありません (%3)")
+        .arg(total)
+        .arg(found)
+        .arg(example);
 }
 
 QString filledBoxes(const Worksheet& sheet, const Worksheet& drawn)

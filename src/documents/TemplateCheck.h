@@ -6,7 +6,7 @@
 namespace mirevo::sheet {
 class Workbook;
 class Worksheet;
-}
+} // namespace mirevo::sheet
 
 namespace mirevo::documents {
 

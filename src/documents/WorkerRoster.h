@@ -8,8 +8,8 @@ namespace mirevo::documents {
 class WorkerRoster : public Document {
 public:
     static constexpr int kPageRows = 93;
-    static constexpr int kSlots = 12;      // workers on a page
-    static constexpr int kFirstSlot = 14;  // top row of the first worker block
+    static constexpr int kSlots = 12;     // workers on a page
+    static constexpr int kFirstSlot = 14; // top row of the first worker block
     static constexpr int kSlotRows = 6;
 
     // Top row of the block of the k-th worker (1-based) of a company.

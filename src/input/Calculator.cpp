@@ -134,20 +134,34 @@ QString Calculator::numberText(double value)
     return text.left(e) + u'E' + (negative ? QStringLiteral("-") : QString()) + exponent;
 }
 
-QString Calculator::translucentCaption() { return QStringLiteral("半透明"); }
-QString Calculator::showOnCaption() { return QStringLiteral("表示ＯＮ"); }
-QString Calculator::taxRateCaption() { return QStringLiteral("税率設定"); }
+QString Calculator::translucentCaption()
+{
+    return QStringLiteral("半透明");
+}
+QString Calculator::showOnCaption()
+{
+    return QStringLiteral("表示ＯＮ");
+}
+QString Calculator::taxRateCaption()
+{
+    return QStringLiteral("税率設定");
+}
 
 void Calculator::press(Key key)
 {
     if (key <= Key::Digit9 && key >= Key::Digit1)
         return digitKey(static_cast<int>(key) - static_cast<int>(Key::Digit0));
     switch (key) {
-    case Key::Digit0: return zeroKey();
-    case Key::Point: return pointKey();
-    case Key::Sign: return signKey();
-    case Key::Percent: return percentKey();
-    case Key::Clear: return clear();
+    case Key::Digit0:
+        return zeroKey();
+    case Key::Point:
+        return pointKey();
+    case Key::Sign:
+        return signKey();
+    case Key::Percent:
+        return percentKey();
+    case Key::Clear:
+        return clear();
     case Key::Equals: {
         State s = s_;
         equalsKey(s);
@@ -155,7 +169,8 @@ void Calculator::press(Key key)
         s_ = s;
         return;
     }
-    default: return operatorKey(key);
+    default:
+        return operatorKey(key);
     }
 }
 
@@ -373,7 +388,8 @@ void Calculator::askTaxRate()
 {
     Dialogs& dialogs = Dialogs::current();
     if (s_.value == u"0") {
-        dialogs.message(QStringLiteral("数値を入力してから税込ボタンを押すと税率設定ができます。例：５→[税込]→［税率保存］"));
+        dialogs.message(
+            QStringLiteral("数値を入力してから税込ボタンを押すと税率設定ができます。例：５→[税込]→［税率保存］"));
         return;
     }
     if (!dialogs.askYesNo(QStringLiteral("税率を") + s_.value + QStringLiteral("％に設定して保存しますか？"))) {

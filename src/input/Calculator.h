@@ -10,8 +10,25 @@ namespace mirevo {
 class Calculator {
 public:
     enum class Key {
-        Digit0, Digit1, Digit2, Digit3, Digit4, Digit5, Digit6, Digit7, Digit8, Digit9,
-        Point, Sign, Divide, Multiply, Minus, Plus, Percent, Equals, Clear
+        Digit0,
+        Digit1,
+        Digit2,
+        Digit3,
+        Digit4,
+        Digit5,
+        Digit6,
+        Digit7,
+        Digit8,
+        Digit9,
+        Point,
+        Sign,
+        Divide,
+        Multiply,
+        Minus,
+        Plus,
+        Percent,
+        Equals,
+        Clear
     };
     static Key digit(int value) { return static_cast<Key>(static_cast<int>(Key::Digit0) + value); }
 
@@ -22,9 +39,9 @@ public:
     static QString numberText(double value);
 
     // Captions of the multi-purpose button.
-    static QString translucentCaption(); // "半透明"
-    static QString showOnCaption();      // "表示ＯＮ"
-    static QString taxRateCaption();     // "税率設定"
+    static QString translucentCaption();          // "半透明"
+    static QString showOnCaption();               // "表示ＯＮ"
+    static QString taxRateCaption();              // "税率設定"
     static constexpr int translucentOpacity = 80; // of 255
 
     // Every key but the multi-purpose button. Throws Error.
@@ -52,8 +69,8 @@ public:
 private:
     struct State {
         double a = 0, b = 0, cotae = 0;
-        QString sy;       // pending operation
-        int kakunin = 1;  // operand being entered
+        QString sy;          // pending operation
+        int kakunin = 1;     // operand being entered
         bool tenosi = false; // number has a decimal point
         bool ikool = false;  // "＝" just pressed: next key starts afresh
         bool toumei = false; // window translucent

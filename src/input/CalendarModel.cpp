@@ -28,13 +28,27 @@ QDate CalendarModel::moved(const QDate& from, Move move, const QDate& today)
 {
     QDate to;
     switch (move) {
-    case Move::BackFiveYears: to = addYearsKeepingFebruary(from, -5); break;
-    case Move::BackYear: to = addYearsKeepingFebruary(from, -1); break;
-    case Move::BackMonth: to = addMonthsClamped(from, -1); break;
-    case Move::Today: to = today; break;
-    case Move::ForwardMonth: to = addMonthsClamped(from, 1); break;
-    case Move::ForwardYear: to = addYearsKeepingFebruary(from, 1); break;
-    case Move::ForwardFiveYears: to = addYearsKeepingFebruary(from, 5); break;
+    case Move::BackFiveYears:
+        to = addYearsKeepingFebruary(from, -5);
+        break;
+    case Move::BackYear:
+        to = addYearsKeepingFebruary(from, -1);
+        break;
+    case Move::BackMonth:
+        to = addMonthsClamped(from, -1);
+        break;
+    case Move::Today:
+        to = today;
+        break;
+    case Move::ForwardMonth:
+        to = addMonthsClamped(from, 1);
+        break;
+    case Move::ForwardYear:
+        to = addYearsKeepingFebruary(from, 1);
+        break;
+    case Move::ForwardFiveYears:
+        to = addYearsKeepingFebruary(from, 5);
+        break;
     }
     if (!to.isValid())
         return from;

@@ -21,9 +21,15 @@ GuideLook guideLook(int guideState, int second, const QString& primeName, const 
     look.frame = guideState;
     look.visible = second % 2 == 1;
     switch (guideState) {
-    case 1: look.rgb = primeMissing(primeName) ? kRed : kGreen; break;
-    case 2: look.rgb = nodeCount == QLatin1String("0") ? kRed : kGreen; break;
-    default: look.rgb = kRed; break;
+    case 1:
+        look.rgb = primeMissing(primeName) ? kRed : kGreen;
+        break;
+    case 2:
+        look.rgb = nodeCount == QLatin1String("0") ? kRed : kGreen;
+        break;
+    default:
+        look.rgb = kRed;
+        break;
     }
     return look;
 }

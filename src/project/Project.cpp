@@ -5,10 +5,8 @@
 namespace mirevo {
 
 Project::Project()
-    : contractors(kContractorColumns, kContractorRows),
-      workers(worker::kColumns, kWorkerRows),
-      treeImage(kTreeColumns, kTreeRows),
-      tierOutline(kOutlineColumns, kOutlineRows),
+    : contractors(kContractorColumns, kContractorRows), workers(worker::kColumns, kWorkerRows),
+      treeImage(kTreeColumns, kTreeRows), tierOutline(kOutlineColumns, kOutlineRows),
       filteredWorkers(kFilteredColumns, kFilteredRows)
 {
     contractors.setRow(0, contractorHeadings());

@@ -25,9 +25,9 @@ public:
     Project();
 
     ProjectRecord record;
-    TextGrid contractors;  // site contractor table
-    TextGrid workers;      // site worker list
-    TextGrid treeImage;    // the subcontracting tree as saved (treeimage::)
+    TextGrid contractors; // site contractor table
+    TextGrid workers;     // site worker list
+    TextGrid treeImage;   // the subcontracting tree as saved (treeimage::)
     QString nodeCount = QStringLiteral("0");
 
     SubcontractTree tree;     // the subcontracting tree (sitetree::)

@@ -7,7 +7,9 @@
 
 namespace mirevo {
 
-SavedState::SavedState(Project& project) : project_(project), saved_(lines()) {}
+SavedState::SavedState(Project& project) : project_(project), saved_(lines())
+{
+}
 
 void SavedState::markSaved(const QString& path)
 {

@@ -114,8 +114,7 @@ void SubcontractTree::remove(int index)
     if (selected_ && isWithin(selected_->index, index))
         selected_ = nullptr;
     Children& siblings = siblingsOf(node);
-    siblings.erase(std::find_if(siblings.begin(), siblings.end(),
-                                [node](const auto& n) { return n.get() == node; }));
+    siblings.erase(std::find_if(siblings.begin(), siblings.end(), [node](const auto& n) { return n.get() == node; }));
     reindex();
 }
 

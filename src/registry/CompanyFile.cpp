@@ -36,9 +36,8 @@ void storeWorkers(TextGrid& master, LineReader& in, int count)
 
 QString withExtension(const QString& chosenName)
 {
-    return chosenName.endsWith(QLatin1String("kda"), Qt::CaseSensitive)
-               ? chosenName
-               : chosenName + QStringLiteral(".kda");
+    return chosenName.endsWith(QLatin1String("kda"), Qt::CaseSensitive) ? chosenName
+                                                                        : chosenName + QStringLiteral(".kda");
 }
 
 QStringList lines(const Registry& registry, int row)
@@ -97,4 +96,4 @@ Loaded load(Registry& registry, const QString& path)
     return load(registry, textfile::readLines(path), path);
 }
 
-} // namespace companyfile
+} // namespace mirevo::companyfile

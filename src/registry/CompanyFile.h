@@ -10,8 +10,8 @@ class Registry;
 // line, to carry a company to another installation.
 namespace companyfile {
 
-constexpr int kCompanyLines = 49;    // columns 1–49 of the company row
-constexpr int kWorkerLines = 40;     // columns 1–40 of each worker row
+constexpr int kCompanyLines = 49; // columns 1–49 of the company row
+constexpr int kWorkerLines = 40;  // columns 1–40 of each worker row
 
 // The chosen name with ".kda" appended unless it already ends in "kda"
 // (exactly, lower case).

@@ -17,7 +17,7 @@ QChar separatorOf(const QString& text)
 // the reader stands.
 class Reader {
 public:
-    Reader(const QString& text, Table& table) : text_(text), table_(table), separator_(separatorOf(text)) {}
+    Reader(const QString& text, Table& table) : text_(text), table_(table), separator_(separatorOf(text)) { }
 
     void run()
     {

@@ -25,8 +25,7 @@ void numberWorkers(TextGrid& workers)
 
 } // namespace
 
-Registry::Registry()
-    : companies(company::kColumns, kCompanyRows), workers(worker::kColumns, kWorkerRows)
+Registry::Registry() : companies(company::kColumns, kCompanyRows), workers(worker::kColumns, kWorkerRows)
 {
     companies.setRow(0, company::headings());
     workers.setRow(0, worker::registryHeadings());

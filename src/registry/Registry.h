@@ -38,7 +38,7 @@ private:
     void read(const QString& path, const QByteArray& bytes);
 
     bool readFailed_ = false;
-    QString readPath_;      // of the last complete read
+    QString readPath_; // of the last complete read
     QByteArray readBytes_;
     TextGrid readCompanies_; // the lists as that read left them
     TextGrid readWorkers_;

@@ -24,12 +24,18 @@ constexpr int kDateColumns[] = {Employed, Birth, HealthCheck, SpecialCheck, Site
 const char16_t* dateCaption(int column)
 {
     switch (column) {
-    case Employed: return u"雇用年月日";
-    case Birth: return u"生年月日";
-    case HealthCheck: return u"健康診断日";
-    case SpecialCheck: return u"特殊健康診断日";
-    case SiteEntry: return u"入場年月日";
-    default: return u"受入教育";
+    case Employed:
+        return u"雇用年月日";
+    case Birth:
+        return u"生年月日";
+    case HealthCheck:
+        return u"健康診断日";
+    case SpecialCheck:
+        return u"特殊健康診断日";
+    case SiteEntry:
+        return u"入場年月日";
+    default:
+        return u"受入教育";
     }
 }
 
@@ -56,9 +62,10 @@ QString offeredBloodType(const QString& text)
 {
     QString key = text.normalized(QString::NormalizationForm_KC).trimmed().toUpper();
     key.remove(QChar(u'型'));
-    static const QHash<QString, QString> offered{
-        {QStringLiteral("A"), QStringLiteral("Ａ")}, {QStringLiteral("B"), QStringLiteral("Ｂ")},
-        {QStringLiteral("O"), QStringLiteral("Ｏ")}, {QStringLiteral("AB"), QStringLiteral("ＡＢ")}};
+    static const QHash<QString, QString> offered{{QStringLiteral("A"), QStringLiteral("Ａ")},
+                                                 {QStringLiteral("B"), QStringLiteral("Ｂ")},
+                                                 {QStringLiteral("O"), QStringLiteral("Ｏ")},
+                                                 {QStringLiteral("AB"), QStringLiteral("ＡＢ")}};
     return offered.value(key, text);
 }
 
@@ -165,10 +172,14 @@ private:
 QString statusText(Status status)
 {
     switch (status) {
-    case Status::Add: return QStringLiteral("取り込む");
-    case Status::Update: return QStringLiteral("更新");
-    case Status::Skip: return QStringLiteral("省略");
-    case Status::Reject: break;
+    case Status::Add:
+        return QStringLiteral("取り込む");
+    case Status::Update:
+        return QStringLiteral("更新");
+    case Status::Skip:
+        return QStringLiteral("省略");
+    case Status::Reject:
+        break;
     }
     return QStringLiteral("エラー");
 }
@@ -199,8 +210,8 @@ QString Plan::summary() const
 Plan plan(const Source& source, const Registry& registry, const Options& options)
 {
     const auto& records = source.table.records;
-    auto heading = std::find_if(records.begin(), records.end(),
-                                [](const csv::Record& r) { return !isEmptyRecord(r.fields); });
+    auto heading
+        = std::find_if(records.begin(), records.end(), [](const csv::Record& r) { return !isEmptyRecord(r.fields); });
     if (heading == records.end())
         throw Error(QStringLiteral("見出しの行がありません"));
     Plan result;

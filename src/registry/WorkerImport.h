@@ -33,15 +33,15 @@ QString statusText(Status status);
 struct RowPlan {
     int line = 0;
     Status status = Status::Reject;
-    QString reason;      // why a row is skipped or rejected
-    QStringList record;  // the worker record (42 cells) for Add and Update
-    int targetRow = 0;   // the master list row for Update
+    QString reason;     // why a row is skipped or rejected
+    QStringList record; // the worker record (42 cells) for Add and Update
+    int targetRow = 0;  // the master list row for Update
 };
 
 struct Options {
-    QString company;      // for rows without a 会社名 cell (or a file without that column)
-    bool update = false;  // existing workers (same 氏名 and 会社名) are updated, not skipped
-    QDate today;          // for the ages and years of experience
+    QString company;     // for rows without a 会社名 cell (or a file without that column)
+    bool update = false; // existing workers (same 氏名 and 会社名) are updated, not skipped
+    QDate today;         // for the ages and years of experience
 };
 
 struct Plan {

@@ -92,4 +92,4 @@ std::vector<int> masterRows(const TextGrid& view, int from, int to)
     return rows;
 }
 
-} // namespace workerview
+} // namespace mirevo::workerview

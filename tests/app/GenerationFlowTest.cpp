@@ -35,8 +35,7 @@ void when(std::function<bool()> ready, std::function<void()> action)
     });
 }
 
-template <class T = QWidget>
-T* in(QWidget* window, const char* name)
+template <class T = QWidget> T* in(QWidget* window, const char* name)
 {
     T* w = window->findChild<T*>(QString::fromLatin1(name));
     EXPECT_NE(w, nullptr) << name;
@@ -87,13 +86,14 @@ TEST(GenerationFlow, SheetListBetweenTheProjectWindowsShowingsAndAGoneSheetEndsO
         emit list->itemClicked(list->item(0));
     };
     // 1. Open the site, open the panel, tick the rosters and convert.
-    when([form] { return form->isVisible(); }, [&] {
-        when([menu] { return menu->sheetListShown() && menu->isVisible(); }, useList);
-        form->openProject();
-        in<QPushButton>(form, "Button_documents")->click();
-        in<QCheckBox>(form, "CheckBox6")->setChecked(true);
-        in<QPushButton>(form, "Button_convert")->click();
-    });
+    when([form] { return form->isVisible(); },
+         [&] {
+             when([menu] { return menu->sheetListShown() && menu->isVisible(); }, useList);
+             form->openProject();
+             in<QPushButton>(form, "Button_documents")->click();
+             in<QCheckBox>(form, "CheckBox6")->setChecked(true);
+             in<QPushButton>(form, "Button_convert")->click();
+         });
     in<QPushButton>(menu, "Button2")->click();
 
     EXPECT_TRUE(formHiddenMeanwhile);

@@ -28,8 +28,7 @@ namespace {
 // Drives the whole program through its windows, as a user would.
 class ProgramFlow : public ::testing::Test {
 protected:
-    template <class T = QWidget>
-    static T* in(QWidget* window, const char* name)
+    template <class T = QWidget> static T* in(QWidget* window, const char* name)
     {
         T* w = window->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(w, nullptr) << name;

@@ -28,7 +28,12 @@ TEST(StartMenu, ButtonsMoveTheMenuOutOfSightAndOpenTheirWindow)
     menu.showAgain();
     int registration = 0, project = 0;
     QPoint whileOpen;
-    menu.setOpeners([&] { ++registration; whileOpen = menu.pos(); }, [&] { ++project; });
+    menu.setOpeners(
+        [&] {
+            ++registration;
+            whileOpen = menu.pos();
+        },
+        [&] { ++project; });
     menu.findChild<QPushButton*>("Button1")->click();
     EXPECT_EQ(registration, 1);
     // The frame and a title bar the window manager may add above it too.

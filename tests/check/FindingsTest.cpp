@@ -25,7 +25,7 @@ std::function<void(Project&)> field(const char* control, const char* text)
     return [=](Project& p) { p.record.setText(QString::fromLatin1(control), QString::fromUtf8(text)); };
 }
 
-class Findings : public ::testing::TestWithParam<Case> {};
+class Findings : public ::testing::TestWithParam<Case> { };
 
 TEST_P(Findings, OfOneChangeToTheSampleSite)
 {
@@ -201,16 +201,17 @@ TEST(Order, GroupsByCompanyInTableOrder)
 {
     Project project;
     readSample(project);
-    project.workers.setCell(worker::HealthCheck, 30, QString());          // 番町圧接, row 7
-    project.contractors.setCell(company::Representative, 7, QString());  // 番町圧接
-    project.workers.setCell(worker::HealthCheck, 1, QString());           // the prime contractor
-    project.contractors.setCell(company::Phone, 1, QString());           // 讃岐設備
+    project.workers.setCell(worker::HealthCheck, 30, QString());        // 番町圧接, row 7
+    project.contractors.setCell(company::Representative, 7, QString()); // 番町圧接
+    project.workers.setCell(worker::HealthCheck, 1, QString());         // the prime contractor
+    project.contractors.setCell(company::Phone, 1, QString());          // 讃岐設備
     project.record.setText("Edit9", QString());
     QStringList shown;
     for (const check::Finding& f : check::checkSite(project, kToday).findings)
         shown << f.company + u'/' + f.worker + u'/' + f.field;
-    EXPECT_EQ(shown, (QStringList{"//工事名称", "瀬戸建設株式会社/佐藤 一郎/健康診断日", "讃岐設備工業株式会社//電話番号",
-                                  "番町圧接株式会社//代表者名", "番町圧接株式会社/加藤 亮/健康診断日"}));
+    EXPECT_EQ(shown,
+              (QStringList{"//工事名称", "瀬戸建設株式会社/佐藤 一郎/健康診断日", "讃岐設備工業株式会社//電話番号",
+                           "番町圧接株式会社//代表者名", "番町圧接株式会社/加藤 亮/健康診断日"}));
 }
 
 // Document 12 is made for a subcontractor's worker only; the message says
@@ -219,11 +220,12 @@ TEST(Document12, IsNamedForSubcontractorsOnly)
 {
     Project project;
     readSample(project);
-    project.workers.setCell(worker::Birth, 1, QStringLiteral("1950/01/01"));   // the prime contractor
+    project.workers.setCell(worker::Birth, 1, QStringLiteral("1950/01/01"));      // the prime contractor
     project.workers.setCell(worker::BloodPressure, 5, QStringLiteral("170～90")); // 讃岐設備工業株式会社
     const check::Report report = check::checkSite(project, kToday);
     ASSERT_EQ(codesOf(report), (QStringList{"info:elderly", "warning:blood-pressure"}));
-    EXPECT_TRUE(report.findings[0].message.contains(QStringLiteral("元請の作業員のため、高年齢者就労報告書（12）は作りません。")));
+    EXPECT_TRUE(report.findings[0].message.contains(
+        QStringLiteral("元請の作業員のため、高年齢者就労報告書（12）は作りません。")));
     EXPECT_TRUE(report.findings[1].message.contains(QStringLiteral("高血圧者就労報告書（12）を作ります。")));
 }
 

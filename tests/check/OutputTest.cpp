@@ -27,8 +27,10 @@ check::Report sample()
     check::Report r;
     r.date = QDate(2026, 12, 1);
     r.findings = {
-        finding(Level::Error, "project-missing", "", "", "工事名称", "工事名称が入力されていません。", check::Place::Site),
-        finding(Level::Warning, "business-id", "一次工業", "", "事業者ID", "事業者ID \"12,3\" は14桁の数字ではありません"),
+        finding(Level::Error, "project-missing", "", "", "工事名称", "工事名称が入力されていません。",
+                check::Place::Site),
+        finding(Level::Warning, "business-id", "一次工業", "", "事業者ID",
+                "事業者ID \"12,3\" は14桁の数字ではありません"),
         finding(Level::Info, "minor", "一次工業", "山田 花子", "生年月日", "作成日に 17 歳です。"),
         finding(Level::Warning, "health-check-old", "二次興業", "佐藤 一郎", "健康診断日", "1年を過ぎています。"),
     };
@@ -37,12 +39,13 @@ check::Report sample()
 
 TEST(Csv, HeaderAndOneQuotedLinePerFinding)
 {
-    const QByteArray expected = QStringLiteral(
-        "level,code,company,worker,field,message\n"
-        "error,project-missing,,,工事名称,工事名称が入力されていません。\n"
-        "warning,business-id,一次工業,,事業者ID,\"事業者ID \"\"12,3\"\" は14桁の数字ではありません\"\n"
-        "info,minor,一次工業,山田 花子,生年月日,作成日に 17 歳です。\n"
-        "warning,health-check-old,二次興業,佐藤 一郎,健康診断日,1年を過ぎています。\n").toUtf8();
+    const QByteArray expected
+        = QStringLiteral("level,code,company,worker,field,message\n"
+                         "error,project-missing,,,工事名称,工事名称が入力されていません。\n"
+                         "warning,business-id,一次工業,,事業者ID,\"事業者ID \"\"12,3\"\" は14桁の数字ではありません\"\n"
+                         "info,minor,一次工業,山田 花子,生年月日,作成日に 17 歳です。\n"
+                         "warning,health-check-old,二次興業,佐藤 一郎,健康診断日,1年を過ぎています。\n")
+              .toUtf8();
     EXPECT_EQ(check::csv(sample()), expected);
 }
 

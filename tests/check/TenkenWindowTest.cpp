@@ -24,8 +24,7 @@ namespace {
 
 const QString kSample = QStringLiteral(MIREVO_EXAMPLES "/青空ビル新築工事.anz");
 
-template <typename T>
-T* child(QWidget& window, const char* name)
+template <typename T> T* child(QWidget& window, const char* name)
 {
     T* w = window.findChild<T*>(QString::fromLatin1(name));
     EXPECT_NE(w, nullptr) << name;
@@ -93,7 +92,8 @@ TEST(TenkenWindow, ListsLevelCompanyWorkerAndMessage)
     EXPECT_EQ(window.windowTitle(), QStringLiteral("提出前チェック"));
     QTreeWidget* list = findings(window);
     ASSERT_EQ(list->topLevelItemCount(), 2);
-    const QStringList headings{QStringLiteral("区分"), QStringLiteral("会社名"), QStringLiteral("作業員"), QStringLiteral("内容")};
+    const QStringList headings{QStringLiteral("区分"), QStringLiteral("会社名"), QStringLiteral("作業員"),
+                               QStringLiteral("内容")};
     for (int column = 0; column < 4; ++column)
         EXPECT_EQ(list->headerItem()->text(column), headings[column]);
     // 讃岐設備工業株式会社 stands before 峰山保温工業 in the table.
@@ -156,8 +156,9 @@ TEST(Convert, TheCheckComesFirst)
         const QString worker = chosen.isEmpty() ? QString() : chosen.at(0).at(0).value<check::Finding>().worker;
         EXPECT_EQ(worker, QString::fromUtf8(row.chosenWorker)) << row.name;
         const QString status = child<QLabel>(panel, "Label_documentsStatus")->text();
-        EXPECT_EQ(status.contains(QStringLiteral("提出前チェック (エラー 0 件、警告 0 件、情報 1 件) のまま作成しました。")),
-                  row.answer && row.workbook)
+        EXPECT_EQ(
+            status.contains(QStringLiteral("提出前チェック (エラー 0 件、警告 0 件、情報 1 件) のまま作成しました。")),
+            row.answer && row.workbook)
             << row.name << ": " << status.toStdString();
         if (panel.workbookWindow())
             panel.workbookWindow()->close();
@@ -201,8 +202,9 @@ TEST_F(ProjectWindowCheck, DoubleClickOnAWorkerShowsItOnTheWorkerPage)
 
 TEST_F(ProjectWindowCheck, DoubleClickOnACompanyShowsItsRowInTheEditor)
 {
-    dialogs.windowActions.push_back(
-        [](QDialog& window) { return doubleClick(window, rowWith(findings(window), 1, QStringLiteral("峰山保温工業"))); });
+    dialogs.windowActions.push_back([](QDialog& window) {
+        return doubleClick(window, rowWith(findings(window), 1, QStringLiteral("峰山保温工業")));
+    });
     runFromMenu();
     EXPECT_EQ(form->currentPage(), TForm1::Subcontractors);
     EXPECT_EQ(project.currentRow, 3);

@@ -12,24 +12,20 @@ struct EraCase {
     const char* text;
 };
 
-class EraDateText : public ::testing::TestWithParam<EraCase> {};
+class EraDateText : public ::testing::TestWithParam<EraCase> { };
 
 TEST_P(EraDateText, FollowsTheEraBoundaries)
 {
     EXPECT_EQ(eraDateText(GetParam().date), QString::fromUtf8(GetParam().text));
 }
 
-INSTANTIATE_TEST_SUITE_P(Boundaries, EraDateText, ::testing::Values(
-    EraCase{QDate(2019, 4, 30), "平成31年4月30日"},
-    EraCase{QDate(2019, 5, 1), "令和1年5月1日"},
-    EraCase{QDate(2020, 1, 1), "令和2年1月1日"},
-    EraCase{QDate(1989, 1, 7), "昭和64年1月7日"},
-    EraCase{QDate(1989, 1, 8), "平成1年1月8日"},
-    EraCase{QDate(1926, 12, 24), "大正15年12月24日"},
-    EraCase{QDate(1926, 12, 25), "昭和1年12月25日"},
-    EraCase{QDate(1912, 7, 29), "明治45年7月29日"},
-    EraCase{QDate(1912, 7, 30), "大正1年7月30日"},
-    EraCase{QDate(2024, 5, 20), "令和6年5月20日"}));
+INSTANTIATE_TEST_SUITE_P(
+    Boundaries, EraDateText,
+    ::testing::Values(EraCase{QDate(2019, 4, 30), "平成31年4月30日"}, EraCase{QDate(2019, 5, 1), "令和1年5月1日"},
+                      EraCase{QDate(2020, 1, 1), "令和2年1月1日"}, EraCase{QDate(1989, 1, 7), "昭和64年1月7日"},
+                      EraCase{QDate(1989, 1, 8), "平成1年1月8日"}, EraCase{QDate(1926, 12, 24), "大正15年12月24日"},
+                      EraCase{QDate(1926, 12, 25), "昭和1年12月25日"}, EraCase{QDate(1912, 7, 29), "明治45年7月29日"},
+                      EraCase{QDate(1912, 7, 30), "大正1年7月30日"}, EraCase{QDate(2024, 5, 20), "令和6年5月20日"}));
 
 TEST(EraDate, OtherDateTexts)
 {
@@ -71,7 +67,7 @@ struct AnyDateCase {
     QDate expected; // invalid: not a date
 };
 
-class AnyDate : public ::testing::TestWithParam<AnyDateCase> {};
+class AnyDate : public ::testing::TestWithParam<AnyDateCase> { };
 
 TEST_P(AnyDate, ReadsTheFormsPeopleType)
 {
@@ -79,27 +75,19 @@ TEST_P(AnyDate, ReadsTheFormsPeopleType)
     EXPECT_EQ(readAnyDate(QString::fromUtf16(c.text)), c.expected) << QString::fromUtf16(c.text).toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Forms, AnyDate, ::testing::Values(
-    AnyDateCase{u"1975/05/05", QDate(1975, 5, 5)},
-    AnyDateCase{u"1975-05-05", QDate(1975, 5, 5)},
-    AnyDateCase{u"1975.5.5", QDate(1975, 5, 5)},
-    AnyDateCase{u"1975年5月5日", QDate(1975, 5, 5)},
-    AnyDateCase{u" 1975 年 5 月 5 日 ", QDate(1975, 5, 5)},
-    AnyDateCase{u"１９７５／０５／０５", QDate(1975, 5, 5)},
-    AnyDateCase{u"昭和50年5月5日", QDate(1975, 5, 5)},
-    AnyDateCase{u"平成元年1月8日", QDate(1989, 1, 8)},
-    AnyDateCase{u"令和 6年 5月 20日", QDate(2024, 5, 20)},
-    AnyDateCase{u"S50.5.5", QDate(1975, 5, 5)},
-    AnyDateCase{u"s50.5.5", QDate(1975, 5, 5)},
-    AnyDateCase{u"Ｈ２．４．１", QDate(1990, 4, 1)},
-    AnyDateCase{u"R2.4.1", QDate(2020, 4, 1)},
-    AnyDateCase{u"R2/4/1", QDate(2020, 4, 1)},
-    AnyDateCase{u"1980/13/40", QDate()},
-    AnyDateCase{u"2023/02/29", QDate()},
-    AnyDateCase{u"X2.4.1", QDate()},
-    AnyDateCase{u"S0.5.5", QDate()},
-    AnyDateCase{u"75/5/5", QDate()},
-    AnyDateCase{u"", QDate()},
-    AnyDateCase{u"昭和五十年", QDate()}));
+INSTANTIATE_TEST_SUITE_P(
+    Forms, AnyDate,
+    ::testing::Values(AnyDateCase{u"1975/05/05", QDate(1975, 5, 5)}, AnyDateCase{u"1975-05-05", QDate(1975, 5, 5)},
+                      AnyDateCase{u"1975.5.5", QDate(1975, 5, 5)}, AnyDateCase{u"1975年5月5日", QDate(1975, 5, 5)},
+                      AnyDateCase{u" 1975 年 5 月 5 日 ", QDate(1975, 5, 5)},
+                      AnyDateCase{u"１９７５／０５／０５", QDate(1975, 5, 5)},
+                      AnyDateCase{u"昭和50年5月5日", QDate(1975, 5, 5)},
+                      AnyDateCase{u"平成元年1月8日", QDate(1989, 1, 8)},
+                      AnyDateCase{u"令和 6年 5月 20日", QDate(2024, 5, 20)}, AnyDateCase{u"S50.5.5", QDate(1975, 5, 5)},
+                      AnyDateCase{u"s50.5.5", QDate(1975, 5, 5)}, AnyDateCase{u"Ｈ２．４．１", QDate(1990, 4, 1)},
+                      AnyDateCase{u"R2.4.1", QDate(2020, 4, 1)}, AnyDateCase{u"R2/4/1", QDate(2020, 4, 1)},
+                      AnyDateCase{u"1980/13/40", QDate()}, AnyDateCase{u"2023/02/29", QDate()},
+                      AnyDateCase{u"X2.4.1", QDate()}, AnyDateCase{u"S0.5.5", QDate()}, AnyDateCase{u"75/5/5", QDate()},
+                      AnyDateCase{u"", QDate()}, AnyDateCase{u"昭和五十年", QDate()}));
 
 } // namespace

@@ -75,20 +75,28 @@ TEST(InputRules, AFileLargerThanAnyRealOneIsRefusedUnread)
 
 TEST(InputRules, BytesThatReadOnlyAsGarbageAreRefusedWithTheirLine)
 {
-    const QByteArray cp932Name("\x8E\x52\x93\x63\x8C\x9A\x90\xDD"); // 山田建設
-    const QByteArray eucName("\xB9\xA9\xBB\xF6");   // 工事
+    const QByteArray cp932Name("\x8E\x52\x93\x63\x8C\x9A\x90\xDD");               // 山田建設
+    const QByteArray eucName("\xB9\xA9\xBB\xF6");                                 // 工事
     const QByteArray eucKana("\xA4\xE4\xA4\xDE\xA4\xC0\xA4\xBF\xA4\xED\xA4\xA6"); // やまだたろう
     const struct {
         const char* what;
         QByteArray bytes;
         QString line;
     } cases[]{
-        {"code page 932 behind a UTF-8 mark", "\xEF\xBB\xBF" "abc\r\n" + cp932Name + "\r\n", QStringLiteral("2 行目")},
+        {"code page 932 behind a UTF-8 mark",
+         "\xEF\xBB\xBF"
+         "abc\r\n"
+             + cp932Name + "\r\n",
+         QStringLiteral("2 行目")},
         {"EUC-JP that code page 932 rejects", "a\r\nb\r\n" + eucName + "\r\n", QStringLiteral("3 行目")},
         {"EUC-JP that is valid code page 932", "1\r\n" + eucKana + "\r\n", QStringLiteral("2 行目")},
         {"broken bytes", "a\r\nb\x81\r\n", QStringLiteral("2 行目")},
         {"UTF-8 above code page 932", QStringLiteral("あ\r\n").toUtf8() + cp932Name + "\r\n", QStringLiteral("1 行目")},
-        {"broken UTF-16", QByteArray("\xFF\xFE" "a\0\r\0\n\0\x00\xD8", 10), QStringLiteral("2 行目")},
+        {"broken UTF-16",
+         QByteArray("\xFF\xFE"
+                    "a\0\r\0\n\0\x00\xD8",
+                    10),
+         QStringLiteral("2 行目")},
     };
     for (const auto& c : cases) {
         const QString message = decodeError(c.bytes);

@@ -39,7 +39,7 @@ QString saveError(const QString& path)
 
 unsigned modeOf(const QString& path)
 {
-    struct stat st {};
+    struct stat st { };
     ::lstat(QFile::encodeName(path).constData(), &st);
     return st.st_mode;
 }

@@ -83,10 +83,10 @@ TEST(BroughtInMachinery, ARowWithoutCompanyNameGetsNoSheet)
         site.add(QStringLiteral("二次建設"), "2", 1);
         Application app;
         Workbook& out = generate(app, site.view, {"7", "8"});
-        EXPECT_EQ(namesOf(out), (QStringList{named(kNotice7, QStringLiteral("二次建設")),
-                                             named(kCheck7, QStringLiteral("二次建設")),
-                                             named(kNotice8, QStringLiteral("二次建設")),
-                                             named(kCheck8, QStringLiteral("二次建設"))}));
+        EXPECT_EQ(
+            namesOf(out),
+            (QStringList{named(kNotice7, QStringLiteral("二次建設")), named(kCheck7, QStringLiteral("二次建設")),
+                         named(kNotice8, QStringLiteral("二次建設")), named(kCheck8, QStringLiteral("二次建設"))}));
     }
 }
 
@@ -114,14 +114,18 @@ TEST(BroughtInMachinery, NotificationsCarryTheSiteAndTheCompany)
     Workbook& out = generate(app, site.view, {"7", "8"});
     for (const QString& prefix : {kNotice7, kNotice8}) {
         Worksheet& ws = out.Sheets(named(prefix, QStringLiteral("二次建設")));
-        expectCells(ws, {
-            {"G7", QStringLiteral("青空ビル新築工事")}, {"G9", QStringLiteral("現場 次郎")},
-            {"U9", QStringLiteral("持込会社名\n(　　　2　次　）")},
-            {"Y7", QStringLiteral("一次工業")}, {"Y9", QStringLiteral("二次建設")},
-            {"Y11", QStringLiteral("二次建設 代表")}, {"Y13", "087-000-1111"},
-            // The date line stays blank for hand entry, whatever the era.
-            {"Z2", QStringLiteral("令和     年     月     日")},
-        });
+        expectCells(ws,
+                    {
+                        {"G7", QStringLiteral("青空ビル新築工事")},
+                        {"G9", QStringLiteral("現場 次郎")},
+                        {"U9", QStringLiteral("持込会社名\n(　　　2　次　）")},
+                        {"Y7", QStringLiteral("一次工業")},
+                        {"Y9", QStringLiteral("二次建設")},
+                        {"Y11", QStringLiteral("二次建設 代表")},
+                        {"Y13", "087-000-1111"},
+                        // The date line stays blank for hand entry, whatever the era.
+                        {"Z2", QStringLiteral("令和     年     月     日")},
+                    });
     }
     Worksheet& check = out.Sheets(named(kCheck7, QStringLiteral("二次建設")));
     expectCells(check, {{"B5", QStringLiteral("二次建設")}, {"P5", QStringLiteral("二次建設 代表")}});
@@ -188,10 +192,14 @@ TEST(BroughtInMachinery, MachineKindsAndTheirSections)
         const char* letters; // AG..AJ, "-" for none
     };
     const Row rows[] = {
-        {1, QStringLiteral("クレーン"), "ＡＢ--"},   {6, QStringLiteral("高所作業車"), "ＡＢ--"},
-        {7, QStringLiteral("ゴンドラ"), "--Ｃ-"},    {8, QStringLiteral("ブルドーザー"), "ＤＥＦＧ"},
-        {38, QStringLiteral("ボーリングマシーン"), "ＤＥＦＧ"}, {39, QStringLiteral("重ダンプトラック"), "-Ｂ--"},
-        {44, QStringLiteral("コンクリートポンプ車"), "-Ｂ--"}, {45, QStringLiteral("その他"), "----"},
+        {1, QStringLiteral("クレーン"), "ＡＢ--"},
+        {6, QStringLiteral("高所作業車"), "ＡＢ--"},
+        {7, QStringLiteral("ゴンドラ"), "--Ｃ-"},
+        {8, QStringLiteral("ブルドーザー"), "ＤＥＦＧ"},
+        {38, QStringLiteral("ボーリングマシーン"), "ＤＥＦＧ"},
+        {39, QStringLiteral("重ダンプトラック"), "-Ｂ--"},
+        {44, QStringLiteral("コンクリートポンプ車"), "-Ｂ--"},
+        {45, QStringLiteral("その他"), "----"},
     };
     for (const Row& row : rows) {
         const std::string r = std::to_string(4 + row.i);

@@ -99,7 +99,7 @@ TEST(Cli, TemplateCommandWritesTheTemplate)
     EXPECT_EQ(r.code, 0);
     EXPECT_TRUE(QFile::exists(home.file("forms.xlsx")));
     const CliResult used = runCli({"generate", "--documents", "list", "--template", home.file("forms.xlsx"),
-                                writeSite(home), home.file("o.xlsx")});
+                                   writeSite(home), home.file("o.xlsx")});
     EXPECT_EQ(used.code, 0) << used.err.toStdString();
     // The template in use, then the pre-submission check's counts.
     const QStringList lines = used.err.split(u'\n', Qt::SkipEmptyParts);
@@ -136,7 +136,8 @@ TEST(Cli, TheTemplateBesideTheProgramIsUsedWhenTheProgramFolderHasNone)
     EXPECT_TRUE(run().contains(QStringLiteral("テンプレート: ") + QDir::toNativeSeparators(beside)));
     QFile::remove(beside);
     const QString missing = run();
-    EXPECT_TRUE(missing.contains(QStringLiteral("注意: テンプレート 安全書類(一覧).xlsx が見つかりません"))) << missing.toStdString();
+    EXPECT_TRUE(missing.contains(QStringLiteral("注意: テンプレート 安全書類(一覧).xlsx が見つかりません")))
+        << missing.toStdString();
     EXPECT_TRUE(missing.contains(home.file(QStringLiteral("安全書類(一覧).xlsx"))));
     EXPECT_TRUE(missing.contains(beside));
 }

@@ -63,8 +63,8 @@ TEST(ConstructionDiagram, OneFirstTierCompany)
     EXPECT_EQ(value(d.ws(), "U5"), QStringLiteral("鳶工事"));
     EXPECT_TRUE(d.heavy("S10", borderBottom));
     EXPECT_TRUE(d.heavy("T10", borderBottom));
-    EXPECT_FALSE(d.heavy("S44", borderLeft));  // no trunk extension
-    EXPECT_TRUE(d.breaks().empty());           // no continuation block
+    EXPECT_FALSE(d.heavy("S44", borderLeft)); // no trunk extension
+    EXPECT_TRUE(d.breaks().empty());          // no continuation block
     EXPECT_EQ(value(d.ws(), "U76"), QString());
     saveChecked(*d.out, "diagram_one");
 }
@@ -147,8 +147,13 @@ TEST(ConstructionDiagram, EveryCompanyOfTheTableGetsABox)
     Application app;
     Worksheet& ws = diagramOf(app, site.view);
     // Rows: A B / - D E / C / G F.
-    const std::pair<const char*, QString> boxes[] = {{"Z5", A}, {"AM5", B}, {"AM27", D}, {"AZ27", E}, {"Z49", C},
-                                                     {"Z76", QStringLiteral("G土木")}, {"AM76", QStringLiteral("F鉄工")}};
+    const std::pair<const char*, QString> boxes[] = {{"Z5", A},
+                                                     {"AM5", B},
+                                                     {"AM27", D},
+                                                     {"AZ27", E},
+                                                     {"Z49", C},
+                                                     {"Z76", QStringLiteral("G土木")},
+                                                     {"AM76", QStringLiteral("F鉄工")}};
     for (const auto& [cell, name] : boxes)
         EXPECT_EQ(value(ws, cell), name) << cell;
     EXPECT_EQ(value(ws, "Z27"), QString());
@@ -168,8 +173,10 @@ TEST(ConstructionDiagram, ContinuationPagesCarryTitleWorksAndPeriod)
     for (int offset : {0, 71}) {
         const std::pair<std::string, QString> head[] = {
             {cell("B", 73 + offset), QStringLiteral("施工体系図")},
-            {cell("B", 76 + offset), QStringLiteral("工事名称")}, {cell("G", 76 + offset), QStringLiteral("青空ビル新築工事")},
-            {cell("B", 78 + offset), QStringLiteral("工　　期")}, {cell("G", 78 + offset), period},
+            {cell("B", 76 + offset), QStringLiteral("工事名称")},
+            {cell("G", 76 + offset), QStringLiteral("青空ビル新築工事")},
+            {cell("B", 78 + offset), QStringLiteral("工　　期")},
+            {cell("G", 78 + offset), period},
         };
         for (const auto& [at, text] : head) {
             EXPECT_EQ(value(d.ws(), at), text) << at;
@@ -196,13 +203,13 @@ TEST(ConstructionDiagram, MissingCompanyGivesAnEmptyBox)
 TEST(ConstructionDiagram, TiersDeeperThanFourGetColumnsToTheRight)
 {
     const QString names[] = {QStringLiteral("五次"), QStringLiteral("六次"), QStringLiteral("九次")};
-    Diagram d({{A, B, C, D, names[0], names[1], "", "", ""}, {"", "", "", "", "", "", QStringLiteral("七次"),
-               QStringLiteral("八次"), names[2]}});
-    EXPECT_EQ(value(d.ws(), "BZ5"), names[0]);   // tier 5 strip BU
-    EXPECT_EQ(value(d.ws(), "CM5"), names[1]);   // tier 6 strip CH
-    EXPECT_EQ(value(d.ws(), "DZ27"), names[2]);  // tier 9 strip DU
+    Diagram d({{A, B, C, D, names[0], names[1], "", "", ""},
+               {"", "", "", "", "", "", QStringLiteral("七次"), QStringLiteral("八次"), names[2]}});
+    EXPECT_EQ(value(d.ws(), "BZ5"), names[0]);  // tier 5 strip BU
+    EXPECT_EQ(value(d.ws(), "CM5"), names[1]);  // tier 6 strip CH
+    EXPECT_EQ(value(d.ws(), "DZ27"), names[2]); // tier 9 strip DU
     EXPECT_TRUE(d.heavy("BS10", borderBottom));
-    EXPECT_TRUE(d.heavy("CT32", borderLeft));    // tier 7 (strip CU) hangs from tier 6 on row 1
+    EXPECT_TRUE(d.heavy("CT32", borderLeft)); // tier 7 (strip CU) hangs from tier 6 on row 1
     EXPECT_TRUE(d.heavy("CT11", borderLeft));
     EXPECT_LT(d.ws().PageSetup().Zoom(), 60);
     saveChecked(*d.out, "diagram_nine_tiers");
@@ -234,13 +241,23 @@ TEST(ConstructionDiagram, BoxAndLeftBlockValues)
     convert(site.view, {"2-3"}, {}, forms, out);
     Worksheet& ws = out.Sheets(1);
     const std::pair<const char*, QString> cells[] = {
-        {"Z5", A}, {"Z6", row[company::BusinessId]}, {"Z7", A + QStringLiteral(" 代表")},
-        {"Z9", row[company::LicenceNo1]}, {"Z11", row[company::LicenceKind1]}, {"Z13", row[27]},
-        {"Z15", row[19]}, {"Z17", QStringLiteral("有")}, {"Z19", row[21]}, {"Z21", row[23]},
+        {"Z5", A},
+        {"Z6", row[company::BusinessId]},
+        {"Z7", A + QStringLiteral(" 代表")},
+        {"Z9", row[company::LicenceNo1]},
+        {"Z11", row[company::LicenceKind1]},
+        {"Z13", row[27]},
+        {"Z15", row[19]},
+        {"Z17", QStringLiteral("有")},
+        {"Z19", row[21]},
+        {"Z21", row[23]},
         {"W23", QStringLiteral("令和8年2月1日～令和9年2月28日")},
-        {"G2", QStringLiteral("発注 花子")}, {"G6", QStringLiteral("青空ビル新築工事")},
-        {"G10", QStringLiteral("元請建設株式会社")}, {"G11", QStringLiteral("00012345678901")},
-        {"G30", QStringLiteral("現場 次郎")}, {"BF2", QStringLiteral("令和8年1月5日 ～ 令和9年3月31日")},
+        {"G2", QStringLiteral("発注 花子")},
+        {"G6", QStringLiteral("青空ビル新築工事")},
+        {"G10", QStringLiteral("元請建設株式会社")},
+        {"G11", QStringLiteral("00012345678901")},
+        {"G30", QStringLiteral("現場 次郎")},
+        {"BF2", QStringLiteral("令和8年1月5日 ～ 令和9年3月31日")},
     };
     for (const auto& [cell, text] : cells) {
         EXPECT_EQ(value(ws, cell), text) << cell;

@@ -14,7 +14,7 @@ namespace mirevo::sheet {
 class Application;
 class Workbook;
 class Worksheet;
-}
+} // namespace mirevo::sheet
 
 namespace mirevo::documents::test {
 

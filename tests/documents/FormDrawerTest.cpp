@@ -45,10 +45,10 @@ TEST(FormDrawer, LineCodes)
     Application app;
     Worksheet& ws = app.Workbooks().Add().Sheets(1);
     const documents::Line lines[] = {
-        {"B2:D4", "O"},        // outline only
-        {"F2:G3", "G H"},      // every edge, hairline
-        {"I2:J2", "B K"},      // bottom, heavier
-        {"L2:L3", "D"},        // diagonal
+        {"B2:D4", "O"},   // outline only
+        {"F2:G3", "G H"}, // every edge, hairline
+        {"I2:J2", "B K"}, // bottom, heavier
+        {"L2:L3", "D"},   // diagonal
     };
     drawLines(ws, lines);
     EXPECT_EQ(ws.Range("C2").Borders(borderTop).Weight(), xlThin);
@@ -115,7 +115,8 @@ TEST(Generator, CompanyNamesNeverStopARun)
     Workbook& forms = buildTemplate(app);
     Workbook& out = app.Workbooks().Add();
     EXPECT_EQ(convert(site.view, {"2-1"}, {}, forms, out).sheets, 4);
-    EXPECT_EQ(QString::fromStdString(out.Sheets(1).Name()), QStringLiteral("2-1.施工体制台帳【株式会社_東京_建設_工業_本社__】"));
+    EXPECT_EQ(QString::fromStdString(out.Sheets(1).Name()),
+              QStringLiteral("2-1.施工体制台帳【株式会社_東京_建設_工業_本社__】"));
     EXPECT_EQ(QString::fromStdString(out.Sheets(2).Name()).size(), 31);
     EXPECT_TRUE(QString::fromStdString(out.Sheets(2).Name()).endsWith(u'】'));
     EXPECT_EQ(QString::fromStdString(out.Sheets(4).Name()), QStringLiteral("2-1.施工体制台帳【ａｂｃ(2)】"));

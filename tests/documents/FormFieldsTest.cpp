@@ -30,10 +30,8 @@ QString nothing(const Values&)
 }
 
 constexpr Field kFields[] = {
-    {"B2:D3", "M C", projectField(field::WorksName)},
-    {"E2", "", companyColumn(company::Name)},
-    {"F2:G2", "M R", computed(&reversedName)},
-    {"H2", "", workerColumn(worker::Name)},
+    {"B2:D3", "M C", projectField(field::WorksName)},   {"E2", "", companyColumn(company::Name)},
+    {"F2:G2", "M R", computed(&reversedName)},          {"H2", "", workerColumn(worker::Name)},
     {"I2:J3", "M", computed(&nothing), "（　）", true},
 };
 

@@ -76,7 +76,7 @@ TEST(SafetyPledge, ThreeSubcontractorsGetThreePages)
     EXPECT_EQ(value(ws, "R107"), QStringLiteral("三番電気"));
     EXPECT_EQ(value(ws, "R106"), QStringLiteral("三番電気 住所"));
     EXPECT_EQ(value(ws, "R108"), QStringLiteral("三番電気 代表"));
-    for (int top : {1, 51, 101}) {  // the header on every page
+    for (int top : {1, 51, 101}) { // the header on every page
         EXPECT_EQ(value(ws, "U" + std::to_string(top + 2)), QStringLiteral("令和 8年12月 9日")) << top;
         EXPECT_EQ(value(ws, "E" + std::to_string(top + 3)), QStringLiteral("青空ビル新築工事")) << top;
         EXPECT_EQ(value(ws, "E" + std::to_string(top + 4)), QStringLiteral("元請 一郎")) << top;

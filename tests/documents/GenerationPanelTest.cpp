@@ -46,8 +46,7 @@ struct PanelFixture : ::testing::Test {
         project.contractors.setCell(company::WorkerCount, row, QString::fromLatin1(workers));
     }
 
-    template <typename T = QWidget>
-    T* find(const QString& name) const
+    template <typename T = QWidget> T* find(const QString& name) const
     {
         T* w = panel.findChild<T*>(name);
         EXPECT_NE(w, nullptr) << name.toStdString();
@@ -76,20 +75,32 @@ TEST_F(PanelFixture, CaptionsAndStartingChoices)
     EXPECT_EQ(find<QLabel>("Label_heading")->text(),
               QStringLiteral("　　　　　　安全書類 (Excel) を作成できます。　　　　　"));
     EXPECT_EQ(find<QGroupBox>("GroupBox_menu")->title(), QStringLiteral("安全書類 MENU"));
-    const char* captions[] = {"書類一覧", "１.誓約書", "2-1.施工体制台帳", "2-2.下請届出、再下請通知", "2-3.施工体系図",
-                              "3.作業員名簿", "4.有資格証写し", "5.有資格区分", "6.新規入場者教育",
-                              "7.持込機械（ｸﾚｰﾝ・重機）", "8.持込機械(電動工具)", "9.工事用車輌届", "10.危険物持込届",
-                              "11火気使用願 ", "12年少者・高年齢者・高血圧者就労報告書", "13中小事業主・一人親方等就労届出"};
+    const char* captions[] = {"書類一覧",
+                              "１.誓約書",
+                              "2-1.施工体制台帳",
+                              "2-2.下請届出、再下請通知",
+                              "2-3.施工体系図",
+                              "3.作業員名簿",
+                              "4.有資格証写し",
+                              "5.有資格区分",
+                              "6.新規入場者教育",
+                              "7.持込機械（ｸﾚｰﾝ・重機）",
+                              "8.持込機械(電動工具)",
+                              "9.工事用車輌届",
+                              "10.危険物持込届",
+                              "11火気使用願 ",
+                              "12年少者・高年齢者・高血圧者就労報告書",
+                              "13中小事業主・一人親方等就労届出"};
     for (int n = 1; n <= 16; ++n)
         EXPECT_EQ(box(n)->text(), QString::fromUtf8(captions[n - 1])) << n;
     EXPECT_EQ(tickedBoxes(), QStringList{QStringLiteral("書類一覧")});
     EXPECT_EQ(find<QPushButton>("Button_allOn")->text(), QStringLiteral("全ON"));
     EXPECT_EQ(find<QPushButton>("Button_convert")->text(), QStringLiteral("Excel 変換"));
     EXPECT_EQ(find<QPushButton>("Button_documentsClose")->text(), QStringLiteral("閉じる"));
-    const std::tuple<const char*, const char*, bool> radios[] = {
-        {"RadioButton10", "全員書き込む", true}, {"RadioButton9", "用紙のみ", false},
-        {"RadioButton7", "住所・TEL (有)", true}, {"RadioButton8", "住所・TEL (無)", false},
-        {"RadioButton_separate21", "別シート書込", true}, {"RadioButton_same3", "同一シート書込", false}};
+    const std::tuple<const char*, const char*, bool> radios[]
+        = {{"RadioButton10", "全員書き込む", true},          {"RadioButton9", "用紙のみ", false},
+           {"RadioButton7", "住所・TEL (有)", true},         {"RadioButton8", "住所・TEL (無)", false},
+           {"RadioButton_separate21", "別シート書込", true}, {"RadioButton_same3", "同一シート書込", false}};
     for (auto [name, caption, checked] : radios) {
         auto* r = find<QRadioButton>(QString::fromLatin1(name));
         EXPECT_EQ(r->text(), QString::fromUtf8(caption)) << name;
@@ -171,9 +182,11 @@ TEST_F(PanelFixture, ConversionSavesBesideTheProjectAndListsTheSheets)
     EXPECT_EQ(dialogs.proposedNames, QStringList{QStringLiteral("安全書類_青空ビル新築工事.xlsx")});
     EXPECT_EQ(QDir(dialogs.folders.value(0)), QDir(home.path()));
     EXPECT_EQ(dialogs.filters.value(0), QStringLiteral("Excel ブック|*.xlsx"));
-    const QStringList expected{QStringLiteral("書類一覧"), QStringLiteral("2-1.施工体制台帳【一次工業】"),
+    const QStringList expected{QStringLiteral("書類一覧"),
+                               QStringLiteral("2-1.施工体制台帳【一次工業】"),
                                QStringLiteral("2-2.下請届出、再下請通知【二次興業】"),
-                               QStringLiteral("作業員名簿【元請建設】"), QStringLiteral("作業員名簿【一次工業】"),
+                               QStringLiteral("作業員名簿【元請建設】"),
+                               QStringLiteral("作業員名簿【一次工業】"),
                                QStringLiteral("作業員名簿【二次興業】")};
     ASSERT_EQ(lists.count(), 1);
     EXPECT_EQ(lists.front().front().toStringList(), expected);
@@ -225,10 +238,10 @@ TEST_F(PanelFixture, SavingCanBeDeclinedAndNeverOverwritesUnasked)
     const QString existing = home.file(QStringLiteral("既存.xlsx"));
     TempHome::writeBytes(existing, "keep me");
     struct Case {
-        QString answer;       // the name given in the save dialog ("" = cancel)
-        bool overwrite;       // the answer to the overwrite question
-        int questions;        // overwrite questions asked
-        QByteArray existing;  // what the existing file holds afterwards
+        QString answer;      // the name given in the save dialog ("" = cancel)
+        bool overwrite;      // the answer to the overwrite question
+        int questions;       // overwrite questions asked
+        QByteArray existing; // what the existing file holds afterwards
     };
     const Case cases[] = {{QString(), false, 0, "keep me"}, {existing, false, 1, "keep me"}};
     for (const Case& c : cases) {
@@ -258,7 +271,8 @@ TEST_F(PanelFixture, AFailedConversionIsReportedAndShowsWhatWasMade)
 
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(dialogs.kinds.front(), Dialogs::Kind::Error);
-    EXPECT_TRUE(dialogs.messages.front().contains(QStringLiteral("上の会社"))) << dialogs.messages.front().toStdString();
+    EXPECT_TRUE(dialogs.messages.front().contains(QStringLiteral("上の会社")))
+        << dialogs.messages.front().toStdString();
     // Nothing is offered for saving as if it were complete.
     EXPECT_TRUE(dialogs.proposedNames.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(home.file(QStringLiteral("out.xlsx"))));
@@ -283,9 +297,11 @@ TEST_F(PanelFixture, ATemplateThatFailsItsCheckIsReplacedOnlyWhenTheUserSaysSo)
     dialogs.answers = {false};
     click("Button_convert");
     ASSERT_EQ(dialogs.questions.size(), 1);
-    EXPECT_TRUE(dialogs.questions.front().contains(QStringLiteral("シート「書類一覧」"))) << dialogs.questions.front().toStdString();
+    EXPECT_TRUE(dialogs.questions.front().contains(QStringLiteral("シート「書類一覧」")))
+        << dialogs.questions.front().toStdString();
     ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_TRUE(dialogs.messages.front().contains(QStringLiteral("使えません"))) << dialogs.messages.front().toStdString();
+    EXPECT_TRUE(dialogs.messages.front().contains(QStringLiteral("使えません")))
+        << dialogs.messages.front().toStdString();
     EXPECT_EQ(panel.workbookWindow(), nullptr);
 
     dialogs.answers = {true};

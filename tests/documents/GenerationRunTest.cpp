@@ -50,9 +50,10 @@ TEST(GenerationRun, AdvancesStepByStepToItsEighteenSteps)
         expected << i;
     EXPECT_EQ(steps, expected);
     EXPECT_TRUE(run.templateSource.builtIn());
-    EXPECT_EQ(sheetNames(*run.book), (QStringList{QStringLiteral("書類一覧"), QStringLiteral("2-1.施工体制台帳【一次工業】"),
-                                                 QStringLiteral("作業員名簿【元請建設株式会社】"),
-                                                 QStringLiteral("作業員名簿【一次工業】")}));
+    EXPECT_EQ(
+        sheetNames(*run.book),
+        (QStringList{QStringLiteral("書類一覧"), QStringLiteral("2-1.施工体制台帳【一次工業】"),
+                     QStringLiteral("作業員名簿【元請建設株式会社】"), QStringLiteral("作業員名簿【一次工業】")}));
 }
 
 TEST(GenerationRun, AFailureKeepsTheSheetsMadeSoFarAndSaysWhy)

@@ -57,7 +57,7 @@ TEST(Generator, SheetCountsFollowTiersAndWorkers)
     site.add(QStringLiteral("二次B"), "2", 1, 12);
     site.add(QStringLiteral("一次C"), "1", 0, 13);
     site.add(QStringLiteral("空欄D"), "", 0, 120);
-    site.add(QStringLiteral(" "), "1", 0, 5);  // a row without a company is not counted
+    site.add(QStringLiteral(" "), "1", 0, 5); // a row without a company is not counted
     site.add(QStringLiteral("　"), "1", 0, 5);
     const SheetCounts c = countSheets(site.view);
     EXPECT_EQ(c.firstTier, 2);
@@ -90,21 +90,24 @@ TEST(Generator, WorkersOfNoCompanyOfTheSiteAreNamed)
         w[worker::Company] = company;
         return w;
     };
-    site.view.workers << worker("所属", QStringLiteral("一次工業")) << worker("元請の人", QStringLiteral("元請建設株式会社"))
+    site.view.workers << worker("所属", QStringLiteral("一次工業"))
+                      << worker("元請の人", QStringLiteral("元請建設株式会社"))
                       << worker("迷子", QStringLiteral("どこにもない工業")) << worker("無所属", QString())
                       << worker("", QString()); // an empty row of the list
     Conversion run(site.view, {"3", "6"});
     EXPECT_EQ(run.report.notes,
-              (QStringList{QStringLiteral("作業員 迷子 は会社「どこにもない工業」が元請にも再下請負業者一覧にもないため、"
-                                          "3.作業員名簿・6.新規入場者教育に載りません"),
-                           QStringLiteral("作業員 無所属 は会社名が空欄のため、3.作業員名簿・6.新規入場者教育に載りません")}));
+              (QStringList{
+                  QStringLiteral("作業員 迷子 は会社「どこにもない工業」が元請にも再下請負業者一覧にもないため、"
+                                 "3.作業員名簿・6.新規入場者教育に載りません"),
+                  QStringLiteral("作業員 無所属 は会社名が空欄のため、3.作業員名簿・6.新規入場者教育に載りません")}));
     EXPECT_TRUE(Conversion(site.view, {"list", "2-1"}).report.notes.isEmpty()); // no document lists workers
     EXPECT_TRUE(Conversion(site.view, {"6"}, {.educationBlank = true}).report.notes.isEmpty());
 }
 
 TEST(Generator, RosterPagesHaveNoCap)
 {
-    const std::pair<int, int> cases[] = {{0, 0}, {1, 0}, {12, 0}, {13, 1}, {24, 1}, {25, 2}, {120, 9}, {121, 10}, {300, 24}};
+    const std::pair<int, int> cases[]
+        = {{0, 0}, {1, 0}, {12, 0}, {13, 1}, {24, 1}, {25, 2}, {120, 9}, {121, 10}, {300, 24}};
     for (auto [workers, extra] : cases)
         EXPECT_EQ(extraPages(workers, 12), extra) << workers;
 }
@@ -152,9 +155,11 @@ TEST(Template, MissingFileFallsBackToTheBuiltFormsAndSaysWhereItLooked)
     Workbook& book = openTemplate(app, {}, &source, {home.path(), beside.path()});
     EXPECT_TRUE(source.builtIn());
     EXPECT_EQ(source.searched, (QStringList{home.file(templateFileName()), beside.file(templateFileName())}));
-    EXPECT_EQ(source.description(),
-              QStringLiteral("注意: テンプレート 安全書類(一覧).xlsx が見つかりません（探した場所: %1、%2）。内蔵の様式を使います。")
-                  .arg(QDir::toNativeSeparators(source.searched[0]), QDir::toNativeSeparators(source.searched[1])));
+    EXPECT_EQ(
+        source.description(),
+        QStringLiteral(
+            "注意: テンプレート 安全書類(一覧).xlsx が見つかりません（探した場所: %1、%2）。内蔵の様式を使います。")
+            .arg(QDir::toNativeSeparators(source.searched[0]), QDir::toNativeSeparators(source.searched[1])));
     EXPECT_EQ(QString::fromStdString(book.Sheets(1).Name()), QStringLiteral("書類一覧"));
 }
 

@@ -105,8 +105,8 @@ TEST(NewEntrantEducation, ThirdWorkerOnItsOwnPage)
     EducationRun run(site.view);
     Worksheet& ws = run.sheet(2);
     EXPECT_EQ(value(ws, "G121"), QStringLiteral("c1-3"));
-    EXPECT_EQ(value(ws, "G137"), QStringLiteral("c3-3"));            // 職種
-    EXPECT_EQ(value(ws, "Z137"), QStringLiteral("c5-3"));            // 雇用年月日
+    EXPECT_EQ(value(ws, "G137"), QStringLiteral("c3-3")); // 職種
+    EXPECT_EQ(value(ws, "Z137"), QStringLiteral("c5-3")); // 雇用年月日
     EXPECT_EQ(value(ws, "Z139"), QStringLiteral("c6-3　年"));
     EXPECT_EQ(value(ws, "I135"), QStringLiteral("1968年　　10月　　01日  （ 58才）"));
     EXPECT_EQ(value(ws, "G128"), QStringLiteral("c9-3"));
@@ -164,14 +164,14 @@ TEST(NewEntrantEducation, TierMarks)
 {
     struct Case {
         const char* tier;
-        QStringList marks;  // W9 Y9 AA9 AC9 AF9
-        QString tenth;      // AC10
+        QStringList marks; // W9 Y9 AA9 AC9 AF9
+        QString tenth;     // AC10
     };
     const QString n = kBox, y = kMarked;
     const Case cases[] = {
         {"1", {y, n, n, n, n}, "　次"}, {"2", {n, y, n, n, n}, "　次"}, {"3", {n, n, y, n, n}, "　次"},
         {"4", {n, n, n, y, n}, "四次"}, {"5", {n, n, n, y, n}, "五次"}, {"9", {n, n, n, y, n}, "九次"},
-        {"", {n, n, n, n, n}, "　次"}, {" ", {n, n, n, n, n}, "　次"}, {"　", {n, n, n, n, n}, "　次"},
+        {"", {n, n, n, n, n}, "　次"},  {" ", {n, n, n, n, n}, "　次"}, {"　", {n, n, n, n, n}, "　次"},
         {"0", {n, n, n, n, n}, "　次"}, {"x", {n, n, n, n, n}, "　次"},
     };
     for (const Case& c : cases) {
@@ -204,7 +204,7 @@ TEST(NewEntrantEducation, BloodTypesAndAddressOption)
 {
     struct Case {
         const char* type;
-        int marked;  // index among W14 Y14 AA14 AC14, -1 none
+        int marked; // index among W14 Y14 AA14 AC14, -1 none
     };
     const Case cases[] = {{"Ａ", 0}, {"Ｂ", 1}, {"Ｏ", 2}, {"ＡＢ", 3}, {"A", -1}, {"", -1}, {"Ａ型", -1}};
     for (const Case& c : cases) {
@@ -240,7 +240,8 @@ TEST(NewEntrantEducation, BirthLine)
     };
     for (const Case& c : cases)
         EXPECT_EQ(NewEntrantEducation::birthLine(QString::fromUtf8(c.birth), QString::fromUtf8(c.age)),
-                  QString::fromUtf8(c.line)) << c.birth;
+                  QString::fromUtf8(c.line))
+            << c.birth;
 }
 
 } // namespace

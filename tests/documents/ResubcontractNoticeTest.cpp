@@ -65,29 +65,70 @@ TEST(ResubcontractNotice, ThirdTierReportsThroughItsUpperCompany)
     ASSERT_EQ(out.Sheets().Count(), 2);
     Worksheet& ws = out.Sheets(2);
     EXPECT_EQ(QString::fromStdString(ws.Name()), QStringLiteral("2-2.下請届出、再下請通知【三次設備】"));
-    expectCells(ws, {
-        // Left half: the upper company (row 2), its own upper company in G6.
-        {"AC2", QStringLiteral("令和 8年12月 9日")}, {"G6", QStringLiteral("一次工業")},
-        {"G9", QStringLiteral("現場 次郎")}, {"H12", QStringLiteral("元請建設株式会社")},
-        {"Z7", "760-0050"}, {"Y8", QStringLiteral("u県高松市番町一丁目二番三号ビル四階")}, {"Y10", QStringLiteral("五号室")},
-        {"Y12", "u39"}, {"Y14", QStringLiteral("二次建設")}, {"Y16", QStringLiteral("二次建設 代表")},
-        {"H19", QStringLiteral("青空ビル新築工事")}, {"H22", QStringLiteral("u自～u至")}, {"X22", QStringLiteral("u契約")},
-        {"H27", QStringLiteral("u7　工事業")}, {"Q27", QStringLiteral("u8　 u9")}, {"Z27", "u10"},
-        {"H29", QStringLiteral("u11　工事業")}, {"Q29", QStringLiteral("u12　 u13")}, {"Z29", "u14"},
-        {"M34", "u32"}, {"T34", "u34"}, {"AB34", "u36"},
-        {"M38", "u30"}, {"T38", "u31"}, {"Y38", "u33"}, {"AD38", "u35"},
-        {"H41", "u15"}, {"H43", "u16"}, {"H45", "u17"}, {"H47", "u18"}, {"H49", "u19"}, {"H51", "u20"},
-        {"Y41", "u27"}, {"Y43", "u28"}, {"Y45", "u29"}, {"Y47", "u21"}, {"Y49", "u22"}, {"Y51", "u23"},
-        {"H54", "u37"}, {"Y54", "u38"},
-        // Right half: the company itself (row 3), at the ledger's cells.
-        {"AR4", QStringLiteral("三次設備")}, {"BH4", QStringLiteral("三次設備 代表")},
-        {"AR7", QStringLiteral("〒760-0050")}, {"AR8", QStringLiteral("r県高松市番町一丁目二番三号ビル四階五号室")},
-        {"BK9", "TELr39"}, {"AR10", QStringLiteral("青空ビル新築工事")},
-        {"AR13", QStringLiteral("r自～r至")}, {"BH13", QStringLiteral("r契約")},
-        {"AR18", QStringLiteral("r7　工事業")}, {"BA18", QStringLiteral("r8　 r9")}, {"BJ18", "r10"},
-        {"AW25", "r32"}, {"BN29", "r35"}, {"AR32", "r17"}, {"AR38", "r20"}, {"BI32", "r27"}, {"BI42", "r23"},
-        {"AR46", "r37"}, {"BI46", "r38"},
-    });
+    expectCells(ws,
+                {
+                    // Left half: the upper company (row 2), its own upper company in G6.
+                    {"AC2", QStringLiteral("令和 8年12月 9日")},
+                    {"G6", QStringLiteral("一次工業")},
+                    {"G9", QStringLiteral("現場 次郎")},
+                    {"H12", QStringLiteral("元請建設株式会社")},
+                    {"Z7", "760-0050"},
+                    {"Y8", QStringLiteral("u県高松市番町一丁目二番三号ビル四階")},
+                    {"Y10", QStringLiteral("五号室")},
+                    {"Y12", "u39"},
+                    {"Y14", QStringLiteral("二次建設")},
+                    {"Y16", QStringLiteral("二次建設 代表")},
+                    {"H19", QStringLiteral("青空ビル新築工事")},
+                    {"H22", QStringLiteral("u自～u至")},
+                    {"X22", QStringLiteral("u契約")},
+                    {"H27", QStringLiteral("u7　工事業")},
+                    {"Q27", QStringLiteral("u8　 u9")},
+                    {"Z27", "u10"},
+                    {"H29", QStringLiteral("u11　工事業")},
+                    {"Q29", QStringLiteral("u12　 u13")},
+                    {"Z29", "u14"},
+                    {"M34", "u32"},
+                    {"T34", "u34"},
+                    {"AB34", "u36"},
+                    {"M38", "u30"},
+                    {"T38", "u31"},
+                    {"Y38", "u33"},
+                    {"AD38", "u35"},
+                    {"H41", "u15"},
+                    {"H43", "u16"},
+                    {"H45", "u17"},
+                    {"H47", "u18"},
+                    {"H49", "u19"},
+                    {"H51", "u20"},
+                    {"Y41", "u27"},
+                    {"Y43", "u28"},
+                    {"Y45", "u29"},
+                    {"Y47", "u21"},
+                    {"Y49", "u22"},
+                    {"Y51", "u23"},
+                    {"H54", "u37"},
+                    {"Y54", "u38"},
+                    // Right half: the company itself (row 3), at the ledger's cells.
+                    {"AR4", QStringLiteral("三次設備")},
+                    {"BH4", QStringLiteral("三次設備 代表")},
+                    {"AR7", QStringLiteral("〒760-0050")},
+                    {"AR8", QStringLiteral("r県高松市番町一丁目二番三号ビル四階五号室")},
+                    {"BK9", "TELr39"},
+                    {"AR10", QStringLiteral("青空ビル新築工事")},
+                    {"AR13", QStringLiteral("r自～r至")},
+                    {"BH13", QStringLiteral("r契約")},
+                    {"AR18", QStringLiteral("r7　工事業")},
+                    {"BA18", QStringLiteral("r8　 r9")},
+                    {"BJ18", "r10"},
+                    {"AW25", "r32"},
+                    {"BN29", "r35"},
+                    {"AR32", "r17"},
+                    {"AR38", "r20"},
+                    {"BI32", "r27"},
+                    {"BI42", "r23"},
+                    {"AR46", "r37"},
+                    {"BI46", "r38"},
+                });
     saveChecked(out, "notice_third_tier");
 }
 
@@ -105,16 +146,27 @@ TEST(ResubcontractNotice, BlankUpperNumberMeansThePrimeContractor)
         site.row(r)[company::UpperNo] = upper;
         Application app;
         Worksheet& ws = generate(app, site.view).Sheets(1);
-        expectCells(ws, {
-            {"G6", QStringLiteral("元請建設株式会社")}, {"Y14", QStringLiteral("元請建設株式会社")},
-            {"Y16", QStringLiteral("元請 一郎")}, {"Z7", "760-0050"}, {"Y8", QStringLiteral("香川県高松市")}, {"Y10", ""},
-            {"Y12", "000-000-0000"}, {"H22", QStringLiteral("～")}, {"X22", QStringLiteral("令和 7年11月 1日")},
-            {"H27", QStringLiteral("建築　工事業")}, {"Q27", QStringLiteral("知事 一般　 00第　0000 号")},
-            {"M34", QStringLiteral("加入")}, {"T38", "12345-67-8901"}, {"H45", QStringLiteral("現場 次郎")},
-            {"H54", QStringLiteral("無し")}, {"AR4", QStringLiteral("二次建設")},
-            // The company's own empty period is "～" too, not the ledger's blank text.
-            {"AR13", QStringLiteral("～")},
-        });
+        expectCells(ws,
+                    {
+                        {"G6", QStringLiteral("元請建設株式会社")},
+                        {"Y14", QStringLiteral("元請建設株式会社")},
+                        {"Y16", QStringLiteral("元請 一郎")},
+                        {"Z7", "760-0050"},
+                        {"Y8", QStringLiteral("香川県高松市")},
+                        {"Y10", ""},
+                        {"Y12", "000-000-0000"},
+                        {"H22", QStringLiteral("～")},
+                        {"X22", QStringLiteral("令和 7年11月 1日")},
+                        {"H27", QStringLiteral("建築　工事業")},
+                        {"Q27", QStringLiteral("知事 一般　 00第　0000 号")},
+                        {"M34", QStringLiteral("加入")},
+                        {"T38", "12345-67-8901"},
+                        {"H45", QStringLiteral("現場 次郎")},
+                        {"H54", QStringLiteral("無し")},
+                        {"AR4", QStringLiteral("二次建設")},
+                        // The company's own empty period is "～" too, not the ledger's blank text.
+                        {"AR13", QStringLiteral("～")},
+                    });
     }
 }
 
@@ -174,8 +226,10 @@ TEST(ResubcontractNotice, InterleavesWithTheLedgerInTableOrder)
     QStringList names;
     for (int i = 1; i <= out.Sheets().Count(); ++i)
         names << QString::fromStdString(out.Sheets(i).Name());
-    EXPECT_EQ(names, (QStringList{QStringLiteral("2-1.施工体制台帳【一次A】"), QStringLiteral("2-2.下請届出、再下請通知【二次B】"),
-                                  QStringLiteral("2-1.施工体制台帳【一次C】"), QStringLiteral("2-2.下請届出、再下請通知【四次D】")}));
+    EXPECT_EQ(names,
+              (QStringList{
+                  QStringLiteral("2-1.施工体制台帳【一次A】"), QStringLiteral("2-2.下請届出、再下請通知【二次B】"),
+                  QStringLiteral("2-1.施工体制台帳【一次C】"), QStringLiteral("2-2.下請届出、再下請通知【四次D】")}));
     EXPECT_EQ(value(out.Sheets(4), "Y14"), QStringLiteral("二次B"));
 }
 

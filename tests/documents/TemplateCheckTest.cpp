@@ -28,8 +28,7 @@ QStringList problemsOf(Workbook& templates, const QString& keys = QStringLiteral
 }
 
 // The problems of the template `edit` makes of the built-in forms.
-template <class Edit>
-QStringList problemsAfter(Edit edit, const QString& keys = QStringLiteral("all"))
+template <class Edit> QStringList problemsAfter(Edit edit, const QString& keys = QStringLiteral("all"))
 {
     Application app;
     Workbook& book = buildTemplate(app);
@@ -68,9 +67,8 @@ TEST(TemplateCheck, SheetsThatAreNotTheFormsFailByNameAndReason)
     EXPECT_TRUE(empty[0].contains(QStringLiteral("シート「書類一覧」"))) << empty[0].toStdString();
     EXPECT_TRUE(empty[0].contains(QStringLiteral("様式の文字が"))) << empty[0].toStdString();
 
-    const QStringList unmerged = problemsAfter([](Workbook& book) {
-        book.Sheets(QStringLiteral("1.誓約書")).data().merges = MergeSet();
-    });
+    const QStringList unmerged
+        = problemsAfter([](Workbook& book) { book.Sheets(QStringLiteral("1.誓約書")).data().merges = MergeSet(); });
     ASSERT_EQ(unmerged.size(), 1) << unmerged.join('\n').toStdString();
     EXPECT_TRUE(unmerged[0].contains(QStringLiteral("シート「1.誓約書」"))) << unmerged[0].toStdString();
     EXPECT_TRUE(unmerged[0].contains(QStringLiteral("結合"))) << unmerged[0].toStdString();
@@ -107,16 +105,16 @@ TEST(TemplateCheck, BuiltInFormsReplaceAFailingTemplateOnlyWhenAsked)
         book.SaveAs(home.file("bad.xlsx"));
     }
     const QString site = writeSite(home);
-    const CliResult refused = runCli({"generate", "--documents", "list", "--template", home.file("bad.xlsx"), site,
-                                      home.file("o.xlsx")});
+    const CliResult refused
+        = runCli({"generate", "--documents", "list", "--template", home.file("bad.xlsx"), site, home.file("o.xlsx")});
     EXPECT_EQ(refused.code, 1);
     EXPECT_TRUE(refused.err.contains(QStringLiteral("シート「書類一覧」"))) << refused.err.toStdString();
     EXPECT_FALSE(QFile::exists(home.file("o.xlsx")));
 
     // A run that does not use the failing sheet is not stopped by it.
-    EXPECT_EQ(runCli({"generate", "--documents", "1", "--template", home.file("bad.xlsx"), site, home.file("o.xlsx")})
-                  .code,
-              0);
+    EXPECT_EQ(
+        runCli({"generate", "--documents", "1", "--template", home.file("bad.xlsx"), site, home.file("o.xlsx")}).code,
+        0);
     const CliResult fallback = runCli({"generate", "--documents", "list", "--builtin-forms-if-bad-template",
                                        "--template", home.file("bad.xlsx"), site, home.file("o.xlsx")});
     EXPECT_EQ(fallback.code, 0) << fallback.err.toStdString();

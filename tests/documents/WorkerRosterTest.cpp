@@ -45,7 +45,10 @@ TEST(WorkerRoster, PageCountFollowsTheWorkers)
         std::vector<int> breaks;
     };
     const Case cases[] = {
-        {0, {}}, {12, {}}, {13, {94, 187}}, {25, {94, 187, 280}},
+        {0, {}},
+        {12, {}},
+        {13, {94, 187}},
+        {25, {94, 187, 280}},
         {120, {94, 187, 280, 373, 466, 559, 652, 745, 838, 931}},
         {121, {94, 187, 280, 373, 466, 559, 652, 745, 838, 931, 1024}},
     };
@@ -100,16 +103,13 @@ TEST(WorkerRoster, WorkerBlockTakesTheWorkerRow)
         QString value;
     };
     const Expect cases[] = {
-        {"C", 0, "13"}, {"E", 0, "c1-13"}, {"E", 2, "c2-13"}, {"J", 0, "c3-13"}, {"M", 0, "c4-13"},
-        {"O", 0, "c5-13"}, {"O", 3, "c6-13"}, {"R", 0, "c7-13"}, {"R", 3, "c8-13"}, {"U", 0, "c9-13"},
-        {"U", 3, "c11-13"}, {"AE", 0, "c10-13"}, {"AE", 3, "c12-13"}, {"AI", 0, "c13-13"},
-        {"AI", 3, "c15-13"}, {"AM", 0, "c14-13"}, {"AO", 0, "c16-13"}, {"AO", 3, "c17-13"},
-        {"AS", 0, "c18-13"}, {"AS", 2, "c19-13"}, {"AS", 4, "c20-13"},
-        {"AW", 0, ""}, {"AW", 2, ""}, {"AW", 4, "c35-13"},
-        {"BA", 0, "c21-13"}, {"BA", 2, "c22-13"}, {"BA", 4, "c23-13"},
-        {"BE", 0, "c24-13"}, {"BE", 2, "c25-13"}, {"BE", 4, "c26-13"},
-        {"BI", 0, "c27-13"}, {"BI", 2, "c28-13"}, {"BI", 4, "c29-13"},
-        {"BM", 0, "c30-13"}, {"BM", 3, "c31-13"},
+        {"C", 0, "13"},      {"E", 0, "c1-13"},   {"E", 2, "c2-13"},   {"J", 0, "c3-13"},   {"M", 0, "c4-13"},
+        {"O", 0, "c5-13"},   {"O", 3, "c6-13"},   {"R", 0, "c7-13"},   {"R", 3, "c8-13"},   {"U", 0, "c9-13"},
+        {"U", 3, "c11-13"},  {"AE", 0, "c10-13"}, {"AE", 3, "c12-13"}, {"AI", 0, "c13-13"}, {"AI", 3, "c15-13"},
+        {"AM", 0, "c14-13"}, {"AO", 0, "c16-13"}, {"AO", 3, "c17-13"}, {"AS", 0, "c18-13"}, {"AS", 2, "c19-13"},
+        {"AS", 4, "c20-13"}, {"AW", 0, ""},       {"AW", 2, ""},       {"AW", 4, "c35-13"}, {"BA", 0, "c21-13"},
+        {"BA", 2, "c22-13"}, {"BA", 4, "c23-13"}, {"BE", 0, "c24-13"}, {"BE", 2, "c25-13"}, {"BE", 4, "c26-13"},
+        {"BI", 0, "c27-13"}, {"BI", 2, "c28-13"}, {"BI", 4, "c29-13"}, {"BM", 0, "c30-13"}, {"BM", 3, "c31-13"},
     };
     for (const Expect& e : cases) {
         const std::string ref = cell(e.column, 107 + e.offset);
@@ -220,7 +220,8 @@ TEST(WorkerRoster, FormIsOneA3LandscapePage)
     EXPECT_EQ(ws.PageSetup().PaperSize(), 8);
     EXPECT_EQ(ws.PageSetup().Orientation(), 2);
     EXPECT_EQ(value(ws, "AT1"), QStringLiteral(" 作　　業　　員　　名　　簿"));
-    EXPECT_EQ(value(ws, "AH93"), QStringLiteral("（注）11. 記載事項の一部について、別紙を用いて記載しても差し支えない。"));
+    EXPECT_EQ(value(ws, "AH93"),
+              QStringLiteral("（注）11. 記載事項の一部について、別紙を用いて記載しても差し支えない。"));
     EXPECT_EQ(value(ws, "A94"), QString());
     EXPECT_LE(printedHeight(ws, WorkerRoster::kPageRows), 842.0);
     // The twelfth block is drawn like the first.

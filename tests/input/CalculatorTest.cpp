@@ -17,11 +17,9 @@ namespace {
 Key keyOf(const QString& token)
 {
     static const QList<QPair<QString, Key>> named{
-        {QStringLiteral("."), Key::Point},     {QStringLiteral("+/-"), Key::Sign},
-        {QStringLiteral("÷"), Key::Divide},    {QStringLiteral("✕"), Key::Multiply},
-        {QStringLiteral("－"), Key::Minus},    {QStringLiteral("＋"), Key::Plus},
-        {QStringLiteral("％"), Key::Percent},  {QStringLiteral("＝"), Key::Equals},
-        {QStringLiteral("C"), Key::Clear},
+        {QStringLiteral("."), Key::Point},    {QStringLiteral("+/-"), Key::Sign},  {QStringLiteral("÷"), Key::Divide},
+        {QStringLiteral("✕"), Key::Multiply}, {QStringLiteral("－"), Key::Minus},  {QStringLiteral("＋"), Key::Plus},
+        {QStringLiteral("％"), Key::Percent}, {QStringLiteral("＝"), Key::Equals}, {QStringLiteral("C"), Key::Clear},
     };
     if (token.size() == 1 && token[0].isDigit())
         return Calculator::digit(token[0].digitValue());
@@ -47,9 +45,12 @@ struct Sequence {
     const char* trace;
 };
 
-void PrintTo(const Sequence& s, std::ostream* os) { *os << s.keys; }
+void PrintTo(const Sequence& s, std::ostream* os)
+{
+    *os << s.keys;
+}
 
-class KeySequences : public ::testing::TestWithParam<Sequence> {};
+class KeySequences : public ::testing::TestWithParam<Sequence> { };
 
 TEST_P(KeySequences, GiveValueDisplayMarkAndTrace)
 {
@@ -66,64 +67,53 @@ INSTANTIATE_TEST_SUITE_P(
     Operations, KeySequences,
     ::testing::Values(Sequence{"1 2 ＋ 3 ＝", "15", "15", "", "12 ＋ 3 ="},
                       Sequence{"1 2 ＋ 3 ＝ ＝", "18", "18", "", "15 ＋ 3 ="},
-                      Sequence{"3 ＋ 4 ✕ 5 ＝", "35", "35", "", "7 ✕ 5 ="},
-                      Sequence{"3 ＋ 4 ✕", "7", "7", "✕", "7 ✕"},
+                      Sequence{"3 ＋ 4 ✕ 5 ＝", "35", "35", "", "7 ✕ 5 ="}, Sequence{"3 ＋ 4 ✕", "7", "7", "✕", "7 ✕"},
                       Sequence{"9 － 1 2 ＝", "-3", "-3", "", "9 － 12 ="},
                       Sequence{"7 ÷ 2 ＝", "3.5", "3.5", "", "7 ÷ 2 ="},
                       Sequence{"2 ÷ 3 ＝", "0.666666666666667", ".67", "", "2 ÷ 3 ="},
                       Sequence{"1 ÷ 3 ✕ 3 ＝", "1", "1", "", "0.333333333333333 ✕ 3 ="},
                       Sequence{"1 0 0 0 0 0 0 ÷ 3 ＝", "333333.333333333", "333,333.33", "", "1000000 ÷ 3 ="},
-                      Sequence{"5 ＝", "0", "0", "", "5 ="},
-                      Sequence{"1 2 ＋", "12", "12", "＋", "12 ＋"},
+                      Sequence{"5 ＝", "0", "0", "", "5 ="}, Sequence{"1 2 ＋", "12", "12", "＋", "12 ＋"},
                       Sequence{"1 2 ＋ ✕ 2 ＝", "24", "24", "", "12 ✕ 2 ="}));
 
-INSTANTIATE_TEST_SUITE_P(
-    Percent, KeySequences,
-    ::testing::Values(Sequence{"2 0 0 ＋ 1 0 ％ ＝", "220", "220", "", "200 ＋ 20 ="},
-                      Sequence{"2 0 0 ✕ 1 0 ％", "20", "20", "％", "200 ✕ 20"},
-                      Sequence{"2 0 0 － 5 ％ ＝", "190", "190", "", "200 － 10 ="},
-                      // Without a second operand the key does nothing.
-                      Sequence{"2 0 0 ％", "200", "200", "", "200"}));
+INSTANTIATE_TEST_SUITE_P(Percent, KeySequences,
+                         ::testing::Values(Sequence{"2 0 0 ＋ 1 0 ％ ＝", "220", "220", "", "200 ＋ 20 ="},
+                                           Sequence{"2 0 0 ✕ 1 0 ％", "20", "20", "％", "200 ✕ 20"},
+                                           Sequence{"2 0 0 － 5 ％ ＝", "190", "190", "", "200 － 10 ="},
+                                           // Without a second operand the key does nothing.
+                                           Sequence{"2 0 0 ％", "200", "200", "", "200"}));
 
-INSTANTIATE_TEST_SUITE_P(
-    EnteringNumbers, KeySequences,
-    ::testing::Values(Sequence{"1 2 3 4 5 6 7", "1234567", "1,234,567", "", "1234567"},
-                      Sequence{". 5", "0.5", "0.5", "", "0.5"},
-                      Sequence{". 5 . 2", "0.52", "0.52", "", "0.52"},
-                      Sequence{"3 ＋ . 5 . 2", "0.52", "0.52", "", "3 ＋ 0.52"},
-                      Sequence{"3 ＋ . 5 ＝", "3.5", "3.5", "", "3 ＋ 0.5 ="},
-                      Sequence{"0 ＋ . 5 ＝", "0.5", ".5", "", "0 ＋ 0.5 ="},
-                      Sequence{".", "0.", "", "", "0."},
-                      Sequence{"1 .", "1.", "1", "", "1."},
-                      Sequence{"0", "00", "0", "", "00"},
-                      Sequence{"0 5", "005", "5", "", "005"},
-                      Sequence{"1 2 3 4 . 5 6 7", "1234.567", "1,234.57", "", "1234.567"}));
+INSTANTIATE_TEST_SUITE_P(EnteringNumbers, KeySequences,
+                         ::testing::Values(Sequence{"1 2 3 4 5 6 7", "1234567", "1,234,567", "", "1234567"},
+                                           Sequence{". 5", "0.5", "0.5", "", "0.5"},
+                                           Sequence{". 5 . 2", "0.52", "0.52", "", "0.52"},
+                                           Sequence{"3 ＋ . 5 . 2", "0.52", "0.52", "", "3 ＋ 0.52"},
+                                           Sequence{"3 ＋ . 5 ＝", "3.5", "3.5", "", "3 ＋ 0.5 ="},
+                                           Sequence{"0 ＋ . 5 ＝", "0.5", ".5", "", "0 ＋ 0.5 ="},
+                                           Sequence{".", "0.", "", "", "0."}, Sequence{"1 .", "1.", "1", "", "1."},
+                                           Sequence{"0", "00", "0", "", "00"}, Sequence{"0 5", "005", "5", "", "005"},
+                                           Sequence{"1 2 3 4 . 5 6 7", "1234.567", "1,234.57", "", "1234.567"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Signs, KeySequences,
-    ::testing::Values(Sequence{"+/- 5", "-5", "-5", "", "-5"},
-                      Sequence{"5 +/-", "-5", "-5", "", "-5"},
-                      Sequence{"5 +/- +/-", "5", "5", "", "5"},
-                      Sequence{"+/-", "-", "-", "", ""},
-                      Sequence{"+/- +/-", "0", "", "", "0"},
-                      Sequence{"+/- 0 5", "-0", "0", "", "-0"},
-                      Sequence{"+/- 0 . 5", "-0.5", "-0.5", "", "-0.5"},
-                      Sequence{"3 ＋ +/-", "-", "-", "＋", "3 ＋"},
+    ::testing::Values(Sequence{"+/- 5", "-5", "-5", "", "-5"}, Sequence{"5 +/-", "-5", "-5", "", "-5"},
+                      Sequence{"5 +/- +/-", "5", "5", "", "5"}, Sequence{"+/-", "-", "-", "", ""},
+                      Sequence{"+/- +/-", "0", "", "", "0"}, Sequence{"+/- 0 5", "-0", "0", "", "-0"},
+                      Sequence{"+/- 0 . 5", "-0.5", "-0.5", "", "-0.5"}, Sequence{"3 ＋ +/-", "-", "-", "＋", "3 ＋"},
                       Sequence{"3 ＋ +/- 2 ＝", "1", "1", "", "3 ＋ -2 ="},
                       Sequence{"3 ＋ +/- 0 . 5 ＝", "2.5", "2.5", "", "3 ＋ -0.5 ="},
                       Sequence{"0 － 1 2 3 4 . 5 ＝", "-1234.5", "-1,234.5", "", "0 － 1234.5 ="}));
 
-INSTANTIATE_TEST_SUITE_P(
-    AfterEquals, KeySequences,
-    ::testing::Values(Sequence{"1 2 ＋ 3 ＝ 4", "4", "4", "", "4"},
-                      // "0" starts afresh by clearing everything first.
-                      Sequence{"1 2 ＋ 3 ＝ 0", "00", "0", "", "00"},
-                      Sequence{"1 2 ＋ 3 ＝ .", "0.", "", "", "0."},
-                      Sequence{"1 2 ＋ 3 ＝ +/-", "-", "-", "", ""},
-                      // An operator key goes on with the result.
-                      Sequence{"1 ＋ 2 ＝ ＋ 0 ＝", "3", "3", "", "3 ＋ 0 ="},
-                      Sequence{"1 ＋ 2 ＝ ✕ 4 ＝", "12", "12", "", "3 ✕ 4 ="},
-                      Sequence{"1 2 ＋ 3 C", "0", "0", "", ""}));
+INSTANTIATE_TEST_SUITE_P(AfterEquals, KeySequences,
+                         ::testing::Values(Sequence{"1 2 ＋ 3 ＝ 4", "4", "4", "", "4"},
+                                           // "0" starts afresh by clearing everything first.
+                                           Sequence{"1 2 ＋ 3 ＝ 0", "00", "0", "", "00"},
+                                           Sequence{"1 2 ＋ 3 ＝ .", "0.", "", "", "0."},
+                                           Sequence{"1 2 ＋ 3 ＝ +/-", "-", "-", "", ""},
+                                           // An operator key goes on with the result.
+                                           Sequence{"1 ＋ 2 ＝ ＋ 0 ＝", "3", "3", "", "3 ＋ 0 ="},
+                                           Sequence{"1 ＋ 2 ＝ ✕ 4 ＝", "12", "12", "", "3 ✕ 4 ="},
+                                           Sequence{"1 2 ＋ 3 C", "0", "0", "", ""}));
 
 TEST(CalculatorTest, ClearKeepsThePendingOperation)
 {
@@ -144,9 +134,12 @@ struct Failure {
     const char* markAfter;
 };
 
-void PrintTo(const Failure& f, std::ostream* os) { *os << f.before; }
+void PrintTo(const Failure& f, std::ostream* os)
+{
+    *os << f.before;
+}
 
-class FailingKeys : public ::testing::TestWithParam<Failure> {};
+class FailingKeys : public ::testing::TestWithParam<Failure> { };
 
 TEST_P(FailingKeys, ChangeNothingButTheMark)
 {
@@ -166,16 +159,13 @@ TEST_P(FailingKeys, ChangeNothingButTheMark)
     EXPECT_EQ(calc.mark(), QString::fromUtf8(f.markAfter));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Errors, FailingKeys,
-    ::testing::Values(Failure{"5 ÷ 0", Key::Equals, ""},
-                      Failure{"5 ÷ 0", Key::Plus, "＋"},
-                      Failure{"8 ＋ 2 ＝ ÷ 0 . 0", Key::Equals, ""},
-                      Failure{"+/-", Key::Plus, "＋"},
-                      Failure{"+/-", Key::Divide, "÷"},
-                      Failure{"3 ＋ +/-", Key::Equals, "＋"},
-                      Failure{"3 ＋ +/-", Key::Minus, "－"},
-                      Failure{"3 ＋ +/-", Key::Percent, "＋"}));
+INSTANTIATE_TEST_SUITE_P(Errors, FailingKeys,
+                         ::testing::Values(Failure{"5 ÷ 0", Key::Equals, ""}, Failure{"5 ÷ 0", Key::Plus, "＋"},
+                                           Failure{"8 ＋ 2 ＝ ÷ 0 . 0", Key::Equals, ""},
+                                           Failure{"+/-", Key::Plus, "＋"}, Failure{"+/-", Key::Divide, "÷"},
+                                           Failure{"3 ＋ +/-", Key::Equals, "＋"},
+                                           Failure{"3 ＋ +/-", Key::Minus, "－"},
+                                           Failure{"3 ＋ +/-", Key::Percent, "＋"}));
 
 struct Format {
     double value;
@@ -186,13 +176,19 @@ struct Format {
 TEST(CalculatorTest, DisplayPatterns)
 {
     const Format cases[] = {
-        {0, Pattern::ZeroShown, "0"},          {0, Pattern::ZeroBlank, ""},
-        {2.0 / 3, Pattern::ZeroBlank, ".67"},  {2.0 / 3, Pattern::ZeroShown, "0.67"},
+        {0, Pattern::ZeroShown, "0"},
+        {0, Pattern::ZeroBlank, ""},
+        {2.0 / 3, Pattern::ZeroBlank, ".67"},
+        {2.0 / 3, Pattern::ZeroShown, "0.67"},
         {1234567.891, Pattern::ZeroShown, "1,234,567.89"},
-        {-0.5, Pattern::ZeroBlank, "-.5"},     {-0.001, Pattern::ZeroShown, "0"},
-        {-0.001, Pattern::ZeroBlank, ""},      {999.999, Pattern::ZeroShown, "1,000"},
-        {100, Pattern::ZeroBlank, "100"},      {-1234, Pattern::ZeroBlank, "-1,234"},
-        {123456, Pattern::ZeroShown, "123,456"}, {0.1, Pattern::ZeroShown, "0.1"},
+        {-0.5, Pattern::ZeroBlank, "-.5"},
+        {-0.001, Pattern::ZeroShown, "0"},
+        {-0.001, Pattern::ZeroBlank, ""},
+        {999.999, Pattern::ZeroShown, "1,000"},
+        {100, Pattern::ZeroBlank, "100"},
+        {-1234, Pattern::ZeroBlank, "-1,234"},
+        {123456, Pattern::ZeroShown, "123,456"},
+        {0.1, Pattern::ZeroShown, "0.1"},
     };
     for (const Format& c : cases)
         EXPECT_EQ(Calculator::formatted(c.value, c.pattern), QString::fromUtf8(c.text)) << c.value;
@@ -201,9 +197,8 @@ TEST(CalculatorTest, DisplayPatterns)
 TEST(CalculatorTest, ValueTextsUseFifteenSignificantDigits)
 {
     const QPair<double, const char*> cases[] = {
-        {15, "15"},          {2.0 / 3, "0.666666666666667"}, {0.1 + 0.2, "0.3"},
-        {-0.0, "0"},         {1e20, "1E20"},                 {1.5e-7, "1.5E-7"},
-        {123456789012345, "123456789012345"},                {-2.5, "-2.5"},
+        {15, "15"},         {2.0 / 3, "0.666666666666667"},       {0.1 + 0.2, "0.3"}, {-0.0, "0"}, {1e20, "1E20"},
+        {1.5e-7, "1.5E-7"}, {123456789012345, "123456789012345"}, {-2.5, "-2.5"},
     };
     for (const auto& [value, text] : cases)
         EXPECT_EQ(Calculator::numberText(value), QString::fromUtf8(text)) << value;
@@ -242,8 +237,8 @@ TEST(CalculatorTest, MultiPurposeButtonTogglesTranslucency)
 TEST(CalculatorTest, PointInTheFirstOperandOffersTheTaxRate)
 {
     const QPair<const char*, const char*> cases[] = {
-        {"5 .", "税率設定"}, {". 5", "税率設定"}, {"3 ＋ .", "半透明"}, {"3 ＋ . 5", "半透明"},
-        {"3 ＋ 2 .", "半透明"}, {"3 ＋ 2 ＝ .", "税率設定"}, {"5 . C", "半透明"}, {"5", "半透明"},
+        {"5 .", "税率設定"},    {". 5", "税率設定"},         {"3 ＋ .", "半透明"}, {"3 ＋ . 5", "半透明"},
+        {"3 ＋ 2 .", "半透明"}, {"3 ＋ 2 ＝ .", "税率設定"}, {"5 . C", "半透明"},  {"5", "半透明"},
     };
     for (const auto& [keys, caption] : cases) {
         Calculator calc;
@@ -292,8 +287,9 @@ TEST_F(TaxRateTest, ZeroAsksForANumberFirst)
     ASSERT_EQ(calc.multiCaption(), u"税率設定");
     calc.pressMulti();
     EXPECT_TRUE(dialogs.questions.isEmpty());
-    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral(
-        "数値を入力してから税込ボタンを押すと税率設定ができます。例：５→[税込]→［税率保存］")});
+    EXPECT_EQ(dialogs.messages,
+              QStringList{QStringLiteral(
+                  "数値を入力してから税込ボタンを押すと税率設定ができます。例：５→[税込]→［税率保存］")});
     EXPECT_FALSE(QFile::exists(home.file(QStringLiteral("zeiritu.ini"))));
 }
 

@@ -19,47 +19,43 @@ struct MoveCase {
 
 const QDate today(2026, 12, 9);
 
-class CalendarMoves : public ::testing::TestWithParam<MoveCase> {};
+class CalendarMoves : public ::testing::TestWithParam<MoveCase> { };
 
 TEST_P(CalendarMoves, LandOnTheExpectedDay)
 {
     const MoveCase& c = GetParam();
-    EXPECT_EQ(CalendarModel::moved(c.from, c.move, today), c.expected)
-        << c.from.toString(Qt::ISODate).toStdString();
+    EXPECT_EQ(CalendarModel::moved(c.from, c.move, today), c.expected) << c.from.toString(Qt::ISODate).toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    FebruaryTwentyNinth, CalendarMoves,
-    ::testing::Values(MoveCase{QDate(2024, 2, 29), Move::ForwardYear, QDate(2025, 2, 28)},
-                      MoveCase{QDate(2024, 2, 29), Move::BackYear, QDate(2023, 2, 28)},
-                      MoveCase{QDate(2024, 2, 29), Move::ForwardFiveYears, QDate(2029, 2, 28)},
-                      MoveCase{QDate(2024, 2, 29), Move::BackFiveYears, QDate(2019, 2, 28)},
-                      // A leap day that a year move would keep still becomes the 28th first.
-                      MoveCase{QDate(2020, 2, 29), Move::ForwardYear, QDate(2021, 2, 28)},
-                      MoveCase{QDate(2023, 2, 28), Move::ForwardYear, QDate(2024, 2, 28)},
-                      MoveCase{QDate(2024, 2, 29), Move::ForwardMonth, QDate(2024, 3, 29)}));
+INSTANTIATE_TEST_SUITE_P(FebruaryTwentyNinth, CalendarMoves,
+                         ::testing::Values(MoveCase{QDate(2024, 2, 29), Move::ForwardYear, QDate(2025, 2, 28)},
+                                           MoveCase{QDate(2024, 2, 29), Move::BackYear, QDate(2023, 2, 28)},
+                                           MoveCase{QDate(2024, 2, 29), Move::ForwardFiveYears, QDate(2029, 2, 28)},
+                                           MoveCase{QDate(2024, 2, 29), Move::BackFiveYears, QDate(2019, 2, 28)},
+                                           // A leap day that a year move would keep still becomes the 28th first.
+                                           MoveCase{QDate(2020, 2, 29), Move::ForwardYear, QDate(2021, 2, 28)},
+                                           MoveCase{QDate(2023, 2, 28), Move::ForwardYear, QDate(2024, 2, 28)},
+                                           MoveCase{QDate(2024, 2, 29), Move::ForwardMonth, QDate(2024, 3, 29)}));
 
-INSTANTIATE_TEST_SUITE_P(
-    MonthEnds, CalendarMoves,
-    ::testing::Values(MoveCase{QDate(2024, 1, 31), Move::ForwardMonth, QDate(2024, 2, 29)},
-                      MoveCase{QDate(2023, 1, 31), Move::ForwardMonth, QDate(2023, 2, 28)},
-                      MoveCase{QDate(2024, 3, 31), Move::BackMonth, QDate(2024, 2, 29)},
-                      MoveCase{QDate(2024, 5, 31), Move::ForwardMonth, QDate(2024, 6, 30)},
-                      MoveCase{QDate(2024, 7, 31), Move::BackMonth, QDate(2024, 6, 30)},
-                      MoveCase{QDate(2024, 12, 15), Move::ForwardMonth, QDate(2025, 1, 15)},
-                      MoveCase{QDate(2024, 1, 15), Move::BackMonth, QDate(2023, 12, 15)},
-                      MoveCase{QDate(2024, 1, 30), Move::ForwardMonth, QDate(2024, 2, 29)}));
+INSTANTIATE_TEST_SUITE_P(MonthEnds, CalendarMoves,
+                         ::testing::Values(MoveCase{QDate(2024, 1, 31), Move::ForwardMonth, QDate(2024, 2, 29)},
+                                           MoveCase{QDate(2023, 1, 31), Move::ForwardMonth, QDate(2023, 2, 28)},
+                                           MoveCase{QDate(2024, 3, 31), Move::BackMonth, QDate(2024, 2, 29)},
+                                           MoveCase{QDate(2024, 5, 31), Move::ForwardMonth, QDate(2024, 6, 30)},
+                                           MoveCase{QDate(2024, 7, 31), Move::BackMonth, QDate(2024, 6, 30)},
+                                           MoveCase{QDate(2024, 12, 15), Move::ForwardMonth, QDate(2025, 1, 15)},
+                                           MoveCase{QDate(2024, 1, 15), Move::BackMonth, QDate(2023, 12, 15)},
+                                           MoveCase{QDate(2024, 1, 30), Move::ForwardMonth, QDate(2024, 2, 29)}));
 
-INSTANTIATE_TEST_SUITE_P(
-    YearsAndToday, CalendarMoves,
-    ::testing::Values(MoveCase{QDate(2024, 5, 5), Move::ForwardFiveYears, QDate(2029, 5, 5)},
-                      MoveCase{QDate(2024, 5, 5), Move::BackFiveYears, QDate(2019, 5, 5)},
-                      MoveCase{QDate(2024, 5, 5), Move::ForwardYear, QDate(2025, 5, 5)},
-                      MoveCase{QDate(2024, 5, 5), Move::BackYear, QDate(2023, 5, 5)},
-                      MoveCase{QDate(1990, 8, 31), Move::Today, today},
-                      // The grid's range ends the moves.
-                      MoveCase{QDate(1875, 3, 1), Move::BackFiveYears, QDate(1873, 1, 1)},
-                      MoveCase{QDate(2998, 6, 1), Move::ForwardFiveYears, QDate(2999, 12, 31)}));
+INSTANTIATE_TEST_SUITE_P(YearsAndToday, CalendarMoves,
+                         ::testing::Values(MoveCase{QDate(2024, 5, 5), Move::ForwardFiveYears, QDate(2029, 5, 5)},
+                                           MoveCase{QDate(2024, 5, 5), Move::BackFiveYears, QDate(2019, 5, 5)},
+                                           MoveCase{QDate(2024, 5, 5), Move::ForwardYear, QDate(2025, 5, 5)},
+                                           MoveCase{QDate(2024, 5, 5), Move::BackYear, QDate(2023, 5, 5)},
+                                           MoveCase{QDate(1990, 8, 31), Move::Today, today},
+                                           // The grid's range ends the moves.
+                                           MoveCase{QDate(1875, 3, 1), Move::BackFiveYears, QDate(1873, 1, 1)},
+                                           MoveCase{QDate(2998, 6, 1), Move::ForwardFiveYears, QDate(2999, 12, 31)}));
 
 class CalendarModelTest : public ::testing::Test {
 protected:

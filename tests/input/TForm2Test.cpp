@@ -50,7 +50,8 @@ protected:
     QString pickPlain(int startMode, const std::function<void()>& act)
     {
         QString line;
-        run(form, [&] { line = pickPlainDate(form, startMode); }, act);
+        run(
+            form, [&] { line = pickPlainDate(form, startMode); }, act);
         EXPECT_TRUE(run.closedInTime);
         return line;
     }
@@ -132,7 +133,8 @@ TEST_F(TForm2Test, KeyboardMovesTheDateWithoutClosing)
 TEST_F(TForm2Test, CloseButtonHandsOverNoDate)
 {
     QString era;
-    run(form, [&] { era = pickEraDate(form, 2); }, [&] { button("Button8")->click(); });
+    run(
+        form, [&] { era = pickEraDate(form, 2); }, [&] { button("Button8")->click(); });
     EXPECT_EQ(era, mirevo::blankDateTemplate());
     EXPECT_EQ(pickPlain(2, [&] { button("Button8")->click(); }), QString());
     EXPECT_EQ(label("Label2")->text(), QString());
@@ -141,10 +143,11 @@ TEST_F(TForm2Test, CloseButtonHandsOverNoDate)
 TEST_F(TForm2Test, CloseBoxHandsOverTheDateShownLast)
 {
     pickPlain(2, [&] { clickDay(5); });
-    EXPECT_EQ(pickPlain(3, [&] {
-                  button("Button5")->click();
-                  form.close();
-              }),
+    EXPECT_EQ(pickPlain(3,
+                        [&] {
+                            button("Button5")->click();
+                            form.close();
+                        }),
               u"2024/6/5");
     EXPECT_EQ(form.eraLine(), u"令和6年6月5日");
 }

@@ -30,7 +30,8 @@ protected:
     QString enter(const char* names)
     {
         QString value;
-        run(calc, [&] { value = enterNumber(calc); }, [&] { click(names); });
+        run(
+            calc, [&] { value = enterNumber(calc); }, [&] { click(names); });
         EXPECT_TRUE(run.closedInTime) << names;
         return value;
     }
@@ -46,10 +47,20 @@ TEST_F(TdentakukunTest, HasTheCaptionSizeAndKeys)
     EXPECT_EQ(calc.size(), QSize(505, 245));
     EXPECT_TRUE(calc.windowFlags() & Qt::WindowStaysOnTopHint);
     const QPair<const char*, const char16_t*> keys[] = {
-        {"Key0", u"0"},       {"Key9", u"9"},         {"KeyPoint", u"."},    {"KeySign", u"+/-"},
-        {"KeyDivide", u"÷"},  {"KeyMultiply", u"✕"},  {"KeyMinus", u"－"},   {"KeyPlus", u"＋"},
-        {"KeyPercent", u"％"}, {"KeyEquals", u"＝"},   {"KeyClear", u"C"},    {"ButtonTouroku", u"登録"},
-        {"ButtonCancel", u"キャンセル"},               {"ButtonMulti", u"半透明"},
+        {"Key0", u"0"},
+        {"Key9", u"9"},
+        {"KeyPoint", u"."},
+        {"KeySign", u"+/-"},
+        {"KeyDivide", u"÷"},
+        {"KeyMultiply", u"✕"},
+        {"KeyMinus", u"－"},
+        {"KeyPlus", u"＋"},
+        {"KeyPercent", u"％"},
+        {"KeyEquals", u"＝"},
+        {"KeyClear", u"C"},
+        {"ButtonTouroku", u"登録"},
+        {"ButtonCancel", u"キャンセル"},
+        {"ButtonMulti", u"半透明"},
     };
     for (const auto& [name, caption] : keys) {
         QPushButton* button = key(QString::fromLatin1(name));
@@ -86,10 +97,12 @@ TEST_F(TdentakukunTest, EveryOpeningClears)
 {
     enter("Key1 KeyPlus Key2 ButtonCancel");
     QString shownAtOpening;
-    run(calc, [&] { enterNumber(calc); }, [&] {
-        shownAtOpening = label("Display") + u'|' + label("TraceLabel") + u'|' + calc.valueText();
-        click("ButtonCancel");
-    });
+    run(
+        calc, [&] { enterNumber(calc); },
+        [&] {
+            shownAtOpening = label("Display") + u'|' + label("TraceLabel") + u'|' + calc.valueText();
+            click("ButtonCancel");
+        });
     EXPECT_EQ(shownAtOpening, u"0||0");
 }
 

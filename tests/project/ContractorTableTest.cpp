@@ -31,7 +31,7 @@ struct UpperCase {
     const char* tier;
 };
 
-class RefreshUpper : public ::testing::TestWithParam<UpperCase> {};
+class RefreshUpper : public ::testing::TestWithParam<UpperCase> { };
 
 TEST_P(RefreshUpper, NameAndTierFollowTheNumber)
 {
@@ -46,13 +46,12 @@ TEST_P(RefreshUpper, NameAndTierFollowTheNumber)
     EXPECT_EQ(p.record.text("ComboBox21"), QString::fromUtf8(c.tier)) << c.shown;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, RefreshUpper,
-    ::testing::Values(UpperCase{"0 : 元請", "元請建設", "1"},
-                      UpperCase{"2", "二次", "2"},          // the row numbered 2, tier 1 + 1
-                      UpperCase{"7", "before", "8"},       // no such row: provisional n + 1
-                      UpperCase{"3", "三次", "4"},          // tier not a number: stops after the name
-                      UpperCase{"abc", "before", "9"}));   // not a number: nothing
+INSTANTIATE_TEST_SUITE_P(Cases, RefreshUpper,
+                         ::testing::Values(UpperCase{"0 : 元請", "元請建設", "1"},
+                                           UpperCase{"2", "二次", "2"},       // the row numbered 2, tier 1 + 1
+                                           UpperCase{"7", "before", "8"},     // no such row: provisional n + 1
+                                           UpperCase{"3", "三次", "4"},       // tier not a number: stops after the name
+                                           UpperCase{"abc", "before", "9"})); // not a number: nothing
 
 TEST(ContractorTable, WriteUpperGoesToTheCurrentRowOrRowOne)
 {
@@ -175,8 +174,11 @@ TEST(ContractorTable, ColumnWidths)
 {
     const std::vector<int> w = editor::columnWidths();
     ASSERT_EQ(w.size(), 55u);
-    EXPECT_EQ(w[company::No] + w[company::Name] + w[company::Branch] + w[company::UpperNo] + w[company::UpperName] + w[company::Tier] + w[company::FirstTierName], 25 + 250 + 100 + 60 + 100 + 60 + 80);
-    EXPECT_EQ(w[company::Representative] + w[company::PeriodFrom] + w[company::WorkerCount] + w[company::TableSpare4], 0);
+    EXPECT_EQ(w[company::No] + w[company::Name] + w[company::Branch] + w[company::UpperNo] + w[company::UpperName]
+                  + w[company::Tier] + w[company::FirstTierName],
+              25 + 250 + 100 + 60 + 100 + 60 + 80);
+    EXPECT_EQ(w[company::Representative] + w[company::PeriodFrom] + w[company::WorkerCount] + w[company::TableSpare4],
+              0);
 }
 
 } // namespace

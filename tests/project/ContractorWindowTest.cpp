@@ -236,7 +236,8 @@ TEST_F(ContractorWindow, DragScrollBandsAndTimer)
     SiteTreeView* view = tree();
     const int h = view->viewport()->height();
     ASSERT_GT(h, 2 * SiteTreeView::kScrollBand);
-    const std::pair<int, int> bands[] = {{0, -1}, {19, -1}, {20, 0}, {h / 2, 0}, {h - 21, 0}, {h - 20, +1}, {h - 1, +1}};
+    const std::pair<int, int> bands[]
+        = {{0, -1}, {19, -1}, {20, 0}, {h / 2, 0}, {h - 21, 0}, {h - 20, +1}, {h - 1, +1}};
     for (auto [y, direction] : bands)
         EXPECT_EQ(view->scrollDirectionAt(y), direction) << y;
 

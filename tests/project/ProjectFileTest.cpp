@@ -24,10 +24,11 @@ void fillSample(Project& p)
     p.record.setText("ComboBox1", QStringLiteral("口頭による"));
     p.record.setText("Edit84", "12345678901234");
     p.record.setPrimeNotDedicated(true);
-    p.contractors.setRow(1, {"1", QStringLiteral("一次工業"), "", " ", "a,b", "say \"x\"",
-                             QStringLiteral("　"), blankDateTemplate()});
+    p.contractors.setRow(
+        1, {"1", QStringLiteral("一次工業"), "", " ", "a,b", "say \"x\"", QStringLiteral("　"), blankDateTemplate()});
     p.workers.setRow(1, {"1", QStringLiteral("やまだ たろう"), QStringLiteral("山田 太郎")});
-    p.treeImage.setRow(1, {"1", QStringLiteral("一次工業"), "", "", "", "", "", "", "", "", QStringLiteral("一次工業")});
+    p.treeImage.setRow(1,
+                       {"1", QStringLiteral("一次工業"), "", "", "", "", "", "", "", "", QStringLiteral("一次工業")});
     p.nodeCount = "1";
 }
 
@@ -44,11 +45,12 @@ TEST(ProjectFile, LayoutPutsEveryItemOnItsLine)
     EXPECT_EQ(lines[93], "1");
     EXPECT_EQ(lines[94], "25");
     EXPECT_TRUE(lines[95].startsWith(QStringLiteral("No.,会社名,")));
-    EXPECT_PRED2([](const QString& a, const QString& b) { return a.startsWith(b); }, lines[96], QStringLiteral("1,一次工業,,\" \",\"a,b\",\"say \"\"x\"\"\",　,\"        年    月     日\""));
+    EXPECT_PRED2([](const QString& a, const QString& b) { return a.startsWith(b); }, lines[96],
+                 QStringLiteral("1,一次工業,,\" \",\"a,b\",\"say \"\"x\"\"\",　,\"        年    月     日\""));
     EXPECT_EQ(lines[95 + 25], "49");
     const int afterWorkers = 96 + 25 + 49;
-    EXPECT_EQ(lines[afterWorkers], "00000000000000");      // Edit83
-    EXPECT_EQ(lines[afterWorkers + 1], "12345678901234");  // Edit84
+    EXPECT_EQ(lines[afterWorkers], "00000000000000");     // Edit83
+    EXPECT_EQ(lines[afterWorkers + 1], "12345678901234"); // Edit84
     EXPECT_EQ(lines[afterWorkers + 2], QStringLiteral("〇〇〇〇"));
     EXPECT_EQ(lines[afterWorkers + 3], "50");
     EXPECT_EQ(lines.size(), afterWorkers + 4 + 50 + 1);
@@ -100,7 +102,7 @@ struct DedicationCase {
     bool notDedicatedAfter;
 };
 
-class DedicationLine : public ::testing::TestWithParam<DedicationCase> {};
+class DedicationLine : public ::testing::TestWithParam<DedicationCase> { };
 
 TEST_P(DedicationLine, SelectsOrKeepsTheChoice)
 {
@@ -113,10 +115,10 @@ TEST_P(DedicationLine, SelectsOrKeepsTheChoice)
     EXPECT_EQ(q.record.primeNotDedicated(), GetParam().notDedicatedAfter);
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, DedicationLine, ::testing::Values(
-    DedicationCase{"", true, false}, DedicationCase{" ", true, false},
-    DedicationCase{"0", true, false}, DedicationCase{"1", false, true},
-    DedicationCase{"2", true, true}, DedicationCase{"2", false, false}));
+INSTANTIATE_TEST_SUITE_P(Lines, DedicationLine,
+                         ::testing::Values(DedicationCase{"", true, false}, DedicationCase{" ", true, false},
+                                           DedicationCase{"0", true, false}, DedicationCase{"1", false, true},
+                                           DedicationCase{"2", true, true}, DedicationCase{"2", false, false}));
 
 struct BrokenCase {
     const char* name;
@@ -125,7 +127,7 @@ struct BrokenCase {
     const char* mentions;
 };
 
-class BrokenProjectFile : public ::testing::TestWithParam<BrokenCase> {};
+class BrokenProjectFile : public ::testing::TestWithParam<BrokenCase> { };
 
 TEST_P(BrokenProjectFile, ReportsFileAndLineAndKeepsWhatWasRead)
 {
@@ -146,15 +148,21 @@ TEST_P(BrokenProjectFile, ReportsFileAndLineAndKeepsWhatWasRead)
     EXPECT_EQ(q.record.text("Edit1"), QStringLiteral("新しい発注者"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, BrokenProjectFile, ::testing::Values(
-    BrokenCase{"empty", [](QStringList& l) { l.clear(); l << QStringLiteral("新しい発注者"); }, 2, "Edit2"},
-    BrokenCase{"cut in fields", [](QStringList& l) { l = l.mid(0, 50); }, 51, "Edit51"},
-    BrokenCase{"count not a number", [](QStringList& l) { l[94] = "2x"; }, 95, "\"2x\""},
-    BrokenCase{"negative count", [](QStringList& l) { l[94] = "-1"; }, 95, "-1"},
-    BrokenCase{"rows missing", [](QStringList& l) { l = l.mid(0, 100); }, 101, "25 行"},
-    BrokenCase{"count too large", [](QStringList& l) { l[95 + 25] = "999999999"; }, 226, "999999999"},
-    BrokenCase{"no node count", [](QStringList& l) { l.removeLast(); }, 225, "ツリーの項目数"},
-    BrokenCase{"node count not a number", [](QStringList& l) { l.last() = "3a"; }, 225, "\"3a\""}),
+INSTANTIATE_TEST_SUITE_P(
+    Files, BrokenProjectFile,
+    ::testing::Values(BrokenCase{"empty",
+                                 [](QStringList& l) {
+                                     l.clear();
+                                     l << QStringLiteral("新しい発注者");
+                                 },
+                                 2, "Edit2"},
+                      BrokenCase{"cut in fields", [](QStringList& l) { l = l.mid(0, 50); }, 51, "Edit51"},
+                      BrokenCase{"count not a number", [](QStringList& l) { l[94] = "2x"; }, 95, "\"2x\""},
+                      BrokenCase{"negative count", [](QStringList& l) { l[94] = "-1"; }, 95, "-1"},
+                      BrokenCase{"rows missing", [](QStringList& l) { l = l.mid(0, 100); }, 101, "25 行"},
+                      BrokenCase{"count too large", [](QStringList& l) { l[95 + 25] = "999999999"; }, 226, "999999999"},
+                      BrokenCase{"no node count", [](QStringList& l) { l.removeLast(); }, 225, "ツリーの項目数"},
+                      BrokenCase{"node count not a number", [](QStringList& l) { l.last() = "3a"; }, 225, "\"3a\""}),
     [](const auto& info) {
         std::string n = info.param.name;
         std::replace(n.begin(), n.end(), ' ', '_');
@@ -172,8 +180,7 @@ TEST(ProjectFile, EveryTruncationIsReportedAsAnErrorNeverACrash)
             projectfile::read(lines.mid(0, n), "cut.anz", q);
             ADD_FAILURE() << "no error for a file cut after " << n << " lines";
         } catch (const Error& e) {
-            EXPECT_TRUE(e.message().contains(QStringLiteral("%1 行目").arg(n + 1)))
-                << e.message().toStdString();
+            EXPECT_TRUE(e.message().contains(QStringLiteral("%1 行目").arg(n + 1))) << e.message().toStdString();
         }
     }
 }

@@ -44,8 +44,7 @@ struct WindowFixture : ::testing::Test {
     }
     ~WindowFixture() override { clock::useSystem(); }
 
-    template <typename T = QWidget>
-    T* find(const char* name) const
+    template <typename T = QWidget> T* find(const char* name) const
     {
         T* w = form->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(w, nullptr) << name;
@@ -154,7 +153,8 @@ TEST_F(WindowFixture, PrimePageShowsTheOrderersDates)
 TEST_F(WindowFixture, EnterMovesAlongTheOrdererChainAndWraps)
 {
     showActive();
-    const char* chain[] = {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7", "Edit8", "ComboBox1", "Edit1"};
+    const char* chain[]
+        = {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7", "Edit8", "ComboBox1", "Edit1"};
     QWidget* current = find(chain[0]);
     current->setFocus();
     ASSERT_EQ(QApplication::focusWidget(), current);
@@ -263,8 +263,7 @@ TEST_F(WindowFixture, AFileThatIsNotAProjectLeavesTheOpenProjectAsItWas)
     find<QLineEdit>("Edit1")->setText(QStringLiteral("打ちかけの発注者"));
     const QString title = form->windowTitle();
 
-    QFile::copy(QStringLiteral(MIREVO_SOURCE_DIR "/fuzz/corpus/xlsx/openpyxl-template.xlsx"),
-                home.file("book.anz"));
+    QFile::copy(QStringLiteral(MIREVO_SOURCE_DIR "/fuzz/corpus/xlsx/openpyxl-template.xlsx"), home.file("book.anz"));
     textfile::writeLines(home.file("short.anz"), {QStringLiteral("新発注者"), "1"});
     QFile garbage(home.file("garbage.anz"));
     ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
@@ -431,8 +430,9 @@ TEST_F(WindowFixture, NoControlOfAPageCoversAnother)
                 continue;
             QList<QWidget*> controls;
             for (QWidget* w : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-                if (w->isVisibleTo(group) && (qobject_cast<QLabel*>(w) || qobject_cast<QLineEdit*>(w)
-                                              || qobject_cast<QComboBox*>(w) || qobject_cast<QRadioButton*>(w)))
+                if (w->isVisibleTo(group)
+                    && (qobject_cast<QLabel*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)
+                        || qobject_cast<QRadioButton*>(w)))
                     controls << w;
             for (qsizetype i = 0; i < controls.size(); ++i)
                 for (qsizetype j = i + 1; j < controls.size(); ++j)
@@ -522,7 +522,8 @@ TEST_F(WindowFixture, OnASmallScreenThePagesScrollAndTheWindowFits)
     ASSERT_LT(area.width(), 1240);
     auto* scroll = find<QScrollArea>("ScrollArea_fit");
     EXPECT_EQ(scroll->widget()->size(), QSize(1240, 707));
-    EXPECT_TRUE(area.contains(form->frameGeometry())) << form->frameGeometry().width() << "x" << form->frameGeometry().height();
+    EXPECT_TRUE(area.contains(form->frameGeometry()))
+        << form->frameGeometry().width() << "x" << form->frameGeometry().height();
     EXPECT_GE(form->frameGeometry().top(), area.top());
 }
 

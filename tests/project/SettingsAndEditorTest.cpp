@@ -18,7 +18,8 @@ namespace {
 TextGrid companyList()
 {
     Registry registry;
-    registry.companies.setRow(1, {"1", QStringLiteral("自社建設"), QStringLiteral("本店"), QStringLiteral("代表 太郎")});
+    registry.companies.setRow(1,
+                              {"1", QStringLiteral("自社建設"), QStringLiteral("本店"), QStringLiteral("代表 太郎")});
     registry.companies.setCell(company::Phone, 1, "03-1111-2222");
     registry.companies.setCell(company::BusinessId, 1, "99999999999999");
     return registry.companies;

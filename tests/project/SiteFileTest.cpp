@@ -112,7 +112,7 @@ QString shape(const SubcontractTree& t)
     return s.trimmed();
 }
 
-class TreeFromImage : public ::testing::TestWithParam<ImageCase> {};
+class TreeFromImage : public ::testing::TestWithParam<ImageCase> { };
 
 TEST_P(TreeFromImage, Rebuilds)
 {
@@ -127,15 +127,17 @@ TEST_P(TreeFromImage, Rebuilds)
     EXPECT_EQ(shape(t), QString::fromUtf8(c.shape)) << c.what;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TreeFromImage,
-    ::testing::Values(
-        ImageCase{"tiers 1–4", {"1", "2", "3", "4", "2", "1"}, "a .b ..c ...d .e f"},
-        ImageCase{"tiers to 9", {"1", "2", "3", "4", "5", "6", "7", "8", "9"}, "a .b ..c ...d ....e .....f ......g .......h ........i"},
-        ImageCase{"a 2 before any 1 becomes top-level", {"2", "1", "2"}, "a b .c"},
-        ImageCase{"a 3 after a 1 only", {"1", "3"}, "a b"},
-        ImageCase{"tier 10, 0 and text add nothing", {"1", "10", "0", "x", ""}, "a"},
-        ImageCase{"the last node of the upper tier, even of an earlier branch", {"1", "2", "1", "3"}, "a .b ..d c"}));
+INSTANTIATE_TEST_SUITE_P(Cases, TreeFromImage,
+                         ::testing::Values(ImageCase{"tiers 1–4", {"1", "2", "3", "4", "2", "1"}, "a .b ..c ...d .e f"},
+                                           ImageCase{"tiers to 9",
+                                                     {"1", "2", "3", "4", "5", "6", "7", "8", "9"},
+                                                     "a .b ..c ...d ....e .....f ......g .......h ........i"},
+                                           ImageCase{"a 2 before any 1 becomes top-level", {"2", "1", "2"}, "a b .c"},
+                                           ImageCase{"a 3 after a 1 only", {"1", "3"}, "a b"},
+                                           ImageCase{"tier 10, 0 and text add nothing", {"1", "10", "0", "x", ""}, "a"},
+                                           ImageCase{"the last node of the upper tier, even of an earlier branch",
+                                                     {"1", "2", "1", "3"},
+                                                     "a .b ..d c"}));
 
 TEST(TreeImage, BadNodeCountIsReported)
 {

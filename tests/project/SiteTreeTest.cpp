@@ -74,8 +74,8 @@ TEST(SiteTree, NodesWithoutCompanyOrWithTwoCompaniesAndAnEmptyTree)
     Project p;
     withPrime(p);
     const TextGrid companies = companiesNamed({"A", "B", "B"});
-    sitetree::registerFirstTier(p, "X", companies); // in no company row
-    sitetree::registerFirstTier(p, "B", companies); // twice in the list
+    sitetree::registerFirstTier(p, "X", companies);                      // in no company row
+    sitetree::registerFirstTier(p, "B", companies);                      // twice in the list
     sitetree::registerFirstTier(p, QStringLiteral("会社名"), companies); // the heading is no company
     EXPECT_EQ(tableNames(p), (QStringList{"B", "B"}));
     EXPECT_EQ(sitetree::rowOfNode(p, 0), 0);
@@ -178,7 +178,12 @@ TEST(TierOutline, GrowsPastNinetyNineRowsAndKeepsDeepTiers)
     QStringList names;
     for (int i = 0; i < 120; ++i)
         names << QStringLiteral("社%1").arg(i);
-    names << "T1" << "T2" << "T3" << "T4" << "T5" << "T6";
+    names << "T1"
+          << "T2"
+          << "T3"
+          << "T4"
+          << "T5"
+          << "T6";
     const TextGrid companies = companiesNamed(names);
     sitetree::registerFirstTier(p, "T1", companies);
     for (int tier = 2; tier <= 6; ++tier) {

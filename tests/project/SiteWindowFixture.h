@@ -43,8 +43,7 @@ struct SiteWindowFixture : ::testing::Test {
     }
     ~SiteWindowFixture() override { clock::useSystem(); }
 
-    template <typename T = QWidget>
-    T* find(const char* name) const
+    template <typename T = QWidget> T* find(const char* name) const
     {
         T* w = form->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(w, nullptr) << name;

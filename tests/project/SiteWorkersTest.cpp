@@ -115,7 +115,7 @@ struct AgeCase {
     const char* age;
 };
 
-class ComputeAges : public ::testing::TestWithParam<AgeCase> {};
+class ComputeAges : public ::testing::TestWithParam<AgeCase> { };
 
 TEST_P(ComputeAges, AgeAndDateText)
 {
@@ -127,14 +127,14 @@ TEST_P(ComputeAges, AgeAndDateText)
     EXPECT_EQ(p.workers.cell(worker::Age, 1), QString::fromUtf8(c.age)) << c.birth << " " << c.today;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ComputeAges,
-    ::testing::Values(AgeCase{"1980/5/7", "2026-05-06", "1980/05/07", "45"},
-                      AgeCase{"1980/5/7", "2026-05-07", "1980/05/07", "46"},
-                      AgeCase{"2000/02/29", "2025-02-27", "2000/02/29", "24"},
-                      AgeCase{"2000/02/29", "2025-02-28", "2000/02/29", "25"}, // common year: on the 28th
-                      AgeCase{"2000/02/29", "2024-02-28", "2000/02/29", "23"},
-                      AgeCase{"2000/02/29", "2024-02-29", "2000/02/29", "24"}));
+INSTANTIATE_TEST_SUITE_P(Cases, ComputeAges,
+                         ::testing::Values(AgeCase{"1980/5/7", "2026-05-06", "1980/05/07", "45"},
+                                           AgeCase{"1980/5/7", "2026-05-07", "1980/05/07", "46"},
+                                           AgeCase{"2000/02/29", "2025-02-27", "2000/02/29", "24"},
+                                           AgeCase{"2000/02/29", "2025-02-28", "2000/02/29",
+                                                   "25"}, // common year: on the 28th
+                                           AgeCase{"2000/02/29", "2024-02-28", "2000/02/29", "23"},
+                                           AgeCase{"2000/02/29", "2024-02-29", "2000/02/29", "24"}));
 
 TEST(SiteWorkers, UnreadableDateNamesRowAndWorkerAndKeepsEarlierRows)
 {
@@ -218,7 +218,7 @@ TEST(SiteWorkers, DeletingRowsMovesTheRestUpAndRenumbers)
     EXPECT_FALSE(siteworkers::deleteRow(p, 0));
     siteworkers::selectCompany(p, "X");
     EXPECT_FALSE(siteworkers::deleteFilteredRow(p, 5)); // an empty filtered row
-    ASSERT_TRUE(siteworkers::deleteFilteredRow(p, 2)); // C
+    ASSERT_TRUE(siteworkers::deleteFilteredRow(p, 2));  // C
     EXPECT_EQ(names(p.workers), (QStringList{"A"}));
     EXPECT_EQ(names(p.filteredWorkers), (QStringList{"A"}));
 }
@@ -243,7 +243,8 @@ TEST(SiteWorkers, ColumnWidths)
     const auto view = siteworkers::columnWidths(true);
     ASSERT_EQ(full.size(), 42u);
     ASSERT_EQ(view.size(), 55u);
-    EXPECT_EQ((std::vector<int>(full.begin(), full.begin() + 9)), (std::vector<int>{35, 100, 100, 80, 80, 70, 60, 80, 40}));
+    EXPECT_EQ((std::vector<int>(full.begin(), full.begin() + 9)),
+              (std::vector<int>{35, 100, 100, 80, 80, 70, 60, 80, 40}));
     EXPECT_EQ(full[20] + full[21] + full[29] + full[30] + full[32], 100 + 140 + 120 + 80 + 120);
     EXPECT_EQ(full[33] + full[41], 0);
     EXPECT_EQ(view[33] + view[35] + view[36], 240);

@@ -64,7 +64,7 @@ struct DropCase {
     const char* after;
 };
 
-class SubcontractTreeDrop : public ::testing::TestWithParam<DropCase> {};
+class SubcontractTreeDrop : public ::testing::TestWithParam<DropCase> { };
 
 TEST_P(SubcontractTreeDrop, MovesTheSubtree)
 {
@@ -77,14 +77,13 @@ TEST_P(SubcontractTreeDrop, MovesTheSubtree)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SubcontractTreeDrop,
-    ::testing::Values(
-        DropCase{"B with Shift on A: first top-level node", 1, 0, true, Drop::Moved, "B A .C ..D E"},
-        DropCase{"E without Shift on A: first child of A", 4, 0, false, Drop::Moved, "A .E .B .C ..D"},
-        DropCase{"C with its child onto E", 2, 4, false, Drop::Moved, "A .B E .C ..D"},
-        DropCase{"D with Shift on B: first child of A", 3, 1, true, Drop::Moved, "A .D .B .C E"},
-        DropCase{"on itself", 2, 2, false, Drop::Unchanged, "A .B .C ..D E"},
-        DropCase{"on itself with Shift", 2, 2, true, Drop::Unchanged, "A .B .C ..D E"},
-        DropCase{"on its own descendant", 0, 3, false, Drop::Unchanged, "A .B .C ..D E"}));
+    ::testing::Values(DropCase{"B with Shift on A: first top-level node", 1, 0, true, Drop::Moved, "B A .C ..D E"},
+                      DropCase{"E without Shift on A: first child of A", 4, 0, false, Drop::Moved, "A .E .B .C ..D"},
+                      DropCase{"C with its child onto E", 2, 4, false, Drop::Moved, "A .B E .C ..D"},
+                      DropCase{"D with Shift on B: first child of A", 3, 1, true, Drop::Moved, "A .D .B .C E"},
+                      DropCase{"on itself", 2, 2, false, Drop::Unchanged, "A .B .C ..D E"},
+                      DropCase{"on itself with Shift", 2, 2, true, Drop::Unchanged, "A .B .C ..D E"},
+                      DropCase{"on its own descendant", 0, 3, false, Drop::Unchanged, "A .B .C ..D E"}));
 
 TEST(SubcontractTree, NineTiersAtMost)
 {

@@ -90,8 +90,8 @@ TEST_F(WorkerWindow, ListsHaveTheirWidthsRowsAndAlignment)
 {
     form->showPage(TForm1::Workers);
     const std::tuple<int, int, int> widths[] = {
-        {0, 35, 35}, {1, 100, 100}, {8, 40, 40}, {9, 210, 210}, {21, 140, 140}, {30, 80, 80},
-        {32, 120, 120}, {33, 0, 120}, {35, 0, 120}, {36, 0, 0}, {41, 0, 0},
+        {0, 35, 35},    {1, 100, 100}, {8, 40, 40},  {9, 210, 210}, {21, 140, 140}, {30, 80, 80},
+        {32, 120, 120}, {33, 0, 120},  {35, 0, 120}, {36, 0, 0},    {41, 0, 0},
     };
     for (auto [column, fullWidth, filteredWidth] : widths) {
         EXPECT_EQ(full()->isColumnHidden(column) ? 0 : full()->columnWidth(column), fullWidth) << column;

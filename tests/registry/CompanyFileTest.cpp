@@ -119,8 +119,8 @@ TEST(CompanyFile, WorkersFollowInMasterOrderWithColumnsOneToForty)
     ASSERT_EQ(lines.size(), 50 + 2 * 40);
     EXPECT_EQ(lines[49], "2");
     EXPECT_EQ(lines[50], QStringLiteral("k1よみ"));
-    EXPECT_EQ(lines[50 + 31], "K");       // column 32
-    EXPECT_EQ(lines[50 + 39], "k1-40");   // column 40; 41 is not written
+    EXPECT_EQ(lines[50 + 31], "K");     // column 32
+    EXPECT_EQ(lines[50 + 39], "k1-40"); // column 40; 41 is not written
     EXPECT_EQ(lines[90 + 1], "k2");
 }
 
@@ -181,13 +181,13 @@ TEST(CompanyFile, FullListsGrowInsteadOfLosingData)
 
 struct BadCompanyFile {
     const char* name;
-    int lineCount;      // lines of a valid one-worker file kept
-    QString line50;     // replaces line 50 when the file has it
+    int lineCount;  // lines of a valid one-worker file kept
+    QString line50; // replaces line 50 when the file has it
     int reportedLine;
     bool companyWritten;
 };
 
-class MalformedCompanyFile : public ::testing::TestWithParam<BadCompanyFile> {};
+class MalformedCompanyFile : public ::testing::TestWithParam<BadCompanyFile> { };
 
 TEST_P(MalformedCompanyFile, IsReportedWithoutStoringWorkers)
 {
@@ -206,18 +206,18 @@ TEST_P(MalformedCompanyFile, IsReportedWithoutStoringWorkers)
         FAIL() << "no error";
     } catch (const Error& e) {
         EXPECT_TRUE(e.message().contains("bad.kda"));
-        EXPECT_TRUE(e.message().contains(QStringLiteral("の %1 行目").arg(bad.reportedLine))) << e.message().toStdString();
+        EXPECT_TRUE(e.message().contains(QStringLiteral("の %1 行目").arg(bad.reportedLine)))
+            << e.message().toStdString();
     }
     EXPECT_EQ(target.companies.cell(company::Name, 1), bad.companyWritten ? "K" : "");
     EXPECT_EQ(target.workers, before.workers);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    CompanyFile, MalformedCompanyFile,
-    ::testing::Values(BadCompanyFile{"CountMissing", 49, {}, 50, true},
-                      BadCompanyFile{"CountNoNumber", 90, "one", 50, true},
-                      BadCompanyFile{"CountEmpty", 90, "", 50, true},
-                      BadCompanyFile{"WorkerLinesShort", 70, {}, 51, true},
-                      BadCompanyFile{"MoreWorkersThanLines", 90, "2", 51, true},
-                      BadCompanyFile{"CompanyLinesShort", 10, {}, 11, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(CompanyFile, MalformedCompanyFile,
+                         ::testing::Values(BadCompanyFile{"CountMissing", 49, {}, 50, true},
+                                           BadCompanyFile{"CountNoNumber", 90, "one", 50, true},
+                                           BadCompanyFile{"CountEmpty", 90, "", 50, true},
+                                           BadCompanyFile{"WorkerLinesShort", 70, {}, 51, true},
+                                           BadCompanyFile{"MoreWorkersThanLines", 90, "2", 51, true},
+                                           BadCompanyFile{"CompanyLinesShort", 10, {}, 11, false}),
+                         [](const auto& info) { return std::string(info.param.name); });

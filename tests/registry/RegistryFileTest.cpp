@@ -151,7 +151,7 @@ struct BadRegistryFile {
     int companyRowsKept; // company rows in memory afterwards
 };
 
-class MalformedRegistryFile : public ::testing::TestWithParam<BadRegistryFile> {};
+class MalformedRegistryFile : public ::testing::TestWithParam<BadRegistryFile> { };
 
 TEST_P(MalformedRegistryFile, IsReportedWithFileAndLine)
 {
@@ -183,7 +183,8 @@ TEST(RegistryFile, SpecialAndHugeFilesAreRefusedWithTheirName)
     Registry registry;
     ASSERT_EQ(::mkfifo(QFile::encodeName(Registry::fileName()).constData(), 0600), 0);
     QString text = message([&] { registry.load(); });
-    EXPECT_TRUE(text.contains("kaisya_set.kss") && text.contains(QStringLiteral("名前付きパイプ"))) << text.toStdString();
+    EXPECT_TRUE(text.contains("kaisya_set.kss") && text.contains(QStringLiteral("名前付きパイプ")))
+        << text.toStdString();
 
     const QString company = home.file("big.kda");
     ASSERT_TRUE(QFile(company).open(QIODevice::WriteOnly));

@@ -52,10 +52,12 @@ TEST_F(TtourokuTest, BulkImportShowsThePreviewAndImportsOnConfirm)
     registry.workers.setCell(worker::Name, 1, QStringLiteral("鈴木"));
     registry.workers.setCell(worker::Company, 1, QStringLiteral("C2"));
     const QString file = home.file("list.csv");
-    TempHome::writeBytes(file, QStringLiteral("ふりがな,氏名,会社名,住所,社員番号\n"
-                                              "やまだ,山田,C1,東京,7\n"
-                                              "すずき,鈴木,C2,大阪,8\n"
-                                              "たなか,田中,田中組,,9\n").toUtf8());
+    TempHome::writeBytes(file,
+                         QStringLiteral("ふりがな,氏名,会社名,住所,社員番号\n"
+                                        "やまだ,山田,C1,東京,7\n"
+                                        "すずき,鈴木,C2,大阪,8\n"
+                                        "たなか,田中,田中組,,9\n")
+                             .toUtf8());
     dialogs.openNames.push_back(file);
     QStringList statuses, afterUpdate;
     QString counts, unknown;
@@ -107,7 +109,8 @@ TEST_F(TtourokuTest, ExportWritesTheWorkerListAndSaysSo)
     dialogs.saveNames.push_back(home.file("workers")); // no extension: CSV
     get<QPushButton>("exportWorkersButton")->click();
     EXPECT_TRUE(QFileInfo::exists(home.file("workers.csv")));
-    EXPECT_TRUE(dialogs.messages.value(0).startsWith(QStringLiteral("作業員 1 人を"))) << dialogs.messages.value(0).toStdString();
+    EXPECT_TRUE(dialogs.messages.value(0).startsWith(QStringLiteral("作業員 1 人を")))
+        << dialogs.messages.value(0).toStdString();
 }
 
 } // namespace
@@ -180,7 +183,8 @@ TEST_F(TtourokuTest, RegistrationAsksAndWritesOntoTheRowOfTheSameCompany)
 {
     show(0);
     get<QPushButton>("registerButton")->click();
-    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("登録したい 「 会社情報リストのNo.行 」 を選択してください。")});
+    EXPECT_EQ(dialogs.messages,
+              QStringList{QStringLiteral("登録したい 「 会社情報リストのNo.行 」 を選択してください。")});
     EXPECT_EQ(dialogs.kinds.back(), Dialogs::Kind::Information);
     EXPECT_EQ(dialogs.buttons.back(), Dialogs::Button::Yes);
 
@@ -278,8 +282,8 @@ TEST_F(TtourokuTest, CopyAndPasteGoThroughTheClipboard)
 {
     show(0);
     list()->setCurrentIndex(list()->model()->index(1, 2)); // row 2, column 2
-    list()->selectionModel()->select(
-        QItemSelection(list()->model()->index(1, 2), list()->model()->index(2, 3)), QItemSelectionModel::ClearAndSelect);
+    list()->selectionModel()->select(QItemSelection(list()->model()->index(1, 2), list()->model()->index(2, 3)),
+                                     QItemSelectionModel::ClearAndSelect);
     trigger("copyAction");
     const QString copied = QApplication::clipboard()->text();
     const QStringList lines = copied.split("\r\n");

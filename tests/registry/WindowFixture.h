@@ -34,8 +34,7 @@ protected:
     }
     ~TtourokuFixture() override { clock::useSystem(); }
 
-    template <class T = QWidget>
-    T* get(const QString& name)
+    template <class T = QWidget> T* get(const QString& name)
     {
         T* widget = window.findChild<T*>(name);
         EXPECT_TRUE(widget) << name.toStdString();

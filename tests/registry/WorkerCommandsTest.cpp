@@ -27,10 +27,11 @@ struct WorkerCommands : ::testing::Test {
 
 TEST_F(WorkerCommands, ImportReportsRejectedLinesAndImportsTheRest)
 {
-    TempHome::writeBytes(home.file("list.csv"), QStringLiteral("ふりがな,氏名,生年月日,部署\n"
-                                                               "やまだ,山田太郎,1975/05/05,工務\n"
-                                                               "たなか,田中,1980/13/40,\n")
-                                                    .toUtf8());
+    TempHome::writeBytes(home.file("list.csv"),
+                         QStringLiteral("ふりがな,氏名,生年月日,部署\n"
+                                        "やまだ,山田太郎,1975/05/05,工務\n"
+                                        "たなか,田中,1980/13/40,\n")
+                             .toUtf8());
     const auto r = runCli({"import-workers", "--company", QStringLiteral("山田建設"), home.file("list.csv")});
     EXPECT_EQ(r.code, 4);
     EXPECT_EQ(r.out, QStringLiteral("取り込み 1 人、更新 0 人、省略 0 人、取り込めなかった行 1\n"));
@@ -44,8 +45,9 @@ TEST_F(WorkerCommands, ImportReportsRejectedLinesAndImportsTheRest)
     // Again: the worker is there already; with --update it is updated.
     EXPECT_EQ(runCli({"import-workers", "--company", QStringLiteral("山田建設"), home.file("list.csv")}).out,
               QStringLiteral("取り込み 0 人、更新 0 人、省略 1 人、取り込めなかった行 1\n"));
-    EXPECT_EQ(runCli({"import-workers", "--update", "--company", QStringLiteral("山田建設"), home.file("list.csv")}).out,
-              QStringLiteral("取り込み 0 人、更新 1 人、省略 0 人、取り込めなかった行 1\n"));
+    EXPECT_EQ(
+        runCli({"import-workers", "--update", "--company", QStringLiteral("山田建設"), home.file("list.csv")}).out,
+        QStringLiteral("取り込み 0 人、更新 1 人、省略 0 人、取り込めなかった行 1\n"));
 }
 
 TEST_F(WorkerCommands, FailuresChangeNothingAndWrongUsageIsTwo)

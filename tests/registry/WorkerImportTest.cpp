@@ -85,9 +85,9 @@ TEST(WorkerHeadings, NamesAndAlternatives)
          QStringLiteral("技能講習2"), QStringLiteral("免許③"), QStringLiteral("No."), QStringLiteral("社員コード"),
          QStringLiteral("所属会社名"), QStringLiteral("生年月日")},
         &unknown);
-    EXPECT_EQ(columns, (std::vector<int>{Reading, Name, Address, Phone, FamilyPhone, Education1, Education1 + 1,
-                                         Skill1 + 1, Licence1 + 2, wi::kIgnoredHeading, wi::kUnknownHeading,
-                                         Company, Birth}));
+    EXPECT_EQ(columns,
+              (std::vector<int>{Reading, Name, Address, Phone, FamilyPhone, Education1, Education1 + 1, Skill1 + 1,
+                                Licence1 + 2, wi::kIgnoredHeading, wi::kUnknownHeading, Company, Birth}));
     EXPECT_EQ(unknown, QStringList{QStringLiteral("社員コード")});
 
     // The registry's own headings name every column once.
@@ -108,24 +108,22 @@ TEST(WorkerImport, RowsAreCheckedAndReportedLineByLine)
     registry.workers.setCell(Reading, 1, QStringLiteral("すずき"));
     registry.workers.setCell(Name, 1, QStringLiteral("鈴木一郎"));
     registry.workers.setCell(Company, 1, QStringLiteral("山田建設"));
-    const QString text = QStringLiteral(
-        "ふりがな,氏名,生年月日,雇用年月日,会社名,血液型,部署\n"      // 1
-        "やまだ,山田太郎,昭和50年5月5日,2016-04-01,,a型,工務\n"          // 2
-        ",,,,,,\n"                                                        // 3: empty, skipped
-        "たなか,田中花子,1980/13/40,,,,\n"                                // 4
-        "さとう,佐藤,S50.5.5,,田中組,,\n"                                 // 5
-        ",名無し,,,,,\n"                                                  // 6
-        "すずき,鈴木一郎,R2.4.1,,,,\n"                                    // 7: registered already
-        "やまだ,山田太郎,1975/05/05,,,,\n"                                // 8: the same as line 2
-        "い,\"伊藤\n次郎\",1990年1月2日,,鈴木工業,ＡＢ,\n"                // 9-10
-        "かとう,加藤,\"1985/1/1\n");                                      // 11: never closed
+    const QString text = QStringLiteral("ふりがな,氏名,生年月日,雇用年月日,会社名,血液型,部署\n" // 1
+                                        "やまだ,山田太郎,昭和50年5月5日,2016-04-01,,a型,工務\n"  // 2
+                                        ",,,,,,\n"                                               // 3: empty, skipped
+                                        "たなか,田中花子,1980/13/40,,,,\n"                       // 4
+                                        "さとう,佐藤,S50.5.5,,田中組,,\n"                        // 5
+                                        ",名無し,,,,,\n"                                         // 6
+                                        "すずき,鈴木一郎,R2.4.1,,,,\n"                     // 7: registered already
+                                        "やまだ,山田太郎,1975/05/05,,,,\n"                 // 8: the same as line 2
+                                        "い,\"伊藤\n次郎\",1990年1月2日,,鈴木工業,ＡＢ,\n" // 9-10
+                                        "かとう,加藤,\"1985/1/1\n");                       // 11: never closed
     const wi::Plan p = planText(text, registry, {QStringLiteral("山田建設"), false, {}});
     EXPECT_EQ(p.unknownHeadings, QStringList{QStringLiteral("部署")});
     EXPECT_EQ(p.rejectedLines(),
               (QStringList{QStringLiteral("行 4: 生年月日が読めません: 1980/13/40"),
                            QStringLiteral("行 5: 会社情報リストにない会社です: 田中組"),
-                           QStringLiteral("行 6: ふりがなが空です"),
-                           QStringLiteral("行 11: 引用符が閉じていません")}));
+                           QStringLiteral("行 6: ふりがなが空です"), QStringLiteral("行 11: 引用符が閉じていません")}));
     EXPECT_EQ(p.summary(), QStringLiteral("取り込み 2 人、更新 0 人、省略 2 人、取り込めなかった行 4"));
     const wi::RowPlan& yamada = p.rows[0];
     EXPECT_EQ(yamada.status, wi::Status::Add);
@@ -151,7 +149,8 @@ TEST(WorkerImport, NoNameColumnIsRefusedAndUpdatesReplaceTheRow)
     registry.workers.setCell(Name, 3, QStringLiteral("山田太郎"));
     registry.workers.setCell(Company, 3, QStringLiteral("山田建設"));
     registry.workers.setCell(Address, 3, QStringLiteral("旧住所"));
-    const QString text = QStringLiteral("よみがな,名前,住所,会社名\nやまだ,山田太郎,新住所,山田建設\nかとう,加藤,,山田建設\n");
+    const QString text
+        = QStringLiteral("よみがな,名前,住所,会社名\nやまだ,山田太郎,新住所,山田建設\nかとう,加藤,,山田建設\n");
     const wi::Plan p = planText(text, registry, {QString(), true, {}});
     ASSERT_EQ(p.rows[0].status, wi::Status::Update);
     wi::apply(p, registry);
@@ -208,7 +207,8 @@ TEST(WorkerExport, ExportThenImportGivesTheSameWorkers)
         SCOPED_TRACE(name);
         const QString path = home.file(name);
         EXPECT_EQ(workerexport::write(registry, QString(), path), 3);
-        EXPECT_EQ(workerexport::write(registry, QStringLiteral("鈴木工業"), home.file(QStringLiteral("one_") + name)), 1);
+        EXPECT_EQ(workerexport::write(registry, QStringLiteral("鈴木工業"), home.file(QStringLiteral("one_") + name)),
+                  1);
         Registry empty = registryWith({QStringLiteral("山田建設"), QStringLiteral("鈴木工業")});
         const wi::Plan p = wi::plan(wi::readFile(path), empty, {QString(), false, kToday});
         EXPECT_TRUE(p.unknownHeadings.isEmpty()) << p.unknownHeadings.join(',').toStdString();
@@ -227,28 +227,30 @@ struct RejectCase {
     const char16_t* reason; // empty: taken
 };
 
-class RejectReason : public ::testing::TestWithParam<RejectCase> {};
+class RejectReason : public ::testing::TestWithParam<RejectCase> { };
 
 TEST_P(RejectReason, EveryReasonIsSaid)
 {
     TempHome home;
     const Registry registry = registryWith({QStringLiteral("山田建設")});
-    const QString text = QStringLiteral("ふりがな,氏名,会社名,雇用年月日,健康診断日\n") + QString::fromUtf16(GetParam().row);
+    const QString text
+        = QStringLiteral("ふりがな,氏名,会社名,雇用年月日,健康診断日\n") + QString::fromUtf16(GetParam().row);
     const wi::Plan p = planText(text, registry);
     ASSERT_EQ(p.rows.size(), 1u);
     EXPECT_EQ(p.rows[0].reason, QString::fromUtf16(GetParam().reason));
     EXPECT_EQ(p.rows[0].status == wi::Status::Reject, !QString::fromUtf16(GetParam().reason).isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, RejectReason, ::testing::Values(
-    RejectCase{u"やまだ,,山田建設,,", u"氏名が空です"},
-    RejectCase{u"やまだ,　,山田建設,,", u"氏名が空です"},
-    RejectCase{u",山田,山田建設,,", u"ふりがなが空です"},
-    RejectCase{u"やまだ,山田,,,", u"会社名がありません"},
-    RejectCase{u"やまだ,山田,山田建設株式会社,,", u"会社情報リストにない会社です: 山田建設株式会社"},
-    RejectCase{u"やまだ,山田,山田建設,2016/02/30,", u"雇用年月日が読めません: 2016/02/30"},
-    RejectCase{u"やまだ,山田,山田建設,,令和8年13月1日", u"健康診断日が読めません: 令和8年13月1日"},
-    RejectCase{u"やまだ,山田,山田建設,\"2016/04/01", u"引用符が閉じていません"},
-    RejectCase{u"やまだ,山田,山田建設,H28.4.1,令和 8年 1月10日", u""}));
+INSTANTIATE_TEST_SUITE_P(
+    Rows, RejectReason,
+    ::testing::Values(RejectCase{u"やまだ,,山田建設,,", u"氏名が空です"},
+                      RejectCase{u"やまだ,　,山田建設,,", u"氏名が空です"},
+                      RejectCase{u",山田,山田建設,,", u"ふりがなが空です"},
+                      RejectCase{u"やまだ,山田,,,", u"会社名がありません"},
+                      RejectCase{u"やまだ,山田,山田建設株式会社,,", u"会社情報リストにない会社です: 山田建設株式会社"},
+                      RejectCase{u"やまだ,山田,山田建設,2016/02/30,", u"雇用年月日が読めません: 2016/02/30"},
+                      RejectCase{u"やまだ,山田,山田建設,,令和8年13月1日", u"健康診断日が読めません: 令和8年13月1日"},
+                      RejectCase{u"やまだ,山田,山田建設,\"2016/04/01", u"引用符が閉じていません"},
+                      RejectCase{u"やまだ,山田,山田建設,H28.4.1,令和 8年 1月10日", u""}));
 
 } // namespace

@@ -14,8 +14,8 @@ TEST(WorkerList, CompactionMovesEmptyRowsToTheEndKeepingWorkerOrder)
     int n = 0;
     for (int row : {2, 3, 5, 9, 10, 11, 14, 15})
         putWorker(list, row, QStringLiteral("w%1").arg(++n), "X");
-    list.setCell(worker::No, 5, QString()); // stored without a list number: still a worker
-    list.setCell(worker::Company, 7, "stray");  // a row without number and reading
+    list.setCell(worker::No, 5, QString());    // stored without a list number: still a worker
+    list.setCell(worker::Company, 7, "stray"); // a row without number and reading
     workers::markCompanyWorkersEmpty(list, "stray");
     list.setCell(worker::No, 10, "99999");
     list.setCell(worker::Reading, 10, QString());
@@ -110,9 +110,12 @@ TEST(WorkerList, MarkingAllSkipsRowsWithoutReadingAndTogglesBack)
 
 TEST(WorkerList, AgesFollowTheTwentyNinthOfFebruaryRule)
 {
-    struct Case { QDate today; int age; };
-    for (const Case& c : {Case{{2025, 2, 27}, 44}, Case{{2025, 2, 28}, 45}, Case{{2024, 2, 28}, 43},
-                          Case{{2024, 2, 29}, 44}}) {
+    struct Case {
+        QDate today;
+        int age;
+    };
+    for (const Case& c :
+         {Case{{2025, 2, 27}, 44}, Case{{2025, 2, 28}, 45}, Case{{2024, 2, 28}, 43}, Case{{2024, 2, 29}, 44}}) {
         TextGrid list(worker::kColumns, 3);
         putWorker(list, 1, "w1", "K");
         list.setCell(worker::Birth, 1, "1980/2/29");

@@ -16,12 +16,10 @@ protected:
     WorkerPanelTest()
     {
         for (int row = 1; row <= 10; ++row)
-            putWorker(registry.workers, row, QStringLiteral("w%1").arg(row), row == 2 || row == 5 || row == 9 ? "C2" : "C1");
+            putWorker(registry.workers, row, QStringLiteral("w%1").arg(row),
+                      row == 2 || row == 5 || row == 9 ? "C2" : "C1");
     }
-    QString viewCell(int column, int row)
-    {
-        return workerView()->model()->index(row - 1, column).data().toString();
-    }
+    QString viewCell(int column, int row) { return workerView()->model()->index(row - 1, column).data().toString(); }
     QPushButton* button(const char* name) { return get<QPushButton>(name); }
 };
 

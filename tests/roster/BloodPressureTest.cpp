@@ -27,8 +27,8 @@ TEST(BloodPressure, ReadsTwoAndThreeDigitHighValues)
 
 TEST(BloodPressure, OtherTextsAreNotRead)
 {
-    for (const QString& text : {QString(), QStringLiteral("～"), QStringLiteral("1～80"),
-                                QStringLiteral("1200～80"), QStringLiteral("120/80"), QStringLiteral("12")})
+    for (const QString& text : {QString(), QStringLiteral("～"), QStringLiteral("1～80"), QStringLiteral("1200～80"),
+                                QStringLiteral("120/80"), QStringLiteral("12")})
         EXPECT_FALSE(readBloodPressure(text)) << text.toStdString();
 }
 

@@ -32,8 +32,7 @@ protected:
     TmeiboTest() { clock::setFixed(QDateTime(QDate(2025, 2, 28), QTime(9, 0))); }
     ~TmeiboTest() override { clock::useSystem(); }
 
-    template <class T = QLineEdit>
-    T* get(const QString& name)
+    template <class T = QLineEdit> T* get(const QString& name)
     {
         T* widget = window.findChild<T*>(name);
         EXPECT_TRUE(widget) << name.toStdString();
@@ -76,8 +75,8 @@ TEST_F(TmeiboTest, FormHoldsItsNamedControls)
     // The form's page; the window shows it whole where the screen has room
     // and scrolls it otherwise.
     EXPECT_EQ(window.findChild<QWidget*>("Panel_form")->size(), QSize(1152, 650));
-    for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26,
-                  27, 39, 40, 41, 42, 43, 71, 72})
+    for (int n : {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17,
+                  18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 39, 40, 41, 42, 43, 71, 72})
         get(QStringLiteral("Edit%1").arg(n));
     EXPECT_EQ(get<QCheckBox>(QStringLiteral("CheckBox1"))->text(), QStringLiteral("現場代理人"));
     EXPECT_EQ(get<QCheckBox>(QStringLiteral("CheckBox12"))->text(), QStringLiteral("１号特定技能外国人"));
@@ -93,8 +92,9 @@ TEST_F(TmeiboTest, FormHoldsItsNamedControls)
     QStringList labels;
     for (QLabel* label : window.findChildren<QLabel*>())
         labels << label->text();
-    for (const char16_t* expected : {u"ふりがな", u"氏　名", u"※担当役割", u"例 : 1958/04/01", u"※保険番号の下4桁",
-                                     u"[習]･･･外国人技能実習生　　[就]･･･外国人建設就労者　　[1特]･･･１号特定技能外国人"})
+    for (const char16_t* expected :
+         {u"ふりがな", u"氏　名", u"※担当役割", u"例 : 1958/04/01", u"※保険番号の下4桁",
+          u"[習]･･･外国人技能実習生　　[就]･･･外国人建設就労者　　[1特]･･･１号特定技能外国人"})
         EXPECT_TRUE(labels.contains(QString::fromUtf16(expected))) << QString::fromUtf16(expected).toStdString();
 }
 
@@ -234,10 +234,11 @@ TEST_F(TmeiboTest, EnterFollowsTheFieldOrder)
     window.mode = 2;
     window.load(kNewWorker);
     showWindow();
-    const QStringList order{"Edit27", "Edit42", "Edit1", "Edit2", "Edit43", "", "Edit7", "Edit8", "Edit9",
-                            "Edit10", "Edit11", "", "ComboBox1", "Edit26", "", "Edit13", "Edit14", "Edit71",
-                            "Edit72", "Edit15", "Edit16", "Edit17", "Edit18", "Edit19", "Edit20", "Edit21",
-                            "Edit22", "Edit23", "Edit24", "Edit25", "", "Edit39", "Edit71", "", "Edit41", "Edit71"};
+    const QStringList order{"Edit27", "Edit42", "Edit1",  "Edit2",  "Edit43",    "",       "Edit7",  "Edit8",
+                            "Edit9",  "Edit10", "Edit11", "",       "ComboBox1", "Edit26", "",       "Edit13",
+                            "Edit14", "Edit71", "Edit72", "Edit15", "Edit16",    "Edit17", "Edit18", "Edit19",
+                            "Edit20", "Edit21", "Edit22", "Edit23", "Edit24",    "Edit25", "",       "Edit39",
+                            "Edit71", "",       "Edit41", "Edit71"};
     for (int i = 0; i + 1 < order.size(); ++i) {
         if (order[i].isEmpty() || order[i + 1].isEmpty())
             continue;

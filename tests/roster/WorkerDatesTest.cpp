@@ -53,9 +53,9 @@ TEST(WorkerDates, YearsSinceRewritesTheDateAndKeepsThe29th)
 TEST(WorkerDates, BlankOrBadDatesGiveNothing)
 {
     const QDate today(2025, 1, 1);
-    for (const QString& text : {QString(), QStringLiteral(" "), QStringLiteral("〇〇〇〇"),
-                                QStringLiteral("1980/13/01"), QStringLiteral("1981/02/29"),
-                                QStringLiteral("1980-01-01"), QStringLiteral("1980/01")})
+    for (const QString& text :
+         {QString(), QStringLiteral(" "), QStringLiteral("〇〇〇〇"), QStringLiteral("1980/13/01"),
+          QStringLiteral("1981/02/29"), QStringLiteral("1980-01-01"), QStringLiteral("1980/01")})
         EXPECT_FALSE(yearsSince(text, today)) << text.toStdString();
     EXPECT_FALSE(normalisedDate(QStringLiteral("abc")));
     EXPECT_EQ(normalisedDate(QStringLiteral("2024/5/5")), QStringLiteral("2024/05/05"));

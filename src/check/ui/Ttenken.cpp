@@ -20,9 +20,12 @@ constexpr int kHeight = 460;
 QColor levelColour(check::Level level)
 {
     switch (level) {
-    case check::Level::Error: return QColor(0xc0, 0x00, 0x00);
-    case check::Level::Warning: return QColor(0xb0, 0x60, 0x00);
-    case check::Level::Info: return QColor(0x12, 0x31, 0x72);
+    case check::Level::Error:
+        return QColor(0xc0, 0x00, 0x00);
+    case check::Level::Warning:
+        return QColor(0xb0, 0x60, 0x00);
+    case check::Level::Info:
+        return QColor(0x12, 0x31, 0x72);
     }
     return {};
 }
@@ -32,7 +35,8 @@ QString heading(const check::Report& report)
     QString text = check::dateLine(report) + u'\n';
     if (report.findings.isEmpty())
         return text + QStringLiteral("直すところは見つかりませんでした。");
-    return text + check::summary(report) + QStringLiteral("　　行をダブルクリックすると、その会社・作業員の画面に移ります。");
+    return text + check::summary(report)
+        + QStringLiteral("　　行をダブルクリックすると、その会社・作業員の画面に移ります。");
 }
 
 // "【讃岐設備工業株式会社　伊藤 直樹】生年月日（minor）" and the message below.
@@ -56,7 +60,8 @@ Ttenken::Ttenken(check::Report report, Mode mode, QWidget* parent) : QDialog(par
     auto* summary = new QLabel(heading(report_), this);
     summary->setObjectName("Label_summary");
     const bool errors = report_.count(check::Level::Error) > 0;
-    summary->setStyleSheet(errors ? QStringLiteral("color: #c00000; font-weight: bold;") : QStringLiteral("font-weight: bold;"));
+    summary->setStyleSheet(errors ? QStringLiteral("color: #c00000; font-weight: bold;")
+                                  : QStringLiteral("font-weight: bold;"));
     layout->addWidget(summary);
     buildList();
     layout->addWidget(list_, 1);
@@ -77,7 +82,8 @@ void Ttenken::buildList()
     list_ = new QTreeWidget(this);
     list_->setObjectName("ListView_findings");
     list_->setColumnCount(4);
-    list_->setHeaderLabels({QStringLiteral("区分"), QStringLiteral("会社名"), QStringLiteral("作業員"), QStringLiteral("内容")});
+    list_->setHeaderLabels(
+        {QStringLiteral("区分"), QStringLiteral("会社名"), QStringLiteral("作業員"), QStringLiteral("内容")});
     list_->setRootIsDecorated(false);
     list_->setAlternatingRowColors(true);
     list_->setUniformRowHeights(true);

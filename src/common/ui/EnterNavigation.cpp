@@ -8,7 +8,9 @@
 
 namespace mirevo {
 
-FieldEvents::FieldEvents(QObject* owner) : QObject(owner) {}
+FieldEvents::FieldEvents(QObject* owner) : QObject(owner)
+{
+}
 
 FieldEvents* FieldEvents::of(QObject* owner)
 {

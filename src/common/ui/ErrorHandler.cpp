@@ -4,7 +4,9 @@
 
 namespace mirevo {
 
-MirevoApplication::MirevoApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+MirevoApplication::MirevoApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+}
 
 bool MirevoApplication::notify(QObject* receiver, QEvent* event)
 {

@@ -31,15 +31,14 @@ QLineEdit* edit(QWidget* parent, const QString& name, int x, int y, int w, int h
     return e;
 }
 
-QLineEdit* labelledEdit(QWidget* parent, const QString& name, const QString& caption,
-                        int x, int y, int labelWidth, int w)
+QLineEdit* labelledEdit(QWidget* parent, const QString& name, const QString& caption, int x, int y, int labelWidth,
+                        int w)
 {
     label(parent, caption, x, y + 1, labelWidth - 4);
     return edit(parent, name, x + labelWidth, y, w);
 }
 
-QComboBox* combo(QWidget* parent, const QString& name, const QStringList& items,
-                 int x, int y, int w, bool editable)
+QComboBox* combo(QWidget* parent, const QString& name, const QStringList& items, int x, int y, int w, bool editable)
 {
     auto* c = new QComboBox(parent);
     c->setObjectName(name);
@@ -50,8 +49,7 @@ QComboBox* combo(QWidget* parent, const QString& name, const QStringList& items,
     return c;
 }
 
-QPushButton* button(QWidget* parent, const QString& caption, int x, int y, int w, int h,
-                    const QString& name)
+QPushButton* button(QWidget* parent, const QString& caption, int x, int y, int w, int h, const QString& name)
 {
     auto* b = new QPushButton(caption, parent);
     if (!name.isEmpty())
@@ -72,8 +70,8 @@ QSize frameSize(const QWidget* window)
     const QRect frame = window->frameGeometry();
     const QRect client = window->geometry();
     if (frame.size() != client.size()) {
-        knownFrame = QMargins(client.left() - frame.left(), client.top() - frame.top(),
-                              frame.right() - client.right(), frame.bottom() - client.bottom());
+        knownFrame = QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                              frame.bottom() - client.bottom());
         return frame.size();
     }
     return client.size().grownBy(knownFrame);

@@ -15,10 +15,10 @@ namespace mirevo::form {
 QLabel* label(QWidget* parent, const QString& text, int x, int y, int w = -1, int h = 22);
 QLineEdit* edit(QWidget* parent, const QString& name, int x, int y, int w, int h = 24);
 // A label at (x, y) and its field right of it at x + labelWidth.
-QLineEdit* labelledEdit(QWidget* parent, const QString& name, const QString& caption,
-                        int x, int y, int labelWidth, int w);
-QComboBox* combo(QWidget* parent, const QString& name, const QStringList& items,
-                 int x, int y, int w, bool editable = true);
+QLineEdit* labelledEdit(QWidget* parent, const QString& name, const QString& caption, int x, int y, int labelWidth,
+                        int w);
+QComboBox* combo(QWidget* parent, const QString& name, const QStringList& items, int x, int y, int w,
+                 bool editable = true);
 QPushButton* button(QWidget* parent, const QString& caption, int x, int y, int w, int h = 26,
                     const QString& name = QString());
 // Centres a window, frame included, on the available area of its screen:

@@ -17,10 +17,14 @@ const QString kTitle = QStringLiteral("Mirevo！");
 QMessageBox::Icon iconOf(Dialogs::Kind kind)
 {
     switch (kind) {
-    case Dialogs::Kind::Information: return QMessageBox::Information;
-    case Dialogs::Kind::Warning: return QMessageBox::Warning;
-    case Dialogs::Kind::Error: return QMessageBox::Critical;
-    case Dialogs::Kind::Hint: break;
+    case Dialogs::Kind::Information:
+        return QMessageBox::Information;
+    case Dialogs::Kind::Warning:
+        return QMessageBox::Warning;
+    case Dialogs::Kind::Error:
+        return QMessageBox::Critical;
+    case Dialogs::Kind::Hint:
+        break;
     }
     return QMessageBox::NoIcon;
 }
@@ -85,9 +89,8 @@ void QtDialogs::beep()
 
 bool QtDialogs::openWithDesktop(const QString& pathOrAddress)
 {
-    const QUrl url = pathOrAddress.contains(QStringLiteral("://"))
-        ? QUrl(pathOrAddress)
-        : QUrl::fromLocalFile(pathOrAddress);
+    const QUrl url
+        = pathOrAddress.contains(QStringLiteral("://")) ? QUrl(pathOrAddress) : QUrl::fromLocalFile(pathOrAddress);
     return QDesktopServices::openUrl(url);
 }
 

@@ -23,8 +23,7 @@ public:
     void message(const QString& text, Kind kind, Button button) override;
     bool askYesNo(const QString& text, Kind kind) override;
     QString openFileName(const QString& filter, const QString& folder) override;
-    QString saveFileName(const QString& filter, const QString& folder,
-                         const QString& proposedName) override;
+    QString saveFileName(const QString& filter, const QString& folder, const QString& proposedName) override;
     void beep() override;
     bool openWithDesktop(const QString& pathOrAddress) override;
     int exec(QDialog& dialog) override;

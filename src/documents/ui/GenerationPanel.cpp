@@ -45,10 +45,7 @@ constexpr int kBoxStep = 26;
 // Keeps a run's workbook alive as long as the window that shows it.
 class WorkbookKeeper : public QObject {
 public:
-    WorkbookKeeper(documents::GenerationRun run, QObject* window)
-        : QObject(window), run_(std::move(run))
-    {
-    }
+    WorkbookKeeper(documents::GenerationRun run, QObject* window) : QObject(window), run_(std::move(run)) { }
 
 private:
     documents::GenerationRun run_;
@@ -60,8 +57,7 @@ struct BusyCursor {
     ~BusyCursor() { QApplication::restoreOverrideCursor(); }
 };
 
-QRadioButton* radio(QWidget* parent, const QString& caption, const char* name, int x, int y, int w,
-                    QButtonGroup* group)
+QRadioButton* radio(QWidget* parent, const QString& caption, const char* name, int x, int y, int w, QButtonGroup* group)
 {
     auto* r = new QRadioButton(caption, parent);
     r->setObjectName(QString::fromLatin1(name));
@@ -127,8 +123,8 @@ void GenerationPanel::buildOptions()
 {
     QWidget* group = boxes_.front()->parentWidget();
     const int y = kBoxTop + int(kEducation) * kBoxStep;
-    std::tie(educationAll_, educationBlank_) =
-        radioPair(group, QStringLiteral("全員書き込む"), "RadioButton10", QStringLiteral("用紙のみ"), "RadioButton9", 200, y);
+    std::tie(educationAll_, educationBlank_) = radioPair(group, QStringLiteral("全員書き込む"), "RadioButton10",
+                                                         QStringLiteral("用紙のみ"), "RadioButton9", 200, y);
 }
 
 void GenerationPanel::buildHiddenOptions()
@@ -242,8 +238,9 @@ void GenerationPanel::convert()
         const BusyCursor busy;
         progress_->setValue(0);
         progress_->show();
-        run = documents::generate(documents::siteOf(project_), keys, options(),
-                                  [this](int done, int total) { showProgress(done, total); }, askBuiltIn);
+        run = documents::generate(
+            documents::siteOf(project_), keys, options(), [this](int done, int total) { showProgress(done, total); },
+            askBuiltIn);
         progress_->hide();
     }
     report(run);
@@ -333,8 +330,9 @@ bool GenerationPanel::offerSave(sheet::Workbook& book)
     try {
         book.SaveAs(QFileInfo(path).absoluteFilePath());
     } catch (const std::exception& e) {
-        Dialogs::current().message(QStringLiteral("ブックを保存できません: %1\n%2").arg(shown, QString::fromUtf8(e.what())),
-                                   Dialogs::Kind::Error);
+        Dialogs::current().message(
+            QStringLiteral("ブックを保存できません: %1\n%2").arg(shown, QString::fromUtf8(e.what())),
+            Dialogs::Kind::Error);
         return false;
     }
     status_->setText(status_->text() + QStringLiteral(" 保存先: ") + shown);

@@ -28,7 +28,7 @@ class Workbook;
 namespace documents {
 struct GenerationRun;
 struct TemplateSource;
-}
+} // namespace documents
 
 // The generation panel of the project window ("安全書類の作成"): the sixteen
 // documents, their options and "Excel 変換". A conversion makes a new

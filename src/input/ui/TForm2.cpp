@@ -20,12 +20,9 @@ struct NavigationButton {
 
 // Left to right, as the buttons stand under the grid.
 constexpr NavigationButton navigationButtons[] = {
-    {"Button1", u"<<", CalendarModel::Move::BackFiveYears},
-    {"Button2", u"<年", CalendarModel::Move::BackYear},
-    {"Button3", u"先月", CalendarModel::Move::BackMonth},
-    {"Button4", u"今日", CalendarModel::Move::Today},
-    {"Button5", u"来月", CalendarModel::Move::ForwardMonth},
-    {"Button6", u"年>", CalendarModel::Move::ForwardYear},
+    {"Button1", u"<<", CalendarModel::Move::BackFiveYears},    {"Button2", u"<年", CalendarModel::Move::BackYear},
+    {"Button3", u"先月", CalendarModel::Move::BackMonth},      {"Button4", u"今日", CalendarModel::Move::Today},
+    {"Button5", u"来月", CalendarModel::Move::ForwardMonth},   {"Button6", u"年>", CalendarModel::Move::ForwardYear},
     {"Button7", u">>", CalendarModel::Move::ForwardFiveYears},
 };
 
@@ -49,10 +46,22 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent)
     showModel();
 }
 
-QString TForm2::eraLine() const { return eraLabel_->text(); }
-QString TForm2::resultLine() const { return resultLabel_->text(); }
-QDate TForm2::date() const { return model_.date(); }
-int TForm2::state() const { return model_.state(); }
+QString TForm2::eraLine() const
+{
+    return eraLabel_->text();
+}
+QString TForm2::resultLine() const
+{
+    return resultLabel_->text();
+}
+QDate TForm2::date() const
+{
+    return model_.date();
+}
+int TForm2::state() const
+{
+    return model_.state();
+}
 
 void TForm2::build()
 {

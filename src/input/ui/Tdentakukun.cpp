@@ -211,13 +211,13 @@ void Tdentakukun::fitDisplay()
 void Tdentakukun::keyPressEvent(QKeyEvent* event)
 {
     static const std::map<int, Key> keyboard{
-        {Qt::Key_0, Key::Digit0}, {Qt::Key_1, Key::Digit1}, {Qt::Key_2, Key::Digit2},
-        {Qt::Key_3, Key::Digit3}, {Qt::Key_4, Key::Digit4}, {Qt::Key_5, Key::Digit5},
-        {Qt::Key_6, Key::Digit6}, {Qt::Key_7, Key::Digit7}, {Qt::Key_8, Key::Digit8},
-        {Qt::Key_9, Key::Digit9}, {Qt::Key_Period, Key::Point}, {Qt::Key_Slash, Key::Divide},
-        {Qt::Key_Asterisk, Key::Multiply}, {Qt::Key_Minus, Key::Minus}, {Qt::Key_Plus, Key::Plus},
-        {Qt::Key_Percent, Key::Percent}, {Qt::Key_Equal, Key::Equals}, {Qt::Key_Return, Key::Equals},
-        {Qt::Key_Enter, Key::Equals}, {Qt::Key_Delete, Key::Clear},
+        {Qt::Key_0, Key::Digit0},          {Qt::Key_1, Key::Digit1},     {Qt::Key_2, Key::Digit2},
+        {Qt::Key_3, Key::Digit3},          {Qt::Key_4, Key::Digit4},     {Qt::Key_5, Key::Digit5},
+        {Qt::Key_6, Key::Digit6},          {Qt::Key_7, Key::Digit7},     {Qt::Key_8, Key::Digit8},
+        {Qt::Key_9, Key::Digit9},          {Qt::Key_Period, Key::Point}, {Qt::Key_Slash, Key::Divide},
+        {Qt::Key_Asterisk, Key::Multiply}, {Qt::Key_Minus, Key::Minus},  {Qt::Key_Plus, Key::Plus},
+        {Qt::Key_Percent, Key::Percent},   {Qt::Key_Equal, Key::Equals}, {Qt::Key_Return, Key::Equals},
+        {Qt::Key_Enter, Key::Equals},      {Qt::Key_Delete, Key::Clear},
     };
     const auto found = keyboard.find(event->key());
     if (found == keyboard.end())

@@ -29,8 +29,8 @@ namespace {
 // the upper-company fields.
 bool writesBack(const QString& name)
 {
-    return name != QLatin1String("Edit83") && name != QLatin1String("Edit75")
-        && name != QLatin1String("ComboBox20") && name != QLatin1String("ComboBox21");
+    return name != QLatin1String("Edit83") && name != QLatin1String("Edit75") && name != QLatin1String("ComboBox20")
+        && name != QLatin1String("ComboBox21");
 }
 
 // The tiers the tree holds: "1" … "9".
@@ -53,7 +53,8 @@ ContractorPage::ContractorPage(Project& project, Registry& registry, WindowSet& 
     buildLedger(box);
     buildInsurance(box);
     buildSite(box);
-    bindDedication("RadioButton3", "RadioButton4", &ProjectRecord::editorNotDedicated, &ProjectRecord::setEditorNotDedicated);
+    bindDedication("RadioButton3", "RadioButton4", &ProjectRecord::editorNotDedicated,
+                   &ProjectRecord::setEditorNotDedicated);
     bindFields();
     watchFocus();
     emptyOnDoubleClick();
@@ -88,7 +89,8 @@ void ContractorPage::buildCompany(QWidget* box)
     auto* web = form::button(box, QStringLiteral("Web"), lw + 150, 113, 50);
     form::labelledEdit(box, "Edit47", QStringLiteral("住　　　所"), 10, 142, lw, 500);
     form::labelledEdit(box, "Edit73", QStringLiteral("電話番号"), 10, 170, lw, 200);
-    auto* callUp = form::button(box, QStringLiteral("会社情報リスト【呼出】"), 560, 166, 220, 30, "Button_contractorCallUp");
+    auto* callUp
+        = form::button(box, QStringLiteral("会社情報リスト【呼出】"), 560, 166, 220, 30, "Button_contractorCallUp");
     guide_ = guideFrameBehind(callUp);
     connect(web, &QPushButton::clicked, this, [] { Dialogs::current().openWithDesktop(web::postcodeSearch()); });
     connect(callUp, &QPushButton::clicked, this, &ContractorPage::callUpRequested);
@@ -103,7 +105,8 @@ void ContractorPage::buildLedger(QWidget* box)
         form::labelledEdit(box, trade, QStringLiteral("施工に必要な許可業種"), 10, y, lw, 110);
         auto* fixed = form::edit(box, QStringLiteral("Edit%1").arg(line == 0 ? 52 : 55), lw + 122, y, 56);
         fixed->setReadOnly(true);
-        auto* kind = form::combo(box, QStringLiteral("ComboBox%1").arg(line == 0 ? 11 : 12), choices::licenceKinds(), lw + 184, y, 100);
+        auto* kind = form::combo(box, QStringLiteral("ComboBox%1").arg(line == 0 ? 11 : 12), choices::licenceKinds(),
+                                 lw + 184, y, 100);
         FieldEvents::of(this)->onDoubleClick(kind, [kind] {
             const QString t = kind->currentText();
             if (t == QStringLiteral("知事") || t == QStringLiteral("大臣"))
@@ -199,7 +202,8 @@ void ContractorPage::watchFocus()
     for (QWidget* child : findChildren<QWidget*>()) {
         const QString name = child->objectName();
         const bool field = ProjectRecord::isField(name) || name.startsWith(QLatin1String("RadioButton"));
-        if (field && writesBack(name) && name != QLatin1String("RadioButton17") && name != QLatin1String("RadioButton18"))
+        if (field && writesBack(name) && name != QLatin1String("RadioButton17")
+            && name != QLatin1String("RadioButton18"))
             child->installEventFilter(this);
     }
 }

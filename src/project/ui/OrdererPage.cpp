@@ -13,8 +13,7 @@
 
 namespace mirevo {
 
-OrdererPage::OrdererPage(Project& project, WindowSet& windows, QWidget* parent)
-    : PageBase(project, windows, parent)
+OrdererPage::OrdererPage(Project& project, WindowSet& windows, QWidget* parent) : PageBase(project, windows, parent)
 {
     setFixedSize(790, 345); // the emblem stays in view below
     auto* box = new QGroupBox(QStringLiteral("発注者情報"), this);
@@ -32,9 +31,9 @@ OrdererPage::OrdererPage(Project& project, WindowSet& windows, QWidget* parent)
     auto* e7 = form::labelledEdit(box, "Edit7", QStringLiteral("契　約　日"), 16, 168, lw, 190);
     auto* e8 = form::labelledEdit(box, "Edit8", QStringLiteral("発注者の監督員名"), 16, 202, lw, 240);
     form::label(box, QStringLiteral("権限及び意見申出方法"), 16, 237, lw - 4);
-    auto* c1 = form::combo(box, "ComboBox1", choices::authorities(),
-                           16 + lw, 236, 240);
-    auto* clear = form::button(box, QStringLiteral("発注者情報　【消去】"), 16 + lw, 280, 200, 28, "Button_clearOrderer");
+    auto* c1 = form::combo(box, "ComboBox1", choices::authorities(), 16 + lw, 236, 240);
+    auto* clear
+        = form::button(box, QStringLiteral("発注者情報　【消去】"), 16 + lw, 280, 200, 28, "Button_clearOrderer");
 
     FieldEvents* events = FieldEvents::of(this);
     events->setEnterChain({e1, e2, e3, e4, e5, e6, e7, e8, c1});

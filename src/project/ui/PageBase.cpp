@@ -33,8 +33,8 @@ void PageBase::pickDateOnClick(QLineEdit* field, bool doubleClick, int startMode
         FieldEvents::of(this)->onClick(field, pick);
 }
 
-void PageBase::bindDedication(const QString& dedicated, const QString& notDedicated,
-                              bool (ProjectRecord::*get)() const, void (ProjectRecord::*set)(bool))
+void PageBase::bindDedication(const QString& dedicated, const QString& notDedicated, bool (ProjectRecord::*get)() const,
+                              void (ProjectRecord::*set)(bool))
 {
     auto* yes = findChild<QRadioButton*>(dedicated);
     auto* no = findChild<QRadioButton*>(notDedicated);

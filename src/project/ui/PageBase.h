@@ -26,8 +26,8 @@ protected:
     void pickDateOnClick(QLineEdit* field, bool doubleClick = false, int startMode = 0);
     // Keeps a "選任"/"非選任" radio pair in step with its record flag; the
     // record announces a change of the flag under the first button's name.
-    void bindDedication(const QString& dedicated, const QString& notDedicated,
-                        bool (ProjectRecord::*get)() const, void (ProjectRecord::*set)(bool));
+    void bindDedication(const QString& dedicated, const QString& notDedicated, bool (ProjectRecord::*get)() const,
+                        void (ProjectRecord::*set)(bool));
     // A borderless panel behind `button`, 3 pixels above and below it,
     // that the guide blink shows and hides.
     QFrame* guideFrameBehind(QWidget* button);

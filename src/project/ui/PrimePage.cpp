@@ -14,13 +14,13 @@
 #include <QRadioButton>
 
 namespace mirevo {
-PrimePage::PrimePage(Project& project, WindowSet& windows, QWidget* parent)
-    : PageBase(project, windows, parent)
+PrimePage::PrimePage(Project& project, WindowSet& windows, QWidget* parent) : PageBase(project, windows, parent)
 {
     buildCompany();
     buildLedger();
     buildInsurance();
-    bindDedication("RadioButton5", "RadioButton6", &ProjectRecord::primeNotDedicated, &ProjectRecord::setPrimeNotDedicated);
+    bindDedication("RadioButton5", "RadioButton6", &ProjectRecord::primeNotDedicated,
+                   &ProjectRecord::setPrimeNotDedicated);
     bindFields();
 }
 
@@ -43,10 +43,12 @@ void PrimePage::buildCompany()
     form::edit(box, "Edit25", lw + 80, 238, 60);
     auto* web = form::button(box, QStringLiteral("Web"), lw + 150, 237, 50);
     form::labelledEdit(box, "Edit26", QStringLiteral("住　　　所"), 10, 268, lw, 340);
-    auto* callUp = form::button(box, QStringLiteral("会社情報リスト【呼出】"), 10 + lw, 310, 220, 34, "Button_primeCallUp");
+    auto* callUp
+        = form::button(box, QStringLiteral("会社情報リスト【呼出】"), 10 + lw, 310, 220, 34, "Button_primeCallUp");
     guide_ = guideFrameBehind(callUp);
-    auto* note = form::label(box, QStringLiteral("※元請負業者も先に会社【登録設定】で保存しておくと会社情報リストとして利用出来ます。"),
-                             10, 355, 450, 50);
+    auto* note = form::label(
+        box, QStringLiteral("※元請負業者も先に会社【登録設定】で保存しておくと会社情報リストとして利用出来ます。"), 10,
+        355, 450, 50);
     note->setWordWrap(true);
 
     FieldEvents::of(this)->clearOnDoubleClick(phone);
@@ -64,13 +66,16 @@ void PrimePage::buildLedger()
     for (int line = 0; line < 2; ++line) {
         const int y = 26 + line * 58;
         const int base = line == 0 ? 27 : 31;
-        form::labelledEdit(box, QStringLiteral("Edit%1").arg(base), QStringLiteral("施工に必要な許可業種"), 8, y, lw, 130);
+        form::labelledEdit(box, QStringLiteral("Edit%1").arg(base), QStringLiteral("施工に必要な許可業種"), 8, y, lw,
+                           130);
         auto* fixed = form::edit(box, QStringLiteral("Edit%1").arg(base + 1), lw + 142, y, 60);
         fixed->setReadOnly(true);
-        form::combo(box, QStringLiteral("ComboBox%1").arg(line == 0 ? 7 : 8), choices::licenceKinds(), lw + 210, y, 110);
-        form::labelledEdit(box, QStringLiteral("Edit%1").arg(base + 2), QStringLiteral("許　可　番　号"), 8, y + 28, lw, 130);
-        auto* date = form::labelledEdit(box, QStringLiteral("Edit%1").arg(base + 3), QStringLiteral("許可（更新）年月日"),
-                                        lw + 150, y + 28, 130, 170);
+        form::combo(box, QStringLiteral("ComboBox%1").arg(line == 0 ? 7 : 8), choices::licenceKinds(), lw + 210, y,
+                    110);
+        form::labelledEdit(box, QStringLiteral("Edit%1").arg(base + 2), QStringLiteral("許　可　番　号"), 8, y + 28, lw,
+                           130);
+        auto* date = form::labelledEdit(box, QStringLiteral("Edit%1").arg(base + 3),
+                                        QStringLiteral("許可（更新）年月日"), lw + 150, y + 28, 130, 170);
         pickDateOnClick(date);
     }
     int y = 146;
@@ -97,8 +102,10 @@ void PrimePage::buildLedger()
     for (int s = 0; s < 2; ++s, y += 28) {
         const int base = s == 0 ? 35 : 38;
         form::labelledEdit(box, QStringLiteral("Edit%1").arg(base), QStringLiteral("専門技術者名"), 8, y, lw, 130);
-        form::labelledEdit(box, QStringLiteral("Edit%1").arg(base + 1), QStringLiteral("資格内容"), lw + 150, y, 70, 150);
-        form::labelledEdit(box, QStringLiteral("Edit%1").arg(base + 2), QStringLiteral("担当工事内容"), lw + 380, y, 90, 100);
+        form::labelledEdit(box, QStringLiteral("Edit%1").arg(base + 1), QStringLiteral("資格内容"), lw + 150, y, 70,
+                           150);
+        form::labelledEdit(box, QStringLiteral("Edit%1").arg(base + 2), QStringLiteral("担当工事内容"), lw + 380, y, 90,
+                           100);
     }
     person("Edit17", QStringLiteral("安全衛生管理者名"));
     person("Edit18", QStringLiteral("安全衛生推進者名"));

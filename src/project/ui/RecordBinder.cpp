@@ -6,8 +6,7 @@
 
 namespace mirevo {
 
-RecordBinder::RecordBinder(ProjectRecord& record, QWidget* page)
-    : QObject(page), record_(record), page_(page)
+RecordBinder::RecordBinder(ProjectRecord& record, QWidget* page) : QObject(page), record_(record), page_(page)
 {
     connect(&record_, &ProjectRecord::fieldChanged, this, &RecordBinder::show);
 }

@@ -141,10 +141,13 @@ void TForm1::goToFinding(const check::Finding& f)
     generation_->hide();
     switch (f.place) {
     case check::Place::Site:
-        if (f.control == QLatin1String("Edit1") || f.control == QLatin1String("Edit5") || f.control == QLatin1String("Edit6"))
+        if (f.control == QLatin1String("Edit1") || f.control == QLatin1String("Edit5")
+            || f.control == QLatin1String("Edit6"))
             showPage(Orderer);
         break;
-    case check::Place::Prime: showPage(Prime); break;
+    case check::Place::Prime:
+        showPage(Prime);
+        break;
     case check::Place::Contractor: {
         showPage(Subcontractors);
         SiteTreeView* tree = contractors_->treePanel()->tree();
@@ -182,7 +185,8 @@ void TForm1::buildTopBar(QWidget* main)
     const QString captions[] = {QStringLiteral("発注者情報"), QStringLiteral("元請負業者情報"),
                                 QStringLiteral("再下請負業者情報"), QStringLiteral("作 業 員 名 簿")};
     for (int i = 0; i < 4; ++i) {
-        pageButtons_[i] = form::button(bar, captions[i], 280 + i * 135, 32, 127, 18, QStringLiteral("Button_page%1").arg(i + 1));
+        pageButtons_[i]
+            = form::button(bar, captions[i], 280 + i * 135, 32, 127, 18, QStringLiteral("Button_page%1").arg(i + 1));
         connect(pageButtons_[i], &QPushButton::clicked, this, [this, i] { showPage(Page(i)); });
     }
     strip_ = new QFrame(main);
@@ -205,7 +209,8 @@ void TForm1::buildTopBar(QWidget* main)
         form::scrollIntoView(generation_);
     });
     (new RecordBinder(project_.record, bar))->bindAll();
-    FieldEvents::of(this)->onDoubleClick(created, [this, created] { created->setText(pickEraDate(*windows_.calendar, 2)); });
+    FieldEvents::of(this)->onDoubleClick(created,
+                                         [this, created] { created->setText(pickEraDate(*windows_.calendar, 2)); });
 }
 
 void TForm1::buildEmblem(QWidget* main)
@@ -253,7 +258,9 @@ void TForm1::showPage(Page page)
     strip_->setStyleSheet(QStringLiteral("background-color: %1;").arg(QLatin1String(kStripColours[page])));
     strip_->raise();
     switch (page) {
-    case Orderer: project_.guideState = 0; break;
+    case Orderer:
+        project_.guideState = 0;
+        break;
     case Prime:
         project_.guideState = 1;
         prime_->guideFrame()->show();
@@ -278,17 +285,21 @@ int TForm1::poji() const
 QFrame* TForm1::guideFrame(int frame) const
 {
     switch (frame) {
-    case 1: return prime_->guideFrame();
-    case 2: return contractors_->guideFrame();
-    case 3: return contractors_->treePanel()->guideFrame();
-    default: return nullptr;
+    case 1:
+        return prime_->guideFrame();
+    case 2:
+        return contractors_->guideFrame();
+    case 3:
+        return contractors_->treePanel()->guideFrame();
+    default:
+        return nullptr;
     }
 }
 
 void TForm1::blinkGuide()
 {
-    const GuideLook look = guideLook(project_.guideState, clock::now().time().second(),
-                                     project_.record.text("Edit10"), project_.nodeCount);
+    const GuideLook look = guideLook(project_.guideState, clock::now().time().second(), project_.record.text("Edit10"),
+                                     project_.nodeCount);
     QFrame* frame = guideFrame(look.frame);
     if (!frame)
         return;
@@ -353,9 +364,8 @@ void TForm1::saveProject()
 
 void TForm1::saveProjectAs()
 {
-    const QString chosen = Dialogs::current().saveFileName(QStringLiteral("anz|*.anz"),
-                                                           QFileInfo(fileName_).absolutePath(),
-                                                           project_.record.text("Edit9"));
+    const QString chosen = Dialogs::current().saveFileName(
+        QStringLiteral("anz|*.anz"), QFileInfo(fileName_).absolutePath(), project_.record.text("Edit9"));
     if (chosen.isEmpty())
         return;
     fileName_ = chosen;
@@ -448,10 +458,9 @@ void TForm1::readSettings(bool showPanel)
         // user saves a choice. A file that was there and is gone is
         // reported; the choice made in this run stays.
         if (showPanel && primeChoice_ != PrimeChoice::Unset)
-            Dialogs::current().message(
-                QStringLiteral("基本設定ファイル「set.kss」が見つかりません。"
-                               "現在の設定を表示します。「保存」で作り直せます。"),
-                Dialogs::Kind::Error);
+            Dialogs::current().message(QStringLiteral("基本設定ファイル「set.kss」が見つかりません。"
+                                                      "現在の設定を表示します。「保存」で作り直せます。"),
+                                       Dialogs::Kind::Error);
     } else {
         try {
             primeChoice_ = settings::read(path, primeChoice_);

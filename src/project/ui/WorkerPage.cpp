@@ -33,9 +33,11 @@ WorkerPage::WorkerPage(Project& project, Registry& registry, WindowSet& windows,
     setFixedSize(1216, 636);
     form::label(this, QStringLiteral("会社名"), 8, 9, 50);
     selector_ = form::combo(this, "ComboBox22", {}, 60, 8, 320, false);
-    auto* take = form::button(this, QStringLiteral("会社情報の作業員名簿から登録"), 400, 6, 280, 28, "Button_registerWorkers");
+    auto* take
+        = form::button(this, QStringLiteral("会社情報の作業員名簿から登録"), 400, 6, 280, 28, "Button_registerWorkers");
     full_ = new WorkerListView(project_.workers, siteworkers::columnWidths(false), QStringLiteral("StringGrid3"), this);
-    filtered_ = new WorkerListView(project_.filteredWorkers, siteworkers::columnWidths(true), QStringLiteral("StringGrid4"), this);
+    filtered_ = new WorkerListView(project_.filteredWorkers, siteworkers::columnWidths(true),
+                                   QStringLiteral("StringGrid4"), this);
     for (WorkerListView* list : {full_, filtered_}) {
         list->setGeometry(0, kListY, width() - 6, height() - kListY - 6);
         connect(list, &WorkerListView::menuRequested, this, [this, list](const QPoint& at) { openMenu(list, at); });
@@ -53,7 +55,8 @@ void WorkerPage::buildMenu()
 {
     menu_ = new QMenu(this);
     menu_->setObjectName("PopupMenu_workers");
-    menu_->addAction(QStringLiteral("削除"), this, [this] { deleteRow(menuList_ == filtered_, menuList_->releasedRow()); });
+    menu_->addAction(QStringLiteral("削除"), this,
+                     [this] { deleteRow(menuList_ == filtered_, menuList_->releasedRow()); });
     menu_->addAction(QStringLiteral("コピー"), this, [this] { copySelected(menuList_ == filtered_); });
     menu_->addAction(QStringLiteral("クリップボードへ全てコピー"), this, [this] { copyAll(menuList_ == filtered_); });
 }
@@ -165,7 +168,8 @@ void WorkerPage::editWorker(int filteredRow)
     const TextGrid& view = project_.filteredWorkers;
     bool number = false;
     const int source = filteredRow > 0 && filteredRow < view.rowCount()
-        ? view.cell(worker::SourceRow, filteredRow).toInt(&number) : 0;
+        ? view.cell(worker::SourceRow, filteredRow).toInt(&number)
+        : 0;
     roster->mode = 2;
     roster->company = selector_->currentText();
     const int result = roster->openWorker(number ? source : worker::kNewWorker);

@@ -239,8 +239,8 @@ QLineEdit* CompanyEntryPanel::edit(int companyColumn, QGridLayout* grid, int row
     return field;
 }
 
-QComboBox* CompanyEntryPanel::combo(int companyColumn, const QStringList& items, QGridLayout* grid, int row,
-                                    int column, int width)
+QComboBox* CompanyEntryPanel::combo(int companyColumn, const QStringList& items, QGridLayout* grid, int row, int column,
+                                    int width)
 {
     auto* box = new QComboBox(this);
     box->setObjectName(fieldName(companyColumn));
@@ -258,8 +258,8 @@ QComboBox* CompanyEntryPanel::combo(int companyColumn, const QStringList& items,
 void CompanyEntryPanel::bindEntryAids()
 {
     FieldEvents* events = FieldEvents::of(this);
-    const int order[] = {1, 2, 3, 39, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20,
-                         27, 28, 29, 21, 22, 23, 30, 31, 32, 33, 34, 35, 36, 37, 38};
+    const int order[] = {1,  2,  3,  39, 4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17,
+                         18, 19, 20, 27, 28, 29, 21, 22, 23, 30, 31, 32, 33, 34, 35, 36, 37, 38};
     std::vector<QWidget*> chain;
     for (int column : order)
         chain.push_back(field(column));

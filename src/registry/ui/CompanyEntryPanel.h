@@ -49,8 +49,7 @@ private:
 
     // Field of a company column, placed at (row, column) of `grid`.
     QLineEdit* edit(int companyColumn, QGridLayout* grid, int row, int column, int width, int span = 1);
-    QComboBox* combo(int companyColumn, const QStringList& items, QGridLayout* grid, int row, int column,
-                     int width);
+    QComboBox* combo(int companyColumn, const QStringList& items, QGridLayout* grid, int row, int column, int width);
     QWidget* field(int companyColumn) const;
     void setField(int companyColumn, const QString& text);
     QString fieldText(int companyColumn) const;

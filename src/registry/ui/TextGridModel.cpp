@@ -3,8 +3,7 @@
 
 namespace mirevo {
 
-TextGridModel::TextGridModel(const TextGrid* grid, QObject* parent)
-    : QAbstractTableModel(parent), grid_(grid)
+TextGridModel::TextGridModel(const TextGrid* grid, QObject* parent) : QAbstractTableModel(parent), grid_(grid)
 {
 }
 

@@ -227,8 +227,7 @@ void Ttouroku::pasteRows()
     const QModelIndex current = list_->currentIndex();
     if (!current.isValid())
         return;
-    companies::pasteText(registry_.companies, current.row() + 1, current.column(),
-                         QApplication::clipboard()->text());
+    companies::pasteText(registry_.companies, current.row() + 1, current.column(), QApplication::clipboard()->text());
     refreshList();
 }
 
@@ -240,8 +239,8 @@ void Ttouroku::saveCompanyFile()
         Dialogs::current().beep();
         return;
     }
-    const QString chosen = Dialogs::current().saveFileName(kCompanyFileFilter, QString(),
-                                                           registry_.companies.cell(company::Name, row));
+    const QString chosen
+        = Dialogs::current().saveFileName(kCompanyFileFilter, QString(), registry_.companies.cell(company::Name, row));
     if (chosen.isEmpty())
         return;
     companyfile::save(registry_, row, companyfile::withExtension(chosen));

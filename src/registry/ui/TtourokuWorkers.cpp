@@ -16,8 +16,8 @@ using namespace mirevo;
 
 void Ttouroku::importWorkers()
 {
-    const QString path = Dialogs::current().openFileName(
-        QStringLiteral("作業員一覧|*.csv *.tsv *.txt *.xlsx"), QString());
+    const QString path
+        = Dialogs::current().openFileName(QStringLiteral("作業員一覧|*.csv *.tsv *.txt *.xlsx"), QString());
     if (path.isEmpty())
         return;
     try {

@@ -25,10 +25,14 @@ enum GridColumn { LineColumn, StatusColumn, NameColumn, CompanyColumn, NoteColum
 QColor colourOf(workerimport::Status status)
 {
     switch (status) {
-    case workerimport::Status::Add: return QColor(0x00, 0x80, 0x00);
-    case workerimport::Status::Update: return QColor(0x1f, 0x4e, 0x9c);
-    case workerimport::Status::Skip: return QColor(0x70, 0x70, 0x70);
-    case workerimport::Status::Reject: break;
+    case workerimport::Status::Add:
+        return QColor(0x00, 0x80, 0x00);
+    case workerimport::Status::Update:
+        return QColor(0x1f, 0x4e, 0x9c);
+    case workerimport::Status::Skip:
+        return QColor(0x70, 0x70, 0x70);
+    case workerimport::Status::Reject:
+        break;
     }
     return QColor(0xc0, 0x00, 0x00);
 }
@@ -76,7 +80,8 @@ void WorkerImportDialog::buildWidgets(const QString& company)
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->horizontalHeader()->setStretchLastSection(true);
-    for (auto [column, width] : {std::pair{LineColumn, 50}, {StatusColumn, 70}, {NameColumn, 140}, {CompanyColumn, 180}})
+    for (auto [column, width] :
+         {std::pair{LineColumn, 50}, {StatusColumn, 70}, {NameColumn, 140}, {CompanyColumn, 180}})
         grid_->setColumnWidth(column, width);
     grid_->setMinimumSize(760, 300);
     layout->addWidget(grid_, 1);

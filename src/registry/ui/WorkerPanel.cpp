@@ -24,7 +24,7 @@ namespace {
 const QString kSelectAll = QStringLiteral("全員選択");
 const QString kUnselectAll = QStringLiteral("選択解除");
 
-constexpr int kWidths[] = {35, 100, 100, 80, 80, 70, 60, 80, 40, 210, 80, 210, 80, 70, 80, 60, 80,
+constexpr int kWidths[] = {35,  100, 100, 80,  80,  70,  60,  80,  40,  210, 80,  210, 80,  70, 80, 60, 80,
                            100, 100, 100, 100, 140, 140, 140, 120, 120, 120, 120, 120, 120, 80, 80, 120};
 
 QPushButton* button(const QString& caption, const QString& name)

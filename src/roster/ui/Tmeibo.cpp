@@ -155,8 +155,9 @@ QStringList Tmeibo::record() const
 
 void Tmeibo::showSiteDates(bool shown)
 {
-    for (QWidget* widget : {static_cast<QWidget*>(fields_.at(SiteEntry)), static_cast<QWidget*>(fields_.at(SiteEducation)),
-                            static_cast<QWidget*>(siteDateLabels_[0]), static_cast<QWidget*>(siteDateLabels_[1])})
+    for (QWidget* widget :
+         {static_cast<QWidget*>(fields_.at(SiteEntry)), static_cast<QWidget*>(fields_.at(SiteEducation)),
+          static_cast<QWidget*>(siteDateLabels_[0]), static_cast<QWidget*>(siteDateLabels_[1])})
         widget->setVisible(shown);
     // Enter after the last licence goes on to the site dates, or to "登録" without them.
     FieldEvents::of(this)->setEnterNext(fields_.at(Licence1 + 2),
@@ -223,7 +224,8 @@ bool Tmeibo::storeSiteWorker()
         if (registry_.readFailed()) {
             Dialogs::current().message(
                 QStringLiteral("会社情報ファイルを読み込めなかったため、会社情報の作業員名簿を更新できません。\n"
-                               "%1 を直してから登録してください。").arg(Registry::fileName()),
+                               "%1 を直してから登録してください。")
+                    .arg(Registry::fileName()),
                 Dialogs::Kind::Error);
             return false;
         }
@@ -394,8 +396,8 @@ void Tmeibo::bindPickers()
     events->onClick(f(Experience), [this, f] { pickNumber(f(Experience)); });
     events->onClick(f(Age), [this, f] { pickNumber(f(Age)); });
     events->onClick(f(BloodPressure), [this, f] {
-        pressurePanel_->move(f(BloodPressure)->mapTo(pressurePanel_->parentWidget(),
-                                                      QPoint(0, f(BloodPressure)->height())));
+        pressurePanel_->move(
+            f(BloodPressure)->mapTo(pressurePanel_->parentWidget(), QPoint(0, f(BloodPressure)->height())));
         pressurePanel_->open();
     });
 }
