@@ -307,6 +307,20 @@ QString generalToFit(const std::string &value, const QFontMetricsF &metrics, dou
     return {};
 }
 
+namespace {
+
+// General is left for text and right for numbers; text turned upright or downwards (90 degrees
+// and more, and stacked text) is right aligned too, as LibreOffice sets it.
+HAlign shownAlignment(const sheet::Xf &xf, bool number)
+{
+    if (xf.h != HAlign::General)
+        return xf.h;
+    const bool turned = (xf.rotation >= 90 && xf.rotation <= 180) || xf.rotation == 255;
+    return number || turned ? HAlign::Right : HAlign::General;
+}
+
+} // namespace
+
 // Three spaces of the standard font a level, as the spreadsheet programs indent.
 double CellPainter::indentPoints(const sheet::Xf &xf)
 {
@@ -318,9 +332,8 @@ void CellPainter::drawText(QPainter &painter, const QRectF &box, const QRectF &c
 {
     const FontEntry &entry = font(xf.font);
     const sheet::Font &cf = m_tables.styles.font(xf.font);
-    const TextFormat format{entry.font, m_colours.paint(cf.color, Qt::black), cf.underline,
-                            xf.h == HAlign::General && number ? HAlign::Right : xf.h, xf.v, xf.wrap, xf.shrink,
-                            xf.rotation, indentPoints(xf)};
+    const TextFormat format{entry.font, m_colours.paint(cf.color, Qt::black), cf.underline, shownAlignment(xf, number),
+                            xf.v, xf.wrap, xf.shrink, xf.rotation, indentPoints(xf)};
     CellText(format, entry.metrics, m_device).draw(painter, box, clip, text);
 }
 

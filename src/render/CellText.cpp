@@ -116,16 +116,16 @@ QStringList CellText::lines(const QString &text, const QFont &f, double width, b
 }
 
 // The box less the padding at the sides and the indent on the side the text is aligned to
-// (both sides for distributed text).
+// (both sides for distributed text). Text in General, centred or justified is not indented.
 QRectF CellText::innerBox(const QRectF &box) const
 {
     QRectF inner = box.adjusted(kCellPadding, 0, -kCellPadding, 0);
     const double indent = std::min(m_format.indent, std::max(0.0, inner.width() - 1));
     switch (m_format.h) {
+    case HAlign::Left: inner.setLeft(inner.left() + indent); break;
     case HAlign::Right: inner.setRight(inner.right() - indent); break;
     case HAlign::Distributed: inner.adjust(indent / 2, 0, -indent / 2, 0); break;
-    case HAlign::Center: case HAlign::CenterContinuous: break;
-    default: inner.setLeft(inner.left() + indent); break;
+    default: break;
     }
     return inner;
 }
@@ -142,14 +142,15 @@ void CellText::draw(QPainter &painter, const QRectF &box, const QRectF &clip, co
         drawHorizontal(painter, box, clip, text);
 }
 
-// The second stroke of a double underline; the font draws the first.
+// A double underline: two thin strokes a stroke apart (the font draws single ones).
 void CellText::drawUnderline(QPainter &painter, const QFontMetricsF &metrics, QPointF baseline, double width) const
 {
     if (!isDouble(m_format.underline) || width <= 0)
         return;
-    const double stroke = std::max(0.3, metrics.lineWidth());
-    const double y = baseline.y() + metrics.underlinePos() + 2 * stroke;
+    const double stroke = std::max(0.4, metrics.lineWidth() * 0.75);
+    const double y = baseline.y() + std::max(metrics.underlinePos(), stroke);
     painter.fillRect(QRectF(baseline.x(), y, width, stroke), painter.pen().color());
+    painter.fillRect(QRectF(baseline.x(), y + 2.5 * stroke, width, stroke), painter.pen().color());
 }
 
 // Lines follow each other at the substitute font's line spacing, as LibreOffice sets them. The

@@ -27,7 +27,7 @@ SheetGeometry::SheetGeometry(const sheet::SheetData &data, int rows, int cols, d
         double h = kDefaultRowPoints;
         if (row && row->hidden)
             h = 0;
-        else if (row && row->customHeight)
+        else if (row && (row->customHeight || row->fittedHeight))
             h = row->height;
         m_rowY[size_t(r)] = m_rowY[size_t(r - 1)] + h;
     }

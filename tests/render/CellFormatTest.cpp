@@ -1,0 +1,204 @@
+// Workbooks other programs write, as the spreadsheet programs print them: fonts' lines, indent,
+// theme, indexed and tinted colours, rotated and stacked text, pictures and shapes at their
+// anchors, manual column breaks, row heights without customHeight.
+#include "CellPainter.h"
+#include "ForeignBookInputs.h"
+#include "Pagination.h"
+#include "PdfExport.h"
+#include "RenderTestBooks.h"
+#include "WorkbookPages.h"
+
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace mirevo;
+using namespace mirevo::render::test;
+
+namespace {
+
+struct ForeignSheet {
+    sheet::Application app;
+    sheet::Worksheet *ws;
+    explicit ForeignSheet(const char *kind)
+        : ws(&app.Workbooks().Open(foreignBook(kind).toStdString()).Sheets(1))
+    {
+    }
+};
+
+// Rows (points from the range's top) whose longest dark run is at least `length` points,
+// grouped into bands of neighbouring rows: one band for each line drawn across the text. The
+// lines of text set at the bottom of a cell may reach a little below it.
+std::vector<double> lineBands(const SheetImage &img, const char *range, double length)
+{
+    const QRectF area = img.cells(range).adjusted(1, 1, -1, 2);
+    std::vector<double> bands;
+    int last = -10;
+    for (int y = int(area.top() * img.scale); y < int(area.bottom() * img.scale); ++y) {
+        int run = 0, best = 0;
+        for (int x = int(area.left() * img.scale); x < int(area.right() * img.scale); ++x) {
+            run = qGray(img.image.pixel(x, y)) < 128 ? run + 1 : 0;
+            best = std::max(best, run);
+        }
+        if (best / img.scale < length)
+            continue;
+        if (y > last + 1)
+            bands.push_back(y / img.scale - area.top());
+        last = y;
+    }
+    return bands;
+}
+
+TEST(CellFormat, UnderlineDoubleUnderlineAndStrikeThrough)
+{
+    ForeignSheet book("fonts");
+    const SheetImage img(*book.ws, 8, 6);
+    const double text = img.ink("B7").width(); // "ＷＷ" plain: the lines span twice that
+    ASSERT_GT(text, 10);
+    const auto single = lineBands(img, "B2", 1.5 * text);
+    const auto twice = lineBands(img, "B3", 1.5 * text);
+    const auto strike = lineBands(img, "B4", 1.5 * text);
+    ASSERT_EQ(single.size(), 1u) << "single underline";
+    ASSERT_EQ(twice.size(), 2u) << "double underline";
+    ASSERT_EQ(strike.size(), 1u) << "strike-through";
+    const QRectF glyphs = img.ink("B7");
+    const double glyphBottom = glyphs.bottom() - img.cells("B7").top() - 1;
+    EXPECT_GE(single[0], glyphBottom - 0.5) << "underline runs through the glyphs";
+    EXPECT_LT(strike[0], glyphBottom - 2) << "strike-through below the glyphs";
+    EXPECT_GT(strike[0], glyphs.top() - img.cells("B7").top()) << "strike-through above the glyphs";
+}
+
+TEST(CellFormat, IndentOnTheSideTheTextIsAlignedTo)
+{
+    ForeignSheet book("fonts");
+    const SheetImage img(*book.ws, 8, 6);
+    const double left = img.ink("B7").left();
+    EXPECT_NEAR(img.ink("B8").left() - left, 2 * 3 * 2.46, 3.0) << "left, two levels";
+    EXPECT_NEAR(img.ink("B5").left(), left, 0.5) << "General ignores the indent";
+    const QRectF b6 = img.cells("B6");
+    EXPECT_NEAR(b6.right() - 1.5 - img.ink("B6").right(), 2 * 3 * 2.46, 3.0) << "right, two levels";
+}
+
+TEST(CellFormat, ThemeIndexedAndTintedColoursPaintAsTheyAre)
+{
+    ForeignSheet book("fonts");
+    const SheetImage img(*book.ws, 8, 6);
+    EXPECT_EQ(img.centre("D2"), QColor(0x4F, 0x81, 0xBD)) << "theme accent 1";
+    EXPECT_EQ(img.centre("D3"), QColor(0xB9, 0xCD, 0xE5)) << "accent 1 lighter 60 %";
+    EXPECT_EQ(img.centre("D4"), QColor(Qt::red)) << "indexed 10";
+    EXPECT_EQ(img.centre("D5"), QColor(Qt::green)) << "indexed 30 of the workbook's own palette";
+    EXPECT_EQ(img.centre("D6"), QColor(0xD9, 0xD9, 0xD9)) << "background 1 darker 15 %";
+    EXPECT_EQ(img.centre("D7"), QColor(0xFF, 0xC0, 0x00)) << "rgb with a system background";
+    const QRectF f2 = img.cells("F2");
+    bool accent2 = false;
+    for (double x = f2.left(); x < f2.right(); x += 0.25)
+        accent2 |= img.at(QPointF(x, f2.bottom() - 6)) == QColor(0xC0, 0x50, 0x4D);
+    EXPECT_TRUE(accent2) << "font in theme accent 2";
+    EXPECT_EQ(img.at(QPointF(img.cells("F4").center().x(), img.cells("F4").bottom())), QColor(Qt::blue))
+        << "border in indexed 12";
+}
+
+TEST(CellFormat, StackedTextOneCharacterUnderTheOther)
+{
+    ForeignSheet book("rotation");
+    const SheetImage img(*book.ws, 12, 8);
+    const QRectF box = img.cells("B2:B8");
+    const QRectF ink = img.ink("B2:B8");
+    EXPECT_LT(ink.width(), 14) << "one character wide";
+    EXPECT_GT(ink.height(), 50) << "four characters high";
+    EXPECT_NEAR(ink.center().x(), box.center().x(), 2);
+    EXPECT_NEAR(ink.center().y(), box.center().y(), 4);
+}
+
+TEST(CellFormat, TextTurnedUpwardsDownwardsAndAslant)
+{
+    ForeignSheet book("rotation");
+    const SheetImage img(*book.ws, 12, 8);
+    for (const char *range : {"D2:D8", "F2:F8"}) {
+        const QRectF ink = img.ink(range);
+        EXPECT_LT(ink.width(), 14) << range;
+        EXPECT_GT(ink.height(), 35) << range;
+        EXPECT_NEAR(ink.center().y(), img.cells(range).center().y(), 3) << range;
+    }
+    // "■□□□": turned upwards the filled square is at the bottom, downwards at the top.
+    auto lowerShare = [&](const char *range) {
+        const QRectF ink = img.ink(range);
+        const double upper = img.dark(QRectF(ink.topLeft(), QSizeF(ink.width(), ink.height() / 2)));
+        const double lower = img.dark(QRectF(QPointF(ink.left(), ink.center().y()), ink.bottomRight()));
+        return lower / (upper + lower);
+    };
+    EXPECT_GT(lowerShare("D2:D8"), 0.6);
+    EXPECT_LT(lowerShare("F2:F8"), 0.4);
+    const QRectF slant = img.ink("B10:H12");
+    EXPECT_GT(slant.width(), 25);
+    EXPECT_GT(slant.height(), 25);
+    EXPECT_LT(slant.width(), 50);
+}
+
+TEST(Drawings, PicturesAndLinesAtTheirAnchors)
+{
+    ForeignSheet book("pictures");
+    const render::SheetDrawings drawings(*book.ws);
+    ASSERT_EQ(drawings.objects().size(), 4u);
+    const SheetImage img(*book.ws, 30, 10);
+    EXPECT_EQ(img.centre("B2:C4"), QColor(Qt::red)) << "two-cell anchor B2:C4";
+    EXPECT_EQ(img.centre("D2"), QColor(Qt::white));
+    // One-cell anchor: F2 and 10 points in, 60 x 40 points (a JPEG: colours are near).
+    const QPointF f2 = img.cells("F2").topLeft();
+    const QColor blue = img.at(f2 + QPointF(40, 20));
+    EXPECT_LT(blue.red() + blue.green(), 40);
+    EXPECT_GT(blue.blue(), 220);
+    EXPECT_EQ(img.at(f2 + QPointF(5, 20)), QColor(Qt::white));
+    EXPECT_EQ(img.at(f2 + QPointF(40, 45)), QColor(Qt::white));
+    // Absolute anchor at (10, 320) points, 100 x 50.
+    EXPECT_EQ(img.at(QPointF(60, 345)), QColor(Qt::red));
+    EXPECT_EQ(img.at(QPointF(60, 375)), QColor(Qt::white));
+    // The 3-point line along the top of row 26, from B to G.
+    const QRectF row26 = img.cells("B26:F26");
+    EXPECT_LT(qGray(img.at(QPointF(row26.center().x(), row26.top())).rgb()), 80);
+    EXPECT_EQ(img.at(QPointF(row26.center().x(), row26.top() + 4)), QColor(Qt::white));
+}
+
+TEST(Drawings, PicturesPrintOnTheirPageAndInThePdf)
+{
+    ForeignSheet book("pictures");
+    const render::SheetPagination pages(*book.ws);
+    ASSERT_EQ(pages.pages().size(), 1u);
+    EXPECT_GE(pages.pages()[0].cells.r2, 26) << "the line's row is printed";
+    QImage image(int(pages.paperPoints().width() * 2), int(pages.paperPoints().height() * 2), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.scale(2, 2);
+    render::CellPainter cells(*book.ws, pages.geometry(), image.logicalDpiY());
+    render::paintPage(p, pages, 0, cells);
+    p.end();
+    const render::SheetGeometry &g = pages.geometry();
+    const QPointF onPaper = pages.pages()[0].origin
+                            + QPointF((g.colLeft(2) + g.colRight(3)) / 2, (g.rowTop(2) + g.rowBottom(4)) / 2) * pages.scale();
+    EXPECT_EQ(image.pixelColor((onPaper * 2).toPoint()), QColor(Qt::red));
+
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("pictures.pdf"));
+    render::exportPdf(book.ws->Parent(), pdf);
+    EXPECT_GE(fileBytes(pdf).count("/Subtype /Image"), 2) << "the PNG and the JPEG";
+}
+
+TEST(Pagination, ManualColumnBreakEndsTheColumnBand)
+{
+    ForeignSheet book("colbreaks");
+    const render::SheetPagination pages(*book.ws);
+    ASSERT_EQ(pages.pages().size(), 2u);
+    EXPECT_EQ(pages.pages()[0].cells.c2, 3);
+    EXPECT_EQ(pages.pages()[1].cells.c1, 4);
+}
+
+TEST(Pagination, RowHeightsTheSpreadsheetFittedCount)
+{
+    ForeignSheet book("heights");
+    const render::SheetPagination pages(*book.ws);
+    EXPECT_DOUBLE_EQ(pages.geometry().rowTop(3), 80);
+    EXPECT_EQ(pages.pages().size(), 3u) << "40 rows of 40 points on A4";
+}
+
+} // namespace
