@@ -201,4 +201,13 @@ TEST(Pagination, RowHeightsTheSpreadsheetFittedCount)
     EXPECT_EQ(pages.pages().size(), 3u) << "40 rows of 40 points on A4";
 }
 
+TEST(Pagination, RowsWithoutAHeightTakeTheSheetsDefault)
+{
+    ForeignSheet book("heights");
+    const sheet::Worksheet &plain = book.ws->Parent().Sheets("default");
+    const render::SheetPagination pages(plain);
+    EXPECT_DOUBLE_EQ(pages.geometry().rowTop(3), 30);
+    EXPECT_EQ(pages.pages().size(), 3u) << "100 rows of 15 points on A4, as LibreOffice prints them";
+}
+
 } // namespace

@@ -79,6 +79,10 @@ def heights(book):
     for r in range(1, 41):
         sheet.cell(r, 1, "行%d" % r)
         sheet.row_dimensions[r].height = 40
+    # No heights at all: the sheet's default, 15 points as openpyxl writes it.
+    plain = book.create_sheet("default")
+    for r in range(1, 101):
+        plain.cell(r, 1, r)
 
 
 def colbreaks(book):
