@@ -157,26 +157,31 @@ void CellText::drawUnderline(QPainter &painter, const QFontMetricsF &metrics, QP
 // CJK substitutes' line is taller (1.45 em) than the rows made for the spreadsheet fonts, so a
 // single line is cut at its cell's left and right only: cutting it at the row would clip
 // glyphs that fit the row.
-void CellText::drawHorizontal(QPainter &painter, const QRectF &box, const QRectF &clip, const QString &text)
+void CellText::drawHorizontal(QPainter &painter, const QRectF &box, const QRectF &clip, const QString &text,
+                              bool mayShrink)
 {
     QFont f = m_format.font;
     const QRectF inner = innerBox(box);
-    bool ownMetrics = false;
-    if (m_format.shrink && !m_format.wrap && inner.width() > 0) {
-        // Until the widest line fits: glyph advances do not scale exactly with the size.
-        auto widest = [&](const QFontMetricsF &m) {
-            double w = 0;
-            for (const QString &line : text.split(u'\n'))
-                w = std::max(w, m.horizontalAdvance(line));
-            return w;
-        };
-        double w = widest(m_metrics);
-        for (int i = 0; i < 6 && w > inner.width(); ++i) {
-            f.setPointSizeF(f.pointSizeF() * inner.width() / w * (i == 0 ? 1.0 : 0.98));
-            ownMetrics = true;
-            w = widest(QFontMetricsF(f, m_device));
+    if (mayShrink && m_format.shrink && !m_format.wrap && inner.width() > 0) {
+        // Shrunk by the painter's scale, not the font's size: sizes come in whole device
+        // pixels, which on the PDF's device are whole points, too coarse for a box that lacks
+        // a few percent.
+        double widest = 0;
+        for (const QString &line : text.split(u'\n'))
+            widest = std::max(widest, m_metrics.horizontalAdvance(line));
+        if (widest > inner.width()) {
+            const double k = inner.width() / widest;
+            painter.save();
+            painter.translate(box.topLeft());
+            painter.scale(k, k);
+            const QRectF scaled(0, 0, box.width() / k, box.height() / k);
+            const QRectF scaledClip((clip.topLeft() - box.topLeft()) / k, clip.size() / k);
+            drawHorizontal(painter, scaled, scaledClip, text, false);
+            painter.restore();
+            return;
         }
     }
+    bool ownMetrics = false;
     const QStringList lines = this->lines(text, f, inner.width(), m_format.wrap);
     HAlign h = m_format.h;
     if (h == HAlign::Distributed && !m_format.wrap && lines.size() == 1 && text.size() > 1) {

@@ -51,7 +51,8 @@ public:
     QStringList lines(const QString &text, const QFont &font, double width, bool wrap) const;
 
 private:
-    void drawHorizontal(QPainter &painter, const QRectF &box, const QRectF &clip, const QString &text);
+    void drawHorizontal(QPainter &painter, const QRectF &box, const QRectF &clip, const QString &text,
+                        bool mayShrink = true);
     void drawStacked(QPainter &painter, const QRectF &box, const QRectF &clip, const QString &text);
     void drawRotated(QPainter &painter, const QRectF &box, const QRectF &clip, const QString &text);
     void drawUnderline(QPainter &painter, const QFontMetricsF &metrics, QPointF baseline, double width) const;

@@ -9,6 +9,7 @@
 #include <QXmlStreamReader>
 
 #include <algorithm>
+#include <cmath>
 #include <string_view>
 
 namespace mirevo::render {
@@ -40,14 +41,20 @@ QColor hexColour(QStringView hex)
     return ok && hex.size() == 6 ? QColor::fromRgb(QRgb(rgb | 0xFF000000u)) : QColor();
 }
 
+// EMU as points; what is no finite number, or lies beyond any sheet, is 0.
+double points(double emu)
+{
+    return std::isfinite(emu) && std::abs(emu) < 1e15 ? emu / kEmuPerPoint : 0;
+}
+
 double emu(QXmlStreamReader &xml)
 {
-    return xml.readElementText().toDouble() / kEmuPerPoint;
+    return points(xml.readElementText().toDouble());
 }
 
 double emuAttribute(const QXmlStreamAttributes &attributes, QLatin1String name)
 {
-    return attributes.value(name).toDouble() / kEmuPerPoint;
+    return points(attributes.value(name).toDouble());
 }
 
 // Reads one drawing part into `out`.

@@ -211,3 +211,47 @@ TEST(Pagination, RowsWithoutAHeightTakeTheSheetsDefault)
 }
 
 } // namespace
+
+namespace {
+
+// The machinery checklist's "過巻き防止装置" (ＭＳ Ｐ明朝 9, shrink to fit) lacks 1 % of its box:
+// it shrinks by that much, not to the next whole point, also where a device pixel is a point
+// (the PDF's fonts are sized so).
+TEST(CellFormat, ShrinkToFitShrinksNoMoreThanTheBoxNeeds)
+{
+    sheet::Application app;
+    sheet::Worksheet &ws = app.Workbooks().Add().Sheets(1);
+    ws.Range("B2:I2").setMergeCells(true);
+    ws.Range("B2").setValue(QStringLiteral("過巻き防止装置"));
+    ws.Range("B2").Font().setName(QStringLiteral("ＭＳ Ｐ明朝"));
+    ws.Range("B2").Font().setSize(9);
+    ws.Range("B2").setShrinkToFit(true);
+    ws.Range("A1:J1").setColumnWidth(0.7);
+    const render::SheetGeometry geo(ws.data(), 3, 10, 6.1);
+    const double box = geo.colRight(9) - geo.colLeft(2);
+    ASSERT_GT(box, 0);
+    // Columns chosen so that the text (63 points) needs 1 to 8 % less.
+    const double need = 7 * 9 / (box - 3);
+    ASSERT_GT(need, 1.0);
+    ASSERT_LT(need, 1.08) << box;
+    constexpr double k = 8;
+    QImage image(int(geo.width() * k), int(geo.height() * k), QImage::Format_RGB32);
+    image.setDotsPerMeterX(2835); // 72 dpi: one device pixel a point
+    image.setDotsPerMeterY(2835);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.scale(k, k);
+    render::CellPainter cells(ws, geo, 72);
+    cells.paint(p, sheet::Rect{1, 1, 3, 10});
+    p.end();
+    int lo = INT_MAX, hi = -1;
+    for (int y = int(geo.rowTop(2) * k); y < int(geo.rowBottom(2) * k); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                lo = std::min(lo, x), hi = std::max(hi, x);
+    ASSERT_GE(hi, 0);
+    EXPECT_GT((hi - lo) / k, (box - 3) * 0.96) << "shrunk more than the box needs";
+    EXPECT_LE(hi / k, geo.colRight(9)) << "not shrunk enough";
+}
+
+} // namespace
