@@ -108,7 +108,13 @@ QStringList CellText::lines(const QString &text, const QFont &f, double width, b
         layout.beginLayout();
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
             line.setLineWidth(std::max(1.0, width));
-            out << para.mid(line.textStart(), line.textLength());
+            QString text = para.mid(line.textStart(), line.textLength());
+            // The spaces a line breaks at hang past its end, as both spreadsheet programs set
+            // them: they neither take room nor move a centred line ("持込会社名　　　…(　1　次　）").
+            if (line.textStart() + line.textLength() < para.size())
+                while (!text.isEmpty() && text.back().isSpace())
+                    text.chop(1);
+            out << text;
         }
         layout.endLayout();
     }

@@ -255,3 +255,37 @@ TEST(CellFormat, ShrinkToFitShrinksNoMoreThanTheBoxNeeds)
 }
 
 } // namespace
+
+namespace {
+
+// The vehicle notice's "持込会社名　　　　　　　(　　　1　次　）" (centred, wrapped, 7 points, in
+// a box narrower than its spaces): the spaces at the break hang past the line, so the first
+// line is centred on the box and keeps its first character.
+TEST(CellFormat, SpacesAtALineBreakDoNotMoveACentredLine)
+{
+    sheet::Application app;
+    sheet::Worksheet &ws = app.Workbooks().Add().Sheets(1);
+    ws.Range("B2:E3").setMergeCells(true);
+    ws.Range("B2").setValue(QStringLiteral("持込会社名　　　　　　　(　　　1　次　）"));
+    ws.Range("B2").Font().setName(QStringLiteral("ＭＳ Ｐ明朝"));
+    ws.Range("B2").Font().setSize(7);
+    ws.Range("B2").setWrapText(true);
+    ws.Range("B2").setHorizontalAlignment(sheet::hAlignCenter);
+    ws.Range("B2").setVerticalAlignment(sheet::vAlignTop);
+    ws.Range("A1:F1").setColumnWidth(2);
+    ws.Range("A1:A4").setRowHeight(20);
+    const SheetImage img(ws, 4, 6);
+    const QRectF box = img.cells("B2:E3");
+    // The first line: from the top of the box down one line (7 points at 1.45).
+    const QRectF first(box.left(), box.top(), box.width(), 9.5);
+    int x1 = INT_MAX, x2 = -1;
+    for (int y = int(first.top() * img.scale); y < int(first.bottom() * img.scale); ++y)
+        for (int x = int(first.left() * img.scale); x < int(first.right() * img.scale); ++x)
+            if (qGray(img.image.pixel(x, y)) < 128)
+                x1 = std::min(x1, x), x2 = std::max(x2, x);
+    ASSERT_GE(x2, 0);
+    EXPECT_NEAR((x1 + x2) / 2.0 / img.scale, box.center().x(), 1.5) << "the first line is not centred";
+    EXPECT_NEAR((x2 - x1) / img.scale, 5 * 7, 2.5) << "five characters";
+}
+
+} // namespace
