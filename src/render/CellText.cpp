@@ -94,29 +94,43 @@ CellText::CellText(const TextFormat &format, const QFontMetricsF &metrics, const
 {
 }
 
+// Breaks `para` into lines of at most `width`. A run of spaces a line breaks in is split as the
+// spreadsheet programs split it: the spaces that fit stay on the line (a centred line counts
+// them), the others begin the next line and take their room there. The forms lay labels out
+// so ("高圧室内　　　　　作業主任者" puts its second word towards the right); QTextLayout would
+// hang the whole run past the line's end.
+QStringList CellText::wrapped(const QString &para, const QFont &f, double width) const
+{
+    QStringList out;
+    const QFontMetricsF metrics(f, m_device);
+    QString rest = para;
+    while (!rest.isEmpty()) {
+        QTextLayout layout(rest, f, const_cast<QPaintDevice *>(m_device));
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        line.setLineWidth(std::max(1.0, width));
+        qsizetype length = line.textLength();
+        layout.endLayout();
+        if (length < rest.size())
+            while (length > 1 && rest[length - 1].isSpace() && metrics.horizontalAdvance(rest.left(length)) > width)
+                --length;
+        length = std::max<qsizetype>(1, length);
+        out << rest.left(length);
+        rest = rest.mid(length);
+    }
+    return out;
+}
+
 QStringList CellText::lines(const QString &text, const QFont &f, double width, bool wrap) const
 {
     QStringList out;
     for (QString para : text.split(u'\n')) {
         if (para.endsWith(u'\r'))
             para.chop(1);
-        if (!wrap || para.isEmpty()) {
+        if (!wrap || para.isEmpty())
             out << para;
-            continue;
-        }
-        QTextLayout layout(para, f, const_cast<QPaintDevice *>(m_device));
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(std::max(1.0, width));
-            QString text = para.mid(line.textStart(), line.textLength());
-            // The spaces a line breaks at hang past its end, as both spreadsheet programs set
-            // them: they neither take room nor move a centred line ("持込会社名　　　…(　1　次　）").
-            if (line.textStart() + line.textLength() < para.size())
-                while (!text.isEmpty() && text.back().isSpace())
-                    text.chop(1);
-            out << text;
-        }
-        layout.endLayout();
+        else
+            out << wrapped(para, f, width);
     }
     return out;
 }

@@ -51,6 +51,7 @@ public:
     QStringList lines(const QString &text, const QFont &font, double width, bool wrap) const;
 
 private:
+    QStringList wrapped(const QString &para, const QFont &font, double width) const;
     void drawHorizontal(QPainter &painter, const QRectF &box, const QRectF &clip, const QString &text,
                         bool mayShrink = true);
     void drawStacked(QPainter &painter, const QRectF &box, const QRectF &clip, const QString &text);

@@ -259,9 +259,10 @@ TEST(CellFormat, ShrinkToFitShrinksNoMoreThanTheBoxNeeds)
 namespace {
 
 // The vehicle notice's "持込会社名　　　　　　　(　　　1　次　）" (centred, wrapped, 7 points, in
-// a box narrower than its spaces): the spaces at the break hang past the line, so the first
-// line is centred on the box and keeps its first character.
-TEST(CellFormat, SpacesAtALineBreakDoNotMoveACentredLine)
+// a box narrower than its spaces), as LibreOffice sets it: the first line keeps the spaces that
+// fit (centred with them, it keeps its first character), the others begin the second line,
+// which then breaks after "1".
+TEST(CellFormat, SpacesAtALineBreakSplitBetweenTheLines)
 {
     sheet::Application app;
     sheet::Worksheet &ws = app.Workbooks().Add().Sheets(1);
@@ -276,16 +277,20 @@ TEST(CellFormat, SpacesAtALineBreakDoNotMoveACentredLine)
     ws.Range("A1:A4").setRowHeight(20);
     const SheetImage img(ws, 4, 6);
     const QRectF box = img.cells("B2:E3");
-    // The first line: from the top of the box down one line (7 points at 1.45).
-    const QRectF first(box.left(), box.top(), box.width(), 9.5);
-    int x1 = INT_MAX, x2 = -1;
-    for (int y = int(first.top() * img.scale); y < int(first.bottom() * img.scale); ++y)
-        for (int x = int(first.left() * img.scale); x < int(first.right() * img.scale); ++x)
-            if (qGray(img.image.pixel(x, y)) < 128)
-                x1 = std::min(x1, x), x2 = std::max(x2, x);
-    ASSERT_GE(x2, 0);
-    EXPECT_NEAR((x1 + x2) / 2.0 / img.scale, box.center().x(), 1.5) << "the first line is not centred";
-    EXPECT_NEAR((x2 - x1) / img.scale, 5 * 7, 2.5) << "five characters";
+    const double line = 7 * 1.448; // the substitute's line spacing
+    auto inkOf = [&](int k) {
+        int x1 = INT_MAX, x2 = -1;
+        for (int y = int((box.top() + k * line + 1) * img.scale); y < int((box.top() + (k + 1) * line - 1) * img.scale); ++y)
+            for (int x = int(box.left() * img.scale); x < int(box.right() * img.scale); ++x)
+                if (qGray(img.image.pixel(x, y)) < 128)
+                    x1 = std::min(x1, x), x2 = std::max(x2, x);
+        return std::pair<double, double>(x1 / img.scale, x2 / img.scale);
+    };
+    const auto [a1, b1] = inkOf(0);
+    ASSERT_GE(b1, 0);
+    EXPECT_NEAR(b1 - a1, 5 * 7, 2.5) << "all five characters of 持込会社名";
+    EXPECT_LT((a1 + b1) / 2, box.center().x() - 5) << "the spaces that fit are part of the centred line";
+    EXPECT_GE(inkOf(2).second, 0) << "次　） on a third line";
 }
 
 } // namespace
