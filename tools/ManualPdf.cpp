@@ -52,7 +52,7 @@ int main(int argc, char** argv)
     if (!written.open(QIODevice::ReadWrite))
         return std::fprintf(stderr, "cannot read back %s\n", qPrintable(partial)), 1;
     QByteArray bytes = written.readAll();
-    mirevo::render::mapRadicalsToIdeographs(bytes);
+    mirevo::render::mapGlyphsToCellCharacters(bytes);
     written.seek(0);
     written.write(bytes);
     written.close();

@@ -60,9 +60,9 @@ QVector<qreal> dashPattern(Line line)
     }
 }
 
-QPen edgePen(Line line, double width)
+QPen edgePen(Line line, double width, const QColor &colour)
 {
-    QPen pen(Qt::black);
+    QPen pen(colour);
     pen.setWidthF(width);
     const QVector<qreal> dashes = dashPattern(line);
     if (dashes.isEmpty()) {
@@ -76,13 +76,13 @@ QPen edgePen(Line line, double width)
 
 } // namespace
 
-void drawEdges(QPainter &painter, const std::vector<QLineF> &edges, Line line)
+void drawEdges(QPainter &painter, const std::vector<QLineF> &edges, Line line, const QColor &colour)
 {
     if (line == Line::None || edges.empty())
         return;
     if (line == Line::Double) {
         // Two thin strokes one stroke apart, either side of the edge.
-        QPen pen(Qt::black);
+        QPen pen(colour);
         pen.setWidthF(0.6);
         pen.setCapStyle(Qt::SquareCap);
         painter.setPen(pen);
@@ -97,7 +97,7 @@ void drawEdges(QPainter &painter, const std::vector<QLineF> &edges, Line line)
         painter.drawLines(both.data(), int(both.size()));
         return;
     }
-    QPen pen = edgePen(line, lineWidth(line));
+    QPen pen = edgePen(line, lineWidth(line), colour);
     painter.setPen(pen);
     painter.drawLines(edges.data(), int(edges.size()));
 }

@@ -2,6 +2,7 @@
 // Drawing one cell edge in each border style the files know.
 #include "Style.h"
 
+#include <QColor>
 #include <QLineF>
 #include <QPointF>
 
@@ -17,7 +18,7 @@ int linePrecedence(sheet::Line line);
 // Line width in points (96-dpi pixels: thin 1, medium 2, thick 3; hairline finer).
 double lineWidth(sheet::Line line);
 
-// Draws edges (horizontal, vertical or diagonal) in `line`'s style, in black, with one pen.
-void drawEdges(QPainter &painter, const std::vector<QLineF> &edges, sheet::Line line);
+// Draws edges (horizontal, vertical or diagonal) in `line`'s style and `colour`, with one pen.
+void drawEdges(QPainter &painter, const std::vector<QLineF> &edges, sheet::Line line, const QColor &colour = Qt::black);
 
 } // namespace mirevo::render

@@ -1,12 +1,12 @@
 #include "CellPainter.h"
 
 #include "BorderLines.h"
+#include "CellText.h"
 #include "FontTable.h"
 #include "NumberFormat.h"
 #include "Workbook.h"
 
 #include <QPainter>
-#include <QTextLayout>
 
 #include <algorithm>
 #include <array>
@@ -20,15 +20,7 @@ using sheet::VAlign;
 
 namespace {
 
-constexpr double kPadding = 1.5; // points between a cell's edge and its text
-
-QColor argbColour(uint32_t argb)
-{
-    QColor c = QColor::fromRgba(argb);
-    if (c.alpha() == 0)
-        c.setAlpha(255);
-    return c;
-}
+constexpr double kPadding = kCellPadding;
 
 Qt::BrushStyle patternBrush(sheet::Pattern p)
 {
@@ -62,7 +54,8 @@ int horizontalFlag(HAlign h)
 } // namespace
 
 CellPainter::CellPainter(const sheet::Worksheet &sheet, const SheetGeometry &geometry, double deviceDpi)
-    : m_data(sheet.data()), m_tables(sheet.Parent().tables()), m_geo(geometry), m_dpi(deviceDpi)
+    : m_data(sheet.data()), m_tables(sheet.Parent().tables()), m_colours(m_tables.styles), m_geo(geometry),
+      m_dpi(deviceDpi)
 {
 }
 
@@ -145,8 +138,8 @@ void CellPainter::paintFills(QPainter &painter, const Rect &area)
         if (brush == Qt::NoBrush || (brush == Qt::SolidPattern && !fill.fg.isSet()))
             return;
         if (brush != Qt::SolidPattern)
-            painter.fillRect(rect, fill.bg.isSet() && !(fill.bg.kind == sheet::Color::Indexed && fill.bg.index >= 64) ? argbColour(fill.bg.argb) : QColor(Qt::white));
-        painter.fillRect(rect, QBrush(fill.fg.isSet() ? argbColour(fill.fg.argb) : QColor(Qt::black), brush));
+            painter.fillRect(rect, m_colours.paint(fill.bg, Qt::white));
+        painter.fillRect(rect, QBrush(m_colours.paint(fill.fg, Qt::black), brush));
     };
     for (int r = area.r1; r <= area.r2; ++r)
         for (int c = area.c1; c <= area.c2; ++c) {
@@ -226,8 +219,10 @@ void CellPainter::paintValue(QPainter &painter, int r, int c, const Slot &s, con
             drawText(painter, cell, clip, fitted.isEmpty() ? QString(marks, u'#') : fitted, xf, true);
             return;
         }
-    } else if (!xf.wrap && !xf.shrink && !text.contains(u'\n')) {
-        const double w = font(m_tables.styles.xf(s.style).font).metrics.horizontalAdvance(text) + 2 * kPadding;
+    } else if (!xf.wrap && !xf.shrink && !text.contains(u'\n') && xf.rotation != 255) {
+        const QFontMetricsF &metrics = font(xf.font).metrics;
+        const double w = rotatedWidth(metrics.horizontalAdvance(text), metrics.lineSpacing(), xf.rotation)
+                         + 2 * kPadding + indentPoints(xf);
         if (w > cell.width())
             clip = overflowBox(r, c, cell, w, xf);
     }
@@ -312,148 +307,66 @@ QString generalToFit(const std::string &value, const QFontMetricsF &metrics, dou
     return {};
 }
 
-// A tab moves on to the next stop, every two ems from the start of its line (LibreOffice's
-// stops in a cell; the spreadsheet shows no gap at all, which would run "1." into its note).
-QString expandTabs(const QString &text, const QFontMetricsF &metrics)
+namespace {
+
+// General is left for text and right for numbers; text turned upright or downwards (90 degrees
+// and more, and stacked text) is right aligned too, as LibreOffice sets it.
+HAlign shownAlignment(const sheet::Xf &xf, bool number)
 {
-    const double stop = 2 * metrics.horizontalAdvance(u'\u3000');
-    const double space = std::max(0.1, metrics.horizontalAdvance(u' '));
-    QString out;
-    qsizetype lineStart = 0;
-    for (QChar c : text) {
-        if (c == u'\n')
-            lineStart = out.size() + 1;
-        if (c != u'\t') {
-            out += c;
-            continue;
-        }
-        const double at = metrics.horizontalAdvance(out.mid(lineStart));
-        const double next = (std::floor(at / stop) + 1) * stop;
-        out += QString(std::max(1, int(std::ceil((next - at) / space))), u' ');
-    }
-    return out;
+    if (xf.h != HAlign::General)
+        return xf.h;
+    const bool turned = (xf.rotation >= 90 && xf.rotation <= 180) || xf.rotation == 255;
+    return number || turned ? HAlign::Right : HAlign::General;
 }
 
-QStringList CellPainter::textLines(const QString &text, const QFont &f, double width, bool wrap) const
+} // namespace
+
+// Three spaces of the standard font a level, as the spreadsheet programs indent.
+double CellPainter::indentPoints(const sheet::Xf &xf)
 {
-    QStringList out;
-    for (QString para : text.split(u'\n')) {
-        if (para.endsWith(u'\r'))
-            para.chop(1);
-        if (!wrap || para.isEmpty()) {
-            out << para;
-            continue;
-        }
-        QTextLayout layout(para, f, m_device);
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(std::max(1.0, width));
-            out << para.mid(line.textStart(), line.textLength());
-        }
-        layout.endLayout();
-    }
-    return out;
+    return xf.indent == 0 ? 0 : 3.0 * xf.indent * font(0).metrics.horizontalAdvance(u' ');
 }
 
-// Lines follow each other at the substitute font's line spacing, as LibreOffice sets them. The
-// CJK substitutes' line is taller (1.45 em) than the rows made for the spreadsheet fonts, so a
-// single line is cut at its cell's left and right only: cutting it at the row would clip
-// glyphs that fit the row.
-void CellPainter::drawText(QPainter &painter, const QRectF &box, const QRectF &clip, const QString &rawText,
+void CellPainter::drawText(QPainter &painter, const QRectF &box, const QRectF &clip, const QString &text,
                            const sheet::Xf &xf, bool number)
 {
     const FontEntry &entry = font(xf.font);
-    const QString text = rawText.contains(u'\t') ? expandTabs(rawText, entry.metrics) : rawText;
     const sheet::Font &cf = m_tables.styles.font(xf.font);
-    QFont f = entry.font;
-    const QRectF inner = box.adjusted(kPadding, 0, -kPadding, 0);
-    bool ownMetrics = false;
-    if (xf.shrink && !xf.wrap && inner.width() > 0) {
-        // Until the widest line fits: glyph advances do not scale exactly with the size.
-        auto widest = [&](const QFontMetricsF &m) {
-            double w = 0;
-            for (const QString &line : text.split(u'\n'))
-                w = std::max(w, m.horizontalAdvance(line));
-            return w;
-        };
-        double w = widest(entry.metrics);
-        for (int i = 0; i < 6 && w > inner.width(); ++i) {
-            f.setPointSizeF(f.pointSizeF() * inner.width() / w * (i == 0 ? 1.0 : 0.98));
-            ownMetrics = true;
-            w = widest(QFontMetricsF(f, m_device));
-        }
-    }
-    const QStringList lines = textLines(text, f, inner.width(), xf.wrap);
-    HAlign h = xf.h == HAlign::General && number ? HAlign::Right : xf.h;
-    if (h == HAlign::Distributed && !xf.wrap && lines.size() == 1 && text.size() > 1) {
-        const double w = (ownMetrics ? QFontMetricsF(f, m_device) : entry.metrics).horizontalAdvance(text);
-        h = HAlign::Left;
-        if (w < inner.width()) {
-            f.setLetterSpacing(QFont::AbsoluteSpacing, (inner.width() - w) / double(text.size() - 1));
-            ownMetrics = true;
-        }
-    }
-    const QFontMetricsF metrics = ownMetrics ? QFontMetricsF(f, m_device) : entry.metrics;
-    const double lineHeight = metrics.lineSpacing();
-    const double ascent = metrics.ascent();
-    const double height = lineHeight * double(lines.size());
-    double top = box.top();
-    if (xf.v == VAlign::Bottom)
-        top = box.bottom() - height;
-    else if (xf.v != VAlign::Top)
-        top = box.center().y() - height / 2;
-    const int hFlag = horizontalFlag(h);
-    std::vector<std::pair<QPointF, double>> placed; // baseline start and width of each line
-    QRectF needed;
-    for (int i = 0; i < int(lines.size()); ++i) {
-        const double w = metrics.horizontalAdvance(lines[i]);
-        double x = inner.left();
-        if (hFlag == Qt::AlignRight)
-            x = inner.right() - w;
-        else if (hFlag == Qt::AlignHCenter)
-            x = inner.center().x() - w / 2;
-        const double lineTop = top + i * lineHeight;
-        placed.emplace_back(QPointF(x, lineTop + ascent), w);
-        needed |= QRectF(x, lineTop, w, lineHeight);
-    }
-    painter.setFont(f);
-    painter.setPen(cf.color.isSet() ? argbColour(cf.color.argb) : QColor(Qt::black));
-    const QRectF limit = lines.size() == 1 ? clip.adjusted(0, -lineHeight, 0, lineHeight) : clip;
-    const bool clipped = !limit.contains(needed);
-    if (clipped) {
-        painter.save();
-        painter.setClipRect(limit, Qt::IntersectClip);
-    }
-    for (int i = 0; i < int(lines.size()); ++i)
-        painter.drawText(placed[size_t(i)].first, lines[i]);
-    if (clipped)
-        painter.restore();
+    const TextFormat format{entry.font, m_colours.paint(cf.color, Qt::black), cf.underline, shownAlignment(xf, number),
+                            xf.v, xf.wrap, xf.shrink, xf.rotation, indentPoints(xf)};
+    CellText(format, entry.metrics, m_device).draw(painter, box, clip, text);
 }
 
-// Edges are gathered by style, neighbouring edges of one style joined into one stroke, and
-// each style drawn with one pen: far fewer strokes than one per cell edge.
+// Edges are gathered by style and colour, neighbouring edges of one style and colour joined
+// into one stroke, and each drawn with one pen: far fewer strokes than one per cell edge.
 void CellPainter::paintBorders(QPainter &painter, const Rect &area)
 {
+    using Edge = std::pair<Line, QRgb>;
     const auto &styles = m_tables.styles;
     auto edgeOf = [&](const Slot *s, sheet::Edge e) {
-        return s ? styles.border(styles.xf(s->style).border).edge[e] : Line::None;
+        if (!s)
+            return Edge{Line::None, 0};
+        const sheet::Border &b = styles.border(styles.xf(s->style).border);
+        return Edge{b.edge[e], m_colours.paint(b.color[e], Qt::black).rgb()};
     };
-    auto stronger = [](Line a, Line b) { return linePrecedence(a) >= linePrecedence(b) ? a : b; };
-    std::array<std::vector<QLineF>, sheet::kLineCount> strokes;
-    Line runLine = Line::None;
+    auto stronger = [](Edge a, Edge b) { return linePrecedence(a.first) >= linePrecedence(b.first) ? a : b; };
+    Strokes strokes;
+    Edge runEdge{Line::None, 0};
     QLineF run;
     auto flush = [&] {
-        if (runLine != Line::None)
-            strokes[size_t(runLine)].push_back(run);
-        runLine = Line::None;
+        if (runEdge.first != Line::None)
+            strokes[runEdge].push_back(run);
+        runEdge = {Line::None, 0};
     };
-    auto extend = [&](Line line, QPointF a, QPointF b) {
-        if (line != runLine || run.p2() != a) {
+    auto extend = [&](Edge edge, QPointF a, QPointF b) {
+        if (edge.first == Line::None)
+            edge.second = 0;
+        if (edge != runEdge || run.p2() != a) {
             flush();
-            runLine = line;
+            runEdge = edge;
             run = QLineF(a, a);
         }
-        if (line != Line::None)
+        if (edge.first != Line::None)
             run.setP2(b);
     };
     const int rBottom = std::min(area.r2 + 1, m_geo.rowCount() + 1);
@@ -463,8 +376,8 @@ void CellPainter::paintBorders(QPainter &painter, const Rect &area)
         for (int c = area.c1; c <= area.c2; ++c) {
             const Slot *s = slot(r, c), *up = slot(r - 1, c);
             const bool inner = s && up && s->merge >= 0 && s->merge == up->merge;
-            const Line line = inner ? Line::None : stronger(edgeOf(s, sheet::EdgeTop), edgeOf(up, sheet::EdgeBottom));
-            extend(line, {m_geo.colLeft(c), y}, {m_geo.colRight(c), y});
+            const Edge edge = inner ? Edge{Line::None, 0} : stronger(edgeOf(s, sheet::EdgeTop), edgeOf(up, sheet::EdgeBottom));
+            extend(edge, {m_geo.colLeft(c), y}, {m_geo.colRight(c), y});
         }
         flush();
     }
@@ -473,8 +386,8 @@ void CellPainter::paintBorders(QPainter &painter, const Rect &area)
         for (int r = area.r1; r <= area.r2; ++r) {
             const Slot *s = slot(r, c), *left = slot(r, c - 1);
             const bool inner = s && left && s->merge >= 0 && s->merge == left->merge;
-            const Line line = inner ? Line::None : stronger(edgeOf(s, sheet::EdgeLeft), edgeOf(left, sheet::EdgeRight));
-            extend(line, {x, m_geo.rowTop(r)}, {x, m_geo.rowBottom(r)});
+            const Edge edge = inner ? Edge{Line::None, 0} : stronger(edgeOf(s, sheet::EdgeLeft), edgeOf(left, sheet::EdgeRight));
+            extend(edge, {x, m_geo.rowTop(r)}, {x, m_geo.rowBottom(r)});
         }
         flush();
     }
@@ -485,21 +398,21 @@ void CellPainter::paintBorders(QPainter &painter, const Rect &area)
     for (const Rect &m : m_merges)
         if (const sheet::Cell *first = m_data.findCell(m.r1, m.c1))
             addDiagonals(strokes, mergeRect(m), first->style);
-    for (int i = 1; i < sheet::kLineCount; ++i)
-        drawEdges(painter, strokes[size_t(i)], Line(i));
+    for (const auto &[edge, lines] : strokes)
+        drawEdges(painter, lines, edge.first, QColor::fromRgb(edge.second));
 }
 
-void CellPainter::addDiagonals(std::array<std::vector<QLineF>, sheet::kLineCount> &strokes, const QRectF &rect,
-                               uint32_t style) const
+void CellPainter::addDiagonals(Strokes &strokes, const QRectF &rect, uint32_t style) const
 {
     const sheet::Border &b = m_tables.styles.border(m_tables.styles.xf(style).border);
     const Line line = b.edge[sheet::EdgeDiagonal];
     if (line == Line::None)
         return;
+    auto &lines = strokes[{line, m_colours.paint(b.color[sheet::EdgeDiagonal], Qt::black).rgb()}];
     if (b.diagonalDown)
-        strokes[size_t(line)].emplace_back(rect.topLeft(), rect.bottomRight());
+        lines.emplace_back(rect.topLeft(), rect.bottomRight());
     if (b.diagonalUp)
-        strokes[size_t(line)].emplace_back(rect.bottomLeft(), rect.topRight());
+        lines.emplace_back(rect.bottomLeft(), rect.topRight());
 }
 
 } // namespace mirevo::render

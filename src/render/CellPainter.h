@@ -2,7 +2,9 @@
 // Paints a block of a worksheet's cells: fills, grid lines (screen only), values in their
 // fonts and alignments, and borders. The painter's user unit is one point and the sheet's
 // top-left corner is at the origin; the caller positions, scales and clips.
+#include "CellColours.h"
 #include "CellRef.h"
+#include "CellText.h"
 #include "SheetGeometry.h"
 #include "Style.h"
 
@@ -12,7 +14,7 @@
 #include <QStringList>
 
 #include <array>
-
+#include <map>
 #include <unordered_map>
 #include <vector>
 
@@ -32,9 +34,6 @@ namespace mirevo::render {
 // A number in General rounded to the most decimals that fit `room`; empty when even its whole
 // part does not fit.
 QString generalToFit(const std::string &value, const QFontMetricsF &metrics, double room);
-
-// `text` with each tab replaced by the spaces that reach the next tab stop.
-QString expandTabs(const QString &text, const QFontMetricsF &metrics);
 
 class CellPainter {
 public:
@@ -66,14 +65,15 @@ private:
     void paintGrid(QPainter &painter, const sheet::Rect &area);
     void paintValues(QPainter &painter, const sheet::Rect &area);
     void paintBorders(QPainter &painter, const sheet::Rect &area);
-    void addDiagonals(std::array<std::vector<QLineF>, sheet::kLineCount> &strokes, const QRectF &rect,
-                      uint32_t style) const;
+    // Edges to stroke, by line style and colour.
+    using Strokes = std::map<std::pair<sheet::Line, QRgb>, std::vector<QLineF>>;
+    void addDiagonals(Strokes &strokes, const QRectF &rect, uint32_t style) const;
     void paintValue(QPainter &painter, int r, int c, const Slot &s, const sheet::Rect &area);
     void drawText(QPainter &painter, const QRectF &box, const QRectF &clip, const QString &text,
                   const sheet::Xf &xf, bool number);
     // The value as the cell shows it: a number through its number format.
     QString shownText(uint32_t str, bool number, const sheet::Xf &xf) const;
-    QStringList textLines(const QString &text, const QFont &font, double width, bool wrap) const;
+    double indentPoints(const sheet::Xf &xf);
     QRectF overflowBox(int r, int c, const QRectF &cell, double textWidth, const sheet::Xf &xf) const;
     QRectF centreAcrossBox(int r, int c, const QRectF &cell) const;
     bool cellIsFree(int r, int c) const;
@@ -81,6 +81,7 @@ private:
 
     const sheet::SheetData &m_data;
     const sheet::WorkbookTables &m_tables;
+    CellColours m_colours;
     const SheetGeometry &m_geo;
     double m_dpi;
     const QPaintDevice *m_device = nullptr; // the fonts' metrics are the device's

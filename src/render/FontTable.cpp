@@ -1,6 +1,7 @@
 #include "FontTable.h"
 
 #include "SheetGeometry.h"
+#include "Style.h"
 #include "StyleTable.h"
 
 #include <QFontMetricsF>
@@ -83,6 +84,9 @@ QFont cellFont(const sheet::StyleTable &styles, const sheet::Font &font, double 
     f.setPointSizeF(font.size100 / 100.0 * 72.0 / deviceDpi);
     f.setBold(font.bold);
     f.setItalic(font.italic);
+    // Double underlines are drawn with the text (CellText), the font has single ones only.
+    f.setUnderline(font.underline == sheet::Underline::Single || font.underline == sheet::Underline::SingleAccounting);
+    f.setStrikeOut(font.strike);
     f.setHintingPreference(QFont::PreferNoHinting);
     return f;
 }

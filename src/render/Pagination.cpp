@@ -39,10 +39,26 @@ sheet::Rect clampedArea(sheet::Rect area, sheet::CellPos used)
     return area;
 }
 
-// How far the printed cells reach: the used cells, or the print areas, and the print titles.
-sheet::CellPos printedExtent(const sheet::Worksheet &sheet, const std::vector<sheet::Rect> &areas, const PrintTitles &titles)
+// The used cells and the cells pictures and shapes are anchored in (an absolute anchor, placed
+// by the sheet's geometry, does not widen it).
+sheet::CellPos usedWithDrawings(const sheet::Worksheet &sheet, const SheetDrawings &drawings)
 {
-    const sheet::CellPos used = usedExtent(sheet.data(), sheet.Parent().tables().styles);
+    sheet::CellPos used = usedExtent(sheet.data(), sheet.Parent().tables().styles);
+    for (const DrawingObject &o : drawings.objects()) {
+        const AnchorPoint &end = o.twoCell && o.to.col >= 0 ? o.to : o.from;
+        if (end.col < 0)
+            continue;
+        used.row = std::clamp(end.row + 1, used.row, sheet::kMaxRows);
+        used.col = std::clamp(end.col + 1, used.col, sheet::kMaxCols);
+    }
+    return used;
+}
+
+// How far the printed cells reach: the used cells, or the print areas, and the print titles.
+sheet::CellPos printedExtent(const sheet::Worksheet &sheet, const SheetDrawings &drawings,
+                             const std::vector<sheet::Rect> &areas, const PrintTitles &titles)
+{
+    const sheet::CellPos used = usedWithDrawings(sheet, drawings);
     if (areas.empty())
         return used.row == 0 ? used : sheet::CellPos{std::max(used.row, titles.r2), std::max(used.col, titles.c2)};
     sheet::CellPos end{titles.r2, titles.c2};
@@ -60,7 +76,8 @@ SheetPagination::SheetPagination(const sheet::Worksheet &sheet)
     : m_sheet(sheet),
       m_areas(printAreas(sheet)),
       m_titles(printTitles(sheet)),
-      m_extent(printedExtent(sheet, m_areas, m_titles)),
+      m_drawings(sheet),
+      m_extent(printedExtent(sheet, m_drawings, m_areas, m_titles)),
       m_geo(sheet.data(), m_extent.row, m_extent.col, digitPoints(sheet.Parent().tables().styles))
 {
     const sheet::PageSetupData &page = sheet.data().page;
@@ -68,7 +85,7 @@ SheetPagination::SheetPagination(const sheet::Worksheet &sheet)
     m_layout = QPageLayout(paperOf(page.paperSize), orientation, QMarginsF(0, 0, 0, 0), QPageLayout::Point);
     if (m_extent.row == 0)
         return;
-    const sheet::CellPos used = usedExtent(sheet.data(), sheet.Parent().tables().styles);
+    const sheet::CellPos used = usedWithDrawings(sheet, m_drawings);
     if (m_areas.empty())
         m_areas.push_back(sheet::Rect{1, 1, m_extent.row, m_extent.col});
     for (sheet::Rect &a : m_areas)
@@ -102,7 +119,8 @@ void SheetPagination::paginate(const sheet::Rect &area)
     m_scale = page.fitToPage ? fitScale(page, printable, size)
                              : std::clamp(page.scale > 0 ? page.scale : 100, 10, 400) / 100.0;
     const std::vector<int> noBreaks;
-    const auto columns = bands(true, area.c1, area.c2, printable.width() / m_scale - titleWidth(), noBreaks);
+    const auto columns = bands(true, area.c1, area.c2, printable.width() / m_scale - titleWidth(),
+                               page.fitToPage ? noBreaks : m_sheet.data().colBreaks);
     const auto rows = bands(false, area.r1, area.r2, printable.height() / m_scale - titleHeight(),
                             page.fitToPage ? noBreaks : m_sheet.data().rowBreaks);
     for (const auto &[ci, ri] : bandsWithContent(area, columns, rows)) {
@@ -205,6 +223,8 @@ std::vector<std::pair<int, int>> SheetPagination::bandsWithContent(const sheet::
     for (const sheet::Rect &m : data.merges)
         if (mergeShows(data, styles, m))
             mark(m);
+    for (const DrawingObject &o : m_drawings.objects())
+        mark(m_drawings.cells(o, m_geo));
     data.rows.forEach([&](int r, const sheet::Row &row) {
         if (r < printArea.r1 || r > printArea.r2)
             return;

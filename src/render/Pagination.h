@@ -4,6 +4,7 @@
 // (automatic breaks plus the manual row breaks) of each print area (the used cells when there
 // is none), in the order down, then over; the print titles repeated on every page.
 #include "CellRef.h"
+#include "Drawings.h"
 #include "PrintNames.h"
 #include "SheetGeometry.h"
 
@@ -38,6 +39,7 @@ public:
 
     const sheet::Worksheet &sheet() const { return m_sheet; }
     const SheetGeometry &geometry() const { return m_geo; }
+    const SheetDrawings &drawings() const { return m_drawings; }
     // Paper, orientation and no margins: the pages carry the sheet's margins themselves.
     QPageLayout layout() const { return m_layout; }
     QSizeF paperPoints() const { return m_layout.fullRect(QPageLayout::Millimeter).size() * (72 / 25.4); }
@@ -61,6 +63,7 @@ private:
     const sheet::Worksheet &m_sheet;
     std::vector<sheet::Rect> m_areas;
     PrintTitles m_titles;
+    SheetDrawings m_drawings;
     sheet::CellPos m_extent;
     SheetGeometry m_geo;
     QPageLayout m_layout;

@@ -60,7 +60,7 @@ int exportPdf(const sheet::Workbook &book, const QString &path, const std::vecto
         OutputFile file(path);
         file.begin();
         QByteArray pdf = printToMemory(book, pages);
-        mapRadicalsToIdeographs(pdf);
+        mapGlyphsToCellCharacters(pdf);
         appendOutline(pdf, sheetBookmarks(pages));
         file.write(pdf);
         file.commit();

@@ -61,6 +61,20 @@ constexpr std::pair<char16_t, char16_t> kRadicals[] = {
     {0x2FD0, 0x9F3B}, {0x2FD1, 0x9F4A}, {0x2FD2, 0x9F52}, {0x2FD3, 0x9F8D}, {0x2FD4, 0x9F9C}, {0x2FD5, 0x9FA0},
 };
 
+// Other characters the fonts draw with the glyph of a character the forms use, with a lower
+// code point than it; Qt would name the glyph by them. Ascending by the first.
+constexpr std::pair<char16_t, char16_t> kSharedGlyphs[] = {
+    {0x02BB, 0x2018}, // modifier letter turned comma: left single quotation mark
+    {0x2003, 0x3000}, // em space: ideographic space ("住　　　所")
+    {0x2012, 0x2013}, // figure dash: en dash
+    {0x2027, 0x30FB}, // hyphenation point: katakana middle dot ・
+    {0x2035, 0xFF40}, // reversed prime: full-width grave accent
+    {0x2215, 0xFF0F}, // division slash: full-width solidus ／
+    {0x2329, 0x3008}, // angle brackets: CJK angle brackets 〈 〉
+    {0x232A, 0x3009},
+    {0x301C, 0xFF5E}, // wave dash 〜: full-width tilde ～, the one the forms (and Windows) write
+};
+
 int hexValue(char c)
 {
     if (c >= '0' && c <= '9')
@@ -97,12 +111,10 @@ void writeToken(QByteArray &pdf, qsizetype at, char16_t value)
 bool rewrite(QByteArray &pdf, qsizetype at)
 {
     const int code = tokenAt(pdf, at);
-    if (code < 0x2E80 || code > 0x2FDF)
+    const char16_t character = code < 0 ? 0 : cellCharacterOfGlyph(char16_t(code));
+    if (!character)
         return false;
-    const char16_t ideograph = ideographOfRadical(char16_t(code));
-    if (!ideograph)
-        return false;
-    writeToken(pdf, at, ideograph);
+    writeToken(pdf, at, character);
     return true;
 }
 
@@ -141,7 +153,16 @@ char16_t ideographOfRadical(char16_t radical)
     return it != std::end(kRadicals) && it->first == radical ? it->second : 0;
 }
 
-int mapRadicalsToIdeographs(QByteArray &pdf)
+char16_t cellCharacterOfGlyph(char16_t named)
+{
+    if (named >= 0x2E80 && named <= 0x2FDF)
+        return ideographOfRadical(named);
+    const auto it = std::lower_bound(std::begin(kSharedGlyphs), std::end(kSharedGlyphs), named,
+                                     [](const auto &entry, char16_t c) { return entry.first < c; });
+    return it != std::end(kSharedGlyphs) && it->first == named ? it->second : 0;
+}
+
+int mapGlyphsToCellCharacters(QByteArray &pdf)
 {
     int count = 0;
     for (qsizetype at = pdf.indexOf("beginbfrange"); at >= 0; at = pdf.indexOf("beginbfrange", at)) {

@@ -22,12 +22,15 @@ SheetGeometry::SheetGeometry(const sheet::SheetData &data, int rows, int cols, d
 {
     m_rowY.resize(size_t(rows) + 1);
     m_rowY[0] = 0;
+    // Rows without a height of their own take the sheet's default (openpyxl writes 15 points,
+    // the height of its Calibri), as both spreadsheet programs read it.
+    const double standard = data.format.defaultRowHeight > 0 ? data.format.defaultRowHeight : kDefaultRowPoints;
     for (int r = 1; r <= rows; ++r) {
         const sheet::Row *row = data.findRow(r);
-        double h = kDefaultRowPoints;
+        double h = standard;
         if (row && row->hidden)
             h = 0;
-        else if (row && row->customHeight)
+        else if (row && (row->customHeight || row->fittedHeight))
             h = row->height;
         m_rowY[size_t(r)] = m_rowY[size_t(r - 1)] + h;
     }

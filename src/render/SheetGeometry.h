@@ -15,7 +15,7 @@ namespace mirevo::render {
 // A column width as the file stores it counts digits of the workbook's standard font, padding
 // included: width x digit width gives points (LibreOffice's reading; the spreadsheet rounds
 // the digit to whole pixels first). A column without a width is 8 digits and 5 pixels wide,
-// a row without a height 13.5 points.
+// a row without a height the sheet's default height (13.5 points when it gives none).
 constexpr double kPixelDigitPoints = 6.0; // the 8-pixel digit of ＭＳ Ｐゴシック 11
 double columnPoints(double fileWidth, double digitPoints);
 double defaultColumnPoints(double digitPoints);

@@ -33,7 +33,8 @@ namespace {
 
 // Paints the cells of `cells` with their top-left corner at `at` (sheet points from the page's
 // block origin), clipped to them.
-void paintBlock(QPainter &painter, const SheetGeometry &geo, const sheet::Rect &cells, QPointF at, CellPainter &cellPainter)
+void paintBlock(QPainter &painter, const SheetGeometry &geo, const sheet::Rect &cells, QPointF at, CellPainter &cellPainter,
+                const SheetDrawings *drawings = nullptr)
 {
     const QRectF block(QPointF(geo.colLeft(cells.c1), geo.rowTop(cells.r1)),
                        QPointF(geo.colRight(cells.c2), geo.rowBottom(cells.r2)));
@@ -42,6 +43,11 @@ void paintBlock(QPainter &painter, const SheetGeometry &geo, const sheet::Rect &
     // Room for the widest border drawn on the block's outer edges.
     painter.setClipRect(block.adjusted(-2, -2, 2, 2), Qt::IntersectClip);
     cellPainter.paint(painter, cells);
+    if (drawings) {
+        // Pictures and shapes are cut at the cells' own edges, without the borders' room.
+        painter.setClipRect(block, Qt::IntersectClip);
+        drawings->paint(painter, geo, block);
+    }
     painter.restore();
 }
 
@@ -65,7 +71,7 @@ void paintPage(QPainter &painter, const SheetPagination &sheet, int page, CellPa
         paintBlock(painter, geo, sheet::Rect{tr1, c.c1, tr2, c.c2}, QPointF(dx, 0), cells);
     if (dx > 0)
         paintBlock(painter, geo, sheet::Rect{c.r1, tc1, c.r2, tc2}, QPointF(0, dy), cells);
-    paintBlock(painter, geo, c, QPointF(dx, dy), cells);
+    paintBlock(painter, geo, c, QPointF(dx, dy), cells, &sheet.drawings());
     painter.restore();
     paintHeaderFooter(painter, sheet, page, QDateTime::currentDateTime());
 }

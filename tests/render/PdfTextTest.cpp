@@ -96,11 +96,37 @@ TEST(PdfText, RadicalTableKeepsOffsetsAndLeavesOtherEntries)
     QByteArray map("beginbfrange\n<0000> <0000> <0000>\n<0001> <0004> [<2F00> <0041> <2ED8> <2F47>]\n"
                    "<0005> <0005> <2F49>\n<0006> <0008> <2F00>\nendbfrange\n");
     const qsizetype size = map.size();
-    EXPECT_EQ(render::mapRadicalsToIdeographs(map), 4);
+    EXPECT_EQ(render::mapGlyphsToCellCharacters(map), 4);
     EXPECT_EQ(map.size(), size);
     EXPECT_TRUE(map.contains("[<4E00> <0041> <9752> <65E5>]")) << map.toStdString();
     EXPECT_TRUE(map.contains("<0005> <0005> <6708>")) << map.toStdString();
     EXPECT_TRUE(map.contains("<0006> <0008> <2F00>")) << "a run of characters is not one ideograph";
+}
+
+// Punctuation and spaces the fonts draw with a glyph that a lower code point shares: the text
+// layer gives the cell's characters (pdftotext used to give U+2027 for ・, U+2003 for the
+// ideographic space, 〜 for ～).
+TEST(PdfText, MiddleDotSpaceAndWaveDashAreTheCellsCharacters)
+{
+    const QString cell = QStringLiteral("制御装置・作業装置　１～５／〈注〉");
+    Application app;
+    Workbook &book = app.Workbooks().Add();
+    Worksheet &ws = book.Sheets(1);
+    ws.Range("A1").setValue(cell);
+    ws.Range("A2").setValue(cell);
+    ws.Range("A2").Font().setName(QStringLiteral("ＭＳ Ｐ明朝"));
+    QTemporaryDir dir;
+    const QString path = dir.filePath("punctuation.pdf");
+    render::exportPdf(book, path);
+    const std::set<char16_t> mapped = mappedCharacters(render::test::fileBytes(path));
+    for (char16_t c : {u'\u2027', u'\u2003', u'\u301C', u'\u2215', u'\u2329'})
+        EXPECT_FALSE(mapped.count(c)) << "U+" << std::hex << int(c);
+    EXPECT_EQ(render::cellCharacterOfGlyph(u'\u2027'), u'・');
+    EXPECT_EQ(render::cellCharacterOfGlyph(u'・'), 0);
+    const QString text = pdfText(path);
+    if (text.isNull())
+        GTEST_SKIP() << "pdftotext not installed";
+    EXPECT_EQ(withoutSpace(text).count(withoutSpace(cell)), 2) << text.toStdString();
 }
 
 // The document list of a generated site: each cell's text is in the PDF's text.

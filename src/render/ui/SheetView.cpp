@@ -145,6 +145,7 @@ void SheetView::paintCells(QPainter &painter)
     painter.translate(-scroll);
     painter.scale(k, k);
     m_cellPainter->paint(painter, area);
+    m_pages->drawings().paint(painter, *m_geometry, visible.isEmpty() ? QRectF() : QRectF(visible.topLeft() / k, visible.size() / k));
     paintPageBreaks(painter);
 }
 
