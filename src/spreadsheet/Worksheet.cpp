@@ -2,6 +2,7 @@
 
 #include "SheetError.h"
 #include "SheetName.h"
+#include "SheetSource.h"
 #include "Workbook.h"
 
 #include <QString>
@@ -77,6 +78,12 @@ void remapCells(SheetData &data, Workbook &to, const std::shared_ptr<WorkbookTab
 
 Worksheet::Worksheet(Workbook &book, std::string name) : m_book(&book), m_name(std::move(name)) {}
 
+void Worksheet::readFromSource() const
+{
+    m_data = m_source->read(*this);
+    m_source.reset();
+}
+
 void Worksheet::checkAlive() const
 {
     if (!m_book)
@@ -130,9 +137,10 @@ Worksheet &Worksheet::Copy(After after)
     checkAlive();
     after.sheet.checkAlive();
     Workbook &to = after.sheet.Parent();
+    const SheetData &contents = data(); // read before the copy exists: a malformed part adds no sheet
     const bool taken = to.findSheet(m_name) != nullptr;
     Worksheet &copy = to.insertSheet(after.sheet.Index(), taken ? to.copyName(m_name) : m_name);
-    copy.m_data = m_data;
+    copy.m_data = contents;
     if (&to != m_book)
         remapCells(copy.m_data, to, m_book->sharedTables());
     if (&to != m_book && m_book->date1904() != to.date1904())
@@ -175,6 +183,7 @@ void Worksheet::Delete()
     m_book->removeSheet(*this);
     m_book = nullptr;
     m_data = SheetData{};
+    m_source.reset();
 }
 
 CellRange Worksheet::Range(std::string_view ref)

@@ -363,7 +363,7 @@ void CellCounter::feed(std::string_view chunk)
         if (!m_inName) {
             const size_t open = chunk.find('<', i);
             if (open == std::string_view::npos)
-                return;
+                break;
             m_inName = true;
             m_name.clear();
             m_long = false;
@@ -387,11 +387,17 @@ void CellCounter::feed(std::string_view chunk)
         if (ch == '<')
             --i; // starts the next name
     }
+    if (m_unspent && m_budget.fetch_sub(m_unspent, std::memory_order_relaxed) < m_unspent)
+        tooManyCells(m_ctx);
+    m_unspent = 0;
 }
 
 void CellCounter::endName()
 {
-    if (!m_long && (m_name == "c" || m_name == "row") && ++m_count > m_budget)
+    if (m_long || (m_name != "c" && m_name != "row"))
+        return;
+    ++m_count;
+    if (++m_unspent > m_budget.load(std::memory_order_relaxed))
         tooManyCells(m_ctx);
 }
 
