@@ -33,6 +33,8 @@ double doubleAttr(const pugi::xml_node &node, const char *name, double fallback,
 double rangedAttr(const pugi::xml_node &node, const char *name, double fallback, double lo, double hi,
                   const PartContext &ctx);
 long intAttr(const pugi::xml_node &node, const char *name, long fallback, const PartContext &ctx);
+// The same of an attribute in hand (fallback when it is null).
+long intValue(const pugi::xml_attribute &a, long fallback, const PartContext &ctx);
 // Text of an <is> or <si> item (runs joined, phonetic runs left out).
 std::string inlineText(const pugi::xml_node &item);
 // Interns an <si> or <is> item: plain, or rich (runs, phonetic guides) kept as item XML.
@@ -66,7 +68,8 @@ private:
     long m_count = 0;
     long m_unspent = 0; // counted in this chunk, not yet taken from the budget
     bool m_inName = false; // after '<', in the element's name
-    std::string m_name;    // the first characters of its local name
+    char m_name[3] = {};   // the first characters of its local name
+    int m_nameLength = 0;
     bool m_long = false;   // the local name is longer than "row"
 };
 

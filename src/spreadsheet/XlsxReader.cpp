@@ -452,14 +452,18 @@ double rangedAttr(const pugi::xml_node &node, const char *name, double fallback,
 
 long intAttr(const pugi::xml_node &node, const char *name, long fallback, const PartContext &ctx)
 {
-    const pugi::xml_attribute a = node.attribute(name);
+    return intValue(node.attribute(name), fallback, ctx);
+}
+
+long intValue(const pugi::xml_attribute &a, long fallback, const PartContext &ctx)
+{
     if (!a)
         return fallback;
     const std::string_view v = a.value();
     long out = 0;
     const auto res = std::from_chars(v.data(), v.data() + v.size(), out);
     if (res.ec != std::errc() || res.ptr != v.data() + v.size())
-        ctx.fail(std::string("整数が正しくありません: ") + name + "=\"" + std::string(v) + "\"");
+        ctx.fail(std::string("整数が正しくありません: ") + a.name() + "=\"" + std::string(v) + "\"");
     return out;
 }
 
