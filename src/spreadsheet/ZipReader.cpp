@@ -7,7 +7,7 @@
 #include <QString>
 
 #include <zip.h>
-#include <zlib.h>
+#include <libdeflate.h>
 
 #include <algorithm>
 #include <memory>
@@ -138,7 +138,7 @@ std::string ZipReader::read(const std::string &name, const ChunkObserver &inflat
         fail(name, std::string("読めません (") + zip_strerror(m_zip) + ")");
     std::string data;
     data.reserve(size_t(std::min<uint64_t>(st.size, 16 * kChunk)));
-    uLong crc = crc32(0, nullptr, 0);
+    uint32_t crc = 0;
     // One byte more than the directory claims, to notice data longer than claimed.
     while (data.size() <= st.size) {
         const size_t at = data.size();
@@ -151,7 +151,7 @@ std::string ZipReader::read(const std::string &name, const ChunkObserver &inflat
         count(uint64_t(n), name);
         if (inflated)
             inflated(std::string_view(data).substr(at));
-        crc = crc32(crc, reinterpret_cast<const Bytef *>(data.data() + at), uInt(n));
+        crc = libdeflate_crc32(crc, data.data() + at, size_t(n));
         if (n == 0)
             break;
     }
