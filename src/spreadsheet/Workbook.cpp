@@ -305,4 +305,30 @@ uint32_t Workbook::importString(const std::shared_ptr<WorkbookTables> &from, uin
     return mapped;
 }
 
+void Workbook::importCells(const std::shared_ptr<WorkbookTables> &from, RowStore &rows)
+{
+    if (from == m_tables)
+        return;
+    Import &imp = importFrom(from);
+    imp.styles.resize(std::max(imp.styles.size(), from->styles.xfCount()), kNoString);
+    imp.strings.resize(std::max(imp.strings.size(), from->strings.size()), kNoString);
+    auto style = [&](uint32_t s) {
+        uint32_t &mapped = imp.styles[s];
+        return mapped != kNoString ? mapped : mapped = m_tables->styles.import(from->styles, s);
+    };
+    auto string = [&](uint32_t s) {
+        if (s == kNoString)
+            return s;
+        const uint32_t mapped = imp.strings[s];
+        return mapped != kNoString ? mapped : importString(from, s);
+    };
+    rows.forEach([&](int, Row &row) {
+        for (Cell &cell : row.cells) {
+            cell.style = style(cell.style);
+            cell.str = string(cell.str);
+            cell.formula = string(cell.formula);
+        }
+    });
+}
+
 } // namespace mirevo::sheet

@@ -119,6 +119,8 @@ public:
     // Translation of style and string indices from another workbook's tables.
     uint32_t importStyle(const std::shared_ptr<WorkbookTables> &from, uint32_t style);
     uint32_t importString(const std::shared_ptr<WorkbookTables> &from, uint32_t str);
+    // The style and string indices of every cell of `rows`, from `from`'s tables to these.
+    void importCells(const std::shared_ptr<WorkbookTables> &from, RowStore &rows);
     void checkOpen() const;
 
 private:

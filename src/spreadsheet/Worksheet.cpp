@@ -63,13 +63,7 @@ void shiftDates(SheetData &data, WorkbookTables &tables, double days)
 void remapCells(SheetData &data, Workbook &to, const std::shared_ptr<WorkbookTables> &from)
 {
     to.tables().styles.adoptTheme(from->styles);
-    data.rows.forEach([&](int, Row &row) {
-        for (Cell &cell : row.cells) {
-            cell.style = to.importStyle(from, cell.style);
-            cell.str = to.importString(from, cell.str);
-            cell.formula = to.importString(from, cell.formula);
-        }
-    });
+    to.importCells(from, data.rows);
     const uint32_t dxfOffset = to.tables().styles.importDxfs(from->styles);
     data.extras.afterMerges = shiftDxfIds(data.extras.afterMerges, dxfOffset);
 }
