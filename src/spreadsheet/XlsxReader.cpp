@@ -246,7 +246,7 @@ private:
         if (const Relationship *rel = findType(m_rels, "styles")) {
             pugi::xml_document doc;
             m_package->styles = readStylesPart(loadPart(doc, rel->target), m_book.tables().styles,
-                                      PartContext{m_path, rel->target});
+                                               PartContext{m_path, rel->target});
         }
     }
 
