@@ -5,6 +5,7 @@
 #include "common/TextGrid.h"
 #include "project/PrimeFields.h"
 #include "project/ProjectRecord.h"
+#include "project/RecordFields.h"
 #include "registry/CompanyFields.h"
 #include "registry/CompanyRecord.h"
 
@@ -22,7 +23,7 @@ struct Required {
 // The persons and contacts every document block of a company prints.
 const Required kRequired[] = {
     {company::Representative, "代表者名"}, {company::Address, "住所"}, {company::Phone, "電話番号"},
-    {27, "安全衛生責任者名"}, {19, "主任技術者名"},
+    {company::SafetyManager, "安全衛生責任者名"}, {company::ChiefEngineer, "主任技術者名"},
 };
 
 struct Licence {
@@ -37,7 +38,9 @@ struct Insurance {
     int status;
     const char* label;
 };
-const Insurance kInsurances[] = {{32, "健康保険"}, {34, "厚生年金保険"}, {36, "雇用保険"}};
+const Insurance kInsurances[] = {{company::HealthInsuranceState, "健康保険"},
+                                   {company::PensionState, "厚生年金保険"},
+                                   {company::EmploymentInsuranceState, "雇用保険"}};
 
 QString label(const char* text)
 {
@@ -133,7 +136,7 @@ CompanyRow primeCompany(const ProjectRecord& record)
     CompanyRow c;
     c.place = Place::Prime;
     for (int column = 0; column < company::kColumns; ++column) {
-        const QString field = column == company::BusinessId ? QStringLiteral("Edit84") : primeField(column);
+        const QString field = column == company::BusinessId ? QString::fromLatin1(field::PrimeBusinessId) : primeField(column);
         c.controls << field;
         c.cells << (field.isEmpty() ? QString() : record.text(field));
         c.initials << (field.isEmpty() ? QString() : ProjectRecord::initialText(field));

@@ -5,6 +5,7 @@
 #include "WorkerCheck.h"
 #include "common/TextGrid.h"
 #include "project/Project.h"
+#include "project/RecordFields.h"
 #include "registry/CompanyRecord.h"
 
 #include <algorithm>
@@ -32,8 +33,8 @@ struct Required {
 
 // The header and orderer fields every document prints.
 const Required kRequired[] = {
-    {"Edit9", "工事名称", "画面上部の「工事名称」"},
-    {"Edit1", "発注者名", "「発注者情報」の「発注者名」"},
+    {field::WorksName, "工事名称", "画面上部の「工事名称」"},
+    {field::OrdererName, "発注者名", "「発注者情報」の「発注者名」"},
 };
 
 void checkRecord(const ProjectRecord& record, QList<Finding>& out)
@@ -50,15 +51,15 @@ void checkRecord(const ProjectRecord& record, QList<Finding>& out)
 // 作成日: the day to check on, or today, said so.
 QDate creationDate(const ProjectRecord& record, const QDate& today, Report& report, QList<Finding>& out)
 {
-    const QString text = record.text(QStringLiteral("Edit41"));
+    const QString text = record.text(field::CreatedOn);
     const QString field = QStringLiteral("作成日");
     if (isPlaceholder(text)) {
-        out << siteFinding(Level::Error, "project-missing", "Edit41", field,
+        out << siteFinding(Level::Error, "project-missing", field::CreatedOn, field,
                            QStringLiteral("作成日が入力されていません。画面上部の「作成日」に書類の作成日を入力してください。"));
     } else if (const QDate day = readDate(text); day.isValid()) {
         return day;
     } else {
-        out << siteFinding(Level::Error, "date-invalid", "Edit41", field,
+        out << siteFinding(Level::Error, "date-invalid", field::CreatedOn, field,
                            QStringLiteral("作成日%1を日付として読めません。画面上部の「作成日」をカレンダーから選び直してください。")
                                .arg(quoted(text)));
     }
@@ -70,12 +71,12 @@ QDate creationDate(const ProjectRecord& record, const QDate& today, Report& repo
 // missing or cannot be read.
 Period projectPeriod(const ProjectRecord& record, QList<Finding>& out)
 {
-    const QString fromText = record.text(QStringLiteral("Edit5"));
-    const QString toText = record.text(QStringLiteral("Edit6"));
+    const QString fromText = record.text(field::PeriodFrom);
+    const QString toText = record.text(field::PeriodTo);
     Period p;
     for (const auto& [control, text, end] :
-         {std::tuple{"Edit5", fromText, &p.from}, std::tuple{"Edit6", toText, &p.to}}) {
-        const QString field = QStringLiteral("工期（%1）").arg(QString::fromUtf8(control == QLatin1String("Edit5") ? "自" : "至"));
+         {std::tuple{field::PeriodFrom, fromText, &p.from}, std::tuple{field::PeriodTo, toText, &p.to}}) {
+        const QString field = QStringLiteral("工期（%1）").arg(QString::fromUtf8(control == QLatin1String(field::PeriodFrom) ? "自" : "至"));
         if (isPlaceholder(text)) {
             out << siteFinding(Level::Error, "project-missing", control, field,
                                QStringLiteral("%1が入力されていません。「発注者情報」の「工期」を入力してください。").arg(field));
@@ -88,7 +89,7 @@ Period projectPeriod(const ProjectRecord& record, QList<Finding>& out)
                                    .arg(field, quoted(text)));
     }
     if (p.from.isValid() && p.to.isValid() && p.to < p.from) {
-        out << siteFinding(Level::Error, "period-invalid", "Edit6", QStringLiteral("工期"),
+        out << siteFinding(Level::Error, "period-invalid", field::PeriodTo, QStringLiteral("工期"),
                            QStringLiteral("工期の終わり%1が始まり%2より前です。「発注者情報」の「工期」を直してください。")
                                .arg(quoted(toText), quoted(fromText)));
         p = {};

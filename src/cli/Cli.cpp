@@ -112,8 +112,6 @@ int buildDocuments(const GenerateArgs& g, sheet::Application& app, sheet::Workbo
     err << visibleText(source.description()) << Qt::endl;
     err << visibleText(checkSummary(project)) << Qt::endl;
     const documents::ConversionReport report = documents::convert(site, g.documents, g.options, forms, book);
-    if (!report.skipped.isEmpty())
-        err << QStringLiteral("まだ作成できない書類を除きました: ") << report.skipped.join(QStringLiteral("、")) << Qt::endl;
     for (const QString& line : report.notes)
         err << visibleText(line) << Qt::endl; // notes name companies and workers of the file
     return report.sheets;
@@ -273,9 +271,6 @@ QString usage()
         "終わります。このとき OUT.xlsx は作られず、元のファイルもそのまま残ります。\n"
         "使ったテンプレート (見つからないときはその注意)、提出前チェックの件数と作成時の注意は標準エラーに表示します。\n")
                        .arg(workerCommandsUsage(), checkUsage());
-    const QStringList missing = documents::unavailableCaptions();
-    if (!missing.isEmpty())
-        text += QStringLiteral("\nまだ作成できない書類: ") + missing.join(QStringLiteral("、")) + u'\n';
     return text;
 }
 
@@ -303,7 +298,7 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
         throw UsageError{command.isEmpty() ? QStringLiteral("コマンドを指定してください")
                                            : QStringLiteral("知らないコマンドです: %1").arg(command)};
     } catch (const UsageError& e) {
-        err << QStringLiteral("mirevo: ") << visibleText(e.message) << Qt::endl << Qt::endl << usage();
+        err << QStringLiteral("mirevo: ") << e.message() << Qt::endl << Qt::endl << usage();
         err.flush();
         return 2;
     } catch (const Error& e) {

@@ -1,12 +1,13 @@
 #pragma once
-#include <QString>
+#include "common/Error.h"
 
 namespace mirevo::cli {
 
-// Wrong usage of a command: run() shows the message (control characters
-// escaped) followed by the usage text, and exits with 2.
-struct UsageError {
-    QString message;
+// Wrong usage of a command: run() shows the message followed by the usage
+// text, and exits with 2.
+class UsageError : public Error {
+public:
+    using Error::Error;
 };
 
 } // namespace mirevo::cli

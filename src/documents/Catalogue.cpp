@@ -1,6 +1,7 @@
 #include "Catalogue.h"
 
 #include "Forms.h"
+#include "WorkerRoster.h"
 #include "common/Error.h"
 
 namespace mirevo::documents {
@@ -44,16 +45,19 @@ std::vector<Choice> makeChoices()
         {s("2-1"), s("2-1.施工体制台帳"), {3}, Scope::FirstTier},
         {s("2-2"), s("2-2.下請届出、再下請通知"), {4}, Scope::LowerTier},
         {s("2-3"), s("2-3.施工体系図"), {5}, Scope::Once},
-        {s("3"), s("3.作業員名簿"), {6}, Scope::PrimeAndSubs},
-        {s("4"), s("4.有資格証写し"), {7}, Scope::Once},
+        {s("3"), s("3.作業員名簿"), {6}, Scope::PrimeAndSubs, {WorkerRoster::kPageRows, WorkerRoster::kSlots},
+         WorkerListing::Always},
+        // The mount refers to the reference table: choosing it brings the
+        // table along, as ticking it does on the panel.
+        {s("4"), s("4.有資格証写し"), {7}, Scope::Once, {}, WorkerListing::None, {s("5")}},
         {s("5"), s("5.有資格区分"), {8}, Scope::Once},
-        {s("6"), s("6.新規入場者教育"), {9}, Scope::PrimeAndSubs},
+        {s("6"), s("6.新規入場者教育"), {9}, Scope::PrimeAndSubs, {}, WorkerListing::UnlessBlankForms},
         {s("7"), s("7.持込機械（ｸﾚｰﾝ・重機）"), {10, 11}, Scope::EachSub},
         {s("8"), s("8.持込機械(電動工具)"), {12, 13}, Scope::EachSub},
         {s("9"), s("9.工事用車輌届"), {14}, Scope::EachSub},
         {s("10"), s("10.危険物持込届"), {15}, Scope::EachSub},
         {s("11"), s("11火気使用願 "), {16}, Scope::EachSub},
-        {s("12"), s("12年少者・高年齢者・高血圧者就労報告書"), {17}, Scope::EachSub},
+        {s("12"), s("12年少者・高年齢者・高血圧者就労報告書"), {17}, Scope::EachSub, {}, WorkerListing::Always},
         {s("13"), s("13中小事業主・一人親方等就労届出"), {18}, Scope::EachSub},
     };
 }
@@ -87,21 +91,9 @@ const Choice* choiceByKey(const QString& key)
     return nullptr;
 }
 
-bool isAvailable(const Choice& choice)
+bool listsWorkers(const Choice& choice, bool blankForms)
 {
-    for (int position : choice.sheets)
-        if (!formSheet(position).form)
-            return false;
-    return true;
-}
-
-QStringList unavailableCaptions()
-{
-    QStringList captions;
-    for (const Choice& c : choices())
-        if (!isAvailable(c))
-            captions << c.caption.trimmed();
-    return captions;
+    return choice.workers == WorkerListing::Always || (choice.workers == WorkerListing::UnlessBlankForms && !blankForms);
 }
 
 QStringList parseDocumentList(const QString& text)
@@ -115,12 +107,8 @@ QStringList parseDocumentList(const QString& text)
         if (item == QStringLiteral("all")) {
             for (const Choice& c : choices())
                 wanted << c.key;
-        } else if (choiceByKey(item)) {
-            wanted << item;
-            // The mount refers to the reference table: choosing it brings
-            // the table along, as ticking it does on the panel.
-            if (item == QLatin1String("4"))
-                wanted << QStringLiteral("5");
+        } else if (const Choice* c = choiceByKey(item)) {
+            wanted << item << c->brings;
         } else {
             throw Error(QStringLiteral("書類の指定が正しくありません: \"%1\" (list,1,2-1,2-2,2-3,3,4,5,6,7,8,9,10,11,12,13 または all)").arg(item));
         }

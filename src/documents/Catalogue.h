@@ -14,7 +14,7 @@ struct FormSheet {
     int position;          // 1-based place in the template workbook
     QString name;          // the template sheet's own name
     QString copyPrefix;    // per-company copies: prefix + "【" + company + "】"
-    const Document* form;  // nullptr while the form is not built yet
+    const Document* form;
 };
 
 // Who gets copies of a chosen document's sheets.
@@ -26,12 +26,31 @@ enum class Scope {
     EachSub,         // every company of the table
 };
 
+// Pages the driver adds to a copy before its form is written: the first
+// `rows` rows once more for every `items` the company has beyond the first
+// page's (the company's counted workers).
+struct PageRepeat {
+    int rows = 0;
+    int items = 0;
+};
+
+// Whether a document places the site's workers (and so names those it
+// cannot place).
+enum class WorkerListing {
+    None,
+    Always,
+    UnlessBlankForms, // not when the run makes the forms only ("用紙のみ")
+};
+
 // One document of the generation panel: its check box and its sheets.
 struct Choice {
     QString key;        // command-line name: "list", "1", "2-1", ... "13"
     QString caption;    // the panel's check box caption
     QList<int> sheets;  // template positions, copied in this order
     Scope scope;
+    PageRepeat pages = {};
+    WorkerListing workers = WorkerListing::None;
+    QStringList brings = {}; // documents ticked with this one
 };
 
 // The 18 template sheets.
@@ -40,10 +59,8 @@ const FormSheet& formSheet(int position);
 // The 16 documents in panel order.
 const std::vector<Choice>& choices();
 const Choice* choiceByKey(const QString& key);
-// A document can be produced when every one of its sheets has a form.
-bool isAvailable(const Choice& choice);
-// Captions of the documents that cannot be produced yet.
-QStringList unavailableCaptions();
+// Whether the document places workers on a run with these options.
+bool listsWorkers(const Choice& choice, bool blankForms);
 
 // "list,1,2-1" or "all" into keys in panel order; throws Error naming an
 // unknown key.

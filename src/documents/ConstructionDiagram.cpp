@@ -1,10 +1,11 @@
 #include "ConstructionDiagram.h"
 
-#include "FormDrawer.h"
+#include "FormFields.h"
 #include "Forms.h"
 #include "Spreadsheet.h"
 #include "common/Error.h"
 #include "common/TextGrid.h"
+#include "project/RecordFields.h"
 #include "registry/CompanyRecord.h"
 
 #include <QSet>
@@ -30,22 +31,49 @@ constexpr PageFormat kPage{Paper::A3Landscape, "A1:BR300", 0, kHeights, kWidths,
 // The left block: orderer, project, period and the prime contractor's staff.
 constexpr Box kLeft[] = {
     {"U2:AY3", "施工体系図", "M B C 18"},
-    {"B2:F4", "発注者名", "M C"},   {"G2:S4", "", "M C S"},
-    {"B6:F7", "工事名称", "M C"},   {"G6:S7", "", "M L W 10"},
-    {"BA2:BE3", "工　　期", "M C"}, {"BF2:BR3", "", "M C S"},
-    {"B10:F11", "元   請   名\n事 業 者 ID", "M C W 10"}, {"G10:O10", "", "M C S"}, {"G11:O11", "", "M C S"},
-    {"B12:F13", "監 督 員 名", "M C"}, {"G12:O13", "", "M C S"},
-    {"B14:F14", "監理技術者名", "M C S 10"}, {"B15:F15", "主任技術者名", "M C S 10"}, {"G14:O15", "", "M C S"},
-    {"B16:F17", "監理技術者補佐名", "M C S"}, {"G16:O17", "", "M C S"},
-    {"B18:F19", "専門技術者名", "M C 10"}, {"G18:O19", "", "M C S"},
-    {"B20:B21", "", "M"}, {"C20:F21", "担当工事内容", "M C S"}, {"G20:O21", "", "M C S"},
-    {"B22:F23", "専門技術者名", "M C 10"}, {"G22:O23", "", "M C S"},
-    {"B24:B25", "", "M"}, {"C24:F25", "担当工事内容", "M C S"}, {"G24:O25", "", "M C S"},
+    {"B2:F4", "発注者名", "M C"},
+    {"B6:F7", "工事名称", "M C"},
+    {"BA2:BE3", "工　　期", "M C"},
+    {"B10:F11", "元   請   名\n事 業 者 ID", "M C W 10"},
+    {"B12:F13", "監 督 員 名", "M C"},
+    {"B14:F14", "監理技術者名", "M C S 10"}, {"B15:F15", "主任技術者名", "M C S 10"},
+    {"B16:F17", "監理技術者補佐名", "M C S"},
+    {"B18:F19", "専門技術者名", "M C 10"},
+    {"B20:B21", "", "M"}, {"C20:F21", "担当工事内容", "M C S"},
+    {"B22:F23", "専門技術者名", "M C 10"},
+    {"B24:B25", "", "M"}, {"C24:F25", "担当工事内容", "M C S"},
     {"B28:F31", "会    長", "M C"},
-    {"G28:O29", "統括安全衛生責任者", "M C S"}, {"G30:O31", "", "M C S"},
+    {"G28:O29", "統括安全衛生責任者", "M C S"},
     {"B34:F37", "副会長", "M C"}, {"G34:O35", "", "M C"}, {"G36:O37", "", "M C"},
-    {"B40:F41", "元 方 安 全\n衛生管理者", "M C W 10"}, {"G40:O41", "", "M C S"},
-    {"B8:S8", "", "B"},
+    {"B40:F41", "元 方 安 全\n衛生管理者", "M C W 10"},
+};
+
+// A business ID keeps its leading zeros: it is written as text.
+QString asText(const QString& id) { return isBlank(id) ? QString() : QStringLiteral("'") + id; }
+QString primeId(const Values& v) { return asText(v.project(field::PrimeBusinessId)); }
+QString worksPeriod(const Values& v)
+{
+    return v.project(field::PeriodFrom) + QStringLiteral(" ～ ") + v.project(field::PeriodTo);
+}
+QString note(const Values&) { return QStringLiteral("※ある程度の情報は書込みましたので自分で確認調整してください"); }
+
+constexpr Field kNote{"B8:S8", "B", computed(&note)};
+
+constexpr Field kLeftFields[] = {
+    {"G2:S4", "M C S", projectField(field::OrdererName)},
+    {"G6:S7", "M L W 10", projectField(field::WorksName)},
+    {"BF2:BR3", "M C S", computed(&worksPeriod)},
+    {"G10:O10", "M C S", projectField(field::PrimeName)}, {"G11:O11", "M C S", computed(&primeId)},
+    {"G12:O13", "M C S", projectField(field::PrimeSupervisor)},
+    {"G14:O15", "M C S", projectField(field::PrimeChiefEngineer)},
+    {"G16:O17", "M C S", projectField(field::PrimeAssistantEngineer)},
+    {"G18:O19", "M C S", projectField(field::PrimeSpecialist1)},
+    {"G20:O21", "M C S", projectField(field::PrimeSpecialist1Work)},
+    {"G22:O23", "M C S", projectField(field::PrimeSpecialist2)},
+    {"G24:O25", "M C S", projectField(field::PrimeSpecialist2Work)},
+    {"G30:O31", "M C S", projectField(field::PrimeSiteAgent)},
+    {"G40:O41", "M C S", projectField(field::PrimeSafetyManager)},
+    kNote,
 };
 
 constexpr Line kLeftLines[] = {
@@ -64,27 +92,57 @@ constexpr Line kLeftLines[] = {
 // One company box, strip column U, top row 5.
 constexpr Box kBox[] = {
     {"U5:U22", "工事", "M C W 11"},
-    {"V5:Y6", "会   社   名\n事 業 者 ID", "M C W 10"}, {"Z5:AE5", "", "M C S 10"}, {"Z6:AE6", "", "M C S 10"},
-    {"V7:Y8", "代 表 者 名", "M C S 10"},        {"Z7:AE8", "", "M C S 10"},
-    {"V9:Y10", "許 可 番 号", "M C S 10"},       {"Z9:AE10", "", "M C S 10"},
-    {"V11:Y12", "一般/特定の別", "M C S 10"},    {"Z11:AE12", "", "M C S 10"},
-    {"V13:Y14", "安全衛生責任者", "M C S 10"},   {"Z13:AE14", "", "M C S 10"},
-    {"V15:Y16", "主 任 技 術 者", "M C S 10"},   {"Z15:AE16", "", "M C S 10"},
-    {"V17:V18", "", "M"}, {"W17:Y18", "特定専門工事の該当", "M C W 8"}, {"Z17:AE18", "", "M C S 10"},
-    {"V19:Y20", "専 門 技 術 者", "M C S 10"},   {"Z19:AE20", "", "M C S 10"},
-    {"V21:V22", "", "M"}, {"W21:Y22", "担当工事\n内　　容", "M C W 10"}, {"Z21:AE22", "", "M C S 10"},
-    {"U23:V24", "工期", "M C 10"},               {"W23:AE24", "", "M C S 10"},
+    {"V5:Y6", "会   社   名\n事 業 者 ID", "M C W 10"},
+    {"V7:Y8", "代 表 者 名", "M C S 10"},
+    {"V9:Y10", "許 可 番 号", "M C S 10"},
+    {"V11:Y12", "一般/特定の別", "M C S 10"},
+    {"V13:Y14", "安全衛生責任者", "M C S 10"},
+    {"V15:Y16", "主 任 技 術 者", "M C S 10"},
+    {"V17:V18", "", "M"}, {"W17:Y18", "特定専門工事の該当", "M C W 8"},
+    {"V19:Y20", "専 門 技 術 者", "M C S 10"},
+    {"V21:V22", "", "M"}, {"W21:Y22", "担当工事\n内　　容", "M C W 10"},
+    {"U23:V24", "工期", "M C 10"},
 };
+
+QString companyId(const Values& v) { return asText(v.company(company::BusinessId)); }
+QString specialtyWork(const Values& v)
+{
+    const QString specified = v.company(company::SpecialtyWork).trimmed();
+    if (specified == QLatin1String("1"))
+        return QStringLiteral("有");
+    return specified.isEmpty() || specified == QLatin1String("0") ? QStringLiteral("無") : QString();
+}
+QString companyPeriod(const Values& v)
+{
+    return v.company(company::PeriodFrom) + QStringLiteral("～") + v.company(company::PeriodTo);
+}
+
+// The values of a company box, as drawn in the first strip at row 5.
+constexpr Field kBoxFields[] = {
+    {"Z5:AE5", "M C S 10", companyColumn(company::Name)}, {"Z6:AE6", "M C S 10", computed(&companyId)},
+    {"Z7:AE8", "M C S 10", companyColumn(company::Representative)},
+    {"Z9:AE10", "M C S 10", companyColumn(company::LicenceNo1)},
+    {"Z11:AE12", "M C S 10", companyColumn(company::LicenceKind1)},
+    {"Z13:AE14", "M C S 10", companyColumn(company::SafetyManager)},
+    {"Z15:AE16", "M C S 10", companyColumn(company::ChiefEngineer)},
+    {"Z17:AE18", "M C S 10", computed(&specialtyWork)},
+    {"Z19:AE20", "M C S 10", companyColumn(company::Specialist1)},
+    {"Z21:AE22", "M C S 10", companyColumn(company::Specialist1Work)},
+    {"W23:AE24", "M C S 10", computed(&companyPeriod)},
+};
+constexpr int kBoxTop = 5;
 
 // The head of a continuation page (block 1; later blocks 71 rows lower),
 // left of the trunk: the title, the works and the period, so a loose page
 // can be matched to its site.
-constexpr int kHeadWorks = 76;
-constexpr int kHeadPeriod = 78;
 constexpr Box kContinuationHead[] = {
     {"B73:Q74", "施工体系図", "M B C 16"},
-    {"B76:F77", "工事名称", "M C"}, {"G76:Q77", "", "M L W 10"},
-    {"B78:F79", "工　　期", "M C"}, {"G78:Q79", "", "M C S"},
+    {"B76:F77", "工事名称", "M C"},
+    {"B78:F79", "工　　期", "M C"},
+};
+constexpr Field kContinuationFields[] = {
+    {"G76:Q77", "M L W 10", projectField(field::WorksName)},
+    {"G78:Q79", "M C S", computed(&worksPeriod)},
 };
 constexpr Line kContinuationLines[] = {{"B76:Q79", "O"}, {"F76:F79", "R"}, {"B77:Q77", "B"}};
 
@@ -268,6 +326,7 @@ void extend(Worksheet& ws, int rows, int tiers)
     for (int b = 1; b < blocks; ++b) {
         ws.HPageBreaks().Add(ws.Range(at(1, 1 + ConstructionDiagram::kBlockRows * b)));
         drawBoxes(ws, kContinuationHead, ConstructionDiagram::kBlockRows * (b - 1));
+        drawFields(ws, kContinuationFields, ConstructionDiagram::kBlockRows * (b - 1));
         drawLines(ws, kContinuationLines, ConstructionDiagram::kBlockRows * (b - 1));
     }
     if (tiers > kShownTiers)
@@ -276,8 +335,9 @@ void extend(Worksheet& ws, int rows, int tiers)
 }
 
 // The values of one company box.
-void fillBox(Worksheet& ws, const SiteView& site, const QString& name, int tier, int top)
+void fillBox(Worksheet& ws, const RunState& run, const QString& name, int tier, int top)
 {
+    const SiteView& site = run.site;
     const int x = ConstructionDiagram::stripColumn(tier);
     int row = 0;
     if (!name.isEmpty())
@@ -286,25 +346,12 @@ void fillBox(Worksheet& ws, const SiteView& site, const QString& name, int tier,
                 row = r;
     if (row == 0)
         return;
-    auto c = [&](int column) { return site.contractor(row, column); };
-    auto put = [&](int dc, int dr, const QString& text) { ws.Range(at(x + dc, top + dr)).setValue(text); };
-    if (!isBlank(c(company::Trade1))) {
-        put(0, 0, c(company::Trade1) + QStringLiteral("工事"));
+    const QString trade = site.contractor(row, company::Trade1);
+    if (!isBlank(trade)) {
+        ws.Range(at(x, top)).setValue(trade + QStringLiteral("工事"));
         ws.Range(at(x, top)).setVerticalAlignment(vAlignCenter);
     }
-    put(5, 0, c(company::Name));
-    put(5, 1, isBlank(c(company::BusinessId)) ? QString() : QStringLiteral("'") + c(company::BusinessId));
-    put(5, 2, c(company::Representative));
-    put(5, 4, c(company::LicenceNo1));
-    put(5, 6, c(company::LicenceKind1));
-    put(5, 8, c(27));  // 安全衛生責任者名
-    put(5, 10, c(19)); // 監理／主任技術者名
-    const QString specified = c(company::Specialist).trimmed();
-    put(5, 12, specified == QLatin1String("1") ? QStringLiteral("有")
-               : specified.isEmpty() || specified == QLatin1String("0") ? QStringLiteral("無") : QString());
-    put(5, 14, c(21)); // 専門技術者名1
-    put(5, 16, c(23)); // 担当工事内容1
-    put(2, 18, c(company::PeriodFrom) + QStringLiteral("～") + c(company::PeriodTo));
+    fillFields(ws, kBoxFields, {run, row}, top - kBoxTop, x - kStrip);
 }
 
 void heavy(Worksheet& ws, const std::string& cells, const char* codes)
@@ -340,41 +387,18 @@ void connect(Worksheet& ws, const QStringList& row, int index, int top, int (&la
             last[t] = c;
 }
 
-QString periodOf(const SiteView& site)
+void fillLeft(Worksheet& ws, const RunState& run)
 {
-    return site.field("Edit5") + QStringLiteral(" ～ ") + site.field("Edit6");
-}
-
-void fillLeft(Worksheet& ws, const SiteView& site)
-{
-    auto f = [&](const char* name) { return site.field(name); };
-    auto put = [&](const char* cell, const QString& text) { ws.Range(cell).setValue(text); };
-    put("G2", f("Edit1"));
-    put("G6", f("Edit9"));
-    put("G10", f("Edit10"));
-    put("G11", isBlank(f("Edit84")) ? QString() : QStringLiteral("'") + f("Edit84"));
-    put("G12", f("Edit13"));
-    put("G14", f("Edit15"));
-    put("G16", f("Edit85"));
-    put("G18", f("Edit35"));
-    put("G20", f("Edit37"));
-    put("G22", f("Edit38"));
-    put("G24", f("Edit40"));
-    put("G30", f("Edit14"));
-    put("G40", f("Edit17"));
-    put("BF2", periodOf(site));
-    put("B8", QStringLiteral("※ある程度の情報は書込みましたので自分で確認調整してください"));
-    ws.Range("B8").Font().setColor(255);
+    fillFields(ws, kLeftFields, {run});
+    const Rect note = parseRect(kNote.cells);
+    ws.Cells(note.r1, note.c1).Font().setColor(255);
 }
 
 // The works and the period in the head of every continuation page.
-void fillHeads(Worksheet& ws, const SiteView& site, int blocks)
+void fillHeads(Worksheet& ws, const RunState& run, int blocks)
 {
-    for (int b = 1; b < blocks; ++b) {
-        const int offset = ConstructionDiagram::kBlockRows * (b - 1);
-        ws.Range(at(7, kHeadWorks + offset)).setValue(site.field("Edit9"));
-        ws.Range(at(7, kHeadPeriod + offset)).setValue(periodOf(site));
-    }
+    for (int b = 1; b < blocks; ++b)
+        fillFields(ws, kContinuationFields, {run}, ConstructionDiagram::kBlockRows * (b - 1));
 }
 
 } // namespace
@@ -383,8 +407,10 @@ void ConstructionDiagram::layout(Worksheet& ws) const
 {
     preparePage(ws, kPage);
     drawBoxes(ws, kLeft);
+    drawFields(ws, kLeftFields);
     drawLines(ws, kLeftLines);
     drawBoxes(ws, kBox);
+    drawFields(ws, kBoxFields);
     drawLines(ws, kBoxLines);
     for (int t = 2; t <= kShownTiers; ++t)
         copyBox(ws, t, kFirstBox);
@@ -402,11 +428,11 @@ void ConstructionDiagram::write(Worksheet& ws, const RunState& run) const
     for (int i = 0; i < rows.size(); ++i) {
         const int top = boxTop(i);
         for (int t = 1; t <= tiers; ++t)
-            fillBox(ws, run.site, tierCell(rows[i], t), t, top);
+            fillBox(ws, run, tierCell(rows[i], t), t, top);
         connect(ws, rows[i], i, top, last);
     }
-    fillLeft(ws, run.site);
-    fillHeads(ws, run.site, blockCount(int(rows.size())));
+    fillLeft(ws, run);
+    fillHeads(ws, run, blockCount(int(rows.size())));
 }
 
 const Document& constructionDiagramForm()

@@ -1,7 +1,9 @@
 #pragma once
 #include "SiteView.h"
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace mirevo::sheet {
 class Worksheet;
@@ -14,7 +16,7 @@ struct SheetCounts {
     int firstTier = 0;      // table rows whose "〇次下請け" is "1"
     int lowerTier = 0;      // the other companies of the table
     int subcontractors = 0; // firstTier + lowerTier
-    int rosterPages = 0;    // 12 workers a page, summed over the table
+    int rosterPages = 0;    // roster pages, summed over the table
 };
 
 // Choices of a run that the writers read.
@@ -52,6 +54,16 @@ public:
     virtual void layout(sheet::Worksheet& ws) const = 0;
     // Fills a copy of the form.
     virtual void write(sheet::Worksheet& ws, const RunState& run) const = 0;
+
+    // What a run of this form must say once, before its first copy (none by
+    // default).
+    virtual QStringList runNotes(const RunState& run) const;
+    // Workers of the target company who get a filled copy of their own after
+    // the company's copy (none by default); `notes` names what could not be
+    // read on the way.
+    virtual QList<QStringList> workerCopies(const RunState& run, QStringList& notes) const;
+    // Fills a worker's copy, already written for the company.
+    virtual void writeWorker(sheet::Worksheet& ws, const RunState& run, const QStringList& worker) const;
 };
 
 } // namespace mirevo::documents

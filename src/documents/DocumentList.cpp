@@ -1,8 +1,9 @@
 #include "DocumentList.h"
 
-#include "FormDrawer.h"
+#include "FormFields.h"
 #include "Forms.h"
 #include "Spreadsheet.h"
+#include "project/RecordFields.h"
 
 namespace mirevo::documents {
 
@@ -16,12 +17,8 @@ constexpr PageFormat kPage{Paper::A4Portrait, "A1:Y100", 0, kHeights, kWidths, "
 
 constexpr Box kHeader[] = {
     {"I2", "労務安全等に関する提出書類", "B 16"},
-    {"U3:Y3", "", "M R S"},
     {"B4", "会 社 名", "12"},
-    {"E4:M4", "", "M S"},
     {"B6", "代表者名", ""},
-    {"E6:M6", "", "M S"},
-    {"P8:X8", "", "M S"},
     {"C11", "必要事項を記入して、作業所長へ提出して下さい。", ""},
     {"M13", "記", ""},
     {"B14", "１．  １次下請負業者が再下請負業者を使用する場合、必要とする書類は１次下請負業者が取り", ""},
@@ -84,10 +81,17 @@ constexpr Line kLines[] = {
     {"Q24", "T"},     {"Q24:Q28", "R"}, {"Q28", "B"},
 };
 
-QString text(const RunState& run, const char* field)
-{
-    return run.site.field(field);
-}
+QString siteManager(const Values& v) { return QStringLiteral("作業所長　") + v.project(field::PrimeSiteAgent); }
+QString sentence(const Values& v) { return DocumentList::projectSentence(v.project(field::WorksName)); }
+
+
+constexpr Field kFields[] = {
+    {"U3:Y3", "M R S", projectField(field::CreatedOn)},
+    {"E4:M4", "M S", projectField(field::PrimeName)},
+    {"E6:M6", "M S", projectField(field::PrimeRepresentative)},
+    {"P8:X8", "M S", computed(&siteManager)},
+    {"C10", "", computed(&sentence), "当社が発注する、「 　　　　　　　　　　 」にあたり、下記の書類に"},
+};
 
 } // namespace
 
@@ -100,19 +104,15 @@ void DocumentList::layout(Worksheet& ws) const
 {
     preparePage(ws, kPage);
     drawBoxes(ws, kHeader);
+    drawFields(ws, kFields);
     drawBoxes(ws, kRows);
     drawBoxes(ws, kPurposes);
     drawLines(ws, kLines);
-    ws.Range("C10").setValue(projectSentence(QStringLiteral("　　　　　　　　　　")));
 }
 
 void DocumentList::write(Worksheet& ws, const RunState& run) const
 {
-    ws.Range("U3").setValue(text(run, "Edit41"));
-    ws.Range("E4").setValue(text(run, "Edit10"));
-    ws.Range("E6").setValue(text(run, "Edit12"));
-    ws.Range("P8").setValue(QStringLiteral("作業所長　") + text(run, "Edit14"));
-    ws.Range("C10").setValue(projectSentence(text(run, "Edit9")));
+    fillFields(ws, kFields, {run});
 }
 
 const Document& documentListForm()

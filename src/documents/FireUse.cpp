@@ -1,8 +1,8 @@
 #include "FireUse.h"
 
+#include "FormKit.h"
 #include "Forms.h"
 #include "Spreadsheet.h"
-#include "VehicleNotice.h"
 
 namespace mirevo::documents {
 
@@ -67,16 +67,12 @@ constexpr Line kLines[] = {
 
 void FireUse::layout(Worksheet& ws) const
 {
-    preparePage(ws, kPage);
-    VehicleNotice::drawUpperPart(ws);
-    drawBoxes(ws, kBoxes);
-    drawLines(ws, kLines);
-    VehicleNotice::drawConfirmationLines(ws);
+    drawNotice(ws, kPage, kBoxes, kLines);
 }
 
 void FireUse::write(Worksheet& ws, const RunState& run) const
 {
-    VehicleNotice::writeUpperPart(ws, run);
+    fillCompanyBlock(ws, run);
 }
 
 const Document& fireUseForm()

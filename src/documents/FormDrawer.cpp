@@ -1,6 +1,10 @@
 #include "FormDrawer.h"
 
+#include "ColumnWidth.h"
 #include "Spreadsheet.h"
+#include "common/Error.h"
+
+#include <QString>
 
 #include <algorithm>
 #include <cmath>
@@ -37,7 +41,19 @@ CellRange shifted(Worksheet& ws, std::string_view cells, int rowOffset)
     return ws.Range(rectName(r));
 }
 
-void applyCode(const CellRange& range, std::string_view code)
+// A font size code: a whole or decimal number of points.
+double fontSize(std::string_view code, std::string_view cells)
+{
+    bool ok = false;
+    const double points = QString::fromUtf8(code.data(), qsizetype(code.size())).toDouble(&ok);
+    if (!ok || points <= 0)
+        throw Error(QStringLiteral("様式の表の %1 に知らない書式コード「%2」があります")
+                        .arg(QString::fromUtf8(cells.data(), qsizetype(cells.size())),
+                             QString::fromUtf8(code.data(), qsizetype(code.size()))));
+    return points;
+}
+
+void applyCode(const CellRange& range, std::string_view code, std::string_view cells)
 {
     if (code == "M")
         range.setMergeCells(true), range.setVerticalAlignment(vAlignCenter);
@@ -60,7 +76,7 @@ void applyCode(const CellRange& range, std::string_view code)
     else if (code == "blue")
         range.Font().setColor(16711680);
     else
-        range.Font().setSize(std::stod(std::string(code)));
+        range.Font().setSize(fontSize(code, cells));
 }
 
 void setEdge(const CellRange& range, int edge, int weight)
@@ -91,15 +107,14 @@ int lineWeight(std::string_view codes)
     return weight;
 }
 
+// The spreadsheet's standard font has an 8-pixel digit; other programs
+// substitute a font whose digit is up to 9.6 pixels wide, and the page must
+// fit in both.
+constexpr double kWidestDigitPoints = 9.6 * 0.75;
+
 double pointsOfWidth(double chars)
 {
-    if (chars <= 0)
-        return 0;
-    // The file stores (chars * 8 + 5) / 8 digit widths. The spreadsheet's
-    // standard font has an 8-pixel digit; other programs substitute a font
-    // whose digit is up to 9.6 pixels wide, and the page must fit in both.
-    const double digits = std::floor(chars * 8 + 5) / 8;
-    return digits * 9.6 * 0.75;
+    return chars <= 0 ? 0 : columnWidthPoints(fileColumnWidth(chars), kWidestDigitPoints);
 }
 
 } // namespace
@@ -107,7 +122,7 @@ double pointsOfWidth(double chars)
 void drawBox(Worksheet& ws, const Box& box, int rowOffset)
 {
     const CellRange range = shifted(ws, box.cells, rowOffset);
-    forEachCode(box.codes, [&](std::string_view c) { applyCode(range, c); });
+    forEachCode(box.codes, [&](std::string_view c) { applyCode(range, c, box.cells); });
     if (!box.text.empty()) {
         const Rect& a = range.area();
         ws.Cells(a.r1, a.c1).setValue(box.text);

@@ -3,7 +3,7 @@
 #include "Catalogue.h"
 #include "FormDrawer.h"
 #include "SheetNames.h"
-#include "SpecialWorkerReport.h"
+#include "WorkerRoster.h"
 #include "Spreadsheet.h"
 #include "TemplateBook.h"
 #include "common/Error.h"
@@ -13,16 +13,13 @@
 
 #include <QSet>
 
-#include <cmath>
+#include <algorithm>
 
 namespace mirevo::documents {
 
 using namespace mirevo::sheet;
 
 namespace {
-
-constexpr int kRosterPageRows = 93;
-constexpr int kRosterWorkersPerPage = 12;
 
 // A count cell: blank, " " or "　" is 0; anything else must be a number.
 int countCell(const SiteView& site, int row, int column)
@@ -62,8 +59,7 @@ QStringList unlistedWorkers(const SiteView& site, const QList<const Choice*>& ch
 {
     QStringList listing;
     for (const Choice* c : chosen)
-        if (c->key == QLatin1String("3") || c->key == QLatin1String("12")
-            || (c->key == QLatin1String("6") && !options.educationBlank))
+        if (listsWorkers(*c, options.educationBlank))
             listing << c->caption.trimmed();
     if (listing.isEmpty())
         return {};
@@ -83,7 +79,18 @@ QStringList unlistedWorkers(const SiteView& site, const QList<const Choice*>& ch
     return notes;
 }
 
-// One run of the template conversion.
+bool byTier(Scope scope)
+{
+    return scope == Scope::FirstTier || scope == Scope::LowerTier;
+}
+
+int pagesFor(int items, int perPage)
+{
+    return (items + perPage - 1) / perPage;
+}
+
+// One run of the template conversion: each chosen document copies its
+// template sheets for the targets its scope names.
 class Conversion {
 public:
     Conversion(const SiteView& site, const RunOptions& options, Workbook& templates, Workbook& out)
@@ -93,105 +100,83 @@ public:
 
     void document(const Choice& choice)
     {
-        if (choice.key == QLatin1String("3"))
-            perCompany(choice, true, [this](Worksheet& ws) { rosterPages(ws); });
-        else if (choice.key == QLatin1String("6"))
-            perCompany(choice, true, {});
-        else if (choice.key == QLatin1String("12"))
-            specialWorkers(choice);
-        else if (choice.scope == Scope::EachSub)
-            perCompany(choice, false, {});
-        else
-            copy(choice.sheets.front(), {});
+        for (int position : choice.sheets)
+            notes << formSheet(position).form->runNotes(run_);
+        if (choice.scope == Scope::Once) {
+            for (int position : choice.sheets)
+                copy(choice, position, {});
+            return;
+        }
+        QList<int> rows = run_.site.companyRows();
+        if (choice.scope == Scope::PrimeAndSubs)
+            rows.prepend(0);
+        for (int r : rows)
+            for (int position : choice.sheets)
+                copy(choice, position, targetOf(r));
     }
 
-    // 2-1 and 2-2 interleave in table order.
-    void ledgers(bool ledger, bool notice)
+    // The documents of the first and of the lower tiers interleave in table
+    // order: each company gets the copy of the one its tier chooses.
+    void tiers(const QList<const Choice*>& chosen)
     {
+        const Choice* first = nullptr;
+        const Choice* lower = nullptr;
+        for (const Choice* c : chosen)
+            (c->scope == Scope::FirstTier ? first : lower) = c;
         for (int r : run_.site.companyRows()) {
             if (isBlank(run_.site.contractor(r, company::Tier)))
                 continue;
             const bool firstTier = run_.site.contractor(r, company::Tier) == QLatin1String("1");
-            if (firstTier && ledger)
-                copy(3, {.row = r, .blockTop = 4, .company = companyOf(r), .tier = 1});
-            else if (!firstTier && notice)
-                copy(4, {.row = r, .upperRow = run_.site.upperRow(r), .blockTop = 2,
-                         .company = companyOf(r), .tier = tierOf(run_.site, r)});
+            const Choice* c = firstTier ? first : lower;
+            if (!c)
+                continue;
+            SheetTarget target = targetOf(r);
+            if (!firstTier)
+                target.upperRow = run_.site.upperRow(r);
+            for (int position : c->sheets)
+                copy(*c, position, target);
         }
     }
 
     QStringList notes;
 
 private:
-    // 12: the company's blank form, then one filled form per worker who
-    // meets the form's criteria on the creation date.
-    void specialWorkers(const Choice& choice)
-    {
-        const int position = choice.sheets.front();
-        const QDate created = SpecialWorkerReport::readDate(run_.site.field("Edit41"));
-        if (!created.isValid())
-            notes << QStringLiteral("12: 作成日が読めないため、該当作業員の報告書は作りませんでした: \"%1\"")
-                         .arg(run_.site.field("Edit41"));
-        for (int r : run_.site.companyRows()) {
-            const SheetTarget target = targetOf(r);
-            copy(position, target);
-            if (!created.isValid())
-                continue;
-            for (const auto& w : SpecialWorkerReport::reportedWorkers(run_.site, target.company, created, notes)) {
-                SheetTarget named = target;
-                named.company = w.worker.value(worker::Name).trimmed() + QStringLiteral("・") + target.company;
-                Worksheet& ws = place(position, named);
-                run_.target = target;
-                formSheet(position).form->write(ws, run_);
-                SpecialWorkerReport::writeWorker(ws, w, run_.options);
-            }
-        }
-    }
-
     QString companyOf(int row) const { return run_.site.contractor(row, company::Name); }
 
     SheetTarget targetOf(int row) const
     {
         if (row == 0)
             return {.company = run_.site.primeName(), .workerCount = run_.site.primeWorkers};
-        return {.row = row, .upperRow = 0, .blockTop = 0, .company = companyOf(row),
-                .tier = tierOf(run_.site, row), .workerCount = countCell(run_.site, row, company::WorkerCount)};
+        return {.row = row, .company = companyOf(row), .tier = tierOf(run_.site, row),
+                .workerCount = countCell(run_.site, row, company::WorkerCount)};
     }
 
-    using Prepare = std::function<void(Worksheet&)>;
-
-    void perCompany(const Choice& choice, bool withPrime, const Prepare& prepare)
-    {
-        QList<int> rows = run_.site.companyRows();
-        if (withPrime)
-            rows.prepend(0);
-        for (int r : rows)
-            for (int position : choice.sheets)
-                copy(position, targetOf(r), prepare);
-    }
-
-    Worksheet& place(int position, const SheetTarget& target)
+    Worksheet& place(int position, const QString& name)
     {
         const FormSheet& form = formSheet(position);
         Worksheet& ws = templateSheet(templates_, form).Copy(After{out_.Sheets(out_.Sheets().Count())});
         if (!form.copyPrefix.isEmpty())
-            ws.setName(companySheetName(form.copyPrefix, target.company, sheetNames(out_, &ws)));
+            ws.setName(companySheetName(form.copyPrefix, name, sheetNames(out_, &ws)));
         ws.Select();
         return ws;
     }
 
-    void copy(int position, const SheetTarget& target, const Prepare& prepare = {})
+    // The copy for the target, its added pages, then the copies of the
+    // target's workers the form asks for, each named after the worker.
+    void copy(const Choice& choice, int position, const SheetTarget& target)
     {
-        Worksheet& ws = place(position, target);
+        const Document& form = *formSheet(position).form;
+        Worksheet& ws = place(position, target.company);
         run_.target = target;
-        if (prepare)
-            prepare(ws);
-        formSheet(position).form->write(ws, run_);
-    }
-
-    void rosterPages(Worksheet& ws)
-    {
-        repeatPageBlock(ws, 1, kRosterPageRows, extraRosterPages(run_.target.workerCount));
+        if (choice.pages.rows > 0)
+            repeatPageBlock(ws, 1, choice.pages.rows, extraPages(target.workerCount, choice.pages.items));
+        form.write(ws, run_);
+        for (const QStringList& w : form.workerCopies(run_, notes)) {
+            Worksheet& named = place(position, w.value(worker::Name).trimmed() + QStringLiteral("・") + target.company);
+            run_.target = target;
+            form.write(named, run_);
+            form.writeWorker(named, run_, w);
+        }
     }
 
     RunState run_;
@@ -209,52 +194,49 @@ SheetCounts countSheets(const SiteView& site)
             ++counts.firstTier;
         else
             ++counts.lowerTier;
-        counts.rosterPages += int(std::lround(countCell(site, r, company::WorkerCount) / 12.0 + 0.43));
+        counts.rosterPages += pagesFor(countCell(site, r, company::WorkerCount), WorkerRoster::kSlots);
     }
     counts.subcontractors = counts.firstTier + counts.lowerTier;
     return counts;
 }
 
-int extraRosterPages(int workers)
+int extraPages(int items, int perPage)
 {
-    if (workers <= kRosterWorkersPerPage)
-        return 0;
-    return (workers + kRosterWorkersPerPage - 1) / kRosterWorkersPerPage - 1;
+    return std::max(0, pagesFor(items, perPage) - 1);
 }
 
 ConversionReport convert(const SiteView& site, const QStringList& keys, const RunOptions& options,
                          Workbook& templates, Workbook& out, const Progress& progress)
 {
-    ConversionReport report;
     QList<const Choice*> chosen;
-    for (const Choice& c : choices()) {
-        if (!keys.contains(c.key))
-            continue;
-        if (isAvailable(c))
+    for (const Choice& c : choices())
+        if (keys.contains(c.key))
             chosen << &c;
-        else
-            report.skipped << c.caption.trimmed();
-    }
     if (chosen.isEmpty())
-        throw Error(QStringLiteral("選んだ書類はまだ作成できません: %1").arg(report.skipped.join(QStringLiteral("、"))));
+        throw Error(QStringLiteral("書類が選ばれていません"));
 
     Worksheet& initial = out.Sheets(1);
     Conversion run(site, options, templates, out);
     const int total = int(choices().size()) + 1;
     int done = 0;
     auto step = [&] { if (progress) progress(++done, total); };
+    bool tiersDone = false;
     for (const Choice& c : choices()) {
-        const bool wanted = chosen.contains(&c);
-        if (c.key == QLatin1String("2-1")) {
-            const Choice* notice = choiceByKey(QStringLiteral("2-2"));
-            run.ledgers(wanted, chosen.contains(notice));
-        } else if (wanted && c.key != QLatin1String("2-2")) {
+        if (byTier(c.scope) && !tiersDone) {
+            QList<const Choice*> tiered;
+            for (const Choice* t : chosen)
+                if (byTier(t->scope))
+                    tiered << t;
+            run.tiers(tiered);
+            tiersDone = true;
+        } else if (chosen.contains(&c) && !byTier(c.scope)) {
             run.document(c);
         }
         step();
     }
     initial.Delete();
     out.Sheets(1).Select();
+    ConversionReport report;
     report.notes = unlistedWorkers(site, chosen, options) + run.notes;
     step();
     report.sheets = out.Sheets().Count();

@@ -16,13 +16,12 @@ struct Choice;
 
 // The sheet count calculation over the companies of the table.
 SheetCounts countSheets(const SiteView& site);
-// Roster pages beyond the first for `workers` workers (12 a page, no cap).
-int extraRosterPages(int workers);
+// Pages beyond the first for `items` at `perPage` a page (no cap).
+int extraPages(int items, int perPage);
 
 // What a conversion made.
 struct ConversionReport {
     int sheets = 0;         // sheets of the output workbook
-    QStringList skipped;    // captions of chosen documents not available yet
     QStringList notes;      // what a run could not read and left out
 };
 
@@ -33,9 +32,8 @@ using Progress = std::function<void(int done, int total)>;
 // in panel order) copies its template sheet(s) into `out` behind its last
 // sheet, once or once per company, names each copy and runs the document's
 // writer. `out` is a new workbook; its initial sheet is deleted at the end.
-// Documents whose forms are not built yet are skipped and listed in the
-// report; when nothing can be made, Error says so. Any failure throws, and
-// `out` keeps the sheets made so far.
+// Error when no key names a document. Any failure throws, and `out` keeps
+// the sheets made so far.
 ConversionReport convert(const SiteView& site, const QStringList& keys, const RunOptions& options,
                          sheet::Workbook& templates, sheet::Workbook& out, const Progress& progress = {});
 

@@ -1,8 +1,8 @@
 #include "HazardousMaterials.h"
 
+#include "FormKit.h"
 #include "Forms.h"
 #include "Spreadsheet.h"
-#include "VehicleNotice.h"
 
 namespace mirevo::documents {
 
@@ -90,16 +90,12 @@ constexpr Line kLines[] = {
 
 void HazardousMaterials::layout(Worksheet& ws) const
 {
-    preparePage(ws, kPage);
-    VehicleNotice::drawUpperPart(ws);
-    drawBoxes(ws, kBoxes);
-    drawLines(ws, kLines);
-    VehicleNotice::drawConfirmationLines(ws);
+    drawNotice(ws, kPage, kBoxes, kLines);
 }
 
 void HazardousMaterials::write(Worksheet& ws, const RunState& run) const
 {
-    VehicleNotice::writeUpperPart(ws, run);
+    fillCompanyBlock(ws, run);
 }
 
 const Document& hazardousMaterialsForm()

@@ -1,6 +1,6 @@
 #include "MachineryChecklist.h"
 
-#include "FormDrawer.h"
+#include "FormFields.h"
 #include "Forms.h"
 #include "Spreadsheet.h"
 #include "registry/CompanyRecord.h"
@@ -19,11 +19,19 @@ constexpr PageFormat kPage{Paper::A4Portrait, "A1:AJ59", 9, kHeights, kWidths, "
 
 constexpr Box kHeader[] = {
     {"J2:Q3", "持込時の点検表", "M C B 16"},
-    {"B4:O4", "所有会社名", "M C"}, {"B5:O6", "", "M C S"},
-    {"P4:Y4", "代表者名", "M C"}, {"P5:Y6", "印　", "M R S"},
+    {"B4:O4", "所有会社名", "M C"},
+    {"P4:Y4", "代表者名", "M C"},
     {"B7:M7", "移動式クレーン等", "M C"}, {"N7:Y7", "車輌系建設機械等", "M C"},
     {"B8:I8", "点検事項", "M C"}, {"N8:U8", "点検事項", "M C"},
     {"J8:M8", "点検結果", "M C"}, {"V8:Y8", "点検結果", "M C"},
+};
+
+// The owning company. The representative's box shows "印" until it is
+// filled; the filled name is centred.
+constexpr Field kRepresentative{"P5:Y6", "M R S", companyColumn(company::Representative), "印　"};
+constexpr Field kFields[] = {
+    {"B5:O6", "M C S", companyColumn(company::Name)},
+    kRepresentative,
 };
 
 // Section headings; each repeats "（ａ）" and "（ｂ）" in its result columns.
@@ -193,6 +201,7 @@ void MachineryChecklist::layout(Worksheet& ws) const
     preparePage(ws, kPage);
     ws.Range("A1:AJ59").setShrinkToFit(true);
     drawBoxes(ws, kHeader);
+    drawFields(ws, kFields);
     drawHeadings(ws, kLeftHeadings, "J:K", "L:M");
     drawHeadings(ws, kRightHeadings, "V:W", "X:Y");
     drawItems(ws, kLeftItems, "J:K", "L:M");
@@ -207,9 +216,9 @@ void MachineryChecklist::layout(Worksheet& ws) const
 
 void MachineryChecklist::write(Worksheet& ws, const RunState& run) const
 {
-    ws.Range("B5").setValue(run.site.contractor(run.target.row, company::Name));
-    ws.Range("P5").setHorizontalAlignment(hAlignCenter);
-    ws.Range("P5").setValue(run.site.contractor(run.target.row, company::Representative));
+    const Rect representative = parseRect(kRepresentative.cells);
+    ws.Cells(representative.r1, representative.c1).setHorizontalAlignment(hAlignCenter);
+    fillFields(ws, kFields, {run, run.target.row});
 }
 
 const Document& machineryChecklistForm()

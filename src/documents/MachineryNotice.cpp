@@ -1,8 +1,9 @@
 #include "MachineryNotice.h"
 
-#include "FormDrawer.h"
+#include "FormKit.h"
 #include "Forms.h"
 #include "Spreadsheet.h"
+#include "project/RecordFields.h"
 #include "registry/CompanyRecord.h"
 
 namespace mirevo::documents {
@@ -23,14 +24,24 @@ constexpr Box kHeader[] = {
     {"T2:T5", "}", "M C 32"},
     {"U3:X4", "使用届", "M C B 16"},
     {"Z2:AH2", "令和     年     月     日", "M C 10"},
-    {"B7:F8", "事業所の名称", "M C 10"}, {"G7:O8", "", "M C S 10"},
-    {"B9:F10", "所　　長　　名", "M C"}, {"G9:M10", "", "M C S 10"}, {"N9:O10", "殿", "M C 10"},
-    {"U7:X8", "一次会社名", "M C 10"}, {"Y7:AG8", "", "M C S"},
-    {"U9:X10", "", "M C W 7"}, {"Y9:AG10", "", "M C S"},
-    {"U11:X12", "代表者名", "M C 10"}, {"Y11:AG12", "", "M C S"},
-    {"U13:X14", "電　　話", "M C 10"}, {"Y13:AG14", "", "M C S"},
+    {"B7:F8", "事業所の名称", "M C 10"},
+    {"B9:F10", "所　　長　　名", "M C"}, {"N9:O10", "殿", "M C 10"},
+    {"U7:X8", "一次会社名", "M C 10"},
+    {"U11:X12", "代表者名", "M C 10"},
+    {"U13:X14", "電　　話", "M C 10"},
     {"H16:AB18", "この度、下記機械を裏面の点検表により、点検整備の上持込・使用しますので\n"
                  "お届けします。なお、使用に際しては関係法令に定められた事項を遵守します。", "M W"},
+};
+
+QString tierLabel(const Values& v) { return bringingCompanyLines(v.company(company::Tier)); }
+
+// The addressee and the bringing company.
+constexpr Field kHeaderFields[] = {
+    {"G7:O8", "M C S 10", projectField(field::WorksName)}, {"G9:M10", "M C S 10", projectField(field::PrimeSiteAgent)},
+    {"Y7:AG8", "M C S", companyColumn(company::FirstTierName)},
+    {"U9:X10", "M C W 7", computed(&tierLabel), "持込会社名\n(　　　　次　）"},
+    {"Y9:AG10", "M C S", companyColumn(company::Name)},
+    {"Y11:AG12", "M C S", companyColumn(company::Representative)}, {"Y13:AG14", "M C S", companyColumn(company::Phone)},
 };
 
 // The addressee's and the company's values are underlined.
@@ -91,27 +102,15 @@ void MachineryNotice::drawHeader(Worksheet& ws, const char* upper, const char* l
 {
     preparePage(ws, kPage);
     drawBoxes(ws, kHeader);
-    ws.Range("U9").setValue(bringerLabel({})); // the tier is left blank
+    drawFields(ws, kHeaderFields);
     drawBox(ws, {"L2:R3", upper, "M C B 14"});
     drawBox(ws, {"L4:R5", lower, "M C B 14"});
     drawLines(ws, kHeaderLines);
 }
 
-QString MachineryNotice::bringerLabel(const QString& tier)
-{
-    return QStringLiteral("持込会社名\n(　　　") + tier + QStringLiteral("　次　）");
-}
-
 void MachineryNotice::writeHeader(Worksheet& ws, const RunState& run)
 {
-    const int r = run.target.row;
-    ws.Range("G7").setValue(run.site.field("Edit9"));
-    ws.Range("G9").setValue(run.site.field("Edit14"));
-    ws.Range("U9").setValue(bringerLabel(run.site.contractor(r, company::Tier)));
-    ws.Range("Y7").setValue(run.site.contractor(r, kFirstTierName));
-    ws.Range("Y9").setValue(run.site.contractor(r, company::Name));
-    ws.Range("Y11").setValue(run.site.contractor(r, company::Representative));
-    ws.Range("Y13").setValue(run.site.contractor(r, company::Phone));
+    fillFields(ws, kHeaderFields, {run, run.target.row});
 }
 
 void MachineryNotice::layout(Worksheet& ws) const

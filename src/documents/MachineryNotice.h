@@ -9,7 +9,6 @@ namespace mirevo::documents {
 // (MachineryChecklist).
 class MachineryNotice : public Document {
 public:
-    static constexpr int kFirstTierName = 50; // "一次下請け会社名" of the table
 
     void layout(sheet::Worksheet& ws) const override;
     // The project name and site agent (G7, G9) and the company block
@@ -21,8 +20,6 @@ public:
     // the company block and the statement.
     static void drawHeader(sheet::Worksheet& ws, const char* upper, const char* lower);
     static void writeHeader(sheet::Worksheet& ws, const RunState& run);
-    // "持込会社名" with the tier text as entered between "(　　　" and "　次　）".
-    static QString bringerLabel(const QString& tier);
 };
 
 } // namespace mirevo::documents

@@ -1,10 +1,11 @@
 #include "NewEntrantEducation.h"
 
-#include "FormDrawer.h"
+#include "FormFields.h"
 #include "Forms.h"
 #include "Spreadsheet.h"
 #include "common/EraDate.h"
 #include "common/TextGrid.h"
+#include "project/RecordFields.h"
 #include "registry/CompanyRecord.h"
 #include "roster/WorkerRecord.h"
 
@@ -25,20 +26,18 @@ constexpr PageFormat kPage{Paper::A4Portrait, "A1:AG56", 0, kHeights, kWidths, "
 // sits in rows 23–24 under the one-row family line, where the writer puts
 // it; rows 14–15 hold the sex beside the blood type.
 constexpr Box kPersonal[] = {
-    {"AF2:AG2", "", "M C S 10"},
-    {"S3:V3", "受   付　日", "M C 10"},   {"W3:AG3", "", "M C S 10"},
+    {"S3:V3", "受   付　日", "M C 10"},
     {"E4:L5", "新規入場者教育", "M L B 16"},
-    {"S4:V4", "作 業 所 名", "M C 10"},   {"W4:AG4", "", "M C S 10"},
+    {"S4:V4", "作 業 所 名", "M C 10"},
     {"E6:L7", "実施報告書", "M L B 16"},
     {"S5:V7", "面 　接　 者", "M C 10"},  {"W5:AG7", "", "M C 10"},
-    {"B9:F10", "ふ り が な", "M C 11"},   {"G9:R10", "", "M C S 11"},
-    {"B11:F13", "氏　　名", "M C 11"},    {"G11:R13", "", "M C S 11"},
+    {"B9:F10", "ふ り が な", "M C 11"},
+    {"B11:F13", "氏　　名", "M C 11"},
     {"S9:V13", "所属会社名", "M C S 11"},
     {"W9:X9", "□", "M C 11"},  {"Y9:Z9", "□", "M C 11"},  {"AA9:AB9", "□", "M C 11"},
     {"AC9:AD9", "□", "M C 11"}, {"AF9:AG9", "□", "M C 11"},
     {"W10:X10", "一次", "M C 10"}, {"Y10:Z10", "二次", "M C 10"}, {"AA10:AB10", "三次", "M C 10"},
     {"AC10:AD10", "　次", "M C 10"}, {"AF10:AG10", "元請", "M C 10"},
-    {"W11:AG13", "", "M C S 11"},
     {"B14:F15", "性　　別", "M C 11"},   {"G14:R15", "□ 男　　　　□ 女", "M C 11"},
     {"S14:V15", "血　液　型", "M C 11"},
     {"W14:X14", "□", "M C 11"}, {"Y14:Z14", "□", "M C 11"}, {"AA14:AB14", "□", "M C 11"},
@@ -47,19 +46,52 @@ constexpr Box kPersonal[] = {
     {"AC15:AD15", "AB", "M C 10"},
     {"AE14", "□", "C 11"}, {"AE15", "□", "C 11"}, {"AF14:AG14", "RH+", "M C 10"},
     {"AF15:AG15", "RH-", "M C 10"},
-    {"B16:F18", "現 住 所", "M C 10"},    {"G16:V18", "", "M L S 11"},
-    {"W16:Y18", "ＴＥＬ", "M C S 10"},    {"Z16:AG18", "", "M C S 11"},
-    {"B19:F21", "家族連絡先住所", "M C S 10"}, {"G19:V21", "", "M L S 11"},
-    {"W19:Y21", "ＴＥＬ", "M C 11"},      {"Z19:AG21", "", "M C S 11"},
-    {"B22:F22", "家族氏名", "M C 11"},    {"G22:V22", "", "M L S 11"},
-    {"W22:Y22", "続柄", "M C 11"},        {"Z22:AG22", "", "M C S 11"},
+    {"B16:F18", "現 住 所", "M C 10"},
+    {"W16:Y18", "ＴＥＬ", "M C S 10"},
+    {"B19:F21", "家族連絡先住所", "M C S 10"},
+    {"W19:Y21", "ＴＥＬ", "M C 11"},
+    {"B22:F22", "家族氏名", "M C 11"},
+    {"W22:Y22", "続柄", "M C 11"},
     {"B23:F24", "生年月日", "M C 11"},    {"G23:H24", "", "M C W 10"},
-    {"I23:R24", "　 　年　　　月　　　日  （     才）", "M L S 11"},
     {"S23:V24", "国　　籍", "M C 11"},    {"W23:AG24", "□ 日本　　□ その他（　　　　　　）", "M L S 10"},
-    {"B25:F28", "職　種", "M C 11"},      {"G25:O28", "", "M C S 11"},
+    {"B25:F28", "職　種", "M C 11"},
     {"P25:R28", "経験\n年数", "M C W 11"},
-    {"S25:Y26", "雇　用　年　月　日", "M C S 11"}, {"Z25:AG26", "", "M C S 11"},
-    {"S27:Y28", "この職種の経験年数", "M C S 11"}, {"Z27:AG28", "　年", "M C S 11"},
+    {"S25:Y26", "雇　用　年　月　日", "M C S 11"},
+    {"S27:Y28", "この職種の経験年数", "M C S 11"},
+};
+
+QString receipt(const Values&) { return NewEntrantEducation::receiptDate(QDate::currentDate()); }
+
+// The header of every page.
+constexpr Field kHeaderFields[] = {
+    {"W3:AG3", "M C S 10", computed(&receipt)},
+    {"W4:AG4", "M C S 10", projectField(field::WorksName)},
+};
+
+QString number(const Values& v) { return QStringLiteral("No.%1").arg(v.number); }
+QString companyName(const Values& v) { return v.run.target.company; }
+QString experience(const Values& v) { return v.worker(worker::Experience) + QStringLiteral("　年"); }
+QString birth(const Values& v)
+{
+    return NewEntrantEducation::birthLine(v.worker(worker::Birth), v.worker(worker::Age));
+}
+QString address(const Values& v) { return v.contact(worker::Address); }
+QString phone(const Values& v) { return v.contact(worker::Phone); }
+QString family(const Values& v) { return v.contact(worker::FamilyContact); }
+QString familyPhone(const Values& v) { return v.contact(worker::FamilyPhone); }
+QString nothing(const Values&) { return QString(); }
+
+// The worker of the page. The family name and relation are left for the hand.
+constexpr Field kWorkerFields[] = {
+    {"AF2:AG2", "M C S 10", computed(&number)},
+    {"W11:AG13", "M C S 11", computed(&companyName)},
+    {"G9:R10", "M C S 11", workerColumn(worker::Reading)}, {"G11:R13", "M C S 11", workerColumn(worker::Name)},
+    {"G25:O28", "M C S 11", workerColumn(worker::Trade)}, {"Z25:AG26", "M C S 11", workerColumn(worker::Employed)},
+    {"Z27:AG28", "M C S 11", computed(&experience), "　年"},
+    {"I23:R24", "M L S 11", computed(&birth), "　 　年　　　月　　　日  （     才）"},
+    {"G16:V18", "M L S 11", computed(&address)}, {"Z16:AG18", "M C S 11", computed(&phone)},
+    {"G19:V21", "M L S 11", computed(&family)}, {"Z19:AG21", "M C S 11", computed(&familyPhone)},
+    {"G22:V22", "M L S 11", computed(&nothing)}, {"Z22:AG22", "M C S 11", computed(&nothing)},
 };
 
 // Licences, health, smoking, insurance and the pledge (rows 29 to 56). The
@@ -142,12 +174,6 @@ struct Page {
         ws.Range(at(column, r + offset)).setValue(text);
     }
 
-    void header(const QString& receipt, const QString& site) const
-    {
-        put("W", 2, receipt);
-        put("W", 3, site);
-    }
-
     void tier(int mark) const
     {
         if (mark == 0) {
@@ -171,26 +197,11 @@ struct Page {
                 put(columns[i], 13, QStringLiteral("■"));
     }
 
-    void worker(int m, const QStringList& w, const RunState& run, int mark) const
+    void worker(const Values& values, int mark) const
     {
-        using namespace worker;
-        const bool hide = run.options.noAddress;
-        put("AF", 1, QStringLiteral("No.%1").arg(m));
-        put("W", 10, run.target.company);
+        fillFields(ws, kWorkerFields, values, r - 1);
         tier(mark);
-        put("G", 8, w.value(Reading));
-        put("G", 10, w.value(Name));
-        put("G", 24, w.value(Trade));
-        put("Z", 24, w.value(Employed));
-        put("Z", 26, w.value(Experience) + QStringLiteral("　年"));
-        put("I", 22, NewEntrantEducation::birthLine(w.value(Birth), w.value(Age)));
-        put("G", 15, hide ? QString() : w.value(Address));
-        put("Z", 15, hide ? QString() : w.value(Phone));
-        put("G", 18, hide ? QString() : w.value(FamilyContact));
-        put("Z", 18, hide ? QString() : w.value(FamilyPhone));
-        put("G", 21, QString());
-        put("Z", 21, QString());
-        bloodType(w.value(BloodType));
+        bloodType(values.worker(worker::BloodType));
     }
 };
 
@@ -228,6 +239,8 @@ void NewEntrantEducation::layout(Worksheet& ws) const
 {
     preparePage(ws, kPage);
     drawBoxes(ws, kPersonal);
+    drawFields(ws, kHeaderFields);
+    drawFields(ws, kWorkerFields);
     drawBoxes(ws, kQuestions);
     for (int k = 0; k < 5; ++k)
         drawBoxes(ws, kAnswers, k);
@@ -241,14 +254,11 @@ void NewEntrantEducation::write(Worksheet& ws, const RunState& run) const
         workers = run.site.workersOf(run.target.company);
     const int pages = std::max(1, int(workers.size()));
     repeatPageBlock(ws, 1, kPageRows, pages - 1);
-    const QString receipt = receiptDate(QDate::currentDate());
-    const QString site = run.site.field("Edit9");
     const int mark = tierMark(run);
     for (int p = 0; p < pages; ++p) {
-        const Page page{ws, 1 + kPageRows * p};
-        page.header(receipt, site);
+        fillFields(ws, kHeaderFields, {run}, kPageRows * p);
         if (p < workers.size())
-            page.worker(p + 1, workers[p], run, mark);
+            Page{ws, 1 + kPageRows * p}.worker({run, run.target.row, &workers[p], p + 1}, mark);
     }
 }
 

@@ -1,8 +1,9 @@
 #include "OwnerOperatorNotice.h"
 
+#include "FormKit.h"
 #include "Forms.h"
 #include "Spreadsheet.h"
-#include "VehicleNotice.h"
+#include "project/RecordFields.h"
 #include "registry/CompanyRecord.h"
 
 namespace mirevo::documents {
@@ -11,8 +12,6 @@ using namespace mirevo::sheet;
 
 namespace {
 
-constexpr int kFirstTierName = 50; // "一次下請け会社名" of the site contractor table
-
 constexpr Size kHeights[] = {
     {"A1:A66", 12}, {"A5", 6}, {"A7", 24}, {"A8:A9", 6}, {"A18", 6}, {"A19:A66", 18}, {"A20", 6},
     {"A21:A26", 15}, {"A27", 9}, {"A29", 6}, {"A37", 6}, {"A39:A40", 6}, {"A42", 6}, {"A46", 6},
@@ -20,19 +19,12 @@ constexpr Size kHeights[] = {
 };
 constexpr PageFormat kPage{Paper::A4Portrait, "A1:AI66", 10, kHeights, kPortraitWidths, "A1:AI66"};
 
-constexpr Box kConfirmation[] = {
-    {"Z2:AB4", "元請け     確認欄", "M C W"},
-    {"AC2:AG4", "", "M"},
-    {"Z6:AG6", "令和     年     月     日", "M R"},
-};
-
 constexpr Box kBoxes[] = {
     {"E7:Y7", "中小事業主・一人親方等就労届出", "M C 16 B"},
-    {"B10:F11", "事業所の名称", "M C 10"}, {"G10:O11", "", "M C S"},
-    {"B12:F13", "所　　長　　名", "M C"}, {"G12:M13", "", "M C S"}, {"N12:O13", "殿", "M C"},
-    {"T10:X11", "一 次 会 社 名", "M C"}, {"T12:X13", "（　 ） 次会社名", "M C"},
+    {"B10:F11", "事業所の名称", "M C 10"},
+    {"B12:F13", "所　　長　　名", "M C"}, {"N12:O13", "殿", "M C"},
+    {"T10:X11", "一 次 会 社 名", "M C"},
     {"T14:X15", "申 請 会 社 名", "M C"}, {"T16:X17", "代 表 者 氏 名", "M C"},
-    {"Y10:AG11", "", "M S"}, {"Y12:AG13", "", "M S"}, {"Y14:AG15", "", "M S"}, {"Y16:AG17", "", "M S"},
     {"AH16:AH17", "印", "M"},
     {"B19:AG19", "Ⅰ． 申請就労者", "M 11 B"},
     {"C21:I22", "該当者項目", "M C"},
@@ -71,6 +63,16 @@ constexpr Box kBoxes[] = {
     {"S59:V59", "現場代理人", "M C 11"}, {"W59:AD59", "", "M"},
 };
 
+QString tierLabel(const Values& v) { return tierCompanyLabel(v.company(company::Tier)); }
+
+// The addressee and the applying company.
+constexpr Field kFields[] = {
+    {"G10:O11", "M C S", projectField(field::WorksName)}, {"G12:M13", "M C S", projectField(field::PrimeSiteAgent)},
+    {"T12:X13", "M C", computed(&tierLabel), "（　 ） 次会社名"},
+    {"Y10:AG11", "M S", companyColumn(company::FirstTierName)}, {"Y12:AG13", "M S", companyColumn(company::Name)},
+    {"Y14:AG15", "M S", companyColumn(company::Name)}, {"Y16:AG17", "M S", companyColumn(company::Representative)},
+};
+
 constexpr Line kLines[] = {
     {"G10:O11", "B"}, {"G12:O13", "B"},
     {"Y12:AG12", "T H"}, {"Y14:AG14", "T H"}, {"Y16:AG16", "T H"}, {"Y18:AG18", "T H"},
@@ -84,36 +86,19 @@ constexpr Line kLines[] = {
 
 } // namespace
 
-void OwnerOperatorNotice::drawConfirmation(Worksheet& ws)
-{
-    drawBoxes(ws, kConfirmation);
-}
-
-QString OwnerOperatorNotice::tierLabel(const QString& tier)
-{
-    return u'(' + tier + QStringLiteral(")次会社名");
-}
-
 void OwnerOperatorNotice::layout(Worksheet& ws) const
 {
     preparePage(ws, kPage);
-    drawConfirmation(ws);
+    drawReportConfirmation(ws);
     drawBoxes(ws, kBoxes);
+    drawFields(ws, kFields);
     drawLines(ws, kLines);
-    VehicleNotice::drawConfirmationLines(ws);
+    drawConfirmationLines(ws);
 }
 
 void OwnerOperatorNotice::write(Worksheet& ws, const RunState& run) const
 {
-    const SiteView& site = run.site;
-    const int r = run.target.row;
-    ws.Range("G10").setValue(site.field("Edit9"));
-    ws.Range("G12").setValue(site.field("Edit14"));
-    ws.Range("T12").setValue(tierLabel(site.contractor(r, company::Tier)));
-    ws.Range("Y10").setValue(site.contractor(r, kFirstTierName));
-    ws.Range("Y12").setValue(site.contractor(r, company::Name));
-    ws.Range("Y14").setValue(site.contractor(r, company::Name));
-    ws.Range("Y16").setValue(site.contractor(r, company::Representative));
+    fillFields(ws, kFields, {run, run.target.row});
 }
 
 const Document& ownerOperatorNoticeForm()

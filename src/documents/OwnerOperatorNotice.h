@@ -14,10 +14,6 @@ public:
     // company, Y12 and Y14 the company, Y16 its representative.
     void write(sheet::Worksheet& ws, const RunState& run) const override;
 
-    // The confirmation box and date line forms 12 and 13 begin with.
-    static void drawConfirmation(sheet::Worksheet& ws);
-    // "(" + tier + ")次会社名"
-    static QString tierLabel(const QString& tier);
 };
 
 } // namespace mirevo::documents

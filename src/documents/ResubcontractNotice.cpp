@@ -1,15 +1,13 @@
 #include "ResubcontractNotice.h"
 
-#include "FormDrawer.h"
+#include "FormFields.h"
 #include "Forms.h"
 #include "Spreadsheet.h"
 #include "SystemLedger.h"
 #include "common/Error.h"
 #include "common/TextGrid.h"
-#include "project/PrimeFields.h"
+#include "project/RecordFields.h"
 #include "registry/CompanyRecord.h"
-
-#include <string>
 
 namespace mirevo::documents {
 
@@ -59,25 +57,89 @@ constexpr Box kLeftLabels[] = {
     {"R56:X56", "従事の状況(有無)", "M C S 10"}, {"R57:X57", "", "M"},
 };
 
+// The reporting company: the values' row is the company above the notified
+// one (0, the prime contractor, reads the prime contractor's fields).
+bool fromTable(const Values& v) { return v.row > 0; }
+QString orderer(const Values& v)
+{
+    return fromTable(v) ? v.company(company::UpperName) : v.run.site.primeName();
+}
+QString primeName(const Values& v) { return v.run.site.primeName(); }
+QString postcode(const Values& v)
+{
+    const QString text = v.company(company::PostcodeA) + u'-' + v.company(company::PostcodeB);
+    return text == QLatin1String("-") ? QString() : text;
+}
+QString addressLine1(const Values& v) { return ResubcontractNotice::addressLines(v.company(company::Address))[0]; }
+QString addressLine2(const Values& v) { return ResubcontractNotice::addressLines(v.company(company::Address))[1]; }
+QString period(const Values& v)
+{
+    if (fromTable(v))
+        return ResubcontractNotice::period(v.company(company::PeriodFrom), v.company(company::PeriodTo));
+    return ResubcontractNotice::period(v.project(field::PeriodFrom), v.project(field::PeriodTo));
+}
+QString contractDate(const Values& v)
+{
+    return fromTable(v) ? v.company(company::ContractDate) : v.project(field::ContractDate);
+}
+// Trade with its "工事業" (the prime contractor's own suffix box).
+QString trade(const Values& v, int column, const char* primeSuffix)
+{
+    const QString suffix = fromTable(v) ? QStringLiteral("工事業") : v.project(primeSuffix);
+    return v.company(column) + QStringLiteral("　") + suffix;
+}
+QString trade1(const Values& v) { return trade(v, company::Trade1, field::PrimeTrade1Suffix); }
+QString trade2(const Values& v) { return trade(v, company::Trade2, field::PrimeTrade2Suffix); }
+QString licence(const Values& v, int kind) { return v.company(kind) + QStringLiteral("　 ") + v.company(kind + 1); }
+QString licence1(const Values& v) { return licence(v, company::LicenceKind1); }
+QString licence2(const Values& v) { return licence(v, company::LicenceKind2); }
+
 // Every value box shrinks its text to fit, so a long name or address stays
 // inside its box. The qualification boxes are left-aligned without
 // shrinking: the field's initial text ends in tab characters.
-constexpr Box kLeftData[] = {
-    {"AC2:AH2", "", "M C S"},
-    {"G6:S7", "", "M C S 11"}, {"G9:R10", "", "M C S 11"}, {"H12:S15", "", "M C S 11"},
-    {"Z7:AC7", "", "M S 10"}, {"Y8:AH8", "", "M S 10"}, {"Y10:AH10", "", "M S 10"},
-    {"Y12:AH12", "", "M S 10"}, {"Y14:AH14", "", "M S 10"}, {"Y16:AH16", "", "M S 10"},
-    {"H19:AH21", "", "M S"}, {"H22:R23", "", "M C S"}, {"X22:AH23", "", "M C S"},
-    {"H27:P28", "", "M R S"}, {"H29:P30", "", "M R S"},
-    {"Q27:Y28", "", "M C S"}, {"Z27:AH28", "", "M C S"}, {"Q29:Y30", "", "M C S"}, {"Z29:AH30", "", "M C S"},
-    {"M34:S35", "", "M C"}, {"T34:AA35", "", "M C"}, {"AB34:AH35", "", "M C"},
-    {"M38:S39", "", "M C S"}, {"T38:X39", "", "M C S"}, {"Y38:AC39", "", "M C S"}, {"AD38:AH39", "", "M C S"},
-    {"H41:Q42", "", "M C S"}, {"H43:Q44", "", "M C S"}, {"H45:Q46", "", "M C S"},
-    {"H47:Q48", "", "M C S"}, {"H49:Q50", "", "M C S"}, {"H51:Q52", "", "M L"},
-    {"Y41:AH42", "", "M C S"}, {"Y43:AH44", "", "M C S"}, {"Y45:AH46", "", "M C S"},
-    {"Y47:AH48", "", "M C S"}, {"Y49:AH50", "", "M L"}, {"Y51:AH52", "", "M C S"},
-    {"H54:Q57", "", "M C 10"}, {"Y54:AH57", "", "M C 10"},
+constexpr Field kLeftFields[] = {
+    {"AC2:AH2", "M C S", projectField(field::CreatedOn)},
+    {"G6:S7", "M C S 11", computed(&orderer)}, {"G9:R10", "M C S 11", projectField(field::PrimeSiteAgent)},
+    {"H12:S15", "M C S 11", computed(&primeName)},
+    {"Z7:AC7", "M S 10", computed(&postcode)}, {"Y8:AH8", "M S 10", computed(&addressLine1)},
+    {"Y10:AH10", "M S 10", computed(&addressLine2)},
+    {"Y12:AH12", "M S 10", companyColumn(company::Phone)}, {"Y14:AH14", "M S 10", companyColumn(company::Name)},
+    {"Y16:AH16", "M S 10", companyColumn(company::Representative)},
+    {"H19:AH21", "M S", projectField(field::WorksName)}, {"H22:R23", "M C S", computed(&period)},
+    {"X22:AH23", "M C S", computed(&contractDate)},
+    {"H27:P28", "M R S", computed(&trade1)}, {"H29:P30", "M R S", computed(&trade2)},
+    {"Q27:Y28", "M C S", computed(&licence1)}, {"Z27:AH28", "M C S", companyColumn(company::LicenceDate1)},
+    {"Q29:Y30", "M C S", computed(&licence2)}, {"Z29:AH30", "M C S", companyColumn(company::LicenceDate2)},
+    {"M34:S35", "M C", companyColumn(company::HealthInsuranceState)},
+    {"T34:AA35", "M C", companyColumn(company::PensionState)},
+    {"AB34:AH35", "M C", companyColumn(company::EmploymentInsuranceState)},
+    {"M38:S39", "M C S", companyColumn(company::InsuranceOffice)},
+    {"T38:X39", "M C S", companyColumn(company::HealthInsuranceNo)},
+    {"Y38:AC39", "M C S", companyColumn(company::PensionNo)},
+    {"AD38:AH39", "M C S", companyColumn(company::EmploymentInsuranceNo)},
+    {"H41:Q42", "M C S", companyColumn(company::Supervisor)},
+    {"H43:Q44", "M C S", companyColumn(company::SupervisorAuthority)},
+    {"H45:Q46", "M C S", companyColumn(company::SiteAgent)},
+    {"H47:Q48", "M C S", companyColumn(company::SiteAgentAuthority)},
+    {"H49:Q50", "M C S", companyColumn(company::ChiefEngineer)},
+    {"H51:Q52", "M L", companyColumn(company::ChiefEngineerQualification)},
+    {"Y41:AH42", "M C S", companyColumn(company::SafetyManager)},
+    {"Y43:AH44", "M C S", companyColumn(company::SafetyPromoter)},
+    {"Y45:AH46", "M C S", companyColumn(company::EmploymentManager)},
+    {"Y47:AH48", "M C S", companyColumn(company::Specialist1)},
+    {"Y49:AH50", "M L", companyColumn(company::Specialist1Qualification)},
+    {"Y51:AH52", "M C S", companyColumn(company::Specialist1Work)},
+    {"H54:Q57", "M C 10", companyColumn(company::ForeignWorkers)},
+    {"Y54:AH57", "M C 10", companyColumn(company::ForeignTrainees)},
 };
+
+// The notified company's period, in the shared right half's period box: the
+// notice writes "～" alone where the ledger leaves a blank period.
+QString notifiedPeriod(const Values& v)
+{
+    return ResubcontractNotice::period(v.company(company::PeriodFrom), v.company(company::PeriodTo));
+}
+constexpr Field kNotifiedPeriod[] = {{"AR13:BB14", "", computed(&notifiedPeriod)}};
 
 // Inside the ledger's note frame (AL52:BR62) of the shared right half.
 constexpr Box kNotes[] = {
@@ -105,91 +167,6 @@ constexpr Line kLeftLines[] = {
     {"R49:R52", "R"},
     // Foreign workers.
     {"B54:AH57", "O"}, {"G54:G57", "R"}, {"Q54:Q57", "R"}, {"X54:X57", "R"},
-};
-
-// Writes the reporting company: table row `u`, or the prime contractor's
-// fields when u is 0; rows relative to block top k.
-struct UpperHalf {
-    Worksheet& ws;
-    const SiteView& site;
-    int u;
-    int k;
-
-    void put(const char* column, int offset, const QString& text) const
-    {
-        ws.Range(column + std::to_string(k + offset)).setValue(text);
-    }
-    void put(const char* column, int offset, int column2) const { put(column, offset, c(column2)); }
-    QString f(const char* name) const { return site.field(name); }
-
-    // A company column of the upper company.
-    QString c(int column) const
-    {
-        if (u > 0)
-            return site.contractor(u, column);
-        const QString field = primeField(column);
-        return field.isEmpty() ? QString() : site.field(field.toLatin1().constData());
-    }
-
-    void write() const
-    {
-        using namespace company;
-        put("AC", 0, f("Edit41"));
-        put("G", 4, u > 0 ? c(UpperName) : site.primeName());
-        put("G", 7, f("Edit14"));
-        put("H", 10, site.primeName());
-        const QString postcode = c(PostcodeA) + u'-' + c(PostcodeB);
-        put("Z", 5, postcode == QLatin1String("-") ? QString() : postcode);
-        const QStringList address = ResubcontractNotice::addressLines(c(Address));
-        put("Y", 6, address[0]);
-        put("Y", 8, address[1]);
-        put("Y", 10, Phone);
-        put("Y", 12, Name);
-        put("Y", 14, Representative);
-        put("H", 17, f("Edit9"));
-        put("H", 20, u > 0 ? ResubcontractNotice::period(c(PeriodFrom), c(PeriodTo))
-                           : ResubcontractNotice::period(f("Edit5"), f("Edit6")));
-        put("X", 20, u > 0 ? c(ContractDate) : f("Edit7"));
-        permit(25, Trade1, "Edit28");
-        permit(27, Trade2, "Edit32");
-        insurance();
-        people();
-    }
-
-    // Trade with its "工事業" (the prime contractor's own suffix box), licence
-    // kind and number, date: four columns from `trade` on.
-    void permit(int offset, int trade, const char* primeSuffix) const
-    {
-        const QString suffix = u > 0 ? QStringLiteral("工事業") : f(primeSuffix);
-        put("H", offset, c(trade) + QStringLiteral("　") + suffix);
-        put("Q", offset, c(trade + 1) + QStringLiteral("　 ") + c(trade + 2));
-        put("Z", offset, trade + 3);
-    }
-
-    void insurance() const
-    {
-        put("M", 32, 32);
-        put("T", 32, 34);
-        put("AB", 32, 36);
-        put("M", 36, 30);
-        put("T", 36, 31);
-        put("Y", 36, 33);
-        put("AD", 36, 35);
-    }
-
-    void people() const
-    {
-        for (int i = 0; i < 6; ++i)
-            put("H", 39 + 2 * i, 15 + i); // supervisor, site agent, chief engineer
-        put("Y", 39, 27);
-        put("Y", 41, 28);
-        put("Y", 43, 29);
-        put("Y", 45, 21);
-        put("Y", 47, 22);
-        put("Y", 49, 23);
-        put("H", 52, 37);
-        put("Y", 52, 38);
-    }
 };
 
 // The upper row must name a company of the table (0 is the prime contractor).
@@ -221,7 +198,7 @@ void ResubcontractNotice::layout(Worksheet& ws) const
 {
     preparePage(ws, kPage);
     drawBoxes(ws, kLeftLabels);
-    drawBoxes(ws, kLeftData);
+    drawFields(ws, kLeftFields);
     drawLines(ws, kLeftLines);
     SystemLedger::drawSubcontractorHalf(ws);
     drawBoxes(ws, kNotes);
@@ -229,10 +206,12 @@ void ResubcontractNotice::layout(Worksheet& ws) const
 
 void ResubcontractNotice::write(Worksheet& ws, const RunState& run) const
 {
-    const int k = run.target.blockTop > 0 ? run.target.blockTop : 2;
+    const int top = run.target.blockTop > 0 ? run.target.blockTop : kBlockTop;
     checkUpperRow(run.site, run.target.row, run.target.upperRow);
-    UpperHalf{ws, run.site, run.target.upperRow, k}.write();
-    SystemLedger::writeSubcontractorHalf(ws, run.site, run.target.row, k + 2, &period);
+    fillFields(ws, kLeftFields, {run, run.target.upperRow}, top - kBlockTop);
+    const int half = top + SystemLedger::kSubcontractorTop - kBlockTop;
+    SystemLedger::writeSubcontractorHalf(ws, run, run.target.row, half);
+    fillFields(ws, kNotifiedPeriod, {run, run.target.row}, half - SystemLedger::kSubcontractorTop);
 }
 
 const Document& resubcontractNoticeForm()

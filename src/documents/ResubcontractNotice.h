@@ -11,6 +11,7 @@ namespace mirevo::documents {
 class ResubcontractNotice : public Document {
 public:
     static constexpr int kPageRows = 66;
+    static constexpr int kBlockTop = 2; // the block's first row as the form is drawn
     static constexpr int kAddressLine = 18; // characters of the first address line
 
     void layout(sheet::Worksheet& ws) const override;

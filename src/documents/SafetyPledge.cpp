@@ -1,11 +1,10 @@
 #include "SafetyPledge.h"
 
-#include "FormDrawer.h"
+#include "FormFields.h"
 #include "Forms.h"
 #include "Spreadsheet.h"
+#include "project/RecordFields.h"
 #include "registry/CompanyRecord.h"
-
-#include <string>
 
 namespace mirevo::documents {
 
@@ -28,20 +27,28 @@ constexpr PageFormat kPage{Paper::A4Portrait, "A1:Y50", 0, kHeights, kWidths, "A
 
 constexpr Box kHeader[] = {
     {"I2", "安全衛生に関する誓約書", "B 16"},
-    {"U3:Y3", "", "M R S"},
     {"B4", "工事名称", "12"},
-    {"E4:M4", "", "M S"},
     {"B5", "代表者名", ""},
-    {"E5:M5", "", "M S"},
     {"O6", "住　　所", ""},
-    {"R6:Y6", "", "M S"},
     {"O7", "会 社 名", ""},
-    {"R7:Y7", "", "M S"},
     {"O8", "代表者名", ""},
-    {"R8:Y8", "", "M S"},
     {"C10", "当社は、貴社から請負う標記工事の施工に関し、下記のことを誓約致します。", "B"},
     {"M11", "記", ""},
     {"C38", "本誓約書の内容に違反した場合は、いかなる処置を受けても異議の申し立ては致しません。", "B"},
+};
+
+// Every page: the site and the prime contractor's representative, then the
+// company the page is for.
+constexpr Field kSiteFields[] = {
+    {"U3:Y3", "M R S", projectField(field::CreatedOn)},
+    {"E4:M4", "M S", projectField(field::WorksName)},
+    {"E5:M5", "M S", projectField(field::PrimeRepresentative)},
+};
+
+constexpr Field kCompanyFields[] = {
+    {"R6:Y6", "M S", companyColumn(company::Address)},
+    {"R7:Y7", "M S", companyColumn(company::Name)},
+    {"R8:Y8", "M S", companyColumn(company::Representative)},
 };
 
 constexpr const char* kBodyCodes = "M W T L 10";
@@ -136,31 +143,14 @@ constexpr Line kLines[] = {
     {"U3:Y3", "B"}, {"B4:M4", "B"}, {"B5:M5", "B"}, {"O8:Y8", "B"},
 };
 
-std::string at(const char* column, int row)
-{
-    return column + std::to_string(row);
-}
-
-void writeHeader(Worksheet& ws, int top, const RunState& run)
-{
-    ws.Range(at("U", top + 2)).setValue(run.site.field("Edit41"));
-    ws.Range(at("E", top + 3)).setValue(run.site.field("Edit9"));
-    ws.Range(at("E", top + 4)).setValue(run.site.field("Edit12"));
-}
-
-void writeCompany(Worksheet& ws, int top, const RunState& run, int row)
-{
-    ws.Range(at("R", top + 5)).setValue(run.site.contractor(row, company::Address));
-    ws.Range(at("R", top + 6)).setValue(run.site.contractor(row, company::Name));
-    ws.Range(at("R", top + 7)).setValue(run.site.contractor(row, company::Representative));
-}
-
 } // namespace
 
 void SafetyPledge::layout(Worksheet& ws) const
 {
     preparePage(ws, kPage);
     drawBoxes(ws, kHeader);
+    drawFields(ws, kSiteFields);
+    drawFields(ws, kCompanyFields);
     drawBoxes(ws, kSections);
     drawLines(ws, kLines);
 }
@@ -169,11 +159,12 @@ void SafetyPledge::write(Worksheet& ws, const RunState& run) const
 {
     const QList<int> rows = run.site.companyRows();
     repeatPageBlock(ws, 1, kPageRows, int(rows.size()) - 1);
-    writeHeader(ws, 1, run);
+    if (rows.isEmpty())
+        fillFields(ws, kSiteFields, {run});
     for (int i = 0; i < rows.size(); ++i) {
-        const int top = 1 + kPageRows * i;
-        writeHeader(ws, top, run);
-        writeCompany(ws, top, run, rows[i]);
+        const Values company{run, rows[i]};
+        fillFields(ws, kSiteFields, company, kPageRows * i);
+        fillFields(ws, kCompanyFields, company, kPageRows * i);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "project/Project.h"
 #include "project/ProjectActions.h"
 #include "project/ProjectRecord.h"
+#include "project/RecordFields.h"
 #include "registry/CompanyRecord.h"
 #include "roster/WorkerRecord.h"
 
@@ -44,7 +45,7 @@ QList<QStringList> SiteView::workersOf(const QString& company) const
 
 QString SiteView::primeName() const
 {
-    return field("Edit10");
+    return field(field::PrimeName);
 }
 
 int SiteView::upperRow(int row) const

@@ -1,11 +1,11 @@
 #include "SpecialWorkerReport.h"
 
+#include "FormKit.h"
 #include "Forms.h"
-#include "OwnerOperatorNotice.h"
 #include "Spreadsheet.h"
-#include "VehicleNotice.h"
 #include "common/EraDate.h"
 #include "common/TextGrid.h"
+#include "project/RecordFields.h"
 #include "registry/CompanyRecord.h"
 #include "roster/BloodPressure.h"
 #include "roster/WorkerDates.h"
@@ -19,9 +19,6 @@ using namespace mirevo::sheet;
 
 namespace {
 
-constexpr int kFirstTierName = 50; // "一次下請け会社名" of the site contractor table
-constexpr int kSafetyManager = 27; // "安全衛生責任者名"
-
 constexpr Size kHeights[] = {
     {"A1:A66", 12}, {"A5", 6}, {"A7", 24}, {"A14", 9}, {"A15:A18", 18}, {"A19", 9}, {"A20:A25", 18},
     {"A26:A28", 9}, {"A29:A46", 15}, {"A30", 9}, {"A39", 9}, {"A41", 9}, {"A46:A48", 9}, {"A49:A56", 15},
@@ -32,24 +29,22 @@ constexpr PageFormat kPage{Paper::A4Portrait, "A1:AI66", 10, kHeights, kPortrait
 constexpr Box kBoxes[] = {
     {"E7:Y7", "年少者・高年齢者・高血圧者就労報告書", "M C 16 B"},
     {"E8:Y8", "(15歳以上18歳未満・65歳以上・最低血圧95以上、最高血圧160以上）", "M C 10 red"},
-    {"B10:F11", "事業所の名称", "M C 10"}, {"G10:O11", "", "M C S 10"},
-    {"B12:F13", "所　　長　　名", "M C"}, {"G12:M13", "", "M C S 10"}, {"N12:O13", "殿", "M C 10"},
-    {"B15:I15", "氏             名", "M C"}, {"J15:P15", "", "M C S"},
-    {"Q15:T15", "生年月日", "M C"}, {"U15:AA15", "　　　　年    月    日　", "M C S"},
-    {"AB15:AD15", "年 齢", "M C"}, {"AE15:AF15", "", "M C"}, {"AG15:AH15", " 歳", "M C"},
-    {"B16:I16", "住             所", "M C"}, {"J16:AH16", "", "M S"},
+    {"B10:F11", "事業所の名称", "M C 10"},
+    {"B12:F13", "所　　長　　名", "M C"}, {"N12:O13", "殿", "M C 10"},
+    {"B15:I15", "氏             名", "M C"},
+    {"Q15:T15", "生年月日", "M C"},
+    {"AB15:AD15", "年 齢", "M C"}, {"AG15:AH15", " 歳", "M C"},
+    {"B16:I16", "住             所", "M C"},
     {"B17:I17", "血 圧 測 定 値", "M C"},
-    {"J17:M17", "最高血圧 ：", "M C"}, {"N17:P17", "", "M C"},
-    {"Q17:T17", "最低血圧 ：", "M C"}, {"U17:W17", "", "M C"},
-    {"X17:AA17", "定期健診日", "M C"}, {"AB17:AH17", "　　　　年    月    日　", "M C S"},
+    {"J17:M17", "最高血圧 ：", "M C"},
+    {"Q17:T17", "最低血圧 ：", "M C"},
+    {"X17:AA17", "定期健診日", "M C"},
     {"B18:I18", "高血圧者へのフォロー", "M C S"}, {"J18:P18", "  □現在通院中", "M C"},
     {"Q18:W18", "服薬の有無", "M C"}, {"X18:AH18", "　□有　　　　　□無　　　　　　", "M C"},
     {"C20:R20", "※上記作業員の就労を下記制限を付して申請します。", "M"},
-    {"T21:X21", "一 次 会 社 名", "M"}, {"T22:X22", "（　 ） 次会社名", "M"},
+    {"T21:X21", "一 次 会 社 名", "M"},
     {"T23:X23", "住              所", "M"}, {"T24:X24", "代 表 者 氏 名", "M"},
     {"T25:X25", "安 全 衛 生 者", "M"}, {"AG24:AH24", "印", "M"},
-    {"Y21:AF21", "", "M S"}, {"Y22:AF22", "", "M S"}, {"Y23:AF23", "", "M S"},
-    {"Y24:AF24", "", "M S"}, {"Y25:AF25", "", "M S"},
     {"B29:AH29", "年少者の就労制限業務の内容", "M C 12 B"},
     {"D31:AF31", "1. 高さが5メートル以上で墜落の恐れのある場所での作業", "M"},
     {"D32:AF32", "2. 足場の組立て、解体作業（地上、床上での補助作業を除く）", "M"},
@@ -73,6 +68,17 @@ constexpr Box kBoxes[] = {
     {"D55:AF55", "5. 炎天下の作業など疲労を蓄積する作業", "M"},
     {"D56:AF56", "6. その他（　　　　　　　　　　　　　　　　　　　　　　）", "M S"},
     {"D59:AH59", "※ 事業主は作業員に写しを渡し周知させること、また日常管理は安全衛生責任者が行うこと。", "M S"},
+};
+
+QString tierLabel(const Values& v) { return tierCompanyLabel(v.company(company::Tier)); }
+
+// The addressee and the reporting company.
+constexpr Field kCompanyFields[] = {
+    {"G10:O11", "M C S 10", projectField(field::WorksName)}, {"G12:M13", "M C S 10", projectField(field::PrimeSiteAgent)},
+    {"T22:X22", "M", computed(&tierLabel), "（　 ） 次会社名"},
+    {"Y21:AF21", "M S", companyColumn(company::FirstTierName)}, {"Y22:AF22", "M S", companyColumn(company::Name)},
+    {"Y23:AF23", "M S", companyColumn(company::Address)}, {"Y24:AF24", "M S", companyColumn(company::Representative)},
+    {"Y25:AF25", "M S", companyColumn(company::SafetyManager)},
 };
 
 constexpr Line kLines[] = {
@@ -170,6 +176,56 @@ void noteHealthCheck(QStringList& notes, const QStringList& w)
         notes << QStringLiteral("12: %1 の健康診断日が読めないため、そのまま書きました: \"%2\"").arg(who(w), text);
 }
 
+QString nameWithReading(const Values& v)
+{
+    const QString reading = v.worker(worker::Reading).trimmed();
+    const QString name = v.worker(worker::Name);
+    return reading.isEmpty() ? name : name + QStringLiteral("（") + reading + QStringLiteral("）");
+}
+
+// The birth date as written on the form; a text that is no date as it is.
+QString birth(const Values& v)
+{
+    const QString text = v.worker(worker::Birth).trimmed();
+    const QDate date = SpecialWorkerReport::readDate(text);
+    if (date.isValid())
+        return QStringLiteral("%1年 %2月 %3日").arg(date.year()).arg(date.month()).arg(date.day());
+    return isBlankName(text) ? QString() : text;
+}
+
+QString age(const Values& v)
+{
+    const int years = ageOf(*v.person, SpecialWorkerReport::readDate(v.project(field::CreatedOn))).years;
+    return years >= 0 ? QString::number(years) : QString();
+}
+
+QString address(const Values& v) { return v.contact(worker::Address); }
+QString high(const Values& v)
+{
+    const Reading p = pressureOf(v.worker(worker::BloodPressure));
+    return p.high ? QString::number(*p.high) : QString();
+}
+QString low(const Values& v)
+{
+    const Reading p = pressureOf(v.worker(worker::BloodPressure));
+    return p.low ? QString::number(*p.low) : QString();
+}
+QString healthCheck(const Values& v)
+{
+    const QString check = healthCheckText(*v.person);
+    return isBlankName(check) ? QString() : check;
+}
+
+// The worker of a filled copy, rows 15 to 17.
+constexpr Field kWorkerFields[] = {
+    {"J15:P15", "M C S", computed(&nameWithReading)},
+    {"U15:AA15", "M C S", computed(&birth), "　　　　年    月    日　", true},
+    {"AE15:AF15", "M C", computed(&age)},
+    {"J16:AH16", "M S", computed(&address)},
+    {"N17:P17", "M C", computed(&high)}, {"U17:W17", "M C", computed(&low)},
+    {"AB17:AH17", "M C S", computed(&healthCheck), "　　　　年    月    日　", true},
+};
+
 } // namespace
 
 QDate SpecialWorkerReport::readDate(const QString& text)
@@ -220,49 +276,44 @@ QList<SpecialWorkerReport::Reported> SpecialWorkerReport::reportedWorkers(const 
     return list;
 }
 
-void SpecialWorkerReport::writeWorker(Worksheet& ws, const Reported& r, const RunOptions& options)
+QStringList SpecialWorkerReport::runNotes(const RunState& run) const
 {
-    const QStringList& w = r.worker;
-    const QString reading = w.value(worker::Reading).trimmed();
-    ws.Range("J15").setValue(reading.isEmpty() ? w.value(worker::Name)
-                                               : w.value(worker::Name) + QStringLiteral("（") + reading + QStringLiteral("）"));
-    const QString birthText = w.value(worker::Birth).trimmed();
-    const QDate birth = readDate(birthText);
-    if (birth.isValid())
-        ws.Range("U15").setValue(QStringLiteral("%1年 %2月 %3日").arg(birth.year()).arg(birth.month()).arg(birth.day()));
-    else if (!isBlankName(birthText))
-        ws.Range("U15").setValue(birthText);
-    ws.Range("AE15").setValue(r.age >= 0 ? QString::number(r.age) : QString());
-    ws.Range("J16").setValue(options.noAddress ? QString() : w.value(worker::Address));
-    const Reading p = pressureOf(w.value(worker::BloodPressure));
-    ws.Range("N17").setValue(p.high ? QString::number(*p.high) : QString());
-    ws.Range("U17").setValue(p.low ? QString::number(*p.low) : QString());
-    const QString check = healthCheckText(w);
-    if (!isBlankName(check))
-        ws.Range("AB17").setValue(check);
+    const QString created = run.site.field(field::CreatedOn);
+    if (readDate(created).isValid())
+        return {};
+    return {QStringLiteral("12: 作成日が読めないため、該当作業員の報告書は作りませんでした: \"%1\"").arg(created)};
+}
+
+QList<QStringList> SpecialWorkerReport::workerCopies(const RunState& run, QStringList& notes) const
+{
+    const QDate created = readDate(run.site.field(field::CreatedOn));
+    QList<QStringList> workers;
+    if (!created.isValid())
+        return workers;
+    for (const Reported& r : reportedWorkers(run.site, run.target.company, created, notes))
+        workers << r.worker;
+    return workers;
+}
+
+void SpecialWorkerReport::writeWorker(Worksheet& ws, const RunState& run, const QStringList& worker) const
+{
+    fillFields(ws, kWorkerFields, {run, run.target.row, &worker});
 }
 
 void SpecialWorkerReport::layout(Worksheet& ws) const
 {
     preparePage(ws, kPage);
-    OwnerOperatorNotice::drawConfirmation(ws);
+    drawReportConfirmation(ws);
     drawBoxes(ws, kBoxes);
+    drawFields(ws, kCompanyFields);
+    drawFields(ws, kWorkerFields);
     drawLines(ws, kLines);
-    VehicleNotice::drawConfirmationLines(ws);
+    drawConfirmationLines(ws);
 }
 
 void SpecialWorkerReport::write(Worksheet& ws, const RunState& run) const
 {
-    const SiteView& site = run.site;
-    const int r = run.target.row;
-    ws.Range("G10").setValue(site.field("Edit9"));
-    ws.Range("G12").setValue(site.field("Edit14"));
-    ws.Range("T22").setValue(OwnerOperatorNotice::tierLabel(site.contractor(r, company::Tier)));
-    ws.Range("Y21").setValue(site.contractor(r, kFirstTierName));
-    ws.Range("Y22").setValue(site.contractor(r, company::Name));
-    ws.Range("Y23").setValue(site.contractor(r, company::Address));
-    ws.Range("Y24").setValue(site.contractor(r, company::Representative));
-    ws.Range("Y25").setValue(site.contractor(r, kSafetyManager));
+    fillFields(ws, kCompanyFields, {run, run.target.row});
 }
 
 const Document& specialWorkerReportForm()

@@ -19,6 +19,15 @@ public:
     // company, Y22 the company, Y23 its address, Y24 its representative,
     // Y25 its safety and health manager.
     void write(sheet::Worksheet& ws, const RunState& run) const override;
+    // The creation date the workers are judged on must be readable.
+    QStringList runNotes(const RunState& run) const override;
+    // The reported workers (below) on the creation date.
+    QList<QStringList> workerCopies(const RunState& run, QStringList& notes) const override;
+    // Name (reading), birth date, age on the creation date, address, blood
+    // pressure and the date of the health check into rows 15 to 17 of a copy
+    // the company block is already written on. "住所・TEL (無)" leaves the
+    // address empty.
+    void writeWorker(sheet::Worksheet& ws, const RunState& run, const QStringList& worker) const override;
 
     // A worker the form is filled for: under 18 or 65 and over on the
     // creation date, or a low blood pressure of 95 or a high one of 160 and
@@ -35,10 +44,6 @@ public:
     // are named in `notes`; an empty birth date alone is not.
     static QList<Reported> reportedWorkers(const SiteView& site, const QString& company, const QDate& created,
                                            QStringList& notes);
-    // Name (reading), birth date, age, address, blood pressure and the date
-    // of the health check into rows 15 to 17 of a copy the company block is
-    // already written on. "住所・TEL (無)" leaves the address empty.
-    static void writeWorker(sheet::Worksheet& ws, const Reported& worker, const RunOptions& options);
     // "令和 8年12月 9日" or "2026/12/09"; an invalid date otherwise.
     static QDate readDate(const QString& text);
     // The age column: "17", "17歳", "１７才"; nothing when it holds no age.

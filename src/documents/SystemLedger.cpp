@@ -1,12 +1,11 @@
 #include "SystemLedger.h"
 
-#include "FormDrawer.h"
+#include "FormFields.h"
 #include "Forms.h"
 #include "Spreadsheet.h"
 #include "project/ProjectRecord.h"
+#include "project/RecordFields.h"
 #include "registry/CompanyRecord.h"
-
-#include <string>
 
 namespace mirevo::documents {
 
@@ -64,24 +63,68 @@ constexpr Box kLeftLabels[] = {
 // The qualification boxes are left-aligned without shrinking: their texts
 // may end in tab characters (the field's initial text does), which would
 // otherwise shrink the visible text to nothing.
-constexpr Box kLeftData[] = {
-    {"AC2:AH2", "", "M C S"},
-    {"G5:AD5", "", "M S"}, {"G7:AD7", "", "M S"},
-    {"H11:P12", "", "M R S"}, {"H13:P14", "", "M R S"},
-    {"Q11:Y12", "", "M C S"}, {"Q13:Y14", "", "M C S"}, {"Z11:AH12", "", "M C S"}, {"Z13:AH14", "", "M C S"},
-    {"H16:AH18", "", "M S"}, {"H19:R21", "", "M S"}, {"S19:AH19", "", "M S"}, {"S20:AH21", "", "M S"},
-    {"H22:R23", "", "M C S"}, {"X22:AH23", "", "M C S"},
-    {"M27:W28", "", "M S"}, {"M29:W30", "", "M S"}, {"X27:AH28", "", "M S"}, {"X29:AH30", "", "M S"},
-    {"M34:S35", "", "M C"}, {"T34:AA35", "", "M C"}, {"AB34:AH35", "", "M C"},
-    {"P38:S39", "", "M C S"}, {"T38:X39", "", "M C S"}, {"Y38:AC39", "", "M C S"}, {"AD38:AH39", "", "M C S"},
+QString worksOffice(const Values& v) { return v.project(field::WorksName) + QStringLiteral(" 作業所"); }
+QString joined(const Values& v, const char* a, const char* b) { return v.project(a) + u' ' + v.project(b); }
+QString trade1(const Values& v) { return joined(v, field::PrimeTrade1, field::PrimeTrade1Suffix); }
+QString licence1(const Values& v) { return joined(v, field::PrimeLicenceKind1, field::PrimeLicenceNo1); }
+QString trade2(const Values& v) { return joined(v, field::PrimeTrade2, field::PrimeTrade2Suffix); }
+QString licence2(const Values& v) { return joined(v, field::PrimeLicenceKind2, field::PrimeLicenceNo2); }
+QString ordererPostcode(const Values& v)
+{
+    return QStringLiteral("〒") + v.project(field::OrdererPostcodeA) + u'-' + v.project(field::OrdererPostcodeB);
+}
+QString worksPeriod(const Values& v)
+{
+    return SystemLedger::period(v.project(field::PeriodFrom), v.project(field::PeriodTo));
+}
+QString dedication(const Values& v)
+{
+    const bool notDedicated = v.run.site.record && v.run.site.record->primeNotDedicated();
+    return notDedicated ? QStringLiteral("非専任") : QStringLiteral("専任");
+}
+
+constexpr Field kLeftFields[] = {
+    {"AC2:AH2", "M C S", projectField(field::CreatedOn)},
+    {"G5:AD5", "M S", projectField(field::PrimeName)}, {"G7:AD7", "M S", computed(&worksOffice)},
+    {"H11:P12", "M R S", computed(&trade1)}, {"H13:P14", "M R S", computed(&trade2)},
+    {"Q11:Y12", "M C S", computed(&licence1)}, {"Q13:Y14", "M C S", computed(&licence2)},
+    {"Z11:AH12", "M C S", projectField(field::PrimeLicenceDate1)}, {"Z13:AH14", "M C S", projectField(field::PrimeLicenceDate2)},
+    {"H16:AH18", "M S", projectField(field::WorksName)}, {"H19:R21", "M S", projectField(field::OrdererName)},
+    {"S19:AH19", "M S", computed(&ordererPostcode)}, {"S20:AH21", "M S", projectField(field::OrdererAddress)},
+    {"H22:R23", "M C S", computed(&worksPeriod)}, {"X22:AH23", "M C S", projectField(field::ContractDate)},
+    {"M27:W28", "M S", projectField(field::PrimeBranch)}, {"X27:AH28", "M S", projectField(field::PrimeAddress)},
+    {"M34:S35", "M C", projectField(field::PrimeHealthInsuranceState)},
+    {"T34:AA35", "M C", projectField(field::PrimePensionState)},
+    {"AB34:AH35", "M C", projectField(field::PrimeEmploymentInsuranceState)},
+    {"P38:S39", "M C S", projectField(field::PrimeInsuranceOffice)},
+    {"T38:X39", "M C S", projectField(field::PrimeHealthInsuranceNo)},
+    {"Y38:AC39", "M C S", projectField(field::PrimePensionNo)},
+    {"AD38:AH39", "M C S", projectField(field::PrimeEmploymentInsuranceNo)},
+    {"H43:Q44", "M C S", projectField(field::OrdererSupervisor)},
+    {"Y43:AH44", "M C S", projectField(field::OrdererSupervisorAuthority)},
+    {"H46:Q47", "M C S", projectField(field::PrimeSupervisor)},
+    {"Y46:AH47", "M C S", projectField(field::PrimeSupervisorAuthority)},
+    {"H48:Q49", "M C S", projectField(field::PrimeSiteAgent)},
+    {"Y48:AH49", "M C S", projectField(field::PrimeSiteAgentAuthority)},
+    {"H50:J51", "M C S", computed(&dedication)}, {"K50:Q51", "M C S", projectField(field::PrimeChiefEngineer)},
+    {"Y50:AH51", "M L", projectField(field::PrimeChiefEngineerQualification)},
+    {"H52:Q53", "M C S", projectField(field::PrimeSpecialist1)},
+    {"H54:Q55", "M L", projectField(field::PrimeSpecialist1Qualification)},
+    {"H56:Q57", "M C S", projectField(field::PrimeSpecialist1Work)},
+    {"Y52:AH53", "M C S", projectField(field::PrimeSpecialist2)},
+    {"Y54:AH55", "M L", projectField(field::PrimeSpecialist2Qualification)},
+    {"Y56:AH57", "M C S", projectField(field::PrimeSpecialist2Work)},
+    {"H58:Q58", "M C S", projectField(field::PrimeAssistantEngineer)},
+    {"H59:Q62", "M C 10", projectField(field::PrimeForeignWorkers)},
+    {"Y59:AH62", "M C 10", projectField(field::PrimeForeignTrainees)},
+};
+
+// Boxes of the left half that are left for the hand: the subcontract
+// offices and insurance offices, the assistant's qualification.
+constexpr Box kLeftBlanks[] = {
+    {"M29:W30", "", "M S"}, {"X29:AH30", "", "M S"},
     {"P40:S41", "", "M C S"}, {"T40:X41", "", "M C S"}, {"Y40:AC41", "", "M C S"}, {"AD40:AH41", "", "M C S"},
-    {"H43:Q44", "", "M C S"}, {"Y43:AH44", "", "M C S"}, {"H46:Q47", "", "M C S"}, {"Y46:AH47", "", "M C S"},
-    {"H48:Q49", "", "M C S"}, {"Y48:AH49", "", "M C S"},
-    {"H50:J51", "", "M C S"}, {"K50:Q51", "", "M C S"}, {"Y50:AH51", "", "M L"},
-    {"H52:Q53", "", "M C S"}, {"H54:Q55", "", "M L"}, {"H56:Q57", "", "M C S"},
-    {"Y52:AH53", "", "M C S"}, {"Y54:AH55", "", "M L"}, {"Y56:AH57", "", "M C S"},
-    {"H58:Q58", "", "M C S"}, {"Y58:AH58", "", "M L"},
-    {"H59:Q62", "", "M C 10"}, {"Y59:AH62", "", "M C 10"},
+    {"Y58:AH58", "", "M L"},
 };
 
 // Right half: the subcontractor, drawn for block top row 4.
@@ -116,18 +159,53 @@ constexpr Box kRightLabels[] = {
     {"BB48:BH48", "従事の状況(有無)", "M C S 10"}, {"BB49:BH49", "", "M"},
 };
 
-constexpr Box kRightData[] = {
-    {"AR4:BB6", "", "M C S"}, {"BH4:BR6", "", "M C S"},
-    {"AR7:AX7", "", "M S"}, {"AR8:BJ9", "", "M S"}, {"BK9:BR9", "", "M S"},
-    {"AR10:BR12", "", "M S"}, {"AR13:BB14", "", "M C S"}, {"BH13:BR14", "", "M C S"},
-    {"AR18:AZ19", "", "M R S"}, {"AR20:AZ21", "", "M R S"},
-    {"BA18:BI19", "", "M C S"}, {"BJ18:BR19", "", "M C S"}, {"BA20:BI21", "", "M C S"}, {"BJ20:BR21", "", "M C S"},
-    {"AW25:BC26", "", "M C"}, {"BD25:BK26", "", "M C"}, {"BL25:BR26", "", "M C"},
-    {"AW29:BC30", "", "M C S"}, {"BD29:BH30", "", "M C S"}, {"BI29:BM30", "", "M C S"}, {"BN29:BR30", "", "M C S"},
-    {"AR32:BA33", "", "M C S"}, {"AR34:BA35", "", "M C S"}, {"AR36:BA37", "", "M C S"}, {"AR38:BA39", "", "M L"},
-    {"BI32:BR33", "", "M C S"}, {"BI34:BR35", "", "M C S"}, {"BI36:BR37", "", "M C S"},
-    {"BI38:BR39", "", "M C S"}, {"BI40:BR41", "", "M L"}, {"BI42:BR43", "", "M C S"},
-    {"AR46:BA49", "", "M C 10"}, {"BI46:BR49", "", "M C 10"},
+QString postcode(const Values& v)
+{
+    return QStringLiteral("〒") + v.company(company::PostcodeA) + u'-' + v.company(company::PostcodeB);
+}
+QString phone(const Values& v) { return QStringLiteral("TEL") + v.company(company::Phone); }
+QString companyPeriod(const Values& v)
+{
+    return SystemLedger::period(v.company(company::PeriodFrom), v.company(company::PeriodTo));
+}
+QString trade(const Values& v, int column) { return v.company(column) + QStringLiteral("　工事業"); }
+QString licence(const Values& v, int kind)
+{
+    return v.company(kind) + QStringLiteral("　 ") + v.company(kind + 1);
+}
+QString subTrade1(const Values& v) { return trade(v, company::Trade1); }
+QString subTrade2(const Values& v) { return trade(v, company::Trade2); }
+QString subLicence1(const Values& v) { return licence(v, company::LicenceKind1); }
+QString subLicence2(const Values& v) { return licence(v, company::LicenceKind2); }
+
+constexpr Field kRightFields[] = {
+    {"AR4:BB6", "M C S", companyColumn(company::Name)}, {"BH4:BR6", "M C S", companyColumn(company::Representative)},
+    {"AR7:AX7", "M S", computed(&postcode)}, {"AR8:BJ9", "M S", companyColumn(company::Address)},
+    {"BK9:BR9", "M S", computed(&phone)},
+    {"AR10:BR12", "M S", projectField(field::WorksName)},
+    {"AR13:BB14", "M C S", computed(&companyPeriod)}, {"BH13:BR14", "M C S", companyColumn(company::ContractDate)},
+    {"AR18:AZ19", "M R S", computed(&subTrade1)}, {"AR20:AZ21", "M R S", computed(&subTrade2)},
+    {"BA18:BI19", "M C S", computed(&subLicence1)}, {"BJ18:BR19", "M C S", companyColumn(company::LicenceDate1)},
+    {"BA20:BI21", "M C S", computed(&subLicence2)}, {"BJ20:BR21", "M C S", companyColumn(company::LicenceDate2)},
+    {"AW25:BC26", "M C", companyColumn(company::HealthInsuranceState)},
+    {"BD25:BK26", "M C", companyColumn(company::PensionState)},
+    {"BL25:BR26", "M C", companyColumn(company::EmploymentInsuranceState)},
+    {"AW29:BC30", "M C S", companyColumn(company::InsuranceOffice)},
+    {"BD29:BH30", "M C S", companyColumn(company::HealthInsuranceNo)},
+    {"BI29:BM30", "M C S", companyColumn(company::PensionNo)},
+    {"BN29:BR30", "M C S", companyColumn(company::EmploymentInsuranceNo)},
+    {"AR32:BA33", "M C S", companyColumn(company::SiteAgent)},
+    {"AR34:BA35", "M C S", companyColumn(company::SiteAgentAuthority)},
+    {"AR36:BA37", "M C S", companyColumn(company::ChiefEngineer)},
+    {"AR38:BA39", "M L", companyColumn(company::ChiefEngineerQualification)},
+    {"BI32:BR33", "M C S", companyColumn(company::SafetyManager)},
+    {"BI34:BR35", "M C S", companyColumn(company::SafetyPromoter)},
+    {"BI36:BR37", "M C S", companyColumn(company::EmploymentManager)},
+    {"BI38:BR39", "M C S", companyColumn(company::Specialist1)},
+    {"BI40:BR41", "M L", companyColumn(company::Specialist1Qualification)},
+    {"BI42:BR43", "M C S", companyColumn(company::Specialist1Work)},
+    {"AR46:BA49", "M C 10", companyColumn(company::ForeignWorkers)},
+    {"BI46:BR49", "M C 10", companyColumn(company::ForeignTrainees)},
 };
 
 constexpr Box kNotes[] = {
@@ -185,144 +263,6 @@ constexpr Line kRightLines[] = {
     {"AL52:BR62", "O"},
 };
 
-// Writes the prime contractor's and the orderer's values (absolute cells).
-struct LeftHalf {
-    Worksheet& ws;
-    const SiteView& site;
-
-    void put(const char* cell, const QString& text) const { ws.Range(cell).setValue(text); }
-    QString f(const char* name) const { return site.field(name); }
-
-    void write() const
-    {
-        put("AC2", f("Edit41"));
-        put("G5", f("Edit10"));
-        put("G7", f("Edit9") + QStringLiteral(" 作業所"));
-        permits();
-        put("H16", f("Edit9"));
-        put("H19", f("Edit1"));
-        put("S19", QStringLiteral("〒") + f("Edit2") + u'-' + f("Edit3"));
-        put("S20", f("Edit4"));
-        put("H22", SystemLedger::period(f("Edit5"), f("Edit6")));
-        put("X22", f("Edit7"));
-        put("M27", f("Edit11"));
-        put("X27", f("Edit26"));
-        insurance();
-        people();
-    }
-
-    void permits() const
-    {
-        put("H11", f("Edit27") + u' ' + f("Edit28"));
-        put("Q11", f("ComboBox7") + u' ' + f("Edit29"));
-        put("Z11", f("Edit30"));
-        put("H13", f("Edit31") + u' ' + f("Edit32"));
-        put("Q13", f("ComboBox8") + u' ' + f("Edit33"));
-        put("Z13", f("Edit34"));
-    }
-
-    void insurance() const
-    {
-        put("M34", f("ComboBox4"));
-        put("T34", f("ComboBox5"));
-        put("AB34", f("ComboBox6"));
-        put("P38", f("Edit20"));
-        put("T38", f("Edit21"));
-        put("Y38", f("Edit22"));
-        put("AD38", f("Edit23"));
-    }
-
-    void people() const
-    {
-        put("H43", f("Edit8"));
-        put("Y43", f("ComboBox1"));
-        put("H46", f("Edit13"));
-        put("Y46", f("ComboBox2"));
-        put("H48", f("Edit14"));
-        put("Y48", f("ComboBox3"));
-        const bool notDedicated = site.record && site.record->primeNotDedicated();
-        put("H50", notDedicated ? QStringLiteral("非専任") : QStringLiteral("専任"));
-        put("K50", f("Edit15"));
-        put("Y50", f("Edit16"));
-        put("H52", f("Edit35"));
-        put("H54", f("Edit36"));
-        put("H56", f("Edit37"));
-        put("Y52", f("Edit38"));
-        put("Y54", f("Edit39"));
-        put("Y56", f("Edit40"));
-        put("H58", f("Edit85"));
-        put("H59", f("ComboBox9"));
-        put("Y59", f("ComboBox10"));
-    }
-};
-
-// Writes the subcontractor of table row `row`, rows relative to block top k.
-struct RightHalf {
-    Worksheet& ws;
-    const SiteView& site;
-    int row;
-    int k;
-    SystemLedger::PeriodText period;
-
-    void put(const char* column, int offset, const QString& text) const
-    {
-        ws.Range(column + std::to_string(k + offset)).setValue(text);
-    }
-    QString c(int column) const { return site.contractor(row, column); }
-
-    void write() const
-    {
-        using namespace company;
-        put("AR", 0, c(Name));
-        put("BH", 0, c(Representative));
-        put("AR", 3, QStringLiteral("〒") + c(PostcodeA) + u'-' + c(PostcodeB));
-        put("AR", 4, c(Address));
-        put("BK", 5, QStringLiteral("TEL") + c(Phone));
-        put("AR", 6, site.field("Edit9"));
-        put("AR", 9, period(c(PeriodFrom), c(PeriodTo)));
-        put("BH", 9, c(ContractDate));
-        permit(14, Trade1);
-        permit(16, Trade2);
-        insurance();
-        people();
-    }
-
-    // Trade, licence kind and number, date: four columns from `trade` on.
-    void permit(int offset, int trade) const
-    {
-        put("AR", offset, c(trade) + QStringLiteral("　工事業"));
-        put("BA", offset, c(trade + 1) + QStringLiteral("　 ") + c(trade + 2));
-        put("BJ", offset, c(trade + 3));
-    }
-
-    void insurance() const
-    {
-        put("AW", 21, c(32));
-        put("BD", 21, c(34));
-        put("BL", 21, c(36));
-        put("AW", 25, c(30));
-        put("BD", 25, c(31));
-        put("BI", 25, c(33));
-        put("BN", 25, c(35));
-    }
-
-    void people() const
-    {
-        put("AR", 28, c(17));
-        put("AR", 30, c(18));
-        put("AR", 32, c(19));
-        put("AR", 34, c(20));
-        put("BI", 28, c(27));
-        put("BI", 30, c(28));
-        put("BI", 32, c(29));
-        put("BI", 34, c(21));
-        put("BI", 36, c(22));
-        put("BI", 38, c(23));
-        put("AR", 42, c(37));
-        put("BI", 42, c(38));
-    }
-};
-
 } // namespace
 
 QString SystemLedger::period(const QString& from, const QString& to)
@@ -339,7 +279,8 @@ void SystemLedger::layout(Worksheet& ws) const
 {
     preparePage(ws, kPage);
     drawBoxes(ws, kLeftLabels);
-    drawBoxes(ws, kLeftData);
+    drawFields(ws, kLeftFields);
+    drawBoxes(ws, kLeftBlanks);
     drawBoxes(ws, kNotes);
     drawLines(ws, kLeftLines);
     drawSubcontractorHalf(ws);
@@ -348,19 +289,20 @@ void SystemLedger::layout(Worksheet& ws) const
 void SystemLedger::drawSubcontractorHalf(Worksheet& ws)
 {
     drawBoxes(ws, kRightLabels);
-    drawBoxes(ws, kRightData);
+    drawFields(ws, kRightFields);
     drawLines(ws, kRightLines);
 }
 
-void SystemLedger::writeSubcontractorHalf(Worksheet& ws, const SiteView& site, int row, int top, PeriodText period)
+void SystemLedger::writeSubcontractorHalf(Worksheet& ws, const RunState& run, int row, int top)
 {
-    RightHalf{ws, site, row, top, period}.write();
+    fillFields(ws, kRightFields, {run, row}, top - kSubcontractorTop);
 }
 
 void SystemLedger::write(Worksheet& ws, const RunState& run) const
 {
-    LeftHalf{ws, run.site}.write();
-    writeSubcontractorHalf(ws, run.site, run.target.row, run.target.blockTop > 0 ? run.target.blockTop : 4, &period);
+    fillFields(ws, kLeftFields, {run});
+    const int top = run.target.blockTop > 0 ? run.target.blockTop : kSubcontractorTop;
+    writeSubcontractorHalf(ws, run, run.target.row, top);
 }
 
 const Document& systemLedgerForm()

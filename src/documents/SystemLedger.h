@@ -9,6 +9,8 @@ namespace mirevo::documents {
 class SystemLedger : public Document {
 public:
     static constexpr int kPageRows = 66;
+    // The subcontractor half is drawn with its block at this row.
+    static constexpr int kSubcontractorTop = 4;
 
     void layout(sheet::Worksheet& ws) const override;
     // The left half from the project record, the right half from table row
@@ -21,12 +23,10 @@ public:
 
     // The subcontractor half (right, from row 2 to the note frame), which the
     // re-subcontract notification shares: its boxes and lines, and the values
-    // of table row `row` with rows relative to `top` (4 on the ledger) and the
-    // period written through `period`.
-    using PeriodText = QString (*)(const QString& from, const QString& to);
+    // of table row `row` with its block at row `top` (kSubcontractorTop on
+    // the ledger).
     static void drawSubcontractorHalf(sheet::Worksheet& ws);
-    static void writeSubcontractorHalf(sheet::Worksheet& ws, const SiteView& site, int row, int top,
-                                       PeriodText period);
+    static void writeSubcontractorHalf(sheet::Worksheet& ws, const RunState& run, int row, int top);
 };
 
 } // namespace mirevo::documents

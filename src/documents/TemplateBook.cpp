@@ -61,11 +61,13 @@ Workbook& buildTemplate(Application& app)
     Workbook& book = app.Workbooks().Add();
     Worksheet& initial = book.Sheets(1);
     for (const FormSheet& form : formSheets()) {
-        if (!form.form)
-            continue;
         Worksheet& ws = book.Sheets().Add(After{book.Sheets(book.Sheets().Count())});
         ws.setName(form.name);
-        form.form->layout(ws);
+        try {
+            form.form->layout(ws);
+        } catch (const Error& e) {
+            throw Error(QStringLiteral("様式「%1」: %2").arg(form.name, e.message()));
+        }
     }
     initial.Delete();
     book.Sheets(1).Select();

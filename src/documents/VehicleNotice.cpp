@@ -1,8 +1,8 @@
 #include "VehicleNotice.h"
 
+#include "FormKit.h"
 #include "Forms.h"
 #include "Spreadsheet.h"
-#include "registry/CompanyRecord.h"
 
 namespace mirevo::documents {
 
@@ -10,37 +10,9 @@ using namespace mirevo::sheet;
 
 namespace {
 
-constexpr int kFirstTierName = 50; // "一次下請け会社名" of the site contractor table
-
 constexpr Size kHeights[] = {{"A1:A66", 12}, {"A7", 36}, {"A21:A33", 36}, {"A36:A39", 14}};
 // The zoom follows the rows the form uses (its boxes end at row 38).
 constexpr PageFormat kPage{Paper::A4Portrait, "A1:AI66", 10, kHeights, kPortraitWidths, "A1:AI38"};
-
-constexpr Box kConfirmation[] = {
-    {"Z2:AB4", "元請け     確認欄", "M C 10 W"},
-    {"AC2:AG4", "", "M 10"},
-    {"Z6:AG6", "令和     年     月     日", "M R 10"},
-};
-
-constexpr Box kCompanyBlock[] = {
-    {"B9:F10", "事業所の名称", "M C 10"},
-    {"G9:O10", "", "M C S 10"},
-    {"B11:F12", "所　　長　　名", "M C"},
-    {"G11:M12", "", "M C S 10"},
-    {"N11:O12", "殿", "M C 10"},
-    {"U9:X10", "一次会社名", "M C 10"},
-    {"U11:X12", "持込会社名　　　　　　　(　　　　　次　）", "M C 7 W"},
-    {"U13:X14", "代表者名", "M C 10"},
-    {"U15:X16", "電　　話", "M C 10"},
-    {"Y9:AG10", "", "M C S"}, {"Y11:AG12", "", "M C S"}, {"Y13:AG14", "", "M C S"}, {"Y15:AG16", "", "M C S"},
-};
-
-constexpr Line kCompanyLines[] = {
-    {"G9:O10", "B"}, {"G11:O12", "B"},
-    {"Y9:AG10", "B"}, {"Y11:AG12", "B"}, {"Y13:AG14", "B"}, {"Y15:AG16", "B"},
-};
-
-constexpr Line kConfirmationLines[] = {{"Z2:AG5", "T"}, {"Y2:AG4", "R"}};
 
 constexpr Box kVehicle[] = {
     {"I7:V7", "工　事　用　車　輌　届", "M C 16 B"},
@@ -82,48 +54,14 @@ constexpr Line kVehicleLines[] = {
 
 } // namespace
 
-QString VehicleNotice::tierLabel(const QString& tier)
-{
-    return QStringLiteral("持込会社名　　　　　　　(　　　") + tier + QStringLiteral("　次　）");
-}
-
-void VehicleNotice::drawUpperPart(Worksheet& ws)
-{
-    drawBoxes(ws, kConfirmation);
-    drawBoxes(ws, kCompanyBlock);
-    drawLines(ws, kCompanyLines);
-}
-
-void VehicleNotice::drawConfirmationLines(Worksheet& ws)
-{
-    drawLines(ws, kConfirmationLines);
-}
-
-void VehicleNotice::writeUpperPart(Worksheet& ws, const RunState& run)
-{
-    const SiteView& site = run.site;
-    const int r = run.target.row;
-    ws.Range("G9").setValue(site.field("Edit9"));
-    ws.Range("G11").setValue(site.field("Edit14"));
-    ws.Range("U11").setValue(tierLabel(site.contractor(r, company::Tier)));
-    ws.Range("Y9").setValue(site.contractor(r, kFirstTierName));
-    ws.Range("Y11").setValue(site.contractor(r, company::Name));
-    ws.Range("Y13").setValue(site.contractor(r, company::Representative));
-    ws.Range("Y15").setValue(site.contractor(r, company::Phone));
-}
-
 void VehicleNotice::layout(Worksheet& ws) const
 {
-    preparePage(ws, kPage);
-    drawUpperPart(ws);
-    drawBoxes(ws, kVehicle);
-    drawLines(ws, kVehicleLines);
-    drawConfirmationLines(ws);
+    drawNotice(ws, kPage, kVehicle, kVehicleLines);
 }
 
 void VehicleNotice::write(Worksheet& ws, const RunState& run) const
 {
-    writeUpperPart(ws, run);
+    fillCompanyBlock(ws, run);
 }
 
 const Document& vehicleNoticeForm()

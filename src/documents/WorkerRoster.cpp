@@ -1,15 +1,15 @@
 #include "WorkerRoster.h"
 
-#include "FormDrawer.h"
+#include "FormFields.h"
 #include "Forms.h"
 #include "Generator.h"
 #include "Spreadsheet.h"
 #include "common/TextGrid.h"
+#include "project/RecordFields.h"
 #include "registry/CompanyRecord.h"
 #include "roster/WorkerRecord.h"
 
 #include <algorithm>
-#include <string>
 
 namespace mirevo::documents {
 
@@ -38,14 +38,9 @@ constexpr Box kHeader[] = {
     {"AT1:BG2", " 作　　業　　員　　名　　簿", "M B C 18"},
     {"C1:I1", "全建統一様式第5号", "M B 11"},
     {"C3:G4", "事業所の名称", "M C B 11"},
-    {"H3:T4", "", "M C S 11"},
     {"C5:G6", "所　　長　　名", "M C B 11"},
-    {"H5:S6", "", "M C S 11"},
     {"T6", "殿", "B C 11"},
     {"AU5:AY6", "一次会社名\n・事業者ID", "M C W 10"},
-    {"AZ5:BH6", "", "M C S 11"},
-    {"BI5:BL6", "（ 　 次)会社名\n・事業者ID", "M C W 10"},
-    {"BM5:BU6", "", "M C S 11"},
     {"BI1:BL3", "元 　  請\n確 認 印", "M C W"},
     {"BM1:BU3", "", "M"},
 };
@@ -83,26 +78,46 @@ constexpr Box kHeadings[] = {
     {"BQ11:BU13", "中小企業退職金\n共済制度", "M C W"},
 };
 
+QString number(const Values& v) { return QString::number(v.number); }
+QString address(const Values& v) { return v.contact(worker::Address); }
+QString family(const Values& v) { return v.contact(worker::FamilyContact); }
+QString phone(const Values& v) { return v.contact(worker::Phone); }
+QString familyPhone(const Values& v) { return v.contact(worker::FamilyPhone); }
+QString nothing(const Values&) { return QString(); }
+
 // The block of the first worker (rows 14 to 19); the others are the same
 // boxes further down.
-constexpr Box kBlock[] = {
-    {"C14:D19", "", "M C S"},
-    {"E14:I15", "", "M C S"}, {"E16:I17", "", "M C S"}, {"E18:I19", "", "M C S"},
-    {"J14:L19", "", "M C S"},
-    {"M14:N19", "", "M C W 8"},
-    {"O14:Q16", "", "M C S"}, {"O17:P19", "", "M C S"}, {"Q17:Q19", "年", "M C"},
-    {"R14:T16", "", "M C S"}, {"R17:S19", "", "M C S"}, {"T17:T19", "歳", "M C"},
-    {"U14:AD16", "", "M C S"}, {"U17:AD19", "", "M C S"},
-    {"AE14:AH16", "", "M C S"}, {"AE17:AH19", "", "M C S"},
-    {"AI14:AL16", "", "M C S"}, {"AI17:AL19", "", "M C S"},
-    {"AM14:AN19", "", "M C S"},
-    {"AO14:AR16", "", "M C S"}, {"AO17:AR19", "", "M C S"},
-    {"AS14:AV15", "", "M C S"}, {"AS16:AV17", "", "M C S"}, {"AS18:AV19", "", "M C S"},
-    {"AW14:AZ15", "", "M C S"}, {"AW16:AZ17", "", "M C S"}, {"AW18:AZ19", "", "M C S"},
-    {"BA14:BD15", "", "M C S"}, {"BA16:BD17", "", "M C S"}, {"BA18:BD19", "", "M C S"},
-    {"BE14:BH15", "", "M C S"}, {"BE16:BH17", "", "M C S"}, {"BE18:BH19", "", "M C S"},
-    {"BI14:BL15", "", "M C S"}, {"BI16:BL17", "", "M C S"}, {"BI18:BL19", "", "M C S"},
-    {"BM14:BP16", "", "M C S"}, {"BM17:BP19", "", "M C S"},
+constexpr Field kBlockFields[] = {
+    {"C14:D19", "M C S", computed(&number)},
+    {"E14:I15", "M C S", workerColumn(worker::Reading)}, {"E16:I17", "M C S", workerColumn(worker::Name)},
+    {"J14:L19", "M C S", workerColumn(worker::Trade)},
+    {"M14:N19", "M C W 8", workerColumn(worker::Roles)},
+    {"O14:Q16", "M C S", workerColumn(worker::Employed)}, {"O17:P19", "M C S", workerColumn(worker::Experience)},
+    {"R14:T16", "M C S", workerColumn(worker::Birth)}, {"R17:S19", "M C S", workerColumn(worker::Age)},
+    {"U14:AD16", "M C S", computed(&address)}, {"U17:AD19", "M C S", computed(&family)},
+    {"AE14:AH16", "M C S", computed(&phone)}, {"AE17:AH19", "M C S", computed(&familyPhone)},
+    {"AI14:AL16", "M C S", workerColumn(worker::HealthCheck)}, {"AI17:AL19", "M C S", workerColumn(worker::BloodPressure)},
+    {"AM14:AN19", "M C S", workerColumn(worker::BloodType)},
+    {"AO14:AR16", "M C S", workerColumn(worker::SpecialCheck)}, {"AO17:AR19", "M C S", workerColumn(worker::SpecialKind)},
+    {"AS14:AV15", "M C S", workerColumn(worker::HealthInsurance)},
+    {"AS16:AV17", "M C S", workerColumn(worker::PensionInsurance)},
+    {"AS18:AV19", "M C S", workerColumn(worker::EmploymentInsurance)},
+    // The health and pension insurance numbers are never printed.
+    {"AW14:AZ15", "M C S", computed(&nothing)}, {"AW16:AZ17", "M C S", computed(&nothing)},
+    {"AW18:AZ19", "M C S", workerColumn(worker::EmploymentDigits)},
+    {"BA14:BD15", "M C S", workerColumn(worker::Education1)}, {"BA16:BD17", "M C S", workerColumn(worker::Education2)},
+    {"BA18:BD19", "M C S", workerColumn(worker::Education3)},
+    {"BE14:BH15", "M C S", workerColumn(worker::Skill1)}, {"BE16:BH17", "M C S", workerColumn(worker::Skill2)},
+    {"BE18:BH19", "M C S", workerColumn(worker::Skill3)},
+    {"BI14:BL15", "M C S", workerColumn(worker::Licence1)}, {"BI16:BL17", "M C S", workerColumn(worker::Licence2)},
+    {"BI18:BL19", "M C S", workerColumn(worker::Licence3)},
+    {"BM14:BP16", "M C S", workerColumn(worker::SiteEntry)}, {"BM17:BP19", "M C S", workerColumn(worker::SiteEducation)},
+};
+
+// Boxes of a block left for the hand: the technician ID, the retirement funds.
+constexpr Box kBlockBlanks[] = {
+    {"E18:I19", "", "M C S"},
+    {"Q17:Q19", "年", "M C"}, {"T17:T19", "歳", "M C"},
     {"BQ14:BU16", "", "M C S"}, {"BQ17:BU19", "", "M C S"},
 };
 
@@ -144,10 +159,6 @@ constexpr Box kFooter[] = {
     {"AH93", "（注）11. 記載事項の一部について、別紙を用いて記載しても差し支えない。", "8"},
 };
 
-std::string at(const char* column, int row)
-{
-    return column + std::to_string(row);
-}
 
 // "会社名　事業者ID", or the name alone when the ID is blank.
 QString companyWithId(const QString& name, const QString& id)
@@ -167,102 +178,51 @@ int firstTierRow(const SiteView& site, int row)
     return 0;
 }
 
-// The header values of one roster; the same on every page.
-struct Header {
-    QString office;
-    QString manager;
-    QString firstTier;   // "一次会社名・事業者ID"
-    QString ownLabel;    // the "（ 　 次)会社名" label with the tier filled in
-    QString own;         // the company itself when it is not of the first tier
+QString office(const Values& v) { return v.project(field::WorksName) + QStringLiteral("事業所"); }
 
-    static Header of(const RunState& run)
-    {
-        const SiteView& site = run.site;
-        Header h{site.field("Edit9") + QStringLiteral("事業所"), site.field("Edit14"), {}, {}, {}};
-        const int row = run.target.row;
-        if (row == 0) {
-            h.ownLabel = QStringLiteral("（元請)会社名\n・事業者ID");
-            h.own = companyWithId(site.primeName(), site.field("Edit84"));
-            return h;
-        }
-        if (const int first = firstTierRow(site, row))
-            h.firstTier = companyWithId(site.contractor(first, company::Name),
-                                        site.contractor(first, company::BusinessId));
-        const QString tier = site.contractor(row, company::Tier).trimmed();
-        if (tier == QLatin1String("1"))
-            return h;
-        h.ownLabel = QStringLiteral("（ %1 次)会社名\n・事業者ID").arg(isBlank(tier) ? QStringLiteral("　") : tier);
-        h.own = companyWithId(site.contractor(row, company::Name), site.contractor(row, company::BusinessId));
-        return h;
-    }
+// "一次会社名・事業者ID": the first-tier company above the roster's company.
+QString firstTierCompany(const Values& v)
+{
+    if (v.row == 0)
+        return {};
+    const int first = firstTierRow(v.run.site, v.row);
+    return first ? companyWithId(v.run.site.contractor(first, company::Name),
+                                 v.run.site.contractor(first, company::BusinessId))
+                 : QString();
+}
 
-    void write(Worksheet& ws, int top) const
-    {
-        ws.Range(at("H", top + 2)).setValue(office);
-        ws.Range(at("H", top + 4)).setValue(manager);
-        ws.Range(at("AZ", top + 4)).setValue(firstTier);
-        if (!ownLabel.isEmpty())
-            ws.Range(at("BI", top + 4)).setValue(ownLabel);
-        ws.Range(at("BM", top + 4)).setValue(own);
-    }
-};
+bool firstTier(const Values& v)
+{
+    return v.run.site.contractor(v.row, company::Tier).trimmed() == QLatin1String("1");
+}
 
-// One worker's block at top row r.
-struct Block {
-    Worksheet& ws;
-    const QStringList& w;
-    int r;
-    bool noAddress;
+// The roster's company itself, when it is not of the first tier.
+QString ownCompany(const Values& v)
+{
+    if (v.row == 0)
+        return companyWithId(v.run.site.primeName(), v.project(field::PrimeBusinessId));
+    return firstTier(v) ? QString() : companyWithId(v.company(company::Name), v.company(company::BusinessId));
+}
 
-    void put(const char* column, int offset, const QString& text) const
-    {
-        ws.Range(at(column, r + offset)).setValue(text);
-    }
-    void put(const char* column, int offset, int field) const { put(column, offset, w.value(field)); }
-    void contact(const char* column, int offset, int field) const
-    {
-        put(column, offset, noAddress ? QString() : w.value(field));
-    }
+// The "（ 　 次)会社名" label with the tier filled in; empty where the form's
+// own label stays (a first-tier company's roster).
+QString ownLabel(const Values& v)
+{
+    if (v.row == 0)
+        return QStringLiteral("（元請)会社名\n・事業者ID");
+    if (firstTier(v))
+        return {};
+    const QString tier = v.company(company::Tier).trimmed();
+    return QStringLiteral("（ %1 次)会社名\n・事業者ID").arg(isBlank(tier) ? QStringLiteral("　") : tier);
+}
 
-    void write(int k) const
-    {
-        using namespace worker;
-        put("C", 0, QString::number(k));
-        put("E", 0, Reading);
-        put("E", 2, Name);
-        put("J", 0, Trade);
-        put("M", 0, Roles);
-        put("O", 0, Employed);
-        put("O", 3, Experience);
-        put("R", 0, Birth);
-        put("R", 3, Age);
-        contact("U", 0, Address);
-        contact("U", 3, FamilyContact);
-        contact("AE", 0, Phone);
-        contact("AE", 3, FamilyPhone);
-        put("AI", 0, HealthCheck);
-        put("AI", 3, BloodPressure);
-        put("AM", 0, BloodType);
-        put("AO", 0, SpecialCheck);
-        put("AO", 3, SpecialKind);
-        insuranceAndTraining();
-        put("BM", 0, SiteEntry);
-        put("BM", 3, SiteEducation);
-    }
-
-    void insuranceAndTraining() const
-    {
-        using namespace worker;
-        for (int i = 0; i < 3; ++i) {
-            put("AS", 2 * i, HealthInsurance + i);
-            put("BA", 2 * i, Education1 + i);
-            put("BE", 2 * i, Skill1 + i);
-            put("BI", 2 * i, Licence1 + i);
-        }
-        put("AW", 0, QString());
-        put("AW", 2, QString());
-        put("AW", 4, EmploymentDigits);
-    }
+// The header of every page.
+constexpr Field kHeaderFields[] = {
+    {"H3:T4", "M C S 11", computed(&office)},
+    {"H5:S6", "M C S 11", projectField(field::PrimeSiteAgent)},
+    {"AZ5:BH6", "M C S 11", computed(&firstTierCompany)},
+    {"BI5:BL6", "M C W 10", computed(&ownLabel), "（ 　 次)会社名\n・事業者ID", true},
+    {"BM5:BU6", "M C S 11", computed(&ownCompany)},
 };
 
 } // namespace
@@ -278,9 +238,11 @@ void WorkerRoster::layout(Worksheet& ws) const
 {
     preparePage(ws, kPage);
     drawBoxes(ws, kHeader);
+    drawFields(ws, kHeaderFields);
     drawBoxes(ws, kHeadings);
     for (int s = 0; s < kSlots; ++s) {
-        drawBoxes(ws, kBlock, kSlotRows * s);
+        drawFields(ws, kBlockFields, kSlotRows * s);
+        drawBoxes(ws, kBlockBlanks, kSlotRows * s);
         drawLines(ws, kBlockLines, kSlotRows * s);
     }
     drawLines(ws, kLines);
@@ -293,13 +255,13 @@ void WorkerRoster::write(Worksheet& ws, const RunState& run) const
     const int pages = std::max(1, int((workers.size() + kSlots - 1) / kSlots));
     // The driver repeats the page for the company's counted workers; the
     // worker list decides, so a count that fell behind still gets its pages.
-    if (pages - 1 > extraRosterPages(run.target.workerCount))
+    if (pages - 1 > extraPages(run.target.workerCount, kSlots))
         repeatPageBlock(ws, 1, kPageRows, pages - 1);
-    const Header header = Header::of(run);
+    const Values company{run, run.target.row};
     for (int g = 0; g < pages; ++g)
-        header.write(ws, 1 + kPageRows * g);
+        fillFields(ws, kHeaderFields, company, kPageRows * g);
     for (int k = 1; k <= workers.size(); ++k)
-        Block{ws, workers[k - 1], blockTop(k), run.options.noAddress}.write(k);
+        fillFields(ws, kBlockFields, {run, run.target.row, &workers[k - 1], k}, blockTop(k) - kFirstSlot);
 }
 
 const Document& workerRosterForm()

@@ -16,7 +16,7 @@ void fill(const TextGrid& t, int row, CompanyLookup& out)
     out.licenceKind = t.cell(company::LicenceKind1, row);
     out.safetyManager = t.cell(SafetyManager, row);
     out.chiefEngineer = t.cell(ChiefEngineer, row);
-    const QString& specialist = t.cell(company::Specialist, row);
+    const QString& specialist = t.cell(company::SpecialtyWork, row);
     if (specialist == QLatin1String("1"))
         out.specialistWork = QStringLiteral("有");
     else if (isBlank(specialist) || specialist == QLatin1String("0"))

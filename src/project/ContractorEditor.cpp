@@ -55,7 +55,7 @@ std::vector<int> columnWidths()
     widths[company::UpperNo] = 60;
     widths[company::UpperName] = 100;
     widths[company::Tier] = 60;
-    widths[company::kColumns] = 80; // 一次下請け会社名
+    widths[company::FirstTierName] = 80;
     return widths;
 }
 

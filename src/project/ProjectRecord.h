@@ -19,6 +19,7 @@ public:
     ProjectRecord();
 
     QString text(const QString& field) const;
+    QString text(const char* field) const { return text(QString::fromLatin1(field)); }
     void setText(const QString& field, const QString& text);
 
     // "選任" (RadioButton5) / "非選任" (RadioButton6) of the prime contractor.

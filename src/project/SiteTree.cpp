@@ -1,6 +1,7 @@
 #include "SiteTree.h"
 #include "ContractorEditor.h"
 #include "Project.h"
+#include "RecordFields.h"
 #include "TierOutline.h"
 #include "registry/CompanyRecord.h"
 
@@ -12,7 +13,7 @@ namespace {
 
 // Guide state: the subcontractor call-up button blinks.
 constexpr int kGuideSubcontractorCallUp = 2;
-constexpr int kFirstTierColumn = company::kColumns; // 一次下請け会社名
+constexpr int kFirstTierColumn = company::FirstTierName;
 
 using SiteDates = std::array<QString, 3>;
 
@@ -102,7 +103,7 @@ bool registerFirstTier(Project& project, const QString& name, const TextGrid& co
     if (name.isEmpty())
         return false;
     project.tree.select(project.tree.addTopLevel(name));
-    project.record.setText(QStringLiteral("Edit75"), project.record.text(QStringLiteral("Edit10")));
+    project.record.setText(QStringLiteral("Edit75"), project.record.text(field::PrimeName));
     project.notifyTreeChanged();
     rebuildTable(project, companies);
     return true;
@@ -164,7 +165,7 @@ void rebuildTable(Project& project, const TextGrid& companies)
     for (int row = 1; row < table.rowCount(); ++row)
         table.clearRow(row);
     const auto rowsByName = companyRowsOf(tree, companies);
-    const QString prime = project.record.text(QStringLiteral("Edit10"));
+    const QString prime = project.record.text(field::PrimeName);
     project.nodeRows.assign(size_t(tree.size()), 0);
     int n = 0;
     for (int i = 0; i < tree.size(); ++i) {

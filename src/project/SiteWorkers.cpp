@@ -66,8 +66,8 @@ std::vector<int> columnWidths(bool filtered)
     std::fill(w.begin() + 17, w.begin() + 21, 100);
     std::fill(w.begin() + 21, w.begin() + 24, 140);
     std::fill(w.begin() + 24, w.begin() + 30, 120);
-    w[30] = w[31] = 80;
-    w[32] = 120;
+    w[worker::SiteEntry] = w[worker::SiteEducation] = 80;
+    w[worker::Company] = 120;
     if (filtered)
         std::fill(w.begin() + 33, w.begin() + 36, 120);
     return w;

@@ -66,7 +66,7 @@ int registerCompany(TextGrid& list, int selectedRow, const QStringList& record)
     list.setCell(company::No, target, QString::number(target));
     for (int column = company::Name; column <= company::Tier; ++column)
         list.setCell(column, target, record.value(column));
-    for (int column = company::Dedicated; column <= company::Specialist; ++column)
+    for (int column = company::Dedicated; column <= company::SpecialtyWork; ++column)
         list.setCell(column, target, record.value(column));
     return target;
 }

@@ -1,6 +1,7 @@
 #include "Range.h"
 
 #include "Clipboard.h"
+#include "ColumnWidth.h"
 #include "RawXml.h"
 #include "SheetError.h"
 #include "Workbook.h"
@@ -19,7 +20,6 @@ constexpr int kMaxCellText = 32767;
 constexpr int64_t kMaxEditCells = int64_t(1) << 24;
 // Pixels of the widest digit of the standard font (ＭＳ Ｐゴシック 11): the file stores a
 // column width as characters plus 5 pixels of padding, so 8.38 characters are 72 pixels.
-constexpr double kDigitWidth = 8.0;
 constexpr double kDefaultColumnWidth = 8.38;
 
 int hAlignIndex(int code)
@@ -51,16 +51,6 @@ int vAlignIndex(int code)
             return byCode[code - 1];
         throw SheetError("縦位置の値が正しくありません: " + std::to_string(code));
     }
-}
-
-double fileWidth(double chars)
-{
-    return std::trunc((chars * kDigitWidth + 5) / kDigitWidth * 256) / 256;
-}
-
-double charsOfWidth(double width)
-{
-    return std::max(0.0, std::round((width * kDigitWidth - 5) / kDigitWidth * 100) / 100);
 }
 
 void checkText(std::string_view utf8)
@@ -239,7 +229,7 @@ void CellRange::setColumnWidth(double chars) const
 {
     if (!(chars >= 0 && chars <= 255))
         throw SheetError("列幅は 0 から 255 の間で指定してください: " + std::to_string(chars));
-    m_sheet->data().setColumnWidth(m_area.c1, m_area.c2, chars == 0 ? 0 : fileWidth(chars), chars == 0);
+    m_sheet->data().setColumnWidth(m_area.c1, m_area.c2, chars == 0 ? 0 : fileColumnWidth(chars), chars == 0);
 }
 
 double CellRange::ColumnWidth() const
@@ -248,7 +238,7 @@ double CellRange::ColumnWidth() const
     if (m_area.c1 > int(cols.size()) || !cols[size_t(m_area.c1 - 1)].custom)
         return kDefaultColumnWidth;
     const ColInfo &info = cols[size_t(m_area.c1 - 1)];
-    return info.hidden ? 0 : charsOfWidth(info.width);
+    return info.hidden ? 0 : charsOfColumnWidth(info.width);
 }
 
 void CellRange::setRowHeight(double points) const

@@ -1,13 +1,14 @@
 #pragma once
 // Error thrown by every engine call that the spreadsheet application would refuse.
-#include <stdexcept>
+#include "common/Error.h"
+
 #include <string>
 
 namespace mirevo::sheet {
 
-class SheetError : public std::runtime_error {
+class SheetError : public mirevo::Error {
 public:
-    explicit SheetError(const std::string &message) : std::runtime_error(message) {}
+    explicit SheetError(const std::string &message) : Error(QString::fromStdString(message)) {}
 };
 
 } // namespace mirevo::sheet

@@ -119,7 +119,7 @@ TEST_F(ProgramFlow, RegisteredCompanyBecomesPrimeAndSubcontractor)
     EXPECT_EQ(in<QLineEdit>(form, "Edit10")->text(), QStringLiteral("一次工業株式会社"));
     EXPECT_EQ(in<QLineEdit>(form, "Edit11")->text(), QStringLiteral("本店"));
     EXPECT_EQ(in<QLineEdit>(form, "Edit42")->text(), QStringLiteral("一次工業株式会社"));
-    EXPECT_EQ(program.project.contractors.cell(1, 1), QStringLiteral("一次工業株式会社"));
+    EXPECT_EQ(program.project.contractors.cell(company::Name, 1), QStringLiteral("一次工業株式会社"));
     EXPECT_EQ(program.windows.registration->mode, 0);
     EXPECT_TRUE(menu->isVisible());
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('\n').toStdString();
@@ -191,7 +191,7 @@ TEST_F(ProgramFlow, SubcontractorInTheTreeWithTwoWorkersIsSavedAndReadBack)
     EXPECT_EQ(back.contractors.cell(company::UpperNo, 1), "0");
     EXPECT_EQ(back.contractors.cell(company::UpperName, 1), prime);
     EXPECT_EQ(back.contractors.cell(company::Tier, 1), "1");
-    EXPECT_EQ(back.contractors.cell(49, 1), "2");
+    EXPECT_EQ(back.contractors.cell(company::WorkerCount, 1), "2");
     EXPECT_EQ(back.workers.cell(worker::Name, 1), QStringLiteral("山田"));
     EXPECT_EQ(back.workers.cell(worker::Name, 2), QStringLiteral("森田"));
     EXPECT_EQ(back.workers.cell(worker::Company, 2), sub);

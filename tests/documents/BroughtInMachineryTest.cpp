@@ -2,6 +2,7 @@
 // 8 (power tools notification and its checklist).
 #include "DocumentTestSupport.h"
 #include "Spreadsheet.h"
+#include "documents/FormKit.h"
 #include "documents/Generator.h"
 #include "documents/MachineryChecklist.h"
 #include "documents/MachineryNotice.h"
@@ -108,7 +109,7 @@ TEST(BroughtInMachinery, NotificationsCarryTheSiteAndTheCompany)
     site.add(QStringLiteral("一次工業"), "1");
     const int r = site.add(QStringLiteral("二次建設"), "2", 1);
     site.row(r)[company::Phone] = "087-000-1111";
-    site.row(r)[MachineryNotice::kFirstTierName] = QStringLiteral("一次工業");
+    site.row(r)[company::FirstTierName] = QStringLiteral("一次工業");
     Application app;
     Workbook& out = generate(app, site.view, {"7", "8"});
     for (const QString& prefix : {kNotice7, kNotice8}) {
@@ -141,7 +142,7 @@ TEST(BroughtInMachinery, TierTextIsWrittenAsEntered)
         Application app;
         Worksheet& ws = generate(app, site.view, {"7"}).Sheets(1);
         EXPECT_EQ(value(ws, "U9"), QStringLiteral("持込会社名\n(　　　") + tier + QStringLiteral("　次　）"));
-        EXPECT_EQ(MachineryNotice::bringerLabel(tier), value(ws, "U9"));
+        EXPECT_EQ(bringingCompanyLines(tier), value(ws, "U9"));
     }
 }
 

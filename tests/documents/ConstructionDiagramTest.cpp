@@ -218,7 +218,7 @@ TEST(ConstructionDiagram, BoxAndLeftBlockValues)
     row[company::LicenceKind1] = QStringLiteral("知事 一般");
     row[27] = QStringLiteral("安全 太郎");
     row[19] = QStringLiteral("主任 次郎");
-    row[company::Specialist] = QStringLiteral("1");
+    row[company::SpecialtyWork] = QStringLiteral("1");
     row[21] = QStringLiteral("専門 三郎");
     row[23] = QStringLiteral("配管");
     row[company::PeriodFrom] = QStringLiteral("令和8年2月1日");

@@ -94,7 +94,7 @@ TEST(FormDrawer, PageBlocksRepeatBelowWithBreaks)
     ws.Range("C14").setValue("1");
     ws.Range("C14:D19").setMergeCells(true);
     ws.Range("A93").setRowHeight(20);
-    repeatPageBlock(ws, 1, 93, extraRosterPages(13));
+    repeatPageBlock(ws, 1, 93, extraPages(13, 12));
     EXPECT_EQ(value(ws, "C107"), "1");
     EXPECT_TRUE(ws.Range("D112").MergeCells());
     EXPECT_EQ(ws.Range("A186").RowHeight(), 20);

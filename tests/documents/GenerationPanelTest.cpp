@@ -102,17 +102,6 @@ TEST_F(PanelFixture, CaptionsAndStartingChoices)
     EXPECT_FALSE(find("ProgressBar1")->isVisible());
 }
 
-TEST_F(PanelFixture, DocumentsNotAvailableYetAreDisabledAndNamed)
-{
-    const QString note = find<QLabel>("Label_unavailable")->text();
-    for (size_t i = 0; i < documents::choices().size(); ++i) {
-        const documents::Choice& c = documents::choices()[i];
-        const bool available = documents::isAvailable(c);
-        EXPECT_EQ(box(int(i) + 1)->isEnabled(), available) << c.key.toStdString();
-        EXPECT_EQ(note.contains(c.caption.trimmed()), !available) << c.key.toStdString();
-    }
-}
-
 TEST_F(PanelFixture, ToggleTicksWhatCanBeMadeAndTwiceLeavesAllButTheListUnticked)
 {
     QStringList available;

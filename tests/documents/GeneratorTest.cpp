@@ -6,6 +6,8 @@
 #include "documents/TemplateBook.h"
 #include "project/Project.h"
 #include "project/ProjectFile.h"
+#include "registry/CompanyRecord.h"
+#include "roster/WorkerRecord.h"
 #include "support/TempHome.h"
 
 #include <QDir>
@@ -48,39 +50,6 @@ TEST(Generator, OnlyTheDocumentListGivesExactlyOneSheet)
     saveChecked(run.out, "only_list");
 }
 
-// The documents whose forms are not built yet (none once all are).
-QList<const Choice*> unavailable()
-{
-    QList<const Choice*> list;
-    for (const Choice& c : choices())
-        if (!isAvailable(c))
-            list << &c;
-    return list;
-}
-
-TEST(Generator, UnavailableDocumentsAreSkippedAndNamed)
-{
-    const QList<const Choice*> missing = unavailable();
-    if (missing.isEmpty())
-        GTEST_SKIP() << "every document is available";
-    TestSite site;
-    Conversion run(site.view, {"list", missing.front()->key});
-    EXPECT_EQ(run.report.sheets, 1);
-    EXPECT_EQ(run.report.skipped, QStringList{missing.front()->caption.trimmed()});
-}
-
-TEST(Generator, NothingAvailableIsAFailureNotAnEmptyWorkbook)
-{
-    const QList<const Choice*> missing = unavailable();
-    if (missing.isEmpty())
-        GTEST_SKIP() << "every document is available";
-    TestSite site;
-    Application app;
-    Workbook& forms = buildTemplate(app);
-    Workbook& out = app.Workbooks().Add();
-    EXPECT_THROW(convert(site.view, {missing.front()->key}, {}, forms, out), Error);
-}
-
 TEST(Generator, SheetCountsFollowTiersAndWorkers)
 {
     TestSite site;
@@ -101,7 +70,7 @@ TEST(Generator, AWorkerCountThatIsNoNumberIsReported)
 {
     TestSite site;
     site.add(QStringLiteral("一次A"), "1");
-    site.row(1)[49] = QStringLiteral("多数");
+    site.row(1)[company::WorkerCount] = QStringLiteral("多数");
     try {
         countSheets(site.view);
         FAIL() << "no error";
@@ -117,8 +86,8 @@ TEST(Generator, WorkersOfNoCompanyOfTheSiteAreNamed)
     site.add(QStringLiteral("一次工業"), "1", 0, 1);
     auto worker = [](const char* name, const QString& company) {
         QStringList w(42);
-        w[2] = QString::fromUtf8(name);
-        w[32] = company;
+        w[worker::Name] = QString::fromUtf8(name);
+        w[worker::Company] = company;
         return w;
     };
     site.view.workers << worker("所属", QStringLiteral("一次工業")) << worker("元請の人", QStringLiteral("元請建設株式会社"))
@@ -137,7 +106,7 @@ TEST(Generator, RosterPagesHaveNoCap)
 {
     const std::pair<int, int> cases[] = {{0, 0}, {1, 0}, {12, 0}, {13, 1}, {24, 1}, {25, 2}, {120, 9}, {121, 10}, {300, 24}};
     for (auto [workers, extra] : cases)
-        EXPECT_EQ(extraRosterPages(workers), extra) << workers;
+        EXPECT_EQ(extraPages(workers, 12), extra) << workers;
 }
 
 TEST(Generator, ProgressReachesItsEnd)
@@ -262,14 +231,14 @@ TEST(SiteView, ReadFromAProjectFileWithItsWorkerCounts)
         Project p;
         p.record.setText("Edit10", QStringLiteral("元請建設"));
         p.contractors.setRow(1, {"1", QStringLiteral("一次工業")});
-        p.contractors.setCell(42, 1, "1");
-        p.contractors.setCell(49, 1, "40"); // stale: recounted on reading
+        p.contractors.setCell(company::Tier, 1, "1");
+        p.contractors.setCell(company::WorkerCount, 1, "40"); // stale: recounted on reading
         p.workers.setRow(1, {"1", QStringLiteral("やまだ"), QStringLiteral("山田")});
-        p.workers.setCell(32, 1, QStringLiteral("一次工業"));
+        p.workers.setCell(worker::Company, 1, QStringLiteral("一次工業"));
         p.workers.setRow(2, {"2", QStringLiteral("すずき"), QStringLiteral("鈴木")});
-        p.workers.setCell(32, 2, QStringLiteral("一次工業"));
+        p.workers.setCell(worker::Company, 2, QStringLiteral("一次工業"));
         p.workers.setRow(3, {"3", QStringLiteral("たなか"), QStringLiteral("田中")});
-        p.workers.setCell(32, 3, QStringLiteral("元請建設"));
+        p.workers.setCell(worker::Company, 3, QStringLiteral("元請建設"));
         projectfile::save(home.file("site.anz"), p);
     }
     Project project;

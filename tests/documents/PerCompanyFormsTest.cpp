@@ -43,15 +43,15 @@ void addTwoCompanies(TestSite& site)
     const int a = site.add(QStringLiteral("一次工業"), "1");
     site.row(a)[company::Representative] = QStringLiteral("一次 太郎");
     site.row(a)[company::Phone] = QStringLiteral("03-1111-2222");
-    site.row(a)[50] = QStringLiteral("一次工業");
+    site.row(a)[company::FirstTierName] = QStringLiteral("一次工業");
     site.row(a)[company::Address] = QStringLiteral("東京都千代田区1-1");
-    site.row(a)[27] = QStringLiteral("安全 一");
+    site.row(a)[company::SafetyManager] = QStringLiteral("安全 一");
     const int b = site.add(QStringLiteral("二次設備"), "2", a);
     site.row(b)[company::Representative] = QStringLiteral("二次 花子");
     site.row(b)[company::Phone] = QStringLiteral("06-3333-4444");
-    site.row(b)[50] = QStringLiteral("一次工業");
+    site.row(b)[company::FirstTierName] = QStringLiteral("一次工業");
     site.row(b)[company::Address] = QStringLiteral("大阪府大阪市2-2");
-    site.row(b)[27] = QStringLiteral("安全 二");
+    site.row(b)[company::SafetyManager] = QStringLiteral("安全 二");
 }
 
 struct CellCase {

@@ -3,6 +3,7 @@
 #include "project/CompanyLookup.h"
 #include "project/ContractorEditor.h"
 #include "project/SiteTree.h"
+#include "registry/CompanyRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -161,11 +162,11 @@ TEST(ContractorTable, LookupTakesTheLastMatchAndKeepsValuesOtherwise)
     EXPECT_EQ(out.period, QStringLiteral("f～t"));
     lookupCompany(p, "nobody", out);
     EXPECT_EQ(out.name, "B");
-    p.contractors.setCell(company::Specialist, 1, "?");
+    p.contractors.setCell(company::SpecialtyWork, 1, "?");
     lookupCompany(p, "A", out);
     EXPECT_EQ(out.name, "A");
     EXPECT_EQ(out.specialistWork, QStringLiteral("有")); // unknown flag: unchanged
-    p.contractors.setCell(company::Specialist, 1, " ");
+    p.contractors.setCell(company::SpecialtyWork, 1, " ");
     lookupCompany(p, "A", out);
     EXPECT_EQ(out.specialistWork, QStringLiteral("無"));
 }
@@ -174,8 +175,8 @@ TEST(ContractorTable, ColumnWidths)
 {
     const std::vector<int> w = editor::columnWidths();
     ASSERT_EQ(w.size(), 55u);
-    EXPECT_EQ(w[0] + w[1] + w[2] + w[40] + w[41] + w[42] + w[50], 25 + 250 + 100 + 60 + 100 + 60 + 80);
-    EXPECT_EQ(w[3] + w[43] + w[49] + w[54], 0);
+    EXPECT_EQ(w[company::No] + w[company::Name] + w[company::Branch] + w[company::UpperNo] + w[company::UpperName] + w[company::Tier] + w[company::FirstTierName], 25 + 250 + 100 + 60 + 100 + 60 + 80);
+    EXPECT_EQ(w[company::Representative] + w[company::PeriodFrom] + w[company::WorkerCount] + w[company::TableSpare4], 0);
 }
 
 } // namespace

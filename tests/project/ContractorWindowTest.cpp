@@ -3,6 +3,7 @@
 #include "project/SiteTree.h"
 #include "project/ui/SiteTreeView.h"
 #include "project/ui/TreePanel.h"
+#include "registry/CompanyRecord.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -110,14 +111,14 @@ TEST_F(ContractorWindow, RegisteringBuildsTreeAndTable)
     EXPECT_EQ(shown(), (QStringList{"0:" + kA, "1:" + kB}));
     EXPECT_EQ(tableNames(project), (QStringList{kA, kB}));
     // A: tier 1 under the prime contractor; B: tier 2 under A (row 1).
-    EXPECT_EQ(cell(40, 1), "0");
-    EXPECT_EQ(cell(41, 1), kPrime);
-    EXPECT_EQ(cell(42, 1), "1");
-    EXPECT_EQ(cell(50, 1), kA);
-    EXPECT_EQ(cell(40, 2), "1");
-    EXPECT_EQ(cell(41, 2), kA);
-    EXPECT_EQ(cell(42, 2), "2");
-    EXPECT_EQ(cell(50, 2), kA);
+    EXPECT_EQ(cell(company::UpperNo, 1), "0");
+    EXPECT_EQ(cell(company::UpperName, 1), kPrime);
+    EXPECT_EQ(cell(company::Tier, 1), "1");
+    EXPECT_EQ(cell(company::FirstTierName, 1), kA);
+    EXPECT_EQ(cell(company::UpperNo, 2), "1");
+    EXPECT_EQ(cell(company::UpperName, 2), kA);
+    EXPECT_EQ(cell(company::Tier, 2), "2");
+    EXPECT_EQ(cell(company::FirstTierName, 2), kA);
     EXPECT_TRUE(find<QLineEdit>("Edit86")->text().isEmpty());
     EXPECT_EQ(project.nodeCount, "2");
     EXPECT_EQ(form->poji(), 2);
@@ -211,8 +212,8 @@ TEST_F(ContractorWindow, DropWithAndWithoutShift)
         drag(c.dragged, c.target, c.shift);
         EXPECT_EQ(shown(), c.tree) << c.dragged << "→" << c.target << " shift " << c.shift;
         EXPECT_EQ(tableNames(project), c.table) << c.dragged << "→" << c.target << " shift " << c.shift;
-        EXPECT_EQ(cell(42, 1), c.tierOfFirst);
-        EXPECT_EQ(cell(41, 1), kPrime);
+        EXPECT_EQ(cell(company::Tier, 1), c.tierOfFirst);
+        EXPECT_EQ(cell(company::UpperName, 1), kPrime);
     }
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
@@ -275,9 +276,9 @@ TEST_F(ContractorWindow, CallUpFillsTheUpperCompanyAndOffersTheNameForTheTree)
     EXPECT_EQ(find<QComboBox>("ComboBox20")->currentText(), editor::primeUpperNo());
     EXPECT_EQ(find<QLineEdit>("Edit75")->text(), kPrime);
     EXPECT_EQ(find<QComboBox>("ComboBox21")->currentText(), "1");
-    EXPECT_EQ(cell(40, 1), editor::primeUpperNo());
-    EXPECT_EQ(cell(41, 1), kPrime);
-    EXPECT_EQ(cell(42, 1), "1");
+    EXPECT_EQ(cell(company::UpperNo, 1), editor::primeUpperNo());
+    EXPECT_EQ(cell(company::UpperName, 1), kPrime);
+    EXPECT_EQ(cell(company::Tier, 1), "1");
     EXPECT_EQ(find<QLineEdit>("Edit86")->text(), kA);
     EXPECT_TRUE(find("Panel_nameBar")->isVisibleTo(form.get()));
     registerFirstTier(kA);
@@ -287,12 +288,12 @@ TEST_F(ContractorWindow, CallUpFillsTheUpperCompanyAndOffersTheNameForTheTree)
     project.record.setText(QStringLiteral("ComboBox20"), QString());
     picked = kB;
     press("Button_contractorCallUp");
-    EXPECT_EQ(cell(1, 1), kA);
+    EXPECT_EQ(cell(company::Name, 1), kA);
     EXPECT_EQ(project.currentRow, 2);
-    EXPECT_EQ(cell(1, 2), kB);
-    EXPECT_EQ(cell(40, 2), "1");
-    EXPECT_EQ(cell(41, 2), kA);
-    EXPECT_EQ(cell(42, 2), "2");
+    EXPECT_EQ(cell(company::Name, 2), kB);
+    EXPECT_EQ(cell(company::UpperNo, 2), "1");
+    EXPECT_EQ(cell(company::UpperName, 2), kA);
+    EXPECT_EQ(cell(company::Tier, 2), "2");
     EXPECT_EQ(project.shitaukeCount, 2);
 }
 
@@ -300,7 +301,7 @@ TEST_F(ContractorWindow, CallUpClosedWithoutAPickKeepsTheEditorOnItsRow)
 {
     registerFirstTier(kA);
     clickNode(0);
-    project.contractors.setCell(43, 1, QStringLiteral("令和 6年 6月 1日"));
+    project.contractors.setCell(company::PeriodFrom, 1, QStringLiteral("令和 6年 6月 1日"));
     editor::load(project);
     press("Button_contractorCallUp");
     EXPECT_EQ(modes, std::vector<int>{3});
@@ -328,12 +329,12 @@ TEST_F(ContractorWindow, DoubleClickEmptiesCompanyFieldsAndDateButtonsCopyThePri
     rec.setText("Edit42", kA);
     press("Button_samePeriod");
     EXPECT_EQ(find<QLineEdit>("Edit76")->text(), QStringLiteral("令和 6年 4月 1日"));
-    EXPECT_EQ(cell(44, 1), QStringLiteral("令和 7年 3月 31日"));
+    EXPECT_EQ(cell(company::PeriodTo, 1), QStringLiteral("令和 7年 3月 31日"));
     press("Button_sameContract");
-    EXPECT_EQ(cell(43, 1), QStringLiteral("令和 6年 5月 1日"));
-    EXPECT_EQ(cell(44, 1), QStringLiteral("令和 6年 12月 1日"));
-    EXPECT_EQ(cell(45, 1), QStringLiteral("令和 6年 4月 20日"));
-    EXPECT_EQ(cell(1, 1), kA);
+    EXPECT_EQ(cell(company::PeriodFrom, 1), QStringLiteral("令和 6年 5月 1日"));
+    EXPECT_EQ(cell(company::PeriodTo, 1), QStringLiteral("令和 6年 12月 1日"));
+    EXPECT_EQ(cell(company::ContractDate, 1), QStringLiteral("令和 6年 4月 20日"));
+    EXPECT_EQ(cell(company::Name, 1), kA);
 }
 
 TEST_F(ContractorWindow, UpperNumberChoiceTakesThatRowsNameAndTier)

@@ -4,6 +4,8 @@
 #include "project/Project.h"
 #include "project/ProjectActions.h"
 #include "project/ProjectFile.h"
+#include "registry/CompanyRecord.h"
+#include "roster/WorkerRecord.h"
 #include "support/TempHome.h"
 
 #include <gtest/gtest.h>
@@ -68,8 +70,8 @@ TEST(ProjectFile, SavedAndReadBackByteIdentical)
     EXPECT_EQ(TempHome::readBytes(first), TempHome::readBytes(second));
     EXPECT_TRUE(q.record.primeNotDedicated());
     EXPECT_EQ(q.record.text("Edit1"), p.record.text("Edit1"));
-    EXPECT_EQ(q.contractors.cell(5, 1), "say \"x\"");
-    EXPECT_EQ(q.contractors.cell(7, 1), blankDateTemplate());
+    EXPECT_EQ(q.contractors.cell(company::PostcodeB, 1), "say \"x\"");
+    EXPECT_EQ(q.contractors.cell(company::Trade1, 1), blankDateTemplate());
     EXPECT_TRUE(TempHome::readBytes(first).endsWith("\r\n1\r\n"));
 }
 
@@ -78,13 +80,13 @@ TEST(ProjectFile, FinishingTheReadEmptiesSingleBlanksAndLoadsRowOne)
     TempHome home;
     Project p;
     fillSample(p);
-    p.contractors.setCell(43, 1, QStringLiteral("令和6年4月1日"));
-    p.contractors.setCell(46, 1, "1");
+    p.contractors.setCell(company::PeriodFrom, 1, QStringLiteral("令和6年4月1日"));
+    p.contractors.setCell(company::Dedicated, 1, "1");
     projectfile::save(home.file("a.anz"), p);
     Project q;
     q.currentRow = 7;
     project::open(home.file("a.anz"), q);
-    EXPECT_EQ(q.contractors.cell(3, 1), "");
+    EXPECT_EQ(q.contractors.cell(company::Representative, 1), "");
     EXPECT_EQ(q.currentRow, 1);
     EXPECT_EQ(q.record.text("Edit42"), QStringLiteral("一次工業"));
     EXPECT_EQ(q.record.text("Edit76"), QStringLiteral("令和6年4月1日"));
@@ -199,8 +201,8 @@ TEST(ProjectFile, LineBreaksInFieldsAndCellsNeverShiftTheLines)
     p.record.setText("Edit4", QStringLiteral("香川県高松市\r\n番町1-2"));
     p.record.setText("Edit26", QStringLiteral("a\nb\rc"));
     p.record.setText("Edit85", QStringLiteral("補佐\r\n"));
-    p.contractors.setCell(6, 1, QStringLiteral("住所\r\n二行目"));
-    p.workers.setCell(9, 1, QStringLiteral("住所\n二行目"));
+    p.contractors.setCell(company::Address, 1, QStringLiteral("住所\r\n二行目"));
+    p.workers.setCell(worker::Address, 1, QStringLiteral("住所\n二行目"));
     p.treeImage.setCell(1, 2, QStringLiteral("x\ry"));
     const QString path = home.file("breaks.anz");
     projectfile::save(path, p);
@@ -212,9 +214,9 @@ TEST(ProjectFile, LineBreaksInFieldsAndCellsNeverShiftTheLines)
     EXPECT_EQ(q.record.text("Edit26"), QStringLiteral("a b c"));
     EXPECT_EQ(q.record.text("Edit85"), QStringLiteral("補佐 "));
     EXPECT_EQ(q.record.text("Edit84"), "12345678901234");
-    EXPECT_EQ(q.contractors.cell(6, 1), QStringLiteral("住所 二行目"));
-    EXPECT_EQ(q.contractors.cell(7, 1), blankDateTemplate());
-    EXPECT_EQ(q.workers.cell(9, 1), QStringLiteral("住所 二行目"));
+    EXPECT_EQ(q.contractors.cell(company::Address, 1), QStringLiteral("住所 二行目"));
+    EXPECT_EQ(q.contractors.cell(company::Trade1, 1), blankDateTemplate());
+    EXPECT_EQ(q.workers.cell(worker::Address, 1), QStringLiteral("住所 二行目"));
     EXPECT_EQ(q.treeImage.cell(1, 2), QStringLiteral("x y"));
     EXPECT_EQ(q.treeImage.cell(10, 1), QStringLiteral("一次工業"));
     EXPECT_EQ(q.nodeCount, "1");

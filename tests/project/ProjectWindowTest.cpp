@@ -7,6 +7,7 @@
 #include "project/Project.h"
 #include "project/ProjectActions.h"
 #include "project/ui/TForm1.h"
+#include "registry/CompanyRecord.h"
 #include "registry/Registry.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempHome.h"
@@ -93,7 +94,7 @@ TEST_F(WindowFixture, FirstStartTakesNothingOverAndAsksNothing)
     EXPECT_FALSE(QFile::exists(home.file("set.kss")));
     EXPECT_EQ(form->primeChoice(), PrimeChoice::Unset);
     EXPECT_EQ(project.currentRow, 0);
-    EXPECT_EQ(project.contractors.cell(1, 1), QString());
+    EXPECT_EQ(project.contractors.cell(company::Name, 1), QString());
     EXPECT_EQ(find<QLineEdit>("Edit10")->text(), QStringLiteral("〇〇〇〇〇株式会社"));
     form->openSettings();
     EXPECT_TRUE(dialogs.messages.isEmpty());

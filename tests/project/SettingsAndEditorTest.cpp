@@ -4,6 +4,7 @@
 #include "project/ContractorEditor.h"
 #include "project/Project.h"
 #include "project/ProjectActions.h"
+#include "registry/CompanyRecord.h"
 #include "registry/Registry.h"
 #include "support/TempHome.h"
 
@@ -18,8 +19,8 @@ TextGrid companyList()
 {
     Registry registry;
     registry.companies.setRow(1, {"1", QStringLiteral("自社建設"), QStringLiteral("本店"), QStringLiteral("代表 太郎")});
-    registry.companies.setCell(39, 1, "03-1111-2222");
-    registry.companies.setCell(47, 1, "99999999999999");
+    registry.companies.setCell(company::Phone, 1, "03-1111-2222");
+    registry.companies.setCell(company::BusinessId, 1, "99999999999999");
     return registry.companies;
 }
 
@@ -67,12 +68,12 @@ TEST(PrimeTakeOver, NoSettingFillsTheEditorOnlyOnce)
     const int rows = p.contractors.rowCount();
     settings::takeOverPrime(PrimeChoice::NoSetting, companies, p);
     EXPECT_EQ(p.currentRow, 1);
-    EXPECT_EQ(p.contractors.cell(1, 1), QStringLiteral("自社建設"));
-    EXPECT_EQ(p.contractors.cell(0, 1), "1");
+    EXPECT_EQ(p.contractors.cell(company::Name, 1), QStringLiteral("自社建設"));
+    EXPECT_EQ(p.contractors.cell(company::No, 1), "1");
     EXPECT_EQ(p.contractors.rowCount(), rows + 1);
-    companies.setCell(1, 1, "other");
+    companies.setCell(company::Name, 1, "other");
     settings::takeOverPrime(PrimeChoice::NoSetting, companies, p);
-    EXPECT_EQ(p.contractors.cell(1, 1), QStringLiteral("自社建設"));
+    EXPECT_EQ(p.contractors.cell(company::Name, 1), QStringLiteral("自社建設"));
     EXPECT_EQ(p.record.text("Edit10"), QStringLiteral("〇〇〇〇〇株式会社"));
     settings::takeOverPrime(PrimeChoice::Unset, companies, p);
     EXPECT_EQ(p.record.text("Edit10"), QStringLiteral("〇〇〇〇〇株式会社"));
@@ -83,7 +84,7 @@ TEST(PrimeTakeOver, AFirstRowWithoutCompanyNameGivesNothing)
     for (const QString& name : {QString(), QStringLiteral(" "), QStringLiteral("　")}) {
         SCOPED_TRACE(name.toStdString());
         TextGrid companies = companyList();
-        companies.setCell(1, 1, name);
+        companies.setCell(company::Name, 1, name);
         Project p;
         p.record.setText("Edit12", QStringLiteral("入力済み"));
         settings::takeOverPrime(PrimeChoice::SetPrime, companies, p);
@@ -102,12 +103,12 @@ TEST(ContractorEditor, WriteBackWithoutCurrentRowWritesRowOneAndGrows)
     p.record.setText("Edit77", QStringLiteral("令和7年3月31日"));
     p.record.setEditorNotDedicated(true);
     editor::writeBack(p);
-    EXPECT_EQ(p.contractors.cell(0, 1), "1");
-    EXPECT_EQ(p.contractors.cell(1, 1), QStringLiteral("一次工業"));
-    EXPECT_EQ(p.contractors.cell(44, 1), QStringLiteral("令和7年3月31日"));
-    EXPECT_EQ(p.contractors.cell(46, 1), "1");
-    EXPECT_EQ(p.contractors.cell(47, 1), "11111111111111");
-    EXPECT_EQ(p.contractors.cell(40, 1), QStringLiteral("0 : 元請"));
+    EXPECT_EQ(p.contractors.cell(company::No, 1), "1");
+    EXPECT_EQ(p.contractors.cell(company::Name, 1), QStringLiteral("一次工業"));
+    EXPECT_EQ(p.contractors.cell(company::PeriodTo, 1), QStringLiteral("令和7年3月31日"));
+    EXPECT_EQ(p.contractors.cell(company::Dedicated, 1), "1");
+    EXPECT_EQ(p.contractors.cell(company::BusinessId, 1), "11111111111111");
+    EXPECT_EQ(p.contractors.cell(company::UpperNo, 1), QStringLiteral("0 : 元請"));
     editor::writeBack(p);
     EXPECT_EQ(p.contractors.rowCount(), Project::kContractorRows + 2);
 }
@@ -120,11 +121,11 @@ TEST(ContractorEditor, RenumberSkipsRowsWithoutName)
     p.contractors.setRow(3, {"7", " "});
     p.contractors.setRow(4, {"9", "D"});
     editor::renumber(p);
-    EXPECT_EQ(p.contractors.cell(0, 1), "1");
-    EXPECT_EQ(p.contractors.cell(0, 2), "2");
-    EXPECT_EQ(p.contractors.cell(0, 3), "7");
-    EXPECT_EQ(p.contractors.cell(1, 3), "");
-    EXPECT_EQ(p.contractors.cell(0, 4), "3");
+    EXPECT_EQ(p.contractors.cell(company::No, 1), "1");
+    EXPECT_EQ(p.contractors.cell(company::No, 2), "2");
+    EXPECT_EQ(p.contractors.cell(company::No, 3), "7");
+    EXPECT_EQ(p.contractors.cell(company::Name, 3), "");
+    EXPECT_EQ(p.contractors.cell(company::No, 4), "3");
     EXPECT_EQ(p.shitaukeCount, 3);
 }
 

@@ -20,7 +20,7 @@ inline TextGrid companiesNamed(const QStringList& names)
         list.setCell(company::Name, row, names[i]);
         list.setCell(company::Representative, row, QStringLiteral("代表 ") + names[i]);
         list.setCell(company::BusinessId, row, QStringLiteral("1000%1").arg(row));
-        list.setCell(company::Specialist, row, QStringLiteral("1"));
+        list.setCell(company::SpecialtyWork, row, QStringLiteral("1"));
     }
     return list;
 }

@@ -2,6 +2,7 @@
 #include "project/SiteWorkers.h"
 #include "project/ui/WorkerListView.h"
 #include "project/ui/WorkerPage.h"
+#include "registry/CompanyRecord.h"
 #include "roster/WorkerRecord.h"
 
 #include <QApplication>
@@ -29,7 +30,7 @@ const QString kA = QStringLiteral("一次工業");
 struct WorkerWindow : SiteWindowFixture {
     WorkerWindow()
     {
-        project.contractors.setCell(1, 1, kA);
+        project.contractors.setCell(company::Name, 1, kA);
         // Full list: prime, A, prime, (gap), A.
         addWorker(1, "たなか", "田中", kPrime, "1980/04/01");
         addWorker(2, "すずき", "鈴木", kA, "1990/02/28");
@@ -57,7 +58,7 @@ struct WorkerWindow : SiteWindowFixture {
 
 TEST_F(WorkerWindow, ShowingThePageOffersTheCompaniesAndFiltersThePrimeContractor)
 {
-    project.contractors.setCell(1, 2, kPrime); // listed once only
+    project.contractors.setCell(company::Name, 2, kPrime); // listed once only
     form->showPage(TForm1::Workers);
     EXPECT_EQ(page()->pos(), QPoint(17, 65));
     QStringList items;
@@ -130,7 +131,7 @@ TEST_F(WorkerWindow, RegisterFromRosterNeedsACompany)
     find<QPushButton>("Button_registerWorkers")->click();
     EXPECT_EQ(modes, std::vector<int>{1});
     EXPECT_EQ(dialogs.beeps, 1);
-    EXPECT_EQ(project.contractors.cell(49, 1), "3");
+    EXPECT_EQ(project.contractors.cell(company::WorkerCount, 1), "3");
     EXPECT_EQ(project.st3Count, 5);
     QStringList names;
     for (int row = 1; row <= 5; ++row)
@@ -200,7 +201,7 @@ TEST_F(WorkerWindow, NewWorkerFromAnEmptyFilteredRowGoesAfterTheLastWorker)
         names << name(row);
     EXPECT_EQ(names, (QStringList{"田中", "鈴木", "佐藤", "伊藤", "山田"}));
     EXPECT_EQ(project.workers.cell(worker::Company, 5), kA);
-    EXPECT_EQ(project.contractors.cell(49, 1), "3");
+    EXPECT_EQ(project.contractors.cell(company::WorkerCount, 1), "3");
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('\n').toStdString();
 }
 

@@ -2,6 +2,8 @@
 #include "common/Error.h"
 #include "common/TextFile.h"
 #include "registry/CompanyFile.h"
+#include "registry/CompanyRecord.h"
+#include "roster/WorkerRecord.h"
 #include "support/TempHome.h"
 
 #include <QFileInfo>
@@ -66,7 +68,7 @@ TEST(CompanyFile, SavedAndLoadedGivesTheSameCellsLineBreaksAsBlanks)
     Registry source = registryWithK();
     source.companies.setCell(company::Address, 1, QStringLiteral("高松市\r\n番町"));
     source.companies.setCell(company::Phone, 1, QStringLiteral("〜 ﾔｽ"));
-    source.workers.setCell(9, 4, QStringLiteral("住所\n二行目"));
+    source.workers.setCell(worker::Address, 4, QStringLiteral("住所\n二行目"));
     const QString path = home.file("K.kda");
     companyfile::save(source, 1, path);
 
@@ -138,7 +140,7 @@ TEST(CompanyFile, LoadPutsCompanyOnFirstBlankRowAndWorkersOnFreeRowsOnly)
     EXPECT_EQ(loaded.result, companyfile::LoadResult::Loaded);
     EXPECT_EQ(loaded.companyRow, 2);
     EXPECT_EQ(companyNames(target.companies), (QStringList{"A", "K", "B"}));
-    EXPECT_EQ(target.companies.cell(company::Specialist, 2), "K:48");
+    EXPECT_EQ(target.companies.cell(company::SpecialtyWork, 2), "K:48");
     EXPECT_EQ(workerNames(target.workers), (QStringList{"a1", "k1", "b1", "k2"}));
     for (int row = 1; row <= 4; ++row)
         EXPECT_EQ(target.workers.cell(worker::No, row), QStringLiteral("0000%1").arg(row));

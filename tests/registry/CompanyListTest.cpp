@@ -1,6 +1,8 @@
 #include "Fixtures.h"
 #include "common/Error.h"
 #include "registry/CompanyList.h"
+#include "registry/CompanyRecord.h"
+#include "roster/WorkerRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +25,7 @@ QStringList entry(const QString& name, const QString& branch)
 {
     QStringList record = companyRecord(name, branch);
     record[company::Dedicated] = "1";
-    record[company::Specialist] = "1";
+    record[company::SpecialtyWork] = "1";
     record[company::BusinessId] = "12345678901234";
     return record;
 }
@@ -51,7 +53,7 @@ TEST(CompanyList, RegisteringTheSameCompanyOverwritesItsRowAndStillGrowsTheList)
     EXPECT_EQ(registry.companies.cell(company::WorkerCount, 7), "kept 49");
     EXPECT_EQ(registry.companies.cell(company::Dedicated, 7), "1");
     EXPECT_EQ(registry.companies.cell(company::BusinessId, 7), "12345678901234");
-    EXPECT_EQ(registry.companies.cell(company::Specialist, 7), "1");
+    EXPECT_EQ(registry.companies.cell(company::SpecialtyWork, 7), "1");
 }
 
 TEST(CompanyList, NameAndBranchMustBothMatchToReuseARow)
@@ -189,6 +191,6 @@ TEST(CompanyList, PasteGrowsTheListForLinesPastTheEndAndDropsSurplusFields)
     EXPECT_EQ(registry.companies.cell(company::Representative, 3), "C3:3"); // untouched
     EXPECT_EQ(registry.companies.cell(company::Name, 4), "Y");
     EXPECT_EQ(registry.companies.cell(company::Branch, 4), "");
-    EXPECT_EQ(registry.companies.cell(49, 5), "f48");
+    EXPECT_EQ(registry.companies.cell(company::WorkerCount, 5), "f48");
     EXPECT_EQ(registry.companies.cell(company::No, 3), "3");
 }

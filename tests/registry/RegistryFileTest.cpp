@@ -2,7 +2,9 @@
 #include "common/Error.h"
 #include "common/TextFile.h"
 #include "registry/CompanyFile.h"
+#include "registry/CompanyRecord.h"
 #include "registry/Registry.h"
+#include "roster/WorkerRecord.h"
 #include "support/TempHome.h"
 
 #include <QFile>
@@ -54,7 +56,7 @@ TEST(RegistryFile, LineBreaksInCellsNeverShiftTheLines)
     saved.companies.setCell(company::Address, 1, QStringLiteral("高松市\r\n番町"));
     saved.companies.setCell(company::Representative, 2, QStringLiteral("x\ny\rz"));
     putWorker(saved.workers, 1, "w1", "A");
-    saved.workers.setCell(9, 1, QStringLiteral("住所\r\n二行目"));
+    saved.workers.setCell(worker::Address, 1, QStringLiteral("住所\r\n二行目"));
     putWorker(saved.workers, 2, "w2", "B");
     saved.save();
 
@@ -63,7 +65,7 @@ TEST(RegistryFile, LineBreaksInCellsNeverShiftTheLines)
     Registry expected = saved;
     expected.companies.setCell(company::Address, 1, QStringLiteral("高松市 番町"));
     expected.companies.setCell(company::Representative, 2, QStringLiteral("x y z"));
-    expected.workers.setCell(9, 1, QStringLiteral("住所 二行目"));
+    expected.workers.setCell(worker::Address, 1, QStringLiteral("住所 二行目"));
     EXPECT_EQ(loaded.companies, expected.companies);
     EXPECT_EQ(loaded.workers, expected.workers);
 }

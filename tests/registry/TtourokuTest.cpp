@@ -1,6 +1,7 @@
 #include "WindowFixture.h"
 #include "common/TextFile.h"
 #include "registry/CompanyFile.h"
+#include "registry/CompanyRecord.h"
 #include "roster/WorkerRecord.h"
 
 #include <QAction>
@@ -157,7 +158,7 @@ TEST_F(TtourokuTest, ActivationLoadsRowOneAndShowsTheControlsOfTheMode)
 TEST_F(TtourokuTest, ClickLoadsTheRowAndReleaseSelectsIt)
 {
     registry.companies.setCell(company::Dedicated, 3, "1");
-    registry.companies.setCell(company::Specialist, 3, "1");
+    registry.companies.setCell(company::SpecialtyWork, 3, "1");
     show(0);
     click(list(), 3);
     EXPECT_EQ(field("Edit42"), "C3");
@@ -201,7 +202,7 @@ TEST_F(TtourokuTest, RegistrationAsksAndWritesOntoTheRowOfTheSameCompany)
     EXPECT_EQ(registry.companies.rowCount(), rows + 1);
     EXPECT_EQ(registry.companies.cell(company::Address, 7), QStringLiteral("新しい住所"));
     EXPECT_EQ(registry.companies.cell(company::Dedicated, 7), "1");
-    EXPECT_EQ(registry.companies.cell(company::Specialist, 7), "1");
+    EXPECT_EQ(registry.companies.cell(company::SpecialtyWork, 7), "1");
     EXPECT_FALSE(registryFileWritten());
     EXPECT_EQ(list()->model()->rowCount(), rows);
 }
@@ -221,7 +222,7 @@ TEST_F(TtourokuTest, LineBreaksInEntryFieldsBecomeBlanks)
     dialogs.answers = {true};
     get<QPushButton>("registerButton")->click();
     EXPECT_EQ(registry.companies.cell(company::Address, 3), QStringLiteral("香川県高松市 番町1-2 "));
-    EXPECT_EQ(registry.companies.cell(16, 3), QStringLiteral("口頭 による"));
+    EXPECT_EQ(registry.companies.cell(company::SupervisorAuthority, 3), QStringLiteral("口頭 による"));
     EXPECT_EQ(registry.companies.cell(company::Branch, 3), QStringLiteral("本 社"));
 }
 

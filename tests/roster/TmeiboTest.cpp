@@ -148,7 +148,7 @@ TEST_F(TmeiboTest, NewWorkerRowsNeverOverwriteAStoredWorker)
 TEST_F(TmeiboTest, StoreInModeOneWritesTheMasterRowAndSavesTheRegistry)
 {
     putWorker(registry.workers, 1, QStringLiteral("あ"));
-    registry.workers.setCell(38, 1, QStringLiteral("scratch"));
+    registry.workers.setCell(worker::Spare3, 1, QStringLiteral("scratch"));
     window.mode = 1;
     window.load(1);
     setText(QStringLiteral("Edit2"), QStringLiteral("とび工"));
@@ -161,7 +161,7 @@ TEST_F(TmeiboTest, StoreInModeOneWritesTheMasterRowAndSavesTheRegistry)
     EXPECT_EQ(registry.workers.cell(Trade, 1), QStringLiteral("とび工"));
     EXPECT_EQ(registry.workers.cell(EmploymentDigits, 1), QStringLiteral("1234"));
     EXPECT_EQ(registry.workers.cell(BloodPressure, 1), QStringLiteral("～"));
-    EXPECT_EQ(registry.workers.cell(38, 1), QString());
+    EXPECT_EQ(registry.workers.cell(worker::Spare3, 1), QString());
     EXPECT_EQ(registry.workers.cell(SourceRow, 1), QStringLiteral("1"));
     EXPECT_TRUE(QFileInfo::exists(Registry::fileName()));
     EXPECT_TRUE(project.workers.cell(Reading, 1).isEmpty());

@@ -1,3 +1,4 @@
+#include "registry/CompanyRecord.h"
 #include "support/CliRun.h"
 
 #include "cli/Cli.h"
@@ -24,7 +25,7 @@ QString writeSite(const TempHome& home)
     Project p;
     p.record.setText("Edit10", QStringLiteral("元請建設"));
     p.contractors.setRow(1, {"1", QStringLiteral("一次工業"), "", QStringLiteral("一次 代表")});
-    p.contractors.setCell(42, 1, "1");
+    p.contractors.setCell(company::Tier, 1, "1");
     const QString path = home.file("site.anz");
     projectfile::save(path, p);
     return path;

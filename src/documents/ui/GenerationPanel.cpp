@@ -37,8 +37,6 @@ const QString kHeading = QStringLiteral("　　　　　　安全書類 (Excel) 
 const QString kAllOn = QStringLiteral("全ON");
 const QString kAllOff = QStringLiteral("全OFF");
 // The check boxes of "4.有資格証写し" and "5.有資格区分".
-constexpr size_t kMount = 6;
-constexpr size_t kReferenceTable = 7;
 // "6.新規入場者教育", whose two options stand beside it.
 constexpr size_t kEducation = 8;
 constexpr int kBoxTop = 28;
@@ -107,31 +105,22 @@ void GenerationPanel::buildMenu()
     auto* group = new QGroupBox(QStringLiteral("安全書類 MENU"), this);
     group->setObjectName("GroupBox_menu");
     group->setGeometry(16, 54, 500, kBoxTop + 16 * kBoxStep + 10);
-    QStringList unavailable;
     for (size_t i = 0; i < documents::choices().size(); ++i) {
         const documents::Choice& choice = documents::choices()[i];
         auto* box = new QCheckBox(choice.caption, group);
         box->setObjectName(QStringLiteral("CheckBox%1").arg(i + 1));
         box->setGeometry(16, kBoxTop + int(i) * kBoxStep, 300, 22);
-        if (!documents::isAvailable(choice)) {
-            // Shown so the set is complete, but not offered until its form exists.
-            box->setEnabled(false);
-            box->setToolTip(QStringLiteral("この書類はまだ作成できません"));
-            unavailable << choice.caption.trimmed();
-        }
         boxes_.push_back(box);
     }
     boxes_.front()->setChecked(true);
-    connect(boxes_[kMount], &QCheckBox::toggled, this, [this](bool on) {
-        if (on)
-            boxes_[kReferenceTable]->setChecked(true);
-    });
-    auto* note = form::label(this, QString(), 16, group->geometry().bottom() + 6, 728, 40);
-    note->setObjectName("Label_unavailable");
-    note->setWordWrap(true);
-    note->setStyleSheet(QStringLiteral("color: #a04000;"));
-    if (!unavailable.isEmpty())
-        note->setText(QStringLiteral("※ 次の書類はまだ作成できません (灰色): ") + unavailable.join(QStringLiteral("、")));
+    // A document that needs another ticks it along.
+    for (size_t i = 0; i < documents::choices().size(); ++i)
+        connect(boxes_[i], &QCheckBox::toggled, this, [this, i](bool on) {
+            if (!on)
+                return;
+            for (const QString& key : documents::choices()[i].brings)
+                boxes_[size_t(documents::choiceByKey(key) - documents::choices().data())]->setChecked(true);
+        });
 }
 
 void GenerationPanel::buildOptions()
@@ -245,10 +234,6 @@ void GenerationPanel::convert()
         Dialogs::current().message(QStringLiteral("安全MENUにCHeckを入れて下さい。"), Dialogs::Kind::Information);
         return;
     }
-    if (std::none_of(keys.begin(), keys.end(), [](const QString& k) { return documents::isAvailable(*documents::choiceByKey(k)); })) {
-        Dialogs::current().message(QStringLiteral("選んだ書類はまだ作成できません。"), Dialogs::Kind::Information);
-        return;
-    }
     if (!passCheck())
         return;
     status_->clear();
@@ -324,8 +309,6 @@ void GenerationPanel::report(const documents::GenerationRun& run)
         notes.prepend(QStringLiteral("作成を中止しました: ") + run.error);
     } else {
         notes.prepend(QStringLiteral("%1 シートを作成しました。").arg(run.report.sheets));
-        if (!run.report.skipped.isEmpty())
-            notes << QStringLiteral("まだ作成できない書類を除きました: ") + run.report.skipped.join(QStringLiteral("、"));
         notes << run.report.notes;
         if (!checkNote_.isEmpty())
             notes << checkNote_;

@@ -152,41 +152,41 @@ QGroupBox* CompanyEntryPanel::buildLedgerGroup()
 
     auto* people = new QGridLayout;
     addLabel(people, QStringLiteral("監督員名"), 0, 0);
-    edit(15, people, 0, 1, 120);
+    edit(company::Supervisor, people, 0, 1, 120);
     addLabel(people, QStringLiteral("権限及び意見申出方法"), 0, 2);
-    combo(16, choices::authorities(), people, 0, 3, 150);
+    combo(company::SupervisorAuthority, choices::authorities(), people, 0, 3, 150);
     addLabel(people, QStringLiteral("現場代理人名"), 1, 0);
-    edit(17, people, 1, 1, 120);
+    edit(company::SiteAgent, people, 1, 1, 120);
     addLabel(people, QStringLiteral("権限及び意見申出方法"), 1, 2);
-    combo(18, choices::authorities(), people, 1, 3, 150);
+    combo(company::SiteAgentAuthority, choices::authorities(), people, 1, 3, 150);
     addLabel(people, QStringLiteral("主任技術者名"), 2, 0);
-    edit(19, people, 2, 1, 120);
+    edit(company::ChiefEngineer, people, 2, 1, 120);
     addLabel(people, QStringLiteral("資格内容"), 2, 2);
-    edit(20, people, 2, 3, 150);
+    edit(company::ChiefEngineerQualification, people, 2, 3, 150);
     auto* dedication = new QButtonGroup(this);
     dedicated_ = radio(QStringLiteral("RadioButton3"), QStringLiteral("選任"), dedication);
     notDedicated_ = radio(QStringLiteral("RadioButton4"), QStringLiteral("非選任"), dedication);
     dedicated_->setChecked(true);
     people->addWidget(row({dedicated_, notDedicated_}), 2, 4, 1, 2);
     addLabel(people, QStringLiteral("専門技術者名"), 3, 0);
-    edit(21, people, 3, 1, 120);
+    edit(company::Specialist1, people, 3, 1, 120);
     addLabel(people, QStringLiteral("資格内容"), 3, 2);
-    edit(22, people, 3, 3, 150);
+    edit(company::Specialist1Qualification, people, 3, 3, 150);
     addLabel(people, QStringLiteral("担当工事内容"), 3, 4);
-    edit(23, people, 3, 5, 120);
+    edit(company::Specialist1Work, people, 3, 5, 120);
     addLabel(people, QStringLiteral("安全衛生管理者名"), 4, 0);
-    edit(27, people, 4, 1, 120);
+    edit(company::SafetyManager, people, 4, 1, 120);
     addLabel(people, QStringLiteral("安全衛生推進者名"), 4, 2);
-    edit(28, people, 4, 3, 150);
+    edit(company::SafetyPromoter, people, 4, 3, 150);
     addLabel(people, QStringLiteral("雇用管理責任者名"), 4, 4);
-    edit(29, people, 4, 5, 120);
+    edit(company::EmploymentManager, people, 4, 5, 120);
     outer->addLayout(people);
 
     auto* foreign = new QGridLayout;
     addLabel(foreign, QStringLiteral("外国人建設就労者の従事の状況(有無)"), 0, 0);
-    combo(37, choices::presence(), foreign, 0, 1, 70);
+    combo(company::ForeignWorkers, choices::presence(), foreign, 0, 1, 70);
     addLabel(foreign, QStringLiteral("外国人技能実習生の従事の状況(有無)"), 1, 0);
-    combo(38, choices::presence(), foreign, 1, 1, 70);
+    combo(company::ForeignTrainees, choices::presence(), foreign, 1, 1, 70);
     auto* specialist = new QButtonGroup(this);
     specialistYes_ = radio(QStringLiteral("RadioButton17"), QStringLiteral("有"), specialist);
     specialistNo_ = radio(QStringLiteral("RadioButton18"), QStringLiteral("無"), specialist);
@@ -203,12 +203,12 @@ QGroupBox* CompanyEntryPanel::buildInsuranceGroup()
     auto* group = new QGroupBox(QStringLiteral("健康保険等の加入状況"));
     auto* grid = new QGridLayout(group);
     addLabel(grid, QStringLiteral("営業所の名称"), 0, 0);
-    edit(30, grid, 0, 1, 150, 2);
+    edit(company::InsuranceOffice, grid, 0, 1, 150, 2);
     const QString labels[] = {QStringLiteral("健康保険"), QStringLiteral("厚生年金保険"), QStringLiteral("雇用保険")};
     for (int i = 0; i < 3; ++i) {
         addLabel(grid, labels[i], i + 1, 0);
-        edit(31 + 2 * i, grid, i + 1, 1, 150);
-        combo(32 + 2 * i, choices::enrolments(), grid, i + 1, 2, 90);
+        edit(company::HealthInsuranceNo + 2 * i, grid, i + 1, 1, 150);
+        combo(company::HealthInsuranceState + 2 * i, choices::enrolments(), grid, i + 1, 2, 90);
     }
     return group;
 }
@@ -303,7 +303,7 @@ void CompanyEntryPanel::showRow(const TextGrid& list, int row, bool withDedicati
             dedicated_->setChecked(true);
     }
     setField(company::BusinessId, list.cell(company::BusinessId, row));
-    (list.cell(company::Specialist, row) == QLatin1String("1") ? specialistYes_ : specialistNo_)->setChecked(true);
+    (list.cell(company::SpecialtyWork, row) == QLatin1String("1") ? specialistYes_ : specialistNo_)->setChecked(true);
 }
 
 QStringList CompanyEntryPanel::record() const
@@ -315,7 +315,7 @@ QStringList CompanyEntryPanel::record() const
         cells[column] = fieldText(column);
     cells[company::Dedicated] = notDedicated() ? QStringLiteral("1") : QStringLiteral("0");
     cells[company::BusinessId] = businessId();
-    cells[company::Specialist] = specialistYes_->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    cells[company::SpecialtyWork] = specialistYes_->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
     return cells;
 }
 
