@@ -185,8 +185,10 @@ bool WorkbookWindow::showSheet(const QString &name)
     const int index = sheetNames().indexOf(name);
     if (index < 0)
         return false;
-    m_tabs->setCurrentIndex(index);
-    showCurrentSheet(index);
+    if (m_tabs->currentIndex() != index)
+        m_tabs->setCurrentIndex(index); // shows the sheet, once
+    else
+        showCurrentSheet(index);
     show();
     raise();
     activateWindow();
