@@ -41,8 +41,8 @@ private:
         format_set_font_size(f, font.size100 / 100.0);
         if (font.bold)
             format_set_bold(f);
-        if (font.hasColor)
-            format_set_font_color(f, font.argb & 0xFFFFFF);
+        if (font.color.kind == Color::Rgb)
+            format_set_font_color(f, font.color.argb & 0xFFFFFF);
         static const uint8_t h[] = {LXW_ALIGN_NONE, LXW_ALIGN_LEFT, LXW_ALIGN_CENTER, LXW_ALIGN_RIGHT,
                                     LXW_ALIGN_FILL, LXW_ALIGN_JUSTIFY, LXW_ALIGN_CENTER_ACROSS, LXW_ALIGN_DISTRIBUTED};
         static const uint8_t v[] = {LXW_ALIGN_NONE, LXW_ALIGN_VERTICAL_TOP, LXW_ALIGN_VERTICAL_CENTER,
@@ -57,9 +57,9 @@ private:
             format_set_shrink(f);
         setBorder(f, m_styles.border(x.border));
         const Fill &fill = m_styles.fill(x.fill);
-        if (fill.pattern == Pattern::Solid && fill.hasFg) {
+        if (fill.pattern == Pattern::Solid && fill.fg.kind == Color::Rgb) {
             format_set_pattern(f, LXW_PATTERN_SOLID);
-            format_set_bg_color(f, fill.fg & 0xFFFFFF);
+            format_set_bg_color(f, fill.fg.argb & 0xFFFFFF);
         }
         return f;
     }

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  libzip-dev libpugixml-dev libgtest-dev
+  libzip-dev libpugixml-dev libdeflate-dev libgtest-dev
   fonts-noto-cjk xvfb xauth python3 python3-openpyxl qt6-translations-l10n
 )
 if [[ "${1:-}" == "--bench" ]]; then

@@ -8,7 +8,7 @@
 #include "common/OutputFile.h"
 
 #include <zip.h>
-#include <zlib.h>
+#include <libdeflate.h>
 
 #include <algorithm>
 #include <atomic>
@@ -83,26 +83,34 @@ zip_int64_t deflatedCallback(void *userdata, void *data, zip_uint64_t len, zip_s
     }
 }
 
-// The XML deflated as libzip does it (raw deflate, the largest memory level), so the bytes
-// do not depend on who compressed them.
-void deflateInto(DeflatedPart &part, const std::string &xml, int level, std::string &buffer)
-{
-    z_stream z{};
-    if (deflateInit2(&z, level, Z_DEFLATED, -MAX_WBITS, 9, Z_DEFAULT_STRATEGY) != Z_OK)
-        throw SheetError("圧縮を開始できません");
-    buffer.resize(deflateBound(&z, uLong(xml.size())));
-    z.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(xml.data()));
-    z.avail_in = uInt(xml.size());
-    z.next_out = reinterpret_cast<Bytef *>(buffer.data());
-    z.avail_out = uInt(buffer.size());
-    const int rc = deflate(&z, Z_FINISH);
-    part.data.assign(buffer.data(), z.total_out);
-    deflateEnd(&z);
-    if (rc != Z_STREAM_END)
-        throw SheetError("圧縮できません");
-    part.size = xml.size();
-    part.crc = uint32_t(crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef *>(xml.data()), uInt(xml.size())));
-}
+// A compressor of one thread, at one level.
+class Deflater {
+public:
+    explicit Deflater(int level) : m_compressor(libdeflate_alloc_compressor(level))
+    {
+        if (!m_compressor)
+            throw SheetError("圧縮を開始できません");
+    }
+    ~Deflater() { libdeflate_free_compressor(m_compressor); }
+    Deflater(const Deflater &) = delete;
+    Deflater &operator=(const Deflater &) = delete;
+
+    // The XML as raw deflate, as zip stores it; the same bytes whichever thread deflates it.
+    void deflate(DeflatedPart &part, const std::string &xml)
+    {
+        m_buffer.resize(libdeflate_deflate_compress_bound(m_compressor, xml.size()));
+        const size_t n = libdeflate_deflate_compress(m_compressor, xml.data(), xml.size(), m_buffer.data(), m_buffer.size());
+        if (n == 0)
+            throw SheetError("圧縮できません");
+        part.data.assign(m_buffer.data(), n);
+        part.size = xml.size();
+        part.crc = libdeflate_crc32(0, xml.data(), xml.size());
+    }
+
+private:
+    libdeflate_compressor *m_compressor;
+    std::string m_buffer;
+};
 
 // Produces and deflates every part, on all cores; each result lands in its own slot, so the
 // package is the same whatever the order the parts were finished in.
@@ -112,12 +120,15 @@ void deflateAll(std::vector<std::function<void(std::string &)>> &produce,
     std::atomic<size_t> next{0};
     std::vector<std::exception_ptr> errors(produce.size());
     auto work = [&] {
-        std::string xml, buffer;
+        std::string xml;
+        std::unique_ptr<Deflater> deflater;
         for (size_t i; (i = next++) < produce.size();) {
             try {
+                if (!deflater)
+                    deflater = std::make_unique<Deflater>(level);
                 xml.clear();
                 produce[i](xml);
-                deflateInto(*parts[i], xml, level, buffer);
+                deflater->deflate(*parts[i], xml);
             } catch (...) {
                 errors[i] = std::current_exception();
             }

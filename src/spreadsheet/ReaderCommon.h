@@ -3,6 +3,7 @@
 // and errors that name the part.
 #include <pugixml.hpp>
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -32,6 +33,8 @@ double doubleAttr(const pugi::xml_node &node, const char *name, double fallback,
 double rangedAttr(const pugi::xml_node &node, const char *name, double fallback, double lo, double hi,
                   const PartContext &ctx);
 long intAttr(const pugi::xml_node &node, const char *name, long fallback, const PartContext &ctx);
+// The same of an attribute in hand (fallback when it is null).
+long intValue(const pugi::xml_attribute &a, long fallback, const PartContext &ctx);
 // Text of an <is> or <si> item (runs joined, phonetic runs left out).
 std::string inlineText(const pugi::xml_node &item);
 // Interns an <si> or <is> item: plain, or rich (runs, phonetic guides) kept as item XML.
@@ -44,20 +47,29 @@ std::string decodeText(std::string_view text);
 
 // Counts the cell and row elements of a sheet's XML while it is inflated, so that a sheet
 // holding more than the workbook may still take is refused before it is parsed (its parsed
-// form costs many times its text). Throws naming the part once there are more than `budget`.
+// form costs many times its text). What it counts is taken from `budget`, which the sheets
+// read at the same time share, chunk by chunk; throws naming the part once the budget is
+// spent.
 class CellCounter {
 public:
-    CellCounter(long budget, const PartContext &ctx) : m_budget(budget), m_ctx(ctx) {}
+    CellCounter(std::atomic<long> &budget, const PartContext &ctx) : m_budget(budget), m_ctx(ctx) {}
+    // A budget of its own.
+    CellCounter(long budget, const PartContext &ctx) : m_own(budget), m_budget(m_own), m_ctx(ctx) {}
     void feed(std::string_view chunk);
+    // Elements counted so far (what the parse of the part may spend).
+    long counted() const { return m_count; }
 
 private:
     void endName();
 
-    long m_budget;
+    std::atomic<long> m_own{0};
+    std::atomic<long> &m_budget;
     const PartContext &m_ctx;
     long m_count = 0;
+    long m_unspent = 0; // counted in this chunk, not yet taken from the budget
     bool m_inName = false; // after '<', in the element's name
-    std::string m_name;    // the first characters of its local name
+    char m_name[3] = {};   // the first characters of its local name
+    int m_nameLength = 0;
     bool m_long = false;   // the local name is longer than "row"
 };
 

@@ -3,6 +3,7 @@
 #include "Clipboard.h"
 #include "SheetError.h"
 #include "SheetName.h"
+#include "SheetSource.h"
 #include "XlsxReader.h"
 #include "XlsxWriter.h"
 
@@ -39,16 +40,19 @@ Workbook &WorkbookList::Add() const
     return *m_app.openBooks().back();
 }
 
-Workbook &WorkbookList::Open(std::string_view path) const
+Workbook &WorkbookList::Open(std::string_view path, SheetReading reading) const
 {
     auto book = std::make_unique<Workbook>(m_app);
-    readXlsx(*book, std::string(path));
+    readXlsx(*book, std::string(path), {}, reading);
     book->setPath(std::string(path));
     m_app.openBooks().push_back(std::move(book));
     return *m_app.openBooks().back();
 }
 
-Workbook &WorkbookList::Open(const QString &path) const { return Open(path.toStdString()); }
+Workbook &WorkbookList::Open(const QString &path, SheetReading reading) const
+{
+    return Open(path.toStdString(), reading);
+}
 
 int WorkbookList::Count() const { return int(m_app.openBooks().size()); }
 
@@ -138,9 +142,12 @@ void Workbook::Save()
     SaveAs(m_path);
 }
 
+void Workbook::readSheets() const { sheet::readSheets(*this); }
+
 void Workbook::SaveAs(std::string_view path)
 {
     checkOpen();
+    readSheets();
     writeXlsx(*this, std::string(path));
     m_path = std::string(path);
 }
@@ -296,6 +303,32 @@ uint32_t Workbook::importString(const std::shared_ptr<WorkbookTables> &from, uin
                       : m_tables->strings.intern(from->strings.text(str));
     }
     return mapped;
+}
+
+void Workbook::importCells(const std::shared_ptr<WorkbookTables> &from, RowStore &rows)
+{
+    if (from == m_tables)
+        return;
+    Import &imp = importFrom(from);
+    imp.styles.resize(std::max(imp.styles.size(), from->styles.xfCount()), kNoString);
+    imp.strings.resize(std::max(imp.strings.size(), from->strings.size()), kNoString);
+    auto style = [&](uint32_t s) {
+        uint32_t &mapped = imp.styles[s];
+        return mapped != kNoString ? mapped : mapped = m_tables->styles.import(from->styles, s);
+    };
+    auto string = [&](uint32_t s) {
+        if (s == kNoString)
+            return s;
+        const uint32_t mapped = imp.strings[s];
+        return mapped != kNoString ? mapped : importString(from, s);
+    };
+    rows.forEach([&](int, Row &row) {
+        for (Cell &cell : row.cells) {
+            cell.style = style(cell.style);
+            cell.str = string(cell.str);
+            cell.formula = string(cell.formula);
+        }
+    });
 }
 
 } // namespace mirevo::sheet

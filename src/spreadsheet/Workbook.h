@@ -113,9 +113,14 @@ public:
     bool date1904() const { return m_date1904; }
     void setDate1904(bool on) { m_date1904 = on; }
     void setDroppedOnRead(std::vector<std::string> dropped) { m_dropped = std::move(dropped); }
+    // Reads the contents of every sheet opened on demand and not read yet, on every core;
+    // throws the first malformed part's error (the other sheets are read all the same).
+    void readSheets() const;
     // Translation of style and string indices from another workbook's tables.
     uint32_t importStyle(const std::shared_ptr<WorkbookTables> &from, uint32_t style);
     uint32_t importString(const std::shared_ptr<WorkbookTables> &from, uint32_t str);
+    // The style and string indices of every cell of `rows`, from `from`'s tables to these.
+    void importCells(const std::shared_ptr<WorkbookTables> &from, RowStore &rows);
     void checkOpen() const;
 
 private:
@@ -141,14 +146,25 @@ private:
     std::string m_path;
 };
 
+// When Open reads the sheets' contents: all of them before it returns (a malformed part
+// refuses the workbook), or each when it is first needed. On demand, Open reads the workbook
+// part, styles, shared strings and the active sheet, and keeps the package's bytes in memory;
+// another sheet's part is parsed by the first call that needs its contents, which throws
+// SheetError naming the file and the part if it is malformed. Saving reads every sheet still
+// waiting, on every core. Either way the workbook's contents are the same.
+enum class SheetReading { AtOpen, OnDemand };
+
 class WorkbookList {
 public:
     explicit WorkbookList(Application &app) : m_app(app) {}
     // New workbook with one empty sheet.
     Workbook &Add() const;
-    Workbook &Open(std::string_view path) const;
-    Workbook &Open(const QString &path) const;
-    Workbook &Open(const char *path) const { return Open(std::string_view(path)); }
+    Workbook &Open(std::string_view path, SheetReading reading = SheetReading::AtOpen) const;
+    Workbook &Open(const QString &path, SheetReading reading = SheetReading::AtOpen) const;
+    Workbook &Open(const char *path, SheetReading reading = SheetReading::AtOpen) const
+    {
+        return Open(std::string_view(path), reading);
+    }
     int Count() const;
     Workbook &operator()(int index) const; // 1-based
 

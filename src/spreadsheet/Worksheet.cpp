@@ -2,6 +2,7 @@
 
 #include "SheetError.h"
 #include "SheetName.h"
+#include "SheetSource.h"
 #include "Workbook.h"
 
 #include <QString>
@@ -62,13 +63,7 @@ void shiftDates(SheetData &data, WorkbookTables &tables, double days)
 void remapCells(SheetData &data, Workbook &to, const std::shared_ptr<WorkbookTables> &from)
 {
     to.tables().styles.adoptTheme(from->styles);
-    data.rows.forEach([&](int, Row &row) {
-        for (Cell &cell : row.cells) {
-            cell.style = to.importStyle(from, cell.style);
-            cell.str = to.importString(from, cell.str);
-            cell.formula = to.importString(from, cell.formula);
-        }
-    });
+    to.importCells(from, data.rows);
     const uint32_t dxfOffset = to.tables().styles.importDxfs(from->styles);
     data.extras.afterMerges = shiftDxfIds(data.extras.afterMerges, dxfOffset);
 }
@@ -76,6 +71,12 @@ void remapCells(SheetData &data, Workbook &to, const std::shared_ptr<WorkbookTab
 } // namespace
 
 Worksheet::Worksheet(Workbook &book, std::string name) : m_book(&book), m_name(std::move(name)) {}
+
+void Worksheet::readFromSource() const
+{
+    m_data = m_source->read(*this);
+    m_source.reset();
+}
 
 void Worksheet::checkAlive() const
 {
@@ -130,9 +131,10 @@ Worksheet &Worksheet::Copy(After after)
     checkAlive();
     after.sheet.checkAlive();
     Workbook &to = after.sheet.Parent();
+    const SheetData &contents = data(); // read before the copy exists: a malformed part adds no sheet
     const bool taken = to.findSheet(m_name) != nullptr;
     Worksheet &copy = to.insertSheet(after.sheet.Index(), taken ? to.copyName(m_name) : m_name);
-    copy.m_data = m_data;
+    copy.m_data = contents;
     if (&to != m_book)
         remapCells(copy.m_data, to, m_book->sharedTables());
     if (&to != m_book && m_book->date1904() != to.date1904())
@@ -175,6 +177,7 @@ void Worksheet::Delete()
     m_book->removeSheet(*this);
     m_book = nullptr;
     m_data = SheetData{};
+    m_source.reset();
 }
 
 CellRange Worksheet::Range(std::string_view ref)

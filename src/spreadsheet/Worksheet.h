@@ -3,6 +3,7 @@
 #include "Range.h"
 #include "SheetData.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,7 @@ class QString;
 
 namespace mirevo::sheet {
 
+class SheetSource;
 class Workbook;
 class Worksheet;
 
@@ -96,19 +98,39 @@ public:
     PageBreakList HPageBreaks() { return PageBreakList(*this); }
     PageSetupRef PageSetup() { return PageSetupRef(*this); }
 
-    // Engine internals, used by the package writer and reader.
-    SheetData &data() { return m_data; }
-    const SheetData &data() const { return m_data; }
+    // Engine internals, used by the package writer and reader. The contents of a sheet opened
+    // on demand are read from its part here, the first time; a malformed part throws
+    // SheetError naming the file and the part, then and at every later call.
+    SheetData &data()
+    {
+        readSource();
+        return m_data;
+    }
+    const SheetData &data() const
+    {
+        readSource();
+        return m_data;
+    }
     bool isDeleted() const { return m_book == nullptr; }
+    // The part the contents are still to be read from; null once they are read.
+    SheetSource *source() const { return m_source.get(); }
+    void setSource(std::shared_ptr<SheetSource> source) { m_source = std::move(source); }
 
 private:
     friend class Workbook;
     void checkAlive() const;
+    void readSource() const
+    {
+        if (m_source)
+            readFromSource();
+    }
+    void readFromSource() const;
 
     Workbook *m_book;
     std::string m_name;
     int m_visible = xlSheetVisible;
-    SheetData m_data;
+    mutable SheetData m_data;
+    mutable std::shared_ptr<SheetSource> m_source;
 };
 
 } // namespace mirevo::sheet

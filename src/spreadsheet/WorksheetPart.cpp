@@ -4,7 +4,9 @@
 #include "XmlWriter.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <cstring>
 
 namespace mirevo::sheet {
 
@@ -170,7 +172,86 @@ void writeCell(std::string &out, const char *rowDigits, size_t rowLen, const Cel
     out += "</v></c>";
 }
 
-// <row r=".." ht=".." customHeight="1" hidden="1">
+// The letters of every column, computed once.
+class ColumnLetters {
+public:
+    ColumnLetters()
+    {
+        for (int c = 1; c <= kMaxCols; ++c)
+            m_length[size_t(c)] = char(columnLetters(c, m_letters[size_t(c)].data()));
+    }
+    char *put(char *p, int col) const
+    {
+        std::memcpy(p, m_letters[size_t(col)].data(), 3);
+        return p + m_length[size_t(col)];
+    }
+
+private:
+    std::array<std::array<char, 3>, kMaxCols + 1> m_letters{};
+    std::array<char, kMaxCols + 1> m_length{};
+};
+
+const ColumnLetters &columnTable()
+{
+    static const ColumnLetters table;
+    return table;
+}
+
+template <size_t N> char *put(char *p, const char (&text)[N])
+{
+    std::memcpy(p, text, N - 1);
+    return p + N - 1;
+}
+
+char *put(char *p, std::string_view text)
+{
+    std::memcpy(p, text.data(), text.size());
+    return p + text.size();
+}
+
+// Room a cell of the common kinds needs in a row's buffer, value text excluded.
+constexpr size_t kCellRoom = 64;
+constexpr size_t kLongestQuickNumber = 32;
+
+// Cells the row buffer writes: plain values other than errors, short numbers.
+bool isQuick(const Cell &c, const StringTable &table)
+{
+    return c.formula == kNoString && c.kind != CellKind::Error
+           && (c.kind != CellKind::Number || c.str == kNoString || table.text(c.str).size() <= kLongestQuickNumber);
+}
+
+// The same XML as writeCell, through a pointer into a buffer with room for it.
+char *putCell(char *p, std::string_view rowDigits, const Cell &c, const StringOrder &strings)
+{
+    static const ColumnLetters &letters = columnTable();
+    p = put(p, "<c r=\"");
+    p = letters.put(p, c.col);
+    p = put(p, rowDigits);
+    *p++ = '"';
+    if (c.style) {
+        p = put(p, " s=\"");
+        p = std::to_chars(p, p + 10, c.style).ptr;
+        *p++ = '"';
+    }
+    if (c.str == kNoString)
+        return put(p, "/>");
+    const std::string &text = strings.table->text(c.str);
+    switch (c.kind) {
+    case CellKind::Number:
+        p = put(p, "><v>");
+        p = put(p, text);
+        return put(p, "</v></c>");
+    case CellKind::Bool:
+        return text == "TRUE" ? put(p, " t=\"b\"><v>1</v></c>") : put(p, " t=\"b\"><v>0</v></c>");
+    default:
+        p = put(p, " t=\"s\"><v>");
+        p = std::to_chars(p, p + 10, strings.index[c.str]).ptr;
+        return put(p, "</v></c>");
+    }
+}
+
+// <row r=".." ht=".." customHeight="1" hidden="1">; the cells gather in a buffer on the stack
+// and go into the part a buffer at a time.
 void writeRow(std::string &out, int r, const Row &row, const StringOrder &strings)
 {
     char digits[12];
@@ -186,9 +267,24 @@ void writeRow(std::string &out, int r, const Row &row, const StringOrder &string
     if (row.hidden)
         out += " hidden=\"1\"";
     out += '>';
-    for (const Cell &c : row.cells)
-        if (written(c))
-            writeCell(out, digits, len, c, strings);
+    char buffer[8192];
+    char *p = buffer;
+    for (const Cell &c : row.cells) {
+        if (!written(c))
+            continue;
+        if (size_t(buffer + sizeof buffer - p) < kCellRoom + kLongestQuickNumber) {
+            out.append(buffer, size_t(p - buffer));
+            p = buffer;
+        }
+        if (isQuick(c, *strings.table)) {
+            p = putCell(p, std::string_view(digits, len), c, strings);
+            continue;
+        }
+        out.append(buffer, size_t(p - buffer));
+        p = buffer;
+        writeCell(out, digits, len, c, strings);
+    }
+    out.append(buffer, size_t(p - buffer));
     out += "</row>";
 }
 
@@ -215,10 +311,19 @@ void writeMergeCells(XmlWriter &w, std::vector<Rect> merges)
     w.open("mergeCells");
     w.attr("count", int64_t(merges.size()));
     w.close();
+    const ColumnLetters &letters = columnTable();
     for (const Rect &m : merges) {
-        w.open("mergeCell");
-        w.attr("ref", rectName(m));
-        w.endEmpty();
+        char ref[48];
+        char *p = put(ref, "<mergeCell ref=\"");
+        p = letters.put(p, m.c1);
+        p = std::to_chars(p, p + 8, m.r1).ptr;
+        if (!m.isSingleCell()) {
+            *p++ = ':';
+            p = letters.put(p, m.c2);
+            p = std::to_chars(p, p + 8, m.r2).ptr;
+        }
+        p = put(p, "\"/>");
+        w.raw(std::string_view(ref, size_t(p - ref)));
     }
     w.end("mergeCells");
 }

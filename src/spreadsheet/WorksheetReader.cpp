@@ -7,6 +7,7 @@
 #include "XmlWriter.h"
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <charconv>
 #include <cmath>
@@ -42,8 +43,14 @@ void spend(long &cellsLeft, const PartContext &ctx)
 
 bool isNameChar(char ch)
 {
-    return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') || ch == ':'
-           || ch == '_' || ch == '-' || ch == '.';
+    static const auto table = [] {
+        std::array<bool, 256> t{};
+        for (int c = 0; c < 256; ++c)
+            t[size_t(c)] = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == ':'
+                           || c == '_' || c == '-' || c == '.';
+        return t;
+    }();
+    return table[uint8_t(ch)];
 }
 
 uint32_t lookup(const std::vector<uint32_t> &map, long index, const char *what, const CellPos &at,
@@ -72,29 +79,61 @@ bool isNumber(std::string_view text)
     return !text.empty() && res.ec == std::errc() && res.ptr == text.data() + text.size() && std::isfinite(value);
 }
 
-CellKind cellKind(const pugi::xml_node &c)
+// A <c> element's attributes and children, found in one pass over each.
+struct CellNode {
+    pugi::xml_attribute ref, style;
+    std::string_view type;
+    pugi::xml_node v, f, is;
+};
+
+CellNode cellNode(const pugi::xml_node &c)
 {
-    const std::string_view type = c.attribute("t").value();
-    if (type == "b")
+    CellNode n;
+    bool typed = false;
+    for (pugi::xml_attribute a = c.first_attribute(); a; a = a.next_attribute()) {
+        const char *name = a.name();
+        if (name[0] == 0 || name[1] != 0)
+            continue;
+        if (name[0] == 'r' && !n.ref)
+            n.ref = a;
+        else if (name[0] == 's' && !n.style)
+            n.style = a;
+        else if (name[0] == 't' && !typed) {
+            n.type = a.value();
+            typed = true;
+        }
+    }
+    for (pugi::xml_node k = c.first_child(); k; k = k.next_sibling()) {
+        const std::string_view name = localName(k);
+        if (name == "v" && !n.v)
+            n.v = k;
+        else if (name == "f" && !n.f)
+            n.f = k;
+        else if (name == "is" && !n.is)
+            n.is = k;
+    }
+    return n;
+}
+
+CellKind cellKind(const CellNode &c)
+{
+    if (c.type == "b")
         return CellKind::Bool;
-    if (type == "e")
+    if (c.type == "e")
         return CellKind::Error;
-    if ((type.empty() || type == "n") && isNumber(child(c, "v").text().get()))
+    if ((c.type.empty() || c.type == "n") && isNumber(c.v.text().get()))
         return CellKind::Number;
     return CellKind::Text;
 }
 
-uint32_t cellString(const pugi::xml_node &c, const Indices &ix, const CellPos &at, const PartContext &ctx)
+uint32_t cellString(const CellNode &c, const Indices &ix, const CellPos &at, const PartContext &ctx)
 {
-    const std::string_view type = c.attribute("t").value();
-    if (type == "inlineStr") {
-        const pugi::xml_node item = child(c, "is");
-        return item ? internItem(item, ix.table, ctx, cellName(at.row, at.col)) : kNoString;
-    }
-    const pugi::xml_node v = child(c, "v");
-    if (!v)
+    const std::string_view type = c.type;
+    if (type == "inlineStr")
+        return c.is ? internItem(c.is, ix.table, ctx, cellName(at.row, at.col)) : kNoString;
+    if (!c.v)
         return kNoString;
-    const std::string_view text = v.text().get();
+    const std::string_view text = c.v.text().get();
     if (type == "s" && text.empty())
         return kNoString; // an empty <v/>: an empty cell
     if (type == "str" && text.empty())
@@ -108,12 +147,13 @@ uint32_t cellString(const pugi::xml_node &c, const Indices &ix, const CellPos &a
     }
     if (type == "b")
         return ix.table.intern(text == "1" ? "TRUE" : "FALSE");
-    return internChecked(ix.table, type == "str" ? decodeText(text) : std::string(text), at, ctx);
+    if (type == "str")
+        return internChecked(ix.table, decodeText(text), at, ctx);
+    return internChecked(ix.table, text, at, ctx);
 }
 
-CellPos cellPosition(const pugi::xml_node &c, int row, int nextCol, const PartContext &ctx)
+CellPos cellPosition(const pugi::xml_attribute &ref, int row, int nextCol, const PartContext &ctx)
 {
-    const pugi::xml_attribute ref = c.attribute("r");
     if (!ref)
         return {row, nextCol};
     CellPos pos;
@@ -129,9 +169,8 @@ CellPos cellPosition(const pugi::xml_node &c, int row, int nextCol, const PartCo
 
 // The <f> element as written back; a shared formula's other cells get the first cell's
 // formula moved to them.
-uint32_t cellFormula(const pugi::xml_node &c, Indices &ix, const CellPos &at, const PartContext &ctx)
+uint32_t cellFormula(const pugi::xml_node &f, Indices &ix, const CellPos &at, const PartContext &ctx)
 {
-    const pugi::xml_node f = child(c, "f");
     if (!f)
         return kNoString;
     std::string text = f.text().get();
@@ -161,6 +200,14 @@ uint32_t cellFormula(const pugi::xml_node &c, Indices &ix, const CellPos &at, co
     return ix.table.intern(xml);
 }
 
+// The row's cell of column c, added at the end when the file gives the cells in order.
+Cell &cellOf(Row &row, SheetData &data, int r, int c)
+{
+    if (row.cells.empty() || row.cells.back().col < c)
+        return row.cells.emplace_back(Cell{uint16_t(c), CellKind::Text, kNoString, 0});
+    return data.cell(r, c);
+}
+
 void readRow(const pugi::xml_node &rowNode, int r, SheetData &data, Indices &ix, const PartContext &ctx)
 {
     Row &row = data.row(r);
@@ -171,20 +218,25 @@ void readRow(const pugi::xml_node &rowNode, int r, SheetData &data, Indices &ix,
         row.fittedHeight = ht >= 0 && !row.customHeight;
     }
     row.hidden = boolAttr(rowNode, "hidden", false);
+    size_t count = 0;
+    for (pugi::xml_node c = rowNode.first_child(); c; c = c.next_sibling())
+        ++count;
+    row.cells.reserve(row.cells.size() + count);
     int nextCol = 1;
     for (pugi::xml_node c = rowNode.first_child(); c; c = c.next_sibling()) {
         if (localName(c) != "c")
             continue;
-        const CellPos at = cellPosition(c, r, nextCol, ctx);
+        const CellNode node = cellNode(c);
+        const CellPos at = cellPosition(node.ref, r, nextCol, ctx);
         if (at.col > kMaxCols)
             ctx.fail("列番号が範囲外です");
         nextCol = at.col + 1;
         spend(ix.cellsLeft, ctx);
-        Cell &cell = data.cell(r, at.col);
-        cell.style = lookup(ix.styles, intAttr(c, "s", 0, ctx), "書式", at, ctx);
-        cell.str = cellString(c, ix, at, ctx);
-        cell.kind = cell.str == kNoString ? CellKind::Text : cellKind(c);
-        cell.formula = cellFormula(c, ix, at, ctx);
+        Cell &cell = cellOf(row, data, r, at.col);
+        cell.style = lookup(ix.styles, intValue(node.style, 0, ctx), "書式", at, ctx);
+        cell.str = cellString(node, ix, at, ctx);
+        cell.kind = cell.str == kNoString ? CellKind::Text : cellKind(node);
+        cell.formula = cellFormula(node.f, ix, at, ctx);
     }
 }
 
@@ -363,20 +415,20 @@ void CellCounter::feed(std::string_view chunk)
         if (!m_inName) {
             const size_t open = chunk.find('<', i);
             if (open == std::string_view::npos)
-                return;
+                break;
             m_inName = true;
-            m_name.clear();
+            m_nameLength = 0;
             m_long = false;
             i = open + 1;
             continue;
         }
         const char ch = chunk[i++];
         if (ch == ':') { // the local name starts again after a prefix
-            m_name.clear();
+            m_nameLength = 0;
             m_long = false;
         } else if (isNameChar(ch)) {
-            if (m_name.size() < 3)
-                m_name += ch;
+            if (m_nameLength < 3)
+                m_name[m_nameLength++] = ch;
             else
                 m_long = true; // longer than "row"
         }
@@ -387,11 +439,18 @@ void CellCounter::feed(std::string_view chunk)
         if (ch == '<')
             --i; // starts the next name
     }
+    if (m_unspent && m_budget.fetch_sub(m_unspent, std::memory_order_relaxed) < m_unspent)
+        tooManyCells(m_ctx);
+    m_unspent = 0;
 }
 
 void CellCounter::endName()
 {
-    if (!m_long && (m_name == "c" || m_name == "row") && ++m_count > m_budget)
+    const std::string_view name(m_name, size_t(m_nameLength));
+    if (m_long || (name != "c" && name != "row"))
+        return;
+    ++m_count;
+    if (++m_unspent > m_budget.load(std::memory_order_relaxed))
         tooManyCells(m_ctx);
 }
 

@@ -5,6 +5,7 @@
 
 #include "ReaderCommon.h"
 #include "SheetError.h"
+#include "SheetSource.h"
 #include "Workbook.h"
 #include "ZipReader.h"
 #include "Theme.h"
@@ -119,11 +120,13 @@ std::string_view relId(const pugi::xml_node &sheet)
 class PackageLoader {
 public:
     PackageLoader(Workbook &book, const std::string &path, const ReadLimits &limits)
-        : m_book(book), m_path(path), m_zip(path, limits.package), m_limits(limits), m_cellsLeft(limits.maxCells)
+        : m_book(book), m_path(path), m_package(std::make_shared<SheetPackage>()),
+          m_zip(*(m_package->zip = std::make_unique<ZipReader>(path, limits.package))), m_limits(limits)
     {
+        m_package->cellsLeft = limits.maxCells;
     }
 
-    void load()
+    void load(SheetReading reading)
     {
         const std::vector<Relationship> rootRels = readRels(m_zip, m_path, "");
         const Relationship *office = findType(rootRels, "officeDocument");
@@ -138,7 +141,12 @@ public:
         loadStrings();
         loadWorkbook();
         noteDroppedParts(m_rels, "");
-        reportDropped();
+        if (reading == SheetReading::AtOpen)
+            readSheets(m_book);
+        else
+            m_book.ActiveSheet().data();
+        reportDropped(m_book, m_path, m_package->dropped.lines(), m_package->dropped);
+        m_package->reported = true;
     }
 
 private:
@@ -214,15 +222,15 @@ private:
     }
 
     // The sheet's relationships to what it carries; the rest is named as dropped.
-    void carrySheetRels(const std::vector<Relationship> &rels, Worksheet &ws)
+    std::vector<CarriedRel> carrySheetRels(const std::vector<Relationship> &rels, const std::string &sheetName)
     {
         static const std::set<std::string_view> carried = {"drawing", "vmlDrawing", "comments", "hyperlink", "image"};
         std::vector<Relationship> kept;
         for (const Relationship &r : rels)
             if (carried.count(r.type))
                 kept.push_back(r);
-        ws.data().extras.rels = carriedRels(kept, 1);
-        noteDroppedParts(rels, ws.Name());
+        noteDroppedParts(rels, sheetName);
+        return carriedRels(kept, 1);
     }
 
     // Kept as read; its colour scheme resolves the theme colours of the styles.
@@ -234,11 +242,11 @@ private:
 
     void loadStyles()
     {
-        m_styles = {0};
+        m_package->styles = {0};
         if (const Relationship *rel = findType(m_rels, "styles")) {
             pugi::xml_document doc;
-            m_styles = readStylesPart(loadPart(doc, rel->target), m_book.tables().styles,
-                                      PartContext{m_path, rel->target});
+            m_package->styles = readStylesPart(loadPart(doc, rel->target), m_book.tables().styles,
+                                               PartContext{m_path, rel->target});
         }
     }
 
@@ -246,8 +254,10 @@ private:
     {
         if (const Relationship *rel = findType(m_rels, "sharedStrings")) {
             pugi::xml_document doc;
-            m_strings = readSharedStringsPart(loadPart(doc, rel->target), m_book.tables().strings,
-                                              PartContext{m_path, rel->target});
+            m_package->strings = readSharedStringsPart(loadPart(doc, rel->target), m_book.tables().strings,
+                                                       PartContext{m_path, rel->target});
+            for (uint32_t &id : m_package->strings)
+                id |= kWorkbookString;
         }
     }
 
@@ -291,7 +301,7 @@ private:
             try {
                 ws->setVisible(state == "veryHidden" ? xlSheetVeryHidden : xlSheetHidden);
             } catch (const SheetError &) {
-                m_dropped["非表示の指定 (すべてのシートが非表示のため表示にしました)"].push_back(ws->Name());
+                m_package->dropped.add("非表示の指定 (すべてのシートが非表示のため表示にしました)", ws->Name());
             }
         }
     }
@@ -308,7 +318,7 @@ private:
             if (n.attribute("localSheetId")) {
                 const long local = intAttr(n, "localSheetId", -1, ctx);
                 if (local < 0 || size_t(local) >= m_fileSheets.size() || !m_fileSheets[size_t(local)]) {
-                    m_dropped["名前の定義"].push_back(name.name);
+                    m_package->dropped.add("名前の定義", name.name);
                     continue;
                 }
                 name.sheet = m_fileSheets[size_t(local)];
@@ -332,47 +342,7 @@ private:
         }
     }
 
-    void note(const std::string &what, const std::string &where)
-    {
-        auto &places = m_dropped[what];
-        if (std::find(places.begin(), places.end(), where) == places.end())
-            places.push_back(where);
-    }
-
-    void noteDroppedElements(const pugi::xml_node &root, const std::string &sheetName)
-    {
-        static const std::pair<std::string_view, const char *> kinds[] = {
-            {"customSheetViews", "ユーザー設定のビュー"}, {"oleObjects", "埋め込みオブジェクト"},
-            {"controls", "コントロール"}, {"AlternateContent", "埋め込みオブジェクト・コントロール"},
-            {"smartTags", "スマートタグ"}, {"webPublishItems", "Web 発行の設定"}};
-        for (pugi::xml_node c = root.first_child(); c; c = c.next_sibling())
-            for (const auto &[element, what] : kinds)
-                if (localName(c) == element)
-                    note(what, sheetName);
-    }
-
-    // One line per kind: "コメント: シート 名簿, 表紙".
-    void reportDropped()
-    {
-        std::vector<std::string> lines;
-        for (const auto &[what, places] : m_dropped) {
-            std::string line = what;
-            std::string joined;
-            for (const std::string &p : places)
-                if (!p.empty())
-                    joined += (joined.empty() ? "" : ", ") + p;
-            if (!joined.empty())
-                line += ": " + joined;
-            lines.push_back(line);
-        }
-        if (lines.empty())
-            return;
-        std::string all;
-        for (const std::string &l : lines)
-            all += "\n  " + l;
-        qWarning("%s", (m_path + ": 読み込めない内容を省きました (保存すると失われます):" + all).c_str());
-        m_book.setDroppedOnRead(std::move(lines));
-    }
+    void note(const std::string &what, const std::string &where) { m_package->dropped.note(what, where); }
 
     void loadSheet(const pugi::xml_node &sheet, const PartContext &ctx)
     {
@@ -392,15 +362,9 @@ private:
         }
         Worksheet *ws = addSheet(sheet, ctx);
         m_fileSheets.back() = ws;
-        const PartContext part{m_path, rel->target};
-        CellCounter counter(m_cellsLeft, part);
-        std::string data = m_zip.read(rel->target, [&counter](std::string_view chunk) { counter.feed(chunk); });
-        pugi::xml_document doc;
-        loadXml(doc, data, part);
-        const pugi::xml_node root = doc.first_child();
-        readWorksheetPart(root, ws->data(), m_styles, m_strings, m_book.tables().strings, m_cellsLeft, part);
-        carrySheetRels(readRels(m_zip, m_path, rel->target), *ws);
-        noteDroppedElements(root, ws->Name());
+        m_zip.require(rel->target);
+        ws->setSource(std::make_shared<SheetSource>(m_package, rel->target,
+                                                    carrySheetRels(readRels(m_zip, m_path, rel->target), ws->Name())));
     }
 
     Worksheet *addSheet(const pugi::xml_node &sheet, const PartContext &ctx)
@@ -414,16 +378,13 @@ private:
 
     Workbook &m_book;
     std::string m_path;
-    ZipReader m_zip;
+    std::shared_ptr<SheetPackage> m_package; // what the sheets' parts are read with
+    ZipReader &m_zip;
     ReadLimits m_limits;
     std::string m_workbookPart;
     std::vector<Relationship> m_rels;
     std::unordered_map<std::string_view, const Relationship *> m_relsById;
-    std::vector<uint32_t> m_styles;
-    std::vector<uint32_t> m_strings;
-    long m_cellsLeft;
-    std::vector<Worksheet *> m_fileSheets;                // by position in <sheets>; null: not loaded
-    std::map<std::string, std::vector<std::string>> m_dropped; // what -> sheets (or names)
+    std::vector<Worksheet *> m_fileSheets;              // by position in <sheets>; null: not loaded
     std::map<std::string, std::string> m_defaultTypes;  // extension -> content type
     std::map<std::string, std::string> m_overrideTypes; // part -> content type
     std::map<std::string, std::shared_ptr<const CarriedPart>> m_carried;
@@ -491,14 +452,18 @@ double rangedAttr(const pugi::xml_node &node, const char *name, double fallback,
 
 long intAttr(const pugi::xml_node &node, const char *name, long fallback, const PartContext &ctx)
 {
-    const pugi::xml_attribute a = node.attribute(name);
+    return intValue(node.attribute(name), fallback, ctx);
+}
+
+long intValue(const pugi::xml_attribute &a, long fallback, const PartContext &ctx)
+{
     if (!a)
         return fallback;
     const std::string_view v = a.value();
     long out = 0;
     const auto res = std::from_chars(v.data(), v.data() + v.size(), out);
     if (res.ec != std::errc() || res.ptr != v.data() + v.size())
-        ctx.fail(std::string("整数が正しくありません: ") + name + "=\"" + std::string(v) + "\"");
+        ctx.fail(std::string("整数が正しくありません: ") + a.name() + "=\"" + std::string(v) + "\"");
     return out;
 }
 
@@ -549,9 +514,9 @@ std::string decodeText(std::string_view text)
     return out;
 }
 
-void readXlsx(Workbook &book, const std::string &path, const ReadLimits &limits)
+void readXlsx(Workbook &book, const std::string &path, const ReadLimits &limits, SheetReading reading)
 {
-    PackageLoader(book, path, limits).load();
+    PackageLoader(book, path, limits).load(reading);
 }
 
 } // namespace mirevo::sheet

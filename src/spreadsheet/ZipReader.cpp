@@ -6,14 +6,10 @@
 
 #include <QString>
 
-#include <sys/stat.h>
-#include <unistd.h>
 #include <zip.h>
-#include <zlib.h>
+#include <libdeflate.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <cstring>
 #include <memory>
 
 namespace mirevo::sheet {
@@ -26,26 +22,18 @@ std::string mebibytes(uint64_t bytes) { return std::to_string(bytes >> 20) + " M
 
 // An OLE compound file (its signature D0 CF 11 E0 A1 B1 1A E1), the container of an
 // encrypted workbook.
-bool isCompoundFile(const std::string &path)
+bool isCompoundFile(const QByteArray &bytes)
 {
-    static const unsigned char signature[8] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
-    unsigned char head[8] = {};
-    std::FILE *f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        return false;
-    const size_t n = std::fread(head, 1, sizeof head, f);
-    std::fclose(f);
-    return n == sizeof head && std::memcmp(head, signature, sizeof head) == 0;
+    static const char signature[8] = {'\xD0', '\xCF', '\x11', '\xE0', '\xA1', '\xB1', '\x1A', '\xE1'};
+    return bytes.startsWith(QByteArray::fromRawData(signature, sizeof signature));
 }
 
-} // namespace
-
-namespace {
-
-int openPackage(const std::string &path)
+// The file's bytes; a package may be no larger than what it may hold inflated, with room for
+// its directory.
+QByteArray readPackage(const std::string &path, const PackageLimits &limits)
 {
     try {
-        return inputfile::openRegular(QString::fromStdString(path));
+        return inputfile::readAll(QString::fromStdString(path), qint64(limits.maxTotalBytes + (uint64_t(64) << 20)));
     } catch (const Error &e) {
         throw SheetError(e.what());
     }
@@ -53,29 +41,43 @@ int openPackage(const std::string &path)
 
 } // namespace
 
-ZipReader::ZipReader(const std::string &path, PackageLimits limits) : m_path(path), m_limits(limits)
+ZipReader::ZipReader(const std::string &path, PackageLimits limits)
+    : m_path(path), m_bytes(readPackage(path, limits)), m_limits(limits)
 {
-    const int fd = openPackage(path);
-    struct stat st;
-    m_fileBytes = ::fstat(fd, &st) == 0 ? uint64_t(st.st_size) : 0;
-    int err = 0;
-    m_zip = zip_fdopen(fd, 0, &err);
-    if (!m_zip) {
-        ::close(fd);
-        if (isCompoundFile(path)) // what the spreadsheet saves when the workbook has a password
-            throw SheetError(path + ": パスワードで保護されたブックは開けません");
-        zip_error_t ze;
-        zip_error_init_with_code(&ze, err);
-        const std::string why = zip_error_strerror(&ze);
-        zip_error_fini(&ze);
-        throw SheetError(path + ": ブックを開けません (" + why + ")");
-    }
+    openArchive();
     try {
         checkDirectory();
     } catch (...) {
         zip_discard(m_zip);
         throw;
     }
+}
+
+ZipReader::ZipReader(const ZipReader &first, bool)
+    : m_path(first.m_path), m_bytes(first.m_bytes), m_limits(first.m_limits), m_inflated(first.m_inflated)
+{
+    openArchive();
+}
+
+std::unique_ptr<ZipReader> ZipReader::another() const { return std::unique_ptr<ZipReader>(new ZipReader(*this, true)); }
+
+void ZipReader::openArchive()
+{
+    zip_error_t ze;
+    zip_error_init(&ze);
+    zip_source_t *source = zip_source_buffer_create(m_bytes.constData(), zip_uint64_t(m_bytes.size()), 0, &ze);
+    if (source) {
+        m_zip = zip_open_from_source(source, ZIP_RDONLY, &ze);
+        if (!m_zip)
+            zip_source_free(source);
+    }
+    const std::string why = zip_error_strerror(&ze);
+    zip_error_fini(&ze);
+    if (m_zip)
+        return;
+    if (isCompoundFile(m_bytes)) // what the spreadsheet saves when the workbook has a password
+        throw SheetError(m_path + ": パスワードで保護されたブックは開けません");
+    throw SheetError(m_path + ": ブックを開けません (" + why + ")");
 }
 
 ZipReader::~ZipReader()
@@ -98,17 +100,17 @@ void ZipReader::checkDirectory()
             throw SheetError(m_path + ": 展開後の大きさが上限 (" + mebibytes(m_limits.maxTotalBytes)
                              + ") を超えています (目録の申告による)");
     }
-    if (claimed > m_limits.ratioFloorBytes && claimed / std::max<uint64_t>(m_fileBytes, 1) > m_limits.maxRatio)
+    if (claimed > m_limits.ratioFloorBytes && claimed / std::max<uint64_t>(uint64_t(m_bytes.size()), 1) > m_limits.maxRatio)
         throw SheetError(m_path + ": 圧縮率が異常です (" + mebibytes(claimed) + " に展開、上限は "
                          + std::to_string(m_limits.maxRatio) + " 倍)");
 }
 
 void ZipReader::count(uint64_t bytes, const std::string &name) const
 {
-    m_inflated += bytes;
-    if (m_inflated > m_limits.maxTotalBytes)
+    const uint64_t inflated = *m_inflated += bytes;
+    if (inflated > m_limits.maxTotalBytes)
         fail(name, "展開後の大きさが上限 (" + mebibytes(m_limits.maxTotalBytes) + ") を超えています");
-    if (m_inflated > m_limits.ratioFloorBytes && m_inflated / std::max<uint64_t>(m_fileBytes, 1) > m_limits.maxRatio)
+    if (inflated > m_limits.ratioFloorBytes && inflated / std::max<uint64_t>(uint64_t(m_bytes.size()), 1) > m_limits.maxRatio)
         fail(name, "圧縮率が異常です (上限は " + std::to_string(m_limits.maxRatio) + " 倍)");
 }
 
@@ -119,17 +121,24 @@ void ZipReader::fail(const std::string &name, const std::string &why) const
 
 bool ZipReader::has(const std::string &name) const { return zip_name_locate(m_zip, name.c_str(), 0) >= 0; }
 
-std::string ZipReader::read(const std::string &name, const ChunkObserver &inflated) const
+void ZipReader::require(const std::string &name) const
 {
     zip_stat_t st;
     if (zip_stat(m_zip, name.c_str(), 0, &st) < 0 || !(st.valid & ZIP_STAT_SIZE))
         throw SheetError(m_path + ": パーツ " + name + " がありません");
+}
+
+std::string ZipReader::read(const std::string &name, const ChunkObserver &inflated) const
+{
+    require(name);
+    zip_stat_t st;
+    zip_stat(m_zip, name.c_str(), 0, &st);
     std::unique_ptr<zip_file_t, int (*)(zip_file_t *)> file(zip_fopen(m_zip, name.c_str(), 0), zip_fclose);
     if (!file)
         fail(name, std::string("読めません (") + zip_strerror(m_zip) + ")");
     std::string data;
     data.reserve(size_t(std::min<uint64_t>(st.size, 16 * kChunk)));
-    uLong crc = crc32(0, nullptr, 0);
+    uint32_t crc = 0;
     // One byte more than the directory claims, to notice data longer than claimed.
     while (data.size() <= st.size) {
         const size_t at = data.size();
@@ -142,7 +151,7 @@ std::string ZipReader::read(const std::string &name, const ChunkObserver &inflat
         count(uint64_t(n), name);
         if (inflated)
             inflated(std::string_view(data).substr(at));
-        crc = crc32(crc, reinterpret_cast<const Bytef *>(data.data() + at), uInt(n));
+        crc = libdeflate_crc32(crc, data.data() + at, size_t(n));
         if (n == 0)
             break;
     }

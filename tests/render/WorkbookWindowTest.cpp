@@ -185,3 +185,31 @@ TEST(WorkbookWindow, ClosingAGeneratedBookBeforeItIsSavedAsksFirst)
 }
 
 } // namespace
+
+// The window opens a file on demand: the sheet in front is read at once, another one when its
+// tab is chosen; a damaged part is reported then, and the other sheets stay shown.
+TEST(WorkbookWindow, ASheetWhosePartIsDamagedIsReportedWhenItsTabIsChosen)
+{
+    Fixture f;
+    const QString path = f.home.file("damaged.xlsx");
+    f.book.SaveAs(path);
+    QByteArray bytes = render::test::fileBytes(path);
+    const QByteArray part = "xl/worksheets/sheet1.xml"; // A3; 名簿 is in front
+    const qsizetype name = bytes.indexOf(part);         // in the entry's local header
+    ASSERT_GT(name, 30);
+    const int extra = uint8_t(bytes[name - 2]) | uint8_t(bytes[name - 1]) << 8;
+    bytes[name + part.size() + extra + 10] = char(bytes[name + part.size() + extra + 10] ^ 0x55);
+    TempHome::writeBytes(path, bytes);
+
+    WorkbookWindow other;
+    ASSERT_TRUE(other.openFile(path));
+    EXPECT_TRUE(f.dialogs.messages.isEmpty());
+    EXPECT_EQ(other.view()->pageCount(), 1) << "名簿 shown";
+    other.showSheet("A3");
+    ASSERT_EQ(f.dialogs.messages.size(), 1);
+    EXPECT_TRUE(f.dialogs.messages[0].contains("damaged.xlsx")) << f.dialogs.messages[0].toStdString();
+    EXPECT_TRUE(f.dialogs.messages[0].contains(QString::fromLatin1(part))) << f.dialogs.messages[0].toStdString();
+    EXPECT_EQ(other.view()->sheet(), nullptr);
+    other.showSheet(QStringLiteral("名簿"));
+    EXPECT_EQ(other.view()->pageCount(), 1);
+}

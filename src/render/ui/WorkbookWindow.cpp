@@ -140,7 +140,8 @@ bool WorkbookWindow::openFile(const QString &path)
 {
     auto app = std::make_unique<sheet::Application>();
     try {
-        sheet::Workbook &book = app->Workbooks().Open(QFileInfo(path).absoluteFilePath());
+        // The sheet in front is read at once, each other sheet when it is first shown.
+        sheet::Workbook &book = app->Workbooks().Open(QFileInfo(path).absoluteFilePath(), sheet::SheetReading::OnDemand);
         m_view->setSheet(nullptr);
         m_app = std::move(app);
         m_book = &book;
@@ -184,8 +185,10 @@ bool WorkbookWindow::showSheet(const QString &name)
     const int index = sheetNames().indexOf(name);
     if (index < 0)
         return false;
-    m_tabs->setCurrentIndex(index);
-    showCurrentSheet(index);
+    if (m_tabs->currentIndex() != index)
+        m_tabs->setCurrentIndex(index); // shows the sheet, once
+    else
+        showCurrentSheet(index);
     show();
     raise();
     activateWindow();
@@ -199,7 +202,16 @@ void WorkbookWindow::showCurrentSheet(int index)
         m_pageLabel->clear();
         return;
     }
-    m_view->setSheet(m_book->sheets()[size_t(index)].get());
+    const sheet::Worksheet *sheet = m_book->sheets()[size_t(index)].get();
+    try {
+        sheet->data(); // a sheet opened on demand is read here; its part may be malformed
+    } catch (const sheet::SheetError &e) {
+        m_view->setSheet(nullptr);
+        m_pageLabel->clear();
+        Dialogs::current().message(QStringLiteral("シートを読めません: %1").arg(messageOf(e)), Dialogs::Kind::Error);
+        return;
+    }
+    m_view->setSheet(sheet);
     m_pageLabel->setText(QStringLiteral("%1 ページ").arg(m_view->pageCount()));
 }
 
