@@ -43,12 +43,11 @@ int tierOf(const SiteView& site, int row)
     return ok ? tier : 0;
 }
 
-QStringList sheetNames(Workbook& book, const Worksheet* except)
+QStringList sheetNames(Workbook& book)
 {
     QStringList names;
     for (const auto& ws : book.sheets())
-        if (ws.get() != except)
-            names << QString::fromStdString(ws->Name());
+        names << QString::fromStdString(ws->Name());
     return names;
 }
 
@@ -160,7 +159,8 @@ private:
         const FormSheet& form = formSheet(position);
         Worksheet& ws = templateSheet(templates_, form).Copy(After{out_.Sheets(out_.Sheets().Count())});
         if (!form.copyPrefix.isEmpty())
-            ws.setName(companySheetName(form.copyPrefix, name, sheetNames(out_, &ws)));
+            ws.setName(companySheetName(form.copyPrefix, name, names_));
+        names_ << QString::fromStdString(ws.Name());
         ws.Select();
         return ws;
     }
@@ -186,6 +186,7 @@ private:
     RunState run_;
     Workbook& templates_;
     Workbook& out_;
+    QStringList names_ = sheetNames(out_); // the output's sheet names so far
 };
 
 } // namespace
