@@ -21,7 +21,7 @@ long peakKiB()
     return usage.ru_maxrss;
 }
 
-ChildExit runInChild(void *result, std::size_t size, const std::function<bool()> &run)
+ChildExit runInChild(void* result, std::size_t size, const std::function<bool()>& run)
 {
     int fds[2];
     if (pipe(fds) != 0)
@@ -37,7 +37,7 @@ ChildExit runInChild(void *result, std::size_t size, const std::function<bool()>
         bool ok = false;
         try {
             ok = run();
-        } catch (const std::exception &e) {
+        } catch (const std::exception& e) {
             std::fprintf(stderr, "error: %s\n", e.what());
         }
         (void)!write(fds[1], result, size);

@@ -24,12 +24,12 @@ struct ChildExit {
 // Runs `run` in a forked child. `run` fills the `size` bytes at `result`, which come back to
 // the parent through a pipe, and returns whether it succeeded (exit status 0, else 1). An
 // exception is printed as "error: ..." and sends back `result` as it was, with status 1.
-ChildExit runInChild(void *result, std::size_t size, const std::function<bool()> &run);
+ChildExit runInChild(void* result, std::size_t size, const std::function<bool()>& run);
 
 // The same for a plain result type: `result` receives what `run` returned in the child;
 // `succeeded(result)` gives the child's exit status.
 template <class Result, class Run, class Succeeded>
-ChildExit inChild(Result &result, const Run &run, const Succeeded &succeeded)
+ChildExit inChild(Result& result, const Run& run, const Succeeded& succeeded)
 {
     static_assert(std::is_trivially_copyable_v<Result>);
     return runInChild(&result, sizeof result, [&] {

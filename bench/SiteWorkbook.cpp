@@ -8,19 +8,34 @@ using namespace mirevo::sheet;
 
 namespace {
 
-constexpr int kRosterForm = 5;       // the worker roster: 93-row pages, 12 worker slots each
+constexpr int kRosterForm = 5; // the worker roster: 93-row pages, 12 worker slots each
 constexpr int kSlotRows = 6;
 constexpr int kFirstSlotRow = 8;
 
-int formRows(int form) { return form == kRosterForm ? 93 : 66 + (form * 7) % 28; }
-int formCols(int form) { return form == kRosterForm ? 72 : 40 + (form * 13) % 33; }
-bool isPaged(int form) { return form == 2 || form == 3 || form == kRosterForm || form == 8; }
+int formRows(int form)
+{
+    return form == kRosterForm ? 93 : 66 + (form * 7) % 28;
+}
+int formCols(int form)
+{
+    return form == kRosterForm ? 72 : 40 + (form * 13) % 33;
+}
+bool isPaged(int form)
+{
+    return form == 2 || form == 3 || form == kRosterForm || form == 8;
+}
 
-std::string cell(int row, int col) { return cellName(row, col); }
+std::string cell(int row, int col)
+{
+    return cellName(row, col);
+}
 
-std::string formName(int form) { return std::to_string(form + 1) + ".書式" + std::to_string(form + 1); }
+std::string formName(int form)
+{
+    return std::to_string(form + 1) + ".書式" + std::to_string(form + 1);
+}
 
-void setUpPage(Worksheet &ws, int rows, int cols)
+void setUpPage(Worksheet& ws, int rows, int cols)
 {
     const std::string area = "A1:" + cell(rows, cols);
     ws.Range(area).Font().setName("ＭＳ Ｐ明朝");
@@ -42,7 +57,7 @@ void setUpPage(Worksheet &ws, int rows, int cols)
 }
 
 // A merged labelled box as the layout routines draw it.
-void box(Worksheet &ws, int r1, int c1, int r2, int c2, const std::string &text, int align = hAlignCenter)
+void box(Worksheet& ws, int r1, int c1, int r2, int c2, const std::string& text, int align = hAlignCenter)
 {
     CellRange r = ws.Range(cell(r1, c1), cell(r2, c2));
     r.setMergeCells(true);
@@ -53,7 +68,7 @@ void box(Worksheet &ws, int r1, int c1, int r2, int c2, const std::string &text,
         ws.Range(cell(r1, c1)).setValue(text);
 }
 
-void drawHeader(Worksheet &ws, int form, int cols)
+void drawHeader(Worksheet& ws, int form, int cols)
 {
     box(ws, 1, 3, 1, 9, "全建統一様式第" + std::to_string(form + 1) + "号", hAlignLeft);
     ws.Range("C1").Font().setBold(true);
@@ -66,7 +81,7 @@ void drawHeader(Worksheet &ws, int form, int cols)
 }
 
 // One slot of the repeated block: boxes of four columns, two rows high, with rules.
-void drawSlot(Worksheet &ws, int top, int cols)
+void drawSlot(Worksheet& ws, int top, int cols)
 {
     for (int c = 3; c + 3 <= cols; c += 4)
         for (int r = top; r < top + kSlotRows; r += 2)
@@ -77,14 +92,15 @@ void drawSlot(Worksheet &ws, int top, int cols)
     ws.Range(cell(top, cols - 7), cell(top + 1, cols - 4)).Borders(borderDiagonalDown).setWeight(xlHairline);
 }
 
-void drawFooter(Worksheet &ws, int rows)
+void drawFooter(Worksheet& ws, int rows)
 {
     ws.Range(cell(rows - 6, 1), cell(rows, 40)).Font().setSize(8);
     for (int r = rows - 6; r <= rows; ++r)
-        ws.Range(cell(r, 3)).setValue("（注） " + std::to_string(r) + ". 記載事項の一部について、別紙を用いて記載しても差し支えない。");
+        ws.Range(cell(r, 3))
+            .setValue("（注） " + std::to_string(r) + ". 記載事項の一部について、別紙を用いて記載しても差し支えない。");
 }
 
-void drawForm(Worksheet &ws, int form)
+void drawForm(Worksheet& ws, int form)
 {
     const int rows = formRows(form);
     const int cols = formCols(form);
@@ -95,7 +111,7 @@ void drawForm(Worksheet &ws, int form)
     drawFooter(ws, rows);
 }
 
-void repeatPages(Worksheet &ws, int rows, int pages)
+void repeatPages(Worksheet& ws, int rows, int pages)
 {
     ws.Range("A1", "A" + std::to_string(rows)).EntireRow().Copy();
     for (int k = 1; k < pages; ++k) {
@@ -106,7 +122,7 @@ void repeatPages(Worksheet &ws, int rows, int pages)
     ws.HPageBreaks().Add(ws.Range("A" + std::to_string(1 + pages * rows)));
 }
 
-void writeWorker(Worksheet &ws, int k, int cols)
+void writeWorker(Worksheet& ws, int k, int cols)
 {
     const int page = (k - 1) / 12;
     const int top = kFirstSlotRow + 93 * page + kSlotRows * ((k - 1) % 12);
@@ -121,21 +137,21 @@ void writeWorker(Worksheet &ws, int k, int cols)
 
 } // namespace
 
-Workbook &buildSiteWorkbook(Application &app, const SiteShape &shape)
+Workbook& buildSiteWorkbook(Application& app, const SiteShape& shape)
 {
-    Workbook &forms = app.Workbooks().Add();
+    Workbook& forms = app.Workbooks().Add();
     for (int f = 0; f < shape.forms; ++f) {
-        Worksheet &ws = f == 0 ? forms.Sheets(1) : forms.Sheets().Add(After{forms.Sheets(f)});
+        Worksheet& ws = f == 0 ? forms.Sheets(1) : forms.Sheets().Add(After{forms.Sheets(f)});
         ws.setName(formName(f));
         drawForm(ws, f);
     }
-    Workbook &out = app.Workbooks().Add();
+    Workbook& out = app.Workbooks().Add();
     const int rosters = (shape.sheets + shape.forms - 1 - kRosterForm) / shape.forms;
     int workersLeft = shape.workers;
     int rostersLeft = rosters;
     for (int i = 0; i < shape.sheets; ++i) {
         const int form = i % shape.forms;
-        Worksheet &ws = forms.Sheets(form + 1).Copy(After{out.Sheets(out.Sheets().Count())});
+        Worksheet& ws = forms.Sheets(form + 1).Copy(After{out.Sheets(out.Sheets().Count())});
         ws.setName(formName(form) + "【会社" + std::to_string(i / shape.forms + 1) + "】");
         if (!isPaged(form))
             continue;

@@ -2,7 +2,7 @@
 // Builds, through the engine's object model, a workbook shaped like a large site's document
 // set: 18 formatted A3 forms, 600 sheets copied from them, page blocks repeated by row
 // copy and paste, and 1,200 worker blocks of values.
-#include "Spreadsheet.h"
+#include "spreadsheet/Spreadsheet.h"
 
 namespace mirevo::bench {
 
@@ -13,6 +13,6 @@ struct SiteShape {
 };
 
 // Returns the output workbook (owned by `app`).
-sheet::Workbook &buildSiteWorkbook(sheet::Application &app, const SiteShape &shape);
+sheet::Workbook& buildSiteWorkbook(sheet::Application& app, const SiteShape& shape);
 
 } // namespace mirevo::bench

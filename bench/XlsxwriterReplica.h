@@ -9,6 +9,6 @@ class Workbook;
 
 namespace mirevo::bench {
 
-void writeWithXlsxwriter(const sheet::Workbook &book, const std::string &path, bool constantMemory = false);
+void writeWithXlsxwriter(const sheet::Workbook& book, const std::string& path, bool constantMemory = false);
 
 } // namespace mirevo::bench

@@ -6,7 +6,6 @@
 // document on its own, and the peak memory of the process. `--all-only` runs just the whole
 // set, for a profiler.
 #include "BenchSupport.h"
-#include "Spreadsheet.h"
 #include "common/TextGrid.h"
 #include "documents/Catalogue.h"
 #include "documents/Generator.h"
@@ -15,6 +14,7 @@
 #include "project/ProjectActions.h"
 #include "registry/CompanyRecord.h"
 #include "roster/WorkerRecord.h"
+#include "spreadsheet/Spreadsheet.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -54,8 +54,7 @@ void addWorkers(Project& p)
         w[0] = QString::number(i + 1);
         w[1] = QStringLiteral("さぎょう %1").arg(i);
         w[2] = QStringLiteral("作業 %1").arg(i);
-        w[worker::Company] = i < 60 ? p.record.text("Edit10")
-                                    : p.contractors.cell(company::Name, (i - 60) / 19 + 1);
+        w[worker::Company] = i < 60 ? p.record.text("Edit10") : p.contractors.cell(company::Name, (i - 60) / 19 + 1);
         p.workers.setRow(i + 1, w);
     }
 }
@@ -96,8 +95,7 @@ int main(int argc, char** argv)
         int sheets = 0;
         const double all = run(anz, available, QDir(folder).filePath("bench_all.xlsx"), &sheets);
         std::printf("site: 60 subcontractors over 4 tiers, 1200 workers\n");
-        std::printf("all available documents (%s): %d sheets, %.3f s\n",
-                    qPrintable(available.join(',')), sheets, all);
+        std::printf("all available documents (%s): %d sheets, %.3f s\n", qPrintable(available.join(',')), sheets, all);
         const bool allOnly = argc > 2 && QByteArray(argv[2]) == "--all-only";
         for (const QString& key : allOnly ? QStringList() : available) {
             const double t = run(anz, {key}, QDir(folder).filePath("bench_one.xlsx"), &sheets);

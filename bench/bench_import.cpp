@@ -39,11 +39,16 @@ void writeCsv(const QString& path)
                              QStringLiteral("血液型"), QStringLiteral("健康診断日"), QStringLiteral("会社名"),
                              QStringLiteral("技能講習①"), QStringLiteral("免許①")}};
     for (int i = 0; i < kRows; ++i)
-        rows << QStringList{QStringLiteral("さぎょういん %1").arg(i), QStringLiteral("作業員 %1").arg(i),
+        rows << QStringList{QStringLiteral("さぎょういん %1").arg(i),
+                            QStringLiteral("作業員 %1").arg(i),
                             QStringLiteral("S%1.%2.%3").arg(40 + i % 20).arg(1 + i % 12).arg(1 + i % 28),
-                            QStringLiteral("2015/04/01"), QStringLiteral("香川県高松市番町%1丁目%2番地").arg(i % 9 + 1).arg(i),
-                            QStringLiteral("090-0000-%1").arg(i, 4, 10, QLatin1Char('0')), QStringLiteral("A型"),
-                            QStringLiteral("令和8年3月2日"), companyName(i % kCompanies), QStringLiteral("玉掛け"),
+                            QStringLiteral("2015/04/01"),
+                            QStringLiteral("香川県高松市番町%1丁目%2番地").arg(i % 9 + 1).arg(i),
+                            QStringLiteral("090-0000-%1").arg(i, 4, 10, QLatin1Char('0')),
+                            QStringLiteral("A型"),
+                            QStringLiteral("令和8年3月2日"),
+                            companyName(i % kCompanies),
+                            QStringLiteral("玉掛け"),
                             QStringLiteral("普通自動車")};
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -66,8 +71,8 @@ int main(int argc, char** argv)
         for (int i = 0; i < kCompanies; ++i)
             registry.companies.setCell(company::Name, i + 1, companyName(i));
         const auto start = std::chrono::steady_clock::now();
-        const workerimport::Plan plan =
-            workerimport::plan(workerimport::readFile(csvPath), registry, {QString(), false, QDate(2026, 12, 10)});
+        const workerimport::Plan plan
+            = workerimport::plan(workerimport::readFile(csvPath), registry, {QString(), false, QDate(2026, 12, 10)});
         workerimport::apply(plan, registry);
         ms.push_back(bench::since(start) * 1000);
         if (plan.count(workerimport::Status::Add) != kRows)

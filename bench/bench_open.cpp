@@ -5,7 +5,7 @@
 // the workbook window shows it), then the rest read at once (as saving or printing needs
 // them). Median and best of the runs (default 5), and the peak memory of the children.
 #include "BenchSupport.h"
-#include "Spreadsheet.h"
+#include "spreadsheet/Spreadsheet.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -22,19 +22,19 @@ struct Run {
     int sheets = 0;
 };
 
-Run whole(const char *path)
+Run whole(const char* path)
 {
     sheet::Application app;
     const auto start = std::chrono::steady_clock::now();
-    sheet::Workbook &book = app.Workbooks().Open(path);
+    sheet::Workbook& book = app.Workbooks().Open(path);
     return {bench::since(start), 0, book.Sheets().Count()};
 }
 
-Run onDemand(const char *path)
+Run onDemand(const char* path)
 {
     sheet::Application app;
     const auto start = std::chrono::steady_clock::now();
-    sheet::Workbook &book = app.Workbooks().Open(path, sheet::SheetReading::OnDemand);
+    sheet::Workbook& book = app.Workbooks().Open(path, sheet::SheetReading::OnDemand);
     book.ActiveSheet().data();
     const double first = bench::since(start);
     const auto rest = std::chrono::steady_clock::now();
@@ -48,25 +48,27 @@ double median(std::vector<double> v)
     return v[v.size() / 2];
 }
 
-void report(const char *what, const std::vector<double> &v)
+void report(const char* what, const std::vector<double>& v)
 {
     std::printf("  %-28s median %.3f s, best %.3f s\n", what, median(v), *std::min_element(v.begin(), v.end()));
 }
 
 } // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
-    const char *path = argc > 1 ? argv[1] : "/tmp/bench_all.xlsx";
+    const char* path = argc > 1 ? argv[1] : "/tmp/bench_all.xlsx";
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
     std::vector<double> all, first, rest;
     long peak = 0;
     int sheets = 0;
-    const auto ok = [](const Run &r) { return r.seconds >= 0; };
+    const auto ok = [](const Run& r) { return r.seconds >= 0; };
     for (int i = 0; i < runs; ++i) {
         Run a, b;
-        const bench::ChildExit ea = bench::inChild(a, [&] { return whole(path); }, ok);
-        const bench::ChildExit eb = bench::inChild(b, [&] { return onDemand(path); }, ok);
+        const bench::ChildExit ea = bench::inChild(
+            a, [&] { return whole(path); }, ok);
+        const bench::ChildExit eb = bench::inChild(
+            b, [&] { return onDemand(path); }, ok);
         if (!ea.succeeded || !eb.succeeded)
             return 1;
         all.push_back(a.seconds);

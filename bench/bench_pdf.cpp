@@ -5,8 +5,8 @@
 // Each side runs in a child process so that its time and peak memory are its own.
 // LibreOffice gets our font substitutes through libreoffice-fonts.conf.
 #include "BenchSupport.h"
-#include "PdfExport.h"
 #include "SiteWorkbook.h"
+#include "render/PdfExport.h"
 
 #include <QGuiApplication>
 
@@ -32,33 +32,33 @@ struct Result {
     bool ok = false;
 };
 
-Result inChild(const std::function<Result()> &run)
+Result inChild(const std::function<Result()>& run)
 {
     Result r{};
-    const bench::ChildExit child = bench::inChild(r, run, [](const Result &done) { return done.ok; });
+    const bench::ChildExit child = bench::inChild(r, run, [](const Result& done) { return done.ok; });
     r.peakKiB = std::max(r.peakKiB, child.peakKiB);
     return r;
 }
 
-Result buildBook(const std::string &xlsx, int sheets)
+Result buildBook(const std::string& xlsx, int sheets)
 {
     sheet::Application app;
-    sheet::Workbook &book = bench::buildSiteWorkbook(app, bench::SiteShape{sheets, 18, sheets * 2});
+    sheet::Workbook& book = bench::buildSiteWorkbook(app, bench::SiteShape{sheets, 18, sheets * 2});
     book.SaveAs(xlsx);
     return Result{0, 0, 0, 0, true};
 }
 
-Result ours(const std::string &xlsx, const std::string &pdf)
+Result ours(const std::string& xlsx, const std::string& pdf)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int argc = 1;
     char name[] = "mirevo_bench_pdf";
-    char *argv[] = {name, nullptr};
+    char* argv[] = {name, nullptr};
     QGuiApplication gui(argc, argv);
     Result r;
     const auto start = std::chrono::steady_clock::now();
     sheet::Application app;
-    sheet::Workbook &book = app.Workbooks().Open(xlsx);
+    sheet::Workbook& book = app.Workbooks().Open(xlsx);
     r.readSeconds = bench::since(start);
     r.pages = render::exportPdf(book, QString::fromStdString(pdf));
     r.seconds = bench::since(start);
@@ -66,10 +66,10 @@ Result ours(const std::string &xlsx, const std::string &pdf)
     return r;
 }
 
-int pdfPages(const std::string &pdf)
+int pdfPages(const std::string& pdf)
 {
     const std::string command = "pdfinfo '" + pdf + "' 2>/dev/null";
-    FILE *p = popen(command.c_str(), "r");
+    FILE* p = popen(command.c_str(), "r");
     if (!p)
         return -1;
     char line[512];
@@ -81,14 +81,14 @@ int pdfPages(const std::string &pdf)
     return pages;
 }
 
-Result libreOffice(const std::string &xlsx, const fs::path &folder)
+Result libreOffice(const std::string& xlsx, const fs::path& folder)
 {
     const auto start = std::chrono::steady_clock::now();
     const std::string profile = "-env:UserInstallation=file://" + (folder / "lo-profile").string();
     // Our font substitutes for LibreOffice too (libreoffice-fonts.conf), so both measure the
     // forms' columns with the same digits.
-    const std::string command = "FONTCONFIG_FILE='" MIREVO_LO_FONTS "' soffice '" + profile + "' --headless --convert-to pdf --outdir '"
-                                + folder.string() + "' '" + xlsx + "' >/dev/null 2>&1";
+    const std::string command = "FONTCONFIG_FILE='" MIREVO_LO_FONTS "' soffice '" + profile
+        + "' --headless --convert-to pdf --outdir '" + folder.string() + "' '" + xlsx + "' >/dev/null 2>&1";
     Result r;
     r.ok = std::system(command.c_str()) == 0;
     r.seconds = bench::since(start);
@@ -100,7 +100,7 @@ Result libreOffice(const std::string &xlsx, const fs::path &folder)
 
 } // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     fs::path folder = fs::temp_directory_path();
     int sheets = 730;
@@ -122,9 +122,9 @@ int main(int argc, char **argv)
     const Result mine = inChild([&] { return ours(xlsx, pdf); });
     if (!mine.ok)
         return 1;
-    std::printf("mirevo:      %.2f s (read %.2f s, render %.2f s), %d pages, peak %.0f MB, %.1f MB PDF\n",
-                mine.seconds, mine.readSeconds, mine.seconds - mine.readSeconds, mine.pages,
-                mine.peakKiB / 1024.0, fs::file_size(pdf) / 1048576.0);
+    std::printf("mirevo:      %.2f s (read %.2f s, render %.2f s), %d pages, peak %.0f MB, %.1f MB PDF\n", mine.seconds,
+                mine.readSeconds, mine.seconds - mine.readSeconds, mine.pages, mine.peakKiB / 1024.0,
+                fs::file_size(pdf) / 1048576.0);
     if (!withLibreOffice)
         return 0;
     fs::path loPdf = folder / "bench-pdf.pdf";

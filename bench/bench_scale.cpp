@@ -4,7 +4,7 @@
 // the time and peak memory of 1,000 sheets that each use row 1,048,576 only. The files are
 // written directly with libzip, so the figures cover only the engine's reading.
 #include "BenchSupport.h"
-#include "Spreadsheet.h"
+#include "spreadsheet/Spreadsheet.h"
 
 #include <zip.h>
 
@@ -22,14 +22,14 @@ struct Entry {
     std::string data;
 };
 
-void writeZip(const std::string &path, const std::vector<Entry> &entries)
+void writeZip(const std::string& path, const std::vector<Entry>& entries)
 {
     int err = 0;
-    zip_t *z = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &err);
+    zip_t* z = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &err);
     if (!z)
         throw std::runtime_error("cannot create " + path);
-    for (const Entry &e : entries) {
-        zip_source_t *src = zip_source_buffer(z, e.data.data(), e.data.size(), 0);
+    for (const Entry& e : entries) {
+        zip_source_t* src = zip_source_buffer(z, e.data.data(), e.data.size(), 0);
         if (!src || zip_file_add(z, e.name.c_str(), src, ZIP_FL_ENC_UTF_8) < 0)
             throw std::runtime_error("cannot add " + e.name);
     }
@@ -37,32 +37,37 @@ void writeZip(const std::string &path, const std::vector<Entry> &entries)
         throw std::runtime_error("cannot write " + path);
 }
 
-const char *kNs = "xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
+const char* kNs = "xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
                   "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\"";
-const char *kRelNs = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
+const char* kRelNs = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
 
 // A package of `sheets` sheets; sheet 1 holds `body` inside <worksheet>, the others
 // `others`.
-std::vector<Entry> package(int sheets, const std::string &body, const std::string &others = "<sheetData/>")
+std::vector<Entry> package(int sheets, const std::string& body, const std::string& others = "<sheetData/>")
 {
     std::vector<Entry> e;
-    e.push_back({"[Content_Types].xml",
-                 "<?xml version=\"1.0\"?><Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
-                 "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
-                 "<Default Extension=\"xml\" ContentType=\"application/xml\"/></Types>"});
-    e.push_back({"_rels/.rels", std::string("<?xml version=\"1.0\"?><Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-                                            "<Relationship Id=\"rId1\" Type=\"") + kRelNs
-                                    + "/officeDocument\" Target=\"xl/workbook.xml\"/></Relationships>"});
+    e.push_back(
+        {"[Content_Types].xml",
+         "<?xml version=\"1.0\"?><Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+         "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+         "<Default Extension=\"xml\" ContentType=\"application/xml\"/></Types>"});
+    e.push_back(
+        {"_rels/.rels",
+         std::string(
+             "<?xml version=\"1.0\"?><Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+             "<Relationship Id=\"rId1\" Type=\"")
+             + kRelNs + "/officeDocument\" Target=\"xl/workbook.xml\"/></Relationships>"});
     std::string book = std::string("<?xml version=\"1.0\"?><workbook ") + kNs + "><sheets>";
-    std::string rels = "<?xml version=\"1.0\"?><Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">";
+    std::string rels
+        = "<?xml version=\"1.0\"?><Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">";
     for (int i = 1; i <= sheets; ++i) {
         const std::string n = std::to_string(i);
         book += "<sheet name=\"S" + n + "\" sheetId=\"" + n + "\" r:id=\"rId" + n + "\"/>";
         rels += "<Relationship Id=\"rId" + n + "\" Type=\"" + kRelNs + "/worksheet\" Target=\"worksheets/sheet" + n
-                + ".xml\"/>";
+            + ".xml\"/>";
         e.push_back({"xl/worksheets/sheet" + n + ".xml",
-                     std::string("<?xml version=\"1.0\"?><worksheet ") + kNs + ">"
-                         + (i == 1 ? body : others) + "</worksheet>"});
+                     std::string("<?xml version=\"1.0\"?><worksheet ") + kNs + ">" + (i == 1 ? body : others)
+                         + "</worksheet>"});
     }
     e.push_back({"xl/workbook.xml", book + "</sheets></workbook>"});
     e.push_back({"xl/_rels/workbook.xml.rels", rels + "</Relationships>"});
@@ -77,12 +82,12 @@ std::string mergesBody(int count)
         const int row = i % 1000 + 1;
         const int col = (i / 1000) * 2 + 1;
         body += "<mergeCell ref=\"" + mirevo::sheet::cellName(row, col) + ":" + mirevo::sheet::cellName(row, col + 1)
-                + "\"/>";
+            + "\"/>";
     }
     return body + "</mergeCells>";
 }
 
-double openSeconds(const std::string &path)
+double openSeconds(const std::string& path)
 {
     const auto start = std::chrono::steady_clock::now();
     mirevo::sheet::Application app;
@@ -92,7 +97,7 @@ double openSeconds(const std::string &path)
 
 } // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     const std::filesystem::path folder = argc > 1 ? argv[1] : std::filesystem::temp_directory_path();
     const double scale = argc > 2 ? std::stod(argv[2]) : 1.0; // 0.1 for a quick run
@@ -100,7 +105,8 @@ int main(int argc, char **argv)
     try {
         if (only == "lastrow") {
             const std::string path = (folder / "scale-lastrow.xlsx").string();
-            const std::string last = "<sheetData><row r=\"1048576\"><c r=\"XFD1048576\" t=\"inlineStr\"><is><t>x</t></is></c></row></sheetData>";
+            const std::string last
+                = "<sheetData><row r=\"1048576\"><c r=\"XFD1048576\" t=\"inlineStr\"><is><t>x</t></is></c></row></sheetData>";
             writeZip(path, package(1000, last, last));
             const double seconds = openSeconds(path);
             std::printf("open 1000 sheets using row 1048576: %.2f s, peak %.0f MB\n", seconds,
@@ -126,7 +132,7 @@ int main(int argc, char **argv)
             std::printf("open %6d merges in a sheet: %7.2f s\n", n, openSeconds(path));
             std::filesystem::remove(path);
         }
-    } catch (const std::exception &e) {
+    } catch (const std::exception& e) {
         std::fprintf(stderr, "error: %s\n", e.what());
         return 1;
     }

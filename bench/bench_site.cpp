@@ -108,7 +108,10 @@ void fillWorkers(TextGrid& list, int count, int companies)
         list.setCell(worker::Name, row, QStringLiteral("作業員 %1").arg(person));
         list.setCell(worker::Company, row, QStringLiteral("株式会社 協力%1工業").arg(1 + person % companies));
         list.setCell(worker::Birth, row,
-                     QStringLiteral("%1/%2/%3").arg(1950 + random.bounded(55)).arg(1 + random.bounded(12)).arg(1 + random.bounded(28)));
+                     QStringLiteral("%1/%2/%3")
+                         .arg(1950 + random.bounded(55))
+                         .arg(1 + random.bounded(12))
+                         .arg(1 + random.bounded(28)));
         list.setCell(worker::Employed, row, QStringLiteral("2015/4/1"));
     }
 }
@@ -119,7 +122,8 @@ void benchRebuild()
     Project project;
     project.record.setText(QStringLiteral("Edit10"), QStringLiteral("元請建設"));
     growTree(project.tree, companies, 300);
-    const Timing t = measure(50, [] {}, [&] { sitetree::rebuildTable(project, companies); });
+    const Timing t = measure(
+        50, [] {}, [&] { sitetree::rebuildTable(project, companies); });
     std::printf("  (%d rows built from %d nodes)\n", project.shitaukeCount, project.tree.size());
     report("rebuild table from tree: 300 nodes, 5,000 companies", t, 5);
 }
@@ -163,10 +167,12 @@ void benchRegistryLoad(const QString& folder)
     registry.save(path);
     std::printf("  (registry file %lld bytes)\n", QFileInfo(path).size());
     Registry loaded;
-    const Timing full = measure(10, [] {}, [&] { loaded.load(path); });
+    const Timing full = measure(
+        10, [] {}, [&] { loaded.load(path); });
     report("registry read and parsed: 1,000 companies, 10,000 workers", full, 0);
     loaded.load();
-    const Timing again = measure(30, [] {}, [&] { loaded.load(); });
+    const Timing again = measure(
+        30, [] {}, [&] { loaded.load(); });
     report("registry reload at activation, file unchanged", again, 50);
     const Timing edited = measure(
         30, [&] { loaded.companies.setCell(company::Name, 1, QStringLiteral("未保存")); }, [&] { loaded.load(); });

@@ -6,7 +6,7 @@
 #include "BenchSupport.h"
 #include "SiteWorkbook.h"
 #include "XlsxwriterReplica.h"
-#include "XlsxWriter.h"
+#include "spreadsheet/XlsxWriter.h"
 
 #include <chrono>
 #include <cstdio>
@@ -25,21 +25,21 @@ struct Result {
     long peakKiB = 0;
 };
 
-long countCells(const sheet::Workbook &book)
+long countCells(const sheet::Workbook& book)
 {
     long n = 0;
-    for (const auto &s : book.sheets())
-        s->data().rows.forEach([&](int, const sheet::Row &row) { n += long(row.cells.size()); });
+    for (const auto& s : book.sheets())
+        s->data().rows.forEach([&](int, const sheet::Row& row) { n += long(row.cells.size()); });
     return n;
 }
 
 // Engine: build through the object model, then save.
-Result runEngine(const std::string &path, int deflateLevel = 1)
+Result runEngine(const std::string& path, int deflateLevel = 1)
 {
     Result r;
     const auto start = std::chrono::steady_clock::now();
     sheet::Application app;
-    sheet::Workbook &book = bench::buildSiteWorkbook(app, {});
+    sheet::Workbook& book = bench::buildSiteWorkbook(app, {});
     r.buildSeconds = bench::since(start);
     if (deflateLevel == 1)
         book.SaveAs(path);
@@ -51,10 +51,10 @@ Result runEngine(const std::string &path, int deflateLevel = 1)
 }
 
 // libxlsxwriter: the same final cells written cell by cell (model built untimed).
-Result runXlsxwriter(const std::string &path, bool constantMemory = false)
+Result runXlsxwriter(const std::string& path, bool constantMemory = false)
 {
     sheet::Application app;
-    sheet::Workbook &book = bench::buildSiteWorkbook(app, {});
+    sheet::Workbook& book = bench::buildSiteWorkbook(app, {});
     Result r;
     r.cells = countCells(book);
     const auto start = std::chrono::steady_clock::now();
@@ -63,10 +63,10 @@ Result runXlsxwriter(const std::string &path, bool constantMemory = false)
     return r;
 }
 
-Result inChild(const std::function<Result()> &run)
+Result inChild(const std::function<Result()>& run)
 {
     Result r{};
-    const bench::ChildExit child = bench::inChild(r, run, [](const Result &) { return true; });
+    const bench::ChildExit child = bench::inChild(r, run, [](const Result&) { return true; });
     if (child.started && !child.succeeded)
         std::exit(1);
     r.peakKiB = child.peakKiB;
@@ -75,7 +75,7 @@ Result inChild(const std::function<Result()> &run)
 
 } // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     const std::filesystem::path folder = argc > 1 ? argv[1] : std::filesystem::temp_directory_path();
     const std::string ours = (folder / "bench-engine.xlsx").string();
@@ -102,9 +102,10 @@ int main(int argc, char **argv)
     std::printf("engine at libxlsxwriter's deflate level (6): %.2f s, peak %.0f MB, %.1f MB file; ratio %.2f\n",
                 engine6.seconds, engine6.peakKiB / 1024.0, std::filesystem::file_size(oursAt6) / 1048576.0,
                 engine6.seconds / lxw.seconds);
-    std::printf("libxlsxwriter constant_memory: %.2f s, peak %.0f MB incl. the model, %.1f MB file; ratio engine/it %.2f, "
-                "at equal compression %.2f\n",
-                lxwLow.seconds, lxwLow.peakKiB / 1024.0, std::filesystem::file_size(theirsLow) / 1048576.0,
-                engine.seconds / lxwLow.seconds, engine6.seconds / lxwLow.seconds);
+    std::printf(
+        "libxlsxwriter constant_memory: %.2f s, peak %.0f MB incl. the model, %.1f MB file; ratio engine/it %.2f, "
+        "at equal compression %.2f\n",
+        lxwLow.seconds, lxwLow.peakKiB / 1024.0, std::filesystem::file_size(theirsLow) / 1048576.0,
+        engine.seconds / lxwLow.seconds, engine6.seconds / lxwLow.seconds);
     return 0;
 }

@@ -8,15 +8,15 @@
 
 using namespace mirevo;
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     QStringList lines;
     try {
-        lines = textfile::decode(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
-    } catch (const Error &) {
+        lines = textfile::decode(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    } catch (const Error&) {
         return 0; // bytes of no encoding the files are read in
     }
-    for (const QString &line : lines) {
+    for (const QString& line : lines) {
         const QStringList items = readCommaText(line);
         if (items == QStringList{QString()})
             continue; // one empty item and no items are the same line

@@ -7,13 +7,13 @@
 
 using namespace mirevo;
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     Registry registry;
     try {
-        const QStringList lines = textfile::decode(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
+        const QStringList lines = textfile::decode(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
         companyfile::load(registry, lines, QStringLiteral("fuzz.kss"));
-    } catch (const Error &) {
+    } catch (const Error&) {
     }
     return 0;
 }

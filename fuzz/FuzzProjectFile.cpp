@@ -6,14 +6,14 @@
 
 using namespace mirevo;
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     Project project;
     try {
-        const QStringList lines = textfile::decode(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
+        const QStringList lines = textfile::decode(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
         projectfile::read(lines, QStringLiteral("fuzz.anz"), project);
         projectfile::write(project);
-    } catch (const Error &) {
+    } catch (const Error&) {
     }
     return 0;
 }

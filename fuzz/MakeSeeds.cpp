@@ -10,7 +10,7 @@
 
 using namespace mirevo;
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     if (argc < 2)
         return 2;

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # Checks that the C++ sources follow .clang-format (Debian 12's clang-format 14).
-# --fix rewrites the files instead. The workbook engine, the renderer, their tests,
-# the benchmarks and the fuzzers are not converted yet and are left out.
+# --fix rewrites the files instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if ! command -v clang-format >/dev/null; then
@@ -10,8 +9,7 @@ if ! command -v clang-format >/dev/null; then
   "${sudo_cmd[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends clang-format >/dev/null
 fi
-mapfile -t files < <(git ls-files '*.cpp' '*.h' |
-  grep -v -e '^src/spreadsheet/' -e '^src/render/' -e '^tests/spreadsheet/' -e '^tests/render/' -e '^bench/' -e '^fuzz/')
+mapfile -t files < <(git ls-files '*.cpp' '*.h')
 if [[ "${1:-}" == "--fix" ]]; then
   clang-format -i "${files[@]}"
   exit 0

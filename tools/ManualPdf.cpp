@@ -3,7 +3,7 @@
 //
 //   mirevo_manual_pdf manual.html OUT.pdf
 
-#include "PdfTextLayer.h"
+#include "render/PdfTextLayer.h"
 
 #include <QFile>
 #include <QFileInfo>

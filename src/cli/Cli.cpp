@@ -9,8 +9,8 @@
 #include "documents/Generator.h"
 #include "documents/TemplateBook.h"
 #include "project/Project.h"
-#include "PdfExport.h"
-#include "Spreadsheet.h"
+#include "render/PdfExport.h"
+#include "spreadsheet/Spreadsheet.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -2,11 +2,11 @@
 
 #include "FormFields.h"
 #include "Forms.h"
-#include "Spreadsheet.h"
 #include "common/Error.h"
 #include "common/TextGrid.h"
 #include "project/RecordFields.h"
 #include "registry/CompanyRecord.h"
+#include "spreadsheet/Spreadsheet.h"
 
 #include <QSet>
 

@@ -2,8 +2,8 @@
 
 #include "FormFields.h"
 #include "Forms.h"
-#include "Spreadsheet.h"
 #include "project/RecordFields.h"
+#include "spreadsheet/Spreadsheet.h"
 
 namespace mirevo::documents {
 

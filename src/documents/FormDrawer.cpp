@@ -1,8 +1,8 @@
 #include "FormDrawer.h"
 
-#include "ColumnWidth.h"
-#include "Spreadsheet.h"
 #include "common/Error.h"
+#include "spreadsheet/ColumnWidth.h"
+#include "spreadsheet/Spreadsheet.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "FormFields.h"
 
-#include "Spreadsheet.h"
 #include "project/PrimeFields.h"
+#include "spreadsheet/Spreadsheet.h"
 
 namespace mirevo::documents {
 

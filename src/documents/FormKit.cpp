@@ -1,8 +1,8 @@
 #include "FormKit.h"
 
-#include "Spreadsheet.h"
 #include "project/RecordFields.h"
 #include "registry/CompanyRecord.h"
+#include "spreadsheet/Spreadsheet.h"
 
 namespace mirevo::documents {
 

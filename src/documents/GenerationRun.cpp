@@ -1,7 +1,7 @@
 #include "GenerationRun.h"
 
-#include "Spreadsheet.h"
 #include "common/Error.h"
+#include "spreadsheet/Spreadsheet.h"
 
 namespace mirevo::documents {
 

@@ -3,13 +3,13 @@
 #include "Catalogue.h"
 #include "FormDrawer.h"
 #include "SheetNames.h"
-#include "WorkerRoster.h"
-#include "Spreadsheet.h"
 #include "TemplateBook.h"
+#include "WorkerRoster.h"
 #include "common/Error.h"
 #include "common/TextGrid.h"
 #include "registry/CompanyRecord.h"
 #include "roster/WorkerRecord.h"
+#include "spreadsheet/Spreadsheet.h"
 
 #include <QSet>
 

@@ -2,7 +2,7 @@
 
 #include "FormKit.h"
 #include "Forms.h"
-#include "Spreadsheet.h"
+#include "spreadsheet/Spreadsheet.h"
 
 namespace mirevo::documents {
 

@@ -2,8 +2,8 @@
 
 #include "FormFields.h"
 #include "Forms.h"
-#include "Spreadsheet.h"
 #include "registry/CompanyRecord.h"
+#include "spreadsheet/Spreadsheet.h"
 
 #include <string>
 

@@ -2,12 +2,12 @@
 
 #include "FormFields.h"
 #include "Forms.h"
-#include "Spreadsheet.h"
 #include "common/EraDate.h"
 #include "common/TextGrid.h"
 #include "project/RecordFields.h"
 #include "registry/CompanyRecord.h"
 #include "roster/WorkerRecord.h"
+#include "spreadsheet/Spreadsheet.h"
 
 #include <algorithm>
 #include <string>

@@ -2,9 +2,9 @@
 
 #include "FormKit.h"
 #include "Forms.h"
-#include "Spreadsheet.h"
 #include "project/RecordFields.h"
 #include "registry/CompanyRecord.h"
+#include "spreadsheet/Spreadsheet.h"
 
 namespace mirevo::documents {
 

@@ -3,7 +3,7 @@
 #include "FormDrawer.h"
 #include "Forms.h"
 #include "MachineryNotice.h"
-#include "Spreadsheet.h"
+#include "spreadsheet/Spreadsheet.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 
 #include "FormDrawer.h"
 #include "Forms.h"
-#include "Spreadsheet.h"
+#include "spreadsheet/Spreadsheet.h"
 
 namespace mirevo::documents {
 

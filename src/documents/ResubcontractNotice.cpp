@@ -2,12 +2,12 @@
 
 #include "FormFields.h"
 #include "Forms.h"
-#include "Spreadsheet.h"
 #include "SystemLedger.h"
 #include "common/Error.h"
 #include "common/TextGrid.h"
 #include "project/RecordFields.h"
 #include "registry/CompanyRecord.h"
+#include "spreadsheet/Spreadsheet.h"
 
 namespace mirevo::documents {
 

@@ -2,7 +2,6 @@
 
 #include "FormKit.h"
 #include "Forms.h"
-#include "Spreadsheet.h"
 #include "common/EraDate.h"
 #include "common/TextGrid.h"
 #include "project/RecordFields.h"
@@ -10,6 +9,7 @@
 #include "roster/BloodPressure.h"
 #include "roster/WorkerDates.h"
 #include "roster/WorkerRecord.h"
+#include "spreadsheet/Spreadsheet.h"
 
 #include <QRegularExpression>
 

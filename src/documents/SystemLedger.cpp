@@ -2,10 +2,10 @@
 
 #include "FormFields.h"
 #include "Forms.h"
-#include "Spreadsheet.h"
 #include "project/ProjectRecord.h"
 #include "project/RecordFields.h"
 #include "registry/CompanyRecord.h"
+#include "spreadsheet/Spreadsheet.h"
 
 namespace mirevo::documents {
 

@@ -2,10 +2,10 @@
 
 #include "Catalogue.h"
 #include "Document.h"
-#include "Spreadsheet.h"
 #include "TemplateCheck.h"
 #include "common/Error.h"
 #include "common/ProgramFolder.h"
+#include "spreadsheet/Spreadsheet.h"
 
 #include <QCoreApplication>
 #include <QDir>

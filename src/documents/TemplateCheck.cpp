@@ -2,9 +2,9 @@
 
 #include "Catalogue.h"
 #include "Document.h"
-#include "Spreadsheet.h"
 #include "TemplateBook.h"
 #include "common/Error.h"
+#include "spreadsheet/Spreadsheet.h"
 
 #include <set>
 

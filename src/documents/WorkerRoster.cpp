@@ -3,11 +3,11 @@
 #include "FormFields.h"
 #include "Forms.h"
 #include "Generator.h"
-#include "Spreadsheet.h"
 #include "common/TextGrid.h"
 #include "project/RecordFields.h"
 #include "registry/CompanyRecord.h"
 #include "roster/WorkerRecord.h"
+#include "spreadsheet/Spreadsheet.h"
 
 #include <algorithm>
 

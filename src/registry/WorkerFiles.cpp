@@ -1,12 +1,12 @@
 // The files of the worker import and export: CSV text and workbooks.
+#include "Registry.h"
 #include "WorkerExport.h"
 #include "WorkerImport.h"
-#include "Registry.h"
 #include "common/Error.h"
 #include "common/OutputFile.h"
 #include "common/TextFile.h"
 #include "roster/WorkerRecord.h"
-#include "Spreadsheet.h"
+#include "spreadsheet/Spreadsheet.h"
 
 #include <QDir>
 #include <QFileInfo>

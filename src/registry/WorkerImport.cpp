@@ -1,7 +1,7 @@
 #include "WorkerImport.h"
-#include "WorkerHeadings.h"
 #include "CompanyRecord.h"
 #include "Registry.h"
+#include "WorkerHeadings.h"
 #include "WorkerList.h"
 #include "common/EraDate.h"
 #include "common/Error.h"

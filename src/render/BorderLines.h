@@ -1,6 +1,6 @@
 #pragma once
 // Drawing one cell edge in each border style the files know.
-#include "Style.h"
+#include "spreadsheet/Style.h"
 
 #include <QColor>
 #include <QLineF>
@@ -19,6 +19,6 @@ int linePrecedence(sheet::Line line);
 double lineWidth(sheet::Line line);
 
 // Draws edges (horizontal, vertical or diagonal) in `line`'s style and `colour`, with one pen.
-void drawEdges(QPainter &painter, const std::vector<QLineF> &edges, sheet::Line line, const QColor &colour = Qt::black);
+void drawEdges(QPainter& painter, const std::vector<QLineF>& edges, sheet::Line line, const QColor& colour = Qt::black);
 
 } // namespace mirevo::render

@@ -1,13 +1,13 @@
 #include "CellColours.h"
 
-#include "StyleTable.h"
-#include "Theme.h"
+#include "spreadsheet/StyleTable.h"
+#include "spreadsheet/Theme.h"
 
 #include <QXmlStreamReader>
 
 namespace mirevo::render {
 
-std::vector<uint32_t> indexedPalette(const std::string &colorsXml)
+std::vector<uint32_t> indexedPalette(const std::string& colorsXml)
 {
     std::vector<uint32_t> out;
     if (colorsXml.empty())
@@ -29,16 +29,18 @@ std::vector<uint32_t> indexedPalette(const std::string &colorsXml)
     return out;
 }
 
-CellColours::CellColours(const sheet::StyleTable &styles) : m_palette(indexedPalette(styles.colorsXml())) {}
+CellColours::CellColours(const sheet::StyleTable& styles) : palette_(indexedPalette(styles.colorsXml()))
+{
+}
 
-QColor CellColours::paint(const sheet::Color &colour, QColor automatic) const
+QColor CellColours::paint(const sheet::Color& colour, QColor automatic) const
 {
     using sheet::Color;
     if (!colour.isSet() || colour.kind == Color::Auto || (colour.kind == Color::Indexed && colour.index >= 64))
         return automatic;
     uint32_t argb = colour.argb;
-    if (colour.kind == Color::Indexed && colour.index < m_palette.size())
-        argb = sheet::Theme::resolveDefault(Color{Color::Rgb, 0, colour.tint, m_palette[colour.index]});
+    if (colour.kind == Color::Indexed && colour.index < palette_.size())
+        argb = sheet::Theme::resolveDefault(Color{Color::Rgb, 0, colour.tint, palette_[colour.index]});
     // Alpha is not used by the spreadsheets; writers leave it 00 ("00FF0000" is red).
     return QColor::fromRgb(QRgb(argb | 0xFF000000u));
 }

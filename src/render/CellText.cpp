@@ -20,30 +20,40 @@ namespace {
 int horizontalFlag(HAlign h)
 {
     switch (h) {
-    case HAlign::Center: case HAlign::CenterContinuous: return Qt::AlignHCenter;
-    case HAlign::Right: return Qt::AlignRight;
-    default: return Qt::AlignLeft;
+    case HAlign::Center:
+    case HAlign::CenterContinuous:
+        return Qt::AlignHCenter;
+    case HAlign::Right:
+        return Qt::AlignRight;
+    default:
+        return Qt::AlignLeft;
     }
 }
 
 // Left edge of something `width` wide set in `inner` as `h` says.
-double alignedLeft(const QRectF &inner, double width, HAlign h)
+double alignedLeft(const QRectF& inner, double width, HAlign h)
 {
     switch (horizontalFlag(h)) {
-    case Qt::AlignRight: return inner.right() - width;
-    case Qt::AlignHCenter: return inner.center().x() - width / 2;
-    default: return inner.left();
+    case Qt::AlignRight:
+        return inner.right() - width;
+    case Qt::AlignHCenter:
+        return inner.center().x() - width / 2;
+    default:
+        return inner.left();
     }
 }
 
 // Top edge of something `height` high set in `box` as `v` says (justify and distributed
 // centre, as they do for a single block).
-double alignedTop(const QRectF &box, double height, VAlign v)
+double alignedTop(const QRectF& box, double height, VAlign v)
 {
     switch (v) {
-    case VAlign::Top: return box.top();
-    case VAlign::Bottom: return box.bottom() - height;
-    default: return box.center().y() - height / 2;
+    case VAlign::Top:
+        return box.top();
+    case VAlign::Bottom:
+        return box.bottom() - height;
+    default:
+        return box.center().y() - height / 2;
     }
 }
 
@@ -56,7 +66,7 @@ bool isDouble(sheet::Underline u)
 
 // A tab moves on to the next stop, every two ems from the start of its line (LibreOffice's
 // stops in a cell; the spreadsheet shows no gap at all, which would run "1." into its note).
-QString expandTabs(const QString &text, const QFontMetricsF &metrics)
+QString expandTabs(const QString& text, const QFontMetricsF& metrics)
 {
     const double stop = 2 * metrics.horizontalAdvance(u'\u3000');
     const double space = std::max(0.1, metrics.horizontalAdvance(u' '));
@@ -89,8 +99,8 @@ double rotatedWidth(double width, double lineHeight, uint8_t rotation)
     return width * std::abs(std::cos(a)) + lineHeight * std::abs(std::sin(a));
 }
 
-CellText::CellText(const TextFormat &format, const QFontMetricsF &metrics, const QPaintDevice *device)
-    : m_format(format), m_metrics(metrics), m_device(device)
+CellText::CellText(const TextFormat& format, const QFontMetricsF& metrics, const QPaintDevice* device)
+    : format_(format), metrics_(metrics), device_(device)
 {
 }
 
@@ -99,13 +109,13 @@ CellText::CellText(const TextFormat &format, const QFontMetricsF &metrics, const
 // them), the others begin the next line and take their room there. The forms lay labels out
 // so ("高圧室内　　　　　作業主任者" puts its second word towards the right); QTextLayout would
 // hang the whole run past the line's end.
-QStringList CellText::wrapped(const QString &para, const QFont &f, double width) const
+QStringList CellText::wrapped(const QString& para, const QFont& f, double width) const
 {
     QStringList out;
-    const QFontMetricsF metrics(f, m_device);
+    const QFontMetricsF metrics(f, device_);
     QString rest = para;
     while (!rest.isEmpty()) {
-        QTextLayout layout(rest, f, const_cast<QPaintDevice *>(m_device));
+        QTextLayout layout(rest, f, const_cast<QPaintDevice*>(device_));
         layout.beginLayout();
         QTextLine line = layout.createLine();
         line.setLineWidth(std::max(1.0, width));
@@ -121,7 +131,7 @@ QStringList CellText::wrapped(const QString &para, const QFont &f, double width)
     return out;
 }
 
-QStringList CellText::lines(const QString &text, const QFont &f, double width, bool wrap) const
+QStringList CellText::lines(const QString& text, const QFont& f, double width, bool wrap) const
 {
     QStringList out;
     for (QString para : text.split(u'\n')) {
@@ -137,35 +147,42 @@ QStringList CellText::lines(const QString &text, const QFont &f, double width, b
 
 // The box less the padding at the sides and the indent on the side the text is aligned to
 // (both sides for distributed text). Text in General, centred or justified is not indented.
-QRectF CellText::innerBox(const QRectF &box) const
+QRectF CellText::innerBox(const QRectF& box) const
 {
     QRectF inner = box.adjusted(kCellPadding, 0, -kCellPadding, 0);
-    const double indent = std::min(m_format.indent, std::max(0.0, inner.width() - 1));
-    switch (m_format.h) {
-    case HAlign::Left: inner.setLeft(inner.left() + indent); break;
-    case HAlign::Right: inner.setRight(inner.right() - indent); break;
-    case HAlign::Distributed: inner.adjust(indent / 2, 0, -indent / 2, 0); break;
-    default: break;
+    const double indent = std::min(format_.indent, std::max(0.0, inner.width() - 1));
+    switch (format_.h) {
+    case HAlign::Left:
+        inner.setLeft(inner.left() + indent);
+        break;
+    case HAlign::Right:
+        inner.setRight(inner.right() - indent);
+        break;
+    case HAlign::Distributed:
+        inner.adjust(indent / 2, 0, -indent / 2, 0);
+        break;
+    default:
+        break;
     }
     return inner;
 }
 
-void CellText::draw(QPainter &painter, const QRectF &box, const QRectF &clip, const QString &rawText)
+void CellText::draw(QPainter& painter, const QRectF& box, const QRectF& clip, const QString& rawText)
 {
-    const QString text = rawText.contains(u'\t') ? expandTabs(rawText, m_metrics) : rawText;
-    painter.setPen(m_format.colour);
-    if (m_format.rotation == 255)
+    const QString text = rawText.contains(u'\t') ? expandTabs(rawText, metrics_) : rawText;
+    painter.setPen(format_.colour);
+    if (format_.rotation == 255)
         drawStacked(painter, box, clip, text);
-    else if (m_format.rotation > 0 && m_format.rotation <= 180)
+    else if (format_.rotation > 0 && format_.rotation <= 180)
         drawRotated(painter, box, clip, text);
     else
         drawHorizontal(painter, box, clip, text);
 }
 
 // A double underline: two thin strokes a stroke apart (the font draws single ones).
-void CellText::drawUnderline(QPainter &painter, const QFontMetricsF &metrics, QPointF baseline, double width) const
+void CellText::drawUnderline(QPainter& painter, const QFontMetricsF& metrics, QPointF baseline, double width) const
 {
-    if (!isDouble(m_format.underline) || width <= 0)
+    if (!isDouble(format_.underline) || width <= 0)
         return;
     const double stroke = std::max(0.4, metrics.lineWidth() * 0.75);
     const double y = baseline.y() + std::max(metrics.underlinePos(), stroke);
@@ -177,18 +194,18 @@ void CellText::drawUnderline(QPainter &painter, const QFontMetricsF &metrics, QP
 // CJK substitutes' line is taller (1.45 em) than the rows made for the spreadsheet fonts, so a
 // single line is cut at its cell's left and right only: cutting it at the row would clip
 // glyphs that fit the row.
-void CellText::drawHorizontal(QPainter &painter, const QRectF &box, const QRectF &clip, const QString &text,
+void CellText::drawHorizontal(QPainter& painter, const QRectF& box, const QRectF& clip, const QString& text,
                               bool mayShrink)
 {
-    QFont f = m_format.font;
+    QFont f = format_.font;
     const QRectF inner = innerBox(box);
-    if (mayShrink && m_format.shrink && !m_format.wrap && inner.width() > 0) {
+    if (mayShrink && format_.shrink && !format_.wrap && inner.width() > 0) {
         // Shrunk by the painter's scale, not the font's size: sizes come in whole device
         // pixels, which on the PDF's device are whole points, too coarse for a box that lacks
         // a few percent.
         double widest = 0;
-        for (const QString &line : text.split(u'\n'))
-            widest = std::max(widest, m_metrics.horizontalAdvance(line));
+        for (const QString& line : text.split(u'\n'))
+            widest = std::max(widest, metrics_.horizontalAdvance(line));
         if (widest > inner.width()) {
             const double k = inner.width() / widest;
             painter.save();
@@ -202,19 +219,19 @@ void CellText::drawHorizontal(QPainter &painter, const QRectF &box, const QRectF
         }
     }
     bool ownMetrics = false;
-    const QStringList lines = this->lines(text, f, inner.width(), m_format.wrap);
-    HAlign h = m_format.h;
-    if (h == HAlign::Distributed && !m_format.wrap && lines.size() == 1 && text.size() > 1) {
-        const double w = (ownMetrics ? QFontMetricsF(f, m_device) : m_metrics).horizontalAdvance(text);
+    const QStringList lines = this->lines(text, f, inner.width(), format_.wrap);
+    HAlign h = format_.h;
+    if (h == HAlign::Distributed && !format_.wrap && lines.size() == 1 && text.size() > 1) {
+        const double w = (ownMetrics ? QFontMetricsF(f, device_) : metrics_).horizontalAdvance(text);
         h = HAlign::Left;
         if (w < inner.width()) {
             f.setLetterSpacing(QFont::AbsoluteSpacing, (inner.width() - w) / double(text.size() - 1));
             ownMetrics = true;
         }
     }
-    const QFontMetricsF metrics = ownMetrics ? QFontMetricsF(f, m_device) : m_metrics;
+    const QFontMetricsF metrics = ownMetrics ? QFontMetricsF(f, device_) : metrics_;
     const double lineHeight = metrics.lineSpacing();
-    const double top = alignedTop(box, lineHeight * double(lines.size()), m_format.v);
+    const double top = alignedTop(box, lineHeight * double(lines.size()), format_.v);
     std::vector<std::pair<QPointF, double>> placed; // baseline start and width of each line
     QRectF needed;
     for (int i = 0; i < int(lines.size()); ++i) {
@@ -241,10 +258,10 @@ void CellText::drawHorizontal(QPainter &painter, const QRectF &box, const QRectF
 
 // One character under the other, each centred on its column; a line break (or, when wrapped,
 // a column that reaches the bottom of the box) starts a new column to the right.
-void CellText::drawStacked(QPainter &painter, const QRectF &box, const QRectF &clip, const QString &text)
+void CellText::drawStacked(QPainter& painter, const QRectF& box, const QRectF& clip, const QString& text)
 {
-    const double lineHeight = m_metrics.lineSpacing();
-    const int perColumn = m_format.wrap ? std::max(1, int((box.height() + 0.01) / lineHeight)) : INT_MAX;
+    const double lineHeight = metrics_.lineSpacing();
+    const int perColumn = format_.wrap ? std::max(1, int((box.height() + 0.01) / lineHeight)) : INT_MAX;
     std::vector<QString> columns;
     for (QString para : text.split(u'\n')) {
         if (para.endsWith(u'\r'))
@@ -257,26 +274,26 @@ void CellText::drawStacked(QPainter &painter, const QRectF &box, const QRectF &c
     std::vector<double> widths;
     double width = 0;
     qsizetype longest = 0;
-    for (const QString &column : columns) {
+    for (const QString& column : columns) {
         double w = 0;
         for (QChar c : column)
-            w = std::max(w, m_metrics.horizontalAdvance(c));
-        widths.push_back(w > 0 ? w : m_metrics.horizontalAdvance(u'\u3000'));
+            w = std::max(w, metrics_.horizontalAdvance(c));
+        widths.push_back(w > 0 ? w : metrics_.horizontalAdvance(u'\u3000'));
         width += widths.back();
         longest = std::max(longest, column.size());
     }
-    double x = alignedLeft(innerBox(box), width, m_format.h);
-    const double top = alignedTop(box, lineHeight * double(longest), m_format.v);
+    double x = alignedLeft(innerBox(box), width, format_.h);
+    const double top = alignedTop(box, lineHeight * double(longest), format_.v);
     painter.save();
-    painter.setFont(m_format.font);
+    painter.setFont(format_.font);
     painter.setClipRect(clip, Qt::IntersectClip);
     for (size_t k = 0; k < columns.size(); ++k) {
         for (qsizetype i = 0; i < columns[k].size(); ++i) {
             const QString c = columns[k].mid(i, 1);
-            const double w = m_metrics.horizontalAdvance(c);
-            const QPointF baseline(x + (widths[k] - w) / 2, top + double(i) * lineHeight + m_metrics.ascent());
+            const double w = metrics_.horizontalAdvance(c);
+            const QPointF baseline(x + (widths[k] - w) / 2, top + double(i) * lineHeight + metrics_.ascent());
             painter.drawText(baseline, c);
-            drawUnderline(painter, m_metrics, baseline, w);
+            drawUnderline(painter, metrics_, baseline, w);
         }
         x += widths[k];
     }
@@ -285,35 +302,37 @@ void CellText::drawStacked(QPainter &painter, const QRectF &box, const QRectF &c
 
 // The lines set as horizontal text in a frame turned about its corner; the frame's bounding
 // box is aligned in the cell as horizontal text would be.
-void CellText::drawRotated(QPainter &painter, const QRectF &box, const QRectF &clip, const QString &text)
+void CellText::drawRotated(QPainter& painter, const QRectF& box, const QRectF& clip, const QString& text)
 {
-    const double degrees = rotationDegrees(m_format.rotation);
+    const double degrees = rotationDegrees(format_.rotation);
     const double a = degrees * std::numbers::pi / 180;
-    const double lineHeight = m_metrics.lineSpacing();
+    const double lineHeight = metrics_.lineSpacing();
     const QRectF inner = innerBox(box);
     // A wrapped line is as long as the box lets the turned line be.
     const double sine = std::abs(std::sin(a)), cosine = std::abs(std::cos(a));
-    const double length = sine * inner.height() > cosine * inner.width() || cosine < 1e-6 ? inner.height() / std::max(sine, 1e-6)
-                                                                                           : inner.width() / cosine;
-    const QStringList lines = this->lines(text, m_format.font, length, m_format.wrap);
+    const double length = sine * inner.height() > cosine * inner.width() || cosine < 1e-6
+        ? inner.height() / std::max(sine, 1e-6)
+        : inner.width() / cosine;
+    const QStringList lines = this->lines(text, format_.font, length, format_.wrap);
     double width = 0;
-    for (const QString &line : lines)
-        width = std::max(width, m_metrics.horizontalAdvance(line));
+    for (const QString& line : lines)
+        width = std::max(width, metrics_.horizontalAdvance(line));
     const double height = lineHeight * double(lines.size());
     QTransform turn;
     turn.rotate(-degrees);
     const QRectF bounds = turn.mapRect(QRectF(0, 0, width, height));
-    const QPointF at(alignedLeft(inner, bounds.width(), m_format.h), alignedTop(box, bounds.height(), m_format.v));
+    const QPointF at(alignedLeft(inner, bounds.width(), format_.h), alignedTop(box, bounds.height(), format_.v));
     painter.save();
     painter.setClipRect(clip, Qt::IntersectClip);
     painter.translate(at - bounds.topLeft());
     painter.rotate(-degrees);
-    painter.setFont(m_format.font);
+    painter.setFont(format_.font);
     for (int i = 0; i < int(lines.size()); ++i) {
-        const double w = m_metrics.horizontalAdvance(lines[i]);
-        const QPointF baseline(alignedLeft(QRectF(0, 0, width, height), w, m_format.h), i * lineHeight + m_metrics.ascent());
+        const double w = metrics_.horizontalAdvance(lines[i]);
+        const QPointF baseline(alignedLeft(QRectF(0, 0, width, height), w, format_.h),
+                               i * lineHeight + metrics_.ascent());
         painter.drawText(baseline, lines[i]);
-        drawUnderline(painter, m_metrics, baseline, w);
+        drawUnderline(painter, metrics_, baseline, w);
     }
     painter.restore();
 }

@@ -2,7 +2,7 @@
 // Sets a cell's text in its box: lines (wrapped or not), shrink to fit, horizontal and
 // vertical alignment, indent, underline, and text rotated by an angle or stacked one
 // character under the other. The painter's user unit is one point.
-#include "Style.h"
+#include "spreadsheet/Style.h"
 
 #include <QColor>
 #include <QFont>
@@ -19,7 +19,7 @@ namespace mirevo::render {
 constexpr double kCellPadding = 1.5; // points between a cell's edge and its text
 
 // `text` with each tab replaced by the spaces that reach the next tab stop.
-QString expandTabs(const QString &text, const QFontMetricsF &metrics);
+QString expandTabs(const QString& text, const QFontMetricsF& metrics);
 
 // What a cell's format says about setting its text.
 struct TextFormat {
@@ -43,25 +43,25 @@ double rotatedWidth(double width, double lineHeight, uint8_t rotation);
 class CellText {
 public:
     // `metrics` are those of `format.font` on `device`.
-    CellText(const TextFormat &format, const QFontMetricsF &metrics, const QPaintDevice *device);
+    CellText(const TextFormat& format, const QFontMetricsF& metrics, const QPaintDevice* device);
 
     // Draws `text` in `box`, cut to `clip` (a single horizontal line only at its sides).
-    void draw(QPainter &painter, const QRectF &box, const QRectF &clip, const QString &text);
+    void draw(QPainter& painter, const QRectF& box, const QRectF& clip, const QString& text);
 
-    QStringList lines(const QString &text, const QFont &font, double width, bool wrap) const;
+    QStringList lines(const QString& text, const QFont& font, double width, bool wrap) const;
 
 private:
-    QStringList wrapped(const QString &para, const QFont &font, double width) const;
-    void drawHorizontal(QPainter &painter, const QRectF &box, const QRectF &clip, const QString &text,
+    QStringList wrapped(const QString& para, const QFont& font, double width) const;
+    void drawHorizontal(QPainter& painter, const QRectF& box, const QRectF& clip, const QString& text,
                         bool mayShrink = true);
-    void drawStacked(QPainter &painter, const QRectF &box, const QRectF &clip, const QString &text);
-    void drawRotated(QPainter &painter, const QRectF &box, const QRectF &clip, const QString &text);
-    void drawUnderline(QPainter &painter, const QFontMetricsF &metrics, QPointF baseline, double width) const;
-    QRectF innerBox(const QRectF &box) const;
+    void drawStacked(QPainter& painter, const QRectF& box, const QRectF& clip, const QString& text);
+    void drawRotated(QPainter& painter, const QRectF& box, const QRectF& clip, const QString& text);
+    void drawUnderline(QPainter& painter, const QFontMetricsF& metrics, QPointF baseline, double width) const;
+    QRectF innerBox(const QRectF& box) const;
 
-    const TextFormat &m_format;
-    const QFontMetricsF &m_metrics;
-    const QPaintDevice *m_device;
+    const TextFormat& format_;
+    const QFontMetricsF& metrics_;
+    const QPaintDevice* device_;
 };
 
 } // namespace mirevo::render

@@ -1,7 +1,7 @@
 #include "Drawings.h"
 
 #include "SheetGeometry.h"
-#include "Workbook.h"
+#include "spreadsheet/Workbook.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -25,7 +25,7 @@ bool endsWith(std::string_view s, std::string_view tail)
     return s.size() >= tail.size() && s.substr(s.size() - tail.size()) == tail;
 }
 
-QImage decodePicture(const std::string &bytes)
+QImage decodePicture(const std::string& bytes)
 {
     QByteArray data = QByteArray::fromStdString(bytes);
     QBuffer buffer(&data);
@@ -47,12 +47,12 @@ double points(double emu)
     return std::isfinite(emu) && std::abs(emu) < 1e15 ? emu / kEmuPerPoint : 0;
 }
 
-double emu(QXmlStreamReader &xml)
+double emu(QXmlStreamReader& xml)
 {
     return points(xml.readElementText().toDouble());
 }
 
-double emuAttribute(const QXmlStreamAttributes &attributes, QLatin1String name)
+double emuAttribute(const QXmlStreamAttributes& attributes, QLatin1String name)
 {
     return points(attributes.value(name).toDouble());
 }
@@ -60,15 +60,15 @@ double emuAttribute(const QXmlStreamAttributes &attributes, QLatin1String name)
 // Reads one drawing part into `out`.
 class DrawingReader {
 public:
-    DrawingReader(const sheet::CarriedPart &part, std::vector<DrawingObject> &out)
-        : m_part(part), m_out(out), m_xml(QByteArray::fromStdString(part.data))
+    DrawingReader(const sheet::CarriedPart& part, std::vector<DrawingObject>& out)
+        : part_(part), out_(out), xml_(QByteArray::fromStdString(part.data))
     {
     }
 
     void read()
     {
-        while (!m_xml.atEnd()) {
-            const auto token = m_xml.readNext();
+        while (!xml_.atEnd()) {
+            const auto token = xml_.readNext();
             if (token == QXmlStreamReader::StartElement)
                 start();
             else if (token == QXmlStreamReader::EndElement)
@@ -79,128 +79,131 @@ public:
 private:
     void start()
     {
-        const QStringView name = m_xml.name();
-        const QXmlStreamAttributes attributes = m_xml.attributes();
-        ++m_depth;
+        const QStringView name = xml_.name();
+        const QXmlStreamAttributes attributes = xml_.attributes();
+        ++depth_;
         if (name == u"Fallback" || name == u"grpSp" || name == u"graphicFrame" || name == u"style") {
             // Fallback repeats what its Choice holds; groups place their members in a frame of
             // their own; charts are not drawn; style references colours of the theme.
-            m_xml.skipCurrentElement();
-            --m_depth;
+            xml_.skipCurrentElement();
+            --depth_;
             return;
         }
         if (name == u"twoCellAnchor" || name == u"oneCellAnchor" || name == u"absoluteAnchor") {
-            m_object = DrawingObject{};
-            m_object.twoCell = name == u"twoCellAnchor";
-            m_anchorDepth = m_depth;
-            m_kindKnown = false;
+            object_ = DrawingObject{};
+            object_.twoCell = name == u"twoCellAnchor";
+            anchorDepth_ = depth_;
+            kindKnown_ = false;
             return;
         }
-        if (m_anchorDepth == 0)
+        if (anchorDepth_ == 0)
             return;
         if (name == u"from" || name == u"to")
-            m_corner = name == u"from" ? &m_object.from : &m_object.to;
-        else if (m_corner && name == u"col")
-            m_corner->col = m_xml.readElementText().toInt(), --m_depth;
-        else if (m_corner && name == u"row")
-            m_corner->row = m_xml.readElementText().toInt(), --m_depth;
-        else if (m_corner && name == u"colOff")
-            m_corner->dx = emu(m_xml), --m_depth;
-        else if (m_corner && name == u"rowOff")
-            m_corner->dy = emu(m_xml), --m_depth;
-        else if (name == u"ext" && m_depth == m_anchorDepth + 1)
-            m_object.size = QSizeF(emuAttribute(attributes, QLatin1String("cx")), emuAttribute(attributes, QLatin1String("cy")));
-        else if (name == u"pos" && m_depth == m_anchorDepth + 1)
-            m_object.from = AnchorPoint{-1, -1, emuAttribute(attributes, QLatin1String("x")), emuAttribute(attributes, QLatin1String("y"))};
+            corner_ = name == u"from" ? &object_.from : &object_.to;
+        else if (corner_ && name == u"col")
+            corner_->col = xml_.readElementText().toInt(), --depth_;
+        else if (corner_ && name == u"row")
+            corner_->row = xml_.readElementText().toInt(), --depth_;
+        else if (corner_ && name == u"colOff")
+            corner_->dx = emu(xml_), --depth_;
+        else if (corner_ && name == u"rowOff")
+            corner_->dy = emu(xml_), --depth_;
+        else if (name == u"ext" && depth_ == anchorDepth_ + 1)
+            object_.size
+                = QSizeF(emuAttribute(attributes, QLatin1String("cx")), emuAttribute(attributes, QLatin1String("cy")));
+        else if (name == u"pos" && depth_ == anchorDepth_ + 1)
+            object_.from = AnchorPoint{-1, -1, emuAttribute(attributes, QLatin1String("x")),
+                                       emuAttribute(attributes, QLatin1String("y"))};
         else
             shapeElement(name, attributes);
     }
 
-    void shapeElement(QStringView name, const QXmlStreamAttributes &attributes)
+    void shapeElement(QStringView name, const QXmlStreamAttributes& attributes)
     {
         if (name == u"pic") {
-            m_object.kind = DrawingObject::Picture;
-            m_object.line = QColor();
-            m_kindKnown = true;
+            object_.kind = DrawingObject::Picture;
+            object_.line = QColor();
+            kindKnown_ = true;
         } else if (name == u"cxnSp") {
-            m_object.kind = DrawingObject::Line;
-            m_kindKnown = true;
+            object_.kind = DrawingObject::Line;
+            kindKnown_ = true;
         } else if (name == u"blip") {
-            for (const QXmlStreamAttribute &a : attributes)
+            for (const QXmlStreamAttribute& a : attributes)
                 if (a.name() == u"embed")
-                    m_object.picture = picture(a.value().toString().toStdString());
+                    object_.picture = picture(a.value().toString().toStdString());
         } else if (name == u"prstGeom") {
             const QStringView shape = attributes.value(QLatin1String("prst"));
-            if (m_object.kind != DrawingObject::Picture || !m_kindKnown) {
-                m_kindKnown = true;
+            if (object_.kind != DrawingObject::Picture || !kindKnown_) {
+                kindKnown_ = true;
                 if (shape == u"line" || shape.startsWith(u"straightConnector"))
-                    m_object.kind = DrawingObject::Line;
+                    object_.kind = DrawingObject::Line;
                 else if (shape == u"rect" || shape == u"roundRect")
-                    m_object.kind = DrawingObject::Rectangle;
+                    object_.kind = DrawingObject::Rectangle;
                 else if (shape == u"ellipse")
-                    m_object.kind = DrawingObject::Ellipse;
+                    object_.kind = DrawingObject::Ellipse;
                 else
-                    m_kindKnown = false;
+                    kindKnown_ = false;
             }
         } else if (name == u"xfrm") {
-            m_object.flipH = attributes.value(QLatin1String("flipH")) == u"1";
-            m_object.flipV = attributes.value(QLatin1String("flipV")) == u"1";
+            object_.flipH = attributes.value(QLatin1String("flipH")) == u"1";
+            object_.flipV = attributes.value(QLatin1String("flipV")) == u"1";
         } else if (name == u"ln") {
-            m_inLine = true;
+            inLine_ = true;
             if (attributes.hasAttribute(QLatin1String("w")))
-                m_object.lineWidth = emuAttribute(attributes, QLatin1String("w"));
+                object_.lineWidth = emuAttribute(attributes, QLatin1String("w"));
         } else if (name == u"noFill") {
-            (m_inLine ? m_object.line : m_object.fill) = QColor();
+            (inLine_ ? object_.line : object_.fill) = QColor();
         } else if (name == u"srgbClr" || name == u"sysClr") {
             const QColor c = hexColour(attributes.value(QLatin1String(name == u"srgbClr" ? "val" : "lastClr")));
             if (c.isValid())
-                (m_inLine ? m_object.line : m_object.fill) = c;
+                (inLine_ ? object_.line : object_.fill) = c;
         }
     }
 
     void end()
     {
-        const QStringView name = m_xml.name();
+        const QStringView name = xml_.name();
         if (name == u"from" || name == u"to")
-            m_corner = nullptr;
+            corner_ = nullptr;
         else if (name == u"ln")
-            m_inLine = false;
-        if (m_depth == m_anchorDepth && m_anchorDepth > 0) {
-            const bool drawn = m_object.kind == DrawingObject::Picture ? !m_object.picture.isNull() : m_kindKnown;
+            inLine_ = false;
+        if (depth_ == anchorDepth_ && anchorDepth_ > 0) {
+            const bool drawn = object_.kind == DrawingObject::Picture ? !object_.picture.isNull() : kindKnown_;
             if (drawn)
-                m_out.push_back(m_object);
-            m_anchorDepth = 0;
+                out_.push_back(object_);
+            anchorDepth_ = 0;
         }
-        --m_depth;
+        --depth_;
     }
 
-    QImage picture(const std::string &id) const
+    QImage picture(const std::string& id) const
     {
-        for (const sheet::CarriedRel &rel : m_part.rels)
+        for (const sheet::CarriedRel& rel : part_.rels)
             if (rel.id == id && rel.part && endsWith(rel.type, kImageType))
                 return decodePicture(rel.part->data);
         return {};
     }
 
-    const sheet::CarriedPart &m_part;
-    std::vector<DrawingObject> &m_out;
-    QXmlStreamReader m_xml;
-    DrawingObject m_object;
-    AnchorPoint *m_corner = nullptr;
-    int m_depth = 0;
-    int m_anchorDepth = 0;
-    bool m_kindKnown = false;
-    bool m_inLine = false;
+    const sheet::CarriedPart& part_;
+    std::vector<DrawingObject>& out_;
+    QXmlStreamReader xml_;
+    DrawingObject object_;
+    AnchorPoint* corner_ = nullptr;
+    int depth_ = 0;
+    int anchorDepth_ = 0;
+    bool kindKnown_ = false;
+    bool inLine_ = false;
 };
 
 // Left or top of 0-based column or row `index` plus `offset`, within the geometry.
-double along(const SheetGeometry &geo, bool columns, int index, double offset)
+double along(const SheetGeometry& geo, bool columns, int index, double offset)
 {
     const int count = columns ? geo.colCount() : geo.rowCount();
     if (count == 0)
         return offset;
     const int i = std::clamp(index + 1, 1, count + 1);
-    const double start = i > count ? (columns ? geo.width() : geo.height()) : (columns ? geo.colLeft(i) : geo.rowTop(i));
+    const double start
+        = i > count ? (columns ? geo.width() : geo.height()) : (columns ? geo.colLeft(i) : geo.rowTop(i));
     const double size = i > count ? 0 : (columns ? geo.colRight(i) - geo.colLeft(i) : geo.rowBottom(i) - geo.rowTop(i));
     // An offset past its cell (a row hidden since) stays in the cell, as the spreadsheet shows it.
     return start + std::min(offset, std::max(size, 0.0));
@@ -208,24 +211,25 @@ double along(const SheetGeometry &geo, bool columns, int index, double offset)
 
 } // namespace
 
-SheetDrawings::SheetDrawings(const sheet::Worksheet &sheet)
+SheetDrawings::SheetDrawings(const sheet::Worksheet& sheet)
 {
-    for (const sheet::CarriedRel &rel : sheet.data().extras.rels)
+    for (const sheet::CarriedRel& rel : sheet.data().extras.rels)
         if (rel.part && endsWith(rel.type, kDrawingType))
-            DrawingReader(*rel.part, m_objects).read();
+            DrawingReader(*rel.part, objects_).read();
 }
 
-QRectF SheetDrawings::rect(const DrawingObject &o, const SheetGeometry &geo) const
+QRectF SheetDrawings::rect(const DrawingObject& o, const SheetGeometry& geo) const
 {
     QPointF from(o.from.dx, o.from.dy);
     if (o.from.col >= 0)
         from = QPointF(along(geo, true, o.from.col, o.from.dx), along(geo, false, o.from.row, o.from.dy));
     if (!o.twoCell || o.to.col < 0)
         return QRectF(from, o.size);
-    return QRectF(from, QPointF(along(geo, true, o.to.col, o.to.dx), along(geo, false, o.to.row, o.to.dy))).normalized();
+    return QRectF(from, QPointF(along(geo, true, o.to.col, o.to.dx), along(geo, false, o.to.row, o.to.dy)))
+        .normalized();
 }
 
-sheet::Rect SheetDrawings::cells(const DrawingObject &o, const SheetGeometry &geo) const
+sheet::Rect SheetDrawings::cells(const DrawingObject& o, const SheetGeometry& geo) const
 {
     if (o.twoCell && o.from.col >= 0 && o.to.col >= 0)
         return sheet::Rect{o.from.row + 1, o.from.col + 1, std::max(o.from.row, o.to.row) + 1,
@@ -234,11 +238,11 @@ sheet::Rect SheetDrawings::cells(const DrawingObject &o, const SheetGeometry &ge
     return sheet::Rect{geo.rowAt(r.top()), geo.colAt(r.left()), geo.rowAt(r.bottom()), geo.colAt(r.right())};
 }
 
-void SheetDrawings::paint(QPainter &painter, const SheetGeometry &geo, const QRectF &area) const
+void SheetDrawings::paint(QPainter& painter, const SheetGeometry& geo, const QRectF& area) const
 {
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    for (const DrawingObject &o : m_objects) {
+    for (const DrawingObject& o : objects_) {
         const QRectF r = rect(o, geo);
         if (!area.isNull() && !r.adjusted(-o.lineWidth, -o.lineWidth, o.lineWidth, o.lineWidth).intersects(area))
             continue;
@@ -247,11 +251,18 @@ void SheetDrawings::paint(QPainter &painter, const SheetGeometry &geo, const QRe
         painter.setPen(o.line.isValid() ? pen : QPen(Qt::NoPen));
         painter.setBrush(o.fill.isValid() ? QBrush(o.fill) : QBrush(Qt::NoBrush));
         switch (o.kind) {
-        case DrawingObject::Picture: painter.drawImage(r, o.picture); break;
-        case DrawingObject::Rectangle: painter.drawRect(r); break;
-        case DrawingObject::Ellipse: painter.drawEllipse(r); break;
+        case DrawingObject::Picture:
+            painter.drawImage(r, o.picture);
+            break;
+        case DrawingObject::Rectangle:
+            painter.drawRect(r);
+            break;
+        case DrawingObject::Ellipse:
+            painter.drawEllipse(r);
+            break;
         case DrawingObject::Line:
-            painter.drawLine(o.flipH != o.flipV ? QLineF(r.topRight(), r.bottomLeft()) : QLineF(r.topLeft(), r.bottomRight()));
+            painter.drawLine(o.flipH != o.flipV ? QLineF(r.topRight(), r.bottomLeft())
+                                                : QLineF(r.topLeft(), r.bottomRight()));
             break;
         }
     }

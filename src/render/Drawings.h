@@ -3,7 +3,7 @@
 // engine carries the part as read). Pictures in the formats Qt reads (PNG, JPEG, GIF, BMP) are
 // drawn stretched over their anchor; lines, rectangles and ellipses with their outline and fill.
 // Charts, text boxes' text and other shapes are not drawn.
-#include "CellRef.h"
+#include "spreadsheet/CellRef.h"
 
 #include <QColor>
 #include <QImage>
@@ -34,33 +34,33 @@ struct DrawingObject {
     enum Kind { Picture, Line, Rectangle, Ellipse };
     Kind kind = Picture;
     AnchorPoint from;
-    AnchorPoint to;      // for a two-cell anchor; else `size` from `from`
-    QSizeF size;         // points; used when to.col < 0 and to.dx, to.dy are unused
+    AnchorPoint to; // for a two-cell anchor; else `size` from `from`
+    QSizeF size;    // points; used when to.col < 0 and to.dx, to.dy are unused
     bool twoCell = false;
     QImage picture;
     bool flipH = false, flipV = false; // a line from top-right or bottom-left
     QColor line = Qt::black;           // invalid: no outline
     double lineWidth = 0.75;
-    QColor fill;                       // invalid: no fill
+    QColor fill; // invalid: no fill
 };
 
 class SheetDrawings {
 public:
-    explicit SheetDrawings(const sheet::Worksheet &sheet);
+    explicit SheetDrawings(const sheet::Worksheet& sheet);
 
-    const std::vector<DrawingObject> &objects() const { return m_objects; }
-    bool empty() const { return m_objects.empty(); }
+    const std::vector<DrawingObject>& objects() const { return objects_; }
+    bool empty() const { return objects_.empty(); }
     // Where an object lies on the sheet, in points.
-    QRectF rect(const DrawingObject &object, const SheetGeometry &geometry) const;
+    QRectF rect(const DrawingObject& object, const SheetGeometry& geometry) const;
     // The cells an object's anchor starts and ends in (1-based), for the pages that show it;
     // an absolute anchor is placed with `geometry`.
-    sheet::Rect cells(const DrawingObject &object, const SheetGeometry &geometry) const;
+    sheet::Rect cells(const DrawingObject& object, const SheetGeometry& geometry) const;
     // Draws every object that meets `area` (sheet points; the painter's unit is one point and
     // the sheet's corner at the origin).
-    void paint(QPainter &painter, const SheetGeometry &geometry, const QRectF &area = QRectF()) const;
+    void paint(QPainter& painter, const SheetGeometry& geometry, const QRectF& area = QRectF()) const;
 
 private:
-    std::vector<DrawingObject> m_objects;
+    std::vector<DrawingObject> objects_;
 };
 
 } // namespace mirevo::render

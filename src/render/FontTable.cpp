@@ -1,8 +1,8 @@
 #include "FontTable.h"
 
 #include "SheetGeometry.h"
-#include "Style.h"
-#include "StyleTable.h"
+#include "spreadsheet/Style.h"
+#include "spreadsheet/StyleTable.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -11,8 +11,8 @@
 #include <algorithm>
 #include <array>
 #include <tuple>
-#include <vector>
 #include <utility>
+#include <vector>
 
 namespace mirevo::render {
 
@@ -23,7 +23,7 @@ const QString kSans = QStringLiteral("Noto Sans CJK JP");
 
 // Names the Japanese forms use (full-width and half-width spellings) and their metric-close
 // proportional substitutes.
-const std::array<std::pair<const char16_t *, const QString *>, 16> kTable{{
+const std::array<std::pair<const char16_t*, const QString*>, 16> kTable{{
     {u"ＭＳ Ｐ明朝", &kSerif},
     {u"ＭＳ 明朝", &kSerif},
     {u"MS P明朝", &kSerif},
@@ -44,22 +44,22 @@ const std::array<std::pair<const char16_t *, const QString *>, 16> kTable{{
 
 } // namespace
 
-QString installedFamily(const QString &fileFamily)
+QString installedFamily(const QString& fileFamily)
 {
-    for (const auto &[name, family] : kTable)
+    for (const auto& [name, family] : kTable)
         if (fileFamily == QString::fromUtf16(name))
             return *family;
     return fileFamily.isEmpty() ? kSans : fileFamily;
 }
 
-double digitPoints(const sheet::StyleTable &styles)
+double digitPoints(const sheet::StyleTable& styles)
 {
     if (!qGuiApp || styles.fontCount() == 0)
         return kPixelDigitPoints;
-    const sheet::Font &standard = styles.font(0);
+    const sheet::Font& standard = styles.font(0);
     const QString family = installedFamily(QString::fromStdString(styles.fontNameText(standard.name)));
     static std::vector<std::tuple<QString, uint32_t, double>> known;
-    for (const auto &[f, size, points] : known)
+    for (const auto& [f, size, points] : known)
         if (f == family && size == standard.size100)
             return points;
     // Measured at 100 times the size on a 72-dpi image: one pixel a point, no hinting steps.
@@ -78,7 +78,7 @@ double digitPoints(const sheet::StyleTable &styles)
     return points;
 }
 
-QFont cellFont(const sheet::StyleTable &styles, const sheet::Font &font, double deviceDpi)
+QFont cellFont(const sheet::StyleTable& styles, const sheet::Font& font, double deviceDpi)
 {
     QFont f(installedFamily(QString::fromStdString(styles.fontNameText(font.name))));
     f.setPointSizeF(font.size100 / 100.0 * 72.0 / deviceDpi);

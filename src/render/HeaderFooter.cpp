@@ -2,8 +2,8 @@
 
 #include "FontTable.h"
 #include "Pagination.h"
-#include "Workbook.h"
-#include "Worksheet.h"
+#include "spreadsheet/Workbook.h"
+#include "spreadsheet/Worksheet.h"
 
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -11,10 +11,10 @@
 
 namespace mirevo::render {
 
-HeaderFooterText headerFooterText(const std::string &code, const HeaderFooterFields &fields)
+HeaderFooterText headerFooterText(const std::string& code, const HeaderFooterFields& fields)
 {
     HeaderFooterText out;
-    QString *section = &out.centre;
+    QString* section = &out.centre;
     const QString s = QString::fromStdString(code);
     for (int i = 0; i < s.size(); ++i) {
         if (s[i] != u'&' || i + 1 >= s.size()) {
@@ -23,23 +23,46 @@ HeaderFooterText headerFooterText(const std::string &code, const HeaderFooterFie
         }
         const QChar c = s[++i];
         switch (c.toUpper().unicode()) {
-        case u'L': section = &out.left; break;
-        case u'C': section = &out.centre; break;
-        case u'R': section = &out.right; break;
-        case u'P': *section += QString::number(fields.page); break;
-        case u'N': *section += QString::number(fields.pages); break;
-        case u'D': *section += fields.now.date().toString(QStringLiteral("yyyy/MM/dd")); break;
-        case u'T': *section += fields.now.time().toString(QStringLiteral("H:mm")); break;
-        case u'A': *section += fields.sheet; break;
-        case u'F': *section += fields.file; break;
-        case u'Z': break; // the file's folder: not shown
-        case u'&': *section += u'&'; break;
+        case u'L':
+            section = &out.left;
+            break;
+        case u'C':
+            section = &out.centre;
+            break;
+        case u'R':
+            section = &out.right;
+            break;
+        case u'P':
+            *section += QString::number(fields.page);
+            break;
+        case u'N':
+            *section += QString::number(fields.pages);
+            break;
+        case u'D':
+            *section += fields.now.date().toString(QStringLiteral("yyyy/MM/dd"));
+            break;
+        case u'T':
+            *section += fields.now.time().toString(QStringLiteral("H:mm"));
+            break;
+        case u'A':
+            *section += fields.sheet;
+            break;
+        case u'F':
+            *section += fields.file;
+            break;
+        case u'Z':
+            break; // the file's folder: not shown
+        case u'&':
+            *section += u'&';
+            break;
         case u'"': {
             const int end = s.indexOf(u'"', i + 1);
             i = end < 0 ? int(s.size()) : end;
             break;
         }
-        case u'K': i += 6; break; // a colour: six hexadecimal digits
+        case u'K':
+            i += 6;
+            break; // a colour: six hexadecimal digits
         default:
             // A font size: &nn.
             while (c.isDigit() && i + 1 < s.size() && s[i + 1].isDigit())
@@ -50,15 +73,15 @@ HeaderFooterText headerFooterText(const std::string &code, const HeaderFooterFie
     return out;
 }
 
-void paintHeaderFooter(QPainter &painter, const SheetPagination &sheet, int page, const QDateTime &now)
+void paintHeaderFooter(QPainter& painter, const SheetPagination& sheet, int page, const QDateTime& now)
 {
-    const sheet::PageSetupData &setup = sheet.sheet().data().page;
+    const sheet::PageSetupData& setup = sheet.sheet().data().page;
     if (setup.oddHeader.empty() && setup.oddFooter.empty())
         return;
-    const sheet::Workbook &book = sheet.sheet().Parent();
+    const sheet::Workbook& book = sheet.sheet().Parent();
     const HeaderFooterFields fields{page + 1, int(sheet.pages().size()), QString::fromStdString(sheet.sheet().Name()),
                                     QFileInfo(QString::fromStdString(book.FullName())).fileName(), now};
-    const sheet::StyleTable &styles = book.tables().styles;
+    const sheet::StyleTable& styles = book.tables().styles;
     // Scaled with the sheet, as the spreadsheet does by default.
     QFont font = cellFont(styles, styles.font(0), painter.device()->logicalDpiY());
     font.setPointSizeF(font.pointSizeF() * sheet.scale());
@@ -68,7 +91,7 @@ void paintHeaderFooter(QPainter &painter, const SheetPagination &sheet, int page
     painter.save();
     painter.setFont(font);
     painter.setPen(Qt::black);
-    auto line = [&](const HeaderFooterText &t, double baseline) {
+    auto line = [&](const HeaderFooterText& t, double baseline) {
         painter.drawText(QPointF(left, baseline), t.left);
         painter.drawText(QPointF((left + right - metrics.horizontalAdvance(t.centre)) / 2, baseline), t.centre);
         painter.drawText(QPointF(right - metrics.horizontalAdvance(t.right), baseline), t.right);

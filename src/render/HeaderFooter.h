@@ -27,9 +27,9 @@ struct HeaderFooterText {
     bool empty() const { return left.isEmpty() && centre.isEmpty() && right.isEmpty(); }
 };
 
-HeaderFooterText headerFooterText(const std::string &code, const HeaderFooterFields &fields);
+HeaderFooterText headerFooterText(const std::string& code, const HeaderFooterFields& fields);
 
 // Paints the sheet's header and footer on one of its pages (paper coordinates in points).
-void paintHeaderFooter(QPainter &painter, const SheetPagination &sheet, int page, const QDateTime &now);
+void paintHeaderFooter(QPainter& painter, const SheetPagination& sheet, int page, const QDateTime& now);
 
 } // namespace mirevo::render

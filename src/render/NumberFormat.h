@@ -16,6 +16,6 @@ std::string builtinFormatCode(uint32_t id);
 
 // `value` (a number as the file stores it) shown through `code`; `value` itself when it is
 // not a number.
-QString formatNumber(const QString &value, const std::string &code);
+QString formatNumber(const QString& value, const std::string& code);
 
 } // namespace mirevo::render

@@ -2,10 +2,10 @@
 
 #include "PdfOutline.h"
 #include "PdfTextLayer.h"
-#include "SheetError.h"
-#include "Workbook.h"
-#include "Worksheet.h"
 #include "WorkbookPages.h"
+#include "spreadsheet/SheetError.h"
+#include "spreadsheet/Workbook.h"
+#include "spreadsheet/Worksheet.h"
 
 #include "common/Error.h"
 #include "common/OutputFile.h"
@@ -20,7 +20,7 @@ namespace {
 
 // The PDF as Qt writes it, in memory: the text layer and the bookmarks are put right before
 // the file is written.
-QByteArray printToMemory(const sheet::Workbook &book, const WorkbookPages &pages)
+QByteArray printToMemory(const sheet::Workbook& book, const WorkbookPages& pages)
 {
     QByteArray pdf;
     QBuffer buffer(&pdf);
@@ -36,10 +36,10 @@ QByteArray printToMemory(const sheet::Workbook &book, const WorkbookPages &pages
 }
 
 // One bookmark per sheet, at its first page.
-std::vector<PdfBookmark> sheetBookmarks(const WorkbookPages &pages)
+std::vector<PdfBookmark> sheetBookmarks(const WorkbookPages& pages)
 {
     std::vector<PdfBookmark> out;
-    const SheetPagination *current = nullptr;
+    const SheetPagination* current = nullptr;
     for (int i = 0; i < pages.pageCount(); ++i)
         if (pages.page(i).sheet != current) {
             current = pages.page(i).sheet;
@@ -51,7 +51,7 @@ std::vector<PdfBookmark> sheetBookmarks(const WorkbookPages &pages)
 } // namespace
 
 // Saved by the program's rule for replacing a file (OutputFile), as workbooks are.
-int exportPdf(const sheet::Workbook &book, const QString &path, const std::vector<int> &sheets)
+int exportPdf(const sheet::Workbook& book, const QString& path, const std::vector<int>& sheets)
 {
     const WorkbookPages pages(book, sheets);
     if (pages.pageCount() == 0)
@@ -65,7 +65,7 @@ int exportPdf(const sheet::Workbook &book, const QString &path, const std::vecto
         file.write(pdf);
         file.commit();
         return pages.pageCount();
-    } catch (const Error &e) {
+    } catch (const Error& e) {
         throw sheet::SheetError(e.what());
     }
 }

@@ -14,6 +14,6 @@ namespace mirevo::render {
 // Writes the printed pages of `sheets` (0-based positions; all sheets when empty) to `path`,
 // atomically. Returns the number of pages. Throws SheetError when the file cannot be written
 // or there is nothing to print.
-int exportPdf(const sheet::Workbook &book, const QString &path, const std::vector<int> &sheets = {});
+int exportPdf(const sheet::Workbook& book, const QString& path, const std::vector<int>& sheets = {});
 
 } // namespace mirevo::render

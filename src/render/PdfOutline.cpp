@@ -15,9 +15,12 @@ struct Layout {
     std::vector<int> pages; // object numbers of the page tree's kids, in order
 };
 
-int capturedInt(const QRegularExpressionMatch &m) { return m.hasMatch() ? m.captured(1).toInt() : 0; }
+int capturedInt(const QRegularExpressionMatch& m)
+{
+    return m.hasMatch() ? m.captured(1).toInt() : 0;
+}
 
-bool readLayout(const QByteArray &pdf, Layout &out)
+bool readLayout(const QByteArray& pdf, Layout& out)
 {
     const QString text = QString::fromLatin1(pdf.right(std::min<qsizetype>(pdf.size(), 4096)));
     const qsizetype trailer = text.lastIndexOf(QStringLiteral("trailer"));
@@ -52,7 +55,7 @@ bool readLayout(const QByteArray &pdf, Layout &out)
 }
 
 // A text string in UTF-16 with its byte-order mark, written in hexadecimal.
-QByteArray textString(const QString &s)
+QByteArray textString(const QString& s)
 {
     QByteArray bytes("FEFF");
     for (QChar c : s)
@@ -60,16 +63,19 @@ QByteArray textString(const QString &s)
     return "<" + bytes + ">";
 }
 
-QByteArray objRef(int n) { return QByteArray::number(n) + " 0 R"; }
+QByteArray objRef(int n)
+{
+    return QByteArray::number(n) + " 0 R";
+}
 
 } // namespace
 
-bool appendOutline(QByteArray &pdf, const std::vector<PdfBookmark> &bookmarks)
+bool appendOutline(QByteArray& pdf, const std::vector<PdfBookmark>& bookmarks)
 {
     Layout layout;
     if (bookmarks.empty() || !readLayout(pdf, layout))
         return false;
-    for (const PdfBookmark &b : bookmarks)
+    for (const PdfBookmark& b : bookmarks)
         if (b.page < 0 || b.page >= int(layout.pages.size()))
             return false;
     const int root = layout.size;
@@ -77,16 +83,18 @@ bool appendOutline(QByteArray &pdf, const std::vector<PdfBookmark> &bookmarks)
     const int last = first + int(bookmarks.size()) - 1;
     QByteArray update;
     std::vector<qsizetype> offsets; // of the catalogue, the outline and its items
-    auto object = [&](int number, const QByteArray &body) {
+    auto object = [&](int number, const QByteArray& body) {
         if (!update.endsWith('\n'))
             update += '\n';
         offsets.push_back(pdf.size() + update.size());
         update += QByteArray::number(number) + " 0 obj\n<<\n" + body + ">>\nendobj\n";
     };
-    object(layout.catalog, "/Type /Catalog\n/Pages " + objRef(layout.pageTree) + "\n/Outlines " + objRef(root)
-                               + "\n/PageMode /UseOutlines\n");
-    object(root, "/Type /Outlines\n/First " + objRef(first) + "\n/Last " + objRef(last) + "\n/Count "
-                     + QByteArray::number(bookmarks.size()) + "\n");
+    object(layout.catalog,
+           "/Type /Catalog\n/Pages " + objRef(layout.pageTree) + "\n/Outlines " + objRef(root)
+               + "\n/PageMode /UseOutlines\n");
+    object(root,
+           "/Type /Outlines\n/First " + objRef(first) + "\n/Last " + objRef(last) + "\n/Count "
+               + QByteArray::number(bookmarks.size()) + "\n");
     for (int i = 0; i < int(bookmarks.size()); ++i) {
         const int n = first + i;
         QByteArray body = "/Title " + textString(bookmarks[size_t(i)].title) + "\n/Parent " + objRef(root) + "\n";
@@ -107,7 +115,7 @@ bool appendOutline(QByteArray &pdf, const std::vector<PdfBookmark> &bookmarks)
     if (layout.info > 0)
         update += "\n/Info " + objRef(layout.info);
     update += "\n/Prev " + QByteArray::number(layout.startXref) + "\n>>\nstartxref\n" + QByteArray::number(xref)
-              + "\n%%EOF\n";
+        + "\n%%EOF\n";
     pdf += update;
     return true;
 }

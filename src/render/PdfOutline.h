@@ -18,6 +18,6 @@ struct PdfBookmark {
 // Appends the bookmarks, in order, to `pdf`. Returns false, leaving `pdf` as it was, when the
 // file is not laid out as QPdfWriter lays it out (one catalogue, one page tree, one
 // cross-reference table) or a bookmark names a page it does not have.
-bool appendOutline(QByteArray &pdf, const std::vector<PdfBookmark> &bookmarks);
+bool appendOutline(QByteArray& pdf, const std::vector<PdfBookmark>& bookmarks);
 
 } // namespace mirevo::render

@@ -64,15 +64,14 @@ constexpr std::pair<char16_t, char16_t> kRadicals[] = {
 // Other characters the fonts draw with the glyph of a character the forms use, with a lower
 // code point than it; Qt would name the glyph by them. Ascending by the first.
 constexpr std::pair<char16_t, char16_t> kSharedGlyphs[] = {
-    {0x02BB, 0x2018}, // modifier letter turned comma: left single quotation mark
-    {0x2003, 0x3000}, // em space: ideographic space ("住　　　所")
-    {0x2012, 0x2013}, // figure dash: en dash
-    {0x2027, 0x30FB}, // hyphenation point: katakana middle dot ・
-    {0x2035, 0xFF40}, // reversed prime: full-width grave accent
-    {0x2215, 0xFF0F}, // division slash: full-width solidus ／
-    {0x2329, 0x3008}, // angle brackets: CJK angle brackets 〈 〉
-    {0x232A, 0x3009},
-    {0x301C, 0xFF5E}, // wave dash 〜: full-width tilde ～, the one the forms (and Windows) write
+    {0x02BB, 0x2018},                   // modifier letter turned comma: left single quotation mark
+    {0x2003, 0x3000},                   // em space: ideographic space ("住　　　所")
+    {0x2012, 0x2013},                   // figure dash: en dash
+    {0x2027, 0x30FB},                   // hyphenation point: katakana middle dot ・
+    {0x2035, 0xFF40},                   // reversed prime: full-width grave accent
+    {0x2215, 0xFF0F},                   // division slash: full-width solidus ／
+    {0x2329, 0x3008},                   // angle brackets: CJK angle brackets 〈 〉
+    {0x232A, 0x3009}, {0x301C, 0xFF5E}, // wave dash 〜: full-width tilde ～, the one the forms (and Windows) write
 };
 
 int hexValue(char c)
@@ -87,7 +86,7 @@ int hexValue(char c)
 }
 
 // The code point of a four-digit token "<XXXX>" at `at`, or -1.
-int tokenAt(const QByteArray &pdf, qsizetype at)
+int tokenAt(const QByteArray& pdf, qsizetype at)
 {
     if (at + 6 > pdf.size() || pdf[at] != '<' || pdf[at + 5] != '>')
         return -1;
@@ -101,14 +100,14 @@ int tokenAt(const QByteArray &pdf, qsizetype at)
     return v;
 }
 
-void writeToken(QByteArray &pdf, qsizetype at, char16_t value)
+void writeToken(QByteArray& pdf, qsizetype at, char16_t value)
 {
     static const char digits[] = "0123456789ABCDEF";
     for (int i = 0; i < 4; ++i)
         pdf[at + 4 - i] = digits[(value >> (4 * i)) & 0xF];
 }
 
-bool rewrite(QByteArray &pdf, qsizetype at)
+bool rewrite(QByteArray& pdf, qsizetype at)
 {
     const int code = tokenAt(pdf, at);
     const char16_t character = code < 0 ? 0 : cellCharacterOfGlyph(char16_t(code));
@@ -122,7 +121,7 @@ bool rewrite(QByteArray &pdf, qsizetype at)
 // "<g> <g> <u>" one glyph's. A range "<first> <last> <u>" of several glyphs means u, u + 1, ...
 // and is left alone (the subsets Qt writes number glyphs in order of first use, so radicals
 // never come in such runs).
-int rewriteMap(QByteArray &pdf, qsizetype from, qsizetype to)
+int rewriteMap(QByteArray& pdf, qsizetype from, qsizetype to)
 {
     int count = 0;
     qsizetype i = from;
@@ -149,7 +148,7 @@ int rewriteMap(QByteArray &pdf, qsizetype from, qsizetype to)
 char16_t ideographOfRadical(char16_t radical)
 {
     const auto it = std::lower_bound(std::begin(kRadicals), std::end(kRadicals), radical,
-                                     [](const auto &entry, char16_t r) { return entry.first < r; });
+                                     [](const auto& entry, char16_t r) { return entry.first < r; });
     return it != std::end(kRadicals) && it->first == radical ? it->second : 0;
 }
 
@@ -158,11 +157,11 @@ char16_t cellCharacterOfGlyph(char16_t named)
     if (named >= 0x2E80 && named <= 0x2FDF)
         return ideographOfRadical(named);
     const auto it = std::lower_bound(std::begin(kSharedGlyphs), std::end(kSharedGlyphs), named,
-                                     [](const auto &entry, char16_t c) { return entry.first < c; });
+                                     [](const auto& entry, char16_t c) { return entry.first < c; });
     return it != std::end(kSharedGlyphs) && it->first == named ? it->second : 0;
 }
 
-int mapGlyphsToCellCharacters(QByteArray &pdf)
+int mapGlyphsToCellCharacters(QByteArray& pdf)
 {
     int count = 0;
     for (qsizetype at = pdf.indexOf("beginbfrange"); at >= 0; at = pdf.indexOf("beginbfrange", at)) {

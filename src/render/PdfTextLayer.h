@@ -23,6 +23,6 @@ char16_t cellCharacterOfGlyph(char16_t named);
 // Rewrites, in place and keeping every byte offset, each character a ToUnicode map gives a
 // glyph into the cell's character (cellCharacterOfGlyph). Returns the number of entries
 // rewritten.
-int mapGlyphsToCellCharacters(QByteArray &pdf);
+int mapGlyphsToCellCharacters(QByteArray& pdf);
 
 } // namespace mirevo::render

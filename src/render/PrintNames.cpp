@@ -1,7 +1,7 @@
 #include "PrintNames.h"
 
-#include "Workbook.h"
-#include "Worksheet.h"
+#include "spreadsheet/Workbook.h"
+#include "spreadsheet/Worksheet.h"
 
 #include <cctype>
 #include <string>
@@ -34,7 +34,7 @@ int rowOf(std::string_view s)
 }
 
 // One end of a range: "B5", "B" (a column) or "5" (a row); false when unreadable.
-bool readEnd(std::string_view s, int &row, int &col)
+bool readEnd(std::string_view s, int& row, int& col)
 {
     size_t letters = 0;
     while (letters < s.size() && std::isalpha(static_cast<unsigned char>(s[letters])))
@@ -44,7 +44,7 @@ bool readEnd(std::string_view s, int &row, int &col)
     return (letters == 0 || col > 0) && (letters == s.size() || row > 0) && !s.empty();
 }
 
-bool readRange(std::string_view part, sheet::Rect &out)
+bool readRange(std::string_view part, sheet::Rect& out)
 {
     std::string s;
     for (char ch : part.substr(part.rfind('!') == std::string_view::npos ? 0 : part.rfind('!') + 1))
@@ -64,9 +64,9 @@ bool readRange(std::string_view part, sheet::Rect &out)
     return out.r1 <= out.r2 && out.c1 <= out.c2;
 }
 
-const sheet::DefinedName *localName(const sheet::Worksheet &ws, std::string_view name)
+const sheet::DefinedName* localName(const sheet::Worksheet& ws, std::string_view name)
 {
-    for (const sheet::DefinedName &n : ws.Parent().definedNames())
+    for (const sheet::DefinedName& n : ws.Parent().definedNames())
         if (n.sheet == &ws && n.name == name)
             return &n;
     return nullptr;
@@ -92,19 +92,19 @@ std::vector<sheet::Rect> referenceList(std::string_view formula)
     return out;
 }
 
-std::vector<sheet::Rect> printAreas(const sheet::Worksheet &ws)
+std::vector<sheet::Rect> printAreas(const sheet::Worksheet& ws)
 {
-    const sheet::DefinedName *n = localName(ws, "_xlnm.Print_Area");
+    const sheet::DefinedName* n = localName(ws, "_xlnm.Print_Area");
     return n ? referenceList(n->formula) : std::vector<sheet::Rect>{};
 }
 
-PrintTitles printTitles(const sheet::Worksheet &ws)
+PrintTitles printTitles(const sheet::Worksheet& ws)
 {
     PrintTitles t;
-    const sheet::DefinedName *n = localName(ws, "_xlnm.Print_Titles");
+    const sheet::DefinedName* n = localName(ws, "_xlnm.Print_Titles");
     if (!n)
         return t;
-    for (const sheet::Rect &r : referenceList(n->formula)) {
+    for (const sheet::Rect& r : referenceList(n->formula)) {
         if (r.c1 == 1 && r.c2 == sheet::kMaxCols)
             t.r1 = r.r1, t.r2 = r.r2;
         else if (r.r1 == 1 && r.r2 == sheet::kMaxRows)

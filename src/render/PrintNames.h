@@ -1,7 +1,7 @@
 #pragma once
 // A sheet's print area and print titles, read from the workbook's defined names
 // _xlnm.Print_Area and _xlnm.Print_Titles local to the sheet.
-#include "CellRef.h"
+#include "spreadsheet/CellRef.h"
 
 #include <string_view>
 #include <vector>
@@ -22,7 +22,7 @@ struct PrintTitles {
 std::vector<sheet::Rect> referenceList(std::string_view formula);
 
 // The print areas of a sheet, in the order given; empty when it has none.
-std::vector<sheet::Rect> printAreas(const sheet::Worksheet &sheet);
-PrintTitles printTitles(const sheet::Worksheet &sheet);
+std::vector<sheet::Rect> printAreas(const sheet::Worksheet& sheet);
+PrintTitles printTitles(const sheet::Worksheet& sheet);
 
 } // namespace mirevo::render

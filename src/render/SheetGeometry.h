@@ -1,14 +1,14 @@
 #pragma once
 // Where the rows and columns of a worksheet lie, in points from the sheet's top-left corner,
 // and how far the sheet's printed content reaches.
-#include "CellRef.h"
+#include "spreadsheet/CellRef.h"
 
 #include <vector>
 
 namespace mirevo::sheet {
 class SheetData;
 class StyleTable;
-}
+} // namespace mirevo::sheet
 
 namespace mirevo::render {
 
@@ -25,34 +25,34 @@ class SheetGeometry {
 public:
     // Geometry of rows 1..rows and columns 1..cols (hidden ones have no extent), columns
     // measured in digits of `digitPoints` (see digitPoints()).
-    SheetGeometry(const sheet::SheetData &data, int rows, int cols, double digitPoints = kPixelDigitPoints);
+    SheetGeometry(const sheet::SheetData& data, int rows, int cols, double digitPoints = kPixelDigitPoints);
 
-    int rowCount() const { return int(m_rowY.size()) - 1; }
-    int colCount() const { return int(m_colX.size()) - 1; }
-    double rowTop(int r) const { return m_rowY[size_t(r - 1)]; }
-    double rowBottom(int r) const { return m_rowY[size_t(r)]; }
-    double colLeft(int c) const { return m_colX[size_t(c - 1)]; }
-    double colRight(int c) const { return m_colX[size_t(c)]; }
-    double height() const { return m_rowY.back(); }
-    double width() const { return m_colX.back(); }
+    int rowCount() const { return int(rowY_.size()) - 1; }
+    int colCount() const { return int(colX_.size()) - 1; }
+    double rowTop(int r) const { return rowY_[size_t(r - 1)]; }
+    double rowBottom(int r) const { return rowY_[size_t(r)]; }
+    double colLeft(int c) const { return colX_[size_t(c - 1)]; }
+    double colRight(int c) const { return colX_[size_t(c)]; }
+    double height() const { return rowY_.back(); }
+    double width() const { return colX_.back(); }
     // The row or column under a position (clamped to the geometry).
     int rowAt(double y) const;
     int colAt(double x) const;
 
 private:
-    std::vector<double> m_rowY; // m_rowY[r - 1] = top of row r; one more for the bottom
-    std::vector<double> m_colX;
+    std::vector<double> rowY_; // rowY_[r - 1] = top of row r; one more for the bottom
+    std::vector<double> colX_;
 };
 
 // Bottom-right corner of what a sheet prints: cells with a value, a border or a fill, and
 // merges. {0, 0} for a sheet with nothing to print.
-sheet::CellPos usedExtent(const sheet::SheetData &data, const sheet::StyleTable &styles);
+sheet::CellPos usedExtent(const sheet::SheetData& data, const sheet::StyleTable& styles);
 
 // Whether a merged range shows anything: a value in its top-left cell, or a border or fill
 // there (an empty merge with no style prints nothing and makes no page).
-bool mergeShows(const sheet::SheetData &data, const sheet::StyleTable &styles, const sheet::Rect &merge);
+bool mergeShows(const sheet::SheetData& data, const sheet::StyleTable& styles, const sheet::Rect& merge);
 
 // Whether a cell style shows anything without a value (a border or a fill).
-bool styleIsVisible(const sheet::StyleTable &styles, uint32_t xf);
+bool styleIsVisible(const sheet::StyleTable& styles, uint32_t xf);
 
 } // namespace mirevo::render

@@ -2,15 +2,15 @@
 
 #include "CellPainter.h"
 #include "HeaderFooter.h"
-#include "SheetError.h"
-#include "Workbook.h"
+#include "spreadsheet/SheetError.h"
+#include "spreadsheet/Workbook.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>
 
 namespace mirevo::render {
 
-WorkbookPages::WorkbookPages(const sheet::Workbook &book, const std::vector<int> &sheets)
+WorkbookPages::WorkbookPages(const sheet::Workbook& book, const std::vector<int>& sheets)
 {
     std::vector<int> order = sheets;
     if (order.empty())
@@ -20,10 +20,10 @@ WorkbookPages::WorkbookPages(const sheet::Workbook &book, const std::vector<int>
     for (int index : order) {
         if (index < 0 || index >= int(book.sheets().size()))
             throw sheet::SheetError("シート番号が範囲外です: " + std::to_string(index + 1));
-        m_sheets.push_back(std::make_unique<SheetPagination>(*book.sheets()[size_t(index)]));
-        const SheetPagination *p = m_sheets.back().get();
+        sheets_.push_back(std::make_unique<SheetPagination>(*book.sheets()[size_t(index)]));
+        const SheetPagination* p = sheets_.back().get();
         for (int k = 0; k < int(p->pages().size()); ++k)
-            m_refs.push_back(PageRef{p, k});
+            refs_.push_back(PageRef{p, k});
     }
 }
 
@@ -33,8 +33,8 @@ namespace {
 
 // Paints the cells of `cells` with their top-left corner at `at` (sheet points from the page's
 // block origin), clipped to them.
-void paintBlock(QPainter &painter, const SheetGeometry &geo, const sheet::Rect &cells, QPointF at, CellPainter &cellPainter,
-                const SheetDrawings *drawings = nullptr)
+void paintBlock(QPainter& painter, const SheetGeometry& geo, const sheet::Rect& cells, QPointF at,
+                CellPainter& cellPainter, const SheetDrawings* drawings = nullptr)
 {
     const QRectF block(QPointF(geo.colLeft(cells.c1), geo.rowTop(cells.r1)),
                        QPointF(geo.colRight(cells.c2), geo.rowBottom(cells.r2)));
@@ -53,16 +53,16 @@ void paintBlock(QPainter &painter, const SheetGeometry &geo, const sheet::Rect &
 
 } // namespace
 
-void paintPage(QPainter &painter, const SheetPagination &sheet, int page, CellPainter &cells)
+void paintPage(QPainter& painter, const SheetPagination& sheet, int page, CellPainter& cells)
 {
-    const PageArea &area = sheet.pages()[size_t(page)];
-    const SheetGeometry &geo = sheet.geometry();
+    const PageArea& area = sheet.pages()[size_t(page)];
+    const SheetGeometry& geo = sheet.geometry();
     painter.save();
     painter.translate(area.origin);
     painter.scale(sheet.scale(), sheet.scale());
     const double dx = area.titleCols.first > 0 ? sheet.titleWidth() : 0;
     const double dy = area.titleRows.first > 0 ? sheet.titleHeight() : 0;
-    const sheet::Rect &c = area.cells;
+    const sheet::Rect& c = area.cells;
     const auto [tr1, tr2] = area.titleRows;
     const auto [tc1, tc2] = area.titleCols;
     if (dx > 0 && dy > 0)
@@ -76,7 +76,7 @@ void paintPage(QPainter &painter, const SheetPagination &sheet, int page, CellPa
     paintHeaderFooter(painter, sheet, page, QDateTime::currentDateTime());
 }
 
-int printPages(QPagedPaintDevice &device, const WorkbookPages &pages, int first, int last)
+int printPages(QPagedPaintDevice& device, const WorkbookPages& pages, int first, int last)
 {
     first = std::max(first, 0);
     last = std::min(last, pages.pageCount() - 1);
@@ -86,7 +86,7 @@ int printPages(QPagedPaintDevice &device, const WorkbookPages &pages, int first,
     QPainter painter;
     if (!painter.begin(&device))
         throw sheet::SheetError("印刷を始められません");
-    const SheetPagination *current = nullptr;
+    const SheetPagination* current = nullptr;
     std::unique_ptr<CellPainter> cells;
     for (int i = first; i <= last; ++i) {
         const WorkbookPages::PageRef ref = pages.page(i);

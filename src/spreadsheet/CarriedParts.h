@@ -12,8 +12,8 @@ namespace mirevo::sheet {
 struct CarriedPart;
 
 struct CarriedRel {
-    std::string id;   // as in the part that refers to it (the kept XML uses it)
-    std::string type; // full type URI
+    std::string id;     // as in the part that refers to it (the kept XML uses it)
+    std::string type;   // full type URI
     std::string target; // external targets only (a hyperlink's address)
     bool external = false;
     std::shared_ptr<const CarriedPart> part; // internal targets
@@ -30,9 +30,9 @@ struct CarriedPart {
 
 // Self-contained XML of worksheet elements, by where they go in the worksheet part.
 struct SheetExtras {
-    std::string afterData;   // sheetProtection, protectedRanges, autoFilter, sortState
-    std::string afterMerges; // conditionalFormatting, dataValidations, hyperlinks
-    std::string tail;        // ignoredErrors, drawing, legacyDrawing, legacyDrawingHF, picture, extLst
+    std::string afterData;        // sheetProtection, protectedRanges, autoFilter, sortState
+    std::string afterMerges;      // conditionalFormatting, dataValidations, hyperlinks
+    std::string tail;             // ignoredErrors, drawing, legacyDrawing, legacyDrawingHF, picture, extLst
     std::vector<CarriedRel> rels; // the sheet's relationships the kept XML and comments need
     bool empty() const { return afterData.empty() && afterMerges.empty() && tail.empty() && rels.empty(); }
 };

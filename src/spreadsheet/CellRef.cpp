@@ -13,12 +13,21 @@ namespace {
     throw SheetError("セル参照が正しくありません: \"" + std::string(ref) + "\"");
 }
 
-bool isUpper(char ch) { return ch >= 'A' && ch <= 'Z'; }
-bool isLower(char ch) { return ch >= 'a' && ch <= 'z'; }
-bool isDigit(char ch) { return ch >= '0' && ch <= '9'; }
+bool isUpper(char ch)
+{
+    return ch >= 'A' && ch <= 'Z';
+}
+bool isLower(char ch)
+{
+    return ch >= 'a' && ch <= 'z';
+}
+bool isDigit(char ch)
+{
+    return ch >= '0' && ch <= '9';
+}
 
 // Parses "$A$1"-style parts; returns false when the text is not one cell.
-bool tryParseCell(std::string_view ref, CellPos &pos)
+bool tryParseCell(std::string_view ref, CellPos& pos)
 {
     size_t i = 0;
     if (i < ref.size() && ref[i] == '$')
@@ -50,8 +59,7 @@ bool tryParseCell(std::string_view ref, CellPos &pos)
 
 Rect normalised(CellPos a, CellPos b)
 {
-    return {std::min(a.row, b.row), std::min(a.col, b.col), std::max(a.row, b.row),
-            std::max(a.col, b.col)};
+    return {std::min(a.row, b.row), std::min(a.col, b.col), std::max(a.row, b.row), std::max(a.col, b.col)};
 }
 
 } // namespace
@@ -83,11 +91,10 @@ Rect spanRect(std::string_view first, std::string_view last)
 {
     const Rect a = parseRect(first);
     const Rect b = parseRect(last);
-    return {std::min(a.r1, b.r1), std::min(a.c1, b.c1), std::max(a.r2, b.r2),
-            std::max(a.c2, b.c2)};
+    return {std::min(a.r1, b.r1), std::min(a.c1, b.c1), std::max(a.r2, b.r2), std::max(a.c2, b.c2)};
 }
 
-int columnLetters(int col, char *out)
+int columnLetters(int col, char* out)
 {
     char tmp[4];
     int n = 0;
@@ -107,9 +114,12 @@ std::string columnName(int col)
     return std::string(buf, size_t(columnLetters(col, buf)));
 }
 
-std::string cellName(int row, int col) { return columnName(col) + std::to_string(row); }
+std::string cellName(int row, int col)
+{
+    return columnName(col) + std::to_string(row);
+}
 
-std::string rectName(const Rect &r)
+std::string rectName(const Rect& r)
 {
     if (r.isSingleCell())
         return cellName(r.r1, r.c1);

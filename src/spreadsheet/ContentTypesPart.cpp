@@ -6,10 +6,10 @@ namespace mirevo::sheet {
 
 namespace {
 
-constexpr const char *kOfficeType = "application/vnd.openxmlformats-officedocument.";
+constexpr const char* kOfficeType = "application/vnd.openxmlformats-officedocument.";
 
 // <Default Extension=".." ContentType=".."/>
-void writeDefault(XmlWriter &w, const char *ext, const std::string &type)
+void writeDefault(XmlWriter& w, const char* ext, const std::string& type)
 {
     w.open("Default");
     w.attr("Extension", ext);
@@ -18,7 +18,7 @@ void writeDefault(XmlWriter &w, const char *ext, const std::string &type)
 }
 
 // <Override PartName=".." ContentType=".."/>
-void writeOverride(XmlWriter &w, const std::string &part, const std::string &type)
+void writeOverride(XmlWriter& w, const std::string& part, const std::string& type)
 {
     w.open("Override");
     w.attr("PartName", part);
@@ -28,7 +28,7 @@ void writeOverride(XmlWriter &w, const std::string &part, const std::string &typ
 
 } // namespace
 
-void writeContentTypes(std::string &out, int sheetCount, const std::vector<PlainPart> &plain)
+void writeContentTypes(std::string& out, int sheetCount, const std::vector<PlainPart>& plain)
 {
     XmlWriter w(out);
     const std::string office = kOfficeType;
@@ -40,11 +40,10 @@ void writeContentTypes(std::string &out, int sheetCount, const std::vector<Plain
     writeDefault(w, "xml", "application/xml");
     writeOverride(w, "/xl/workbook.xml", office + "spreadsheetml.sheet.main+xml");
     for (int i = 1; i <= sheetCount; ++i)
-        writeOverride(w, "/xl/worksheets/sheet" + std::to_string(i) + ".xml",
-                      office + "spreadsheetml.worksheet+xml");
+        writeOverride(w, "/xl/worksheets/sheet" + std::to_string(i) + ".xml", office + "spreadsheetml.worksheet+xml");
     writeOverride(w, "/xl/styles.xml", office + "spreadsheetml.styles+xml");
     writeOverride(w, "/xl/sharedStrings.xml", office + "spreadsheetml.sharedStrings+xml");
-    for (const PlainPart &p : plain)
+    for (const PlainPart& p : plain)
         writeOverride(w, "/" + p.name, p.contentType);
     writeOverride(w, "/docProps/core.xml", "application/vnd.openxmlformats-package.core-properties+xml");
     writeOverride(w, "/docProps/app.xml", office + "extended-properties+xml");

@@ -4,7 +4,7 @@
 
 namespace mirevo::sheet {
 
-void writeCorePart(std::string &out)
+void writeCorePart(std::string& out)
 {
     XmlWriter w(out);
     w.declaration();
@@ -16,7 +16,7 @@ void writeCorePart(std::string &out)
           "<dc:creator>Mirevo</dc:creator></cp:coreProperties>");
 }
 
-void writeAppPart(std::string &out)
+void writeAppPart(std::string& out)
 {
     XmlWriter w(out);
     w.declaration();

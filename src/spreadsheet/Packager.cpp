@@ -7,8 +7,8 @@
 #include "common/Error.h"
 #include "common/OutputFile.h"
 
-#include <zip.h>
 #include <libdeflate.h>
+#include <zip.h>
 
 #include <algorithm>
 #include <atomic>
@@ -18,12 +18,12 @@
 
 #include <cctype>
 #include <cstdio>
-#include <map>
-#include <set>
 #include <cstring>
 #include <ctime>
 #include <functional>
+#include <map>
 #include <memory>
+#include <set>
 #include <vector>
 
 namespace mirevo::sheet {
@@ -42,9 +42,9 @@ struct DeflatedPart {
     zip_error_t error;
 };
 
-zip_int64_t deflatedCallback(void *userdata, void *data, zip_uint64_t len, zip_source_cmd_t cmd)
+zip_int64_t deflatedCallback(void* userdata, void* data, zip_uint64_t len, zip_source_cmd_t cmd)
 {
-    auto *part = static_cast<DeflatedPart *>(userdata);
+    auto* part = static_cast<DeflatedPart*>(userdata);
     switch (cmd) {
     case ZIP_SOURCE_OPEN:
         part->offset = 0;
@@ -58,7 +58,7 @@ zip_int64_t deflatedCallback(void *userdata, void *data, zip_uint64_t len, zip_s
     case ZIP_SOURCE_CLOSE:
         return 0;
     case ZIP_SOURCE_STAT: {
-        auto *st = static_cast<zip_stat_t *>(data);
+        auto* st = static_cast<zip_stat_t*>(data);
         zip_stat_init(st);
         st->mtime = kFixedMtime;
         st->size = part->size;
@@ -75,8 +75,8 @@ zip_int64_t deflatedCallback(void *userdata, void *data, zip_uint64_t len, zip_s
         delete part;
         return 0;
     case ZIP_SOURCE_SUPPORTS:
-        return zip_source_make_command_bitmap(ZIP_SOURCE_OPEN, ZIP_SOURCE_READ, ZIP_SOURCE_CLOSE,
-                                              ZIP_SOURCE_STAT, ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE, -1);
+        return zip_source_make_command_bitmap(ZIP_SOURCE_OPEN, ZIP_SOURCE_READ, ZIP_SOURCE_CLOSE, ZIP_SOURCE_STAT,
+                                              ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE, -1);
     default:
         zip_error_set(&part->error, ZIP_ER_OPNOTSUPP, 0);
         return -1;
@@ -86,36 +86,37 @@ zip_int64_t deflatedCallback(void *userdata, void *data, zip_uint64_t len, zip_s
 // A compressor of one thread, at one level.
 class Deflater {
 public:
-    explicit Deflater(int level) : m_compressor(libdeflate_alloc_compressor(level))
+    explicit Deflater(int level) : compressor_(libdeflate_alloc_compressor(level))
     {
-        if (!m_compressor)
+        if (!compressor_)
             throw SheetError("圧縮を開始できません");
     }
-    ~Deflater() { libdeflate_free_compressor(m_compressor); }
-    Deflater(const Deflater &) = delete;
-    Deflater &operator=(const Deflater &) = delete;
+    ~Deflater() { libdeflate_free_compressor(compressor_); }
+    Deflater(const Deflater&) = delete;
+    Deflater& operator=(const Deflater&) = delete;
 
     // The XML as raw deflate, as zip stores it; the same bytes whichever thread deflates it.
-    void deflate(DeflatedPart &part, const std::string &xml)
+    void deflate(DeflatedPart& part, const std::string& xml)
     {
-        m_buffer.resize(libdeflate_deflate_compress_bound(m_compressor, xml.size()));
-        const size_t n = libdeflate_deflate_compress(m_compressor, xml.data(), xml.size(), m_buffer.data(), m_buffer.size());
+        buffer_.resize(libdeflate_deflate_compress_bound(compressor_, xml.size()));
+        const size_t n
+            = libdeflate_deflate_compress(compressor_, xml.data(), xml.size(), buffer_.data(), buffer_.size());
         if (n == 0)
             throw SheetError("圧縮できません");
-        part.data.assign(m_buffer.data(), n);
+        part.data.assign(buffer_.data(), n);
         part.size = xml.size();
         part.crc = libdeflate_crc32(0, xml.data(), xml.size());
     }
 
 private:
-    libdeflate_compressor *m_compressor;
-    std::string m_buffer;
+    libdeflate_compressor* compressor_;
+    std::string buffer_;
 };
 
 // Produces and deflates every part, on all cores; each result lands in its own slot, so the
 // package is the same whatever the order the parts were finished in.
-void deflateAll(std::vector<std::function<void(std::string &)>> &produce,
-                std::vector<std::unique_ptr<DeflatedPart>> &parts, int level)
+void deflateAll(std::vector<std::function<void(std::string&)>>& produce,
+                std::vector<std::unique_ptr<DeflatedPart>>& parts, int level)
 {
     std::atomic<size_t> next{0};
     std::vector<std::exception_ptr> errors(produce.size());
@@ -132,7 +133,7 @@ void deflateAll(std::vector<std::function<void(std::string &)>> &produce,
             } catch (...) {
                 errors[i] = std::current_exception();
             }
-            std::function<void(std::string &)>().swap(produce[i]);
+            std::function<void(std::string&)>().swap(produce[i]);
         }
     };
     const unsigned workers = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
@@ -140,9 +141,9 @@ void deflateAll(std::vector<std::function<void(std::string &)>> &produce,
     for (unsigned t = 1; t < workers; ++t)
         threads.emplace_back(work);
     work();
-    for (std::thread &t : threads)
+    for (std::thread& t : threads)
         t.join();
-    for (const std::exception_ptr &e : errors)
+    for (const std::exception_ptr& e : errors)
         if (e)
             std::rethrow_exception(e);
 }
@@ -153,129 +154,129 @@ void deflateAll(std::vector<std::function<void(std::string &)>> &produce,
 // file with a new file.
 class ZipOut {
 public:
-    ZipOut(const std::string &path, int level) : m_path(path), m_level(level)
+    ZipOut(const std::string& path, int level) : path_(path), level_(level)
     {
         zip_error_t ze;
         zip_error_init(&ze);
-        m_buffer = zip_source_buffer_create(nullptr, 0, 0, &ze);
-        if (m_buffer) {
-            zip_source_keep(m_buffer); // read again once the archive is closed
-            m_zip = zip_open_from_source(m_buffer, ZIP_TRUNCATE, &ze);
+        buffer_ = zip_source_buffer_create(nullptr, 0, 0, &ze);
+        if (buffer_) {
+            zip_source_keep(buffer_); // read again once the archive is closed
+            zip_ = zip_open_from_source(buffer_, ZIP_TRUNCATE, &ze);
         }
         const std::string why = zip_error_strerror(&ze);
         zip_error_fini(&ze);
-        if (!m_zip)
+        if (!zip_)
             throw SheetError("ファイルを作成できません: " + path + " (" + why + ")");
     }
     ~ZipOut()
     {
-        if (m_zip)
-            zip_discard(m_zip);
-        if (m_buffer)
-            zip_source_free(m_buffer);
+        if (zip_)
+            zip_discard(zip_);
+        if (buffer_)
+            zip_source_free(buffer_);
     }
-    ZipOut(const ZipOut &) = delete;
-    ZipOut &operator=(const ZipOut &) = delete;
+    ZipOut(const ZipOut&) = delete;
+    ZipOut& operator=(const ZipOut&) = delete;
 
     // The part is produced and deflated at save().
-    void add(const std::string &name, std::function<void(std::string &)> produce)
+    void add(const std::string& name, std::function<void(std::string&)> produce)
     {
-        m_names.push_back(name);
-        m_produce.push_back(std::move(produce));
+        names_.push_back(name);
+        produce_.push_back(std::move(produce));
     }
 
     // Compresses the parts and saves the package at the path.
     void save()
     {
         std::vector<std::unique_ptr<DeflatedPart>> parts;
-        for (size_t i = 0; i < m_names.size(); ++i)
+        for (size_t i = 0; i < names_.size(); ++i)
             parts.push_back(std::make_unique<DeflatedPart>());
-        deflateAll(m_produce, parts, m_level);
-        for (size_t i = 0; i < m_names.size(); ++i)
-            addEntry(m_names[i], std::move(parts[i]));
-        if (zip_close(m_zip) < 0)
+        deflateAll(produce_, parts, level_);
+        for (size_t i = 0; i < names_.size(); ++i)
+            addEntry(names_[i], std::move(parts[i]));
+        if (zip_close(zip_) < 0)
             fail("zip_close");
-        m_zip = nullptr;
+        zip_ = nullptr;
         try {
-            OutputFile file(QString::fromStdString(m_path));
+            OutputFile file(QString::fromStdString(path_));
             file.begin();
             copyPackage(file);
             file.commit();
-        } catch (const Error &e) {
+        } catch (const Error& e) {
             throw SheetError(e.what());
         }
     }
 
 private:
-    void copyPackage(OutputFile &file)
+    void copyPackage(OutputFile& file)
     {
-        if (zip_source_open(m_buffer) < 0)
+        if (zip_source_open(buffer_) < 0)
             fail("zip_source_open");
         std::vector<char> chunk(size_t(1) << 20);
         zip_int64_t n = 0;
-        while ((n = zip_source_read(m_buffer, chunk.data(), chunk.size())) > 0)
+        while ((n = zip_source_read(buffer_, chunk.data(), chunk.size())) > 0)
             if (file.write(chunk.data(), n) != n)
                 break; // the reason comes with commit()
-        zip_source_close(m_buffer);
+        zip_source_close(buffer_);
         if (n < 0)
             fail("zip_source_read");
     }
 
-    [[noreturn]] void fail(const std::string &what)
+    [[noreturn]] void fail(const std::string& what)
     {
-        const std::string why = m_zip ? zip_strerror(m_zip) : zip_error_strerror(zip_source_error(m_buffer));
-        throw SheetError("ファイルを書き込めません: " + m_path + " (" + what + ": " + why + ")");
+        const std::string why = zip_ ? zip_strerror(zip_) : zip_error_strerror(zip_source_error(buffer_));
+        throw SheetError("ファイルを書き込めません: " + path_ + " (" + what + ": " + why + ")");
     }
 
     // An entry whose data libzip copies from the part; the part then belongs to libzip.
-    void addEntry(const std::string &name, std::unique_ptr<DeflatedPart> owned)
+    void addEntry(const std::string& name, std::unique_ptr<DeflatedPart> owned)
     {
         zip_error_init(&owned->error);
-        zip_source_t *src = zip_source_function_create(deflatedCallback, owned.get(), nullptr);
+        zip_source_t* src = zip_source_function_create(deflatedCallback, owned.get(), nullptr);
         if (!src) {
             zip_error_fini(&owned->error);
             fail("zip_source_function_create");
         }
         owned.release();
-        const zip_int64_t idx = zip_file_add(m_zip, name.c_str(), src, ZIP_FL_ENC_UTF_8);
+        const zip_int64_t idx = zip_file_add(zip_, name.c_str(), src, ZIP_FL_ENC_UTF_8);
         if (idx < 0) {
             zip_source_free(src);
             fail(name);
         }
-        if (zip_set_file_compression(m_zip, zip_uint64_t(idx), ZIP_CM_DEFLATE, zip_uint32_t(m_level)) < 0
-            || zip_file_set_mtime(m_zip, zip_uint64_t(idx), kFixedMtime, 0) < 0)
+        if (zip_set_file_compression(zip_, zip_uint64_t(idx), ZIP_CM_DEFLATE, zip_uint32_t(level_)) < 0
+            || zip_file_set_mtime(zip_, zip_uint64_t(idx), kFixedMtime, 0) < 0)
             fail(name);
     }
 
-    std::string m_path;
-    int m_level = 1;
-    zip_source_t *m_buffer = nullptr;
-    zip_t *m_zip = nullptr;
-    std::vector<std::string> m_names;
-    std::vector<std::function<void(std::string &)>> m_produce;
+    std::string path_;
+    int level_ = 1;
+    zip_source_t* buffer_ = nullptr;
+    zip_t* zip_ = nullptr;
+    std::vector<std::string> names_;
+    std::vector<std::function<void(std::string&)>> produce_;
 };
 
 // Names in the written package for the parts the sheets carry, and the relationships of the
 // sheets and of those parts.
 class CarriedPlan {
 public:
-    explicit CarriedPlan(const Workbook &book)
+    explicit CarriedPlan(const Workbook& book)
     {
         // The engine's own parts; a carried part never takes one of their names.
-        for (const char *name : {"xl/workbook.xml", "xl/styles.xml", "xl/sharedStrings.xml", "xl/theme/theme1.xml",
+        for (const char* name : {"xl/workbook.xml", "xl/styles.xml", "xl/sharedStrings.xml", "xl/theme/theme1.xml",
                                  "docProps/app.xml", "docProps/core.xml"})
-            m_taken.insert(name);
+            taken_.insert(name);
         for (size_t i = 1; i <= book.sheets().size(); ++i)
-            m_taken.insert("xl/worksheets/sheet" + std::to_string(i) + ".xml");
-        if (const auto &theme = book.tables().styles.theme())
+            taken_.insert("xl/worksheets/sheet" + std::to_string(i) + ".xml");
+        if (const auto& theme = book.tables().styles.theme())
             add("xl/theme/theme1.xml", "application/vnd.openxmlformats-officedocument.theme+xml", &theme->xml());
-        for (const auto &sheet : book.sheets())
+        for (const auto& sheet : book.sheets())
             sheetRels.push_back(relsOf(sheet->data().extras.rels, 0));
     }
 
     struct Body {
         std::string name;
-        const std::string *data;
+        const std::string* data;
     };
     std::vector<PlainPart> plain;
     std::vector<Body> bodies;
@@ -285,16 +286,16 @@ public:
 private:
     static constexpr int kMaxDepth = 8; // parts referring to parts; deeper ones are left out
 
-    void add(const std::string &name, const std::string &type, const std::string *data)
+    void add(const std::string& name, const std::string& type, const std::string* data)
     {
         plain.push_back({name, type});
         bodies.push_back({name, data});
     }
 
-    std::vector<PackageRel> relsOf(const std::vector<CarriedRel> &rels, int depth)
+    std::vector<PackageRel> relsOf(const std::vector<CarriedRel>& rels, int depth)
     {
         std::vector<PackageRel> out;
-        for (const CarriedRel &r : rels) {
+        for (const CarriedRel& r : rels) {
             if (r.external)
                 out.push_back({r.id, r.type, r.target, true});
             else if (r.part && depth < kMaxDepth)
@@ -304,7 +305,7 @@ private:
     }
 
     // "xl/drawings/drawing3.xml" -> "xl/drawings/drawing" + a number of its own + ".xml".
-    std::string freshName(const std::string &original)
+    std::string freshName(const std::string& original)
     {
         const size_t slash = original.rfind('/');
         size_t dot = original.rfind('.');
@@ -316,28 +317,28 @@ private:
         std::string stem = original.substr(0, stemEnd);
         std::string ext = original.substr(dot);
         // A name only relationship parts and the content types may have is not given away.
-        if (stem.find("_rels") != std::string::npos || ext == ".rels" || stem.find("[Content_Types]") != std::string::npos
-            || stem.empty() || stem.back() == '/') {
+        if (stem.find("_rels") != std::string::npos || ext == ".rels"
+            || stem.find("[Content_Types]") != std::string::npos || stem.empty() || stem.back() == '/') {
             stem = "xl/carried/part";
             ext = ".bin";
         }
         std::string name;
         do
-            name = stem + std::to_string(++m_counters[stem]) + ext;
-        while (!m_taken.insert(name).second);
+            name = stem + std::to_string(++counters_[stem]) + ext;
+        while (!taken_.insert(name).second);
         return name;
     }
 
-    std::string place(const CarriedPart &part, int depth)
+    std::string place(const CarriedPart& part, int depth)
     {
         if (part.shared()) {
-            const auto it = m_shared.find(&part);
-            if (it != m_shared.end())
+            const auto it = shared_.find(&part);
+            if (it != shared_.end())
                 return it->second;
         }
         const std::string name = freshName(part.name);
         if (part.shared())
-            m_shared.emplace(&part, name);
+            shared_.emplace(&part, name);
         add(name, part.contentType, &part.data);
         std::vector<PackageRel> rels = relsOf(part.rels, depth);
         if (!rels.empty()) {
@@ -348,47 +349,45 @@ private:
         return name;
     }
 
-    std::map<const CarriedPart *, std::string> m_shared;
-    std::map<std::string, int> m_counters;
-    std::set<std::string> m_taken;
+    std::map<const CarriedPart*, std::string> shared_;
+    std::map<std::string, int> counters_;
+    std::set<std::string> taken_;
 };
 
-void addParts(ZipOut &zip, const Workbook &book, const std::shared_ptr<StringOrder> &strings)
+void addParts(ZipOut& zip, const Workbook& book, const std::shared_ptr<StringOrder>& strings)
 {
     const int count = int(book.sheets().size());
     auto plan = std::make_shared<CarriedPlan>(book);
-    zip.add("[Content_Types].xml", [count, plan](std::string &out) { writeContentTypes(out, count, plan->plain); });
-    zip.add("_rels/.rels", [](std::string &out) { writeRootRels(out); });
-    zip.add("docProps/app.xml", [](std::string &out) { writeAppPart(out); });
-    zip.add("docProps/core.xml", [](std::string &out) { writeCorePart(out); });
-    zip.add("xl/workbook.xml", [&book](std::string &out) { writeWorkbookPart(out, book); });
+    zip.add("[Content_Types].xml", [count, plan](std::string& out) { writeContentTypes(out, count, plan->plain); });
+    zip.add("_rels/.rels", [](std::string& out) { writeRootRels(out); });
+    zip.add("docProps/app.xml", [](std::string& out) { writeAppPart(out); });
+    zip.add("docProps/core.xml", [](std::string& out) { writeCorePart(out); });
+    zip.add("xl/workbook.xml", [&book](std::string& out) { writeWorkbookPart(out, book); });
     const bool theme = book.tables().styles.theme() != nullptr;
-    zip.add("xl/_rels/workbook.xml.rels", [count, theme](std::string &out) { writeWorkbookRels(out, count, theme); });
+    zip.add("xl/_rels/workbook.xml.rels", [count, theme](std::string& out) { writeWorkbookRels(out, count, theme); });
     for (int i = 0; i < count; ++i) {
-        const Worksheet *sheet = book.sheets()[size_t(i)].get();
+        const Worksheet* sheet = book.sheets()[size_t(i)].get();
         const bool selected = i == book.activeIndex();
-        zip.add("xl/worksheets/sheet" + std::to_string(i + 1) + ".xml",
-                [sheet, selected, strings](std::string &out) {
-                    out.reserve(1 << 20);
-                    writeWorksheetPart(out, *sheet, selected, *strings);
-                });
+        zip.add("xl/worksheets/sheet" + std::to_string(i + 1) + ".xml", [sheet, selected, strings](std::string& out) {
+            out.reserve(1 << 20);
+            writeWorksheetPart(out, *sheet, selected, *strings);
+        });
         if (!plan->sheetRels[size_t(i)].empty())
             zip.add("xl/worksheets/_rels/sheet" + std::to_string(i + 1) + ".xml.rels",
-                    [plan, i](std::string &out) { writeRels(out, plan->sheetRels[size_t(i)]); });
+                    [plan, i](std::string& out) { writeRels(out, plan->sheetRels[size_t(i)]); });
     }
-    for (const CarriedPlan::Body &body : plan->bodies)
-        zip.add(body.name, [plan, data = body.data](std::string &out) { out = *data; });
+    for (const CarriedPlan::Body& body : plan->bodies)
+        zip.add(body.name, [plan, data = body.data](std::string& out) { out = *data; });
     for (size_t k = 0; k < plan->relsParts.size(); ++k)
-        zip.add(plan->relsParts[k].first, [plan, k](std::string &out) { writeRels(out, plan->relsParts[k].second); });
-    zip.add("xl/styles.xml", [&book](std::string &out) { writeStylesPart(out, book.tables().styles); });
-    zip.add("xl/sharedStrings.xml", [&book, strings](std::string &out) {
-        writeSharedStringsPart(out, book.tables().strings, *strings);
-    });
+        zip.add(plan->relsParts[k].first, [plan, k](std::string& out) { writeRels(out, plan->relsParts[k].second); });
+    zip.add("xl/styles.xml", [&book](std::string& out) { writeStylesPart(out, book.tables().styles); });
+    zip.add("xl/sharedStrings.xml",
+            [&book, strings](std::string& out) { writeSharedStringsPart(out, book.tables().strings, *strings); });
 }
 
 } // namespace
 
-void writeXlsx(const Workbook &book, const std::string &path, int deflateLevel)
+void writeXlsx(const Workbook& book, const std::string& path, int deflateLevel)
 {
     auto strings = std::make_shared<StringOrder>(orderStrings(book));
     ZipOut zip(path, deflateLevel);

@@ -25,11 +25,16 @@ constexpr double kDefaultColumnWidth = 8.38;
 int hAlignIndex(int code)
 {
     switch (code) {
-    case -4131: return 1; // hAlignLeft
-    case -4108: return 2; // xlCenter
-    case -4152: return 3; // hAlignRight
-    case -4130: return 5; // hAlignJustify
-    case -4117: return 7; // hAlignDistributed
+    case -4131:
+        return 1; // hAlignLeft
+    case -4108:
+        return 2; // xlCenter
+    case -4152:
+        return 3; // hAlignRight
+    case -4130:
+        return 5; // hAlignJustify
+    case -4117:
+        return 7; // hAlignDistributed
     default:
         if (code >= 1 && code <= 8)
             return code - 1;
@@ -41,11 +46,16 @@ int vAlignIndex(int code)
 {
     static const int byCode[] = {1, 2, 0, 3, 4}; // 1 top, 2 centre, 3 bottom, 4 justify, 5 distributed
     switch (code) {
-    case -4160: return 1; // vAlignTop
-    case -4108: return 2; // xlCenter
-    case -4107: return 0; // vAlignBottom
-    case -4130: return 3; // hAlignJustify
-    case -4117: return 4; // hAlignDistributed
+    case -4160:
+        return 1; // vAlignTop
+    case -4108:
+        return 2; // xlCenter
+    case -4107:
+        return 0; // vAlignBottom
+    case -4130:
+        return 3; // hAlignJustify
+    case -4117:
+        return 4; // hAlignDistributed
     default:
         if (code >= 1 && code <= 5)
             return byCode[code - 1];
@@ -79,18 +89,18 @@ long bgrOf(uint32_t argb)
 }
 
 // A formula pasted `rows` down and `cols` right, its relative references following it.
-uint32_t movedFormula(uint32_t formula, int rows, int cols, Workbook &book)
+uint32_t movedFormula(uint32_t formula, int rows, int cols, Workbook& book)
 {
     if (formula == kNoString || (rows == 0 && cols == 0))
         return formula;
     return book.tables().strings.intern(shiftFormula(book.tables().strings.text(formula), rows, cols));
 }
 
-Row shiftedRow(const Row &src, int rows, int fromCol, int toCol, Workbook &book, const Clipboard &clip)
+Row shiftedRow(const Row& src, int rows, int fromCol, int toCol, Workbook& book, const Clipboard& clip)
 {
     const bool foreign = clip.tables != book.sharedTables();
     Row out = src;
-    for (Cell &cell : out.cells) {
+    for (Cell& cell : out.cells) {
         cell.col = uint16_t(cell.col - fromCol + toCol);
         if (foreign) {
             cell.style = book.importStyle(clip.tables, cell.style);
@@ -103,37 +113,47 @@ Row shiftedRow(const Row &src, int rows, int fromCol, int toCol, Workbook &book,
 }
 
 // Replaces columns [c1, c2] of `dst` with the cells of `src`.
-void spliceCells(Row &dst, int c1, int c2, const Row &src)
+void spliceCells(Row& dst, int c1, int c2, const Row& src)
 {
-    auto &cells = dst.cells;
-    auto first = std::lower_bound(cells.begin(), cells.end(), c1,
-                                  [](const Cell &c, int col) { return c.col < col; });
-    auto last = std::lower_bound(first, cells.end(), c2 + 1,
-                                 [](const Cell &c, int col) { return c.col < col; });
+    auto& cells = dst.cells;
+    auto first = std::lower_bound(cells.begin(), cells.end(), c1, [](const Cell& c, int col) { return c.col < col; });
+    auto last = std::lower_bound(first, cells.end(), c2 + 1, [](const Cell& c, int col) { return c.col < col; });
     first = cells.erase(first, last);
     cells.insert(first, src.cells.begin(), src.cells.end());
 }
 
 } // namespace
 
-CellRange::CellRange(Worksheet &sheet, Rect area, bool wholeRows, bool wholeColumns)
-    : m_sheet(&sheet), m_area(area), m_wholeRows(wholeRows), m_wholeColumns(wholeColumns)
+CellRange::CellRange(Worksheet& sheet, Rect area, bool wholeRows, bool wholeColumns)
+    : sheet_(&sheet), area_(area), wholeRows_(wholeRows), wholeColumns_(wholeColumns)
 {
 }
 
-std::string CellRange::Address() const { return rectName(m_area); }
+std::string CellRange::Address() const
+{
+    return rectName(area_);
+}
 
-FontRef CellRange::Font() const { return FontRef(*this); }
+FontRef CellRange::Font() const
+{
+    return FontRef(*this);
+}
 
-BorderRef CellRange::Borders(int index) const { return BorderRef(*this, index); }
+BorderRef CellRange::Borders(int index) const
+{
+    return BorderRef(*this, index);
+}
 
-InteriorRef CellRange::Interior() const { return InteriorRef(*this); }
+InteriorRef CellRange::Interior() const
+{
+    return InteriorRef(*this);
+}
 
 void CellRange::checkSize() const
 {
-    if (m_wholeRows || m_wholeColumns)
+    if (wholeRows_ || wholeColumns_)
         return;
-    const int64_t cells = int64_t(m_area.r2 - m_area.r1 + 1) * (m_area.c2 - m_area.c1 + 1);
+    const int64_t cells = int64_t(area_.r2 - area_.r1 + 1) * (area_.c2 - area_.c1 + 1);
     if (cells > kMaxEditCells)
         throw SheetError("範囲が大きすぎます (" + std::to_string(cells) + " セル): " + Address());
 }
@@ -141,14 +161,13 @@ void CellRange::checkSize() const
 void CellRange::edit(int kind, uint32_t value) const
 {
     checkSize();
-    auto &styles = m_sheet->Parent().tables().styles;
-    m_sheet->data().editStyles(m_area, styles, StyleEdit{EditKind(kind), value},
-                               m_wholeRows || m_wholeColumns);
+    auto& styles = sheet_->Parent().tables().styles;
+    sheet_->data().editStyles(area_, styles, StyleEdit{EditKind(kind), value}, wholeRows_ || wholeColumns_);
 }
 
 uint32_t CellRange::topLeftStyle() const
 {
-    const Cell *cell = m_sheet->data().findCell(m_area.r1, m_area.c1);
+    const Cell* cell = sheet_->data().findCell(area_.r1, area_.c1);
     return cell ? cell->style : 0;
 }
 
@@ -156,47 +175,50 @@ void CellRange::setValue(std::string_view utf8) const
 {
     try {
         checkText(utf8);
-    } catch (const SheetError &e) {
+    } catch (const SheetError& e) {
         // The text alone does not tell which of thousands of values it was.
-        throw SheetError("シート「" + m_sheet->Name() + "」のセル " + Address() + ": " + e.what());
+        throw SheetError("シート「" + sheet_->Name() + "」のセル " + Address() + ": " + e.what());
     }
     checkSize();
     const bool keepAsText = !utf8.empty() && utf8.front() == '\'';
     if (keepAsText)
         utf8.remove_prefix(1);
-    auto &strings = m_sheet->Parent().tables().strings;
+    auto& strings = sheet_->Parent().tables().strings;
     const uint32_t str = utf8.empty() ? kNoString : strings.intern(utf8);
-    m_sheet->data().setString(m_area, str, m_wholeRows || m_wholeColumns);
+    sheet_->data().setString(area_, str, wholeRows_ || wholeColumns_);
     edit(int(EditKind::QuotePrefix), keepAsText ? 1 : 0);
 }
 
-void CellRange::setValue(const QString &text) const { setValue(std::string_view(text.toStdString())); }
+void CellRange::setValue(const QString& text) const
+{
+    setValue(std::string_view(text.toStdString()));
+}
 
 std::string CellRange::Value() const
 {
-    const Cell *cell = m_sheet->data().findCell(m_area.r1, m_area.c1);
+    const Cell* cell = sheet_->data().findCell(area_.r1, area_.c1);
     if (!cell || cell->str == kNoString)
         return {};
-    return m_sheet->Parent().tables().strings.text(cell->str);
+    return sheet_->Parent().tables().strings.text(cell->str);
 }
 
 std::string CellRange::PrefixCharacter() const
 {
-    return m_sheet->Parent().tables().styles.xf(topLeftStyle()).quotePrefix ? "'" : "";
+    return sheet_->Parent().tables().styles.xf(topLeftStyle()).quotePrefix ? "'" : "";
 }
 
 void CellRange::setMergeCells(bool merge) const
 {
     if (merge)
-        m_sheet->data().merge(m_area);
+        sheet_->data().merge(area_);
     else
-        m_sheet->data().dropMergesIn(m_area);
+        sheet_->data().dropMergesIn(area_);
 }
 
 bool CellRange::MergeCells() const
 {
-    const Rect *m = m_sheet->data().mergeAt(m_area.r1, m_area.c1);
-    return m && m->containsRect(m_area);
+    const Rect* m = sheet_->data().mergeAt(area_.r1, area_.c1);
+    return m && m->containsRect(area_);
 }
 
 void CellRange::setHorizontalAlignment(int code) const
@@ -211,33 +233,45 @@ void CellRange::setVerticalAlignment(int code) const
 
 int CellRange::HorizontalAlignment() const
 {
-    return int(m_sheet->Parent().tables().styles.xf(topLeftStyle()).h) + 1;
+    return int(sheet_->Parent().tables().styles.xf(topLeftStyle()).h) + 1;
 }
 
 int CellRange::VerticalAlignment() const
 {
     static const int codes[] = {3, 1, 2, 4, 5};
-    return codes[int(m_sheet->Parent().tables().styles.xf(topLeftStyle()).v)];
+    return codes[int(sheet_->Parent().tables().styles.xf(topLeftStyle()).v)];
 }
 
-void CellRange::setWrapText(bool wrap) const { edit(int(EditKind::Wrap), wrap); }
-void CellRange::setShrinkToFit(bool shrink) const { edit(int(EditKind::Shrink), shrink); }
-bool CellRange::WrapText() const { return m_sheet->Parent().tables().styles.xf(topLeftStyle()).wrap; }
-bool CellRange::ShrinkToFit() const { return m_sheet->Parent().tables().styles.xf(topLeftStyle()).shrink; }
+void CellRange::setWrapText(bool wrap) const
+{
+    edit(int(EditKind::Wrap), wrap);
+}
+void CellRange::setShrinkToFit(bool shrink) const
+{
+    edit(int(EditKind::Shrink), shrink);
+}
+bool CellRange::WrapText() const
+{
+    return sheet_->Parent().tables().styles.xf(topLeftStyle()).wrap;
+}
+bool CellRange::ShrinkToFit() const
+{
+    return sheet_->Parent().tables().styles.xf(topLeftStyle()).shrink;
+}
 
 void CellRange::setColumnWidth(double chars) const
 {
     if (!(chars >= 0 && chars <= 255))
         throw SheetError("列幅は 0 から 255 の間で指定してください: " + std::to_string(chars));
-    m_sheet->data().setColumnWidth(m_area.c1, m_area.c2, chars == 0 ? 0 : fileColumnWidth(chars), chars == 0);
+    sheet_->data().setColumnWidth(area_.c1, area_.c2, chars == 0 ? 0 : fileColumnWidth(chars), chars == 0);
 }
 
 double CellRange::ColumnWidth() const
 {
-    const auto &cols = m_sheet->data().cols;
-    if (m_area.c1 > int(cols.size()) || !cols[size_t(m_area.c1 - 1)].custom)
+    const auto& cols = sheet_->data().cols;
+    if (area_.c1 > int(cols.size()) || !cols[size_t(area_.c1 - 1)].custom)
         return kDefaultColumnWidth;
-    const ColInfo &info = cols[size_t(m_area.c1 - 1)];
+    const ColInfo& info = cols[size_t(area_.c1 - 1)];
     return info.hidden ? 0 : charsOfColumnWidth(info.width);
 }
 
@@ -245,77 +279,79 @@ void CellRange::setRowHeight(double points) const
 {
     if (!(points >= 0 && points <= 409))
         throw SheetError("行の高さは 0 から 409 の間で指定してください: " + std::to_string(points));
-    SheetData &data = m_sheet->data();
-    const int r2 = m_wholeColumns ? std::min(m_area.r2, data.lastRow()) : m_area.r2;
-    data.setRowHeight(m_area.r1, r2, points);
+    SheetData& data = sheet_->data();
+    const int r2 = wholeColumns_ ? std::min(area_.r2, data.lastRow()) : area_.r2;
+    data.setRowHeight(area_.r1, r2, points);
 }
 
 double CellRange::RowHeight() const
 {
-    const Row *row = m_sheet->data().findRow(m_area.r1);
+    const Row* row = sheet_->data().findRow(area_.r1);
     return row && row->customHeight ? row->height : 13.5;
 }
 
 CellRange CellRange::EntireRow() const
 {
-    return CellRange(*m_sheet, Rect{m_area.r1, 1, m_area.r2, kMaxCols}, true, false);
+    return CellRange(*sheet_, Rect{area_.r1, 1, area_.r2, kMaxCols}, true, false);
 }
 
 CellRange CellRange::EntireColumn() const
 {
-    return CellRange(*m_sheet, Rect{1, m_area.c1, kMaxRows, m_area.c2}, false, true);
+    return CellRange(*sheet_, Rect{1, area_.c1, kMaxRows, area_.c2}, false, true);
 }
 
 void CellRange::Copy() const
 {
-    const SheetData &data = m_sheet->data();
+    const SheetData& data = sheet_->data();
     auto clip = std::make_unique<Clipboard>();
-    clip->tables = m_sheet->Parent().sharedTables();
-    clip->source = m_area;
-    clip->wholeRows = m_wholeRows;
-    const int lastRow = std::min(m_area.r2, data.lastRow());
-    for (int r = m_area.r1; r <= lastRow; ++r) {
-        const Row *stored = data.findRow(r);
+    clip->tables = sheet_->Parent().sharedTables();
+    clip->source = area_;
+    clip->wholeRows = wholeRows_;
+    const int lastRow = std::min(area_.r2, data.lastRow());
+    for (int r = area_.r1; r <= lastRow; ++r) {
+        const Row* stored = data.findRow(r);
         Row row = stored ? *stored : Row{};
-        if (!m_wholeRows)
-            std::erase_if(row.cells, [&](const Cell &c) { return c.col < m_area.c1 || c.col > m_area.c2; });
+        if (!wholeRows_)
+            std::erase_if(row.cells, [&](const Cell& c) { return c.col < area_.c1 || c.col > area_.c2; });
         clip->rows.push_back(std::move(row));
     }
-    data.merges.forEachIntersecting(m_area, [&](const Rect &m) {
-        if (m_area.containsRect(m))
-            clip->merges.push_back(Rect{m.r1 - m_area.r1, m.c1 - m_area.c1, m.r2 - m_area.r1, m.c2 - m_area.c1});
+    data.merges.forEachIntersecting(area_, [&](const Rect& m) {
+        if (area_.containsRect(m))
+            clip->merges.push_back(Rect{m.r1 - area_.r1, m.c1 - area_.c1, m.r2 - area_.r1, m.c2 - area_.c1});
     });
-    m_sheet->Parent().Parent().setClipboard(std::move(clip));
+    sheet_->Parent().Parent().setClipboard(std::move(clip));
 }
 
 void CellRange::PasteSpecial() const
 {
-    const Clipboard *clip = m_sheet->Parent().Parent().clipboard();
+    const Clipboard* clip = sheet_->Parent().Parent().clipboard();
     if (!clip)
         throw SheetError("貼り付ける内容がありません (先にコピーしてください)");
-    const Rect &src = clip->source;
-    const int top = m_area.r1;
-    const int left = clip->wholeRows ? 1 : m_area.c1;
+    const Rect& src = clip->source;
+    const int top = area_.r1;
+    const int left = clip->wholeRows ? 1 : area_.c1;
     const Rect target{top, left, top + src.r2 - src.r1, left + src.c2 - src.c1};
     if (target.r2 > kMaxRows || target.c2 > kMaxCols)
         throw SheetError("貼り付け先がシートの範囲を超えています: " + cellName(top, left));
     pasteRows(*clip, target);
-    SheetData &data = m_sheet->data();
+    SheetData& data = sheet_->data();
     data.dropMergesIn(target);
-    for (const Rect &m : clip->merges)
+    for (const Rect& m : clip->merges)
         data.merges.insert(Rect{m.r1 + top, m.c1 + left, m.r2 + top, m.c2 + left});
 }
 
-void CellRange::pasteRows(const Clipboard &clip, const Rect &target) const
+void CellRange::pasteRows(const Clipboard& clip, const Rect& target) const
 {
-    Workbook &book = m_sheet->Parent();
-    SheetData &data = m_sheet->data();
+    Workbook& book = sheet_->Parent();
+    SheetData& data = sheet_->data();
     for (int i = 0; i <= target.r2 - target.r1; ++i) {
         const int r = target.r1 + i;
         const bool hasSource = i < int(clip.rows.size());
         if (!hasSource && r > data.lastRow())
             continue; // nothing there to clear
-        const Row row = hasSource ? shiftedRow(clip.rows[size_t(i)], target.r1 - clip.source.r1, clip.source.c1, target.c1, book, clip) : Row{};
+        const Row row = hasSource
+            ? shiftedRow(clip.rows[size_t(i)], target.r1 - clip.source.r1, clip.source.c1, target.c1, book, clip)
+            : Row{};
         if (clip.wholeRows)
             data.row(r) = row;
         else
@@ -329,27 +365,36 @@ void FontRef::setName(std::string_view name) const
 {
     if (name.empty() || QString::fromUtf8(name.data(), qsizetype(name.size())).size() > 31)
         throw SheetError("フォント名が正しくありません: \"" + std::string(name) + "\"");
-    m_range.edit(int(EditKind::FontName), m_range.sheet().Parent().tables().styles.fontName(name));
+    range_.edit(int(EditKind::FontName), range_.sheet().Parent().tables().styles.fontName(name));
 }
 
-void FontRef::setName(const QString &name) const { setName(std::string_view(name.toStdString())); }
+void FontRef::setName(const QString& name) const
+{
+    setName(std::string_view(name.toStdString()));
+}
 
 void FontRef::setSize(double points) const
 {
     if (!(points >= 1 && points <= 409))
         throw SheetError("フォントサイズは 1 から 409 の間で指定してください: " + std::to_string(points));
-    m_range.edit(int(EditKind::FontSize), uint32_t(std::lround(points * 100)));
+    range_.edit(int(EditKind::FontSize), uint32_t(std::lround(points * 100)));
 }
 
-void FontRef::setBold(bool bold) const { m_range.edit(int(EditKind::FontBold), bold); }
+void FontRef::setBold(bool bold) const
+{
+    range_.edit(int(EditKind::FontBold), bold);
+}
 
-void FontRef::setColor(long bgr) const { m_range.edit(int(EditKind::FontColor), argbOf(bgr)); }
+void FontRef::setColor(long bgr) const
+{
+    range_.edit(int(EditKind::FontColor), argbOf(bgr));
+}
 
 namespace {
 
-const Font &fontOf(const CellRange &range, uint32_t style)
+const Font& fontOf(const CellRange& range, uint32_t style)
 {
-    const auto &styles = range.sheet().Parent().tables().styles;
+    const auto& styles = range.sheet().Parent().tables().styles;
     return styles.font(styles.xf(style).font);
 }
 
@@ -357,32 +402,41 @@ const Font &fontOf(const CellRange &range, uint32_t style)
 
 std::string FontRef::Name() const
 {
-    return m_range.sheet().Parent().tables().styles.fontNameText(fontOf(m_range, m_range.topLeftStyle()).name);
+    return range_.sheet().Parent().tables().styles.fontNameText(fontOf(range_, range_.topLeftStyle()).name);
 }
 
-double FontRef::Size() const { return fontOf(m_range, m_range.topLeftStyle()).size100 / 100.0; }
-bool FontRef::Bold() const { return fontOf(m_range, m_range.topLeftStyle()).bold; }
+double FontRef::Size() const
+{
+    return fontOf(range_, range_.topLeftStyle()).size100 / 100.0;
+}
+bool FontRef::Bold() const
+{
+    return fontOf(range_, range_.topLeftStyle()).bold;
+}
 
 long FontRef::Color() const
 {
-    const Font &f = fontOf(m_range, m_range.topLeftStyle());
+    const Font& f = fontOf(range_, range_.topLeftStyle());
     return f.color.isSet() ? bgrOf(f.color.argb) : 0;
 }
 
 // ---- InteriorRef ----------------------------------------------------------------------
 
-void InteriorRef::setColor(long bgr) const { m_range.edit(int(EditKind::FillColor), argbOf(bgr)); }
+void InteriorRef::setColor(long bgr) const
+{
+    range_.edit(int(EditKind::FillColor), argbOf(bgr));
+}
 
 long InteriorRef::Color() const
 {
-    const auto &styles = m_range.sheet().Parent().tables().styles;
-    const Fill &f = styles.fill(styles.xf(m_range.topLeftStyle()).fill);
+    const auto& styles = range_.sheet().Parent().tables().styles;
+    const Fill& f = styles.fill(styles.xf(range_.topLeftStyle()).fill);
     return f.pattern == Pattern::Solid && f.fg.isSet() ? bgrOf(f.fg.argb) : 0xFFFFFF;
 }
 
 // ---- BorderRef ------------------------------------------------------------------------
 
-BorderRef::BorderRef(const CellRange &range, int index) : m_range(range), m_index(index)
+BorderRef::BorderRef(const CellRange& range, int index) : range_(range), index_(index)
 {
     if (index < borderLeft || index > borderDiagonalUp)
         throw SheetError("Borders の番号が正しくありません: " + std::to_string(index));
@@ -391,22 +445,21 @@ BorderRef::BorderRef(const CellRange &range, int index) : m_range(range), m_inde
 void BorderRef::setLineStyle(int lineStyle) const
 {
     lineFromAutomation(lineStyle, xlThin); // refuses unknown codes
-    m_range.edit(int(EditKind::BorderLineStyle),
-                 uint32_t(m_index - 1) << 16 | uint16_t(int16_t(lineStyle)));
+    range_.edit(int(EditKind::BorderLineStyle), uint32_t(index_ - 1) << 16 | uint16_t(int16_t(lineStyle)));
 }
 
 void BorderRef::setWeight(int weight) const
 {
     lineFromAutomation(xlContinuous, weight); // refuses unknown weights
-    m_range.edit(int(EditKind::BorderWeight), uint32_t(m_index - 1) << 16 | uint16_t(int16_t(weight)));
+    range_.edit(int(EditKind::BorderWeight), uint32_t(index_ - 1) << 16 | uint16_t(int16_t(weight)));
 }
 
 namespace {
 
-Line lineOf(const CellRange &range, uint32_t style, int index)
+Line lineOf(const CellRange& range, uint32_t style, int index)
 {
-    const auto &styles = range.sheet().Parent().tables().styles;
-    const Border &b = styles.border(styles.xf(style).border);
+    const auto& styles = range.sheet().Parent().tables().styles;
+    const Border& b = styles.border(styles.xf(style).border);
     if (index <= borderBottom)
         return b.edge[index - 1];
     const bool on = index == borderDiagonalDown ? b.diagonalDown : b.diagonalUp;
@@ -415,7 +468,13 @@ Line lineOf(const CellRange &range, uint32_t style, int index)
 
 } // namespace
 
-int BorderRef::LineStyle() const { return automationLineStyle(lineOf(m_range, m_range.topLeftStyle(), m_index)); }
-int BorderRef::Weight() const { return automationWeight(lineOf(m_range, m_range.topLeftStyle(), m_index)); }
+int BorderRef::LineStyle() const
+{
+    return automationLineStyle(lineOf(range_, range_.topLeftStyle(), index_));
+}
+int BorderRef::Weight() const
+{
+    return automationWeight(lineOf(range_, range_.topLeftStyle(), index_));
+}
 
 } // namespace mirevo::sheet

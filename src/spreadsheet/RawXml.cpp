@@ -39,9 +39,9 @@ std::string_view namespaceOf(pugi::xml_node node, std::string_view prefix)
 
 class Serialiser {
 public:
-    explicit Serialiser(std::string &out) : m_out(out) {}
+    explicit Serialiser(std::string& out) : out_(out) { }
 
-    void element(const pugi::xml_node &node, std::vector<std::string> declared, int depth = 0)
+    void element(const pugi::xml_node& node, std::vector<std::string> declared, int depth = 0)
     {
         if (depth > kMaxDepth)
             throw SheetError("XML の入れ子が深すぎます (" + std::to_string(kMaxDepth) + " 段まで)");
@@ -61,27 +61,27 @@ public:
             appendEscaped(attrs, a.value(), true);
             attrs += '"';
         }
-        m_out += '<' + name + decls + attrs;
+        out_ += '<' + name + decls + attrs;
         if (!node.first_child()) {
-            m_out += "/>";
+            out_ += "/>";
             return;
         }
-        m_out += '>';
+        out_ += '>';
         for (pugi::xml_node c : node.children()) {
             if (c.type() == pugi::node_element)
                 element(c, declared, depth + 1);
             else if (c.type() == pugi::node_pcdata || c.type() == pugi::node_cdata)
-                appendEscaped(m_out, c.value(), false);
+                appendEscaped(out_, c.value(), false);
         }
-        m_out += "</" + name + '>';
+        out_ += "</" + name + '>';
     }
 
 private:
     static constexpr int kMaxDepth = 256; // no kept element nests deeper; a hostile one might
 
     // The name as written; declares its prefix on this element when no ancestor written did.
-    std::string mapped(const pugi::xml_node &node, std::string_view name, bool isElement,
-                       std::vector<std::string> &declared, std::string &decls)
+    std::string mapped(const pugi::xml_node& node, std::string_view name, bool isElement,
+                       std::vector<std::string>& declared, std::string& decls)
     {
         const std::string_view prefix = prefixOf(name);
         if (prefix == "xml")
@@ -105,9 +105,9 @@ private:
         return std::string(name);
     }
 
-    void declare(std::string_view prefix, std::string_view uri, std::vector<std::string> &declared, std::string &decls)
+    void declare(std::string_view prefix, std::string_view uri, std::vector<std::string>& declared, std::string& decls)
     {
-        for (const std::string &d : declared)
+        for (const std::string& d : declared)
             if (d == prefix)
                 return;
         declared.emplace_back(prefix);
@@ -116,8 +116,8 @@ private:
         decls += '"';
     }
 
-    void declareList(const pugi::xml_node &node, std::string_view list, std::vector<std::string> &declared,
-                     std::string &decls)
+    void declareList(const pugi::xml_node& node, std::string_view list, std::vector<std::string>& declared,
+                     std::string& decls)
     {
         size_t i = 0;
         while (i < list.size()) {
@@ -130,13 +130,16 @@ private:
         }
     }
 
-    std::string &m_out;
+    std::string& out_;
 };
 
-bool refChar(char c) { return std::isalnum(uint8_t(c)) || c == '_' || c == '.' || c == '$'; }
+bool refChar(char c)
+{
+    return std::isalnum(uint8_t(c)) || c == '_' || c == '.' || c == '$';
+}
 
 // Reads [$]COL[$]ROW at `i`; on success sets the parts and the end position.
-bool cellRefAt(std::string_view f, size_t i, size_t &end, bool &absCol, int &col, bool &absRow, int &row)
+bool cellRefAt(std::string_view f, size_t i, size_t& end, bool& absCol, int& col, bool& absRow, int& row)
 {
     size_t p = i;
     absCol = p < f.size() && f[p] == '$';
@@ -165,7 +168,7 @@ bool cellRefAt(std::string_view f, size_t i, size_t &end, bool &absCol, int &col
 
 } // namespace
 
-std::string outerXml(const pugi::xml_node &node)
+std::string outerXml(const pugi::xml_node& node)
 {
     std::string out;
     Serialiser(out).element(node, {});

@@ -9,7 +9,7 @@ namespace {
 const std::string kDocRel = std::string(ns::rel) + "/";
 
 // <Relationship Id=".." Type=".." Target=".."/>
-void writeRelationship(XmlWriter &w, int id, const std::string &type, const std::string &target)
+void writeRelationship(XmlWriter& w, int id, const std::string& type, const std::string& target)
 {
     w.open("Relationship");
     w.attr("Id", "rId" + std::to_string(id));
@@ -19,7 +19,7 @@ void writeRelationship(XmlWriter &w, int id, const std::string &type, const std:
 }
 
 // <Relationships xmlns="..">
-void openRelationships(XmlWriter &w)
+void openRelationships(XmlWriter& w)
 {
     w.declaration();
     w.open("Relationships");
@@ -29,7 +29,7 @@ void openRelationships(XmlWriter &w)
 
 } // namespace
 
-void writeRootRels(std::string &out)
+void writeRootRels(std::string& out)
 {
     XmlWriter w(out);
     openRelationships(w);
@@ -40,7 +40,7 @@ void writeRootRels(std::string &out)
     w.end("Relationships");
 }
 
-void writeWorkbookRels(std::string &out, int sheetCount, bool theme)
+void writeWorkbookRels(std::string& out, int sheetCount, bool theme)
 {
     XmlWriter w(out);
     openRelationships(w);
@@ -53,11 +53,11 @@ void writeWorkbookRels(std::string &out, int sheetCount, bool theme)
     w.end("Relationships");
 }
 
-void writeRels(std::string &out, const std::vector<PackageRel> &rels)
+void writeRels(std::string& out, const std::vector<PackageRel>& rels)
 {
     XmlWriter w(out);
     openRelationships(w);
-    for (const PackageRel &r : rels) {
+    for (const PackageRel& r : rels) {
         w.open("Relationship");
         w.attr("Id", r.id);
         w.attr("Type", r.type);

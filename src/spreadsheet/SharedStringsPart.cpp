@@ -8,7 +8,7 @@ namespace mirevo::sheet {
 
 namespace {
 
-bool needsPreserve(const std::string &s)
+bool needsPreserve(const std::string& s)
 {
     if (s.empty())
         return false;
@@ -17,7 +17,7 @@ bool needsPreserve(const std::string &s)
 }
 
 // <si><t>..</t></si>
-void writeSi(XmlWriter &w, const std::string &text)
+void writeSi(XmlWriter& w, const std::string& text)
 {
     w.raw(needsPreserve(text) ? "<si><t xml:space=\"preserve\">" : "<si><t>");
     w.text(text);
@@ -26,14 +26,14 @@ void writeSi(XmlWriter &w, const std::string &text)
 
 } // namespace
 
-StringOrder orderStrings(const Workbook &book)
+StringOrder orderStrings(const Workbook& book)
 {
     StringOrder order;
     order.table = &book.tables().strings;
     order.index.assign(book.tables().strings.size(), kNoString);
-    for (const auto &sheet : book.sheets())
-        sheet->data().rows.forEach([&](int, const Row &row) {
-            for (const Cell &cell : row.cells)
+    for (const auto& sheet : book.sheets())
+        sheet->data().rows.forEach([&](int, const Row& row) {
+            for (const Cell& cell : row.cells)
                 if (cell.kind == CellKind::Text && cell.str != kNoString && cell.formula == kNoString
                     && order.index[cell.str] == kNoString) {
                     order.index[cell.str] = uint32_t(order.order.size());
@@ -43,7 +43,7 @@ StringOrder orderStrings(const Workbook &book)
     return order;
 }
 
-void writeSharedStringsPart(std::string &out, const StringTable &strings, const StringOrder &order)
+void writeSharedStringsPart(std::string& out, const StringTable& strings, const StringOrder& order)
 {
     XmlWriter w(out);
     w.declaration();
@@ -52,7 +52,7 @@ void writeSharedStringsPart(std::string &out, const StringTable &strings, const 
     w.attr("uniqueCount", int64_t(order.order.size()));
     w.close();
     for (uint32_t id : order.order) {
-        if (const std::string *rich = strings.richXml(id)) {
+        if (const std::string* rich = strings.richXml(id)) {
             w.raw("<si>");
             w.raw(*rich);
             w.raw("</si>");

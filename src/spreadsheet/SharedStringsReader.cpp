@@ -8,7 +8,7 @@ namespace mirevo::sheet {
 namespace {
 
 // Text of an <si> or <is>: its <t>, or the <t> of every <r> run.
-std::string itemText(const pugi::xml_node &item)
+std::string itemText(const pugi::xml_node& item)
 {
     std::string text;
     for (pugi::xml_node part : item.children()) {
@@ -23,7 +23,7 @@ std::string itemText(const pugi::xml_node &item)
 
 // Inner XML of an item, elements by local name (a prefixed file's runs written back in the
 // default namespace), attributes without a prefix, text escaped.
-void appendXml(std::string &out, const pugi::xml_node &node)
+void appendXml(std::string& out, const pugi::xml_node& node)
 {
     for (pugi::xml_node n : node.children()) {
         if (n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata) {
@@ -53,7 +53,7 @@ void appendXml(std::string &out, const pugi::xml_node &node)
     }
 }
 
-bool isRich(const pugi::xml_node &item)
+bool isRich(const pugi::xml_node& item)
 {
     for (pugi::xml_node part : item.children()) {
         const std::string_view name = localName(part);
@@ -65,7 +65,7 @@ bool isRich(const pugi::xml_node &item)
 
 } // namespace
 
-uint32_t internItem(const pugi::xml_node &item, StringTable &strings, const PartContext &ctx, const std::string &what)
+uint32_t internItem(const pugi::xml_node& item, StringTable& strings, const PartContext& ctx, const std::string& what)
 {
     const std::string text = itemText(item);
     if (!isUtf8(text))
@@ -79,9 +79,12 @@ uint32_t internItem(const pugi::xml_node &item, StringTable &strings, const Part
     return strings.internRich(text, xml);
 }
 
-std::string inlineText(const pugi::xml_node &item) { return itemText(item); }
+std::string inlineText(const pugi::xml_node& item)
+{
+    return itemText(item);
+}
 
-std::vector<uint32_t> readSharedStringsPart(const pugi::xml_node &root, StringTable &strings, const PartContext &ctx)
+std::vector<uint32_t> readSharedStringsPart(const pugi::xml_node& root, StringTable& strings, const PartContext& ctx)
 {
     if (localName(root) != "sst")
         ctx.fail("sst 要素がありません");

@@ -9,16 +9,15 @@ namespace mirevo::sheet {
 
 namespace {
 
-auto lowerCell(std::vector<Cell> &cells, int c)
+auto lowerCell(std::vector<Cell>& cells, int c)
 {
-    return std::lower_bound(cells.begin(), cells.end(), c,
-                            [](const Cell &cell, int col) { return cell.col < col; });
+    return std::lower_bound(cells.begin(), cells.end(), c, [](const Cell& cell, int col) { return cell.col < col; });
 }
 
 // Cell of column c in a row, inserted when missing.
-Cell &cellIn(Row &row, int c)
+Cell& cellIn(Row& row, int c)
 {
-    auto &cells = row.cells;
+    auto& cells = row.cells;
     if (cells.empty() || cells.back().col < c) {
         cells.push_back(Cell{uint16_t(c), CellKind::Text, kNoString, 0});
         return cells.back();
@@ -33,51 +32,54 @@ Cell &cellIn(Row &row, int c)
 
 // ---- RowStore -------------------------------------------------------------------------
 
-RowStore::RowStore(const RowStore &other) : m_last(other.m_last)
+RowStore::RowStore(const RowStore& other) : last_(other.last_)
 {
-    m_pages.reserve(other.m_pages.size());
-    for (const auto &page : other.m_pages)
-        m_pages.push_back(page ? std::make_unique<Page>(*page) : nullptr);
+    pages_.reserve(other.pages_.size());
+    for (const auto& page : other.pages_)
+        pages_.push_back(page ? std::make_unique<Page>(*page) : nullptr);
 }
 
-RowStore &RowStore::operator=(const RowStore &other)
+RowStore& RowStore::operator=(const RowStore& other)
 {
     if (this != &other)
         *this = RowStore(other);
     return *this;
 }
 
-Row &RowStore::at(int r)
+Row& RowStore::at(int r)
 {
     const size_t p = size_t(r - 1) / kPageRows;
-    if (m_pages.size() <= p)
-        m_pages.resize(p + 1);
-    if (!m_pages[p])
-        m_pages[p] = std::make_unique<Page>();
-    m_last = std::max(m_last, r);
-    return (*m_pages[p])[size_t(r - 1) % kPageRows];
+    if (pages_.size() <= p)
+        pages_.resize(p + 1);
+    if (!pages_[p])
+        pages_[p] = std::make_unique<Page>();
+    last_ = std::max(last_, r);
+    return (*pages_[p])[size_t(r - 1) % kPageRows];
 }
 
-const Row *RowStore::find(int r) const
+const Row* RowStore::find(int r) const
 {
-    if (r < 1 || r > m_last)
+    if (r < 1 || r > last_)
         return nullptr;
-    const auto &page = m_pages[size_t(r - 1) / kPageRows];
+    const auto& page = pages_[size_t(r - 1) / kPageRows];
     return page ? &(*page)[size_t(r - 1) % kPageRows] : nullptr;
 }
 
-const Row &RowStore::operator[](size_t index) const
+const Row& RowStore::operator[](size_t index) const
 {
     static const Row empty;
-    const Row *row = find(int(index) + 1);
+    const Row* row = find(int(index) + 1);
     return row ? *row : empty;
 }
 
-Row *RowStore::find(int r) { return const_cast<Row *>(std::as_const(*this).find(r)); }
+Row* RowStore::find(int r)
+{
+    return const_cast<Row*>(std::as_const(*this).find(r));
+}
 
 // ---- MergeSet -------------------------------------------------------------------------
 
-int MergeSet::classOf(const Rect &area)
+int MergeSet::classOf(const Rect& area)
 {
     int hl = 0, wl = 0;
     while ((1 << hl) < area.r2 - area.r1 + 1)
@@ -87,68 +89,78 @@ int MergeSet::classOf(const Rect &area)
     return hl * kWidthClasses + wl;
 }
 
-void MergeSet::insert(const Rect &area)
+void MergeSet::insert(const Rect& area)
 {
-    if (m_levels[classOf(area)].emplace(std::pair{area.r1, area.c1}, area).second)
-        ++m_count;
+    if (levels_[classOf(area)].emplace(std::pair{area.r1, area.c1}, area).second)
+        ++count_;
 }
 
-void MergeSet::eraseIntersecting(const Rect &area)
+void MergeSet::eraseIntersecting(const Rect& area)
 {
-    for (auto &[key, level] : m_levels) {
-        Level &ranges = level; // a structured binding cannot be captured before C++20's fix in clang 16
+    for (auto& [key, level] : levels_) {
+        Level& ranges = level; // a structured binding cannot be captured before C++20's fix in clang 16
         scan(ranges, key, area, [&](Level::iterator it) {
             if (!it->second.intersects(area))
                 return std::next(it);
-            --m_count;
+            --count_;
             return ranges.erase(it);
         });
     }
 }
 
-const Rect *MergeSet::at(int r, int c) const
+const Rect* MergeSet::at(int r, int c) const
 {
-    const Rect *found = nullptr;
-    forEachIntersecting(Rect{r, c, r, c}, [&](const Rect &m) { found = &m; });
+    const Rect* found = nullptr;
+    forEachIntersecting(Rect{r, c, r, c}, [&](const Rect& m) { found = &m; });
     return found;
 }
 
 std::vector<Rect> MergeSet::list() const
 {
     std::vector<Rect> all;
-    all.reserve(m_count);
-    for (const auto &[key, ranges] : m_levels)
-        for (const auto &entry : ranges)
+    all.reserve(count_);
+    for (const auto& [key, ranges] : levels_)
+        for (const auto& entry : ranges)
             all.push_back(entry.second);
-    std::sort(all.begin(), all.end(),
-              [](const Rect &a, const Rect &b) { return std::pair{a.r1, a.c1} < std::pair{b.r1, b.c1}; });
+    std::sort(all.begin(), all.end(), [](const Rect& a, const Rect& b) {
+        return std::pair{a.r1, a.c1} < std::pair{b.r1, b.c1};
+    });
     return all;
 }
 
 // ---- SheetData ------------------------------------------------------------------------
 
-Row &SheetData::row(int r) { return rows.at(r); }
-
-const Row *SheetData::findRow(int r) const { return rows.find(r); }
-
-Cell &SheetData::cell(int r, int c) { return cellIn(row(r), c); }
-
-const Cell *SheetData::findCell(int r, int c) const
+Row& SheetData::row(int r)
 {
-    const Row *rw = rows.find(r);
+    return rows.at(r);
+}
+
+const Row* SheetData::findRow(int r) const
+{
+    return rows.find(r);
+}
+
+Cell& SheetData::cell(int r, int c)
+{
+    return cellIn(row(r), c);
+}
+
+const Cell* SheetData::findCell(int r, int c) const
+{
+    const Row* rw = rows.find(r);
     if (!rw)
         return nullptr;
     auto it = std::lower_bound(rw->cells.begin(), rw->cells.end(), c,
-                               [](const Cell &cell, int col) { return cell.col < col; });
+                               [](const Cell& cell, int col) { return cell.col < col; });
     return it != rw->cells.end() && it->col == c ? &*it : nullptr;
 }
 
-void SheetData::editStyles(const Rect &area, StyleTable &styles, StyleEdit edit, bool existingOnly)
+void SheetData::editStyles(const Rect& area, StyleTable& styles, StyleEdit edit, bool existingOnly)
 {
     // Neighbouring cells mostly share a style, so remember the last derivation.
     uint32_t lastOld = 0xFFFFFFFFu;
     uint32_t lastNew = 0;
-    auto restyle = [&](Cell &cell) {
+    auto restyle = [&](Cell& cell) {
         if (cell.style != lastOld) {
             lastOld = cell.style;
             lastNew = styles.derive(cell.style, edit);
@@ -158,31 +170,30 @@ void SheetData::editStyles(const Rect &area, StyleTable &styles, StyleEdit edit,
     const int r2 = existingOnly ? std::min(area.r2, lastRow()) : area.r2;
     for (int r = area.r1; r <= r2; ++r) {
         if (existingOnly) {
-            if (Row *rw = rows.find(r))
+            if (Row* rw = rows.find(r))
                 for (auto it = lowerCell(rw->cells, area.c1); it != rw->cells.end() && it->col <= area.c2; ++it)
                     restyle(*it);
             continue;
         }
-        Row &rw = row(r);
+        Row& rw = row(r);
         for (int c = area.c1; c <= area.c2; ++c)
             restyle(cellIn(rw, c));
     }
 }
 
-void SheetData::setString(const Rect &area, uint32_t str, bool existingOnly)
+void SheetData::setString(const Rect& area, uint32_t str, bool existingOnly)
 {
     const int r2 = existingOnly ? std::min(area.r2, lastRow()) : area.r2;
     for (int r = area.r1; r <= r2; ++r) {
         if (existingOnly) {
-            if (Row *rw = rows.find(r))
+            if (Row* rw = rows.find(r))
                 for (auto it = lowerCell(rw->cells, area.c1); it != rw->cells.end() && it->col <= area.c2; ++it)
                     *it = Cell{it->col, CellKind::Text, str, it->style};
             continue;
         }
-        Row &rw = row(r);
-        for (int c = area.c1; c <= area.c2; ++c)
-        {
-            Cell &cell = cellIn(rw, c);
+        Row& rw = row(r);
+        for (int c = area.c1; c <= area.c2; ++c) {
+            Cell& cell = cellIn(rw, c);
             cell.str = str;
             cell.kind = CellKind::Text;
             cell.formula = kNoString;
@@ -190,9 +201,12 @@ void SheetData::setString(const Rect &area, uint32_t str, bool existingOnly)
     }
 }
 
-void SheetData::dropMergesIn(const Rect &area) { merges.eraseIntersecting(area); }
+void SheetData::dropMergesIn(const Rect& area)
+{
+    merges.eraseIntersecting(area);
+}
 
-void SheetData::merge(const Rect &area, bool keepValues)
+void SheetData::merge(const Rect& area, bool keepValues)
 {
     if (area.isSingleCell())
         return;
@@ -202,16 +216,18 @@ void SheetData::merge(const Rect &area, bool keepValues)
         return;
     // The merged range keeps only the top-left value.
     for (int r = area.r1; r <= std::min(area.r2, lastRow()); ++r)
-        if (Row *rw = rows.find(r))
-            for (Cell &cell : rw->cells)
-                    if (cell.col >= area.c1 && cell.col <= area.c2 && (r != area.r1 || cell.col != area.c1))
-                {
+        if (Row* rw = rows.find(r))
+            for (Cell& cell : rw->cells)
+                if (cell.col >= area.c1 && cell.col <= area.c2 && (r != area.r1 || cell.col != area.c1)) {
                     cell.str = kNoString;
                     cell.formula = kNoString;
                 }
 }
 
-const Rect *SheetData::mergeAt(int r, int c) const { return merges.at(r, c); }
+const Rect* SheetData::mergeAt(int r, int c) const
+{
+    return merges.at(r, c);
+}
 
 void SheetData::setColumnWidth(int c1, int c2, double width, bool hidden)
 {
@@ -224,7 +240,7 @@ void SheetData::setColumnWidth(int c1, int c2, double width, bool hidden)
 void SheetData::setRowHeight(int r1, int r2, double points)
 {
     for (int r = r1; r <= r2; ++r) {
-        Row &rw = row(r);
+        Row& rw = row(r);
         rw.height = points;
         rw.customHeight = true;
         rw.hidden = points == 0;

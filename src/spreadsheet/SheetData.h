@@ -3,13 +3,13 @@
 // page breaks and page set-up. Pure data plus the edits the object model needs.
 #include "CarriedParts.h"
 #include "CellRef.h"
-#include "Style.h"
 #include "StringTable.h"
+#include "Style.h"
 
 #include <array>
 #include <cstddef>
-#include <iterator>
 #include <cstdint>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <string>
@@ -26,10 +26,10 @@ class StyleTable;
 enum class CellKind : uint8_t { Text, Number, Bool, Error };
 
 struct Cell {
-    uint16_t col = 0;           // 1-based
+    uint16_t col = 0; // 1-based
     CellKind kind = CellKind::Text;
-    uint32_t str = kNoString;   // shared string index, kNoString when empty
-    uint32_t style = 0;         // xf index
+    uint32_t str = kNoString; // shared string index, kNoString when empty
+    uint32_t style = 0;       // xf index
     // The formula's <f> element as written back (in the string table), kNoString when the
     // cell holds a plain value; `str` is then its value as last calculated, if any.
     uint32_t formula = kNoString;
@@ -47,7 +47,7 @@ struct ColInfo {
     double width = 0; // file units (characters plus padding); kept while hidden
     bool custom = false;
     bool hidden = false;
-    bool operator==(const ColInfo &) const = default;
+    bool operator==(const ColInfo&) const = default;
 };
 
 // <sheetFormatPr>: what rows and columns without a size of their own get.
@@ -92,40 +92,40 @@ public:
     static constexpr int kPageRows = 256;
 
     RowStore() = default;
-    RowStore(const RowStore &other);
-    RowStore &operator=(const RowStore &other);
-    RowStore(RowStore &&) noexcept = default;
-    RowStore &operator=(RowStore &&) noexcept = default;
+    RowStore(const RowStore& other);
+    RowStore& operator=(const RowStore& other);
+    RowStore(RowStore&&) noexcept = default;
+    RowStore& operator=(RowStore&&) noexcept = default;
 
-    Row &at(int r); // created when missing
-    const Row *find(int r) const;
-    Row *find(int r);
+    Row& at(int r); // created when missing
+    const Row* find(int r) const;
+    Row* find(int r);
     // Highest row ever created (0 when none).
-    int last() const { return m_last; }
+    int last() const { return last_; }
     // As a vector indexed r - 1 up to last(): rows never created read as empty.
-    size_t size() const { return size_t(m_last); }
-    const Row &operator[](size_t index) const;
+    size_t size() const { return size_t(last_); }
+    const Row& operator[](size_t index) const;
     // Calls f(rowNumber, row) for every created row, top to bottom (rows of a page that were
     // never touched are visited too, empty).
-    template <class F> void forEach(F &&f) const
+    template <class F> void forEach(F&& f) const
     {
-        for (size_t p = 0; p < m_pages.size(); ++p)
-            if (m_pages[p])
-                for (int i = 0; i < kPageRows && int(p) * kPageRows + i < m_last; ++i)
-                    f(int(p) * kPageRows + i + 1, (*m_pages[p])[size_t(i)]);
+        for (size_t p = 0; p < pages_.size(); ++p)
+            if (pages_[p])
+                for (int i = 0; i < kPageRows && int(p) * kPageRows + i < last_; ++i)
+                    f(int(p) * kPageRows + i + 1, (*pages_[p])[size_t(i)]);
     }
-    template <class F> void forEach(F &&f)
+    template <class F> void forEach(F&& f)
     {
-        for (size_t p = 0; p < m_pages.size(); ++p)
-            if (m_pages[p])
-                for (int i = 0; i < kPageRows && int(p) * kPageRows + i < m_last; ++i)
-                    f(int(p) * kPageRows + i + 1, (*m_pages[p])[size_t(i)]);
+        for (size_t p = 0; p < pages_.size(); ++p)
+            if (pages_[p])
+                for (int i = 0; i < kPageRows && int(p) * kPageRows + i < last_; ++i)
+                    f(int(p) * kPageRows + i + 1, (*pages_[p])[size_t(i)]);
     }
 
 private:
     using Page = std::array<Row, kPageRows>;
-    std::vector<std::unique_ptr<Page>> m_pages;
-    int m_last = 0;
+    std::vector<std::unique_ptr<Page>> pages_;
+    int last_ = 0;
 };
 
 // Non-overlapping merged ranges, indexed for overlap queries: a range of height h and width w
@@ -141,55 +141,55 @@ public:
     class const_iterator {
     public:
         using value_type = Rect;
-        using reference = const Rect &;
-        using pointer = const Rect *;
+        using reference = const Rect&;
+        using pointer = const Rect*;
         using difference_type = std::ptrdiff_t;
         using iterator_category = std::forward_iterator_tag;
-        const_iterator(Levels::const_iterator level, Levels::const_iterator end) : m_level(level), m_end(end)
+        const_iterator(Levels::const_iterator level, Levels::const_iterator end) : level_(level), end_(end)
         {
             settle();
         }
-        reference operator*() const { return m_it->second; }
-        pointer operator->() const { return &m_it->second; }
-        const_iterator &operator++()
+        reference operator*() const { return it_->second; }
+        pointer operator->() const { return &it_->second; }
+        const_iterator& operator++()
         {
-            if (++m_it == m_level->second.end()) {
-                ++m_level;
+            if (++it_ == level_->second.end()) {
+                ++level_;
                 settle();
             }
             return *this;
         }
-        bool operator==(const const_iterator &o) const
+        bool operator==(const const_iterator& o) const
         {
-            return m_level == o.m_level && (m_level == m_end || m_it == o.m_it);
+            return level_ == o.level_ && (level_ == end_ || it_ == o.it_);
         }
 
     private:
         void settle()
         {
-            while (m_level != m_end && m_level->second.empty())
-                ++m_level;
-            if (m_level != m_end)
-                m_it = m_level->second.begin();
+            while (level_ != end_ && level_->second.empty())
+                ++level_;
+            if (level_ != end_)
+                it_ = level_->second.begin();
         }
-        Levels::const_iterator m_level, m_end;
-        Level::const_iterator m_it;
+        Levels::const_iterator level_, end_;
+        Level::const_iterator it_;
     };
-    const_iterator begin() const { return const_iterator(m_levels.begin(), m_levels.end()); }
-    const_iterator end() const { return const_iterator(m_levels.end(), m_levels.end()); }
+    const_iterator begin() const { return const_iterator(levels_.begin(), levels_.end()); }
+    const_iterator end() const { return const_iterator(levels_.end(), levels_.end()); }
 
-    size_t size() const { return m_count; }
-    bool empty() const { return m_count == 0; }
+    size_t size() const { return count_; }
+    bool empty() const { return count_ == 0; }
     // Adds `area`; the caller makes sure it overlaps nothing.
-    void insert(const Rect &area);
+    void insert(const Rect& area);
     // Removes every range overlapping `area`.
-    void eraseIntersecting(const Rect &area);
-    const Rect *at(int r, int c) const;
+    void eraseIntersecting(const Rect& area);
+    const Rect* at(int r, int c) const;
     // Every range, top to bottom, then left to right.
     std::vector<Rect> list() const;
-    template <class F> void forEachIntersecting(const Rect &area, F &&f) const
+    template <class F> void forEachIntersecting(const Rect& area, F&& f) const
     {
-        for (const auto &[key, ranges] : m_levels)
+        for (const auto& [key, ranges] : levels_)
             scan(ranges, key, area, [&](Level::const_iterator it) {
                 if (it->second.intersects(area))
                     f(it->second);
@@ -199,10 +199,10 @@ public:
 
 private:
     static constexpr int kWidthClasses = 16;
-    static int classOf(const Rect &area);
+    static int classOf(const Rect& area);
     // Calls visit(it) for every range of the class that starts where it could reach `area`;
     // visit returns the iterator to continue from.
-    template <class Map, class Visit> static void scan(Map &ranges, int key, const Rect &area, Visit &&visit)
+    template <class Map, class Visit> static void scan(Map& ranges, int key, const Rect& area, Visit&& visit)
     {
         const int rowFrom = area.r1 - (1 << (key / kWidthClasses)) + 1;
         const int colFrom = area.c1 - (1 << (key % kWidthClasses)) + 1;
@@ -218,39 +218,39 @@ private:
         }
     }
 
-    Levels m_levels;
-    size_t m_count = 0;
+    Levels levels_;
+    size_t count_ = 0;
 };
 
 class SheetData {
 public:
     RowStore rows;
-    std::vector<ColInfo> cols;    // cols[c - 1]
-    MergeSet merges;              // never overlapping
-    std::vector<int> rowBreaks;   // ascending; a break below row id
-    std::vector<int> colBreaks;   // ascending; a break right of column id (kept as read)
+    std::vector<ColInfo> cols;  // cols[c - 1]
+    MergeSet merges;            // never overlapping
+    std::vector<int> rowBreaks; // ascending; a break below row id
+    std::vector<int> colBreaks; // ascending; a break right of column id (kept as read)
     PageSetupData page;
     SheetFormat format;
     SheetView view;
-    std::string tabColor;         // <tabColor .../> as read, empty: none
+    std::string tabColor; // <tabColor .../> as read, empty: none
     SheetExtras extras;
 
-    Row &row(int r);
-    const Row *findRow(int r) const;
-    Cell &cell(int r, int c);
-    const Cell *findCell(int r, int c) const;
+    Row& row(int r);
+    const Row* findRow(int r) const;
+    Cell& cell(int r, int c);
+    const Cell* findCell(int r, int c) const;
 
     // Applies `edit` to every cell of `area`; with existingOnly only to cells already present
     // (used for whole rows and columns).
-    void editStyles(const Rect &area, StyleTable &styles, StyleEdit edit, bool existingOnly);
-    void setString(const Rect &area, uint32_t str, bool existingOnly);
+    void editStyles(const Rect& area, StyleTable& styles, StyleEdit edit, bool existingOnly);
+    void setString(const Rect& area, uint32_t str, bool existingOnly);
 
     // Merges `area`, replacing merges it overlaps; the values under it other than the
     // top-left one are dropped unless keepValues (files may hold them).
-    void merge(const Rect &area, bool keepValues = false);
+    void merge(const Rect& area, bool keepValues = false);
     // Drops every merge that overlaps `area`.
-    void dropMergesIn(const Rect &area);
-    const Rect *mergeAt(int r, int c) const;
+    void dropMergesIn(const Rect& area);
+    const Rect* mergeAt(int r, int c) const;
 
     void setColumnWidth(int c1, int c2, double width, bool hidden);
     void setRowHeight(int r1, int r2, double points);

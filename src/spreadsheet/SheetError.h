@@ -8,7 +8,7 @@ namespace mirevo::sheet {
 
 class SheetError : public mirevo::Error {
 public:
-    explicit SheetError(const std::string &message) : Error(QString::fromStdString(message)) {}
+    explicit SheetError(const std::string& message) : Error(QString::fromStdString(message)) { }
 };
 
 } // namespace mirevo::sheet

@@ -12,15 +12,14 @@ namespace {
 
 constexpr int kMaxNameLength = 31;
 
-[[noreturn]] void refuse(const std::string &why, std::string_view name)
+[[noreturn]] void refuse(const std::string& why, std::string_view name)
 {
     throw SheetError(why + ": \"" + std::string(name) + "\"");
 }
 
 bool validUtf8(std::string_view s)
 {
-    return QString::fromUtf8(s.data(), qsizetype(s.size())).toUtf8()
-           == QByteArray(s.data(), qsizetype(s.size()));
+    return QString::fromUtf8(s.data(), qsizetype(s.size())).toUtf8() == QByteArray(s.data(), qsizetype(s.size()));
 }
 
 } // namespace
@@ -82,7 +81,8 @@ std::string renameSheetReferences(std::string_view formula, std::string_view fro
         const char ch = formula[i];
         if (ch == '"') { // string literal, "" escapes a quote
             size_t end = i + 1;
-            while (end < formula.size() && !(formula[end] == '"' && (end + 1 >= formula.size() || formula[end + 1] != '"')))
+            while (end < formula.size()
+                   && !(formula[end] == '"' && (end + 1 >= formula.size() || formula[end + 1] != '"')))
                 end += formula[end] == '"' ? 2 : 1;
             out.append(formula.substr(i, end + 1 - i));
             i = end + 1;

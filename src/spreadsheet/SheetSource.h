@@ -28,19 +28,19 @@ constexpr uint32_t kWorkbookString = 0x80000000u;
 class DroppedContent {
 public:
     // Once per place.
-    void note(const std::string &what, const std::string &where);
+    void note(const std::string& what, const std::string& where);
     // Every time.
-    void add(const std::string &what, const std::string &where) { m_places[what].push_back(where); }
+    void add(const std::string& what, const std::string& where) { places_[what].push_back(where); }
     // One line per kind: "コメント: 名簿, 表紙".
     std::vector<std::string> lines() const;
 
 private:
-    std::map<std::string, std::vector<std::string>> m_places;
+    std::map<std::string, std::vector<std::string>> places_;
 };
 
 // Logs what was left out of `path` and gives the workbook the whole list.
-void reportDropped(Workbook &book, const std::string &path, const std::vector<std::string> &logged,
-                   const DroppedContent &dropped);
+void reportDropped(Workbook& book, const std::string& path, const std::vector<std::string>& logged,
+                   const DroppedContent& dropped);
 
 // What reading the sheet parts of one package needs; fixed once the workbook part, the styles
 // and the shared strings are read.
@@ -67,22 +67,22 @@ public:
 
     // The contents for `sheet`, its strings in the workbook's table. A malformed part throws
     // SheetError naming the file and the part, at this call and at every later one.
-    SheetData read(const Worksheet &sheet);
+    SheetData read(const Worksheet& sheet);
     // Parses the part with `zip`, a reader of the package for the calling thread; the result
     // (or the failure) waits for read(). Touches nothing of the workbook.
-    void parse(ZipReader &zip);
-    const SheetPackage &package() const { return *m_package; }
+    void parse(ZipReader& zip);
+    const SheetPackage& package() const { return *package_; }
 
 private:
-    std::shared_ptr<SheetPackage> m_package;
-    std::string m_part;
-    std::vector<CarriedRel> m_rels; // from the part's relationships, read with the package
-    std::unique_ptr<ParsedSheet> m_parsed;
-    std::exception_ptr m_failure; // why the part cannot be read
+    std::shared_ptr<SheetPackage> package_;
+    std::string part_;
+    std::vector<CarriedRel> rels_; // from the part's relationships, read with the package
+    std::unique_ptr<ParsedSheet> parsed_;
+    std::exception_ptr failure_; // why the part cannot be read
 };
 
 // Reads every sheet of the workbook still waiting for its part, on every core. When parts are
 // malformed the others are read all the same and the first failure in sheet order is thrown.
-void readSheets(const Workbook &book);
+void readSheets(const Workbook& book);
 
 } // namespace mirevo::sheet

@@ -55,25 +55,44 @@ Line lineFromAutomation(int lineStyle, int weight)
 int automationLineStyle(Line line)
 {
     switch (line) {
-    case Line::None: return xlLineStyleNone;
-    case Line::Dashed: case Line::MediumDashed: return xlDash;
-    case Line::DashDot: case Line::MediumDashDot: return xlDashDot;
-    case Line::DashDotDot: case Line::MediumDashDotDot: return xlDashDotDot;
-    case Line::Dotted: return xlDot;
-    case Line::Double: return xlDouble;
-    case Line::SlantDashDot: return xlSlantDashDot;
-    default: return xlContinuous;
+    case Line::None:
+        return xlLineStyleNone;
+    case Line::Dashed:
+    case Line::MediumDashed:
+        return xlDash;
+    case Line::DashDot:
+    case Line::MediumDashDot:
+        return xlDashDot;
+    case Line::DashDotDot:
+    case Line::MediumDashDotDot:
+        return xlDashDotDot;
+    case Line::Dotted:
+        return xlDot;
+    case Line::Double:
+        return xlDouble;
+    case Line::SlantDashDot:
+        return xlSlantDashDot;
+    default:
+        return xlContinuous;
     }
 }
 
 int automationWeight(Line line)
 {
     switch (line) {
-    case Line::Hair: return 1;
-    case Line::Medium: case Line::MediumDashed: case Line::MediumDashDot:
-    case Line::MediumDashDotDot: case Line::SlantDashDot: case Line::Double: return 3;
-    case Line::Thick: return 4;
-    default: return 2;
+    case Line::Hair:
+        return 1;
+    case Line::Medium:
+    case Line::MediumDashed:
+    case Line::MediumDashDot:
+    case Line::MediumDashDotDot:
+    case Line::SlantDashDot:
+    case Line::Double:
+        return 3;
+    case Line::Thick:
+        return 4;
+    default:
+        return 2;
     }
 }
 

@@ -7,8 +7,20 @@ namespace mirevo::sheet {
 
 // Border line styles in the order of ST_BorderStyle.
 enum class Line : uint8_t {
-    None, Thin, Medium, Dashed, Dotted, Thick, Double, Hair, MediumDashed, DashDot,
-    MediumDashDot, DashDotDot, MediumDashDotDot, SlantDashDot
+    None,
+    Thin,
+    Medium,
+    Dashed,
+    Dotted,
+    Thick,
+    Double,
+    Hair,
+    MediumDashed,
+    DashDot,
+    MediumDashDot,
+    DashDotDot,
+    MediumDashDotDot,
+    SlantDashDot
 };
 constexpr int kLineCount = 14;
 
@@ -29,7 +41,7 @@ struct Color {
     uint8_t index = 0; // theme or palette index
     double tint = 0;   // -1 (darker) .. 1 (lighter)
     uint32_t argb = 0;
-    bool operator==(const Color &) const = default;
+    bool operator==(const Color&) const = default;
     bool isSet() const { return kind != None; }
     static Color rgb(uint32_t argb) { return Color{Rgb, 0, 0, argb}; }
 };
@@ -38,14 +50,14 @@ struct Color {
 enum class Underline : uint8_t { None, Single, Double, SingleAccounting, DoubleAccounting };
 
 struct Font {
-    uint32_t name = 0;     // index into StyleTable's font names
+    uint32_t name = 0;       // index into StyleTable's font names
     uint32_t size100 = 1100; // points x 100
     Color color;
     bool bold = false;
     bool italic = false;
     bool strike = false;
     Underline underline = Underline::None;
-    bool operator==(const Font &) const = default;
+    bool operator==(const Font&) const = default;
 };
 
 struct Border {
@@ -53,14 +65,30 @@ struct Border {
     Color color[kEdgeCount];
     bool diagonalDown = false;
     bool diagonalUp = false;
-    bool operator==(const Border &) const = default;
+    bool operator==(const Border&) const = default;
 };
 
 // Cell background: a pattern of ST_PatternType with its foreground and background colours.
 enum class Pattern : uint8_t {
-    None, Solid, MediumGray, DarkGray, LightGray, DarkHorizontal, DarkVertical, DarkDown, DarkUp,
-    DarkGrid, DarkTrellis, LightHorizontal, LightVertical, LightDown, LightUp, LightGrid,
-    LightTrellis, Gray125, Gray0625
+    None,
+    Solid,
+    MediumGray,
+    DarkGray,
+    LightGray,
+    DarkHorizontal,
+    DarkVertical,
+    DarkDown,
+    DarkUp,
+    DarkGrid,
+    DarkTrellis,
+    LightHorizontal,
+    LightVertical,
+    LightDown,
+    LightUp,
+    LightGrid,
+    LightTrellis,
+    Gray125,
+    Gray0625
 };
 constexpr int kPatternCount = 19;
 
@@ -68,7 +96,7 @@ struct Fill {
     Pattern pattern = Pattern::None;
     Color fg;
     Color bg;
-    bool operator==(const Fill &) const = default;
+    bool operator==(const Fill&) const = default;
 };
 
 // Number format ids below this are the spreadsheet's built-in formats; from it on, the
@@ -87,9 +115,9 @@ struct Xf {
     bool quotePrefix = false;
     uint8_t rotation = 0; // degrees 0-180 (91-180: downwards), 255 vertical text
     uint8_t indent = 0;
-    bool locked = true;   // cell protection, effective when the sheet is protected
-    bool hidden = false;  // formula hidden when the sheet is protected
-    bool operator==(const Xf &) const = default;
+    bool locked = true;  // cell protection, effective when the sheet is protected
+    bool hidden = false; // formula hidden when the sheet is protected
+    bool operator==(const Xf&) const = default;
     bool hasAlignment() const
     {
         return h != HAlign::General || v != VAlign::Bottom || wrap || shrink || rotation || indent;
@@ -99,8 +127,18 @@ struct Xf {
 
 // One attribute change applied to a style; the derive cache is keyed on it.
 enum class EditKind : uint8_t {
-    FontName, FontSize, FontBold, FontColor, HAlign, VAlign, Wrap, Shrink, QuotePrefix,
-    BorderLineStyle, BorderWeight, FillColor
+    FontName,
+    FontSize,
+    FontBold,
+    FontColor,
+    HAlign,
+    VAlign,
+    Wrap,
+    Shrink,
+    QuotePrefix,
+    BorderLineStyle,
+    BorderWeight,
+    FillColor
 };
 
 struct StyleEdit {

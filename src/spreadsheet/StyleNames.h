@@ -5,10 +5,10 @@
 
 namespace mirevo::sheet {
 
-extern const char *const kLineNames[kLineCount];
-extern const char *const kHAlignNames[8];
-extern const char *const kVAlignNames[5];
-extern const char *const kPatternNames[kPatternCount];
-extern const char *const kUnderlineNames[5];
+extern const char* const kLineNames[kLineCount];
+extern const char* const kHAlignNames[8];
+extern const char* const kVAlignNames[5];
+extern const char* const kPatternNames[kPatternCount];
+extern const char* const kUnderlineNames[5];
 
 } // namespace mirevo::sheet

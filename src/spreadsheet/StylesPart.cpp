@@ -1,18 +1,18 @@
 // xl/styles.xml
 #include "PartWriters.h"
+#include "StyleNames.h"
 #include "StyleTable.h"
 #include "XmlWriter.h"
-#include "StyleNames.h"
 
 namespace mirevo::sheet {
 
 namespace {
 
 // <fgColor rgb=".."/> and the other colour elements.
-void writeColor(XmlWriter &w, const char *tag, const Color &c);
+void writeColor(XmlWriter& w, const char* tag, const Color& c);
 
 // <font><b/><i/><strike/><u/><sz/><color/><name/></font>
-void writeFont(XmlWriter &w, const StyleTable &styles, const Font &f)
+void writeFont(XmlWriter& w, const StyleTable& styles, const Font& f)
 {
     w.raw("<font>");
     if (f.bold)
@@ -40,7 +40,7 @@ void writeFont(XmlWriter &w, const StyleTable &styles, const Font &f)
 }
 
 // <numFmts count=".."><numFmt numFmtId="164" formatCode=".."/></numFmts>
-void writeNumFmts(XmlWriter &w, const StyleTable &styles)
+void writeNumFmts(XmlWriter& w, const StyleTable& styles)
 {
     if (styles.customFormatCount() == 0)
         return;
@@ -58,7 +58,7 @@ void writeNumFmts(XmlWriter &w, const StyleTable &styles)
 }
 
 // <fonts count="..">
-void writeFonts(XmlWriter &w, const StyleTable &styles)
+void writeFonts(XmlWriter& w, const StyleTable& styles)
 {
     w.open("fonts");
     w.attr("count", int64_t(styles.fontCount()));
@@ -69,7 +69,7 @@ void writeFonts(XmlWriter &w, const StyleTable &styles)
 }
 
 // <fgColor rgb=".."/>, <color theme=".." tint=".."/>, <bgColor indexed=".."/>, <color auto="1"/>
-void writeColor(XmlWriter &w, const char *tag, const Color &c)
+void writeColor(XmlWriter& w, const char* tag, const Color& c)
 {
     w.open(tag);
     switch (c.kind) {
@@ -82,9 +82,15 @@ void writeColor(XmlWriter &w, const char *tag, const Color &c)
         w.attr("rgb", rgb);
         break;
     }
-    case Color::Theme: w.attr("theme", c.index); break;
-    case Color::Indexed: w.attr("indexed", c.index); break;
-    default: w.attr("auto", 1); break;
+    case Color::Theme:
+        w.attr("theme", c.index);
+        break;
+    case Color::Indexed:
+        w.attr("indexed", c.index);
+        break;
+    default:
+        w.attr("auto", 1);
+        break;
     }
     if (c.tint != 0)
         w.attrDouble("tint", c.tint);
@@ -92,7 +98,7 @@ void writeColor(XmlWriter &w, const char *tag, const Color &c)
 }
 
 // <fill><patternFill patternType=".."><fgColor/><bgColor/></patternFill></fill>
-void writeFill(XmlWriter &w, const Fill &f)
+void writeFill(XmlWriter& w, const Fill& f)
 {
     w.raw("<fill>");
     w.open("patternFill");
@@ -111,7 +117,7 @@ void writeFill(XmlWriter &w, const Fill &f)
 }
 
 // <fills count="..">
-void writeFills(XmlWriter &w, const StyleTable &styles)
+void writeFills(XmlWriter& w, const StyleTable& styles)
 {
     w.open("fills");
     w.attr("count", int64_t(styles.fillCount()));
@@ -122,7 +128,7 @@ void writeFills(XmlWriter &w, const StyleTable &styles)
 }
 
 // <left style=".."><color/></left> and its siblings.
-void writeEdge(XmlWriter &w, const char *tag, Line line, const Color &color)
+void writeEdge(XmlWriter& w, const char* tag, Line line, const Color& color)
 {
     w.open(tag);
     if (line != Line::None)
@@ -137,7 +143,7 @@ void writeEdge(XmlWriter &w, const char *tag, Line line, const Color &color)
 }
 
 // <border>
-void writeBorder(XmlWriter &w, const Border &b)
+void writeBorder(XmlWriter& w, const Border& b)
 {
     w.open("border");
     if (b.diagonalUp)
@@ -145,14 +151,14 @@ void writeBorder(XmlWriter &w, const Border &b)
     if (b.diagonalDown)
         w.attr("diagonalDown", 1);
     w.close();
-    static const char *const tags[kEdgeCount] = {"left", "right", "top", "bottom", "diagonal"};
+    static const char* const tags[kEdgeCount] = {"left", "right", "top", "bottom", "diagonal"};
     for (int e = 0; e < kEdgeCount; ++e)
         writeEdge(w, tags[e], b.edge[e], b.color[e]);
     w.end("border");
 }
 
 // <borders count="..">
-void writeBorders(XmlWriter &w, const StyleTable &styles)
+void writeBorders(XmlWriter& w, const StyleTable& styles)
 {
     w.open("borders");
     w.attr("count", int64_t(styles.borderCount()));
@@ -163,7 +169,7 @@ void writeBorders(XmlWriter &w, const StyleTable &styles)
 }
 
 // <alignment horizontal=".." vertical=".." wrapText="1" shrinkToFit="1"/>
-void writeAlignment(XmlWriter &w, const Xf &x)
+void writeAlignment(XmlWriter& w, const Xf& x)
 {
     w.open("alignment");
     if (x.h != HAlign::General)
@@ -182,7 +188,7 @@ void writeAlignment(XmlWriter &w, const Xf &x)
 }
 
 // <protection locked="0" hidden="1"/>
-void writeProtection(XmlWriter &w, const Xf &x)
+void writeProtection(XmlWriter& w, const Xf& x)
 {
     w.open("protection");
     if (!x.locked)
@@ -193,7 +199,7 @@ void writeProtection(XmlWriter &w, const Xf &x)
 }
 
 // <xf> of cellXfs
-void writeXf(XmlWriter &w, const Xf &x)
+void writeXf(XmlWriter& w, const Xf& x)
 {
     w.open("xf");
     w.attr("numFmtId", x.numFmt);
@@ -228,7 +234,7 @@ void writeXf(XmlWriter &w, const Xf &x)
 }
 
 // <cellXfs count="..">
-void writeCellXfs(XmlWriter &w, const StyleTable &styles)
+void writeCellXfs(XmlWriter& w, const StyleTable& styles)
 {
     w.open("cellXfs");
     w.attr("count", int64_t(styles.xfCount()));
@@ -239,21 +245,21 @@ void writeCellXfs(XmlWriter &w, const StyleTable &styles)
 }
 
 // <dxfs count=".."><dxf>..</dxf></dxfs>, as read.
-void writeDxfs(XmlWriter &w, const StyleTable &styles)
+void writeDxfs(XmlWriter& w, const StyleTable& styles)
 {
     if (styles.dxfs().empty())
         return;
     w.open("dxfs");
     w.attr("count", int64_t(styles.dxfs().size()));
     w.close();
-    for (const std::string &d : styles.dxfs())
+    for (const std::string& d : styles.dxfs())
         w.raw(d);
     w.end("dxfs");
 }
 
 } // namespace
 
-void writeStylesPart(std::string &out, const StyleTable &styles)
+void writeStylesPart(std::string& out, const StyleTable& styles)
 {
     XmlWriter w(out);
     w.declaration();

@@ -1,23 +1,22 @@
 // xl/styles.xml: fonts, fills, borders and cell formats. Number formats are not modelled
 // (every value is text).
-#include "ReaderCommon.h"
-#include "StyleTable.h"
-#include "StyleNames.h"
 #include "RawXml.h"
+#include "ReaderCommon.h"
+#include "StyleNames.h"
+#include "StyleTable.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
 #include <functional>
-#include <algorithm>
 #include <unordered_map>
 
 namespace mirevo::sheet {
 
 namespace {
 
-template <size_t N>
-int indexOf(const char *const (&names)[N], std::string_view value, int fallback)
+template <size_t N> int indexOf(const char* const (&names)[N], std::string_view value, int fallback)
 {
     for (size_t i = 0; i < N; ++i)
         if (value == names[i])
@@ -26,7 +25,7 @@ int indexOf(const char *const (&names)[N], std::string_view value, int fallback)
 }
 
 // "FFRRGGBB" or "RRGGBB".
-bool parseRgb(std::string_view rgb, uint32_t &argb)
+bool parseRgb(std::string_view rgb, uint32_t& argb)
 {
     if (rgb.size() != 8 && rgb.size() != 6)
         return false;
@@ -39,7 +38,7 @@ bool parseRgb(std::string_view rgb, uint32_t &argb)
 }
 
 // <color rgb|theme|indexed|auto tint/>, resolved for painting; anything else reads as unset.
-Color readColor(const pugi::xml_node &node, const StyleTable &styles, const PartContext &ctx)
+Color readColor(const pugi::xml_node& node, const StyleTable& styles, const PartContext& ctx)
 {
     Color c;
     if (!node)
@@ -60,7 +59,7 @@ Color readColor(const pugi::xml_node &node, const StyleTable &styles, const Part
     return styles.resolved(c);
 }
 
-Font readFont(const pugi::xml_node &node, StyleTable &styles, const PartContext &ctx)
+Font readFont(const pugi::xml_node& node, StyleTable& styles, const PartContext& ctx)
 {
     Font f;
     f.name = styles.fontName(StyleTable::kDefaultFontName);
@@ -73,22 +72,22 @@ Font readFont(const pugi::xml_node &node, StyleTable &styles, const PartContext 
         else if (name == "strike")
             f.strike = boolAttr(c, "val", true);
         else if (name == "u")
-            f.underline = Underline(indexOf(kUnderlineNames, c.attribute("val") ? c.attribute("val").value() : "single", 0));
+            f.underline
+                = Underline(indexOf(kUnderlineNames, c.attribute("val") ? c.attribute("val").value() : "single", 0));
         else if (name == "sz")
             f.size100 = uint32_t(std::lround(rangedAttr(c, "val", 11, 1, 409, ctx) * 100));
         else if (name == "name" && *c.attribute("val").value()) {
             if (!isUtf8(c.attribute("val").value()))
                 ctx.fail("フォント名の文字コードが正しくありません");
             f.name = styles.fontName(c.attribute("val").value());
-        }
-        else if (name == "color")
+        } else if (name == "color")
             f.color = readColor(c, styles, ctx);
     }
     return f;
 }
 
 // Pattern fills with their colours; gradients are not modelled.
-Fill readFill(const pugi::xml_node &node, const StyleTable &styles, const PartContext &ctx)
+Fill readFill(const pugi::xml_node& node, const StyleTable& styles, const PartContext& ctx)
 {
     Fill f;
     const pugi::xml_node pattern = child(node, "patternFill");
@@ -102,12 +101,12 @@ Fill readFill(const pugi::xml_node &node, const StyleTable &styles, const PartCo
     return f;
 }
 
-Line readEdge(const pugi::xml_node &edge)
+Line readEdge(const pugi::xml_node& edge)
 {
     return Line(indexOf(kLineNames, edge.attribute("style").value(), 0));
 }
 
-Border readBorder(const pugi::xml_node &node, const StyleTable &styles, const PartContext &ctx)
+Border readBorder(const pugi::xml_node& node, const StyleTable& styles, const PartContext& ctx)
 {
     Border b;
     b.diagonalUp = boolAttr(node, "diagonalUp", false);
@@ -140,8 +139,8 @@ Border readBorder(const pugi::xml_node &node, const StyleTable &styles, const Pa
     return b;
 }
 
-std::vector<uint32_t> readList(const pugi::xml_node &list, const char *item,
-                               const std::function<uint32_t(const pugi::xml_node &)> &read)
+std::vector<uint32_t> readList(const pugi::xml_node& list, const char* item,
+                               const std::function<uint32_t(const pugi::xml_node&)>& read)
 {
     std::vector<uint32_t> ids;
     for (pugi::xml_node c : list.children()) {
@@ -160,7 +159,7 @@ std::vector<uint32_t> readList(const pugi::xml_node &list, const char *item,
     return ids;
 }
 
-uint32_t mapped(const std::vector<uint32_t> &ids, long index, const char *what, const PartContext &ctx)
+uint32_t mapped(const std::vector<uint32_t>& ids, long index, const char* what, const PartContext& ctx)
 {
     if (ids.empty() && index == 0)
         return 0;
@@ -176,10 +175,10 @@ struct StyleIds {
     std::vector<uint32_t> borders;
 };
 
-Xf readXf(const pugi::xml_node &node, const StyleIds &ids, const PartContext &ctx)
+Xf readXf(const pugi::xml_node& node, const StyleIds& ids, const PartContext& ctx)
 {
-    const auto &fonts = ids.fonts;
-    const auto &borders = ids.borders;
+    const auto& fonts = ids.fonts;
+    const auto& borders = ids.borders;
     Xf x;
     x.fill = mapped(ids.fills, intAttr(node, "fillId", 0, ctx), "fillId", ctx);
     x.font = mapped(fonts, intAttr(node, "fontId", 0, ctx), "fontId", ctx);
@@ -207,7 +206,7 @@ Xf readXf(const pugi::xml_node &node, const StyleIds &ids, const PartContext &ct
 
 } // namespace
 
-std::vector<uint32_t> readStylesPart(const pugi::xml_node &root, StyleTable &styles, const PartContext &ctx)
+std::vector<uint32_t> readStylesPart(const pugi::xml_node& root, StyleTable& styles, const PartContext& ctx)
 {
     if (localName(root) != "styleSheet")
         ctx.fail("styleSheet 要素がありません");
@@ -221,14 +220,13 @@ std::vector<uint32_t> readStylesPart(const pugi::xml_node &root, StyleTable &sty
         ids.formats[intAttr(f, "numFmtId", 0, ctx)] = styles.numberFormat(code);
     }
     ids.fonts = readList(child(root, "fonts"), "font",
-                         [&](const pugi::xml_node &n) { return styles.internFont(readFont(n, styles, ctx)); });
+                         [&](const pugi::xml_node& n) { return styles.internFont(readFont(n, styles, ctx)); });
     ids.fills = readList(child(root, "fills"), "fill",
-                         [&](const pugi::xml_node &n) { return styles.internFill(readFill(n, styles, ctx)); });
+                         [&](const pugi::xml_node& n) { return styles.internFill(readFill(n, styles, ctx)); });
     ids.borders = readList(child(root, "borders"), "border",
-                           [&](const pugi::xml_node &n) { return styles.internBorder(readBorder(n, styles, ctx)); });
-    auto xfs = readList(child(root, "cellXfs"), "xf", [&](const pugi::xml_node &n) {
-        return styles.internXf(readXf(n, ids, ctx));
-    });
+                           [&](const pugi::xml_node& n) { return styles.internBorder(readBorder(n, styles, ctx)); });
+    auto xfs = readList(child(root, "cellXfs"), "xf",
+                        [&](const pugi::xml_node& n) { return styles.internXf(readXf(n, ids, ctx)); });
     if (xfs.empty())
         xfs.push_back(0);
     for (pugi::xml_node d : child(root, "dxfs").children())

@@ -13,15 +13,15 @@ class Theme {
 public:
     // Parses the colour scheme of the part; a part without one keeps the default colours.
     explicit Theme(std::string xml);
-    const std::string &xml() const { return m_xml; }
+    const std::string& xml() const { return xml_; }
     // The colour to paint: theme, indexed and rgb colours with their tint applied.
-    uint32_t resolve(const Color &color) const;
+    uint32_t resolve(const Color& color) const;
     // Resolution without a theme part (the default office colours).
-    static uint32_t resolveDefault(const Color &color);
+    static uint32_t resolveDefault(const Color& color);
 
 private:
-    std::string m_xml;
-    std::array<uint32_t, 12> m_colors; // by theme index: lt1, dk1, lt2, dk2, accent1-6, hlink, folHlink
+    std::string xml_;
+    std::array<uint32_t, 12> colors_; // by theme index: lt1, dk1, lt2, dk2, accent1-6, hlink, folHlink
 };
 
 } // namespace mirevo::sheet

@@ -8,7 +8,7 @@ namespace mirevo::sheet {
 namespace {
 
 // <bookViews><workbookView activeTab=".."/></bookViews>
-void writeBookViews(XmlWriter &w, int activeTab)
+void writeBookViews(XmlWriter& w, int activeTab)
 {
     w.raw("<bookViews>");
     w.open("workbookView");
@@ -19,11 +19,11 @@ void writeBookViews(XmlWriter &w, int activeTab)
 }
 
 // <sheets><sheet name=".." sheetId=".." r:id=".."/>...</sheets>
-void writeSheets(XmlWriter &w, const Workbook &book)
+void writeSheets(XmlWriter& w, const Workbook& book)
 {
     w.raw("<sheets>");
     int id = 0;
-    for (const auto &sheet : book.sheets()) {
+    for (const auto& sheet : book.sheets()) {
         ++id;
         w.open("sheet");
         w.attr("name", sheet->Name());
@@ -37,10 +37,10 @@ void writeSheets(XmlWriter &w, const Workbook &book)
 }
 
 // <definedNames><definedName name=".." localSheetId="..">formula</definedName></definedNames>
-void writeDefinedNames(XmlWriter &w, const Workbook &book)
+void writeDefinedNames(XmlWriter& w, const Workbook& book)
 {
     bool opened = false;
-    for (const DefinedName &n : book.definedNames()) {
+    for (const DefinedName& n : book.definedNames()) {
         if (n.sheet && (n.sheet->isDeleted() || &n.sheet->Parent() != &book))
             continue;
         if (!opened)
@@ -60,12 +60,12 @@ void writeDefinedNames(XmlWriter &w, const Workbook &book)
         w.raw("</definedNames>");
 }
 
-bool hasFormulas(const Workbook &book)
+bool hasFormulas(const Workbook& book)
 {
-    for (const auto &sheet : book.sheets()) {
+    for (const auto& sheet : book.sheets()) {
         bool found = false;
-        sheet->data().rows.forEach([&](int, const Row &row) {
-            for (const Cell &c : row.cells)
+        sheet->data().rows.forEach([&](int, const Row& row) {
+            for (const Cell& c : row.cells)
                 found = found || c.formula != kNoString;
         });
         if (found)
@@ -76,7 +76,7 @@ bool hasFormulas(const Workbook &book)
 
 } // namespace
 
-void writeWorkbookPart(std::string &out, const Workbook &book)
+void writeWorkbookPart(std::string& out, const Workbook& book)
 {
     XmlWriter w(out);
     w.declaration();

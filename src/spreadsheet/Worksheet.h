@@ -20,15 +20,15 @@ enum SheetVisibility { xlSheetVisible = -1, xlSheetHidden = 0, xlSheetVeryHidden
 
 // Named arguments of Copy and Move, as in `sheet.Copy(After{other})`.
 struct After {
-    Worksheet &sheet;
+    Worksheet& sheet;
 };
 struct Before {
-    Worksheet &sheet;
+    Worksheet& sheet;
 };
 
 class PageSetupRef {
 public:
-    explicit PageSetupRef(Worksheet &sheet) : m_sheet(sheet) {}
+    explicit PageSetupRef(Worksheet& sheet) : sheet_(sheet) { }
     // Margins in points, as automation gives them; the file holds inches.
     void setTopMargin(double points) const;
     void setBottomMargin(double points) const;
@@ -46,30 +46,30 @@ public:
     int Orientation() const;
 
 private:
-    Worksheet &m_sheet;
+    Worksheet& sheet_;
 };
 
 class PageBreakList {
 public:
-    explicit PageBreakList(Worksheet &sheet) : m_sheet(sheet) {}
+    explicit PageBreakList(Worksheet& sheet) : sheet_(sheet) { }
     // Manual page break above the range's first row.
-    void Add(const CellRange &before) const;
+    void Add(const CellRange& before) const;
     int Count() const;
 
 private:
-    Worksheet &m_sheet;
+    Worksheet& sheet_;
 };
 
 class Worksheet {
 public:
-    Worksheet(Workbook &book, std::string name);
+    Worksheet(Workbook& book, std::string name);
 
     // The workbook; throws for a deleted sheet.
-    Workbook &Parent() const;
-    const std::string &Name() const;
+    Workbook& Parent() const;
+    const std::string& Name() const;
     void setName(std::string_view name);
-    void setName(const QString &name);
-    void setName(const char *name) { setName(std::string_view(name)); }
+    void setName(const QString& name);
+    void setName(const char* name) { setName(std::string_view(name)); }
     // 1-based position in the workbook.
     int Index() const;
 
@@ -78,20 +78,23 @@ public:
     // xlSheetVisible, xlSheetHidden or xlSheetVeryHidden (any other value shows the sheet).
     // Hiding the last visible sheet is refused; hiding the active sheet activates the next
     // visible one.
-    int Visible() const { return m_visible; }
+    int Visible() const { return visible_; }
     void setVisible(int state);
     // Copies the sheet behind `after`, which may belong to another workbook; returns the copy.
-    Worksheet &Copy(After after);
-    Worksheet &Copy(Before before);
+    Worksheet& Copy(After after);
+    Worksheet& Copy(Before before);
     void Move(After after);
     void Delete();
 
     CellRange Range(std::string_view ref);
     CellRange Range(std::string_view first, std::string_view last);
-    CellRange Range(const QString &ref);
-    CellRange Range(const QString &first, const QString &last);
-    CellRange Range(const char *first, const char *last) { return Range(std::string_view(first), std::string_view(last)); }
-    CellRange Range(const char *ref) { return Range(std::string_view(ref)); }
+    CellRange Range(const QString& ref);
+    CellRange Range(const QString& first, const QString& last);
+    CellRange Range(const char* first, const char* last)
+    {
+        return Range(std::string_view(first), std::string_view(last));
+    }
+    CellRange Range(const char* ref) { return Range(std::string_view(ref)); }
     CellRange Cells(int row, int col);
     CellRange Columns(int index);
     CellRange Rows(int index);
@@ -101,36 +104,36 @@ public:
     // Engine internals, used by the package writer and reader. The contents of a sheet opened
     // on demand are read from its part here, the first time; a malformed part throws
     // SheetError naming the file and the part, then and at every later call.
-    SheetData &data()
+    SheetData& data()
     {
         readSource();
-        return m_data;
+        return data_;
     }
-    const SheetData &data() const
+    const SheetData& data() const
     {
         readSource();
-        return m_data;
+        return data_;
     }
-    bool isDeleted() const { return m_book == nullptr; }
+    bool isDeleted() const { return book_ == nullptr; }
     // The part the contents are still to be read from; null once they are read.
-    SheetSource *source() const { return m_source.get(); }
-    void setSource(std::shared_ptr<SheetSource> source) { m_source = std::move(source); }
+    SheetSource* source() const { return source_.get(); }
+    void setSource(std::shared_ptr<SheetSource> source) { source_ = std::move(source); }
 
 private:
     friend class Workbook;
     void checkAlive() const;
     void readSource() const
     {
-        if (m_source)
+        if (source_)
             readFromSource();
     }
     void readFromSource() const;
 
-    Workbook *m_book;
-    std::string m_name;
-    int m_visible = xlSheetVisible;
-    mutable SheetData m_data;
-    mutable std::shared_ptr<SheetSource> m_source;
+    Workbook* book_;
+    std::string name_;
+    int visible_ = xlSheetVisible;
+    mutable SheetData data_;
+    mutable std::shared_ptr<SheetSource> source_;
 };
 
 } // namespace mirevo::sheet

@@ -12,16 +12,19 @@ namespace mirevo::sheet {
 
 namespace {
 
-bool written(const Cell &c) { return c.str != kNoString || c.style != 0 || c.formula != kNoString; }
+bool written(const Cell& c)
+{
+    return c.str != kNoString || c.style != 0 || c.formula != kNoString;
+}
 
-bool written(const Row &row)
+bool written(const Row& row)
 {
     return row.customHeight || row.fittedHeight || row.hidden
-           || std::any_of(row.cells.begin(), row.cells.end(), [](const Cell &c) { return written(c); });
+        || std::any_of(row.cells.begin(), row.cells.end(), [](const Cell& c) { return written(c); });
 }
 
 // <sheetPr><tabColor/><pageSetUpPr fitToPage="1"/></sheetPr>
-void writeSheetPr(XmlWriter &w, const SheetData &data)
+void writeSheetPr(XmlWriter& w, const SheetData& data)
 {
     if (!data.page.fitToPage && data.tabColor.empty())
         return;
@@ -33,11 +36,11 @@ void writeSheetPr(XmlWriter &w, const SheetData &data)
 }
 
 // <dimension ref=".."/>: the rectangle of all written cells.
-void writeDimension(XmlWriter &w, const SheetData &data)
+void writeDimension(XmlWriter& w, const SheetData& data)
 {
     Rect used{kMaxRows, kMaxCols, 0, 0};
-    data.rows.forEach([&](int r, const Row &row) {
-        for (const Cell &c : row.cells)
+    data.rows.forEach([&](int r, const Row& row) {
+        for (const Cell& c : row.cells)
             if (written(c))
                 used = Rect{std::min(used.r1, r), std::min(used.c1, int(c.col)), std::max(used.r2, r),
                             std::max(used.c2, int(c.col))};
@@ -49,7 +52,7 @@ void writeDimension(XmlWriter &w, const SheetData &data)
 
 // <sheetViews><sheetView tabSelected="1" workbookViewId="0"/></sheetViews>, with the zoom,
 // gridlines, panes and selection the sheet was read with.
-void writeSheetViews(XmlWriter &w, bool selected, const SheetView &view)
+void writeSheetViews(XmlWriter& w, bool selected, const SheetView& view)
 {
     w.raw(selected ? "<sheetViews><sheetView tabSelected=\"1\"" : "<sheetViews><sheetView");
     w.raw(view.attributes);
@@ -64,7 +67,7 @@ void writeSheetViews(XmlWriter &w, bool selected, const SheetView &view)
 }
 
 // <sheetFormatPr defaultRowHeight=".." .../>
-void writeSheetFormat(XmlWriter &w, const SheetFormat &f)
+void writeSheetFormat(XmlWriter& w, const SheetFormat& f)
 {
     w.open("sheetFormatPr");
     if (f.baseColWidth)
@@ -80,7 +83,7 @@ void writeSheetFormat(XmlWriter &w, const SheetFormat &f)
 }
 
 // <col min max width hidden customWidth/>
-void writeCol(XmlWriter &w, int first, int last, const ColInfo &info)
+void writeCol(XmlWriter& w, int first, int last, const ColInfo& info)
 {
     w.open("col");
     w.attr("min", first);
@@ -93,9 +96,9 @@ void writeCol(XmlWriter &w, int first, int last, const ColInfo &info)
 }
 
 // <cols>: runs of equal columns as one <col>.
-void writeCols(XmlWriter &w, const std::vector<ColInfo> &cols)
+void writeCols(XmlWriter& w, const std::vector<ColInfo>& cols)
 {
-    if (std::none_of(cols.begin(), cols.end(), [](const ColInfo &c) { return c.custom; }))
+    if (std::none_of(cols.begin(), cols.end(), [](const ColInfo& c) { return c.custom; }))
         return;
     w.raw("<cols>");
     for (size_t i = 0; i < cols.size();) {
@@ -110,11 +113,11 @@ void writeCols(XmlWriter &w, const std::vector<ColInfo> &cols)
 }
 
 // The rest of <c t=".."><f>..</f><v>..</v></c>: the formula and the value it last gave.
-void writeFormulaCell(std::string &out, const Cell &c, const StringTable &table)
+void writeFormulaCell(std::string& out, const Cell& c, const StringTable& table)
 {
     const bool value = c.str != kNoString;
     if (value) {
-        static const char *const types[] = {" t=\"str\"", "", " t=\"b\"", " t=\"e\""};
+        static const char* const types[] = {" t=\"str\"", "", " t=\"b\"", " t=\"e\""};
         out += types[int(c.kind)];
     }
     out += '>';
@@ -131,7 +134,7 @@ void writeFormulaCell(std::string &out, const Cell &c, const StringTable &table)
 }
 
 // <c r="A1" s="1" t="s"><v>0</v></c>
-void writeCell(std::string &out, const char *rowDigits, size_t rowLen, const Cell &c, const StringOrder &strings)
+void writeCell(std::string& out, const char* rowDigits, size_t rowLen, const Cell& c, const StringOrder& strings)
 {
     char col[4];
     out += "<c r=\"";
@@ -178,32 +181,32 @@ public:
     ColumnLetters()
     {
         for (int c = 1; c <= kMaxCols; ++c)
-            m_length[size_t(c)] = char(columnLetters(c, m_letters[size_t(c)].data()));
+            length_[size_t(c)] = char(columnLetters(c, letters_[size_t(c)].data()));
     }
-    char *put(char *p, int col) const
+    char* put(char* p, int col) const
     {
-        std::memcpy(p, m_letters[size_t(col)].data(), 3);
-        return p + m_length[size_t(col)];
+        std::memcpy(p, letters_[size_t(col)].data(), 3);
+        return p + length_[size_t(col)];
     }
 
 private:
-    std::array<std::array<char, 3>, kMaxCols + 1> m_letters{};
-    std::array<char, kMaxCols + 1> m_length{};
+    std::array<std::array<char, 3>, kMaxCols + 1> letters_{};
+    std::array<char, kMaxCols + 1> length_{};
 };
 
-const ColumnLetters &columnTable()
+const ColumnLetters& columnTable()
 {
     static const ColumnLetters table;
     return table;
 }
 
-template <size_t N> char *put(char *p, const char (&text)[N])
+template <size_t N> char* put(char* p, const char (&text)[N])
 {
     std::memcpy(p, text, N - 1);
     return p + N - 1;
 }
 
-char *put(char *p, std::string_view text)
+char* put(char* p, std::string_view text)
 {
     std::memcpy(p, text.data(), text.size());
     return p + text.size();
@@ -214,16 +217,16 @@ constexpr size_t kCellRoom = 64;
 constexpr size_t kLongestQuickNumber = 32;
 
 // Cells the row buffer writes: plain values other than errors, short numbers.
-bool isQuick(const Cell &c, const StringTable &table)
+bool isQuick(const Cell& c, const StringTable& table)
 {
     return c.formula == kNoString && c.kind != CellKind::Error
-           && (c.kind != CellKind::Number || c.str == kNoString || table.text(c.str).size() <= kLongestQuickNumber);
+        && (c.kind != CellKind::Number || c.str == kNoString || table.text(c.str).size() <= kLongestQuickNumber);
 }
 
 // The same XML as writeCell, through a pointer into a buffer with room for it.
-char *putCell(char *p, std::string_view rowDigits, const Cell &c, const StringOrder &strings)
+char* putCell(char* p, std::string_view rowDigits, const Cell& c, const StringOrder& strings)
 {
-    static const ColumnLetters &letters = columnTable();
+    static const ColumnLetters& letters = columnTable();
     p = put(p, "<c r=\"");
     p = letters.put(p, c.col);
     p = put(p, rowDigits);
@@ -235,7 +238,7 @@ char *putCell(char *p, std::string_view rowDigits, const Cell &c, const StringOr
     }
     if (c.str == kNoString)
         return put(p, "/>");
-    const std::string &text = strings.table->text(c.str);
+    const std::string& text = strings.table->text(c.str);
     switch (c.kind) {
     case CellKind::Number:
         p = put(p, "><v>");
@@ -252,7 +255,7 @@ char *putCell(char *p, std::string_view rowDigits, const Cell &c, const StringOr
 
 // <row r=".." ht=".." customHeight="1" hidden="1">; the cells gather in a buffer on the stack
 // and go into the part a buffer at a time.
-void writeRow(std::string &out, int r, const Row &row, const StringOrder &strings)
+void writeRow(std::string& out, int r, const Row& row, const StringOrder& strings)
 {
     char digits[12];
     const size_t len = size_t(std::to_chars(digits, digits + sizeof digits, r).ptr - digits);
@@ -268,8 +271,8 @@ void writeRow(std::string &out, int r, const Row &row, const StringOrder &string
         out += " hidden=\"1\"";
     out += '>';
     char buffer[8192];
-    char *p = buffer;
-    for (const Cell &c : row.cells) {
+    char* p = buffer;
+    for (const Cell& c : row.cells) {
         if (!written(c))
             continue;
         if (size_t(buffer + sizeof buffer - p) < kCellRoom + kLongestQuickNumber) {
@@ -289,11 +292,11 @@ void writeRow(std::string &out, int r, const Row &row, const StringOrder &string
 }
 
 // <sheetData>
-void writeSheetData(XmlWriter &w, const SheetData &data, const StringOrder &strings)
+void writeSheetData(XmlWriter& w, const SheetData& data, const StringOrder& strings)
 {
-    std::string &out = w.buffer();
+    std::string& out = w.buffer();
     out += "<sheetData>";
-    data.rows.forEach([&](int r, const Row &row) {
+    data.rows.forEach([&](int r, const Row& row) {
         if (written(row))
             writeRow(out, r, row, strings);
     });
@@ -301,20 +304,19 @@ void writeSheetData(XmlWriter &w, const SheetData &data, const StringOrder &stri
 }
 
 // <mergeCells count=".."><mergeCell ref=".."/></mergeCells>, top to bottom.
-void writeMergeCells(XmlWriter &w, std::vector<Rect> merges)
+void writeMergeCells(XmlWriter& w, std::vector<Rect> merges)
 {
     if (merges.empty())
         return;
-    std::sort(merges.begin(), merges.end(), [](const Rect &a, const Rect &b) {
-        return a.r1 != b.r1 ? a.r1 < b.r1 : a.c1 < b.c1;
-    });
+    std::sort(merges.begin(), merges.end(),
+              [](const Rect& a, const Rect& b) { return a.r1 != b.r1 ? a.r1 < b.r1 : a.c1 < b.c1; });
     w.open("mergeCells");
     w.attr("count", int64_t(merges.size()));
     w.close();
-    const ColumnLetters &letters = columnTable();
-    for (const Rect &m : merges) {
+    const ColumnLetters& letters = columnTable();
+    for (const Rect& m : merges) {
         char ref[48];
-        char *p = put(ref, "<mergeCell ref=\"");
+        char* p = put(ref, "<mergeCell ref=\"");
         p = letters.put(p, m.c1);
         p = std::to_chars(p, p + 8, m.r1).ptr;
         if (!m.isSingleCell()) {
@@ -329,7 +331,7 @@ void writeMergeCells(XmlWriter &w, std::vector<Rect> merges)
 }
 
 // <printOptions horizontalCentered="1" verticalCentered="1"/>
-void writePrintOptions(XmlWriter &w, const PageSetupData &p)
+void writePrintOptions(XmlWriter& w, const PageSetupData& p)
 {
     if (!p.centerHorizontally && !p.centerVertically && !p.printGridLines && !p.printHeadings)
         return;
@@ -346,12 +348,12 @@ void writePrintOptions(XmlWriter &w, const PageSetupData &p)
 }
 
 // <headerFooter><oddHeader>..</oddHeader><oddFooter>..</oddFooter></headerFooter>
-void writeHeaderFooter(XmlWriter &w, const PageSetupData &p)
+void writeHeaderFooter(XmlWriter& w, const PageSetupData& p)
 {
     if (p.oddHeader.empty() && p.oddFooter.empty())
         return;
     w.raw("<headerFooter>");
-    for (const auto &[tag, text] : {std::pair{"oddHeader", &p.oddHeader}, std::pair{"oddFooter", &p.oddFooter}}) {
+    for (const auto& [tag, text] : {std::pair{"oddHeader", &p.oddHeader}, std::pair{"oddFooter", &p.oddFooter}}) {
         if (text->empty())
             continue;
         w.open(tag);
@@ -363,7 +365,7 @@ void writeHeaderFooter(XmlWriter &w, const PageSetupData &p)
 }
 
 // <pageMargins left right top bottom header footer/> in inches.
-void writePageMargins(XmlWriter &w, const PageSetupData &p)
+void writePageMargins(XmlWriter& w, const PageSetupData& p)
 {
     w.open("pageMargins");
     w.attrDouble("left", p.left);
@@ -376,7 +378,7 @@ void writePageMargins(XmlWriter &w, const PageSetupData &p)
 }
 
 // <pageSetup paperSize scale orientation/>
-void writePageSetup(XmlWriter &w, const PageSetupData &p)
+void writePageSetup(XmlWriter& w, const PageSetupData& p)
 {
     if (!p.paperSize && !p.scale && !p.orientation && !p.fitToPage && !p.firstPageNumber)
         return;
@@ -399,7 +401,7 @@ void writePageSetup(XmlWriter &w, const PageSetupData &p)
 }
 
 // <rowBreaks count manualBreakCount><brk id max man/></rowBreaks>, and <colBreaks>.
-void writeBreaks(XmlWriter &w, const char *tag, const std::vector<int> &breaks, int max)
+void writeBreaks(XmlWriter& w, const char* tag, const std::vector<int>& breaks, int max)
 {
     if (breaks.empty())
         return;
@@ -419,9 +421,9 @@ void writeBreaks(XmlWriter &w, const char *tag, const std::vector<int> &breaks, 
 
 } // namespace
 
-void writeWorksheetPart(std::string &out, const Worksheet &sheet, bool selected, const StringOrder &strings)
+void writeWorksheetPart(std::string& out, const Worksheet& sheet, bool selected, const StringOrder& strings)
 {
-    const SheetData &data = sheet.data();
+    const SheetData& data = sheet.data();
     XmlWriter w(out);
     w.declaration();
     w.open("worksheet");

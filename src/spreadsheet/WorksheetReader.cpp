@@ -1,17 +1,17 @@
 // xl/worksheets/sheetN.xml: cells, columns, rows, merges, margins, page set-up and breaks.
 #include "CellRef.h"
+#include "RawXml.h"
 #include "ReaderCommon.h"
 #include "SheetData.h"
 #include "SheetError.h"
-#include "RawXml.h"
 #include "XmlWriter.h"
 
 #include <algorithm>
 #include <array>
-#include <map>
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <map>
 
 namespace mirevo::sheet {
 
@@ -23,19 +23,19 @@ struct SharedFormula {
 };
 
 struct Indices {
-    const std::vector<uint32_t> &styles;
-    const std::vector<uint32_t> &strings;
-    StringTable &table;
-    long &cellsLeft;
+    const std::vector<uint32_t>& styles;
+    const std::vector<uint32_t>& strings;
+    StringTable& table;
+    long& cellsLeft;
     std::map<long, SharedFormula> shared = {}; // si -> the formula of its first cell
 };
 
-[[noreturn]] void tooManyCells(const PartContext &ctx)
+[[noreturn]] void tooManyCells(const PartContext& ctx)
 {
     ctx.fail("セルと行の数がブックの上限を超えています");
 }
 
-void spend(long &cellsLeft, const PartContext &ctx)
+void spend(long& cellsLeft, const PartContext& ctx)
 {
     if (--cellsLeft < 0)
         tooManyCells(ctx);
@@ -47,14 +47,14 @@ bool isNameChar(char ch)
         std::array<bool, 256> t{};
         for (int c = 0; c < 256; ++c)
             t[size_t(c)] = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == ':'
-                           || c == '_' || c == '-' || c == '.';
+                || c == '_' || c == '-' || c == '.';
         return t;
     }();
     return table[uint8_t(ch)];
 }
 
-uint32_t lookup(const std::vector<uint32_t> &map, long index, const char *what, const CellPos &at,
-                const PartContext &ctx)
+uint32_t lookup(const std::vector<uint32_t>& map, long index, const char* what, const CellPos& at,
+                const PartContext& ctx)
 {
     if (index < 0 || size_t(index) >= map.size())
         ctx.fail(cellName(at.row, at.col) + ": " + what + " の番号が範囲外です: " + std::to_string(index));
@@ -62,7 +62,7 @@ uint32_t lookup(const std::vector<uint32_t> &map, long index, const char *what, 
 }
 
 // Value text of a cell by its type; kNoString when it has none.
-uint32_t internChecked(StringTable &table, std::string_view text, const CellPos &at, const PartContext &ctx)
+uint32_t internChecked(StringTable& table, std::string_view text, const CellPos& at, const PartContext& ctx)
 {
     if (text.empty())
         return kNoString;
@@ -86,12 +86,12 @@ struct CellNode {
     pugi::xml_node v, f, is;
 };
 
-CellNode cellNode(const pugi::xml_node &c)
+CellNode cellNode(const pugi::xml_node& c)
 {
     CellNode n;
     bool typed = false;
     for (pugi::xml_attribute a = c.first_attribute(); a; a = a.next_attribute()) {
-        const char *name = a.name();
+        const char* name = a.name();
         if (name[0] == 0 || name[1] != 0)
             continue;
         if (name[0] == 'r' && !n.ref)
@@ -115,7 +115,7 @@ CellNode cellNode(const pugi::xml_node &c)
     return n;
 }
 
-CellKind cellKind(const CellNode &c)
+CellKind cellKind(const CellNode& c)
 {
     if (c.type == "b")
         return CellKind::Bool;
@@ -126,7 +126,7 @@ CellKind cellKind(const CellNode &c)
     return CellKind::Text;
 }
 
-uint32_t cellString(const CellNode &c, const Indices &ix, const CellPos &at, const PartContext &ctx)
+uint32_t cellString(const CellNode& c, const Indices& ix, const CellPos& at, const PartContext& ctx)
 {
     const std::string_view type = c.type;
     if (type == "inlineStr")
@@ -152,14 +152,14 @@ uint32_t cellString(const CellNode &c, const Indices &ix, const CellPos &at, con
     return internChecked(ix.table, text, at, ctx);
 }
 
-CellPos cellPosition(const pugi::xml_attribute &ref, int row, int nextCol, const PartContext &ctx)
+CellPos cellPosition(const pugi::xml_attribute& ref, int row, int nextCol, const PartContext& ctx)
 {
     if (!ref)
         return {row, nextCol};
     CellPos pos;
     try {
         pos = parseCell(ref.value());
-    } catch (const SheetError &e) {
+    } catch (const SheetError& e) {
         ctx.fail(e.what());
     }
     if (pos.row != row)
@@ -169,7 +169,7 @@ CellPos cellPosition(const pugi::xml_attribute &ref, int row, int nextCol, const
 
 // The <f> element as written back; a shared formula's other cells get the first cell's
 // formula moved to them.
-uint32_t cellFormula(const pugi::xml_node &f, Indices &ix, const CellPos &at, const PartContext &ctx)
+uint32_t cellFormula(const pugi::xml_node& f, Indices& ix, const CellPos& at, const PartContext& ctx)
 {
     if (!f)
         return kNoString;
@@ -201,16 +201,16 @@ uint32_t cellFormula(const pugi::xml_node &f, Indices &ix, const CellPos &at, co
 }
 
 // The row's cell of column c, added at the end when the file gives the cells in order.
-Cell &cellOf(Row &row, SheetData &data, int r, int c)
+Cell& cellOf(Row& row, SheetData& data, int r, int c)
 {
     if (row.cells.empty() || row.cells.back().col < c)
         return row.cells.emplace_back(Cell{uint16_t(c), CellKind::Text, kNoString, 0});
     return data.cell(r, c);
 }
 
-void readRow(const pugi::xml_node &rowNode, int r, SheetData &data, Indices &ix, const PartContext &ctx)
+void readRow(const pugi::xml_node& rowNode, int r, SheetData& data, Indices& ix, const PartContext& ctx)
 {
-    Row &row = data.row(r);
+    Row& row = data.row(r);
     if (rowNode.attribute("ht")) {
         const double ht = rangedAttr(rowNode, "ht", -1, 0, 409, ctx);
         row.height = ht < 0 ? 0 : ht;
@@ -232,7 +232,7 @@ void readRow(const pugi::xml_node &rowNode, int r, SheetData &data, Indices &ix,
             ctx.fail("列番号が範囲外です");
         nextCol = at.col + 1;
         spend(ix.cellsLeft, ctx);
-        Cell &cell = cellOf(row, data, r, at.col);
+        Cell& cell = cellOf(row, data, r, at.col);
         cell.style = lookup(ix.styles, intValue(node.style, 0, ctx), "書式", at, ctx);
         cell.str = cellString(node, ix, at, ctx);
         cell.kind = cell.str == kNoString ? CellKind::Text : cellKind(node);
@@ -240,7 +240,7 @@ void readRow(const pugi::xml_node &rowNode, int r, SheetData &data, Indices &ix,
     }
 }
 
-void readSheetData(const pugi::xml_node &sheetData, SheetData &data, Indices &ix, const PartContext &ctx)
+void readSheetData(const pugi::xml_node& sheetData, SheetData& data, Indices& ix, const PartContext& ctx)
 {
     int r = 0;
     for (pugi::xml_node row = sheetData.first_child(); row; row = row.next_sibling()) {
@@ -255,7 +255,7 @@ void readSheetData(const pugi::xml_node &sheetData, SheetData &data, Indices &ix
     }
 }
 
-void readCols(const pugi::xml_node &cols, SheetData &data, const PartContext &ctx)
+void readCols(const pugi::xml_node& cols, SheetData& data, const PartContext& ctx)
 {
     for (pugi::xml_node col : cols.children()) {
         if (localName(col) != "col" || (!col.attribute("width") && !boolAttr(col, "hidden", false)))
@@ -272,20 +272,20 @@ void readCols(const pugi::xml_node &cols, SheetData &data, const PartContext &ct
     }
 }
 
-void readMerges(const pugi::xml_node &merges, SheetData &data, const PartContext &ctx)
+void readMerges(const pugi::xml_node& merges, SheetData& data, const PartContext& ctx)
 {
     for (pugi::xml_node m : merges.children()) {
         if (localName(m) != "mergeCell")
             continue;
         try {
             data.merge(parseRect(m.attribute("ref").value()), true);
-        } catch (const SheetError &e) {
+        } catch (const SheetError& e) {
             ctx.fail(e.what());
         }
     }
 }
 
-void readHeaderFooter(const pugi::xml_node &node, PageSetupData &p, const PartContext &ctx)
+void readHeaderFooter(const pugi::xml_node& node, PageSetupData& p, const PartContext& ctx)
 {
     p.oddHeader = decodeText(child(node, "oddHeader").text().get());
     p.oddFooter = decodeText(child(node, "oddFooter").text().get());
@@ -293,9 +293,9 @@ void readHeaderFooter(const pugi::xml_node &node, PageSetupData &p, const PartCo
         ctx.fail("ヘッダー・フッターの文字コードが正しくありません");
 }
 
-void readPage(const pugi::xml_node &root, SheetData &data, const PartContext &ctx)
+void readPage(const pugi::xml_node& root, SheetData& data, const PartContext& ctx)
 {
-    PageSetupData &p = data.page;
+    PageSetupData& p = data.page;
     const pugi::xml_node margins = child(root, "pageMargins");
     p.left = rangedAttr(margins, "left", p.left, 0, 49, ctx);
     p.right = rangedAttr(margins, "right", p.right, 0, 49, ctx);
@@ -322,7 +322,7 @@ void readPage(const pugi::xml_node &root, SheetData &data, const PartContext &ct
     readHeaderFooter(child(root, "headerFooter"), p, ctx);
 }
 
-void readBreaks(const pugi::xml_node &breaks, SheetData &data, const PartContext &ctx)
+void readBreaks(const pugi::xml_node& breaks, SheetData& data, const PartContext& ctx)
 {
     for (pugi::xml_node brk : breaks.children()) {
         if (localName(brk) != "brk")
@@ -333,17 +333,18 @@ void readBreaks(const pugi::xml_node &breaks, SheetData &data, const PartContext
     }
 }
 
-void readColBreaks(const pugi::xml_node &breaks, SheetData &data, const PartContext &ctx)
+void readColBreaks(const pugi::xml_node& breaks, SheetData& data, const PartContext& ctx)
 {
     for (pugi::xml_node brk : breaks.children()) {
         const long id = localName(brk) == "brk" ? intAttr(brk, "id", 0, ctx) : 0;
-        if (id >= 1 && id < kMaxCols && std::find(data.colBreaks.begin(), data.colBreaks.end(), id) == data.colBreaks.end())
+        if (id >= 1 && id < kMaxCols
+            && std::find(data.colBreaks.begin(), data.colBreaks.end(), id) == data.colBreaks.end())
             data.colBreaks.push_back(int(id));
     }
     std::sort(data.colBreaks.begin(), data.colBreaks.end());
 }
 
-void readFormat(const pugi::xml_node &node, SheetFormat &f, const PartContext &ctx)
+void readFormat(const pugi::xml_node& node, SheetFormat& f, const PartContext& ctx)
 {
     f.defaultRowHeight = rangedAttr(node, "defaultRowHeight", f.defaultRowHeight, 0, 409, ctx);
     f.customHeight = boolAttr(node, "customHeight", false);
@@ -353,7 +354,7 @@ void readFormat(const pugi::xml_node &node, SheetFormat &f, const PartContext &c
 }
 
 // The first <sheetView> as read, without what the engine writes itself.
-void readView(const pugi::xml_node &views, SheetData &data)
+void readView(const pugi::xml_node& views, SheetData& data)
 {
     const pugi::xml_node view = child(views, "sheetView");
     if (!view)
@@ -363,7 +364,7 @@ void readView(const pugi::xml_node &views, SheetData &data)
     const bool empty = xml[open - 1] == '/';
     const size_t start = std::strlen("<sheetView");
     std::string attrs = xml.substr(start, open - start - (empty ? 1 : 0));
-    for (const char *drop : {" tabSelected=\"", " workbookViewId=\""}) {
+    for (const char* drop : {" tabSelected=\"", " workbookViewId=\""}) {
         const size_t at = attrs.find(drop);
         if (at != std::string::npos)
             attrs.erase(at, attrs.find('"', at + std::strlen(drop)) + 1 - at);
@@ -375,17 +376,17 @@ void readView(const pugi::xml_node &views, SheetData &data)
 
 // Elements kept as read, by their place in the part. extLst keeps the extensions of
 // conditional formats and input rules only.
-void readExtras(const pugi::xml_node &root, SheetData &data)
+void readExtras(const pugi::xml_node& root, SheetData& data)
 {
-    static const char *const afterData[] = {"sheetCalcPr", "sheetProtection", "protectedRanges", "scenarios",
-                                            "autoFilter", "sortState", "dataConsolidate"};
-    static const char *const afterMerges[] = {"phoneticPr", "conditionalFormatting", "dataValidations", "hyperlinks"};
-    static const char *const tail[] = {"cellWatches", "ignoredErrors", "drawing", "legacyDrawing",
-                                       "legacyDrawingHF", "drawingHF", "picture"};
-    auto in = [](std::string_view name, const auto &list) {
-        return std::any_of(std::begin(list), std::end(list), [&](const char *n) { return name == n; });
+    static const char* const afterData[] = {"sheetCalcPr", "sheetProtection", "protectedRanges", "scenarios",
+                                            "autoFilter",  "sortState",       "dataConsolidate"};
+    static const char* const afterMerges[] = {"phoneticPr", "conditionalFormatting", "dataValidations", "hyperlinks"};
+    static const char* const tail[]
+        = {"cellWatches", "ignoredErrors", "drawing", "legacyDrawing", "legacyDrawingHF", "drawingHF", "picture"};
+    auto in = [](std::string_view name, const auto& list) {
+        return std::any_of(std::begin(list), std::end(list), [&](const char* n) { return name == n; });
     };
-    SheetExtras &x = data.extras;
+    SheetExtras& x = data.extras;
     for (pugi::xml_node c = root.first_child(); c; c = c.next_sibling()) {
         const std::string_view name = localName(c);
         if (in(name, afterData))
@@ -412,51 +413,51 @@ void CellCounter::feed(std::string_view chunk)
 {
     size_t i = 0;
     while (i < chunk.size()) {
-        if (!m_inName) {
+        if (!inName_) {
             const size_t open = chunk.find('<', i);
             if (open == std::string_view::npos)
                 break;
-            m_inName = true;
-            m_nameLength = 0;
-            m_long = false;
+            inName_ = true;
+            nameLength_ = 0;
+            long_ = false;
             i = open + 1;
             continue;
         }
         const char ch = chunk[i++];
         if (ch == ':') { // the local name starts again after a prefix
-            m_nameLength = 0;
-            m_long = false;
+            nameLength_ = 0;
+            long_ = false;
         } else if (isNameChar(ch)) {
-            if (m_nameLength < 3)
-                m_name[m_nameLength++] = ch;
+            if (nameLength_ < 3)
+                name_[nameLength_++] = ch;
             else
-                m_long = true; // longer than "row"
+                long_ = true; // longer than "row"
         }
         if (isNameChar(ch))
             continue;
-        m_inName = false;
+        inName_ = false;
         endName();
         if (ch == '<')
             --i; // starts the next name
     }
-    if (m_unspent && m_budget.fetch_sub(m_unspent, std::memory_order_relaxed) < m_unspent)
-        tooManyCells(m_ctx);
-    m_unspent = 0;
+    if (unspent_ && budget_.fetch_sub(unspent_, std::memory_order_relaxed) < unspent_)
+        tooManyCells(ctx_);
+    unspent_ = 0;
 }
 
 void CellCounter::endName()
 {
-    const std::string_view name(m_name, size_t(m_nameLength));
-    if (m_long || (name != "c" && name != "row"))
+    const std::string_view name(name_, size_t(nameLength_));
+    if (long_ || (name != "c" && name != "row"))
         return;
-    ++m_count;
-    if (++m_unspent > m_budget.load(std::memory_order_relaxed))
-        tooManyCells(m_ctx);
+    ++count_;
+    if (++unspent_ > budget_.load(std::memory_order_relaxed))
+        tooManyCells(ctx_);
 }
 
-void readWorksheetPart(const pugi::xml_node &root, SheetData &data, const std::vector<uint32_t> &styles,
-                       const std::vector<uint32_t> &strings, StringTable &table, long &cellsLeft,
-                       const PartContext &ctx)
+void readWorksheetPart(const pugi::xml_node& root, SheetData& data, const std::vector<uint32_t>& styles,
+                       const std::vector<uint32_t>& strings, StringTable& table, long& cellsLeft,
+                       const PartContext& ctx)
 {
     if (localName(root) != "worksheet")
         ctx.fail("worksheet 要素がありません");

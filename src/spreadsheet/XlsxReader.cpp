@@ -6,20 +6,20 @@
 #include "ReaderCommon.h"
 #include "SheetError.h"
 #include "SheetSource.h"
+#include "Theme.h"
 #include "Workbook.h"
 #include "ZipReader.h"
-#include "Theme.h"
 
 #include <QString>
 
 #include <QtGlobal>
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
+#include <cmath>
 #include <map>
 #include <set>
-#include <cctype>
-#include <cmath>
 #include <unordered_map>
 
 namespace mirevo::sheet {
@@ -28,20 +28,20 @@ namespace {
 
 struct Relationship {
     std::string id;
-    std::string type; // last path segment of the type URI, e.g. "worksheet"
+    std::string type;   // last path segment of the type URI, e.g. "worksheet"
     std::string target; // package path without leading slash; an external target as given
     std::string typeUri;
     bool external = false;
 };
 
-std::string folderOf(const std::string &part)
+std::string folderOf(const std::string& part)
 {
     const size_t slash = part.rfind('/');
     return slash == std::string::npos ? std::string() : part.substr(0, slash + 1);
 }
 
 // Resolves "../x", "./x", "/x" against the folder of the source part.
-std::string resolve(const std::string &base, const std::string &target)
+std::string resolve(const std::string& base, const std::string& target)
 {
     if (!target.empty() && target.front() == '/')
         return target.substr(1);
@@ -58,13 +58,13 @@ std::string resolve(const std::string &base, const std::string &target)
     return folder + rest;
 }
 
-std::string relsPathOf(const std::string &part)
+std::string relsPathOf(const std::string& part)
 {
     const std::string folder = folderOf(part);
     return folder + "_rels/" + part.substr(folder.size()) + ".rels";
 }
 
-std::vector<Relationship> readRels(const ZipReader &zip, const std::string &file, const std::string &part)
+std::vector<Relationship> readRels(const ZipReader& zip, const std::string& file, const std::string& part)
 {
     const std::string relsPath = relsPathOf(part);
     std::vector<Relationship> rels;
@@ -88,26 +88,26 @@ std::vector<Relationship> readRels(const ZipReader &zip, const std::string &file
     return rels;
 }
 
-const Relationship *findType(const std::vector<Relationship> &rels, std::string_view type)
+const Relationship* findType(const std::vector<Relationship>& rels, std::string_view type)
 {
-    for (const Relationship &r : rels)
+    for (const Relationship& r : rels)
         if (r.type == type && !r.external)
             return &r;
     return nullptr;
 }
 
 // Relationships by id (a workbook may have many thousands of sheets).
-std::unordered_map<std::string_view, const Relationship *> byId(const std::vector<Relationship> &rels)
+std::unordered_map<std::string_view, const Relationship*> byId(const std::vector<Relationship>& rels)
 {
-    std::unordered_map<std::string_view, const Relationship *> map;
+    std::unordered_map<std::string_view, const Relationship*> map;
     map.reserve(rels.size());
-    for (const Relationship &r : rels)
+    for (const Relationship& r : rels)
         map.emplace(r.id, &r);
     return map;
 }
 
 // r:id whatever the prefix of the relationships namespace.
-std::string_view relId(const pugi::xml_node &sheet)
+std::string_view relId(const pugi::xml_node& sheet)
 {
     for (pugi::xml_attribute a : sheet.attributes()) {
         const std::string_view name = a.name();
@@ -119,55 +119,55 @@ std::string_view relId(const pugi::xml_node &sheet)
 
 class PackageLoader {
 public:
-    PackageLoader(Workbook &book, const std::string &path, const ReadLimits &limits)
-        : m_book(book), m_path(path), m_package(std::make_shared<SheetPackage>()),
-          m_zip(*(m_package->zip = std::make_unique<ZipReader>(path, limits.package))), m_limits(limits)
+    PackageLoader(Workbook& book, const std::string& path, const ReadLimits& limits)
+        : book_(book), path_(path), package_(std::make_shared<SheetPackage>()),
+          zip_(*(package_->zip = std::make_unique<ZipReader>(path, limits.package))), limits_(limits)
     {
-        m_package->cellsLeft = limits.maxCells;
+        package_->cellsLeft = limits.maxCells;
     }
 
     void load(SheetReading reading)
     {
-        const std::vector<Relationship> rootRels = readRels(m_zip, m_path, "");
-        const Relationship *office = findType(rootRels, "officeDocument");
+        const std::vector<Relationship> rootRels = readRels(zip_, path_, "");
+        const Relationship* office = findType(rootRels, "officeDocument");
         if (!office)
-            throw SheetError(m_path + ": _rels/.rels にブック本体への参照がありません");
-        m_workbookPart = office->target;
-        m_rels = readRels(m_zip, m_path, m_workbookPart);
-        m_relsById = byId(m_rels);
+            throw SheetError(path_ + ": _rels/.rels にブック本体への参照がありません");
+        workbookPart_ = office->target;
+        rels_ = readRels(zip_, path_, workbookPart_);
+        relsById_ = byId(rels_);
         loadContentTypes();
         loadTheme();
         loadStyles();
         loadStrings();
         loadWorkbook();
-        noteDroppedParts(m_rels, "");
+        noteDroppedParts(rels_, "");
         if (reading == SheetReading::AtOpen)
-            readSheets(m_book);
+            readSheets(book_);
         else
-            m_book.ActiveSheet().data();
-        reportDropped(m_book, m_path, m_package->dropped.lines(), m_package->dropped);
-        m_package->reported = true;
+            book_.ActiveSheet().data();
+        reportDropped(book_, path_, package_->dropped.lines(), package_->dropped);
+        package_->reported = true;
     }
 
 private:
-    pugi::xml_node loadPart(pugi::xml_document &doc, const std::string &part)
+    pugi::xml_node loadPart(pugi::xml_document& doc, const std::string& part)
     {
-        std::string data = m_zip.read(part);
-        loadXml(doc, data, PartContext{m_path, part});
+        std::string data = zip_.read(part);
+        loadXml(doc, data, PartContext{path_, part});
         return doc.first_child();
     }
 
     void loadContentTypes()
     {
-        if (!m_zip.has("[Content_Types].xml"))
+        if (!zip_.has("[Content_Types].xml"))
             return;
         pugi::xml_document doc;
         const pugi::xml_node root = loadPart(doc, "[Content_Types].xml");
         for (pugi::xml_node n : root.children()) {
             if (localName(n) == "Default")
-                m_defaultTypes[lower(n.attribute("Extension").value())] = n.attribute("ContentType").value();
+                defaultTypes_[lower(n.attribute("Extension").value())] = n.attribute("ContentType").value();
             else if (localName(n) == "Override")
-                m_overrideTypes[resolve("", n.attribute("PartName").value())] = n.attribute("ContentType").value();
+                overrideTypes_[resolve("", n.attribute("PartName").value())] = n.attribute("ContentType").value();
         }
     }
 
@@ -177,56 +177,58 @@ private:
         return text;
     }
 
-    std::string contentTypeOf(const std::string &part) const
+    std::string contentTypeOf(const std::string& part) const
     {
-        if (const auto it = m_overrideTypes.find(part); it != m_overrideTypes.end())
+        if (const auto it = overrideTypes_.find(part); it != overrideTypes_.end())
             return it->second;
         const size_t dot = part.rfind('.');
         const std::string ext = dot == std::string::npos ? "" : lower(part.substr(dot + 1));
-        if (const auto it = m_defaultTypes.find(ext); it != m_defaultTypes.end())
+        if (const auto it = defaultTypes_.find(ext); it != defaultTypes_.end())
             return it->second;
-        static const std::map<std::string, std::string> known = {
-            {"png", "image/png"}, {"jpeg", "image/jpeg"}, {"jpg", "image/jpeg"}, {"gif", "image/gif"},
-            {"emf", "image/x-emf"}, {"wmf", "image/x-wmf"}, {"bmp", "image/bmp"}, {"tif", "image/tiff"},
-            {"tiff", "image/tiff"}, {"vml", "application/vnd.openxmlformats-officedocument.vmlDrawing"}};
+        static const std::map<std::string, std::string> known
+            = {{"png", "image/png"},   {"jpeg", "image/jpeg"},
+               {"jpg", "image/jpeg"},  {"gif", "image/gif"},
+               {"emf", "image/x-emf"}, {"wmf", "image/x-wmf"},
+               {"bmp", "image/bmp"},   {"tif", "image/tiff"},
+               {"tiff", "image/tiff"}, {"vml", "application/vnd.openxmlformats-officedocument.vmlDrawing"}};
         if (const auto it = known.find(ext); it != known.end())
             return it->second;
         return "application/xml";
     }
 
     // The part and, recursively, the parts it refers to; each part is read once.
-    std::shared_ptr<const CarriedPart> carriedPart(const std::string &name, int depth)
+    std::shared_ptr<const CarriedPart> carriedPart(const std::string& name, int depth)
     {
-        if (const auto it = m_carried.find(name); it != m_carried.end())
+        if (const auto it = carried_.find(name); it != carried_.end())
             return it->second;
         auto part = std::make_shared<CarriedPart>();
-        m_carried.emplace(name, part); // before its relationships: a cycle ends here
+        carried_.emplace(name, part); // before its relationships: a cycle ends here
         part->name = name;
         part->contentType = contentTypeOf(name);
-        part->data = m_zip.read(name);
+        part->data = zip_.read(name);
         if (depth < 8)
-            part->rels = carriedRels(readRels(m_zip, m_path, name), depth + 1);
+            part->rels = carriedRels(readRels(zip_, path_, name), depth + 1);
         return part;
     }
 
-    std::vector<CarriedRel> carriedRels(const std::vector<Relationship> &rels, int depth)
+    std::vector<CarriedRel> carriedRels(const std::vector<Relationship>& rels, int depth)
     {
         std::vector<CarriedRel> out;
-        for (const Relationship &r : rels) {
+        for (const Relationship& r : rels) {
             if (r.external)
                 out.push_back({r.id, r.typeUri, r.target, true, nullptr});
-            else if (m_zip.has(r.target))
+            else if (zip_.has(r.target))
                 out.push_back({r.id, r.typeUri, {}, false, carriedPart(r.target, depth)});
         }
         return out;
     }
 
     // The sheet's relationships to what it carries; the rest is named as dropped.
-    std::vector<CarriedRel> carrySheetRels(const std::vector<Relationship> &rels, const std::string &sheetName)
+    std::vector<CarriedRel> carrySheetRels(const std::vector<Relationship>& rels, const std::string& sheetName)
     {
         static const std::set<std::string_view> carried = {"drawing", "vmlDrawing", "comments", "hyperlink", "image"};
         std::vector<Relationship> kept;
-        for (const Relationship &r : rels)
+        for (const Relationship& r : rels)
             if (carried.count(r.type))
                 kept.push_back(r);
         noteDroppedParts(rels, sheetName);
@@ -236,27 +238,27 @@ private:
     // Kept as read; its colour scheme resolves the theme colours of the styles.
     void loadTheme()
     {
-        if (const Relationship *rel = findType(m_rels, "theme"); rel && m_zip.has(rel->target))
-            m_book.tables().styles.setTheme(std::make_shared<Theme>(m_zip.read(rel->target)));
+        if (const Relationship* rel = findType(rels_, "theme"); rel && zip_.has(rel->target))
+            book_.tables().styles.setTheme(std::make_shared<Theme>(zip_.read(rel->target)));
     }
 
     void loadStyles()
     {
-        m_package->styles = {0};
-        if (const Relationship *rel = findType(m_rels, "styles")) {
+        package_->styles = {0};
+        if (const Relationship* rel = findType(rels_, "styles")) {
             pugi::xml_document doc;
-            m_package->styles = readStylesPart(loadPart(doc, rel->target), m_book.tables().styles,
-                                               PartContext{m_path, rel->target});
+            package_->styles
+                = readStylesPart(loadPart(doc, rel->target), book_.tables().styles, PartContext{path_, rel->target});
         }
     }
 
     void loadStrings()
     {
-        if (const Relationship *rel = findType(m_rels, "sharedStrings")) {
+        if (const Relationship* rel = findType(rels_, "sharedStrings")) {
             pugi::xml_document doc;
-            m_package->strings = readSharedStringsPart(loadPart(doc, rel->target), m_book.tables().strings,
-                                                       PartContext{m_path, rel->target});
-            for (uint32_t &id : m_package->strings)
+            package_->strings = readSharedStringsPart(loadPart(doc, rel->target), book_.tables().strings,
+                                                      PartContext{path_, rel->target});
+            for (uint32_t& id : package_->strings)
                 id |= kWorkbookString;
         }
     }
@@ -264,50 +266,50 @@ private:
     void loadWorkbook()
     {
         pugi::xml_document doc;
-        const pugi::xml_node root = loadPart(doc, m_workbookPart);
-        const PartContext ctx{m_path, m_workbookPart};
+        const pugi::xml_node root = loadPart(doc, workbookPart_);
+        const PartContext ctx{path_, workbookPart_};
         if (localName(root) != "workbook")
             ctx.fail("workbook 要素がありません");
-        m_book.setDate1904(boolAttr(child(root, "workbookPr"), "date1904", false));
+        book_.setDate1904(boolAttr(child(root, "workbookPr"), "date1904", false));
         const pugi::xml_node sheets = child(root, "sheets");
         long count = 0;
         for (pugi::xml_node sheet : sheets.children())
             count += localName(sheet) == "sheet";
-        if (count > m_limits.maxSheets)
-            ctx.fail("シートの数 (" + std::to_string(count) + ") がブックの上限 ("
-                     + std::to_string(m_limits.maxSheets) + ") を超えています");
+        if (count > limits_.maxSheets)
+            ctx.fail("シートの数 (" + std::to_string(count) + ") がブックの上限 (" + std::to_string(limits_.maxSheets)
+                     + ") を超えています");
         for (pugi::xml_node sheet : sheets.children())
             if (localName(sheet) == "sheet")
                 loadSheet(sheet, ctx);
-        if (m_book.sheets().empty())
+        if (book_.sheets().empty())
             ctx.fail("ワークシートがありません");
         const long active = intAttr(child(child(root, "bookViews"), "workbookView"), "activeTab", 0, ctx);
-        m_book.setActiveIndex(active >= 0 && active < long(m_book.sheets().size()) ? int(active) : 0);
+        book_.setActiveIndex(active >= 0 && active < long(book_.sheets().size()) ? int(active) : 0);
         applyVisibility(sheets);
         loadDefinedNames(child(root, "definedNames"), ctx);
     }
 
     // Hidden and very hidden sheets; a file whose every sheet is hidden keeps one shown.
-    void applyVisibility(const pugi::xml_node &sheets)
+    void applyVisibility(const pugi::xml_node& sheets)
     {
         size_t i = 0;
         for (pugi::xml_node sheet : sheets.children()) {
             if (localName(sheet) != "sheet")
                 continue;
-            Worksheet *ws = m_fileSheets[i++];
+            Worksheet* ws = fileSheets_[i++];
             const std::string_view state = sheet.attribute("state").value();
             if (!ws || state.empty() || state == "visible")
                 continue;
             try {
                 ws->setVisible(state == "veryHidden" ? xlSheetVeryHidden : xlSheetHidden);
-            } catch (const SheetError &) {
-                m_package->dropped.add("非表示の指定 (すべてのシートが非表示のため表示にしました)", ws->Name());
+            } catch (const SheetError&) {
+                package_->dropped.add("非表示の指定 (すべてのシートが非表示のため表示にしました)", ws->Name());
             }
         }
     }
 
     // Defined names; localSheetId counts every <sheet> of the file, chart sheets included.
-    void loadDefinedNames(const pugi::xml_node &names, const PartContext &ctx)
+    void loadDefinedNames(const pugi::xml_node& names, const PartContext& ctx)
     {
         for (pugi::xml_node n : names.children()) {
             if (localName(n) != "definedName")
@@ -317,94 +319,101 @@ private:
                 ctx.fail("名前の定義が正しくありません: " + std::string(isUtf8(name.name) ? name.name : ""));
             if (n.attribute("localSheetId")) {
                 const long local = intAttr(n, "localSheetId", -1, ctx);
-                if (local < 0 || size_t(local) >= m_fileSheets.size() || !m_fileSheets[size_t(local)]) {
-                    m_package->dropped.add("名前の定義", name.name);
+                if (local < 0 || size_t(local) >= fileSheets_.size() || !fileSheets_[size_t(local)]) {
+                    package_->dropped.add("名前の定義", name.name);
                     continue;
                 }
-                name.sheet = m_fileSheets[size_t(local)];
+                name.sheet = fileSheets_[size_t(local)];
             }
-            m_book.definedNames().push_back(std::move(name));
+            book_.definedNames().push_back(std::move(name));
         }
     }
 
     // Parts the engine does not model, by what a user would call them.
-    void noteDroppedParts(const std::vector<Relationship> &rels, const std::string &sheetName)
+    void noteDroppedParts(const std::vector<Relationship>& rels, const std::string& sheetName)
     {
-        static const std::map<std::string_view, const char *> kinds = {
-            {"table", "テーブル"}, {"pivotTable", "ピボットテーブル"}, {"threadedComment", "スレッド形式のコメント"},
-            {"oleObject", "埋め込みオブジェクト"}, {"vbaProject", "マクロ"}, {"externalLink", "外部参照"},
-            {"control", "コントロール"}, {"ctrlProp", "コントロール"}, {"slicer", "スライサー"},
-            {"timeline", "タイムライン"}, {"customProperty", "シートのユーザー設定プロパティ"}};
-        for (const Relationship &r : rels) {
+        static const std::map<std::string_view, const char*> kinds
+            = {{"table", "テーブル"},
+               {"pivotTable", "ピボットテーブル"},
+               {"threadedComment", "スレッド形式のコメント"},
+               {"oleObject", "埋め込みオブジェクト"},
+               {"vbaProject", "マクロ"},
+               {"externalLink", "外部参照"},
+               {"control", "コントロール"},
+               {"ctrlProp", "コントロール"},
+               {"slicer", "スライサー"},
+               {"timeline", "タイムライン"},
+               {"customProperty", "シートのユーザー設定プロパティ"}};
+        for (const Relationship& r : rels) {
             const auto it = kinds.find(r.type);
             if (it != kinds.end())
                 note(it->second, sheetName);
         }
     }
 
-    void note(const std::string &what, const std::string &where) { m_package->dropped.note(what, where); }
+    void note(const std::string& what, const std::string& where) { package_->dropped.note(what, where); }
 
-    void loadSheet(const pugi::xml_node &sheet, const PartContext &ctx)
+    void loadSheet(const pugi::xml_node& sheet, const PartContext& ctx)
     {
-        const auto found = m_relsById.find(relId(sheet));
-        const Relationship *rel = found == m_relsById.end() ? nullptr : found->second;
+        const auto found = relsById_.find(relId(sheet));
+        const Relationship* rel = found == relsById_.end() ? nullptr : found->second;
         if (!rel && relId(sheet).empty()) { // no part at all: read as an empty sheet
-            m_fileSheets.push_back(addSheet(sheet, ctx));
+            fileSheets_.push_back(addSheet(sheet, ctx));
             note("内容のないシート (空のシートとして読みました)", sheet.attribute("name").value());
             return;
         }
         if (!rel)
             ctx.fail(std::string("シートの参照先がありません: ") + sheet.attribute("name").value());
-        m_fileSheets.push_back(nullptr);
+        fileSheets_.push_back(nullptr);
         if (rel->type != "worksheet") { // chart sheets and dialog sheets are not modelled
             note("グラフシート・ダイアログシート", sheet.attribute("name").value());
             return;
         }
-        Worksheet *ws = addSheet(sheet, ctx);
-        m_fileSheets.back() = ws;
-        m_zip.require(rel->target);
-        ws->setSource(std::make_shared<SheetSource>(m_package, rel->target,
-                                                    carrySheetRels(readRels(m_zip, m_path, rel->target), ws->Name())));
+        Worksheet* ws = addSheet(sheet, ctx);
+        fileSheets_.back() = ws;
+        zip_.require(rel->target);
+        ws->setSource(std::make_shared<SheetSource>(package_, rel->target,
+                                                    carrySheetRels(readRels(zip_, path_, rel->target), ws->Name())));
     }
 
-    Worksheet *addSheet(const pugi::xml_node &sheet, const PartContext &ctx)
+    Worksheet* addSheet(const pugi::xml_node& sheet, const PartContext& ctx)
     {
         try {
-            return &m_book.insertSheet(int(m_book.sheets().size()), sheet.attribute("name").value());
-        } catch (const SheetError &e) {
+            return &book_.insertSheet(int(book_.sheets().size()), sheet.attribute("name").value());
+        } catch (const SheetError& e) {
             ctx.fail(e.what());
         }
     }
 
-    Workbook &m_book;
-    std::string m_path;
-    std::shared_ptr<SheetPackage> m_package; // what the sheets' parts are read with
-    ZipReader &m_zip;
-    ReadLimits m_limits;
-    std::string m_workbookPart;
-    std::vector<Relationship> m_rels;
-    std::unordered_map<std::string_view, const Relationship *> m_relsById;
-    std::vector<Worksheet *> m_fileSheets;              // by position in <sheets>; null: not loaded
-    std::map<std::string, std::string> m_defaultTypes;  // extension -> content type
-    std::map<std::string, std::string> m_overrideTypes; // part -> content type
-    std::map<std::string, std::shared_ptr<const CarriedPart>> m_carried;
+    Workbook& book_;
+    std::string path_;
+    std::shared_ptr<SheetPackage> package_; // what the sheets' parts are read with
+    ZipReader& zip_;
+    ReadLimits limits_;
+    std::string workbookPart_;
+    std::vector<Relationship> rels_;
+    std::unordered_map<std::string_view, const Relationship*> relsById_;
+    std::vector<Worksheet*> fileSheets_;               // by position in <sheets>; null: not loaded
+    std::map<std::string, std::string> defaultTypes_;  // extension -> content type
+    std::map<std::string, std::string> overrideTypes_; // part -> content type
+    std::map<std::string, std::shared_ptr<const CarriedPart>> carried_;
 };
 
 } // namespace
 
-void PartContext::fail(const std::string &why) const
+void PartContext::fail(const std::string& why) const
 {
     throw SheetError(file + ": " + part + ": " + why);
 }
 
-std::string_view localName(const pugi::xml_node &node)
+std::string_view localName(const pugi::xml_node& node)
 {
     const std::string_view name = node.name();
     const size_t colon = name.find(':');
     return colon == std::string_view::npos ? name : name.substr(colon + 1);
 }
 
-pugi::xml_node child(const pugi::xml_node &node, std::string_view name)
+pugi::xml_node child(const pugi::xml_node& node, std::string_view name)
 {
     for (pugi::xml_node c = node.first_child(); c; c = c.next_sibling())
         if (localName(c) == name)
@@ -412,16 +421,15 @@ pugi::xml_node child(const pugi::xml_node &node, std::string_view name)
     return {};
 }
 
-void loadXml(pugi::xml_document &doc, std::string &data, const PartContext &ctx)
+void loadXml(pugi::xml_document& doc, std::string& data, const PartContext& ctx)
 {
-    const auto result = doc.load_buffer(data.data(), data.size(),
-                                                pugi::parse_default | pugi::parse_ws_pcdata_single);
+    const auto result = doc.load_buffer(data.data(), data.size(), pugi::parse_default | pugi::parse_ws_pcdata_single);
     if (!result)
         ctx.fail(std::string("XML が正しくありません (位置 ") + std::to_string(result.offset) + ": "
                  + result.description() + ")");
 }
 
-bool boolAttr(const pugi::xml_node &node, const char *name, bool fallback)
+bool boolAttr(const pugi::xml_node& node, const char* name, bool fallback)
 {
     const pugi::xml_attribute a = node.attribute(name);
     if (!a)
@@ -430,7 +438,7 @@ bool boolAttr(const pugi::xml_node &node, const char *name, bool fallback)
     return v == "1" || v == "true" || v == "on";
 }
 
-double doubleAttr(const pugi::xml_node &node, const char *name, double fallback, const PartContext &ctx)
+double doubleAttr(const pugi::xml_node& node, const char* name, double fallback, const PartContext& ctx)
 {
     const pugi::xml_attribute a = node.attribute(name);
     if (!a)
@@ -443,19 +451,19 @@ double doubleAttr(const pugi::xml_node &node, const char *name, double fallback,
     return out;
 }
 
-double rangedAttr(const pugi::xml_node &node, const char *name, double fallback, double lo, double hi,
-                  const PartContext &ctx)
+double rangedAttr(const pugi::xml_node& node, const char* name, double fallback, double lo, double hi,
+                  const PartContext& ctx)
 {
     const double v = doubleAttr(node, name, fallback, ctx);
     return v >= lo && v <= hi ? v : fallback;
 }
 
-long intAttr(const pugi::xml_node &node, const char *name, long fallback, const PartContext &ctx)
+long intAttr(const pugi::xml_node& node, const char* name, long fallback, const PartContext& ctx)
 {
     return intValue(node.attribute(name), fallback, ctx);
 }
 
-long intValue(const pugi::xml_attribute &a, long fallback, const PartContext &ctx)
+long intValue(const pugi::xml_attribute& a, long fallback, const PartContext& ctx)
 {
     if (!a)
         return fallback;
@@ -469,8 +477,8 @@ long intValue(const pugi::xml_attribute &a, long fallback, const PartContext &ct
 
 bool isUtf8(std::string_view text)
 {
-    const auto *p = reinterpret_cast<const unsigned char *>(text.data());
-    const auto *end = p + text.size();
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* end = p + text.size();
     auto cont = [](unsigned char c) { return (c & 0xC0) == 0x80; };
     while (p < end) {
         const unsigned char c = *p;
@@ -482,10 +490,18 @@ bool isUtf8(std::string_view text)
         // surrogates, nothing above U+10FFFF).
         int len = 0;
         unsigned char lo = 0x80, hi = 0xBF;
-        if (c >= 0xC2 && c <= 0xDF) len = 2;
-        else if (c >= 0xE0 && c <= 0xEF) { len = 3; lo = c == 0xE0 ? 0xA0 : 0x80; hi = c == 0xED ? 0x9F : 0xBF; }
-        else if (c >= 0xF0 && c <= 0xF4) { len = 4; lo = c == 0xF0 ? 0x90 : 0x80; hi = c == 0xF4 ? 0x8F : 0xBF; }
-        else return false;
+        if (c >= 0xC2 && c <= 0xDF)
+            len = 2;
+        else if (c >= 0xE0 && c <= 0xEF) {
+            len = 3;
+            lo = c == 0xE0 ? 0xA0 : 0x80;
+            hi = c == 0xED ? 0x9F : 0xBF;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            len = 4;
+            lo = c == 0xF0 ? 0x90 : 0x80;
+            hi = c == 0xF4 ? 0x8F : 0xBF;
+        } else
+            return false;
         if (end - p < len || p[1] < lo || p[1] > hi)
             return false;
         for (int k = 2; k < len; ++k)
@@ -514,7 +530,7 @@ std::string decodeText(std::string_view text)
     return out;
 }
 
-void readXlsx(Workbook &book, const std::string &path, const ReadLimits &limits, SheetReading reading)
+void readXlsx(Workbook& book, const std::string& path, const ReadLimits& limits, SheetReading reading)
 {
     PackageLoader(book, path, limits).load(reading);
 }

@@ -17,7 +17,7 @@ struct ReadLimits {
 // Fills the empty workbook `book` from the file. Throws SheetError naming the file and part
 // when the package is missing a part, a part is malformed or the file passes a limit; on
 // demand, a sheet other than the active one throws when its contents are first needed.
-void readXlsx(Workbook &book, const std::string &path, const ReadLimits &limits = {},
+void readXlsx(Workbook& book, const std::string& path, const ReadLimits& limits = {},
               SheetReading reading = SheetReading::AtOpen);
 
 } // namespace mirevo::sheet

@@ -10,6 +10,6 @@ class Workbook;
 // atomically, through a symbolic link, never over a FIFO, a device or a read-only file, the
 // replaced file's permissions kept. Throws SheetError on failure.
 // `deflateLevel` 1 (fast) unless a benchmark compares at another level.
-void writeXlsx(const Workbook &book, const std::string &path, int deflateLevel = 1);
+void writeXlsx(const Workbook& book, const std::string& path, int deflateLevel = 1);
 
 } // namespace mirevo::sheet

@@ -6,16 +6,19 @@ namespace mirevo::sheet {
 
 namespace {
 
-bool isHex(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
+bool isHex(char c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
 
 // "_x0041_" in the text would be read back as an escape, so its underscore is escaped too.
 bool looksLikeEscape(std::string_view v, size_t i)
 {
     return i + 6 < v.size() && v[i + 1] == 'x' && isHex(v[i + 2]) && isHex(v[i + 3]) && isHex(v[i + 4])
-           && isHex(v[i + 5]) && v[i + 6] == '_';
+        && isHex(v[i + 5]) && v[i + 6] == '_';
 }
 
-void appendHexEscape(std::string &out, unsigned char c)
+void appendHexEscape(std::string& out, unsigned char c)
 {
     static const char digits[] = "0123456789ABCDEF";
     out += "_x00";
@@ -26,23 +29,33 @@ void appendHexEscape(std::string &out, unsigned char c)
 
 } // namespace
 
-void appendEscaped(std::string &out, std::string_view value, bool attribute)
+void appendEscaped(std::string& out, std::string_view value, bool attribute)
 {
     size_t plain = 0;
     for (size_t i = 0; i < value.size(); ++i) {
         const auto c = static_cast<unsigned char>(value[i]);
-        const bool special = c == '&' || c == '<' || c == '>' || c == '_' || c < 0x20 || c == 0xEF
-                             || (attribute && c == '"');
+        const bool special
+            = c == '&' || c == '<' || c == '>' || c == '_' || c < 0x20 || c == 0xEF || (attribute && c == '"');
         if (!special)
             continue;
         out.append(value.data() + plain, i - plain);
         plain = i + 1;
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        case '_': out += !attribute && looksLikeEscape(value, i) ? "_x005F_" : "_"; break;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '_':
+            out += !attribute && looksLikeEscape(value, i) ? "_x005F_" : "_";
+            break;
         case 0xEF:
             // U+FFFE and U+FFFF are not XML characters; everything else from EF passes.
             if (!attribute && i + 2 < value.size() && value[i + 1] == '\xBF'
@@ -58,7 +71,8 @@ void appendEscaped(std::string &out, std::string_view value, bool attribute)
             // A parser turns a literal CR into LF, so it travels escaped.
             out += attribute ? "&#13;" : "_x000D_";
             break;
-        case '\t': case '\n':
+        case '\t':
+        case '\n':
             if (attribute) {
                 out += "&#";
                 appendInt(out, c);
@@ -76,14 +90,14 @@ void appendEscaped(std::string &out, std::string_view value, bool attribute)
     out.append(value.data() + plain, value.size() - plain);
 }
 
-void appendInt(std::string &out, int64_t value)
+void appendInt(std::string& out, int64_t value)
 {
     char buf[24];
     auto res = std::to_chars(buf, buf + sizeof buf, value);
     out.append(buf, size_t(res.ptr - buf));
 }
 
-void appendDouble(std::string &out, double value)
+void appendDouble(std::string& out, double value)
 {
     char buf[32];
     auto res = std::to_chars(buf, buf + sizeof buf, value);
@@ -92,36 +106,39 @@ void appendDouble(std::string &out, double value)
 
 void XmlWriter::declaration()
 {
-    m_out += "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
+    out_ += "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
 }
 
 void XmlWriter::attr(std::string_view name, std::string_view value)
 {
-    m_out += ' ';
-    m_out += name;
-    m_out += "=\"";
-    appendEscaped(m_out, value, true);
-    m_out += '"';
+    out_ += ' ';
+    out_ += name;
+    out_ += "=\"";
+    appendEscaped(out_, value, true);
+    out_ += '"';
 }
 
 void XmlWriter::attr(std::string_view name, int64_t value)
 {
-    m_out += ' ';
-    m_out += name;
-    m_out += "=\"";
-    appendInt(m_out, value);
-    m_out += '"';
+    out_ += ' ';
+    out_ += name;
+    out_ += "=\"";
+    appendInt(out_, value);
+    out_ += '"';
 }
 
 void XmlWriter::attrDouble(std::string_view name, double value)
 {
-    m_out += ' ';
-    m_out += name;
-    m_out += "=\"";
-    appendDouble(m_out, value);
-    m_out += '"';
+    out_ += ' ';
+    out_ += name;
+    out_ += "=\"";
+    appendDouble(out_, value);
+    out_ += '"';
 }
 
-void XmlWriter::text(std::string_view value) { appendEscaped(m_out, value, false); }
+void XmlWriter::text(std::string_view value)
+{
+    appendEscaped(out_, value, false);
+}
 
 } // namespace mirevo::sheet

@@ -27,37 +27,37 @@ class ZipReader {
 public:
     // Reads the package file into memory and checks the sizes its central directory claims. A
     // path that is no regular file (a FIFO, a device) is refused before it is opened.
-    explicit ZipReader(const std::string &path, PackageLimits limits = {});
+    explicit ZipReader(const std::string& path, PackageLimits limits = {});
     ~ZipReader();
-    ZipReader(const ZipReader &) = delete;
-    ZipReader &operator=(const ZipReader &) = delete;
+    ZipReader(const ZipReader&) = delete;
+    ZipReader& operator=(const ZipReader&) = delete;
     // Another reader of the same bytes, for another thread (one reader is not to be shared by
     // two); what both inflate counts against the one package's limits.
     std::unique_ptr<ZipReader> another() const;
-    const std::string &path() const { return m_path; }
+    const std::string& path() const { return path_; }
 
-    bool has(const std::string &name) const;
+    bool has(const std::string& name) const;
     // Throws SheetError naming the entry when the package does not have it.
-    void require(const std::string &name) const;
+    void require(const std::string& name) const;
     // Whole entry, inflated in chunks while counting against the limits, its CRC verified.
     // Throws SheetError naming the entry when it is missing, damaged or over a limit.
     // `inflated` sees each chunk as it comes, and may stop the read by throwing.
     using ChunkObserver = std::function<void(std::string_view)>;
-    std::string read(const std::string &name, const ChunkObserver &inflated = {}) const;
+    std::string read(const std::string& name, const ChunkObserver& inflated = {}) const;
 
 private:
-    ZipReader(const ZipReader &first, bool); // another()
+    ZipReader(const ZipReader& first, bool); // another()
     void openArchive();
     void checkDirectory();
-    void count(uint64_t bytes, const std::string &name) const;
-    [[noreturn]] void fail(const std::string &name, const std::string &why) const;
+    void count(uint64_t bytes, const std::string& name) const;
+    [[noreturn]] void fail(const std::string& name, const std::string& why) const;
 
-    std::string m_path;
-    QByteArray m_bytes; // the whole file
-    struct zip *m_zip = nullptr;
-    PackageLimits m_limits;
+    std::string path_;
+    QByteArray bytes_; // the whole file
+    struct zip* zip_ = nullptr;
+    PackageLimits limits_;
     // Bytes inflated so far over all entries, by every reader of the package.
-    std::shared_ptr<std::atomic<uint64_t>> m_inflated = std::make_shared<std::atomic<uint64_t>>(0);
+    std::shared_ptr<std::atomic<uint64_t>> inflated_ = std::make_shared<std::atomic<uint64_t>>(0);
 };
 
 } // namespace mirevo::sheet

@@ -1,9 +1,9 @@
-#include "Spreadsheet.h"
-#include "WorkbookWindow.h"
 #include "app/Program.h"
 #include "app/Tmenu01.h"
 #include "documents/ui/GenerationPanel.h"
 #include "project/ui/TForm1.h"
+#include "render/ui/WorkbookWindow.h"
+#include "spreadsheet/Spreadsheet.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempHome.h"
 
@@ -15,8 +15,8 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTimer>
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 
 using namespace mirevo;
 using mirevo::test::ScriptedDialogs;

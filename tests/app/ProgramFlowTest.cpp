@@ -4,8 +4,8 @@
 #include "project/ProjectActions.h"
 #include "project/ui/TForm1.h"
 #include "registry/CompanyRecord.h"
-#include "roster/WorkerRecord.h"
 #include "registry/ui/Ttouroku.h"
+#include "roster/WorkerRecord.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempHome.h"
 
@@ -16,8 +16,8 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 
 using namespace mirevo;
 using mirevo::test::ScriptedDialogs;

@@ -1,9 +1,9 @@
 #include "app/Tmenu01.h"
 #include "support/QtPrinters.h"
 
+#include <QEventLoop>
 #include <QListWidget>
 #include <QPushButton>
-#include <QEventLoop>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>

@@ -2,9 +2,9 @@
 // The sample site as the check's starting point: every case changes one
 // thing of a site that has no finding.
 #include "check/Finding.h"
-#include "support/QtPrinters.h"
 #include "project/Project.h"
 #include "project/ProjectActions.h"
+#include "support/QtPrinters.h"
 
 #include <QStringList>
 #include <algorithm>

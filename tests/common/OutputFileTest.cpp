@@ -1,14 +1,14 @@
 // The rule by which every file of the program is replaced (what it refuses is tested with
 // the workbook and the commands): what the replaced file keeps, and what it leaves behind.
-#include "common/Error.h"
 #include "common/OutputFile.h"
+#include "common/Error.h"
 #include "support/TempHome.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <gtest/gtest.h>
 #include <csignal>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>

@@ -1,6 +1,6 @@
+#include "common/TextFile.h"
 #include "common/Error.h"
 #include "common/LineBreaks.h"
-#include "common/TextFile.h"
 #include "support/TempHome.h"
 
 #include <QDir>

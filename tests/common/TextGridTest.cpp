@@ -1,5 +1,5 @@
-#include "common/Error.h"
 #include "common/TextGrid.h"
+#include "common/Error.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,6 @@
 // The brought-in machinery documents: 7 (notification and its checklist) and
 // 8 (power tools notification and its checklist).
 #include "DocumentTestSupport.h"
-#include "Spreadsheet.h"
 #include "documents/FormKit.h"
 #include "documents/Generator.h"
 #include "documents/MachineryChecklist.h"
@@ -9,6 +8,7 @@
 #include "documents/PowerToolNotice.h"
 #include "documents/TemplateBook.h"
 #include "registry/CompanyRecord.h"
+#include "spreadsheet/Spreadsheet.h"
 
 #include <gtest/gtest.h>
 

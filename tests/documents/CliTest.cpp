@@ -1,5 +1,5 @@
-#include "XlsxChecker.h"
 #include "cli/Cli.h"
+#include "XlsxChecker.h"
 #include "support/CliRun.h"
 #include "support/TempHome.h"
 
@@ -7,8 +7,8 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <unistd.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace mirevo;
 using namespace mirevo::test;

@@ -1,9 +1,9 @@
-#include "DocumentTestSupport.h"
-#include "Spreadsheet.h"
 #include "documents/ConstructionDiagram.h"
+#include "DocumentTestSupport.h"
 #include "documents/Generator.h"
 #include "documents/TemplateBook.h"
 #include "registry/CompanyRecord.h"
+#include "spreadsheet/Spreadsheet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "DocumentTestSupport.h"
 
-#include "Spreadsheet.h"
 #include "XlsxChecker.h"
 #include "registry/CompanyRecord.h"
+#include "spreadsheet/Spreadsheet.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
-#include "DocumentTestSupport.h"
-#include "Spreadsheet.h"
 #include "documents/FormDrawer.h"
+#include "DocumentTestSupport.h"
 #include "documents/Generator.h"
 #include "documents/TemplateBook.h"
+#include "spreadsheet/Spreadsheet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "DocumentTestSupport.h"
-#include "Spreadsheet.h"
-#include "common/Error.h"
 #include "documents/FormFields.h"
+#include "DocumentTestSupport.h"
+#include "common/Error.h"
 #include "project/RecordFields.h"
 #include "registry/CompanyRecord.h"
 #include "roster/WorkerRecord.h"
+#include "spreadsheet/Spreadsheet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "DocumentTestSupport.h"
-#include "Spreadsheet.h"
 #include "documents/DocumentList.h"
 #include "documents/Generator.h"
 #include "documents/SafetyPledge.h"
 #include "documents/TemplateBook.h"
+#include "spreadsheet/Spreadsheet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "Spreadsheet.h"
-#include "WorkbookWindow.h"
+#include "documents/ui/GenerationPanel.h"
 #include "documents/Catalogue.h"
 #include "documents/TemplateBook.h"
-#include "documents/ui/GenerationPanel.h"
 #include "project/Project.h"
 #include "registry/CompanyRecord.h"
+#include "render/ui/WorkbookWindow.h"
+#include "spreadsheet/Spreadsheet.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempHome.h"
 

@@ -1,8 +1,8 @@
-#include "DocumentTestSupport.h"
-#include "Spreadsheet.h"
 #include "documents/GenerationRun.h"
+#include "DocumentTestSupport.h"
 #include "documents/TemplateBook.h"
 #include "registry/CompanyRecord.h"
+#include "spreadsheet/Spreadsheet.h"
 #include "support/TempHome.h"
 
 #include <gtest/gtest.h>

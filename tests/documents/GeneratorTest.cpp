@@ -1,13 +1,13 @@
+#include "documents/Generator.h"
 #include "DocumentTestSupport.h"
-#include "Spreadsheet.h"
 #include "common/Error.h"
 #include "documents/Catalogue.h"
-#include "documents/Generator.h"
 #include "documents/TemplateBook.h"
 #include "project/Project.h"
 #include "project/ProjectFile.h"
 #include "registry/CompanyRecord.h"
 #include "roster/WorkerRecord.h"
+#include "spreadsheet/Spreadsheet.h"
 #include "support/TempHome.h"
 
 #include <QDir>

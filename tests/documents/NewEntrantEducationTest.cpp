@@ -1,11 +1,11 @@
+#include "documents/NewEntrantEducation.h"
 #include "DocumentTestSupport.h"
-#include "Spreadsheet.h"
 #include "common/EraDate.h"
 #include "documents/Generator.h"
-#include "documents/NewEntrantEducation.h"
 #include "documents/TemplateBook.h"
 #include "registry/CompanyRecord.h"
 #include "roster/WorkerRecord.h"
+#include "spreadsheet/Spreadsheet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // The forms each subcontractor gets one copy of: 9 to 13.
 #include "DocumentTestSupport.h"
-#include "Spreadsheet.h"
 #include "documents/Generator.h"
-#include "documents/TemplateBook.h"
 #include "documents/SpecialWorkerReport.h"
+#include "documents/TemplateBook.h"
 #include "registry/CompanyRecord.h"
 #include "roster/WorkerRecord.h"
+#include "spreadsheet/Spreadsheet.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "DocumentTestSupport.h"
-#include "Spreadsheet.h"
 #include "documents/Generator.h"
 #include "documents/TemplateBook.h"
+#include "spreadsheet/Spreadsheet.h"
 
 #include <gtest/gtest.h>
 

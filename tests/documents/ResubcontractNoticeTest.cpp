@@ -1,10 +1,10 @@
+#include "documents/ResubcontractNotice.h"
 #include "DocumentTestSupport.h"
-#include "Spreadsheet.h"
 #include "common/Error.h"
 #include "documents/Generator.h"
-#include "documents/ResubcontractNotice.h"
 #include "documents/TemplateBook.h"
 #include "registry/CompanyRecord.h"
+#include "spreadsheet/Spreadsheet.h"
 
 #include <gtest/gtest.h>
 

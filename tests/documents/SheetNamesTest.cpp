@@ -1,5 +1,5 @@
 #include "documents/SheetNames.h"
-#include "SheetName.h"
+#include "spreadsheet/SheetName.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // Templates are checked sheet by sheet before a run copies from them: sheets that are not
 // the forms fail with the sheet and the reason, and the built-in forms replace a failing
 // template only when asked.
-#include "documents/Catalogue.h"
-#include "Spreadsheet.h"
-#include "documents/TemplateBook.h"
 #include "documents/TemplateCheck.h"
 #include "common/Error.h"
+#include "documents/Catalogue.h"
+#include "documents/TemplateBook.h"
+#include "spreadsheet/Spreadsheet.h"
 #include "support/CliRun.h"
 #include "support/TempHome.h"
 

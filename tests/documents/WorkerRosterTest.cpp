@@ -1,10 +1,10 @@
+#include "documents/WorkerRoster.h"
 #include "DocumentTestSupport.h"
-#include "Spreadsheet.h"
 #include "documents/Generator.h"
 #include "documents/TemplateBook.h"
-#include "documents/WorkerRoster.h"
 #include "registry/CompanyRecord.h"
 #include "roster/WorkerRecord.h"
+#include "spreadsheet/Spreadsheet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "input/Calculator.h"
 
 #include "common/Error.h"
+#include "support/QtPrinters.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempHome.h"
-#include "support/QtPrinters.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>

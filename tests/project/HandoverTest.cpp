@@ -1,6 +1,6 @@
-#include "registry/Fixtures.h"
 #include "project/Handover.h"
 #include "project/Project.h"
+#include "registry/Fixtures.h"
 #include "registry/WorkerView.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
+#include "project/SiteTree.h"
 #include "SiteFixtures.h"
 #include "common/EraDate.h"
 #include "project/ContractorEditor.h"
-#include "project/SiteTree.h"
 #include "project/TierOutline.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
+#include "project/SiteWorkers.h"
 #include "SiteFixtures.h"
 #include "common/Error.h"
-#include "project/SiteWorkers.h"
 #include "roster/WorkerRecord.h"
 
 #include <gtest/gtest.h>

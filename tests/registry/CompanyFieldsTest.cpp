@@ -1,6 +1,6 @@
+#include "registry/CompanyFields.h"
 #include "common/EraDate.h"
 #include "registry/Choices.h"
-#include "registry/CompanyFields.h"
 #include "registry/CompanyRecord.h"
 
 #include <gtest/gtest.h>

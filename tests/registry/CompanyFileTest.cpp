@@ -1,7 +1,7 @@
+#include "registry/CompanyFile.h"
 #include "Fixtures.h"
 #include "common/Error.h"
 #include "common/TextFile.h"
-#include "registry/CompanyFile.h"
 #include "registry/CompanyRecord.h"
 #include "roster/WorkerRecord.h"
 #include "support/TempHome.h"

@@ -1,6 +1,6 @@
+#include "registry/CompanyList.h"
 #include "Fixtures.h"
 #include "common/Error.h"
-#include "registry/CompanyList.h"
 #include "registry/CompanyRecord.h"
 #include "roster/WorkerRecord.h"
 

@@ -5,19 +5,19 @@
 #include "roster/WorkerRecord.h"
 
 #include <QAction>
-#include <QDialog>
-#include <QFileInfo>
-#include <QTableWidget>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QDir>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTableWidget>
 
 using namespace mirevo;
 using namespace mirevo::test;

@@ -1,14 +1,14 @@
 // The worker import and export: CSV reading, headings by name, every row
 // checked, the registry written once, and export → import giving the same
 // workers.
+#include "registry/WorkerImport.h"
+#include "common/Error.h"
+#include "common/TextFile.h"
 #include "registry/CompanyRecord.h"
 #include "registry/CsvTable.h"
 #include "registry/Registry.h"
 #include "registry/WorkerExport.h"
 #include "registry/WorkerHeadings.h"
-#include "registry/WorkerImport.h"
-#include "common/Error.h"
-#include "common/TextFile.h"
 #include "roster/WorkerRecord.h"
 #include "support/TempHome.h"
 

@@ -1,6 +1,6 @@
+#include "registry/WorkerList.h"
 #include "Fixtures.h"
 #include "common/Error.h"
-#include "registry/WorkerList.h"
 #include "registry/WorkerView.h"
 
 #include <gtest/gtest.h>

@@ -1,12 +1,12 @@
 // Workbooks other programs write, as the spreadsheet programs print them: fonts' lines, indent,
 // theme, indexed and tinted colours, rotated and stacked text, pictures and shapes at their
 // anchors, manual column breaks, row heights without customHeight.
-#include "CellPainter.h"
 #include "ForeignBookInputs.h"
-#include "Pagination.h"
-#include "PdfExport.h"
 #include "RenderTestBooks.h"
-#include "WorkbookPages.h"
+#include "render/CellPainter.h"
+#include "render/Pagination.h"
+#include "render/PdfExport.h"
+#include "render/WorkbookPages.h"
 
 #include <QPainter>
 #include <QTemporaryDir>
@@ -20,17 +20,14 @@ namespace {
 
 struct ForeignSheet {
     sheet::Application app;
-    sheet::Worksheet *ws;
-    explicit ForeignSheet(const char *kind)
-        : ws(&app.Workbooks().Open(foreignBook(kind).toStdString()).Sheets(1))
-    {
-    }
+    sheet::Worksheet* ws;
+    explicit ForeignSheet(const char* kind) : ws(&app.Workbooks().Open(foreignBook(kind).toStdString()).Sheets(1)) { }
 };
 
 // Rows (points from the range's top) whose longest dark run is at least `length` points,
 // grouped into bands of neighbouring rows: one band for each line drawn across the text. The
 // lines of text set at the bottom of a cell may reach a little below it.
-std::vector<double> lineBands(const SheetImage &img, const char *range, double length)
+std::vector<double> lineBands(const SheetImage& img, const char* range, double length)
 {
     const QRectF area = img.cells(range).adjusted(1, 1, -1, 2);
     std::vector<double> bands;
@@ -115,14 +112,14 @@ TEST(CellFormat, TextTurnedUpwardsDownwardsAndAslant)
 {
     ForeignSheet book("rotation");
     const SheetImage img(*book.ws, 12, 8);
-    for (const char *range : {"D2:D8", "F2:F8"}) {
+    for (const char* range : {"D2:D8", "F2:F8"}) {
         const QRectF ink = img.ink(range);
         EXPECT_LT(ink.width(), 14) << range;
         EXPECT_GT(ink.height(), 35) << range;
         EXPECT_NEAR(ink.center().y(), img.cells(range).center().y(), 3) << range;
     }
     // "■□□□": turned upwards the filled square is at the bottom, downwards at the top.
-    auto lowerShare = [&](const char *range) {
+    auto lowerShare = [&](const char* range) {
         const QRectF ink = img.ink(range);
         const double upper = img.dark(QRectF(ink.topLeft(), QSizeF(ink.width(), ink.height() / 2)));
         const double lower = img.dark(QRectF(QPointF(ink.left(), ink.center().y()), ink.bottomRight()));
@@ -173,9 +170,9 @@ TEST(Drawings, PicturesPrintOnTheirPageAndInThePdf)
     render::CellPainter cells(*book.ws, pages.geometry(), image.logicalDpiY());
     render::paintPage(p, pages, 0, cells);
     p.end();
-    const render::SheetGeometry &g = pages.geometry();
+    const render::SheetGeometry& g = pages.geometry();
     const QPointF onPaper = pages.pages()[0].origin
-                            + QPointF((g.colLeft(2) + g.colRight(3)) / 2, (g.rowTop(2) + g.rowBottom(4)) / 2) * pages.scale();
+        + QPointF((g.colLeft(2) + g.colRight(3)) / 2, (g.rowTop(2) + g.rowBottom(4)) / 2) * pages.scale();
     EXPECT_EQ(image.pixelColor((onPaper * 2).toPoint()), QColor(Qt::red));
 
     QTemporaryDir dir;
@@ -204,7 +201,7 @@ TEST(Pagination, RowHeightsTheSpreadsheetFittedCount)
 TEST(Pagination, RowsWithoutAHeightTakeTheSheetsDefault)
 {
     ForeignSheet book("heights");
-    const sheet::Worksheet &plain = book.ws->Parent().Sheets("default");
+    const sheet::Worksheet& plain = book.ws->Parent().Sheets("default");
     const render::SheetPagination pages(plain);
     EXPECT_DOUBLE_EQ(pages.geometry().rowTop(3), 30);
     EXPECT_EQ(pages.pages().size(), 3u) << "100 rows of 15 points on A4, as LibreOffice prints them";
@@ -220,7 +217,7 @@ namespace {
 TEST(CellFormat, ShrinkToFitShrinksNoMoreThanTheBoxNeeds)
 {
     sheet::Application app;
-    sheet::Worksheet &ws = app.Workbooks().Add().Sheets(1);
+    sheet::Worksheet& ws = app.Workbooks().Add().Sheets(1);
     ws.Range("B2:I2").setMergeCells(true);
     ws.Range("B2").setValue(QStringLiteral("過巻き防止装置"));
     ws.Range("B2").Font().setName(QStringLiteral("ＭＳ Ｐ明朝"));
@@ -265,7 +262,7 @@ namespace {
 TEST(CellFormat, SpacesAtALineBreakSplitBetweenTheLines)
 {
     sheet::Application app;
-    sheet::Worksheet &ws = app.Workbooks().Add().Sheets(1);
+    sheet::Worksheet& ws = app.Workbooks().Add().Sheets(1);
     ws.Range("B2:E3").setMergeCells(true);
     ws.Range("B2").setValue(QStringLiteral("持込会社名　　　　　　　(　　　1　次　）"));
     ws.Range("B2").Font().setName(QStringLiteral("ＭＳ Ｐ明朝"));
@@ -280,7 +277,8 @@ TEST(CellFormat, SpacesAtALineBreakSplitBetweenTheLines)
     const double line = 7 * 1.448; // the substitute's line spacing
     auto inkOf = [&](int k) {
         int x1 = INT_MAX, x2 = -1;
-        for (int y = int((box.top() + k * line + 1) * img.scale); y < int((box.top() + (k + 1) * line - 1) * img.scale); ++y)
+        for (int y = int((box.top() + k * line + 1) * img.scale); y < int((box.top() + (k + 1) * line - 1) * img.scale);
+             ++y)
             for (int x = int(box.left() * img.scale); x < int(box.right() * img.scale); ++x)
                 if (qGray(img.image.pixel(x, y)) < 128)
                     x1 = std::min(x1, x), x2 = std::max(x2, x);

@@ -25,7 +25,7 @@ QString makeFifo(const TempHome& home, const QString& name)
 
 bool isFifo(const QString& path)
 {
-    struct stat st {};
+    struct stat st { };
     return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISFIFO(st.st_mode);
 }
 

@@ -1,8 +1,8 @@
 #include "ForeignBookInputs.h"
 
-#include "CellPainter.h"
-#include "Drawings.h"
-#include "FontTable.h"
+#include "render/CellPainter.h"
+#include "render/Drawings.h"
+#include "render/FontTable.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,7 +17,7 @@ namespace mirevo::render::test {
 namespace {
 
 // A picture of one colour, w x h pixels, saved in `format`.
-QString solidPicture(const QString &path, QColor colour, int w, int h, const char *format)
+QString solidPicture(const QString& path, QColor colour, int w, int h, const char* format)
 {
     QImage picture(w, h, QImage::Format_RGB32);
     picture.fill(colour);
@@ -27,7 +27,7 @@ QString solidPicture(const QString &path, QColor colour, int w, int h, const cha
 
 } // namespace
 
-QString foreignBook(const char *kind)
+QString foreignBook(const char* kind)
 {
     const QString dir = QStringLiteral(MIREVO_RENDER_INPUT_DIR);
     QDir().mkpath(dir);
@@ -39,7 +39,7 @@ QString foreignBook(const char *kind)
                                QString::fromLatin1(kind), path);
     if (QByteArray(kind) == "pictures")
         command += u' ' + solidPicture(dir + QStringLiteral("/red.png"), Qt::red, 20, 10, "PNG") + u' '
-                   + solidPicture(dir + QStringLiteral("/blue.jpg"), Qt::blue, 30, 20, "JPEG");
+            + solidPicture(dir + QStringLiteral("/blue.jpg"), Qt::blue, 30, 20, "JPEG");
     // Written under another name and renamed, so that tests running side by side never read
     // a half-written file.
     EXPECT_EQ(std::system(command.toLocal8Bit().constData()), 0) << command.toStdString();
@@ -47,8 +47,9 @@ QString foreignBook(const char *kind)
     return path;
 }
 
-SheetImage::SheetImage(const sheet::Worksheet &ws, int rows, int cols, double s)
-    : scale(s), geometry(std::make_unique<SheetGeometry>(ws.data(), rows, cols, digitPoints(ws.Parent().tables().styles)))
+SheetImage::SheetImage(const sheet::Worksheet& ws, int rows, int cols, double s)
+    : scale(s),
+      geometry(std::make_unique<SheetGeometry>(ws.data(), rows, cols, digitPoints(ws.Parent().tables().styles)))
 {
     image = QImage(int(geometry->width() * scale), int(geometry->height() * scale), QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -60,7 +61,7 @@ SheetImage::SheetImage(const sheet::Worksheet &ws, int rows, int cols, double s)
     SheetDrawings(ws).paint(p, *geometry);
 }
 
-QRectF SheetImage::cells(const char *range) const
+QRectF SheetImage::cells(const char* range) const
 {
     const sheet::Rect r = sheet::parseRect(range);
     return QRectF(QPointF(geometry->colLeft(r.c1), geometry->rowTop(r.r1)),
@@ -72,7 +73,7 @@ QColor SheetImage::at(QPointF point) const
     return image.pixelColor(int(point.x() * scale), int(point.y() * scale));
 }
 
-QRectF SheetImage::ink(const char *range) const
+QRectF SheetImage::ink(const char* range) const
 {
     const QRectF area = cells(range).adjusted(1, 1, -1, -1);
     int x1 = INT_MAX, y1 = INT_MAX, x2 = -1, y2 = -1;
@@ -87,7 +88,7 @@ QRectF SheetImage::ink(const char *range) const
     return QRectF(QPointF(x1 / scale, y1 / scale), QPointF((x2 + 1) / scale, (y2 + 1) / scale));
 }
 
-int SheetImage::dark(const QRectF &area) const
+int SheetImage::dark(const QRectF& area) const
 {
     int n = 0;
     for (int y = std::max(0, int(area.top() * scale)); y < std::min(image.height(), int(area.bottom() * scale)); ++y)
@@ -96,7 +97,7 @@ int SheetImage::dark(const QRectF &area) const
     return n;
 }
 
-std::pair<double, double> SheetImage::longestRun(const char *range) const
+std::pair<double, double> SheetImage::longestRun(const char* range) const
 {
     const QRectF area = cells(range).adjusted(1, 1, -1, -1);
     int best = 0, bestY = -1;

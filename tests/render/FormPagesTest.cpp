@@ -1,14 +1,14 @@
 // Our own forms as they print: what one page shows of the next.
-#include "CellPainter.h"
-#include "Pagination.h"
-#include "Spreadsheet.h"
-#include "WorkbookPages.h"
 #include "documents/Generator.h"
 #include "documents/SiteView.h"
 #include "documents/TemplateBook.h"
 #include "documents/WorkerRoster.h"
 #include "project/ProjectRecord.h"
+#include "render/CellPainter.h"
+#include "render/Pagination.h"
+#include "render/WorkbookPages.h"
 #include "roster/WorkerRecord.h"
+#include "spreadsheet/Spreadsheet.h"
 
 #include <QImage>
 #include <QPainter>
@@ -36,10 +36,10 @@ TEST(FormPages, RosterPageShowsNothingOfTheNextPage)
         site.workers << w;
     }
     sheet::Application app;
-    sheet::Workbook &forms = documents::buildTemplate(app);
-    sheet::Workbook &out = app.Workbooks().Add();
+    sheet::Workbook& forms = documents::buildTemplate(app);
+    sheet::Workbook& out = app.Workbooks().Add();
     documents::convert(site, {"3"}, {}, forms, out);
-    const sheet::Worksheet &ws = out.Sheets(1);
+    const sheet::Worksheet& ws = out.Sheets(1);
     const render::SheetPagination pages(ws);
     ASSERT_EQ(pages.pages().size(), 2u);
     ASSERT_EQ(pages.pages()[0].cells.r2, documents::WorkerRoster::kPageRows);
@@ -56,8 +56,8 @@ TEST(FormPages, RosterPageShowsNothingOfTheNextPage)
     render::paintPage(p, pages, 0, cells);
     p.end();
     // From just below the page's last row to the bottom of the paper.
-    const double last = pages.pages()[0].origin.y()
-                        + pages.geometry().rowBottom(documents::WorkerRoster::kPageRows) * pages.scale();
+    const double last
+        = pages.pages()[0].origin.y() + pages.geometry().rowBottom(documents::WorkerRoster::kPageRows) * pages.scale();
     int ink = 0;
     for (int y = int((last + 1.5) * dpi / 72); y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)

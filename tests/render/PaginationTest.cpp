@@ -1,10 +1,10 @@
 // Pages a sheet falls onto: paper, orientation, scale, breaks, order and centring.
-#include "Pagination.h"
+#include "render/Pagination.h"
 #include "RenderTestBooks.h"
-#include "CellPainter.h"
-#include "HeaderFooter.h"
-#include "PrintNames.h"
-#include "WorkbookPages.h"
+#include "render/CellPainter.h"
+#include "render/HeaderFooter.h"
+#include "render/PrintNames.h"
+#include "render/WorkbookPages.h"
 
 #include <QImage>
 #include <QPainter>
@@ -19,7 +19,7 @@ using render::SheetPagination;
 
 namespace {
 
-void rows(Worksheet &ws, int count, int cols = 1)
+void rows(Worksheet& ws, int count, int cols = 1)
 {
     for (int r = 1; r <= count; ++r)
         for (int c = 1; c <= cols; ++c)
@@ -27,21 +27,21 @@ void rows(Worksheet &ws, int count, int cols = 1)
 }
 
 struct Case {
-    const char *name;
-    std::function<void(Worksheet &)> build;
+    const char* name;
+    std::function<void(Worksheet&)> build;
     int pages;
     double paperWidth; // points
     double paperHeight;
     std::vector<Rect> expected; // cells of the first pages, when given
 };
 
-class PaginationCases : public ::testing::TestWithParam<Case> {};
+class PaginationCases : public ::testing::TestWithParam<Case> { };
 
 TEST_P(PaginationCases, PagesPaperAndBands)
 {
     Application app;
-    Workbook &book = app.Workbooks().Add();
-    Worksheet &ws = book.Sheets(1);
+    Workbook& book = app.Workbooks().Add();
+    Worksheet& ws = book.Sheets(1);
     GetParam().build(ws);
     const SheetPagination p(ws);
     ASSERT_EQ(int(p.pages().size()), GetParam().pages);
@@ -53,54 +53,123 @@ TEST_P(PaginationCases, PagesPaperAndBands)
 
 constexpr double kA4w = 595.28, kA4h = 841.89, kA3w = 841.89, kA3h = 1190.55;
 
-INSTANTIATE_TEST_SUITE_P(Sheets, PaginationCases, ::testing::Values(
-    Case{"A3LandscapeManualBreak", [](Worksheet &ws) { render::test::fillA3WithBreak(ws); }, 2, kA3h, kA3w,
-         {Rect{1, 1, 30, 8}, Rect{31, 1, 60, 8}}},
-    Case{"A4PortraitTable", [](Worksheet &ws) { render::test::fillA4Table(ws); }, 1, kA4w, kA4h,
-         {Rect{1, 1, 8, 5}}},
-    Case{"EmptySheetPrintsNothing", [](Worksheet &) {}, 0, kA4w, kA4h, {}},
-    // 733.9 printable points hold 54 rows of 13.5.
-    Case{"AutomaticRowBreaks", [](Worksheet &ws) { rows(ws, 200); }, 4, kA4w, kA4h,
-         {Rect{1, 1, 54, 1}, Rect{55, 1, 108, 1}, Rect{109, 1, 162, 1}, Rect{163, 1, 200, 1}}},
-    Case{"ZoomHalfHoldsTwiceTheRows", [](Worksheet &ws) { rows(ws, 200); ws.PageSetup().setZoom(50); }, 2,
-         kA4w, kA4h, {Rect{1, 1, 108, 1}, Rect{109, 1, 200, 1}}},
-    Case{"FitToOnePage", [](Worksheet &ws) { rows(ws, 200); ws.data().page.fitToPage = true; }, 1, kA4w, kA4h,
-         {Rect{1, 1, 200, 1}}},
-    Case{"FitToOnePageIgnoresManualBreaks", [](Worksheet &ws) {
-             rows(ws, 40);
-             ws.HPageBreaks().Add(ws.Range("A20"));
-             ws.data().page.fitToPage = true;
-         }, 1, kA4w, kA4h, {}},
-    // 494.5 printable points hold 9 default columns (of about 52.6 points with the digits of
-    // Noto Sans CJK JP); pages go down, then over.
-    Case{"ColumnBandsDownThenOver", [](Worksheet &ws) { rows(ws, 100, 30); }, 8, kA4w, kA4h,
-         {Rect{1, 1, 54, 9}, Rect{55, 1, 100, 9}, Rect{1, 10, 54, 18}}},
-    Case{"HiddenRowsTakeNoSpace", [](Worksheet &ws) { rows(ws, 200); ws.Range("A1:A100").setRowHeight(0); }, 2,
-         kA4w, kA4h, {Rect{1, 1, 154, 1}, Rect{155, 1, 200, 1}}},
-    Case{"EmptyBandIsSkipped", [](Worksheet &ws) {
-             ws.Range("A1").setValue("a");
-             ws.Range("A120").setValue("b");
-         }, 2, kA4w, kA4h, {Rect{1, 1, 54, 1}, Rect{109, 1, 120, 1}}},
-    Case{"BreakAtLastRowAddsNoPage", [](Worksheet &ws) { rows(ws, 10); ws.HPageBreaks().Add(ws.Range("A11")); },
-         1, kA4w, kA4h, {Rect{1, 1, 10, 1}}},
-    // Pages come from the cells that show something, not from the sheet's extent.
-    Case{"EmptyMergesMakeNoPages", [](Worksheet &ws) {
-             ws.Range("A1").setValue("a");
-             for (int i = 0; i < 5000; ++i)
-                 ws.data().merge(Rect{3 + 2 * i, 1, 4 + 2 * i, 30});
-         }, 1, kA4w, kA4h, {Rect{1, 1, 1, 1}}},
-    Case{"CellsAtTheFarCorners", [](Worksheet &ws) {
-             ws.Range("XFD1").setValue("a");
-             ws.Range("XFD1048576").setValue("b");
-         }, 2, kA4w, kA4h, {}},
-    Case{"JisB4Portrait", [](Worksheet &ws) { rows(ws, 1); ws.PageSetup().setPaperSize(12); }, 1, 728.5, 1031.8,
-         {}}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Sheets, PaginationCases,
+    ::testing::Values(
+        Case{"A3LandscapeManualBreak",
+             [](Worksheet& ws) { render::test::fillA3WithBreak(ws); },
+             2,
+             kA3h,
+             kA3w,
+             {Rect{1, 1, 30, 8}, Rect{31, 1, 60, 8}}},
+        Case{
+            "A4PortraitTable", [](Worksheet& ws) { render::test::fillA4Table(ws); }, 1, kA4w, kA4h, {Rect{1, 1, 8, 5}}},
+        Case{"EmptySheetPrintsNothing", [](Worksheet&) {}, 0, kA4w, kA4h, {}},
+        // 733.9 printable points hold 54 rows of 13.5.
+        Case{"AutomaticRowBreaks",
+             [](Worksheet& ws) { rows(ws, 200); },
+             4,
+             kA4w,
+             kA4h,
+             {Rect{1, 1, 54, 1}, Rect{55, 1, 108, 1}, Rect{109, 1, 162, 1}, Rect{163, 1, 200, 1}}},
+        Case{"ZoomHalfHoldsTwiceTheRows",
+             [](Worksheet& ws) {
+                 rows(ws, 200);
+                 ws.PageSetup().setZoom(50);
+             },
+             2,
+             kA4w,
+             kA4h,
+             {Rect{1, 1, 108, 1}, Rect{109, 1, 200, 1}}},
+        Case{"FitToOnePage",
+             [](Worksheet& ws) {
+                 rows(ws, 200);
+                 ws.data().page.fitToPage = true;
+             },
+             1,
+             kA4w,
+             kA4h,
+             {Rect{1, 1, 200, 1}}},
+        Case{"FitToOnePageIgnoresManualBreaks",
+             [](Worksheet& ws) {
+                 rows(ws, 40);
+                 ws.HPageBreaks().Add(ws.Range("A20"));
+                 ws.data().page.fitToPage = true;
+             },
+             1,
+             kA4w,
+             kA4h,
+             {}},
+        // 494.5 printable points hold 9 default columns (of about 52.6 points with the digits of
+        // Noto Sans CJK JP); pages go down, then over.
+        Case{"ColumnBandsDownThenOver",
+             [](Worksheet& ws) { rows(ws, 100, 30); },
+             8,
+             kA4w,
+             kA4h,
+             {Rect{1, 1, 54, 9}, Rect{55, 1, 100, 9}, Rect{1, 10, 54, 18}}},
+        Case{"HiddenRowsTakeNoSpace",
+             [](Worksheet& ws) {
+                 rows(ws, 200);
+                 ws.Range("A1:A100").setRowHeight(0);
+             },
+             2,
+             kA4w,
+             kA4h,
+             {Rect{1, 1, 154, 1}, Rect{155, 1, 200, 1}}},
+        Case{"EmptyBandIsSkipped",
+             [](Worksheet& ws) {
+                 ws.Range("A1").setValue("a");
+                 ws.Range("A120").setValue("b");
+             },
+             2,
+             kA4w,
+             kA4h,
+             {Rect{1, 1, 54, 1}, Rect{109, 1, 120, 1}}},
+        Case{"BreakAtLastRowAddsNoPage",
+             [](Worksheet& ws) {
+                 rows(ws, 10);
+                 ws.HPageBreaks().Add(ws.Range("A11"));
+             },
+             1,
+             kA4w,
+             kA4h,
+             {Rect{1, 1, 10, 1}}},
+        // Pages come from the cells that show something, not from the sheet's extent.
+        Case{"EmptyMergesMakeNoPages",
+             [](Worksheet& ws) {
+                 ws.Range("A1").setValue("a");
+                 for (int i = 0; i < 5000; ++i)
+                     ws.data().merge(Rect{3 + 2 * i, 1, 4 + 2 * i, 30});
+             },
+             1,
+             kA4w,
+             kA4h,
+             {Rect{1, 1, 1, 1}}},
+        Case{"CellsAtTheFarCorners",
+             [](Worksheet& ws) {
+                 ws.Range("XFD1").setValue("a");
+                 ws.Range("XFD1048576").setValue("b");
+             },
+             2,
+             kA4w,
+             kA4h,
+             {}},
+        Case{"JisB4Portrait",
+             [](Worksheet& ws) {
+                 rows(ws, 1);
+                 ws.PageSetup().setPaperSize(12);
+             },
+             1,
+             728.5,
+             1031.8,
+             {}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Pagination, CentringPlacesTheBlockInTheMiddleOfThePrintableArea)
 {
     Application app;
-    Worksheet &ws = app.Workbooks().Add().Sheets(1);
+    Worksheet& ws = app.Workbooks().Add().Sheets(1);
     render::test::fillA4Table(ws);
     ws.data().page.centerHorizontally = true;
     ws.data().page.centerVertically = true;
@@ -114,9 +183,9 @@ TEST(Pagination, CentringPlacesTheBlockInTheMiddleOfThePrintableArea)
 TEST(Pagination, ColumnWidthsAndHiddenColumnsInPoints)
 {
     Application app;
-    Worksheet &ws = app.Workbooks().Add().Sheets(1);
-    ws.Range("B1").setColumnWidth(2);  // 2 characters: 21 pixels
-    ws.Range("C1").setColumnWidth(0);  // hidden
+    Worksheet& ws = app.Workbooks().Add().Sheets(1);
+    ws.Range("B1").setColumnWidth(2); // 2 characters: 21 pixels
+    ws.Range("C1").setColumnWidth(0); // hidden
     ws.Range("D1").setValue("x");
     // Digits of 6 points: the default column is 8 digits and 5 pixels, B 2 digits and 5 pixels.
     const render::SheetGeometry geo(ws.data(), 1, 4, 6.0);
@@ -133,10 +202,10 @@ namespace {
 TEST(Pagination, HiddenAndVeryHiddenSheetsAreNotPrinted)
 {
     Application app;
-    Workbook &book = app.Workbooks().Add();
+    Workbook& book = app.Workbooks().Add();
     rows(book.Sheets(1), 10);
     for (int state : {xlSheetHidden, xlSheetVeryHidden, xlSheetVisible}) {
-        Worksheet &ws = book.Sheets().Add(After{book.Sheets(book.Sheets().Count())});
+        Worksheet& ws = book.Sheets().Add(After{book.Sheets(book.Sheets().Count())});
         rows(ws, 10);
         ws.setVisible(state);
     }
@@ -150,7 +219,7 @@ TEST(Pagination, HiddenAndVeryHiddenSheetsAreNotPrinted)
 
 namespace {
 
-void name(Worksheet &ws, const char *n, const char *formula)
+void name(Worksheet& ws, const char* n, const char* formula)
 {
     ws.Parent().definedNames().push_back(DefinedName{n, &ws, formula, false});
 }
@@ -159,9 +228,11 @@ TEST(PrintNames, ReferenceListsOfCellsRowsAndColumns)
 {
     using render::referenceList;
     EXPECT_EQ(referenceList("Sheet1!$A$1:$H$20"), (std::vector<Rect>{Rect{1, 1, 20, 8}}));
-    EXPECT_EQ(referenceList("'名簿, 1'!$B$2,'名簿, 1'!$D$1:$E$5"), (std::vector<Rect>{Rect{2, 2, 2, 2}, Rect{1, 4, 5, 5}}));
+    EXPECT_EQ(referenceList("'名簿, 1'!$B$2,'名簿, 1'!$D$1:$E$5"),
+              (std::vector<Rect>{Rect{2, 2, 2, 2}, Rect{1, 4, 5, 5}}));
     EXPECT_EQ(referenceList("Sheet1!$1:$3"), (std::vector<Rect>{Rect{1, 1, 3, kMaxCols}}));
-    EXPECT_EQ(referenceList("Sheet1!$A:$B,Sheet1!$2:$2"), (std::vector<Rect>{Rect{1, 1, kMaxRows, 2}, Rect{2, 1, 2, kMaxCols}}));
+    EXPECT_EQ(referenceList("Sheet1!$A:$B,Sheet1!$2:$2"),
+              (std::vector<Rect>{Rect{1, 1, kMaxRows, 2}, Rect{2, 1, 2, kMaxCols}}));
     EXPECT_TRUE(referenceList("#REF!").empty());
     EXPECT_TRUE(referenceList("Sheet1!$A$1:$3").empty());
 }
@@ -169,8 +240,8 @@ TEST(PrintNames, ReferenceListsOfCellsRowsAndColumns)
 TEST(Pagination, PrintAreaAndTitleRows)
 {
     Application app;
-    Workbook &book = app.Workbooks().Add();
-    Worksheet &ws = book.Sheets(1);
+    Workbook& book = app.Workbooks().Add();
+    Worksheet& ws = book.Sheets(1);
     rows(ws, 200, 3);
     name(ws, "_xlnm.Print_Area", "Sheet1!$A$3:$B$120");
     name(ws, "_xlnm.Print_Titles", "Sheet1!$1:$2");
@@ -180,7 +251,7 @@ TEST(Pagination, PrintAreaAndTitleRows)
     EXPECT_EQ(p.pages()[0].cells, (Rect{3, 1, 54, 2}));
     EXPECT_EQ(p.pages()[1].cells, (Rect{55, 1, 106, 2}));
     EXPECT_EQ(p.pages()[2].cells, (Rect{107, 1, 120, 2}));
-    for (const auto &page : p.pages())
+    for (const auto& page : p.pages())
         EXPECT_EQ(page.titleRows, (std::pair<int, int>{1, 2}));
 
     // Two areas print one after the other; whole columns end with the content.
@@ -208,7 +279,7 @@ TEST(HeaderFooter, SectionsAndFields)
 TEST(HeaderFooter, FooterPrintsInTheBottomMargin)
 {
     Application app;
-    Worksheet &ws = app.Workbooks().Add().Sheets(1);
+    Worksheet& ws = app.Workbooks().Add().Sheets(1);
     rows(ws, 3);
     ws.data().page.oddFooter = "&C&P / &N";
     const SheetPagination p(ws);

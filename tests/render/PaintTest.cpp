@@ -1,7 +1,7 @@
 // What the cell painter puts on an image: fills, borders by style, text placement.
-#include "CellPainter.h"
-#include "Spreadsheet.h"
-#include "WorkbookPages.h"
+#include "render/CellPainter.h"
+#include "render/WorkbookPages.h"
+#include "spreadsheet/Spreadsheet.h"
 
 #include <QImage>
 #include <QPainter>
@@ -21,14 +21,11 @@ constexpr double kScale = 4; // image pixels per point
 // the widths are chosen through the file unit directly).
 struct Canvas {
     Application app;
-    Worksheet *ws = &app.Workbooks().Add().Sheets(1);
+    Worksheet* ws = &app.Workbooks().Add().Sheets(1);
     QImage image;
 
-    Canvas()
-    {
-        ws->Range("A1:F6").setRowHeight(30);
-    }
-    QImage &paint()
+    Canvas() { ws->Range("A1:F6").setRowHeight(30); }
+    QImage& paint()
     {
         const render::SheetGeometry geo(ws->data(), 6, 6);
         image = QImage(int(geo.width() * kScale), int(geo.height() * kScale), QImage::Format_RGB32);
@@ -45,10 +42,12 @@ struct Canvas {
     // Pixel at a point position.
     QColor at(double x, double y) const { return image.pixelColor(int(x * kScale), int(y * kScale)); }
     // Horizontal extent, in points, of the non-white pixels inside a cell block.
-    std::pair<double, double> inkColumns(const Rect &cells) const
+    std::pair<double, double> inkColumns(const Rect& cells) const
     {
-        const int x1 = int(geometry->colLeft(cells.c1) * kScale) + 3, x2 = int(geometry->colRight(cells.c2) * kScale) - 3;
-        const int y1 = int(geometry->rowTop(cells.r1) * kScale) + 3, y2 = int(geometry->rowBottom(cells.r2) * kScale) - 3;
+        const int x1 = int(geometry->colLeft(cells.c1) * kScale) + 3,
+                  x2 = int(geometry->colRight(cells.c2) * kScale) - 3;
+        const int y1 = int(geometry->rowTop(cells.r1) * kScale) + 3,
+                  y2 = int(geometry->rowBottom(cells.r2) * kScale) - 3;
         int lo = INT_MAX, hi = -1;
         for (int y = y1; y < y2; ++y)
             for (int x = x1; x < x2; ++x)
@@ -77,21 +76,21 @@ struct Canvas {
 };
 
 struct EdgeCase {
-    const char *name;
+    const char* name;
     int lineStyle;
     int weight;
-    int runs;       // dark runs across the edge
-    int minWidth;   // pixels of the widest run
+    int runs;     // dark runs across the edge
+    int minWidth; // pixels of the widest run
     int maxWidth;
     bool gapsAlong; // a dashed or dotted line has light pixels along it
 };
 
-class BorderStyles : public ::testing::TestWithParam<EdgeCase> {};
+class BorderStyles : public ::testing::TestWithParam<EdgeCase> { };
 
 TEST_P(BorderStyles, DrawnWithTheirWeightAndPattern)
 {
     Canvas canvas;
-    const EdgeCase &e = GetParam();
+    const EdgeCase& e = GetParam();
     canvas.ws->Range("B2:D2").Borders(borderBottom).setLineStyle(e.lineStyle);
     canvas.ws->Range("B2:D2").Borders(borderBottom).setWeight(e.weight);
     canvas.paint();
@@ -111,22 +110,22 @@ TEST_P(BorderStyles, DrawnWithTheirWeightAndPattern)
     EXPECT_EQ(anyGap, e.gapsAlong);
 }
 
-INSTANTIATE_TEST_SUITE_P(Styles, BorderStyles, ::testing::Values(
-    EdgeCase{"Hairline", 1, xlHairline, 1, 1, 2, false},
-    EdgeCase{"Thin", 1, xlThin, 1, 2, 4, false},
-    EdgeCase{"Medium", 1, xlMedium, 1, 5, 7, false},
-    EdgeCase{"Thick", 1, xlThick, 1, 8, 10, false},
-    EdgeCase{"Double", -4119, xlThick, 2, 1, 3, false},
-    EdgeCase{"Dashed", -4115, xlThin, 1, 2, 4, true},
-    EdgeCase{"Dotted", -4118, xlThin, 1, 2, 4, true}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Styles, BorderStyles,
+                         ::testing::Values(EdgeCase{"Hairline", 1, xlHairline, 1, 1, 2, false},
+                                           EdgeCase{"Thin", 1, xlThin, 1, 2, 4, false},
+                                           EdgeCase{"Medium", 1, xlMedium, 1, 5, 7, false},
+                                           EdgeCase{"Thick", 1, xlThick, 1, 8, 10, false},
+                                           EdgeCase{"Double", -4119, xlThick, 2, 1, 3, false},
+                                           EdgeCase{"Dashed", -4115, xlThin, 1, 2, 4, true},
+                                           EdgeCase{"Dotted", -4118, xlThin, 1, 2, 4, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CellPaint, SolidFillCoversTheCellOnly)
 {
     Canvas canvas;
     canvas.ws->Range("B2").Interior().setColor(255); // red
     canvas.paint();
-    const auto &g = *canvas.geometry;
+    const auto& g = *canvas.geometry;
     EXPECT_EQ(canvas.at((g.colLeft(2) + g.colRight(2)) / 2, 45), QColor(Qt::red));
     EXPECT_EQ(canvas.at((g.colLeft(3) + g.colRight(3)) / 2, 45), QColor(Qt::white));
 }
@@ -140,7 +139,7 @@ TEST(CellPaint, MergedBorderHasNoInnerEdgeAndMergedTextIsCentred)
     canvas.ws->Range("B2").setValue("WW");
     canvas.ws->Range("B2").setHorizontalAlignment(hAlignCenter);
     canvas.paint();
-    const auto &g = *canvas.geometry;
+    const auto& g = *canvas.geometry;
     EXPECT_EQ(canvas.at(g.colLeft(3), 40), QColor(Qt::white)) << "inner edge drawn";
     EXPECT_LT(qGray(canvas.at(g.colLeft(2), 40).rgb()), 100) << "outer edge missing";
     const auto [lo, hi] = canvas.inkColumns(Rect{2, 2, 2, 4});
@@ -148,14 +147,14 @@ TEST(CellPaint, MergedBorderHasNoInnerEdgeAndMergedTextIsCentred)
 }
 
 struct AlignCase {
-    const char *name;
-    std::function<void(Worksheet &)> setUp;
+    const char* name;
+    std::function<void(Worksheet&)> setUp;
     // Check on the ink's extent [lo, hi] (points) against the geometry.
-    std::function<void(const render::SheetGeometry &, double lo, double hi)> check;
+    std::function<void(const render::SheetGeometry&, double lo, double hi)> check;
     Rect inkArea{2, 1, 2, 6};
 };
 
-class Alignments : public ::testing::TestWithParam<AlignCase> {};
+class Alignments : public ::testing::TestWithParam<AlignCase> { };
 
 TEST_P(Alignments, PlaceTheTextWhereTheCellSays)
 {
@@ -167,44 +166,54 @@ TEST_P(Alignments, PlaceTheTextWhereTheCellSays)
     GetParam().check(*canvas.geometry, lo, hi);
 }
 
-INSTANTIATE_TEST_SUITE_P(Text, Alignments, ::testing::Values(
-    AlignCase{"LeftByDefault", [](Worksheet &ws) { ws.Range("C2").setValue("ab"); },
-              [](const auto &g, double lo, double) { EXPECT_NEAR(lo, g.colLeft(3) + 1.5, 1.5); }},
-    AlignCase{"Right", [](Worksheet &ws) { ws.Range("C2").setValue("ab"); ws.Range("C2").setHorizontalAlignment(hAlignRight); },
-              [](const auto &g, double, double hi) { EXPECT_NEAR(hi, g.colRight(3) - 1.5, 1.5); }},
-    AlignCase{"OverflowsIntoEmptyNeighbours", [](Worksheet &ws) { ws.Range("B2").setValue("ABCDEFGHIJKLMNOPQRSTUVWXYZ"); },
-              [](const auto &g, double, double hi) { EXPECT_GT(hi, g.colRight(3)); }},
-    AlignCase{"ClippedByAFilledNeighbour", [](Worksheet &ws) {
-                  ws.Range("B2").setValue("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
-                  ws.Range("C2").setValue(" ");
-              },
-              [](const auto &g, double, double hi) { EXPECT_LE(hi, g.colRight(2) + 0.5); },
-              Rect{2, 1, 2, 2}},
-    AlignCase{"ShrinkToFitStaysInside", [](Worksheet &ws) {
-                  ws.Range("B2").setValue("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
-                  ws.Range("B2").setShrinkToFit(true);
-              },
-              [](const auto &g, double lo, double hi) {
-                  EXPECT_GE(lo, g.colLeft(2));
-                  EXPECT_LE(hi, g.colRight(2));
-                  EXPECT_GT(hi - lo, (g.colRight(2) - g.colLeft(2)) * 0.7);
-              }},
-    AlignCase{"CentreAcrossSelection", [](Worksheet &ws) {
-                  ws.Range("B2").setValue("W");
-                  ws.Range("B2:D2").setHorizontalAlignment(hAlignCenterAcross);
-              },
-              [](const auto &g, double lo, double hi) {
-                  EXPECT_NEAR((lo + hi) / 2, (g.colLeft(2) + g.colRight(4)) / 2, 2.0);
-              }},
-    AlignCase{"DistributedSpreadsToBothEdges", [](Worksheet &ws) {
-                  ws.Range("B2").setValue("WWW");
-                  ws.Range("B2").setHorizontalAlignment(hAlignDistributed);
-              },
-              [](const auto &g, double lo, double hi) {
-                  EXPECT_NEAR(lo, g.colLeft(2) + 1.5, 1.5);
-                  EXPECT_NEAR(hi, g.colRight(2) - 1.5, 1.5);
-              }}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Text, Alignments,
+    ::testing::Values(AlignCase{"LeftByDefault", [](Worksheet& ws) { ws.Range("C2").setValue("ab"); },
+                                [](const auto& g, double lo, double) { EXPECT_NEAR(lo, g.colLeft(3) + 1.5, 1.5); }},
+                      AlignCase{"Right",
+                                [](Worksheet& ws) {
+                                    ws.Range("C2").setValue("ab");
+                                    ws.Range("C2").setHorizontalAlignment(hAlignRight);
+                                },
+                                [](const auto& g, double, double hi) { EXPECT_NEAR(hi, g.colRight(3) - 1.5, 1.5); }},
+                      AlignCase{"OverflowsIntoEmptyNeighbours",
+                                [](Worksheet& ws) { ws.Range("B2").setValue("ABCDEFGHIJKLMNOPQRSTUVWXYZ"); },
+                                [](const auto& g, double, double hi) { EXPECT_GT(hi, g.colRight(3)); }},
+                      AlignCase{"ClippedByAFilledNeighbour",
+                                [](Worksheet& ws) {
+                                    ws.Range("B2").setValue("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+                                    ws.Range("C2").setValue(" ");
+                                },
+                                [](const auto& g, double, double hi) { EXPECT_LE(hi, g.colRight(2) + 0.5); },
+                                Rect{2, 1, 2, 2}},
+                      AlignCase{"ShrinkToFitStaysInside",
+                                [](Worksheet& ws) {
+                                    ws.Range("B2").setValue("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+                                    ws.Range("B2").setShrinkToFit(true);
+                                },
+                                [](const auto& g, double lo, double hi) {
+                                    EXPECT_GE(lo, g.colLeft(2));
+                                    EXPECT_LE(hi, g.colRight(2));
+                                    EXPECT_GT(hi - lo, (g.colRight(2) - g.colLeft(2)) * 0.7);
+                                }},
+                      AlignCase{"CentreAcrossSelection",
+                                [](Worksheet& ws) {
+                                    ws.Range("B2").setValue("W");
+                                    ws.Range("B2:D2").setHorizontalAlignment(hAlignCenterAcross);
+                                },
+                                [](const auto& g, double lo, double hi) {
+                                    EXPECT_NEAR((lo + hi) / 2, (g.colLeft(2) + g.colRight(4)) / 2, 2.0);
+                                }},
+                      AlignCase{"DistributedSpreadsToBothEdges",
+                                [](Worksheet& ws) {
+                                    ws.Range("B2").setValue("WWW");
+                                    ws.Range("B2").setHorizontalAlignment(hAlignDistributed);
+                                },
+                                [](const auto& g, double lo, double hi) {
+                                    EXPECT_NEAR(lo, g.colLeft(2) + 1.5, 1.5);
+                                    EXPECT_NEAR(hi, g.colRight(2) - 1.5, 1.5);
+                                }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CellPaint, WrappedTextTakesSeveralLinesInsideTheCell)
 {
@@ -213,7 +222,7 @@ TEST(CellPaint, WrappedTextTakesSeveralLinesInsideTheCell)
     canvas.ws->Range("B2").setWrapText(true);
     canvas.paint();
     const auto [lo, hi] = canvas.inkColumns(Rect{2, 1, 2, 6});
-    const auto &g = *canvas.geometry;
+    const auto& g = *canvas.geometry;
     EXPECT_GE(lo, g.colLeft(2));
     EXPECT_LE(hi, g.colRight(2));
     int inkRows = 0;
@@ -233,7 +242,7 @@ TEST(CellPaint, FontColourAndDiagonal)
     canvas.ws->Range("B2").Font().setColor(255);
     canvas.ws->Range("D4").Borders(borderDiagonalDown).setWeight(xlThick);
     canvas.paint();
-    const auto &g = *canvas.geometry;
+    const auto& g = *canvas.geometry;
     bool red = false;
     for (double x = g.colLeft(2); x < g.colRight(2); x += 0.5)
         red |= canvas.at(x, (g.rowTop(2) + g.rowBottom(2)) / 2 + 5) == QColor(Qt::red);
@@ -250,7 +259,7 @@ namespace {
 TEST(PagePaint, NothingBelowAManualBreakShowsOnThePageBefore)
 {
     Application app;
-    Worksheet &ws = app.Workbooks().Add().Sheets(1);
+    Worksheet& ws = app.Workbooks().Add().Sheets(1);
     ws.Range("A1").setValue("top");
     ws.Range("A1:D10").setRowHeight(12);
     ws.Range("A6").setValue(QStringLiteral("全建統一様式第５号"));
@@ -291,7 +300,7 @@ TEST(CellPaint, TabMovesToTheNextStopAndDoesNotBreakTheLine)
     canvas.ws->Range("A2").setVerticalAlignment(vAlignTop);
     canvas.ws->Range("A2").Font().setSize(8);
     canvas.paint();
-    const auto &g = *canvas.geometry;
+    const auto& g = *canvas.geometry;
     int top = INT_MAX, bottom = -1;
     for (int y = int(g.rowTop(2) * kScale); y < int(g.rowBottom(2) * kScale); ++y)
         for (int x = 0; x < int(g.colRight(6) * kScale); ++x)
@@ -311,4 +320,3 @@ TEST(CellPaint, TabMovesToTheNextStopAndDoesNotBreakTheLine)
 }
 
 } // namespace
-

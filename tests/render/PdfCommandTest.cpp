@@ -1,8 +1,8 @@
 // `mirevo pdf`: a site's documents or an existing workbook as PDF, with the exit codes and
 // messages of the other commands.
-#include "Pagination.h"
 #include "RenderTestBooks.h"
 #include "cli/Cli.h"
+#include "render/Pagination.h"
 #include "support/CliRun.h"
 #include "support/TempHome.h"
 
@@ -32,7 +32,7 @@ TEST(PdfCommand, ExistingWorkbookKeepsItsPages)
 {
     TempHome home;
     sheet::Application app;
-    sheet::Workbook &book = app.Workbooks().Add();
+    sheet::Workbook& book = app.Workbooks().Add();
     render::test::fillA3WithBreak(book.Sheets(1));
     const QString xlsx = home.file("book.xlsx");
     book.SaveAs(xlsx);
@@ -52,7 +52,7 @@ TEST(PdfCommand, FailuresNameTheFileAndWriteNothing)
     EXPECT_FALSE(QFile::exists(home.file("out.pdf")));
 
     const QString site = writeSite(home);
-    for (const QStringList &args : {QStringList{"pdf"}, QStringList{"pdf", site},
+    for (const QStringList& args : {QStringList{"pdf"}, QStringList{"pdf", site},
                                     QStringList{"pdf", "--documents", "2-9", site, home.file("o.pdf")}})
         EXPECT_EQ(runCli(args).code, 2) << args.join(' ').toStdString();
     EXPECT_EQ(runCli({"pdf", site, site}).code, 1);
@@ -72,9 +72,9 @@ TEST(PdfCommand, NoticesPrintAtTheZoomOfTheirOwnRows)
     const QString xlsx = home.file("site.xlsx");
     ASSERT_EQ(runCli({"generate", "--documents", "9,10,11", writeSite(home), xlsx}).code, 0);
     sheet::Application app;
-    sheet::Workbook &book = app.Workbooks().Open(xlsx);
+    sheet::Workbook& book = app.Workbooks().Open(xlsx);
     int notices = 0;
-    for (const auto &ws : book.sheets()) {
+    for (const auto& ws : book.sheets()) {
         const QString name = QString::fromStdString(ws->Name());
         if (!name.startsWith(u"9.") && !name.startsWith(u"10.") && !name.startsWith(u"11"))
             continue;

@@ -1,8 +1,8 @@
 // PDF files: one page per printed page, in sheet order, on each sheet's paper; fonts embedded;
 // nothing written when nothing can be printed or the folder cannot be written.
-#include "PdfExport.h"
+#include "render/PdfExport.h"
 #include "RenderTestBooks.h"
-#include "Spreadsheet.h"
+#include "spreadsheet/Spreadsheet.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,7 +18,7 @@ namespace {
 
 struct Book {
     Application app;
-    Workbook &book = app.Workbooks().Add();
+    Workbook& book = app.Workbooks().Add();
     Book()
     {
         render::test::fillA3WithBreak(book.Sheets(1));
@@ -57,7 +57,7 @@ TEST(PdfExport, ChosenSheetsOnlyAndFontsEmbedded)
 TEST(PdfExport, NothingToPrintIsRefusedAndWritesNoFile)
 {
     Application app;
-    Workbook &book = app.Workbooks().Add();
+    Workbook& book = app.Workbooks().Add();
     QTemporaryDir dir;
     const QString path = dir.filePath("empty.pdf");
     EXPECT_THROW(render::exportPdf(book, path), SheetError);
@@ -71,7 +71,7 @@ TEST(PdfExport, UnwritableFolderIsReportedWithThePath)
     try {
         render::exportPdf(b.book, path);
         FAIL() << "no error";
-    } catch (const SheetError &e) {
+    } catch (const SheetError& e) {
         EXPECT_NE(std::string(e.what()).find("/nonexistent-folder/out.pdf"), std::string::npos) << e.what();
     }
 }

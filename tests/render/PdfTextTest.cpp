@@ -1,12 +1,12 @@
 // What a PDF reader finds in our PDFs: the cells' own characters (never the look-alike CJK
 // radicals the fonts draw with the same glyphs), the workbook's name as title and one
 // bookmark per sheet.
-#include "PdfExport.h"
-#include "PdfOutline.h"
-#include "PdfTextLayer.h"
-#include "Pagination.h"
 #include "RenderTestBooks.h"
-#include "Spreadsheet.h"
+#include "render/Pagination.h"
+#include "render/PdfExport.h"
+#include "render/PdfOutline.h"
+#include "render/PdfTextLayer.h"
+#include "spreadsheet/Spreadsheet.h"
 #include "support/CliRun.h"
 #include "support/TempHome.h"
 
@@ -25,7 +25,7 @@ using namespace mirevo::sheet;
 namespace {
 
 // Characters the ToUnicode maps give the glyphs ("<first> <last> [<u> ...]" and "<g> <g> <u>").
-std::set<char16_t> mappedCharacters(const QByteArray &pdf)
+std::set<char16_t> mappedCharacters(const QByteArray& pdf)
 {
     std::set<char16_t> out;
     static const QRegularExpression array(QStringLiteral(R"(<[0-9A-F]{4}> <[0-9A-F]{4}> \[([^\]]*)\])"));
@@ -42,18 +42,25 @@ std::set<char16_t> mappedCharacters(const QByteArray &pdf)
     return out;
 }
 
-bool isRadical(char16_t c) { return c >= 0x2E80 && c <= 0x2FDF; }
+bool isRadical(char16_t c)
+{
+    return c >= 0x2E80 && c <= 0x2FDF;
+}
 
-QString withoutSpace(QString s) { return s.remove(QRegularExpression(QStringLiteral(R"(\s|　)"))); }
+QString withoutSpace(QString s)
+{
+    return s.remove(QRegularExpression(QStringLiteral(R"(\s|　)")));
+}
 
 // pdftotext's text of a PDF in the order it is drawn (cell by cell), or a null string when
 // poppler-utils is not installed.
-QString pdfText(const QString &pdf)
+QString pdfText(const QString& pdf)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         return {};
     QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    p.start(QStringLiteral("pdftotext"),
+            {QStringLiteral("-raw"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
     p.waitForFinished(60000);
     return QString::fromUtf8(p.readAllStandardOutput());
 }
@@ -63,8 +70,8 @@ const QString kIdeographs = QStringLiteral("一二人日月用力工長青戸入
 TEST(PdfText, EveryGlyphStandsForTheCellsCharacterNotARadical)
 {
     Application app;
-    Workbook &book = app.Workbooks().Add();
-    Worksheet &ws = book.Sheets(1);
+    Workbook& book = app.Workbooks().Add();
+    Worksheet& ws = book.Sheets(1);
     ws.Range("A1").setValue(kIdeographs);
     ws.Range("A2").setValue(QStringLiteral("瀬戸建設　作業所長　青空ビル"));
     ws.Range("A2").Font().setName(QStringLiteral("ＭＳ Ｐゴシック"));
@@ -110,8 +117,8 @@ TEST(PdfText, MiddleDotSpaceAndWaveDashAreTheCellsCharacters)
 {
     const QString cell = QStringLiteral("制御装置・作業装置　１～５／〈注〉");
     Application app;
-    Workbook &book = app.Workbooks().Add();
-    Worksheet &ws = book.Sheets(1);
+    Workbook& book = app.Workbooks().Add();
+    Worksheet& ws = book.Sheets(1);
     ws.Range("A1").setValue(cell);
     ws.Range("A2").setValue(cell);
     ws.Range("A2").Font().setName(QStringLiteral("ＭＳ Ｐ明朝"));
@@ -136,7 +143,7 @@ TEST(PdfText, DocumentListTextIsFoundInThePdf)
     const QString xlsx = home.file("site.xlsx");
     ASSERT_EQ(test::runCli({"generate", "--documents", "list", test::writeSite(home), xlsx}).code, 0);
     Application app;
-    Workbook &book = app.Workbooks().Open(xlsx);
+    Workbook& book = app.Workbooks().Open(xlsx);
     const QString pdf = home.file("site.pdf");
     render::exportPdf(book, pdf);
     const QString text = pdfText(pdf);
@@ -146,9 +153,9 @@ TEST(PdfText, DocumentListTextIsFoundInThePdf)
     for (QChar c : found)
         EXPECT_FALSE(isRadical(c.unicode())) << "U+" << std::hex << int(c.unicode());
     int checked = 0;
-    const SheetData &data = book.Sheets(1).data();
-    data.rows.forEach([&](int r, const Row &row) {
-        for (const Cell &cell : row.cells) {
+    const SheetData& data = book.Sheets(1).data();
+    data.rows.forEach([&](int r, const Row& row) {
+        for (const Cell& cell : row.cells) {
             if (cell.str == kNoString)
                 continue;
             const QString value = withoutSpace(QString::fromStdString(book.tables().strings.text(cell.str)));
@@ -164,7 +171,7 @@ TEST(PdfText, DocumentListTextIsFoundInThePdf)
 TEST(PdfOutline, TitleAndOneBookmarkPerSheetAtItsFirstPage)
 {
     Application app;
-    Workbook &book = app.Workbooks().Add();
+    Workbook& book = app.Workbooks().Add();
     render::test::fillA3WithBreak(book.Sheets(1)).setName("名簿");
     render::test::fillA4Table(book.Sheets().Add(After{book.Sheets(1)})).setName("誓約書");
     QTemporaryDir dir;
@@ -187,7 +194,8 @@ TEST(PdfOutline, TitleAndOneBookmarkPerSheetAtItsFirstPage)
     info.start(QStringLiteral("pdfinfo"), {path});
     info.waitForFinished(60000);
     EXPECT_EQ(info.exitCode(), 0) << "the updated file does not read";
-    EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression(QStringLiteral(R"(Pages:\s+3\n)"))));
+    EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput())
+                    .contains(QRegularExpression(QStringLiteral(R"(Pages:\s+3\n)"))));
 
     QByteArray notOurs("%PDF-1.4\nnothing\n");
     EXPECT_FALSE(render::appendOutline(notOurs, {{QStringLiteral("x"), 0}}));
@@ -208,22 +216,22 @@ TEST(PdfText, PowerToolNoticeDatesEndInsideTheirBoxes)
     const QString xlsx = home.file("site.xlsx");
     ASSERT_EQ(test::runCli({"generate", "--documents", "8", test::writeSite(home), xlsx}).code, 0);
     Application app;
-    Workbook &book = app.Workbooks().Open(xlsx);
-    Worksheet &ws = book.Sheets(1);
+    Workbook& book = app.Workbooks().Open(xlsx);
+    Worksheet& ws = book.Sheets(1);
     ASSERT_TRUE(QString::fromStdString(ws.Name()).startsWith(u"8.")) << ws.Name();
     const QString pdf = home.file("notice.pdf");
     render::exportPdf(book, pdf, {0});
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         GTEST_SKIP() << "pdftotext not installed";
     QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                                          QStringLiteral("1"), QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    p.start(QStringLiteral("pdftotext"),
+            {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"),
+             QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
     p.waitForFinished(60000);
     const QString xml = QString::fromUtf8(p.readAllStandardOutput());
     const render::SheetPagination pages(ws);
     const double boxRight = pages.pages()[0].origin.x()
-                            + (pages.geometry().colRight(28) - pages.geometry().colLeft(pages.pages()[0].cells.c1))
-                                  * pages.scale();
+        + (pages.geometry().colRight(28) - pages.geometry().colLeft(pages.pages()[0].cells.c1)) * pages.scale();
     static const QRegularExpression day(QStringLiteral(R"re(xMin="([\d.]+)"[^>]*xMax="([\d.]+)"[^>]*>日<)re"));
     int lines = 0;
     for (auto it = day.globalMatch(xml); it.hasNext();) {

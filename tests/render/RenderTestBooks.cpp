@@ -7,7 +7,7 @@ namespace mirevo::render::test {
 
 using namespace sheet;
 
-Worksheet &fillA3WithBreak(Worksheet &ws)
+Worksheet& fillA3WithBreak(Worksheet& ws)
 {
     for (int r = 1; r <= 60; ++r)
         ws.Cells(r, 1).setValue(QStringLiteral("行 %1").arg(r));
@@ -18,7 +18,7 @@ Worksheet &fillA3WithBreak(Worksheet &ws)
     return ws;
 }
 
-Worksheet &fillA4Table(Worksheet &ws)
+Worksheet& fillA4Table(Worksheet& ws)
 {
     ws.Range("B2").setValue(QStringLiteral("作業員名簿"));
     ws.Range("B2:E2").setMergeCells(true);
@@ -30,13 +30,13 @@ Worksheet &fillA4Table(Worksheet &ws)
     return ws;
 }
 
-QByteArray fileBytes(const QString &path)
+QByteArray fileBytes(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-std::vector<PdfPage> pdfPages(const QByteArray &pdf)
+std::vector<PdfPage> pdfPages(const QByteArray& pdf)
 {
     // Qt writes each page object uncompressed: "/Type /Page" ... "/MediaBox [0 0 w h]".
     static const QRegularExpression page(QStringLiteral(
@@ -45,8 +45,8 @@ std::vector<PdfPage> pdfPages(const QByteArray &pdf)
     const QString text = QString::fromLatin1(pdf);
     for (auto it = page.globalMatch(text); it.hasNext();) {
         const auto m = it.next();
-        out.push_back({m.captured(3).toDouble() - m.captured(1).toDouble(),
-                       m.captured(4).toDouble() - m.captured(2).toDouble()});
+        out.push_back(
+            {m.captured(3).toDouble() - m.captured(1).toDouble(), m.captured(4).toDouble() - m.captured(2).toDouble()});
     }
     return out;
 }

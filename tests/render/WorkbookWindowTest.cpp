@@ -1,9 +1,9 @@
 // The workbook window: tabs and sheet switching, printing through QPrinter, Save as, PDF and
 // opening files, with the dialogs scripted.
+#include "render/ui/WorkbookWindow.h"
 #include "RenderTestBooks.h"
-#include "SheetView.h"
-#include "Spreadsheet.h"
-#include "WorkbookWindow.h"
+#include "render/ui/SheetView.h"
+#include "spreadsheet/Spreadsheet.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempHome.h"
 
@@ -18,9 +18,9 @@
 
 using namespace mirevo;
 using namespace mirevo::sheet;
-using render::WorkbookWindow;
 using mirevo::test::ScriptedDialogs;
 using mirevo::test::TempHome;
+using render::WorkbookWindow;
 
 namespace {
 
@@ -28,7 +28,7 @@ struct Fixture {
     ScriptedDialogs dialogs;
     TempHome home;
     Application app;
-    Workbook &book = app.Workbooks().Add();
+    Workbook& book = app.Workbooks().Add();
     WorkbookWindow window;
     Fixture()
     {
@@ -36,8 +36,8 @@ struct Fixture {
         render::test::fillA4Table(book.Sheets().Add(After{book.Sheets(1)})).setName(QStringLiteral("名簿"));
         window.open(book);
     }
-    QTabBar *tabs() { return window.findChild<QTabBar *>("SheetTabs"); }
-    QAction *action(const char *name) { return window.findChild<QAction *>(name); }
+    QTabBar* tabs() { return window.findChild<QTabBar*>("SheetTabs"); }
+    QAction* action(const char* name) { return window.findChild<QAction*>(name); }
 };
 
 TEST(WorkbookWindow, TabsNameTheSheetsAndShowSheetBringsOneToTheFront)
@@ -64,7 +64,7 @@ TEST(WorkbookWindow, TabsNameTheSheetsAndShowSheetBringsOneToTheFront)
 TEST(WorkbookWindow, ZoomAndPageViewChangeTheView)
 {
     Fixture f;
-    f.window.findChild<QComboBox *>("ZoomBox")->setCurrentText("50%");
+    f.window.findChild<QComboBox*>("ZoomBox")->setCurrentText("50%");
     EXPECT_EQ(f.window.view()->zoom(), 50);
     f.action("PageViewAction")->trigger();
     EXPECT_TRUE(f.window.view()->pageView());
@@ -74,13 +74,13 @@ TEST(WorkbookWindow, ZoomAndPageViewChangeTheView)
 }
 
 struct PrintCase {
-    const char *name;
+    const char* name;
     WorkbookWindow::PrintScope scope;
     int first, last;
     std::vector<std::pair<double, double>> pages; // points
 };
 
-class Printing : public ::testing::TestWithParam<PrintCase> {};
+class Printing : public ::testing::TestWithParam<PrintCase> { };
 
 TEST_P(Printing, GoesThroughQPrinterOnEachSheetsPaper)
 {
@@ -90,7 +90,7 @@ TEST_P(Printing, GoesThroughQPrinterOnEachSheetsPaper)
     printer.setOutputFormat(QPrinter::PdfFormat);
     const QString path = f.home.file("printed.pdf");
     printer.setOutputFileName(path);
-    const PrintCase &c = GetParam();
+    const PrintCase& c = GetParam();
     EXPECT_EQ(f.window.print(printer, c.scope, c.first, c.last), int(c.pages.size()));
     const auto pages = render::test::pdfPages(render::test::fileBytes(path));
     ASSERT_EQ(pages.size(), c.pages.size());
@@ -102,11 +102,12 @@ TEST_P(Printing, GoesThroughQPrinterOnEachSheetsPaper)
 
 const std::pair<double, double> kA3L{1190.55, 841.89}, kA4P{595.28, 841.89};
 
-INSTANTIATE_TEST_SUITE_P(Scopes, Printing, ::testing::Values(
-    PrintCase{"WholeWorkbook", WorkbookWindow::PrintScope::Workbook, 0, 0, {kA3L, kA3L, kA4P}},
-    PrintCase{"SheetInFront", WorkbookWindow::PrintScope::CurrentSheet, 0, 0, {kA4P}},
-    PrintCase{"PageRange", WorkbookWindow::PrintScope::Workbook, 2, 3, {kA3L, kA4P}}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Scopes, Printing,
+    ::testing::Values(PrintCase{"WholeWorkbook", WorkbookWindow::PrintScope::Workbook, 0, 0, {kA3L, kA3L, kA4P}},
+                      PrintCase{"SheetInFront", WorkbookWindow::PrintScope::CurrentSheet, 0, 0, {kA4P}},
+                      PrintCase{"PageRange", WorkbookWindow::PrintScope::Workbook, 2, 3, {kA3L, kA4P}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WorkbookWindow, SaveAsWritesAWorkbookThatOpensAgain)
 {
@@ -150,9 +151,9 @@ TEST(WorkbookWindow, CommandsThatNeedAWorkbookWaitForOne)
 {
     ScriptedDialogs dialogs;
     WorkbookWindow window;
-    for (const char *name : {"SaveAsAction", "PrintAction", "ExportPdfAction"})
-        EXPECT_FALSE(window.findChild<QAction *>(name)->isEnabled()) << name;
-    EXPECT_TRUE(window.findChild<QAction *>("OpenAction")->isEnabled());
+    for (const char* name : {"SaveAsAction", "PrintAction", "ExportPdfAction"})
+        EXPECT_FALSE(window.findChild<QAction*>(name)->isEnabled()) << name;
+    EXPECT_TRUE(window.findChild<QAction*>("OpenAction")->isEnabled());
 }
 
 TEST(WorkbookWindow, ClosingAGeneratedBookBeforeItIsSavedAsksFirst)

@@ -19,8 +19,8 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 
 using namespace mirevo;
 using namespace mirevo::worker;

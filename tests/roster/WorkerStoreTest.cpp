@@ -1,6 +1,6 @@
-#include "roster/WorkerRecord.h"
 #include "roster/WorkerStore.h"
 #include "common/Error.h"
+#include "roster/WorkerRecord.h"
 
 #include <gtest/gtest.h>
 

@@ -13,27 +13,63 @@ namespace mirevo::sheet::test {
 
 namespace {
 
-const std::vector<std::string> kWorksheetOrder = {
-    "sheetPr", "dimension", "sheetViews", "sheetFormatPr", "cols", "sheetData", "sheetCalcPr",
-    "sheetProtection", "protectedRanges", "scenarios", "autoFilter", "sortState", "dataConsolidate",
-    "customSheetViews", "mergeCells", "phoneticPr", "conditionalFormatting", "dataValidations",
-    "hyperlinks", "printOptions", "pageMargins", "pageSetup", "headerFooter", "rowBreaks", "colBreaks",
-    "customProperties", "cellWatches", "ignoredErrors", "smartTags", "drawing", "legacyDrawing",
-    "legacyDrawingHF", "picture", "oleObjects", "controls", "webPublishItems", "tableParts", "extLst"};
-const std::vector<std::string> kStylesOrder = {
-    "numFmts", "fonts", "fills", "borders", "cellStyleXfs", "cellXfs", "cellStyles", "dxfs",
-    "tableStyles", "colors", "extLst"};
-const std::vector<std::string> kWorkbookOrder = {
-    "fileVersion", "fileSharing", "workbookPr", "workbookProtection", "bookViews", "sheets",
-    "functionGroups", "externalReferences", "definedNames", "calcPr", "oleSize", "customWorkbookViews",
-    "pivotCaches", "smartTagPr", "smartTagTypes", "webPublishing", "fileRecoveryPr", "webPublishObjects",
-    "extLst"};
+const std::vector<std::string> kWorksheetOrder = {"sheetPr",
+                                                  "dimension",
+                                                  "sheetViews",
+                                                  "sheetFormatPr",
+                                                  "cols",
+                                                  "sheetData",
+                                                  "sheetCalcPr",
+                                                  "sheetProtection",
+                                                  "protectedRanges",
+                                                  "scenarios",
+                                                  "autoFilter",
+                                                  "sortState",
+                                                  "dataConsolidate",
+                                                  "customSheetViews",
+                                                  "mergeCells",
+                                                  "phoneticPr",
+                                                  "conditionalFormatting",
+                                                  "dataValidations",
+                                                  "hyperlinks",
+                                                  "printOptions",
+                                                  "pageMargins",
+                                                  "pageSetup",
+                                                  "headerFooter",
+                                                  "rowBreaks",
+                                                  "colBreaks",
+                                                  "customProperties",
+                                                  "cellWatches",
+                                                  "ignoredErrors",
+                                                  "smartTags",
+                                                  "drawing",
+                                                  "legacyDrawing",
+                                                  "legacyDrawingHF",
+                                                  "picture",
+                                                  "oleObjects",
+                                                  "controls",
+                                                  "webPublishItems",
+                                                  "tableParts",
+                                                  "extLst"};
+const std::vector<std::string> kStylesOrder
+    = {"numFmts",    "fonts", "fills",       "borders", "cellStyleXfs", "cellXfs",
+       "cellStyles", "dxfs",  "tableStyles", "colors",  "extLst"};
+const std::vector<std::string> kWorkbookOrder = {"fileVersion",    "fileSharing",
+                                                 "workbookPr",     "workbookProtection",
+                                                 "bookViews",      "sheets",
+                                                 "functionGroups", "externalReferences",
+                                                 "definedNames",   "calcPr",
+                                                 "oleSize",        "customWorkbookViews",
+                                                 "pivotCaches",    "smartTagPr",
+                                                 "smartTagTypes",  "webPublishing",
+                                                 "fileRecoveryPr", "webPublishObjects",
+                                                 "extLst"};
 
 struct Rect {
     int r1, c1, r2, c2;
 };
 
-bool parseCell(std::string_view s, int &row, int &col)
+bool parseCell(std::string_view s, int& row, int& col)
 {
     size_t i = 0;
     col = 0;
@@ -46,44 +82,44 @@ bool parseCell(std::string_view s, int &row, int &col)
     return i == s.size() && digits > 0 && i > digits && row >= 1 && row <= 1048576 && col >= 1 && col <= 16384;
 }
 
-bool parseRect(std::string_view s, Rect &r)
+bool parseRect(std::string_view s, Rect& r)
 {
     const size_t colon = s.find(':');
     if (colon == std::string_view::npos)
         return parseCell(s, r.r1, r.c1) && parseCell(s, r.r2, r.c2);
-    return parseCell(s.substr(0, colon), r.r1, r.c1) && parseCell(s.substr(colon + 1), r.r2, r.c2)
-           && r.r1 <= r.r2 && r.c1 <= r.c2;
+    return parseCell(s.substr(0, colon), r.r1, r.c1) && parseCell(s.substr(colon + 1), r.r2, r.c2) && r.r1 <= r.r2
+        && r.c1 <= r.c2;
 }
 
 class Checker {
 public:
-    explicit Checker(const std::string &path) : m_path(path) {}
+    explicit Checker(const std::string& path) : path_(path) { }
 
     std::vector<std::string> run()
     {
         try {
-            m_entries = zipEntries(m_path);
-        } catch (const std::exception &e) {
+            entries_ = zipEntries(path_);
+        } catch (const std::exception& e) {
             return {e.what()};
         }
         checkContentTypes();
         checkAllRels();
         checkWorkbook();
-        return m_problems;
+        return problems_;
     }
 
 private:
-    void problem(const std::string &part, const std::string &what) { m_problems.push_back(part + ": " + what); }
+    void problem(const std::string& part, const std::string& what) { problems_.push_back(part + ": " + what); }
 
-    bool exists(const std::string &name) const
+    bool exists(const std::string& name) const
     {
-        return std::find(m_entries.begin(), m_entries.end(), name) != m_entries.end();
+        return std::find(entries_.begin(), entries_.end(), name) != entries_.end();
     }
 
-    bool load(pugi::xml_document &doc, const std::string &part)
+    bool load(pugi::xml_document& doc, const std::string& part)
     {
         bool found = false;
-        const std::string data = zipEntry(m_path, part, &found);
+        const std::string data = zipEntry(path_, part, &found);
         if (!found) {
             problem(part, "missing");
             return false;
@@ -95,7 +131,7 @@ private:
         return true;
     }
 
-    void checkOrder(const pugi::xml_node &root, const std::vector<std::string> &order, const std::string &part)
+    void checkOrder(const pugi::xml_node& root, const std::vector<std::string>& order, const std::string& part)
     {
         int last = -1;
         for (pugi::xml_node c : root.children()) {
@@ -121,25 +157,25 @@ private:
             defaults.insert(d.attribute("Extension").value());
         for (pugi::xml_node o : doc.child("Types").children("Override")) {
             const std::string part = std::string(o.attribute("PartName").value()).substr(1);
-            m_types[part] = o.attribute("ContentType").value();
+            types_[part] = o.attribute("ContentType").value();
             if (!exists(part))
                 problem("[Content_Types].xml", "override for missing part " + part);
         }
-        for (const std::string &e : m_entries) {
+        for (const std::string& e : entries_) {
             const std::string ext = e.substr(e.rfind('.') + 1);
-            if (e != "[Content_Types].xml" && !m_types.count(e) && !defaults.count(ext))
+            if (e != "[Content_Types].xml" && !types_.count(e) && !defaults.count(ext))
                 problem("[Content_Types].xml", "no content type for " + e);
         }
     }
 
     void checkAllRels()
     {
-        for (const std::string &e : m_entries)
+        for (const std::string& e : entries_)
             if (e.size() > 5 && e.substr(e.size() - 5) == ".rels")
                 checkRels(e);
     }
 
-    void checkRels(const std::string &relsPart)
+    void checkRels(const std::string& relsPart)
     {
         pugi::xml_document doc;
         if (!load(doc, relsPart))
@@ -157,7 +193,7 @@ private:
             target = target.front() == '/' ? target.substr(1) : base + target;
             if (!exists(target))
                 problem(relsPart, "target missing: " + target);
-            m_rels[relsPart][id] = target;
+            rels_[relsPart][id] = target;
         }
     }
 
@@ -175,9 +211,11 @@ private:
         int index = 0;
         for (pugi::xml_node s : wb.child("sheets").children("sheet")) {
             checkSheetName(s.attribute("name").value(), names);
-            const std::string target = m_rels["xl/_rels/workbook.xml.rels"][s.attribute("r:id").value()];
-            if (target.empty() || m_types[target] != "application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml")
-                problem("xl/workbook.xml", "sheet without a worksheet part: " + std::string(s.attribute("name").value()));
+            const std::string target = rels_["xl/_rels/workbook.xml.rels"][s.attribute("r:id").value()];
+            if (target.empty()
+                || types_[target] != "application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml")
+                problem("xl/workbook.xml",
+                        "sheet without a worksheet part: " + std::string(s.attribute("name").value()));
             else
                 checkWorksheet(target, xfs, sst, index == activeTab);
             ++index;
@@ -186,7 +224,7 @@ private:
             problem("xl/workbook.xml", "activeTab out of range");
     }
 
-    void checkSheetName(const std::string &utf8, std::vector<QString> &names)
+    void checkSheetName(const std::string& utf8, std::vector<QString>& names)
     {
         const QString name = QString::fromStdString(utf8);
         static const QString forbidden = QStringLiteral(":\\/?*[]：＼／？＊［］");
@@ -195,7 +233,7 @@ private:
             bad = bad || forbidden.contains(ch);
         if (bad)
             problem("xl/workbook.xml", "invalid sheet name " + utf8);
-        for (const QString &other : names)
+        for (const QString& other : names)
             if (other.compare(name, Qt::CaseInsensitive) == 0)
                 problem("xl/workbook.xml", "duplicate sheet name " + utf8);
         names.push_back(name);
@@ -213,7 +251,7 @@ private:
         return count;
     }
 
-    int countChecked(const pugi::xml_node &list, const char *item, const std::string &part)
+    int countChecked(const pugi::xml_node& list, const char* item, const std::string& part)
     {
         const int count = int(std::distance(list.children(item).begin(), list.children(item).end()));
         if (list.attribute("count").as_int(-1) != count)
@@ -241,7 +279,7 @@ private:
         return xfs;
     }
 
-    void checkWorksheet(const std::string &part, int xfs, int sst, bool active)
+    void checkWorksheet(const std::string& part, int xfs, int sst, bool active)
     {
         pugi::xml_document doc;
         if (!load(doc, part))
@@ -256,7 +294,7 @@ private:
         checkCols(ws.child("cols"), part);
     }
 
-    void checkRows(const pugi::xml_node &sheetData, int xfs, int sst, const std::string &part)
+    void checkRows(const pugi::xml_node& sheetData, int xfs, int sst, const std::string& part)
     {
         int lastRow = 0;
         for (pugi::xml_node row : sheetData.children("row")) {
@@ -279,7 +317,7 @@ private:
         }
     }
 
-    void checkMerges(const pugi::xml_node &merges, const std::string &part)
+    void checkMerges(const pugi::xml_node& merges, const std::string& part)
     {
         std::vector<Rect> seen;
         if (merges && countChecked(merges, "mergeCell", part) == 0)
@@ -290,29 +328,31 @@ private:
                 problem(part, std::string("bad merge ") + m.attribute("ref").value());
                 continue;
             }
-            for (const Rect &o : seen)
+            for (const Rect& o : seen)
                 if (r.r1 <= o.r2 && o.r1 <= r.r2 && r.c1 <= o.c2 && o.c1 <= r.c2)
                     problem(part, std::string("overlapping merge ") + m.attribute("ref").value());
             seen.push_back(r);
         }
     }
 
-    void checkBreaks(const pugi::xml_node &breaks, const std::string &part)
+    void checkBreaks(const pugi::xml_node& breaks, const std::string& part)
     {
         if (!breaks)
             return;
         countChecked(breaks, "brk", part);
         int last = 0;
         for (pugi::xml_node b : breaks.children("brk")) {
-            if (b.attribute("id").as_int() <= last || b.attribute("max").as_int() != 16383 || !b.attribute("man").as_bool())
+            if (b.attribute("id").as_int() <= last || b.attribute("max").as_int() != 16383
+                || !b.attribute("man").as_bool())
                 problem(part, "bad brk " + std::string(b.attribute("id").value()));
             last = b.attribute("id").as_int();
         }
-        if (breaks.attribute("manualBreakCount").as_int() != int(std::distance(breaks.children("brk").begin(), breaks.children("brk").end())))
+        if (breaks.attribute("manualBreakCount").as_int()
+            != int(std::distance(breaks.children("brk").begin(), breaks.children("brk").end())))
             problem(part, "manualBreakCount does not match");
     }
 
-    void checkCols(const pugi::xml_node &cols, const std::string &part)
+    void checkCols(const pugi::xml_node& cols, const std::string& part)
     {
         int last = 0;
         for (pugi::xml_node c : cols.children("col")) {
@@ -323,15 +363,18 @@ private:
         }
     }
 
-    std::string m_path;
-    std::vector<std::string> m_entries;
-    std::map<std::string, std::string> m_types;
-    std::map<std::string, std::map<std::string, std::string>> m_rels;
-    std::vector<std::string> m_problems;
+    std::string path_;
+    std::vector<std::string> entries_;
+    std::map<std::string, std::string> types_;
+    std::map<std::string, std::map<std::string, std::string>> rels_;
+    std::vector<std::string> problems_;
 };
 
 } // namespace
 
-std::vector<std::string> checkXlsx(const std::string &path) { return Checker(path).run(); }
+std::vector<std::string> checkXlsx(const std::string& path)
+{
+    return Checker(path).run();
+}
 
 } // namespace mirevo::sheet::test

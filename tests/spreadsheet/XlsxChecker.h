@@ -7,6 +7,6 @@
 namespace mirevo::sheet::test {
 
 // Every problem found, each naming its part; empty when the package is sound.
-std::vector<std::string> checkXlsx(const std::string &path);
+std::vector<std::string> checkXlsx(const std::string& path);
 
 } // namespace mirevo::sheet::test

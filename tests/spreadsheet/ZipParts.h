@@ -7,10 +7,10 @@
 
 namespace mirevo::sheet::test {
 
-std::vector<std::string> zipEntries(const std::string &path);
+std::vector<std::string> zipEntries(const std::string& path);
 // Whole entry; empty optional-like result ("" and found=false) when missing.
-std::string zipEntry(const std::string &path, const std::string &name, bool *found = nullptr);
+std::string zipEntry(const std::string& path, const std::string& name, bool* found = nullptr);
 // Writes a package with the given entries (deflated, or stored uncompressed, in map order).
-void writeZip(const std::string &path, const std::map<std::string, std::string> &entries, bool stored = false);
+void writeZip(const std::string& path, const std::map<std::string, std::string>& entries, bool stored = false);
 
 } // namespace mirevo::sheet::test

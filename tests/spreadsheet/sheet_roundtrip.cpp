@@ -1,7 +1,7 @@
 // Loads a workbook with the engine and saves it again: as it is, or (--copy) with every
 // sheet copied into a new workbook, the way the document generator uses its templates.
 // Prints what the reader said it dropped, one kind a line. Used by roundtrip_corpus.py.
-#include "Spreadsheet.h"
+#include "spreadsheet/Spreadsheet.h"
 
 #include <cstdio>
 #include <cstring>
@@ -9,7 +9,7 @@
 
 using namespace mirevo::sheet;
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     const bool copy = argc == 4 && std::strcmp(argv[1], "--copy") == 0;
     if (argc != 3 && !copy) {
@@ -18,20 +18,20 @@ int main(int argc, char **argv)
     }
     try {
         Application app;
-        Workbook &in = app.Workbooks().Open(argv[argc - 2]);
-        for (const std::string &line : in.droppedOnRead())
+        Workbook& in = app.Workbooks().Open(argv[argc - 2]);
+        for (const std::string& line : in.droppedOnRead())
             std::printf("dropped: %s\n", line.c_str());
         if (!copy) {
             in.SaveAs(argv[argc - 1]);
             return 0;
         }
-        Workbook &out = app.Workbooks().Add();
+        Workbook& out = app.Workbooks().Add();
         out.Sheets(1).setName("mirevo-initial-sheet"); // no file's sheet is called so
         for (int i = 1; i <= in.Sheets().Count(); ++i)
             in.Sheets(i).Copy(After{out.Sheets(out.Sheets().Count())});
         out.Sheets(1).Delete();
         out.SaveAs(argv[argc - 1]);
-    } catch (const std::exception &e) {
+    } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
     }

@@ -1,5 +1,5 @@
-#include "registry/CompanyRecord.h"
 #include "support/CliRun.h"
+#include "registry/CompanyRecord.h"
 
 #include "cli/Cli.h"
 #include "project/Project.h"

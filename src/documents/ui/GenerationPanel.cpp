@@ -1,7 +1,5 @@
 #include "GenerationPanel.h"
 
-#include "Spreadsheet.h"
-#include "WorkbookWindow.h"
 #include "check/SiteCheck.h"
 #include "check/ui/Ttenken.h"
 #include "common/Clock.h"
@@ -13,6 +11,8 @@
 #include "documents/GenerationRun.h"
 #include "documents/SiteView.h"
 #include "project/Project.h"
+#include "render/ui/WorkbookWindow.h"
+#include "spreadsheet/Spreadsheet.h"
 
 #include <QApplication>
 #include <QButtonGroup>

@@ -1,7 +1,7 @@
 #pragma once
-#include "WorkbookWindow.h"
 #include "check/Finding.h"
 #include "documents/Document.h"
+#include "render/ui/WorkbookWindow.h"
 
 #include <QFrame>
 #include <QPointer>

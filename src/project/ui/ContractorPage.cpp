@@ -1,16 +1,16 @@
 #include "ContractorPage.h"
 #include "TreePanel.h"
 #include "common/Dialogs.h"
+#include "common/WebAddresses.h"
 #include "common/ui/EnterNavigation.h"
 #include "common/ui/FormKit.h"
 #include "project/ContractorEditor.h"
-#include "registry/Choices.h"
 #include "project/Project.h"
-#include "registry/CompanyFields.h"
-#include "registry/CompanyRecord.h"
 #include "project/SubcontractTree.h"
 #include "project/TierOutline.h"
-#include "common/WebAddresses.h"
+#include "registry/Choices.h"
+#include "registry/CompanyFields.h"
+#include "registry/CompanyRecord.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

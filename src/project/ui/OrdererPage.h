@@ -1,6 +1,6 @@
 #pragma once
-#include "common/ui/WindowSet.h"
 #include "PageBase.h"
+#include "common/ui/WindowSet.h"
 
 namespace mirevo {
 

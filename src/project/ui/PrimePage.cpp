@@ -1,10 +1,10 @@
 #include "PrimePage.h"
 #include "common/Dialogs.h"
+#include "common/WebAddresses.h"
 #include "common/ui/EnterNavigation.h"
 #include "common/ui/FormKit.h"
-#include "registry/Choices.h"
 #include "project/Project.h"
-#include "common/WebAddresses.h"
+#include "registry/Choices.h"
 
 #include <QFrame>
 #include <QGroupBox>

@@ -2,8 +2,8 @@
 #include "common/ProgramFolder.h"
 #include "common/ui/FormKit.h"
 
-#include <QDir>
 #include <QButtonGroup>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>

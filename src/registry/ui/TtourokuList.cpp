@@ -5,16 +5,15 @@
 #include "TextGridModel.h"
 #include "Ttouroku.h"
 #include "common/Dialogs.h"
+#include "common/WebAddresses.h"
 #include "common/ui/Manual.h"
 #include "common/ui/WindowRules.h"
 #include "registry/CompanyFile.h"
 #include "registry/CompanyList.h"
 #include "registry/CompanyRecord.h"
 #include "registry/Registry.h"
-#include "common/WebAddresses.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QClipboard>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -25,6 +24,7 @@
 #include <QScreen>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using namespace mirevo;
 

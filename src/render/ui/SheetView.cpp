@@ -1,11 +1,11 @@
 #include "SheetView.h"
 
-#include "CellPainter.h"
-#include "FontTable.h"
-#include "Pagination.h"
-#include "SheetGeometry.h"
-#include "Workbook.h"
-#include "WorkbookPages.h"
+#include "render/CellPainter.h"
+#include "render/FontTable.h"
+#include "render/Pagination.h"
+#include "render/SheetGeometry.h"
+#include "render/WorkbookPages.h"
+#include "spreadsheet/Workbook.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -16,12 +16,12 @@
 namespace mirevo::render {
 
 namespace {
-constexpr int kPageGap = 16;      // pixels between pages and around them in the page view
-constexpr int kSpareRows = 30;    // blank rows and columns shown beyond the used cells
+constexpr int kPageGap = 16;   // pixels between pages and around them in the page view
+constexpr int kSpareRows = 30; // blank rows and columns shown beyond the used cells
 constexpr int kSpareColumns = 10;
 } // namespace
 
-SheetView::SheetView(QWidget *parent) : QAbstractScrollArea(parent)
+SheetView::SheetView(QWidget* parent) : QAbstractScrollArea(parent)
 {
     setObjectName(QStringLiteral("SheetView"));
     viewport()->setAutoFillBackground(false);
@@ -29,22 +29,22 @@ SheetView::SheetView(QWidget *parent) : QAbstractScrollArea(parent)
 
 SheetView::~SheetView() = default;
 
-void SheetView::setSheet(const sheet::Worksheet *sheet)
+void SheetView::setSheet(const sheet::Worksheet* sheet)
 {
-    m_cellPainter.reset();
-    m_pagePainter.reset();
-    m_geometry.reset();
-    m_pages.reset();
-    m_sheet = sheet;
+    cellPainter_.reset();
+    pagePainter_.reset();
+    geometry_.reset();
+    pages_.reset();
+    sheet_ = sheet;
     if (sheet) {
-        m_pages = std::make_unique<SheetPagination>(*sheet);
+        pages_ = std::make_unique<SheetPagination>(*sheet);
         const sheet::CellPos used = usedExtent(sheet->data(), sheet->Parent().tables().styles);
-        m_geometry = std::make_unique<SheetGeometry>(sheet->data(), std::max(used.row + kSpareRows, 100),
-                                                     std::max(used.col + kSpareColumns, 26),
-                                                     digitPoints(sheet->Parent().tables().styles));
-        m_cellPainter = std::make_unique<CellPainter>(*sheet, *m_geometry, logicalDpiY());
-        m_cellPainter->setGridlines(true);
-        m_pagePainter = std::make_unique<CellPainter>(*sheet, m_pages->geometry(), logicalDpiY());
+        geometry_ = std::make_unique<SheetGeometry>(sheet->data(), std::max(used.row + kSpareRows, 100),
+                                                    std::max(used.col + kSpareColumns, 26),
+                                                    digitPoints(sheet->Parent().tables().styles));
+        cellPainter_ = std::make_unique<CellPainter>(*sheet, *geometry_, logicalDpiY());
+        cellPainter_->setGridlines(true);
+        pagePainter_ = std::make_unique<CellPainter>(*sheet, pages_->geometry(), logicalDpiY());
     }
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);
@@ -55,10 +55,10 @@ void SheetView::setSheet(const sheet::Worksheet *sheet)
 void SheetView::setZoom(int percent)
 {
     percent = std::clamp(percent, 10, 400);
-    if (percent == m_zoom)
+    if (percent == zoom_)
         return;
-    const double ratio = double(percent) / m_zoom;
-    m_zoom = percent;
+    const double ratio = double(percent) / zoom_;
+    zoom_ = percent;
     const int x = horizontalScrollBar()->value(), y = verticalScrollBar()->value();
     updateScrollBars();
     horizontalScrollBar()->setValue(int(x * ratio));
@@ -68,7 +68,7 @@ void SheetView::setZoom(int percent)
 
 void SheetView::setPageView(bool on)
 {
-    m_pageView = on;
+    pageView_ = on;
     verticalScrollBar()->setValue(0);
     updateScrollBars();
     viewport()->update();
@@ -76,31 +76,31 @@ void SheetView::setPageView(bool on)
 
 int SheetView::pageCount() const
 {
-    return m_pages ? int(m_pages->pages().size()) : 0;
+    return pages_ ? int(pages_->pages().size()) : 0;
 }
 
 double SheetView::pixelsPerPoint() const
 {
-    return m_zoom / 100.0 * logicalDpiX() / 72.0;
+    return zoom_ / 100.0 * logicalDpiX() / 72.0;
 }
 
 QPoint SheetView::pageOrigin(int index) const
 {
-    const QSizeF paper = m_pages->paperPoints() * pixelsPerPoint();
+    const QSizeF paper = pages_->paperPoints() * pixelsPerPoint();
     const int x = std::max(kPageGap, (viewport()->width() - int(paper.width())) / 2);
     return QPoint(x, kPageGap + index * (int(paper.height()) + kPageGap));
 }
 
 QSize SheetView::contentSize() const
 {
-    if (!m_sheet)
+    if (!sheet_)
         return QSize(0, 0);
     const double k = pixelsPerPoint();
-    if (m_pageView) {
-        const QSizeF paper = m_pages->paperPoints() * k;
+    if (pageView_) {
+        const QSizeF paper = pages_->paperPoints() * k;
         return QSize(int(paper.width()) + 2 * kPageGap, kPageGap + pageCount() * (int(paper.height()) + kPageGap));
     }
-    return QSize(int(m_geometry->width() * k) + 1, int(m_geometry->height() * k) + 1);
+    return QSize(int(geometry_->width() * k) + 1, int(geometry_->height() * k) + 1);
 }
 
 void SheetView::updateScrollBars()
@@ -115,60 +115,61 @@ void SheetView::updateScrollBars()
     verticalScrollBar()->setSingleStep(20);
 }
 
-void SheetView::resizeEvent(QResizeEvent *event)
+void SheetView::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
     updateScrollBars();
 }
 
-void SheetView::paintEvent(QPaintEvent *)
+void SheetView::paintEvent(QPaintEvent*)
 {
     QPainter painter(viewport());
-    if (!m_sheet) {
+    if (!sheet_) {
         painter.fillRect(viewport()->rect(), palette().window());
         return;
     }
-    if (m_pageView)
+    if (pageView_)
         paintPages(painter);
     else
         paintCells(painter);
 }
 
-void SheetView::paintCells(QPainter &painter)
+void SheetView::paintCells(QPainter& painter)
 {
     painter.fillRect(viewport()->rect(), Qt::white);
     const double k = pixelsPerPoint();
     const QPointF scroll(horizontalScrollBar()->value(), verticalScrollBar()->value());
     const QRectF visible = QRectF(scroll, QSizeF(viewport()->size())).adjusted(0, 0, 1, 1);
-    const sheet::Rect area{m_geometry->rowAt(visible.top() / k), m_geometry->colAt(visible.left() / k),
-                           m_geometry->rowAt(visible.bottom() / k), m_geometry->colAt(visible.right() / k)};
+    const sheet::Rect area{geometry_->rowAt(visible.top() / k), geometry_->colAt(visible.left() / k),
+                           geometry_->rowAt(visible.bottom() / k), geometry_->colAt(visible.right() / k)};
     painter.translate(-scroll);
     painter.scale(k, k);
-    m_cellPainter->paint(painter, area);
-    m_pages->drawings().paint(painter, *m_geometry, visible.isEmpty() ? QRectF() : QRectF(visible.topLeft() / k, visible.size() / k));
+    cellPainter_->paint(painter, area);
+    pages_->drawings().paint(painter, *geometry_,
+                             visible.isEmpty() ? QRectF() : QRectF(visible.topLeft() / k, visible.size() / k));
     paintPageBreaks(painter);
 }
 
 // Dashed lines along the edges of the printed pages' cell blocks.
-void SheetView::paintPageBreaks(QPainter &painter)
+void SheetView::paintPageBreaks(QPainter& painter)
 {
     QPen pen(QColor(0, 0, 200), 0, Qt::DashLine);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    const SheetGeometry &pg = m_pages->geometry();
-    for (const PageArea &page : m_pages->pages()) {
+    const SheetGeometry& pg = pages_->geometry();
+    for (const PageArea& page : pages_->pages()) {
         const QRectF block(QPointF(pg.colLeft(page.cells.c1), pg.rowTop(page.cells.r1)),
                            QPointF(pg.colRight(page.cells.c2), pg.rowBottom(page.cells.r2)));
         painter.drawRect(block);
     }
 }
 
-void SheetView::paintPages(QPainter &painter)
+void SheetView::paintPages(QPainter& painter)
 {
     painter.fillRect(viewport()->rect(), QColor(128, 128, 128));
     const double k = pixelsPerPoint();
     const QPoint scroll(horizontalScrollBar()->value(), verticalScrollBar()->value());
-    const QSizeF paper = m_pages->paperPoints() * k;
+    const QSizeF paper = pages_->paperPoints() * k;
     for (int i = 0; i < pageCount(); ++i) {
         const QRect rect(pageOrigin(i) - scroll, paper.toSize());
         if (!rect.intersects(viewport()->rect()))
@@ -179,7 +180,7 @@ void SheetView::paintPages(QPainter &painter)
         painter.setClipRect(rect);
         painter.translate(rect.topLeft());
         painter.scale(k, k);
-        paintPage(painter, *m_pages, i, *m_pagePainter);
+        paintPage(painter, *pages_, i, *pagePainter_);
         painter.restore();
     }
 }

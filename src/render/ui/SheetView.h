@@ -18,41 +18,41 @@ class SheetPagination;
 class SheetView : public QAbstractScrollArea {
     Q_OBJECT
 public:
-    explicit SheetView(QWidget *parent = nullptr);
+    explicit SheetView(QWidget* parent = nullptr);
     ~SheetView() override;
 
     // Shows `sheet` (nullptr: nothing); the sheet must outlive the view or be replaced first.
-    void setSheet(const sheet::Worksheet *sheet);
-    const sheet::Worksheet *sheet() const { return m_sheet; }
+    void setSheet(const sheet::Worksheet* sheet);
+    const sheet::Worksheet* sheet() const { return sheet_; }
     // Zoom in percent (10–400): 100 shows a point as 96/72 pixels, as the spreadsheet does.
     void setZoom(int percent);
-    int zoom() const { return m_zoom; }
+    int zoom() const { return zoom_; }
     void setPageView(bool on);
-    bool pageView() const { return m_pageView; }
+    bool pageView() const { return pageView_; }
     // Pages the sheet prints on (0 for an empty sheet).
     int pageCount() const;
     // Top-left of page `index` in the page view, in widget pixels at scroll position 0.
     QPoint pageOrigin(int index) const;
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     double pixelsPerPoint() const;
     QSize contentSize() const;
     void updateScrollBars();
-    void paintCells(QPainter &painter);
-    void paintPageBreaks(QPainter &painter);
-    void paintPages(QPainter &painter);
+    void paintCells(QPainter& painter);
+    void paintPageBreaks(QPainter& painter);
+    void paintPages(QPainter& painter);
 
-    const sheet::Worksheet *m_sheet = nullptr;
-    std::unique_ptr<SheetPagination> m_pages;
-    std::unique_ptr<SheetGeometry> m_geometry; // the cells shown in the normal view
-    std::unique_ptr<CellPainter> m_cellPainter;
-    std::unique_ptr<CellPainter> m_pagePainter;
-    int m_zoom = 100;
-    bool m_pageView = false;
+    const sheet::Worksheet* sheet_ = nullptr;
+    std::unique_ptr<SheetPagination> pages_;
+    std::unique_ptr<SheetGeometry> geometry_; // the cells shown in the normal view
+    std::unique_ptr<CellPainter> cellPainter_;
+    std::unique_ptr<CellPainter> pagePainter_;
+    int zoom_ = 100;
+    bool pageView_ = false;
 };
 
 } // namespace mirevo::render

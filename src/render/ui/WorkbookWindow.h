@@ -16,7 +16,7 @@ class QTabBar;
 namespace mirevo::sheet {
 class Application;
 class Workbook;
-}
+} // namespace mirevo::sheet
 
 namespace mirevo::render {
 
@@ -25,28 +25,28 @@ class SheetView;
 class WorkbookWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit WorkbookWindow(QWidget *parent = nullptr);
+    explicit WorkbookWindow(QWidget* parent = nullptr);
     ~WorkbookWindow() override;
 
     // Shows `book`, which the caller keeps alive while the window shows it. A book that
     // has no file yet (a generated one) counts as unsaved until Save as has written it;
     // closing the window then asks first.
-    void open(sheet::Workbook &book);
-    bool unsaved() const { return m_unsaved; }
+    void open(sheet::Workbook& book);
+    bool unsaved() const { return unsaved_; }
     // Reads an .xlsx file and shows it; a file that cannot be read is reported and the
     // workbook shown so far stays.
-    bool openFile(const QString &path);
+    bool openFile(const QString& path);
     // Brings the named sheet to the front; false when the workbook has no such sheet.
-    bool showSheet(const QString &name);
+    bool showSheet(const QString& name);
     QStringList sheetNames() const;
-    sheet::Workbook *workbook() const { return m_book; }
-    SheetView *view() const { return m_view; }
+    sheet::Workbook* workbook() const { return book_; }
+    SheetView* view() const { return view_; }
 
     enum class PrintScope { Workbook, CurrentSheet };
     // Prints on `printer` (any QPrinter: a printing device or PDF): the whole workbook or the
     // current sheet, and of those the pages first..last (1-based; 0, 0 for all).
     // Returns the number of pages printed.
-    int print(QPrinter &printer, PrintScope scope, int first = 0, int last = 0);
+    int print(QPrinter& printer, PrintScope scope, int first = 0, int last = 0);
 
     // The menu commands, also for tests.
     void openDialog();
@@ -55,7 +55,7 @@ public:
     void exportPdfDialog();
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildMenus();
@@ -64,15 +64,15 @@ private:
     void showCurrentSheet(int index);
     std::vector<int> scopeSheets(PrintScope scope) const;
 
-    std::unique_ptr<sheet::Application> m_app; // for workbooks the window opens itself
-    sheet::Workbook *m_book = nullptr;
-    SheetView *m_view;
-    QTabBar *m_tabs;
-    QComboBox *m_zoom;
-    QAction *m_pageView;
-    QLabel *m_pageLabel;
-    std::vector<QAction *> m_bookActions; // enabled only while a workbook is shown
-    bool m_unsaved = false;
+    std::unique_ptr<sheet::Application> app_; // for workbooks the window opens itself
+    sheet::Workbook* book_ = nullptr;
+    SheetView* view_;
+    QTabBar* tabs_;
+    QComboBox* zoom_;
+    QAction* pageView_;
+    QLabel* pageLabel_;
+    std::vector<QAction*> bookActions_; // enabled only while a workbook is shown
+    bool unsaved_ = false;
 };
 
 } // namespace mirevo::render

@@ -22,8 +22,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QVBoxLayout>
 #include <QTableWidget>
+#include <QVBoxLayout>
 
 using namespace mirevo;
 using namespace mirevo::worker;

@@ -2,10 +2,10 @@
 // needed, and give the same contents, the same saved bytes and the same copies as a workbook
 // read whole at open; a malformed part is refused, naming the file and the part, by whatever
 // call first needs it.
-#include "TestSupport.h"
-#include "SheetSource.h"
-#include "XlsxReader.h"
+#include "SpreadsheetTestSupport.h"
 #include "ZipParts.h"
+#include "spreadsheet/SheetSource.h"
+#include "spreadsheet/XlsxReader.h"
 
 #include <gtest/gtest.h>
 
@@ -22,22 +22,24 @@ const std::string kRel = "http://schemas.openxmlformats.org/officeDocument/2006/
 const std::string kPkgRel = "http://schemas.openxmlformats.org/package/2006/relationships";
 
 // Sheets "S1".."Sn" with the given worksheet contents; S1 is active.
-std::map<std::string, std::string> package(const std::vector<std::string> &sheets)
+std::map<std::string, std::string> package(const std::vector<std::string>& sheets)
 {
     std::map<std::string, std::string> p;
     std::string rels, list;
     for (size_t i = 1; i <= sheets.size(); ++i) {
         const std::string n = std::to_string(i);
-        rels += "<Relationship Id=\"r" + n + "\" Type=\"" + kRel + "/worksheet\" Target=\"worksheets/sheet" + n + ".xml\"/>";
+        rels += "<Relationship Id=\"r" + n + "\" Type=\"" + kRel + "/worksheet\" Target=\"worksheets/sheet" + n
+            + ".xml\"/>";
         list += "<sheet name=\"S" + n + "\" sheetId=\"" + n + "\" r:id=\"r" + n + "\"/>";
         p["xl/worksheets/sheet" + n + ".xml"] = "<worksheet xmlns=\"" + kMain + "\">" + sheets[i - 1] + "</worksheet>";
     }
     rels += "<Relationship Id=\"rs\" Type=\"" + kRel + "/sharedStrings\" Target=\"sharedStrings.xml\"/>";
     p["[Content_Types].xml"] = "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"/>";
     p["_rels/.rels"] = "<Relationships xmlns=\"" + kPkgRel + "\"><Relationship Id=\"r1\" Type=\"" + kRel
-                       + "/officeDocument\" Target=\"xl/workbook.xml\"/></Relationships>";
+        + "/officeDocument\" Target=\"xl/workbook.xml\"/></Relationships>";
     p["xl/_rels/workbook.xml.rels"] = "<Relationships xmlns=\"" + kPkgRel + "\">" + rels + "</Relationships>";
-    p["xl/workbook.xml"] = "<workbook xmlns=\"" + kMain + "\" xmlns:r=\"" + kRel + "\"><sheets>" + list + "</sheets></workbook>";
+    p["xl/workbook.xml"]
+        = "<workbook xmlns=\"" + kMain + "\" xmlns:r=\"" + kRel + "\"><sheets>" + list + "</sheets></workbook>";
     p["xl/sharedStrings.xml"] = "<sst xmlns=\"" + kMain + "\"><si><t>共有</t></si></sst>";
     return p;
 }
@@ -46,22 +48,26 @@ std::map<std::string, std::string> package(const std::vector<std::string> &sheet
 std::string richSheet(int n)
 {
     const std::string v = std::to_string(n);
-    return "<sheetData><row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"B1\"><v>" + v + ".5</v></c>"
-           "<c r=\"C1\" t=\"b\"><v>1</v></c><c r=\"D1\"><f>B1*2</f><v>" + v + "</v></c></row>"
-           "<row r=\"3\" ht=\"20\" customHeight=\"1\"><c r=\"A3\" t=\"inlineStr\"><is><r><rPr><b/></rPr><t>太字"
-           + v + "</t></r><r><t>と</t></r></is></c><c r=\"B3\" t=\"str\"><v>文字" + v + "</v></c></row></sheetData>"
-           "<mergeCells count=\"1\"><mergeCell ref=\"A5:C6\"/></mergeCells>"
-           "<rowBreaks count=\"1\" manualBreakCount=\"1\"><brk id=\"4\" max=\"16383\" man=\"1\"/></rowBreaks>";
+    return "<sheetData><row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"B1\"><v>" + v
+        + ".5</v></c>"
+          "<c r=\"C1\" t=\"b\"><v>1</v></c><c r=\"D1\"><f>B1*2</f><v>"
+        + v
+        + "</v></c></row>"
+          "<row r=\"3\" ht=\"20\" customHeight=\"1\"><c r=\"A3\" t=\"inlineStr\"><is><r><rPr><b/></rPr><t>太字"
+        + v + "</t></r><r><t>と</t></r></is></c><c r=\"B3\" t=\"str\"><v>文字" + v
+        + "</v></c></row></sheetData>"
+          "<mergeCells count=\"1\"><mergeCell ref=\"A5:C6\"/></mergeCells>"
+          "<rowBreaks count=\"1\" manualBreakCount=\"1\"><brk id=\"4\" max=\"16383\" man=\"1\"/></rowBreaks>";
 }
 
 // A workbook built through the object model, saved: five sheets of values, formats, merges.
 std::string builtWorkbook()
 {
     Application app;
-    Workbook &book = app.Workbooks().Add();
-    Worksheet &first = book.Sheets(1);
+    Workbook& book = app.Workbooks().Add();
+    Worksheet& first = book.Sheets(1);
     for (int s = 1; s <= 5; ++s) {
-        Worksheet &ws = s == 1 ? first : book.Sheets().Add(After{book.Sheets(s - 1)});
+        Worksheet& ws = s == 1 ? first : book.Sheets().Add(After{book.Sheets(s - 1)});
         ws.setName("表" + std::to_string(s));
         ws.Range("A1").setValue("見出し" + std::to_string(s));
         ws.Range("B2").setValue(std::to_string(s * 1.25));
@@ -73,21 +79,21 @@ std::string builtWorkbook()
     return saveChecked(book, "built");
 }
 
-std::vector<std::string> values(Worksheet &ws)
+std::vector<std::string> values(Worksheet& ws)
 {
     std::vector<std::string> out;
-    for (const char *ref : {"A1", "B1", "C1", "D1", "A3", "B3", "B2"})
+    for (const char* ref : {"A1", "B1", "C1", "D1", "A3", "B3", "B2"})
         out.push_back(ws.Range(ref).Value());
     out.push_back(std::to_string(ws.HPageBreaks().Count()));
     out.push_back(ws.Range("A5").MergeCells() ? "merged" : "");
     return out;
 }
 
-std::string errorOf(const std::function<void()> &call)
+std::string errorOf(const std::function<void()>& call)
 {
     try {
         call();
-    } catch (const SheetError &e) {
+    } catch (const SheetError& e) {
         return e.what();
     }
     return "";
@@ -100,8 +106,8 @@ TEST(OnDemand, ContentsAndSavedBytesAreThoseOfAReadAtOpen)
     const std::string path = inputPath();
     writeZip(path, package({richSheet(1), richSheet(2), richSheet(3), richSheet(4)}));
     Application app;
-    Workbook &whole = app.Workbooks().Open(path);
-    Workbook &lazy = app.Workbooks().Open(path, SheetReading::OnDemand);
+    Workbook& whole = app.Workbooks().Open(path);
+    Workbook& lazy = app.Workbooks().Open(path, SheetReading::OnDemand);
     EXPECT_EQ(lazy.Sheets(1).source(), nullptr) << "the active sheet is read at open";
     for (int i = 2; i <= 4; ++i)
         EXPECT_NE(lazy.Sheets(i).source(), nullptr) << i;
@@ -122,7 +128,7 @@ TEST(OnDemand, AnUntouchedWorkbookSavesToTheBytesItWasReadFrom)
     const std::string original = builtWorkbook();
     for (SheetReading reading : {SheetReading::AtOpen, SheetReading::OnDemand}) {
         Application app;
-        Workbook &book = app.Workbooks().Open(original, reading);
+        Workbook& book = app.Workbooks().Open(original, reading);
         const std::string again = saveChecked(book, reading == SheetReading::OnDemand ? "lazy" : "whole");
         EXPECT_EQ(readFile(again), readFile(original)) << int(reading);
     }
@@ -134,10 +140,10 @@ TEST(OnDemand, CopiesOfUnreadSheetsAreCopiesOfTheirContents)
     std::vector<std::string> saved;
     for (SheetReading reading : {SheetReading::AtOpen, SheetReading::OnDemand}) {
         Application app;
-        Workbook &book = app.Workbooks().Open(original, reading);
-        Workbook &other = app.Workbooks().Add();
-        Worksheet &inBook = book.Sheets(4).Copy(After{book.Sheets(1)});
-        Worksheet &inOther = book.Sheets("表5").Copy(After{other.Sheets(1)});
+        Workbook& book = app.Workbooks().Open(original, reading);
+        Workbook& other = app.Workbooks().Add();
+        Worksheet& inBook = book.Sheets(4).Copy(After{book.Sheets(1)});
+        Worksheet& inOther = book.Sheets("表5").Copy(After{other.Sheets(1)});
         EXPECT_EQ(inBook.Name(), "表4 (2)");
         EXPECT_EQ(inBook.Range("A1").Value(), "見出し4");
         EXPECT_EQ(inOther.Range("B2").Value(), book.Sheets("表5").Range("B2").Value());
@@ -158,9 +164,9 @@ TEST(OnDemand, AMalformedPartIsRefusedByTheCallThatNeedsIt)
     EXPECT_NE(errorOf([&] { app.Workbooks().Open(path); }).find(where), std::string::npos)
         << "read at open: the workbook is refused";
 
-    Workbook &book = app.Workbooks().Open(path, SheetReading::OnDemand);
+    Workbook& book = app.Workbooks().Open(path, SheetReading::OnDemand);
     EXPECT_EQ(book.Sheets(3).Range("B1").Value(), "3.5");
-    Worksheet &bad = book.Sheets("S2");
+    Worksheet& bad = book.Sheets("S2");
     EXPECT_EQ(bad.Name(), "S2");
     EXPECT_NE(errorOf([&] { bad.Range("A1").Value(); }).find(where), std::string::npos);
     EXPECT_NE(errorOf([&] { bad.data(); }).find(where), std::string::npos) << "and again, every time";
@@ -175,8 +181,9 @@ TEST(OnDemand, AMalformedPartIsRefusedByTheCallThatNeedsIt)
     EXPECT_EQ(errorOf([&] { book.SaveAs(outputPath("without")); }), "");
 
     writeZip(path, package({"<sheetData><row>", richSheet(2)}));
-    EXPECT_NE(errorOf([&] { app.Workbooks().Open(path, SheetReading::OnDemand); })
-                  .find(path + ": xl/worksheets/sheet1.xml: XML が正しくありません"),
+    EXPECT_NE(errorOf([&] {
+                  app.Workbooks().Open(path, SheetReading::OnDemand);
+              }).find(path + ": xl/worksheets/sheet1.xml: XML が正しくありません"),
               std::string::npos)
         << "the active sheet is read at open";
 }
@@ -203,9 +210,9 @@ TEST(OnDemand, LimitsAndDroppedContentCountEverySheet)
               "");
 
     writeZip(path, package({cells, cells + "<customSheetViews/>"}));
-    Workbook &whole = app.Workbooks().Open(path);
+    Workbook& whole = app.Workbooks().Open(path);
     EXPECT_EQ(whole.droppedOnRead(), std::vector<std::string>{"ユーザー設定のビュー: S2"});
-    Workbook &lazy = app.Workbooks().Open(path, SheetReading::OnDemand);
+    Workbook& lazy = app.Workbooks().Open(path, SheetReading::OnDemand);
     EXPECT_TRUE(lazy.droppedOnRead().empty()) << "not known before the sheet is read";
     lazy.Sheets(2).data();
     EXPECT_EQ(lazy.droppedOnRead(), std::vector<std::string>{"ユーザー設定のビュー: S2"});

@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "SpreadsheetTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -29,13 +29,13 @@ TEST(Values, TextIsStoredExactlyAndApostropheMarksKeepAsText)
         {"95～60", "95～60", false},
     };
     Application app;
-    Workbook &book = app.Workbooks().Add();
-    Worksheet &sheet = book.Sheets(1);
+    Workbook& book = app.Workbooks().Add();
+    Worksheet& sheet = book.Sheets(1);
     for (size_t i = 0; i < cases.size(); ++i)
         sheet.Cells(int(i) + 1, 1).setValue(cases[i].given);
     const std::string path = saveChecked(book);
     SavedBook saved(path);
-    Workbook &reread = app.Workbooks().Open(path);
+    Workbook& reread = app.Workbooks().Open(path);
     for (size_t i = 0; i < cases.size(); ++i) {
         const std::string ref = "A" + std::to_string(i + 1);
         EXPECT_EQ(sheet.Range(ref).Value(), cases[i].shown) << ref;
@@ -51,8 +51,8 @@ TEST(Values, TextIsStoredExactlyAndApostropheMarksKeepAsText)
 TEST(Values, PlainValueClearsTheMarkAndEmptyTextClearsTheValue)
 {
     Application app;
-    Workbook &book = app.Workbooks().Add();
-    Worksheet &sheet = book.Sheets(1);
+    Workbook& book = app.Workbooks().Add();
+    Worksheet& sheet = book.Sheets(1);
     sheet.Range("A1").setValue("'007");
     sheet.Range("A1").setValue("7");
     sheet.Range("B1").Font().setBold(true);
@@ -64,14 +64,14 @@ TEST(Values, PlainValueClearsTheMarkAndEmptyTextClearsTheValue)
     EXPECT_FALSE(saved.format(1, "A1").xf.attribute("quotePrefix").as_bool());
     EXPECT_FALSE(saved.cell(1, "B1").child("v"));
     EXPECT_TRUE(saved.format(1, "B1").font.child("b")) << "clearing the value keeps the format";
-    for (const char *ref : {"C1", "D1", "C2", "D2"})
+    for (const char* ref : {"C1", "D1", "C2", "D2"})
         EXPECT_EQ(saved.value(1, ref), "same") << ref;
 }
 
 TEST(Values, RefusesTextTheSpreadsheetCannotHold)
 {
     Application app;
-    Worksheet &sheet = app.Workbooks().Add().Sheets(1);
+    Worksheet& sheet = app.Workbooks().Add().Sheets(1);
     EXPECT_THROW(sheet.Range("A1").setValue(std::string(32768, 'x')), SheetError);
     EXPECT_THROW(sheet.Range("A1").setValue(std::string("\xff\xfe bad")), SheetError);
     sheet.Range("A1").setValue(std::string(32767, 'x'));
@@ -81,12 +81,12 @@ TEST(Values, RefusesTextTheSpreadsheetCannotHold)
 TEST(Values, ARefusedValueNamesItsSheetAndCell)
 {
     Application app;
-    Worksheet &sheet = app.Workbooks().Add().Sheets(1);
+    Worksheet& sheet = app.Workbooks().Add().Sheets(1);
     sheet.setName(QStringLiteral("作業員名簿【山田建設】"));
     try {
         sheet.Range("E14").setValue(std::string(40000, 'x'));
         FAIL() << "no error";
-    } catch (const SheetError &e) {
+    } catch (const SheetError& e) {
         const std::string message = e.what();
         EXPECT_NE(message.find("作業員名簿【山田建設】"), std::string::npos) << message;
         EXPECT_NE(message.find("E14"), std::string::npos) << message;
@@ -97,8 +97,8 @@ TEST(Values, ARefusedValueNamesItsSheetAndCell)
 TEST(Values, QStringOverloadsCarryJapaneseText)
 {
     Application app;
-    Workbook &book = app.Workbooks().Add();
-    Worksheet &sheet = book.Sheets(1);
+    Workbook& book = app.Workbooks().Add();
+    Worksheet& sheet = book.Sheets(1);
     sheet.setName(QStringLiteral("作業員名簿【山田建設】"));
     sheet.Range(QStringLiteral("E14")).setValue(QStringLiteral("ヤマダ タロウ"));
     sheet.Range("E16").Font().setName(QStringLiteral("ＭＳ Ｐ明朝"));

@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "SpreadsheetTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@ namespace {
 constexpr int kBlock = 10; // rows of one page block
 
 // Page block rows 1-10: a merged title, bordered worker box, varied row heights.
-void drawBlock(Worksheet &sheet)
+void drawBlock(Worksheet& sheet)
 {
     sheet.Range("A1:A10").setRowHeight(12.5);
     sheet.Range("A3").setRowHeight(7.5);
@@ -27,7 +27,7 @@ void drawBlock(Worksheet &sheet)
 
 // Repeats the block as the document generator does: copy the rows once, then a break and a
 // paste per further page, and one more break after the last copy.
-void repeatBlock(Worksheet &sheet, int pages)
+void repeatBlock(Worksheet& sheet, int pages)
 {
     sheet.Range("A1", "A" + std::to_string(kBlock)).EntireRow().Copy();
     for (int k = 1; k < pages; ++k) {
@@ -43,23 +43,26 @@ void repeatBlock(Worksheet &sheet, int pages)
 TEST(RowCopy, PageRepetitionCarriesFormatsMergesHeightsAndBreaks)
 {
     Application app;
-    Workbook &book = app.Workbooks().Add();
-    Worksheet &sheet = book.Sheets(1);
+    Workbook& book = app.Workbooks().Add();
+    Worksheet& sheet = book.Sheets(1);
     drawBlock(sheet);
     sheet.Range("B25:C26").setMergeCells(true); // overwritten by the third page
     sheet.Range("H24").setValue("old");
     repeatBlock(sheet, 3);
     SavedBook saved(saveChecked(book));
     EXPECT_EQ(saved.breaks(1), (std::vector<int>{10, 20, 30}));
-    EXPECT_EQ(saved.merges(1), (std::vector<std::string>{"B1:F2", "C4:D5", "B11:F12", "C14:D15", "B21:F22", "C24:D25"}));
+    EXPECT_EQ(saved.merges(1),
+              (std::vector<std::string>{"B1:F2", "C4:D5", "B11:F12", "C14:D15", "B21:F22", "C24:D25"}));
     for (int page = 1; page < 3; ++page) {
         const int off = page * kBlock;
         for (int r = 1; r <= kBlock; ++r) {
-            EXPECT_STREQ(saved.row(1, r + off).attribute("ht").value(), saved.row(1, r).attribute("ht").value()) << r + off;
+            EXPECT_STREQ(saved.row(1, r + off).attribute("ht").value(), saved.row(1, r).attribute("ht").value())
+                << r + off;
             EXPECT_TRUE(saved.row(1, r + off).attribute("customHeight").as_bool());
-            for (const char *col : {"B", "C", "F"})
+            for (const char* col : {"B", "C", "F"})
                 EXPECT_STREQ(saved.cell(1, col + std::to_string(r + off)).attribute("s").value(),
-                             saved.cell(1, col + std::to_string(r)).attribute("s").value()) << col << r + off;
+                             saved.cell(1, col + std::to_string(r)).attribute("s").value())
+                    << col << r + off;
         }
         EXPECT_EQ(saved.value(1, "B" + std::to_string(1 + off)), "作業員名簿");
         EXPECT_EQ(saved.value(1, "B" + std::to_string(10 + off)), "001");
@@ -74,8 +77,8 @@ TEST(RowCopy, PageRepetitionCarriesFormatsMergesHeightsAndBreaks)
 TEST(RowCopy, RectangleCopyPastesAtTopLeftWithoutRowHeights)
 {
     Application app;
-    Workbook &book = app.Workbooks().Add();
-    Worksheet &sheet = book.Sheets(1);
+    Workbook& book = app.Workbooks().Add();
+    Worksheet& sheet = book.Sheets(1);
     drawBlock(sheet);
     sheet.Range("K30").setValue("kept");
     sheet.Range("H31").setValue("replaced");
@@ -95,11 +98,11 @@ TEST(RowCopy, RectangleCopyPastesAtTopLeftWithoutRowHeights)
 TEST(RowCopy, PasteIntoAnotherWorkbookAndWithoutClipboard)
 {
     Application app;
-    Workbook &first = app.Workbooks().Add();
+    Workbook& first = app.Workbooks().Add();
     drawBlock(first.Sheets(1));
     EXPECT_THROW(first.Sheets(1).Range("A20").PasteSpecial(), SheetError);
     first.Sheets(1).Range("A1:A10").EntireRow().Copy();
-    Workbook &second = app.Workbooks().Add();
+    Workbook& second = app.Workbooks().Add();
     second.Sheets(1).Range("A1").Font().setBold(true);
     second.Sheets(1).Range("A5").EntireRow().PasteSpecial();
     first.Close(false);

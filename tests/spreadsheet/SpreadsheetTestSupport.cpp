@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "SpreadsheetTestSupport.h"
 
 #include "XlsxChecker.h"
 #include "ZipParts.h"
@@ -14,7 +14,7 @@ namespace mirevo::sheet::test {
 
 namespace {
 
-std::vector<std::string> &writtenFiles()
+std::vector<std::string>& writtenFiles()
 {
     static std::vector<std::string> files;
     return files;
@@ -30,23 +30,23 @@ public:
         if (writtenFiles().empty() || std::getenv("MIREVO_OPENPYXL_DEFERRED"))
             return;
         std::string command = std::string(MIREVO_PYTHON) + " " + MIREVO_OPENPYXL_SCRIPT;
-        for (const std::string &f : writtenFiles())
+        for (const std::string& f : writtenFiles())
             command += " '" + f + "'";
         ASSERT_EQ(std::system(command.c_str()), 0) << "openpyxl refused a written file: " << command;
     }
 };
 
-[[maybe_unused]] auto *const environment = ::testing::AddGlobalTestEnvironment(new OpenpyxlEnvironment);
+[[maybe_unused]] auto* const environment = ::testing::AddGlobalTestEnvironment(new OpenpyxlEnvironment);
 
 } // namespace
 
 namespace {
 
-std::string pathIn(const std::string &folder, const std::string &suffix)
+std::string pathIn(const std::string& folder, const std::string& suffix)
 {
-    const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = std::string(info->test_suite_name()) + "_" + info->name() + suffix + ".xlsx";
-    for (char &c : name)
+    for (char& c : name)
         if (c == '/')
             c = '_';
     std::filesystem::create_directories(folder);
@@ -57,11 +57,17 @@ std::string pathIn(const std::string &folder, const std::string &suffix)
 
 } // namespace
 
-std::string outputPath(const std::string &suffix) { return pathIn(MIREVO_TEST_OUTPUT, suffix); }
+std::string outputPath(const std::string& suffix)
+{
+    return pathIn(MIREVO_TEST_OUTPUT, suffix);
+}
 
-std::string inputPath(const std::string &suffix) { return pathIn(MIREVO_TEST_INPUT, suffix); }
+std::string inputPath(const std::string& suffix)
+{
+    return pathIn(MIREVO_TEST_INPUT, suffix);
+}
 
-std::string saveChecked(Workbook &book, const std::string &suffix)
+std::string saveChecked(Workbook& book, const std::string& suffix)
 {
     const std::string path = outputPath(suffix);
     book.SaveAs(path);
@@ -71,7 +77,7 @@ std::string saveChecked(Workbook &book, const std::string &suffix)
     return path;
 }
 
-std::string readFile(const std::string &path)
+std::string readFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     std::stringstream ss;
@@ -79,25 +85,25 @@ std::string readFile(const std::string &path)
     return ss.str();
 }
 
-SavedBook::SavedBook(const std::string &path) : m_path(path)
+SavedBook::SavedBook(const std::string& path) : path_(path)
 {
     const std::string wb = zipEntry(path, "xl/workbook.xml");
-    m_workbook.load_buffer(wb.data(), wb.size());
+    workbook_.load_buffer(wb.data(), wb.size());
     const std::string styles = zipEntry(path, "xl/styles.xml");
-    m_styles.load_buffer(styles.data(), styles.size());
+    styles_.load_buffer(styles.data(), styles.size());
     pugi::xml_document sst;
     const std::string sstText = zipEntry(path, "xl/sharedStrings.xml");
     sst.load_buffer(sstText.data(), sstText.size(), pugi::parse_default | pugi::parse_ws_pcdata_single);
     for (pugi::xml_node si : sst.child("sst").children("si"))
-        m_strings.push_back(si.child("t").text().get());
+        strings_.push_back(si.child("t").text().get());
 }
 
 pugi::xml_node SavedBook::sheet(int index)
 {
-    auto &doc = m_sheets[index];
+    auto& doc = sheets_[index];
     if (!doc) {
         doc = std::make_unique<pugi::xml_document>();
-        const std::string xml = zipEntry(m_path, "xl/worksheets/sheet" + std::to_string(index) + ".xml");
+        const std::string xml = zipEntry(path_, "xl/worksheets/sheet" + std::to_string(index) + ".xml");
         doc->load_buffer(xml.data(), xml.size());
     }
     return doc->child("worksheet");
@@ -108,25 +114,25 @@ pugi::xml_node SavedBook::row(int sheetIndex, int r)
     return sheet(sheetIndex).child("sheetData").find_child_by_attribute("row", "r", std::to_string(r).c_str());
 }
 
-pugi::xml_node SavedBook::cell(int sheetIndex, const std::string &ref)
+pugi::xml_node SavedBook::cell(int sheetIndex, const std::string& ref)
 {
     size_t digits = ref.find_first_of("0123456789");
     return row(sheetIndex, std::stoi(ref.substr(digits))).find_child_by_attribute("c", "r", ref.c_str());
 }
 
-std::string SavedBook::value(int sheetIndex, const std::string &ref)
+std::string SavedBook::value(int sheetIndex, const std::string& ref)
 {
     const pugi::xml_node c = cell(sheetIndex, ref);
     if (!c.child("v"))
         return {};
     EXPECT_STREQ(c.attribute("t").value(), "s") << ref;
-    return m_strings.at(size_t(c.child("v").text().as_int()));
+    return strings_.at(size_t(c.child("v").text().as_int()));
 }
 
-SavedFormat SavedBook::format(int sheetIndex, const std::string &ref)
+SavedFormat SavedBook::format(int sheetIndex, const std::string& ref)
 {
     const int s = cell(sheetIndex, ref).attribute("s").as_int(0);
-    const pugi::xml_node ss = m_styles.child("styleSheet");
+    const pugi::xml_node ss = styles_.child("styleSheet");
     auto nth = [](pugi::xml_node list, int i) {
         pugi::xml_node n = list.first_child();
         while (i-- > 0 && n)
@@ -141,7 +147,7 @@ SavedFormat SavedBook::format(int sheetIndex, const std::string &ref)
     return f;
 }
 
-pugi::xml_node SavedBook::fill(int sheetIndex, const std::string &ref)
+pugi::xml_node SavedBook::fill(int sheetIndex, const std::string& ref)
 {
     int i = format(sheetIndex, ref).xf.attribute("fillId").as_int();
     pugi::xml_node n = styles().child("fills").first_child();

@@ -1,5 +1,5 @@
-#include "CellRef.h"
-#include "SheetError.h"
+#include "spreadsheet/CellRef.h"
+#include "spreadsheet/SheetError.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@ using namespace mirevo::sheet;
 TEST(CellRef, ParsesReferencesTheGeneratorBuilds)
 {
     struct Case {
-        const char *ref;
+        const char* ref;
         Rect rect;
     };
     const Case cases[] = {
@@ -20,17 +20,17 @@ TEST(CellRef, ParsesReferencesTheGeneratorBuilds)
         {"xfd1048576", {1048576, 16384, 1048576, 16384}},
         {"AA10:AZ11", {10, 27, 11, 52}},
     };
-    for (const Case &c : cases)
+    for (const Case& c : cases)
         EXPECT_EQ(parseRect(c.ref), c.rect) << c.ref;
 }
 
 TEST(CellRef, RefusesMalformedReferencesNamingThem)
 {
-    for (const char *bad : {"", "A", "1", "A0", "XFE1", "A1048577", "A1:", ":B2", "A1:B2:C3", "A 1", "Ａ1", "A1B"}) {
+    for (const char* bad : {"", "A", "1", "A0", "XFE1", "A1048577", "A1:", ":B2", "A1:B2:C3", "A 1", "Ａ1", "A1B"}) {
         try {
             parseRect(bad);
             ADD_FAILURE() << "accepted " << bad;
-        } catch (const SheetError &e) {
+        } catch (const SheetError& e) {
             EXPECT_NE(std::string(e.what()).find(std::string("\"") + bad + "\""), std::string::npos) << e.what();
         }
     }

@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "SpreadsheetTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@ namespace {
 
 struct Fixture {
     Application app;
-    Workbook &book = app.Workbooks().Add();
-    Worksheet &sheet = book.Sheets(1);
+    Workbook& book = app.Workbooks().Add();
+    Worksheet& sheet = book.Sheets(1);
 };
 
 } // namespace
@@ -21,22 +21,22 @@ TEST(Formats, BordersLandOnEveryCellOfTheRange)
     struct Case {
         int index;
         int weight;
-        const char *edge;
-        const char *style;
+        const char* edge;
+        const char* style;
     };
     const Case cases[] = {
-        {1, 2, "left", "thin"}, {2, 3, "right", "medium"}, {3, 1, "top", "hair"},
+        {1, 2, "left", "thin"},   {2, 3, "right", "medium"},  {3, 1, "top", "hair"},
         {4, 2, "bottom", "thin"}, {5, 1, "diagonal", "hair"},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         Fixture f;
         f.sheet.Range("B2:D4").Borders(c.index).setLineStyle(xlContinuous);
         f.sheet.Range("B2:D4").Borders(c.index).setWeight(c.weight);
         SavedBook saved(saveChecked(f.book, "_" + std::to_string(c.index)));
-        for (const char *ref : {"B2", "C2", "D2", "B3", "C3", "D3", "B4", "C4", "D4"}) {
+        for (const char* ref : {"B2", "C2", "D2", "B3", "C3", "D3", "B4", "C4", "D4"}) {
             const SavedFormat fmt = saved.format(1, ref);
             EXPECT_EQ(fmt.edge(c.edge), c.style) << ref << " Borders(" << c.index << ")";
-            for (const char *other : {"left", "right", "top", "bottom", "diagonal"}) {
+            for (const char* other : {"left", "right", "top", "bottom", "diagonal"}) {
                 if (std::string(other) != c.edge) {
                     EXPECT_EQ(fmt.edge(other), "") << ref << " " << other;
                 }
@@ -74,23 +74,27 @@ TEST(Formats, AlignmentCodesMapToTheirMeaning)
     struct Case {
         int horizontal;
         int vertical;
-        const char *h;
-        const char *v;
+        const char* h;
+        const char* v;
     };
     const Case cases[] = {
-        {2, 2, "left", "center"}, {3, 3, "center", ""}, {4, 2, "right", "center"},
-        {6, 3, "justify", ""}, {7, 2, "centerContinuous", "center"}, {-4108, -4160, "center", "top"},
+        {2, 2, "left", "center"},
+        {3, 3, "center", ""},
+        {4, 2, "right", "center"},
+        {6, 3, "justify", ""},
+        {7, 2, "centerContinuous", "center"},
+        {-4108, -4160, "center", "top"},
     };
     Fixture f;
     int row = 1;
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         CellRange r = f.sheet.Cells(row++, 1);
         r.setHorizontalAlignment(c.horizontal);
         r.setVerticalAlignment(c.vertical);
     }
     SavedBook saved(saveChecked(f.book));
     row = 1;
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         const SavedFormat fmt = saved.format(1, "A" + std::to_string(row++));
         EXPECT_STREQ(fmt.alignment.attribute("horizontal").value(), c.h) << c.horizontal;
         EXPECT_STREQ(fmt.alignment.attribute("vertical").value(), c.v) << c.vertical;
@@ -103,12 +107,13 @@ TEST(Formats, FontColourIsBlueGreenRedAndOtherFontAttributes)
 {
     struct Case {
         long bgr;
-        const char *argb;
+        const char* argb;
     };
-    const Case cases[] = {{0x0000FF, "FFFF0000"}, {0xFF0000, "FF0000FF"}, {0x00FF00, "FF00FF00"}, {0x123456, "FF563412"}};
+    const Case cases[]
+        = {{0x0000FF, "FFFF0000"}, {0xFF0000, "FF0000FF"}, {0x00FF00, "FF00FF00"}, {0x123456, "FF563412"}};
     Fixture f;
     int row = 1;
-    for (const Case &c : cases)
+    for (const Case& c : cases)
         f.sheet.Cells(row++, 2).Font().setColor(c.bgr);
     f.sheet.Range("A1:A3").Font().setName("ＭＳ Ｐ明朝");
     f.sheet.Range("A2").Font().setSize(48);
@@ -117,7 +122,7 @@ TEST(Formats, FontColourIsBlueGreenRedAndOtherFontAttributes)
     f.sheet.Range("A3").setShrinkToFit(true);
     SavedBook saved(saveChecked(f.book));
     row = 1;
-    for (const Case &c : cases)
+    for (const Case& c : cases)
         EXPECT_STREQ(saved.format(1, "B" + std::to_string(row++)).font.child("color").attribute("rgb").value(), c.argb);
     EXPECT_STREQ(saved.format(1, "A1").font.child("name").attribute("val").value(), "ＭＳ Ｐ明朝");
     EXPECT_STREQ(saved.format(1, "A2").font.child("sz").attribute("val").value(), "48");
@@ -185,7 +190,7 @@ TEST(Formats, InteriorColourIsASolidFill)
     f.sheet.Range("A1:B2").Interior().setColor(0x00FFFF); // yellow in blue-green-red
     f.sheet.Range("B2").Interior().setColor(0xFF0000);
     SavedBook saved(saveChecked(f.book));
-    for (const char *ref : {"A1", "B1", "A2"}) {
+    for (const char* ref : {"A1", "B1", "A2"}) {
         const pugi::xml_node fill = saved.fill(1, ref);
         EXPECT_STREQ(fill.child("patternFill").attribute("patternType").value(), "solid") << ref;
         EXPECT_STREQ(fill.child("patternFill").child("fgColor").attribute("rgb").value(), "FFFFFF00") << ref;
@@ -222,7 +227,7 @@ TEST(Formats, RangesTooLargeToHoldAreRefused)
     EXPECT_THROW(f.sheet.Range("A1:XFD1048576").Font().setBold(true), SheetError);
     f.sheet.Range("A1:C3").setValue("x");
     f.sheet.Range("A1:XFD1048576").setColumnWidth(4); // widths need no cells
-    f.sheet.Columns(2).Font().setBold(true);         // whole columns touch existing cells only
+    f.sheet.Columns(2).Font().setBold(true);          // whole columns touch existing cells only
     SavedBook saved(saveChecked(f.book));
     EXPECT_TRUE(saved.format(1, "B3").font.child("b"));
     EXPECT_FALSE(saved.format(1, "A3").font.child("b"));

@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "SpreadsheetTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@ using namespace mirevo::sheet::test;
 
 namespace {
 
-std::vector<std::string> names(Workbook &book)
+std::vector<std::string> names(Workbook& book)
 {
     std::vector<std::string> out;
     for (int i = 1; i <= book.Sheets().Count(); ++i)
@@ -18,7 +18,7 @@ std::vector<std::string> names(Workbook &book)
 }
 
 // A small form like a template sheet: fonts, borders, merges, widths, heights, page set-up.
-void drawForm(Worksheet &form)
+void drawForm(Worksheet& form)
 {
     form.Range("A1:Y40").Font().setName("ＭＳ Ｐ明朝");
     form.Range("A1:A40").setRowHeight(16.5);
@@ -47,7 +47,7 @@ void drawForm(Worksheet &form)
 TEST(Sheets, CollectionByPositionAndNameWithClearErrors)
 {
     Application app;
-    Workbook &book = app.Workbooks().Add();
+    Workbook& book = app.Workbooks().Add();
     EXPECT_EQ(names(book), (std::vector<std::string>{"Sheet1"}));
     book.Sheets().Add(After{book.Sheets(1)});
     book.Worksheets().Add(After{book.Sheets(2)});
@@ -56,7 +56,7 @@ TEST(Sheets, CollectionByPositionAndNameWithClearErrors)
     EXPECT_EQ(book.Sheets(3).Index(), 3);
     struct Bad {
         std::function<void()> call;
-        const char *message;
+        const char* message;
     };
     const Bad bad[] = {
         {[&] { book.Sheets(0); }, "シート番号が範囲外です: 0"},
@@ -64,11 +64,11 @@ TEST(Sheets, CollectionByPositionAndNameWithClearErrors)
         {[&] { book.Sheets("無い"); }, "シートが見つかりません: \"無い\""},
         {[&] { app.Workbooks()(2); }, "ブック番号が範囲外です: 2"},
     };
-    for (const Bad &b : bad) {
+    for (const Bad& b : bad) {
         try {
             b.call();
             ADD_FAILURE() << "no error for " << b.message;
-        } catch (const SheetError &e) {
+        } catch (const SheetError& e) {
             EXPECT_NE(std::string(e.what()).find(b.message), std::string::npos) << e.what();
         }
     }
@@ -77,10 +77,10 @@ TEST(Sheets, CollectionByPositionAndNameWithClearErrors)
 TEST(Sheets, MoveDeleteAndSelectKeepActiveTabConsistent)
 {
     Application app;
-    Workbook &book = app.Workbooks().Add();
-    Worksheet &a = book.Sheets(1);
-    Worksheet &b = book.Sheets().Add(After{a});
-    Worksheet &c = book.Sheets().Add(After{b});
+    Workbook& book = app.Workbooks().Add();
+    Worksheet& a = book.Sheets(1);
+    Worksheet& b = book.Sheets().Add(After{a});
+    Worksheet& c = book.Sheets().Add(After{b});
     a.Move(After{c});
     EXPECT_EQ(names(book), (std::vector<std::string>{"Sheet2", "Sheet3", "Sheet1"}));
     b.Select();
@@ -99,7 +99,7 @@ TEST(Sheets, MoveDeleteAndSelectKeepActiveTabConsistent)
     try {
         a.Delete();
         FAIL() << "deleted the last sheet";
-    } catch (const SheetError &e) {
+    } catch (const SheetError& e) {
         EXPECT_NE(std::string(e.what()).find("最後のシート"), std::string::npos);
     }
 }
@@ -107,17 +107,17 @@ TEST(Sheets, MoveDeleteAndSelectKeepActiveTabConsistent)
 TEST(Sheets, CopyFromTemplateWorkbookKeepsEverything)
 {
     Application app;
-    Workbook &tmpl = app.Workbooks().Add();
+    Workbook& tmpl = app.Workbooks().Add();
     drawForm(tmpl.Sheets(1));
     tmpl.Sheets(1).setName("2-1.施工体制台帳");
     const std::string templatePath = saveChecked(tmpl, "_template");
     tmpl.Close(false);
 
-    Workbook &forms = app.Workbooks().Open(templatePath);
-    Workbook &out = app.Workbooks().Add();
+    Workbook& forms = app.Workbooks().Open(templatePath);
+    Workbook& out = app.Workbooks().Add();
     out.Sheets(1).Range("A1").Font().setBold(true); // output styles differ from the template's
-    for (const char *company : {"A社", "B社"}) {
-        Worksheet &copy = forms.Sheets(1).Copy(After{out.Sheets(out.Sheets().Count())});
+    for (const char* company : {"A社", "B社"}) {
+        Worksheet& copy = forms.Sheets(1).Copy(After{out.Sheets(out.Sheets().Count())});
         copy.setName(std::string("2-1.施工体制台帳【") + company + "】");
         copy.Range("B10").setValue(company);
     }
@@ -129,15 +129,21 @@ TEST(Sheets, CopyFromTemplateWorkbookKeepsEverything)
         EXPECT_EQ(saved.merges(sheet), source.merges(1));
         EXPECT_EQ(saved.breaks(sheet), (std::vector<int>{20}));
         EXPECT_EQ(saved.value(sheet, "B2"), "施工体制台帳");
-        for (const char *ref : {"B2", "B5", "C5", "Y6"}) {
+        for (const char* ref : {"B2", "B5", "C5", "Y6"}) {
             const SavedFormat got = saved.format(sheet, ref);
             const SavedFormat want = source.format(1, ref);
-            EXPECT_STREQ(got.font.child("name").attribute("val").value(), want.font.child("name").attribute("val").value()) << ref;
-            EXPECT_STREQ(got.font.child("sz").attribute("val").value(), want.font.child("sz").attribute("val").value()) << ref;
-            EXPECT_STREQ(got.font.child("color").attribute("rgb").value(), want.font.child("color").attribute("rgb").value()) << ref;
-            for (const char *edge : {"left", "right", "top", "bottom", "diagonal"})
+            EXPECT_STREQ(got.font.child("name").attribute("val").value(),
+                         want.font.child("name").attribute("val").value())
+                << ref;
+            EXPECT_STREQ(got.font.child("sz").attribute("val").value(), want.font.child("sz").attribute("val").value())
+                << ref;
+            EXPECT_STREQ(got.font.child("color").attribute("rgb").value(),
+                         want.font.child("color").attribute("rgb").value())
+                << ref;
+            for (const char* edge : {"left", "right", "top", "bottom", "diagonal"})
                 EXPECT_EQ(got.edge(edge), want.edge(edge)) << ref << " " << edge;
-            EXPECT_STREQ(got.alignment.attribute("horizontal").value(), want.alignment.attribute("horizontal").value()) << ref;
+            EXPECT_STREQ(got.alignment.attribute("horizontal").value(), want.alignment.attribute("horizontal").value())
+                << ref;
         }
         const pugi::xml_node ws = saved.sheet(sheet);
         EXPECT_STREQ(ws.child("pageSetup").attribute("paperSize").value(), "8");
@@ -155,8 +161,8 @@ TEST(Sheets, CopyFromTemplateWorkbookKeepsEverything)
 TEST(Sheets, PageSetupValuesAndRefusals)
 {
     Application app;
-    Workbook &book = app.Workbooks().Add();
-    Worksheet &sheet = book.Sheets(1);
+    Workbook& book = app.Workbooks().Add();
+    Worksheet& sheet = book.Sheets(1);
     auto page = sheet.PageSetup();
     page.setTopMargin(72);
     page.setBottomMargin(36);
@@ -186,9 +192,9 @@ TEST(Sheets, PageSetupValuesAndRefusals)
 TEST(Sheets, MoveToAnotherWorkbookCarriesTheSheet)
 {
     Application app;
-    Workbook &from = app.Workbooks().Add();
-    Workbook &to = app.Workbooks().Add();
-    Worksheet &sheet = from.Sheets().Add(After{from.Sheets(1)});
+    Workbook& from = app.Workbooks().Add();
+    Workbook& to = app.Workbooks().Add();
+    Worksheet& sheet = from.Sheets().Add(After{from.Sheets(1)});
     sheet.setName("移動");
     sheet.Range("A1").setValue("moved");
     sheet.Range("A1").Font().setBold(true);
