@@ -4,6 +4,7 @@
 #include "render/Drawings.h"
 #include "render/FontTable.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QPainter>
@@ -34,16 +35,19 @@ QString foreignBook(const char* kind)
     const QString path = dir + u'/' + QString::fromLatin1(kind) + QStringLiteral(".xlsx");
     if (QFile::exists(path))
         return path;
-    QString command = QStringLiteral("%1 %2 %3 '%4.tmp'")
+    // Written under a name of this process's own and renamed, so that tests running side by
+    // side never read a half-written file nor write into each other's.
+    const QString own = QStringLiteral(".%1").arg(QCoreApplication::applicationPid());
+    const QString temporary = path + own + QStringLiteral(".tmp");
+    QString command = QStringLiteral("%1 %2 %3 '%4'")
                           .arg(QStringLiteral(MIREVO_RENDER_PYTHON), QStringLiteral(MIREVO_RENDER_INPUTS),
-                               QString::fromLatin1(kind), path);
+                               QString::fromLatin1(kind), temporary);
     if (QByteArray(kind) == "pictures")
-        command += u' ' + solidPicture(dir + QStringLiteral("/red.png"), Qt::red, 20, 10, "PNG") + u' '
-            + solidPicture(dir + QStringLiteral("/blue.jpg"), Qt::blue, 30, 20, "JPEG");
-    // Written under another name and renamed, so that tests running side by side never read
-    // a half-written file.
+        command += u' '
+            + solidPicture(dir + QStringLiteral("/red") + own + QStringLiteral(".png"), Qt::red, 20, 10, "PNG") + u' '
+            + solidPicture(dir + QStringLiteral("/blue") + own + QStringLiteral(".jpg"), Qt::blue, 30, 20, "JPEG");
     EXPECT_EQ(std::system(command.toLocal8Bit().constData()), 0) << command.toStdString();
-    QFile::rename(path + QStringLiteral(".tmp"), path);
+    QFile::rename(temporary, path);
     return path;
 }
 
