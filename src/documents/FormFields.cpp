@@ -39,6 +39,10 @@ QString Values::text(const Source& source) const
         return company(source.column);
     case Source::Kind::Worker:
         return worker(source.column);
+    case Source::Kind::Contact:
+        return contact(source.column);
+    case Source::Kind::Empty:
+        return QString();
     case Source::Kind::Computed:
         return source.compute ? source.compute(*this) : QString();
     }

@@ -19,10 +19,10 @@ using Compute = QString (*)(const Values&);
 
 // Where a field's text comes from.
 struct Source {
-    enum class Kind { Project, Company, Worker, Computed };
+    enum class Kind { Project, Company, Worker, Contact, Empty, Computed };
     Kind kind = Kind::Computed;
     const char* field = nullptr; // Project: a field:: name
-    int column = 0;              // Company: a company:: column; Worker: a worker:: column
+    int column = 0;              // Company: a company:: column; Worker, Contact: a worker:: column
     Compute compute = nullptr;   // Computed
 };
 
@@ -37,6 +37,17 @@ constexpr Source companyColumn(int column)
 constexpr Source workerColumn(int column)
 {
     return {Source::Kind::Worker, nullptr, column, nullptr};
+}
+// A worker's address or telephone column: empty on a run made without
+// addresses ("住所・TEL (無)").
+constexpr Source contactColumn(int column)
+{
+    return {Source::Kind::Contact, nullptr, column, nullptr};
+}
+// An empty text: the box is cleared on every copy.
+constexpr Source emptyText()
+{
+    return {Source::Kind::Empty, nullptr, 0, nullptr};
 }
 constexpr Source computed(Compute compute)
 {

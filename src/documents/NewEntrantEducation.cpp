@@ -103,26 +103,6 @@ QString birth(const Values& v)
 {
     return NewEntrantEducation::birthLine(v.worker(worker::Birth), v.worker(worker::Age));
 }
-QString address(const Values& v)
-{
-    return v.contact(worker::Address);
-}
-QString phone(const Values& v)
-{
-    return v.contact(worker::Phone);
-}
-QString family(const Values& v)
-{
-    return v.contact(worker::FamilyContact);
-}
-QString familyPhone(const Values& v)
-{
-    return v.contact(worker::FamilyPhone);
-}
-QString nothing(const Values&)
-{
-    return QString();
-}
 
 // The worker of the page. The family name and relation are left for the hand.
 constexpr Field kWorkerFields[] = {
@@ -134,12 +114,12 @@ constexpr Field kWorkerFields[] = {
     {"Z25:AG26", "M C S 11", workerColumn(worker::Employed)},
     {"Z27:AG28", "M C S 11", computed(&experience), "　年"},
     {"I23:R24", "M L S 11", computed(&birth), "　 　年　　　月　　　日  （     才）"},
-    {"G16:V18", "M L S 11", computed(&address)},
-    {"Z16:AG18", "M C S 11", computed(&phone)},
-    {"G19:V21", "M L S 11", computed(&family)},
-    {"Z19:AG21", "M C S 11", computed(&familyPhone)},
-    {"G22:V22", "M L S 11", computed(&nothing)},
-    {"Z22:AG22", "M C S 11", computed(&nothing)},
+    {"G16:V18", "M L S 11", contactColumn(worker::Address)},
+    {"Z16:AG18", "M C S 11", contactColumn(worker::Phone)},
+    {"G19:V21", "M L S 11", contactColumn(worker::FamilyContact)},
+    {"Z19:AG21", "M C S 11", contactColumn(worker::FamilyPhone)},
+    {"G22:V22", "M L S 11", emptyText()},
+    {"Z22:AG22", "M C S 11", emptyText()},
 };
 
 // Licences, health, smoking, insurance and the pledge (rows 29 to 56). The

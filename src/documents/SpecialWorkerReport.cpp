@@ -212,10 +212,6 @@ QString age(const Values& v)
     return years >= 0 ? QString::number(years) : QString();
 }
 
-QString address(const Values& v)
-{
-    return v.contact(worker::Address);
-}
 QString high(const Values& v)
 {
     const Reading p = pressureOf(v.worker(worker::BloodPressure));
@@ -237,7 +233,7 @@ constexpr Field kWorkerFields[] = {
     {"J15:P15", "M C S", computed(&nameWithReading)},
     {"U15:AA15", "M C S", computed(&birth), "　　　　年    月    日　", true},
     {"AE15:AF15", "M C", computed(&age)},
-    {"J16:AH16", "M S", computed(&address)},
+    {"J16:AH16", "M S", contactColumn(worker::Address)},
     {"N17:P17", "M C", computed(&high)},
     {"U17:W17", "M C", computed(&low)},
     {"AB17:AH17", "M C S", computed(&healthCheck), "　　　　年    月    日　", true},

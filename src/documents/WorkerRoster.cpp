@@ -81,26 +81,6 @@ QString number(const Values& v)
 {
     return QString::number(v.number);
 }
-QString address(const Values& v)
-{
-    return v.contact(worker::Address);
-}
-QString family(const Values& v)
-{
-    return v.contact(worker::FamilyContact);
-}
-QString phone(const Values& v)
-{
-    return v.contact(worker::Phone);
-}
-QString familyPhone(const Values& v)
-{
-    return v.contact(worker::FamilyPhone);
-}
-QString nothing(const Values&)
-{
-    return QString();
-}
 
 // The block of the first worker (rows 14 to 19); the others are the same
 // boxes further down.
@@ -114,10 +94,10 @@ constexpr Field kBlockFields[] = {
     {"O17:P19", "M C S", workerColumn(worker::Experience)},
     {"R14:T16", "M C S", workerColumn(worker::Birth)},
     {"R17:S19", "M C S", workerColumn(worker::Age)},
-    {"U14:AD16", "M C S", computed(&address)},
-    {"U17:AD19", "M C S", computed(&family)},
-    {"AE14:AH16", "M C S", computed(&phone)},
-    {"AE17:AH19", "M C S", computed(&familyPhone)},
+    {"U14:AD16", "M C S", contactColumn(worker::Address)},
+    {"U17:AD19", "M C S", contactColumn(worker::FamilyContact)},
+    {"AE14:AH16", "M C S", contactColumn(worker::Phone)},
+    {"AE17:AH19", "M C S", contactColumn(worker::FamilyPhone)},
     {"AI14:AL16", "M C S", workerColumn(worker::HealthCheck)},
     {"AI17:AL19", "M C S", workerColumn(worker::BloodPressure)},
     {"AM14:AN19", "M C S", workerColumn(worker::BloodType)},
@@ -127,8 +107,8 @@ constexpr Field kBlockFields[] = {
     {"AS16:AV17", "M C S", workerColumn(worker::PensionInsurance)},
     {"AS18:AV19", "M C S", workerColumn(worker::EmploymentInsurance)},
     // The health and pension insurance numbers are never printed.
-    {"AW14:AZ15", "M C S", computed(&nothing)},
-    {"AW16:AZ17", "M C S", computed(&nothing)},
+    {"AW14:AZ15", "M C S", emptyText()},
+    {"AW16:AZ17", "M C S", emptyText()},
     {"AW18:AZ19", "M C S", workerColumn(worker::EmploymentDigits)},
     {"BA14:BD15", "M C S", workerColumn(worker::Education1)},
     {"BA16:BD17", "M C S", workerColumn(worker::Education2)},

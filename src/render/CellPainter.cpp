@@ -61,19 +61,6 @@ Qt::BrushStyle patternBrush(sheet::Pattern p)
     return Qt::NoBrush;
 }
 
-int horizontalFlag(HAlign h)
-{
-    switch (h) {
-    case HAlign::Center:
-    case HAlign::CenterContinuous:
-        return Qt::AlignHCenter;
-    case HAlign::Right:
-        return Qt::AlignRight;
-    default:
-        return Qt::AlignLeft;
-    }
-}
-
 } // namespace
 
 CellPainter::CellPainter(const sheet::Worksheet& sheet, const SheetGeometry& geometry, double deviceDpi)

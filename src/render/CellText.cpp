@@ -15,8 +15,6 @@ namespace mirevo::render {
 using sheet::HAlign;
 using sheet::VAlign;
 
-namespace {
-
 int horizontalFlag(HAlign h)
 {
     switch (h) {
@@ -29,6 +27,8 @@ int horizontalFlag(HAlign h)
         return Qt::AlignLeft;
     }
 }
+
+namespace {
 
 // Left edge of something `width` wide set in `inner` as `h` says.
 double alignedLeft(const QRectF& inner, double width, HAlign h)

@@ -18,6 +18,9 @@ namespace mirevo::render {
 
 constexpr double kCellPadding = 1.5; // points between a cell's edge and its text
 
+// The Qt alignment flag of a horizontal alignment (left for general and the others).
+int horizontalFlag(sheet::HAlign h);
+
 // `text` with each tab replaced by the spaces that reach the next tab stop.
 QString expandTabs(const QString& text, const QFontMetricsF& metrics);
 
