@@ -287,13 +287,13 @@ void WorkerRoster::layout(Worksheet& ws) const
 void WorkerRoster::write(Worksheet& ws, const RunState& run) const
 {
     const QList<QStringList> workers = run.site.workersOf(run.target.company);
-    const int pages = std::max(1, int((workers.size() + kSlots - 1) / kSlots));
+    const int extra = extraPages(int(workers.size()), kSlots);
     // The driver repeats the page for the company's counted workers; the
     // worker list decides, so a count that fell behind still gets its pages.
-    if (pages - 1 > extraPages(run.target.workerCount, kSlots))
-        repeatPageBlock(ws, 1, kPageRows, pages - 1);
+    if (extra > extraPages(run.target.workerCount, kSlots))
+        repeatPageBlock(ws, 1, kPageRows, extra);
     const Values company{run, run.target.row};
-    for (int g = 0; g < pages; ++g)
+    for (int g = 0; g <= extra; ++g)
         fillFields(ws, kHeaderFields, company, kPageRows * g);
     for (int k = 1; k <= workers.size(); ++k)
         fillFields(ws, kBlockFields, {run, run.target.row, &workers[k - 1], k}, blockTop(k) - kFirstSlot);
