@@ -83,8 +83,14 @@ private:
         const QXmlStreamAttributes attributes = xml_.attributes();
         ++depth_;
         if (name == u"Fallback" || name == u"grpSp" || name == u"graphicFrame" || name == u"style") {
-            // Fallback repeats what its Choice holds; groups place their members in a frame of
-            // their own; charts are not drawn; style references colours of the theme.
+            // Fallback repeats what its Choice holds; style references colours of the theme.
+            // Charts and groups (whose members are placed in a frame of their own) are not
+            // drawn, but their anchors keep the pages the spreadsheet prints them on.
+            if (anchorDepth_ > 0 && (name == u"grpSp" || name == u"graphicFrame") && !kindKnown_) {
+                object_.kind = DrawingObject::Frame;
+                object_.line = QColor();
+                kindKnown_ = true;
+            }
             xml_.skipCurrentElement();
             --depth_;
             return;
@@ -263,6 +269,8 @@ void SheetDrawings::paint(QPainter& painter, const SheetGeometry& geo, const QRe
         case DrawingObject::Line:
             painter.drawLine(o.flipH != o.flipV ? QLineF(r.topRight(), r.bottomLeft())
                                                 : QLineF(r.topLeft(), r.bottomRight()));
+            break;
+        case DrawingObject::Frame:
             break;
         }
     }

@@ -31,7 +31,8 @@ struct AnchorPoint {
 };
 
 struct DrawingObject {
-    enum Kind { Picture, Line, Rectangle, Ellipse };
+    // Frame: a chart or a group of shapes, not drawn, that still takes its room on the pages.
+    enum Kind { Picture, Line, Rectangle, Ellipse, Frame };
     Kind kind = Picture;
     AnchorPoint from;
     AnchorPoint to; // for a two-cell anchor; else `size` from `from`

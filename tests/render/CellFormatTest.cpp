@@ -181,6 +181,19 @@ TEST(Drawings, PicturesPrintOnTheirPageAndInThePdf)
     EXPECT_GE(fileBytes(pdf).count("/Subtype /Image"), 2) << "the PNG and the JPEG";
 }
 
+TEST(Drawings, AChartIsNotDrawnButKeepsThePagesItPrintsOn)
+{
+    ForeignSheet book("chart");
+    const render::SheetDrawings drawings(*book.ws);
+    ASSERT_EQ(drawings.objects().size(), 1u);
+    EXPECT_EQ(drawings.objects()[0].kind, render::DrawingObject::Frame);
+    // A4 at 100 %: about 10 columns and 50 rows a page; the chart starts at L60.
+    const render::SheetPagination pages(*book.ws);
+    ASSERT_EQ(pages.pages().size(), 2u) << "the values' page and the chart's (empty pages between are left out)";
+    EXPECT_GE(pages.pages().back().cells.c2, 12);
+    EXPECT_GE(pages.pages().back().cells.r2, 60);
+}
+
 TEST(Pagination, ManualColumnBreakEndsTheColumnBand)
 {
     ForeignSheet book("colbreaks");

@@ -92,6 +92,18 @@ def colbreaks(book):
     sheet.col_breaks.append(Break(id=3))
 
 
+def chart(book):
+    # Values in A1:A5 and a bar chart at L60, on the page right of and below the first one.
+    from openpyxl.chart import BarChart, Reference
+    sheet = book.active
+    for r in range(1, 6):
+        sheet.cell(r, 1, r)
+    bars = BarChart()
+    bars.width, bars.height = 8, 5  # centimetres: within one page
+    bars.add_data(Reference(sheet, min_col=1, min_row=1, max_row=5))
+    sheet.add_chart(bars, "L60")
+
+
 def pictures(book):
     sheet = book.active
     grid(sheet, rows=30, cols=10, height=20, width=10)
@@ -162,7 +174,8 @@ def main():
     book = openpyxl.Workbook()
     # The standard font of the Japanese forms (openpyxl's own is Calibri).
     book._fonts = openpyxl.utils.indexed_list.IndexedList([Font(name=GOTHIC, size=11)])
-    {"fonts": fonts, "rotation": rotation, "heights": heights, "colbreaks": colbreaks, "pictures": pictures}[kind](book)
+    {"fonts": fonts, "rotation": rotation, "heights": heights, "colbreaks": colbreaks, "pictures": pictures,
+     "chart": chart}[kind](book)
     book.save(out)
     if kind == "heights":
         # Heights the spreadsheet fitted itself, as LibreOffice writes them: no customHeight.
