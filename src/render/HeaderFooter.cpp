@@ -73,18 +73,35 @@ HeaderFooterText headerFooterText(const std::string& code, const HeaderFooterFie
     return out;
 }
 
+HeaderFooterCodes headerFooterCodes(const sheet::PageSetupData& setup, int page)
+{
+    if (setup.differentFirst && page == 0)
+        return {setup.firstHeader, setup.firstFooter};
+    if (setup.differentOddEven && pageNumber(setup, page) % 2 == 0)
+        return {setup.evenHeader, setup.evenFooter};
+    return {setup.oddHeader, setup.oddFooter};
+}
+
+int pageNumber(const sheet::PageSetupData& setup, int page)
+{
+    return (setup.firstPageNumber != 0 ? setup.firstPageNumber : 1) + page;
+}
+
 void paintHeaderFooter(QPainter& painter, const SheetPagination& sheet, int page, const QDateTime& now)
 {
     const sheet::PageSetupData& setup = sheet.sheet().data().page;
-    if (setup.oddHeader.empty() && setup.oddFooter.empty())
+    const HeaderFooterCodes codes = headerFooterCodes(setup, page);
+    if (codes.header.empty() && codes.footer.empty())
         return;
     const sheet::Workbook& book = sheet.sheet().Parent();
-    const HeaderFooterFields fields{page + 1, int(sheet.pages().size()), QString::fromStdString(sheet.sheet().Name()),
+    const HeaderFooterFields fields{pageNumber(setup, page), int(sheet.pages().size()),
+                                    QString::fromStdString(sheet.sheet().Name()),
                                     QFileInfo(QString::fromStdString(book.FullName())).fileName(), now};
     const sheet::StyleTable& styles = book.tables().styles;
-    // Scaled with the sheet, as the spreadsheet does by default.
+    // Scaled with the sheet unless the page set-up says otherwise, as the spreadsheet does.
     QFont font = cellFont(styles, styles.font(0), painter.device()->logicalDpiY());
-    font.setPointSizeF(font.pointSizeF() * sheet.scale());
+    if (setup.scaleWithDoc)
+        font.setPointSizeF(font.pointSizeF() * sheet.scale());
     const QFontMetricsF metrics(font, painter.device());
     const QSizeF paper = sheet.paperPoints();
     const double left = setup.left * 72, right = paper.width() - setup.right * 72;
@@ -96,8 +113,8 @@ void paintHeaderFooter(QPainter& painter, const SheetPagination& sheet, int page
         painter.drawText(QPointF((left + right - metrics.horizontalAdvance(t.centre)) / 2, baseline), t.centre);
         painter.drawText(QPointF(right - metrics.horizontalAdvance(t.right), baseline), t.right);
     };
-    line(headerFooterText(setup.oddHeader, fields), setup.header * 72 + metrics.ascent());
-    line(headerFooterText(setup.oddFooter, fields), paper.height() - setup.footer * 72 - metrics.descent());
+    line(headerFooterText(codes.header, fields), setup.header * 72 + metrics.ascent());
+    line(headerFooterText(codes.footer, fields), paper.height() - setup.footer * 72 - metrics.descent());
     painter.restore();
 }
 

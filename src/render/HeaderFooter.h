@@ -1,14 +1,19 @@
 #pragma once
-// Page headers and footers as the page set-up gives them ("&L...&C...&R..."): the left, centre
-// and right texts with their fields &P (page), &N (pages), &D (date), &T (time), &A (sheet),
-// &F (file) and && (an ampersand). Font codes (&"name,style", &nn, &B, &I, &U, &S, &K) are
-// read and not applied: the texts print in the workbook's standard font, scaled with the sheet.
+// Page headers and footers as the page set-up gives them ("&L...&C...&R..."; a first page's
+// and the even pages' own where it has them): the left, centre and right texts with their
+// fields &P (page), &N (pages), &D (date), &T (time), &A (sheet), &F (file) and && (an
+// ampersand). Font codes (&"name,style", &nn, &B, &I, &U, &S, &K) are read and not applied:
+// the texts print in the workbook's standard font, scaled with the sheet unless it says not.
 #include <QDateTime>
 #include <QString>
 
 #include <string>
 
 class QPainter;
+
+namespace mirevo::sheet {
+struct PageSetupData;
+}
 
 namespace mirevo::render {
 
@@ -28,6 +33,17 @@ struct HeaderFooterText {
 };
 
 HeaderFooterText headerFooterText(const std::string& code, const HeaderFooterFields& fields);
+
+// The header and footer codes of a sheet's page (0-based): the first page's or the even
+// pages' when the page set-up has them, else those of every page.
+struct HeaderFooterCodes {
+    const std::string& header;
+    const std::string& footer;
+};
+HeaderFooterCodes headerFooterCodes(const sheet::PageSetupData& setup, int page);
+
+// The number &P prints on a sheet's page (0-based): from the set-up's first page number.
+int pageNumber(const sheet::PageSetupData& setup, int page);
 
 // Paints the sheet's header and footer on one of its pages (paper coordinates in points).
 void paintHeaderFooter(QPainter& painter, const SheetPagination& sheet, int page, const QDateTime& now);

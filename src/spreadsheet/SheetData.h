@@ -81,8 +81,19 @@ struct PageSetupData {
     bool printGridLines = false;
     bool printHeadings = false;
     int firstPageNumber = 0; // 0: pages numbered from 1
+    // <headerFooter>: the texts of every page (or of the odd pages), of the even pages and of
+    // the first page when the flags ask for them; whether they scale with the sheet and keep
+    // to its left and right margins.
     std::string oddHeader;
     std::string oddFooter;
+    std::string evenHeader;
+    std::string evenFooter;
+    std::string firstHeader;
+    std::string firstFooter;
+    bool differentOddEven = false;
+    bool differentFirst = false;
+    bool scaleWithDoc = true;
+    bool alignWithMargins = true;
 };
 
 // Rows by number, stored sparsely: pages of 256 rows are allocated only where a row is

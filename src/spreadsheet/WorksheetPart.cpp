@@ -347,13 +347,28 @@ void writePrintOptions(XmlWriter& w, const PageSetupData& p)
     w.endEmpty();
 }
 
-// <headerFooter><oddHeader>..</oddHeader><oddFooter>..</oddFooter></headerFooter>
+// <headerFooter differentOddEven differentFirst scaleWithDoc alignWithMargins> with the texts
+// in the schema's order, the flags only where they are not the defaults.
 void writeHeaderFooter(XmlWriter& w, const PageSetupData& p)
 {
-    if (p.oddHeader.empty() && p.oddFooter.empty())
+    const std::pair<const char*, const std::string*> texts[] = {
+        {"oddHeader", &p.oddHeader},   {"oddFooter", &p.oddFooter},     {"evenHeader", &p.evenHeader},
+        {"evenFooter", &p.evenFooter}, {"firstHeader", &p.firstHeader}, {"firstFooter", &p.firstFooter},
+    };
+    const bool flags = p.differentOddEven || p.differentFirst || !p.scaleWithDoc || !p.alignWithMargins;
+    if (!flags && std::all_of(std::begin(texts), std::end(texts), [](const auto& t) { return t.second->empty(); }))
         return;
-    w.raw("<headerFooter>");
-    for (const auto& [tag, text] : {std::pair{"oddHeader", &p.oddHeader}, std::pair{"oddFooter", &p.oddFooter}}) {
+    w.open("headerFooter");
+    if (p.differentOddEven)
+        w.attr("differentOddEven", 1);
+    if (p.differentFirst)
+        w.attr("differentFirst", 1);
+    if (!p.scaleWithDoc)
+        w.attr("scaleWithDoc", 0);
+    if (!p.alignWithMargins)
+        w.attr("alignWithMargins", 0);
+    w.close();
+    for (const auto& [tag, text] : texts) {
         if (text->empty())
             continue;
         w.open(tag);
@@ -361,7 +376,7 @@ void writeHeaderFooter(XmlWriter& w, const PageSetupData& p)
         w.text(*text);
         w.end(tag);
     }
-    w.raw("</headerFooter>");
+    w.end("headerFooter");
 }
 
 // <pageMargins left right top bottom header footer/> in inches.

@@ -287,10 +287,19 @@ void readMerges(const pugi::xml_node& merges, SheetData& data, const PartContext
 
 void readHeaderFooter(const pugi::xml_node& node, PageSetupData& p, const PartContext& ctx)
 {
-    p.oddHeader = decodeText(child(node, "oddHeader").text().get());
-    p.oddFooter = decodeText(child(node, "oddFooter").text().get());
-    if (!isUtf8(p.oddHeader) || !isUtf8(p.oddFooter))
-        ctx.fail("ヘッダー・フッターの文字コードが正しくありません");
+    const std::pair<const char*, std::string*> texts[] = {
+        {"oddHeader", &p.oddHeader},   {"oddFooter", &p.oddFooter},     {"evenHeader", &p.evenHeader},
+        {"evenFooter", &p.evenFooter}, {"firstHeader", &p.firstHeader}, {"firstFooter", &p.firstFooter},
+    };
+    for (const auto& [tag, text] : texts) {
+        *text = decodeText(child(node, tag).text().get());
+        if (!isUtf8(*text))
+            ctx.fail("ヘッダー・フッターの文字コードが正しくありません");
+    }
+    p.differentOddEven = boolAttr(node, "differentOddEven", false);
+    p.differentFirst = boolAttr(node, "differentFirst", false);
+    p.scaleWithDoc = boolAttr(node, "scaleWithDoc", true);
+    p.alignWithMargins = boolAttr(node, "alignWithMargins", true);
 }
 
 void readPage(const pugi::xml_node& root, SheetData& data, const PartContext& ctx)

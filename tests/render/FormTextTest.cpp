@@ -29,11 +29,12 @@ struct Word {
 std::vector<Word> words(const QString& pdf)
 {
     QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                                          QStringLiteral("1"), QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    p.start(QStringLiteral("pdftotext"),
+            {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"),
+             QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
     p.waitForFinished(60000);
-    static const QRegularExpression word(QStringLiteral(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    static const QRegularExpression word(
+        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
     std::vector<Word> out;
     const QString xml = QString::fromUtf8(p.readAllStandardOutput());
     for (auto it = word.globalMatch(xml); it.hasNext();) {
@@ -77,17 +78,17 @@ struct Box {
 // "氏　名　…　印又はサイン" (N54:AG55, wider than its box) and the qualification table's
 // "動力を用い自走できるもの (道路上の運転を除く)" (AH29:AK30, four lines in a box of two rows).
 constexpr Box kBoxes[] = {
-    {"1.", "E4:M4"},                // shrunk project name
-    {"2-1.", "AL7:AQ9"},            // "住　　　所　　　　　　電話番号", wrapped
-    {"2-2.", "AL7:AQ9"},            //
-    {"2-3.", "G6:S7"},              // the works' name, wrapped and justified: one line
-    {"5.", "Z29:AC32"},             // the qualification table's labels and conditions
-    {"5.", "Z33:AC36"},             //
-    {"5.", "Z41:AC42"},             //
-    {"5.", "Z43:AC44"},             //
+    {"1.", "E4:M4"},                  // shrunk project name
+    {"2-1.", "AL7:AQ9"},              // "住　　　所　　　　　　電話番号", wrapped
+    {"2-2.", "AL7:AQ9"},              //
+    {"2-3.", "G6:S7"},                // the works' name, wrapped and justified: one line
+    {"5.", "Z29:AC32"},               // the qualification table's labels and conditions
+    {"5.", "Z33:AC36"},               //
+    {"5.", "Z41:AC42"},               //
+    {"5.", "Z43:AC44"},               //
     {"7.持込機械点検表", "D54:AJ59"}, // the notes 1. to 5. and the last line
-    {"10.", "T30:W31"},             // "使用機械　又は工具"
-    {"10.", "H33:AG33"},            // a shrunk line ending in "）"
+    {"10.", "T30:W31"},               // "使用機械　又は工具"
+    {"10.", "H33:AG33"},              // a shrunk line ending in "）"
 };
 
 class FormText : public ::testing::Test {

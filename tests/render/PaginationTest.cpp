@@ -276,6 +276,28 @@ TEST(HeaderFooter, SectionsAndFields)
     EXPECT_TRUE(render::headerFooterText("", f).empty());
 }
 
+TEST(HeaderFooter, FirstPageAndEvenPagesTakeTheirOwnTexts)
+{
+    PageSetupData setup;
+    setup.oddHeader = "odd";
+    setup.evenHeader = "even";
+    setup.firstHeader = "first";
+    setup.oddFooter = "&P";
+    EXPECT_EQ(render::headerFooterCodes(setup, 1).header, "odd") << "one text for all pages without the flags";
+    setup.differentOddEven = true;
+    EXPECT_EQ(render::headerFooterCodes(setup, 0).header, "odd");
+    EXPECT_EQ(render::headerFooterCodes(setup, 1).header, "even");
+    EXPECT_EQ(render::headerFooterCodes(setup, 1).footer, "") << "the even pages' footer, empty";
+    setup.differentFirst = true;
+    EXPECT_EQ(render::headerFooterCodes(setup, 0).header, "first");
+    EXPECT_EQ(render::headerFooterCodes(setup, 2).header, "odd");
+    // Odd and even follow the page's printed number.
+    setup.firstPageNumber = 2;
+    EXPECT_EQ(render::pageNumber(setup, 0), 2);
+    EXPECT_EQ(render::headerFooterCodes(setup, 1).header, "odd") << "page 3";
+    EXPECT_EQ(render::headerFooterCodes(setup, 2).header, "even") << "page 4";
+}
+
 TEST(HeaderFooter, FooterPrintsInTheBottomMargin)
 {
     Application app;

@@ -331,6 +331,30 @@ TEST(RoundTrip, FontAlignmentProtectionViewAndPrintSettingsAreKept)
     EXPECT_EQ(ws["firstPageNumber"].toInt(), 3);
 }
 
+TEST(RoundTrip, FirstPageAndEvenPageHeadersAndTheirFlagsAreKept)
+{
+    const std::string sheet
+        = "<sheetData><row r=\"1\"><c r=\"A1\"><v>1</v></c></row></sheetData>"
+          "<pageMargins left=\"0.7\" right=\"0.7\" top=\"0.75\" bottom=\"0.75\" header=\"0.3\" footer=\"0.3\"/>"
+          "<headerFooter differentOddEven=\"1\" differentFirst=\"1\" scaleWithDoc=\"0\" alignWithMargins=\"0\">"
+          "<oddHeader>&amp;C奇数</oddHeader><oddFooter>&amp;R&amp;P</oddFooter>"
+          "<evenHeader>&amp;L偶数</evenHeader><evenFooter>&amp;L&amp;P</evenFooter>"
+          "<firstHeader>&amp;C表紙</firstHeader><firstFooter>&amp;C&amp;N</firstFooter></headerFooter>";
+    Application app;
+    Workbook& book = app.Workbooks().Open(written(package(sheet)));
+    const QJsonObject hf = probedSheet(probe(copiedAndSaved(app, book)), "Sheet")["headerFooter"].toObject();
+    EXPECT_TRUE(hf["differentOddEven"].toBool());
+    EXPECT_TRUE(hf["differentFirst"].toBool());
+    EXPECT_FALSE(hf["scaleWithDoc"].toBool());
+    EXPECT_FALSE(hf["alignWithMargins"].toBool());
+    EXPECT_EQ(text(hf["oddHeader"]), "|奇数|");
+    EXPECT_EQ(text(hf["oddFooter"]), "||&P");
+    EXPECT_EQ(text(hf["evenHeader"]), "偶数||");
+    EXPECT_EQ(text(hf["evenFooter"]), "&P||");
+    EXPECT_EQ(text(hf["firstHeader"]), "|表紙|");
+    EXPECT_EQ(text(hf["firstFooter"]), "|&N|");
+}
+
 TEST(RoundTrip, CommentsLinksRulesAndConditionalFormatsTravelWithEveryCopy)
 {
     REQUIRE_CORPUS("openpyxl/op_dropped_features.xlsx");

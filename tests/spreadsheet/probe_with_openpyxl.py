@@ -90,6 +90,14 @@ def shown(ws, cached_ws):
     return cells
 
 
+def header_footer(hf):
+    out = {flag: getattr(hf, flag) for flag in ("differentOddEven", "differentFirst", "scaleWithDoc", "alignWithMargins")}
+    for part in ("oddHeader", "oddFooter", "evenHeader", "evenFooter", "firstHeader", "firstFooter"):
+        item = getattr(hf, part)
+        out[part] = "|".join(s.text or "" for s in (item.left, item.center, item.right))
+    return out
+
+
 def sheet_info(ws, cached_ws):
     return {
         "cells": shown(ws, cached_ws),
@@ -106,6 +114,7 @@ def sheet_info(ws, cached_ws):
         "printHeadings": bool(ws.print_options.headings),
         "firstPageNumber": ws.page_setup.firstPageNumber if ws.page_setup.useFirstPageNumber else None,
         "paperSize": ws.page_setup.paperSize,
+        "headerFooter": header_footer(ws.HeaderFooter),
         "images": pictures.get(ws.title, {}).get("pictures", 0),
         "shapes": pictures.get(ws.title, {}).get("shapes", 0),
         "comments": sorted(c.coordinate for c in ws._cells.values() if c.comment),
