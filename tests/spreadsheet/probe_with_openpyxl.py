@@ -91,7 +91,10 @@ def shown(ws, cached_ws):
 
 
 def header_footer(hf):
-    out = {flag: getattr(hf, flag) for flag in ("differentOddEven", "differentFirst", "scaleWithDoc", "alignWithMargins")}
+    # A flag the file leaves out has its default, as one written out does.
+    defaults = {"differentOddEven": False, "differentFirst": False, "scaleWithDoc": True, "alignWithMargins": True}
+    out = {flag: bool(getattr(hf, flag)) if getattr(hf, flag) is not None else default
+           for flag, default in defaults.items()}
     for part in ("oddHeader", "oddFooter", "evenHeader", "evenFooter", "firstHeader", "firstFooter"):
         item = getattr(hf, part)
         out[part] = "|".join(s.text or "" for s in (item.left, item.center, item.right))
