@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QScreen>
 #include <QTabBar>
 
 #include <gtest/gtest.h>
@@ -59,6 +60,18 @@ TEST(WorkbookWindow, TabsNameTheSheetsAndShowSheetBringsOneToTheFront)
     f.tabs()->setCurrentIndex(0);
     EXPECT_EQ(f.window.view()->pageCount(), 2);
     EXPECT_EQ(f.window.menuBar()->actions().first()->text(), QStringLiteral("ファイル(&F)"));
+}
+
+TEST(WorkbookWindow, TheWholeWindowFitsItsScreen)
+{
+    Fixture f;
+    ASSERT_NE(f.window.screen(), nullptr);
+    const QSize room = f.window.screen()->availableGeometry().size();
+    // The offscreen screen is smaller than the window's usual 1200 x 800.
+    ASSERT_LT(room.height(), 800 + 40);
+    EXPECT_LE(f.window.width() + 8, room.width());
+    EXPECT_LE(f.window.height() + 40, room.height()) << "frame and title bar included";
+    EXPECT_GT(f.window.height(), 300);
 }
 
 TEST(WorkbookWindow, ZoomAndPageViewChangeTheView)

@@ -159,4 +159,12 @@ void keepOpenOnEscape(QDialog* dialog)
     dialog->installEventFilter(new EscapeKeeper(dialog));
 }
 
+QSize sizeOnScreen(const QWidget* window, QSize wanted)
+{
+    const QScreen* screen = window->screen();
+    if (!screen)
+        return wanted;
+    return wanted.boundedTo(screen->availableGeometry().size() - frameAllowance(window));
+}
+
 } // namespace mirevo::form

@@ -27,6 +27,10 @@ void centreWhenShown(QWidget* window);
 // whole window, frame and title bar included, stays on the screen.
 QScrollArea* scrollWhenTooLarge(QWidget* window, QWidget* content);
 
+// `wanted`, or less where the window's screen has less room: the size that
+// keeps the whole window, frame and title bar included, on the screen.
+QSize sizeOnScreen(const QWidget* window, QSize wanted);
+
 // Scrolls the scroll area that holds `child` so that the child's top-left
 // part is in view: a panel shown over a page that was scrolled elsewhere.
 void scrollIntoView(QWidget* child);

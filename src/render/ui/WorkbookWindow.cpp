@@ -3,6 +3,7 @@
 #include "SheetView.h"
 #include "common/Dialogs.h"
 #include "common/Error.h"
+#include "common/ui/WindowRules.h"
 #include "render/PdfExport.h"
 #include "render/WorkbookPages.h"
 #include "spreadsheet/Spreadsheet.h"
@@ -53,7 +54,7 @@ WorkbookWindow::WorkbookWindow(QWidget* parent) : QMainWindow(parent)
     connect(tabs_, &QTabBar::currentChanged, this, &WorkbookWindow::showCurrentSheet);
     buildMenus();
     buildZoom();
-    resize(1200, 800);
+    resize(form::sizeOnScreen(this, QSize(1200, 800)));
 }
 
 WorkbookWindow::~WorkbookWindow() = default;
