@@ -1,8 +1,9 @@
 #pragma once
 // The pictures, lines and simple shapes a worksheet's drawing part anchors to its cells (the
 // engine carries the part as read). Pictures in the formats Qt reads (PNG, JPEG, GIF, BMP) are
-// drawn stretched over their anchor; lines, rectangles and ellipses with their outline and fill.
-// Charts, text boxes' text and other shapes are not drawn.
+// drawn stretched over their anchor; lines, rectangles and ellipses with their outline and fill;
+// the text of shapes and text boxes in its box. Charts and other shapes' outlines are not drawn.
+#include "ShapeText.h"
 #include "spreadsheet/CellRef.h"
 
 #include <QColor>
@@ -31,7 +32,8 @@ struct AnchorPoint {
 };
 
 struct DrawingObject {
-    // Frame: a chart or a group of shapes, not drawn, that still takes its room on the pages.
+    // Frame: a chart or a shape of another outline: not drawn (its text is), it still takes
+    // its room on the pages. The members of a group are objects of their own.
     enum Kind { Picture, Line, Rectangle, Ellipse, Frame };
     Kind kind = Picture;
     AnchorPoint from;
@@ -43,6 +45,9 @@ struct DrawingObject {
     QColor line = Qt::black;           // invalid: no outline
     double lineWidth = 0.75;
     QColor fill; // invalid: no fill
+    ShapeText text;
+    // A member of a group: its place within the anchor's box, as fractions of it.
+    QRectF within{0, 0, 1, 1};
 };
 
 class SheetDrawings {
@@ -61,7 +66,10 @@ public:
     void paint(QPainter& painter, const SheetGeometry& geometry, const QRectF& area = QRectF()) const;
 
 private:
+    QRectF anchorRect(const DrawingObject& object, const SheetGeometry& geometry) const;
+
     std::vector<DrawingObject> objects_;
+    QString family_; // the standard font's stand-in, for shape text that names no font
 };
 
 } // namespace mirevo::render

@@ -194,6 +194,59 @@ TEST(Drawings, AChartIsNotDrawnButKeepsThePagesItPrintsOn)
     EXPECT_GE(pages.pages().back().cells.r2, 60);
 }
 
+TEST(Drawings, TextOfATextBoxAndAShapeInItsBox)
+{
+    ForeignSheet book("textboxes");
+    const render::SheetDrawings drawings(*book.ws);
+    ASSERT_EQ(drawings.objects().size(), 2u);
+    const render::DrawingObject& box = drawings.objects()[0];
+    EXPECT_EQ(box.kind, render::DrawingObject::Rectangle);
+    EXPECT_EQ(box.fill, QColor(Qt::white)) << "light 1 of the theme";
+    EXPECT_EQ(box.line.name(), QStringLiteral("#808080")) << "light 1 at 50 %";
+    ASSERT_EQ(box.text.paragraphs.size(), 2u);
+    EXPECT_EQ(box.text.paragraphs[0].runs[0].text, QStringLiteral("記入例"));
+    EXPECT_EQ(box.text.paragraphs[0].runs[0].size, 14);
+    EXPECT_TRUE(box.text.paragraphs[0].runs[0].bold);
+    EXPECT_EQ(drawings.objects()[1].kind, render::DrawingObject::Frame) << "a callout: its text only";
+
+    const SheetImage img(*book.ws, 10, 12);
+    // The text box B2:F6: two centred lines in its middle, the first red.
+    const QRectF area = img.cells("B2:F6");
+    const QRectF ink = img.ink("B2:F6");
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_NEAR(ink.center().x(), area.center().x(), 3);
+    EXPECT_NEAR(ink.center().y(), area.center().y(), 3);
+    EXPECT_GT(ink.height(), 14 + 8) << "two lines";
+    bool red = false;
+    for (double x = ink.left(); x < ink.right() && !red; x += 0.25)
+        for (double y = ink.top(); y < ink.top() + 10 && !red; y += 0.25)
+            red = img.at(QPointF(x, y)).red() > 200 && img.at(QPointF(x, y)).green() < 60;
+    EXPECT_TRUE(red);
+    // The callout H2:J6: right-aligned at the bottom, inside its insets.
+    const QRectF callout = img.cells("H2:J6");
+    const QRectF text = img.ink("H2:J6");
+    ASSERT_FALSE(text.isEmpty());
+    EXPECT_NEAR(text.right(), callout.right() - 7.2, 2);
+    EXPECT_NEAR(text.bottom(), callout.bottom() - 3.6, 3);
+}
+
+TEST(Drawings, GroupMembersInTheirPlacesWithinTheGroup)
+{
+    ForeignSheet book("groups");
+    const render::SheetDrawings drawings(*book.ws);
+    ASSERT_EQ(drawings.objects().size(), 3u) << "rectangle, ellipse, and the line of the inner group";
+    const SheetImage img(*book.ws, 10, 12);
+    const QRectF box = img.cells("B2:F6");
+    const auto at = [&](double fx, double fy) {
+        return img.at(QPointF(box.left() + fx * box.width(), box.top() + fy * box.height()));
+    };
+    EXPECT_EQ(at(0.25, 0.25), QColor(Qt::red)) << "the rectangle on the left half";
+    EXPECT_EQ(at(0.75, 0.4), QColor(Qt::blue)) << "the ellipse on the right half";
+    EXPECT_EQ(at(0.52, 0.02), QColor(Qt::white)) << "outside the ellipse, near its top-left";
+    EXPECT_EQ(at(0.5, 0.75), QColor(Qt::green)) << "the inner group's line at three quarters";
+    EXPECT_EQ(at(0.25, 0.6), QColor(Qt::red));
+}
+
 TEST(Pagination, ManualColumnBreakEndsTheColumnBand)
 {
     ForeignSheet book("colbreaks");

@@ -133,7 +133,59 @@ def rewrite_sheet(path, change):
             z.writestr(name, data)
 
 
-def add_pictures(path, png, jpg):
+TEXT_BOXES = """<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
+<xdr:wsDr xmlns:xdr="http://schemas.openxmlformats.org/drawingml/2006/spreadsheetDrawing" xmlns:a="http://schemas.openxmlformats.org/drawingml/2006/main">
+<xdr:twoCellAnchor><xdr:from><xdr:col>1</xdr:col><xdr:colOff>0</xdr:colOff><xdr:row>1</xdr:row><xdr:rowOff>0</xdr:rowOff></xdr:from><xdr:to><xdr:col>6</xdr:col><xdr:colOff>0</xdr:colOff><xdr:row>6</xdr:row><xdr:rowOff>0</xdr:rowOff></xdr:to>
+<xdr:sp macro="" textlink=""><xdr:nvSpPr><xdr:cNvPr id="2" name="TextBox 1"/><xdr:cNvSpPr txBox="1"/></xdr:nvSpPr>
+<xdr:spPr><a:xfrm><a:off x="0" y="0"/><a:ext cx="0" cy="0"/></a:xfrm><a:prstGeom prst="rect"><a:avLst/></a:prstGeom><a:solidFill><a:schemeClr val="lt1"/></a:solidFill><a:ln w="9525" cmpd="sng"><a:solidFill><a:schemeClr val="lt1"><a:shade val="50000"/></a:schemeClr></a:solidFill></a:ln></xdr:spPr>
+<xdr:style><a:lnRef idx="0"><a:scrgbClr r="0" g="0" b="0"/></a:lnRef><a:fillRef idx="0"><a:scrgbClr r="0" g="0" b="0"/></a:fillRef><a:effectRef idx="0"><a:scrgbClr r="0" g="0" b="0"/></a:effectRef><a:fontRef idx="minor"><a:schemeClr val="dk1"/></a:fontRef></xdr:style>
+<xdr:txBody><a:bodyPr vertOverflow="clip" horzOverflow="clip" wrap="square" rtlCol="0" anchor="ctr"/><a:lstStyle/>
+<a:p><a:pPr algn="ctr"/><a:r><a:rPr kumimoji="1" lang="ja-JP" altLang="en-US" sz="1400" b="1"><a:solidFill><a:srgbClr val="FF0000"/></a:solidFill><a:latin typeface="+mn-lt"/><a:ea typeface="ＭＳ Ｐゴシック"/></a:rPr><a:t>記入例</a:t></a:r></a:p>
+<a:p><a:pPr algn="ctr"/><a:r><a:rPr kumimoji="1" lang="ja-JP" altLang="en-US" sz="1100"/><a:t>二行目</a:t></a:r><a:endParaRPr kumimoji="1" lang="ja-JP" altLang="en-US" sz="1100"/></a:p>
+</xdr:txBody></xdr:sp><xdr:clientData/></xdr:twoCellAnchor>
+<xdr:twoCellAnchor><xdr:from><xdr:col>7</xdr:col><xdr:colOff>0</xdr:colOff><xdr:row>1</xdr:row><xdr:rowOff>0</xdr:rowOff></xdr:from><xdr:to><xdr:col>10</xdr:col><xdr:colOff>0</xdr:colOff><xdr:row>6</xdr:row><xdr:rowOff>0</xdr:rowOff></xdr:to>
+<xdr:sp macro="" textlink=""><xdr:nvSpPr><xdr:cNvPr id="3" name="Callout 2"/><xdr:cNvSpPr/></xdr:nvSpPr>
+<xdr:spPr><a:prstGeom prst="wedgeRectCallout"><a:avLst/></a:prstGeom></xdr:spPr>
+<xdr:txBody><a:bodyPr anchor="b"/><a:lstStyle/><a:p><a:pPr algn="r"/><a:r><a:rPr lang="ja-JP" sz="1100"/><a:t>吹出</a:t></a:r></a:p></xdr:txBody></xdr:sp><xdr:clientData/></xdr:twoCellAnchor>
+</xdr:wsDr>
+"""
+
+
+def member(kind, name, off, ext, geometry, colour):
+    spPr = ('<xdr:spPr><a:xfrm><a:off x="%d" y="%d"/><a:ext cx="%d" cy="%d"/></a:xfrm><a:prstGeom prst="%s"><a:avLst/></a:prstGeom>'
+            '%s</xdr:spPr>') % (off + ext + (geometry, colour))
+    if kind == "cxnSp":
+        return ('<xdr:cxnSp macro=""><xdr:nvCxnSpPr><xdr:cNvPr id="9" name="%s"/><xdr:cNvCxnSpPr/></xdr:nvCxnSpPr>%s</xdr:cxnSp>'
+                % (name, spPr))
+    return '<xdr:sp macro="" textlink=""><xdr:nvSpPr><xdr:cNvPr id="9" name="%s"/><xdr:cNvSpPr/></xdr:nvSpPr>%s</xdr:sp>' % (name, spPr)
+
+
+def group(off, ext, child_off, child_ext, members):
+    return ('<xdr:grpSp><xdr:nvGrpSpPr><xdr:cNvPr id="8" name="Group"/><xdr:cNvGrpSpPr/></xdr:nvGrpSpPr>'
+            '<xdr:grpSpPr><a:xfrm><a:off x="%d" y="%d"/><a:ext cx="%d" cy="%d"/><a:chOff x="%d" y="%d"/><a:chExt cx="%d" cy="%d"/>'
+            '</a:xfrm></xdr:grpSpPr>%s</xdr:grpSp>') % (off + ext + child_off + child_ext + ("".join(members),))
+
+
+RED = '<a:solidFill><a:srgbClr val="FF0000"/></a:solidFill><a:ln><a:noFill/></a:ln>'
+BLUE = '<a:solidFill><a:srgbClr val="0000FF"/></a:solidFill><a:ln><a:noFill/></a:ln>'
+GREEN_LINE = '<a:ln w="25400"><a:solidFill><a:srgbClr val="00FF00"/></a:solidFill></a:ln>'
+# One group over B2:F6 (child coordinates 200 x 100): a red rectangle on its left half, a blue
+# ellipse on its right half, and a group in its lower half (child coordinates 20 x 10) holding
+# a green line across it at three quarters of the height.
+GROUPS = ("""<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
+<xdr:wsDr xmlns:xdr="http://schemas.openxmlformats.org/drawingml/2006/spreadsheetDrawing" xmlns:a="http://schemas.openxmlformats.org/drawingml/2006/main">
+<xdr:twoCellAnchor><xdr:from><xdr:col>1</xdr:col><xdr:colOff>0</xdr:colOff><xdr:row>1</xdr:row><xdr:rowOff>0</xdr:rowOff></xdr:from><xdr:to><xdr:col>6</xdr:col><xdr:colOff>0</xdr:colOff><xdr:row>6</xdr:row><xdr:rowOff>0</xdr:rowOff></xdr:to>"""
+          + group((640000, 254000), (3200000, 1270000), (0, 0), (200, 100), [
+              member("sp", "red", (0, 0), (100, 100), "rect", RED),
+              member("sp", "blue", (100, 0), (100, 100), "ellipse", BLUE),
+              group((0, 50), (200, 50), (0, 0), (20, 10), [member("cxnSp", "green", (0, 5), (20, 0), "line", GREEN_LINE)]),
+          ])
+          + """<xdr:clientData/></xdr:twoCellAnchor></xdr:wsDr>""")
+
+
+def add_drawing(path, drawing, media):
+    """Adds `drawing` as the first sheet's drawing part, with `media` (name -> bytes) as the
+    pictures its relationships rId1, rId2, ... point to."""
     with zipfile.ZipFile(path) as z:
         members = {name: z.read(name) for name in z.namelist()}
     sheet = members["xl/worksheets/sheet1.xml"].decode()
@@ -146,17 +198,15 @@ def add_pictures(path, png, jpg):
         '<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">'
         '<Relationship Id="rIdDr1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/drawing" Target="../drawings/drawing1.xml"/>'
         '</Relationships>').encode()
-    members["xl/drawings/drawing1.xml"] = DRAWING.encode()
+    members["xl/drawings/drawing1.xml"] = drawing.encode()
     members["xl/drawings/_rels/drawing1.xml.rels"] = (
         '<?xml version="1.0" encoding="UTF-8" standalone="yes"?>\n'
         '<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">'
-        '<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/image" Target="../media/image1.png"/>'
-        '<Relationship Id="rId2" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/image" Target="../media/image2.jpeg"/>'
-        '</Relationships>').encode()
-    with open(png, "rb") as f:
-        members["xl/media/image1.png"] = f.read()
-    with open(jpg, "rb") as f:
-        members["xl/media/image2.jpeg"] = f.read()
+        + "".join('<Relationship Id="rId%d" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/image" '
+                  'Target="../media/%s"/>' % (i + 1, name) for i, name in enumerate(media))
+        + '</Relationships>').encode()
+    for name, data in media.items():
+        members["xl/media/" + name] = data
     types = members["[Content_Types].xml"].decode()
     types = types.replace('</Types>',
                           '<Default Extension="png" ContentType="image/png"/>'
@@ -169,19 +219,32 @@ def add_pictures(path, png, jpg):
             z.writestr(name, data)
 
 
+def add_pictures(path, png, jpg):
+    with open(png, "rb") as f, open(jpg, "rb") as g:
+        add_drawing(path, DRAWING, {"image1.png": f.read(), "image2.jpeg": g.read()})
+
+
+def textboxes(book):
+    grid(book.active, rows=10, cols=12, height=20, width=10)
+
+
 def main():
     kind, out = sys.argv[1], sys.argv[2]
     book = openpyxl.Workbook()
     # The standard font of the Japanese forms (openpyxl's own is Calibri).
     book._fonts = openpyxl.utils.indexed_list.IndexedList([Font(name=GOTHIC, size=11)])
     {"fonts": fonts, "rotation": rotation, "heights": heights, "colbreaks": colbreaks, "pictures": pictures,
-     "chart": chart}[kind](book)
+     "chart": chart, "textboxes": textboxes, "groups": textboxes}[kind](book)
     book.save(out)
     if kind == "heights":
         # Heights the spreadsheet fitted itself, as LibreOffice writes them: no customHeight.
         rewrite_sheet(out, lambda xml: xml.replace(' customHeight="1"', ''))
     if kind == "pictures":
         add_pictures(out, sys.argv[3], sys.argv[4])
+    if kind == "textboxes":
+        add_drawing(out, TEXT_BOXES, {})
+    if kind == "groups":
+        add_drawing(out, GROUPS, {})
 
 
 if __name__ == "__main__":
