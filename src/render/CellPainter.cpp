@@ -229,7 +229,7 @@ void CellPainter::paintValue(QPainter& painter, int r, int c, const Slot& s, con
             drawText(painter, cell, clip, fitted.isEmpty() ? QString(marks, u'#') : fitted, xf, true);
             return;
         }
-    } else if (!xf.wrap && !xf.shrink && !text.contains(u'\n') && xf.rotation != 255) {
+    } else if (!xf.wrap && !xf.shrink && !text.contains(u'\n') && xf.rotation != 255 && xf.h != HAlign::Fill) {
         const QFontMetricsF& metrics = font(xf.font).metrics;
         const double w = rotatedWidth(metrics.horizontalAdvance(text), metrics.lineSpacing(), xf.rotation)
             + 2 * kPadding + indentPoints(xf);

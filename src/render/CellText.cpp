@@ -131,7 +131,8 @@ QStringList CellText::wrapped(const QString& para, const QFont& f, double width)
     return out;
 }
 
-QStringList CellText::lines(const QString& text, const QFont& f, double width, bool wrap) const
+QStringList CellText::lines(const QString& text, const QFont& f, double width, bool wrap,
+                            std::vector<bool>* paragraphEnds) const
 {
     QStringList out;
     for (QString para : text.split(u'\n')) {
@@ -141,6 +142,10 @@ QStringList CellText::lines(const QString& text, const QFont& f, double width, b
             out << para;
         else
             out << wrapped(para, f, width);
+        if (paragraphEnds) {
+            paragraphEnds->resize(size_t(out.size()), false);
+            paragraphEnds->back() = true;
+        }
     }
     return out;
 }
@@ -219,8 +224,16 @@ void CellText::drawHorizontal(QPainter& painter, const QRectF& box, const QRectF
         }
     }
     bool ownMetrics = false;
-    const QStringList lines = this->lines(text, f, inner.width(), format_.wrap);
+    std::vector<bool> paragraphEnds;
+    QStringList lines = this->lines(text, f, inner.width(), format_.wrap, &paragraphEnds);
     HAlign h = format_.h;
+    if (h == HAlign::Fill) {
+        // The text repeated as often as it fits whole, from the left (once when it does not).
+        const double w = metrics_.horizontalAdvance(text);
+        if (!format_.wrap && lines.size() == 1 && w > 0)
+            lines[0] = text.repeated(std::clamp(int(inner.width() / w), 1, 1000));
+        h = HAlign::Left;
+    }
     if (h == HAlign::Distributed && !format_.wrap && lines.size() == 1 && text.size() > 1) {
         const double w = (ownMetrics ? QFontMetricsF(f, device_) : metrics_).horizontalAdvance(text);
         h = HAlign::Left;
@@ -249,11 +262,30 @@ void CellText::drawHorizontal(QPainter& painter, const QRectF& box, const QRectF
         painter.setClipRect(limit, Qt::IntersectClip);
     }
     for (int i = 0; i < int(lines.size()); ++i) {
+        if (h == HAlign::Justify && !paragraphEnds[size_t(i)] && lines[i].size() > 1) {
+            drawJustified(painter, f, inner, placed[size_t(i)].first.y(), lines[i]);
+            continue;
+        }
         painter.drawText(placed[size_t(i)].first, lines[i]);
         drawUnderline(painter, metrics, placed[size_t(i)].first, placed[size_t(i)].second);
     }
     if (clipped)
         painter.restore();
+}
+
+// A justified line that does not end its paragraph: its characters spread to both sides of the
+// box, as the spreadsheet sets Japanese text (the paragraph's last line stays at the left).
+void CellText::drawJustified(QPainter& painter, QFont font, const QRectF& inner, double baseline,
+                             const QString& line) const
+{
+    const double w = QFontMetricsF(font, device_).horizontalAdvance(line);
+    if (w < inner.width())
+        font.setLetterSpacing(QFont::AbsoluteSpacing, (inner.width() - w) / double(line.size() - 1));
+    painter.save();
+    painter.setFont(font);
+    painter.drawText(QPointF(inner.left(), baseline), line);
+    drawUnderline(painter, QFontMetricsF(font, device_), QPointF(inner.left(), baseline), std::max(w, inner.width()));
+    painter.restore();
 }
 
 // One character under the other, each centred on its column; a line break (or, when wrapped,

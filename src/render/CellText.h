@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 class QPaintDevice;
 class QPainter;
 
@@ -51,7 +53,10 @@ public:
     // Draws `text` in `box`, cut to `clip` (a single horizontal line only at its sides).
     void draw(QPainter& painter, const QRectF& box, const QRectF& clip, const QString& text);
 
-    QStringList lines(const QString& text, const QFont& font, double width, bool wrap) const;
+    // The lines of `text`, each paragraph wrapped at `width` when `wrap`; `paragraphEnds`, when
+    // given, says of each line whether it ends its paragraph.
+    QStringList lines(const QString& text, const QFont& font, double width, bool wrap,
+                      std::vector<bool>* paragraphEnds = nullptr) const;
 
 private:
     QStringList wrapped(const QString& para, const QFont& font, double width) const;
@@ -59,6 +64,7 @@ private:
                         bool mayShrink = true);
     void drawStacked(QPainter& painter, const QRectF& box, const QRectF& clip, const QString& text);
     void drawRotated(QPainter& painter, const QRectF& box, const QRectF& clip, const QString& text);
+    void drawJustified(QPainter& painter, QFont font, const QRectF& inner, double baseline, const QString& line) const;
     void drawUnderline(QPainter& painter, const QFontMetricsF& metrics, QPointF baseline, double width) const;
     QRectF innerBox(const QRectF& box) const;
 

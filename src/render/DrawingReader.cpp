@@ -320,8 +320,8 @@ private:
     void bodyProperties(const QXmlStreamAttributes& attributes)
     {
         ShapeText& text = object_.text;
-        const std::pair<const char*, double*> insets[] = {
-            {"lIns", &text.left}, {"tIns", &text.top}, {"rIns", &text.right}, {"bIns", &text.bottom}};
+        const std::pair<const char*, double*> insets[]
+            = {{"lIns", &text.left}, {"tIns", &text.top}, {"rIns", &text.right}, {"bIns", &text.bottom}};
         for (const auto& [attribute, inset] : insets)
             if (attributes.hasAttribute(QLatin1String(attribute)))
                 *inset = std::max(0.0, emuAttribute(attributes, QLatin1String(attribute)));

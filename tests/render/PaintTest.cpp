@@ -235,6 +235,58 @@ TEST(CellPaint, WrappedTextTakesSeveralLinesInsideTheCell)
     EXPECT_GT(inkRows / kScale, 15.0) << "one line only";
 }
 
+// Ink extent, in points, of the dark pixels of one band of a cell's rows (fractions of its height).
+std::pair<double, double> inkInBand(const Canvas& canvas, int r, int c, double from, double to)
+{
+    const auto& g = *canvas.geometry;
+    const double top = g.rowTop(r) + from * (g.rowBottom(r) - g.rowTop(r));
+    const double bottom = g.rowTop(r) + to * (g.rowBottom(r) - g.rowTop(r));
+    int lo = INT_MAX, hi = -1;
+    for (int y = int(top * kScale); y < int(bottom * kScale); ++y)
+        for (int x = int(g.colLeft(c) * kScale); x < int(g.colRight(c + 1) * kScale); ++x)
+            if (qGray(canvas.image.pixel(x, y)) < 128)
+                lo = std::min(lo, x), hi = std::max(hi, x);
+    return {lo / kScale, hi / kScale};
+}
+
+TEST(CellPaint, JustifiedLinesReachBothSidesButAParagraphsLast)
+{
+    Canvas canvas;
+    canvas.ws->Range("A2").setRowHeight(60);
+    for (const char* cell : {"B2", "D2"}) {
+        canvas.ws->Range(cell).setValue("あいうえおかきくけこ"); // lines of 4, 4 and 2
+        canvas.ws->Range(cell).setWrapText(true);
+        canvas.ws->Range(cell).setVerticalAlignment(vAlignTop);
+    }
+    canvas.ws->Range("B2").setHorizontalAlignment(hAlignJustify);
+    canvas.ws->Range("D2").setHorizontalAlignment(hAlignLeft);
+    canvas.paint();
+    const auto& g = *canvas.geometry;
+    const double shift = g.colLeft(4) - g.colLeft(2); // D2 lies this far right of B2
+    const auto [justLeft, justRight] = inkInBand(canvas, 2, 2, 0.02, 0.25);
+    const auto [leftLeft, leftRight] = inkInBand(canvas, 2, 4, 0.02, 0.25);
+    EXPECT_NEAR(justLeft, leftLeft - shift, 0.5) << "both begin at the left";
+    EXPECT_GT(justRight, leftRight - shift + 2) << "the justified line reaches the right side";
+    EXPECT_LE(justRight, g.colRight(2));
+    // The last line (of three lines of about 16 points) stays at the left with its spacing.
+    const auto [lastLeft, lastRight] = inkInBand(canvas, 2, 2, 0.56, 0.78);
+    const auto [plainLeft, plainRight] = inkInBand(canvas, 2, 4, 0.56, 0.78);
+    EXPECT_NEAR(lastRight, plainRight - shift, 0.5);
+}
+
+TEST(CellPaint, FillRepeatsTheTextAcrossItsCellOnly)
+{
+    Canvas canvas;
+    canvas.ws->Range("B2").setValue("ab");
+    canvas.ws->Range("B2").setHorizontalAlignment(hAlignFill);
+    canvas.paint();
+    const auto& g = *canvas.geometry;
+    const auto [lo, hi] = inkInBand(canvas, 2, 2, 0.0, 1.0);
+    EXPECT_LT(lo, g.colLeft(2) + 4);
+    EXPECT_GT(hi, g.colRight(2) - 14) << "repeated to the right side";
+    EXPECT_LE(hi, g.colRight(2)) << "nothing runs into the empty neighbour";
+}
+
 TEST(CellPaint, FontColourAndDiagonal)
 {
     Canvas canvas;
