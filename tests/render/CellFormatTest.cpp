@@ -247,6 +247,59 @@ TEST(Drawings, GroupMembersInTheirPlacesWithinTheGroup)
     EXPECT_EQ(at(0.25, 0.6), QColor(Qt::red));
 }
 
+// Drawing parts as a careless or hostile writer leaves them: each is read without a crash and
+// gives what it can, and paints.
+TEST(Drawings, DamagedDrawingPartsAreReadAsFarAsTheyGo)
+{
+    const std::string anchor = "<xdr:twoCellAnchor><xdr:from><xdr:col>1</xdr:col><xdr:row>1</xdr:row></xdr:from>"
+                               "<xdr:to><xdr:col>3</xdr:col><xdr:row>3</xdr:row></xdr:to>";
+    const std::string rect = "<xdr:sp><xdr:spPr><a:xfrm><a:off x=\"nan\" y=\"-1e308\"/><a:ext cx=\"inf\" cy=\"5\"/>"
+                             "</a:xfrm><a:prstGeom prst=\"rect\"/></xdr:spPr>"
+                             "<xdr:txBody><a:bodyPr lIns=\"-5\" anchor=\"x\"/><a:p><a:r><a:rPr sz=\"99999999\"/>"
+                             "<a:t>字</a:t></a:r></a:p></xdr:txBody></xdr:sp>";
+    std::string deep;
+    for (int i = 0; i < 2000; ++i)
+        deep += "<xdr:grpSp><xdr:grpSpPr><a:xfrm><a:off x=\"0\" y=\"0\"/><a:ext cx=\"10\" cy=\"10\"/>"
+                "<a:chOff x=\"0\" y=\"0\"/><a:chExt cx=\"0\" cy=\"0\"/></a:xfrm></xdr:grpSpPr>";
+    deep += rect;
+    for (int i = 0; i < 2000; ++i)
+        deep += "</xdr:grpSp>";
+    const std::string head
+        = "<xdr:wsDr xmlns:xdr=\"http://schemas.openxmlformats.org/drawingml/2006/spreadsheetDrawing\" "
+          "xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\">";
+    const struct {
+        const char* what;
+        std::string xml;
+        size_t objects;
+    } parts[] = {
+        {"cut off inside a shape", head + anchor + rect.substr(0, 120), 0},
+        {"odd numbers and sizes", head + anchor + rect + "<xdr:clientData/></xdr:twoCellAnchor></xdr:wsDr>", 1},
+        {"2,000 groups in groups without child sizes", head + anchor + deep + "</xdr:twoCellAnchor></xdr:wsDr>", 1},
+        {"a member far outside its group",
+         head + anchor
+             + "<xdr:grpSp><xdr:grpSpPr><a:xfrm><a:chOff x=\"0\" y=\"0\"/><a:chExt cx=\"10\" cy=\"10\"/></a:xfrm>"
+               "</xdr:grpSpPr>"
+             + rect + "</xdr:grpSp></xdr:twoCellAnchor></xdr:wsDr>",
+         1},
+        {"text outside any anchor", head + "<xdr:txBody><a:p><a:r><a:t>x</a:t></a:r></a:p></xdr:txBody></xdr:wsDr>", 0},
+        {"not XML", std::string("\0\xff<<&", 5), 0},
+    };
+    for (const auto& part : parts) {
+        SCOPED_TRACE(part.what);
+        sheet::Application app;
+        sheet::Worksheet& ws = app.Workbooks().Add().Sheets(1);
+        auto drawing = std::make_shared<sheet::CarriedPart>();
+        drawing->data = part.xml;
+        ws.data().extras.rels.push_back({"rId1",
+                                         "http://schemas.openxmlformats.org/officeDocument/2006/relationships/drawing",
+                                         "", false, drawing});
+        const render::SheetDrawings drawings(ws);
+        EXPECT_EQ(drawings.objects().size(), part.objects);
+        const SheetImage img(ws, 6, 6);
+        EXPECT_FALSE(img.image.isNull());
+    }
+}
+
 TEST(Pagination, ManualColumnBreakEndsTheColumnBand)
 {
     ForeignSheet book("colbreaks");
