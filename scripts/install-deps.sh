@@ -7,11 +7,12 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libzip-dev libpugixml-dev libdeflate-dev libgtest-dev
   fonts-noto-cjk xvfb xauth python3 python3-openpyxl qt6-translations-l10n
+  poppler-utils # pdftotext: the PDF tests read the text of our PDFs
 )
 if [[ "${1:-}" == "--bench" ]]; then
   packages+=(libxlsxwriter-dev)
   # The PDF benchmark and bench/compare_with_libreoffice.sh measure against LibreOffice.
-  packages+=(libreoffice-calc poppler-utils imagemagick)
+  packages+=(libreoffice-calc imagemagick)
 fi
 if [[ "${1:-}" == "--package" ]]; then
   # scripts/package.sh: CPack's DEB generator with dpkg-shlibdeps, the icon pictures,
