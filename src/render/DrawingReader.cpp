@@ -153,6 +153,7 @@ private:
         if (name == u"grpSp") {
             if (groups_.empty())
                 anchorObject_ = object_; // the anchor, which every member shares
+            grouped_ = true;
             GroupLevel level;
             level.place = groups_.empty() ? QRectF(0, 0, 1, 1) : groups_.back().place;
             groups_.push_back(level);
@@ -393,7 +394,6 @@ private:
             return;
         if (inGroupProperties_) {
             groupPlaced();
-            grouped_ = true;
         } else {
             memberPlace_ = placeInGroup(xfrm_);
         }

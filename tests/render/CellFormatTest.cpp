@@ -281,6 +281,8 @@ TEST(Drawings, DamagedDrawingPartsAreReadAsFarAsTheyGo)
                "</xdr:grpSpPr>"
              + rect + "</xdr:grpSp></xdr:twoCellAnchor></xdr:wsDr>",
          1},
+        {"a group without its own place",
+         head + anchor + "<xdr:grpSp>" + rect + "</xdr:grpSp></xdr:twoCellAnchor></xdr:wsDr>", 1},
         {"text outside any anchor", head + "<xdr:txBody><a:p><a:r><a:t>x</a:t></a:r></a:p></xdr:txBody></xdr:wsDr>", 0},
         {"not XML", std::string("\0\xff<<&", 5), 0},
     };
