@@ -2,8 +2,8 @@
 // Page headers and footers as the page set-up gives them ("&L...&C...&R..."; a first page's
 // and the even pages' own where it has them): the left, centre and right texts with their
 // fields &P (page), &N (pages), &D (date), &T (time), &A (sheet), &F (file) and && (an
-// ampersand). Font codes (&"name,style", &nn, &B, &I, &U, &S, &K) are read and not applied:
-// the texts print in the workbook's standard font, scaled with the sheet unless it says not.
+// ampersand), and each section's font codes (&"name,style", &nn, &B, &I, &U; &S and &K are
+// read and not applied); the sizes scale with the sheet unless the set-up says not.
 #include <QDateTime>
 #include <QString>
 
@@ -27,8 +27,19 @@ struct HeaderFooterFields {
     QDateTime now;
 };
 
+// The font codes of one section (&"name,style", &nn, &B, &I, &U); unset: the standard font's.
+struct SectionStyle {
+    QString family;  // as the code names it
+    double size = 0; // points; 0: the standard size
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool operator==(const SectionStyle&) const = default;
+};
+
 struct HeaderFooterText {
     QString left, centre, right;
+    SectionStyle leftStyle, centreStyle, rightStyle;
     bool empty() const { return left.isEmpty() && centre.isEmpty() && right.isEmpty(); }
 };
 

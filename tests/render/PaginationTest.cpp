@@ -274,6 +274,20 @@ TEST(HeaderFooter, SectionsAndFields)
     EXPECT_EQ(t.right, QStringLiteral("2026/04/01 9:05 安全書類.xlsx &"));
     EXPECT_EQ(render::headerFooterText("Page &P", f).centre, QStringLiteral("Page 3"));
     EXPECT_TRUE(render::headerFooterText("", f).empty());
+    // Each section's font codes.
+    EXPECT_EQ(t.leftStyle.family, QStringLiteral("ＭＳ Ｐゴシック"));
+    EXPECT_TRUE(t.leftStyle.bold);
+    EXPECT_EQ(t.leftStyle.size, 12);
+    EXPECT_EQ(t.centreStyle, render::SectionStyle{}) << "codes hold for their own section only";
+    const auto u = render::headerFooterText("&L&B太&B細&C&\"-,Bold Italic\"&U&9x&R&\"Arial\"y", f);
+    EXPECT_FALSE(u.leftStyle.bold) << "&B twice: on, then off";
+    EXPECT_EQ(u.left, QStringLiteral("太細"));
+    EXPECT_TRUE(u.centreStyle.bold && u.centreStyle.italic && u.centreStyle.underline);
+    EXPECT_TRUE(u.centreStyle.family.isEmpty()) << "- keeps the family";
+    EXPECT_EQ(u.centreStyle.size, 9);
+    EXPECT_EQ(u.rightStyle.family, QStringLiteral("Arial"));
+    EXPECT_FALSE(u.rightStyle.bold);
+    EXPECT_EQ(render::headerFooterText("&99999x", f).centreStyle.size, 409) << "sizes are bounded";
 }
 
 TEST(HeaderFooter, FirstPageAndEvenPagesTakeTheirOwnTexts)
