@@ -163,11 +163,17 @@ void paintHeaderFooter(QPainter& painter, const SheetPagination& sheet, int page
                 continue;
             const QFont f = fontOf(style);
             const QFontMetricsF m(f, painter.device());
-            const double w = m.horizontalAdvance(text);
-            const double x = side < 0 ? left : side == 0 ? (left + right - w) / 2 : right - w;
-            const double y = header ? setup.header * 72 + m.ascent() : paper.height() - setup.footer * 72 - m.descent();
+            const QStringList lines = text.split(u'\n');
+            // A header's lines go down from its margin, a footer's end at its margin.
+            double y = header ? setup.header * 72 + m.ascent()
+                              : paper.height() - setup.footer * 72 - m.descent() - m.lineSpacing() * (lines.size() - 1);
             painter.setFont(f);
-            painter.drawText(QPointF(x, y), text);
+            for (const QString& l : lines) {
+                const double w = m.horizontalAdvance(l);
+                const double x = side < 0 ? left : side == 0 ? (left + right - w) / 2 : right - w;
+                painter.drawText(QPointF(x, y), l);
+                y += m.lineSpacing();
+            }
         }
     };
     line(headerFooterText(codes.header, fields), true);

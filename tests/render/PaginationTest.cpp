@@ -312,6 +312,44 @@ TEST(HeaderFooter, FirstPageAndEvenPagesTakeTheirOwnTexts)
     EXPECT_EQ(render::headerFooterCodes(setup, 2).header, "even") << "page 4";
 }
 
+TEST(HeaderFooter, TextsOfTwoLinesGoDownFromTheHeaderMarginAndUpToTheFooterMargin)
+{
+    Application app;
+    Worksheet& ws = app.Workbooks().Add().Sheets(1);
+    rows(ws, 3);
+    ws.data().page.oddHeader = "&L一行目\n二行目";
+    ws.data().page.oddFooter = "&R上\n下";
+    const SheetPagination p(ws);
+    QImage image(int(p.paperPoints().width()), int(p.paperPoints().height()), QImage::Format_RGB32);
+    image.setDotsPerMeterX(2835);
+    image.setDotsPerMeterY(2835);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    render::CellPainter cells(ws, p.geometry(), image.logicalDpiY());
+    render::paintPage(painter, p, 0, cells);
+    painter.end();
+    // Rows of pixels with ink in a band of the page.
+    const auto inkRows = [&](int x1, int x2, int y1, int y2) {
+        std::vector<int> rows;
+        for (int y = y1; y < y2; ++y)
+            for (int x = x1; x < x2; ++x)
+                if (qGray(image.pixel(x, y)) < 128) {
+                    rows.push_back(y);
+                    break;
+                }
+        return rows;
+    };
+    const double header = ws.data().page.header * 72, footer = ws.data().page.footer * 72;
+    const std::vector<int> top = inkRows(0, image.width() / 3, 0, int(ws.data().page.top * 72));
+    ASSERT_FALSE(top.empty());
+    EXPECT_GE(top.front(), header - 1);
+    EXPECT_GT(top.back() - top.front(), 20) << "two lines";
+    const std::vector<int> bottom = inkRows(image.width() * 2 / 3, image.width(), image.height() - 80, image.height());
+    ASSERT_FALSE(bottom.empty());
+    EXPECT_LE(bottom.back(), image.height() - footer + 1) << "the last line ends at the footer margin";
+    EXPECT_GT(bottom.back() - bottom.front(), 20) << "two lines";
+}
+
 TEST(HeaderFooter, FooterPrintsInTheBottomMargin)
 {
     Application app;
