@@ -172,6 +172,14 @@ QRectF CellText::innerBox(const QRectF& box) const
     return inner;
 }
 
+// With shrink to fit (and no wrapping), what a block of text `size` is scaled by to fit `room`.
+double CellText::shrinkFactor(const QSizeF& size, const QSizeF& room) const
+{
+    if (!format_.shrink || format_.wrap || size.width() <= 0 || size.height() <= 0)
+        return 1;
+    return std::clamp(std::min(room.width() / size.width(), room.height() / size.height()), 0.01, 1.0);
+}
+
 void CellText::draw(QPainter& painter, const QRectF& box, const QRectF& clip, const QString& rawText)
 {
     const QString text = rawText.contains(u'\t') ? expandTabs(rawText, metrics_) : rawText;
@@ -314,11 +322,17 @@ void CellText::drawStacked(QPainter& painter, const QRectF& box, const QRectF& c
         width += widths.back();
         longest = std::max(longest, column.size());
     }
-    double x = alignedLeft(innerBox(box), width, format_.h);
-    const double top = alignedTop(box, lineHeight * double(longest), format_.v);
+    const double height = lineHeight * double(longest);
+    const double k = shrinkFactor(QSizeF(width, height), QSizeF(innerBox(box).width(), box.height()));
+    const QPointF at(alignedLeft(innerBox(box), width * k, format_.h), alignedTop(box, height * k, format_.v));
     painter.save();
     painter.setFont(format_.font);
     painter.setClipRect(clip, Qt::IntersectClip);
+    // Set at full size from the block's corner, scaled by what shrinking to fit asks.
+    painter.translate(at);
+    painter.scale(k, k);
+    double x = 0;
+    const double top = 0;
     for (size_t k = 0; k < columns.size(); ++k) {
         for (qsizetype i = 0; i < columns[k].size(); ++i) {
             const QString c = columns[k].mid(i, 1);
@@ -353,10 +367,13 @@ void CellText::drawRotated(QPainter& painter, const QRectF& box, const QRectF& c
     QTransform turn;
     turn.rotate(-degrees);
     const QRectF bounds = turn.mapRect(QRectF(0, 0, width, height));
-    const QPointF at(alignedLeft(inner, bounds.width(), format_.h), alignedTop(box, bounds.height(), format_.v));
+    const double k = shrinkFactor(bounds.size(), QSizeF(inner.width(), box.height()));
+    const QPointF at(alignedLeft(inner, bounds.width() * k, format_.h),
+                     alignedTop(box, bounds.height() * k, format_.v));
     painter.save();
     painter.setClipRect(clip, Qt::IntersectClip);
-    painter.translate(at - bounds.topLeft());
+    painter.translate(at - bounds.topLeft() * k);
+    painter.scale(k, k);
     painter.rotate(-degrees);
     painter.setFont(format_.font);
     for (int i = 0; i < int(lines.size()); ++i) {

@@ -67,6 +67,7 @@ private:
     void drawJustified(QPainter& painter, QFont font, const QRectF& inner, double baseline, const QString& line) const;
     void drawUnderline(QPainter& painter, const QFontMetricsF& metrics, QPointF baseline, double width) const;
     QRectF innerBox(const QRectF& box) const;
+    double shrinkFactor(const QSizeF& size, const QSizeF& room) const;
 
     const TextFormat& format_;
     const QFontMetricsF& metrics_;

@@ -335,6 +335,23 @@ namespace {
 // The machinery checklist's "過巻き防止装置" (ＭＳ Ｐ明朝 9, shrink to fit) lacks 1 % of its box:
 // it shrinks by that much, not to the next whole point, also where a device pixel is a point
 // (the PDF's fonts are sized so).
+TEST(CellFormat, TurnedAndStackedTextShrinksToFitItsBox)
+{
+    ForeignSheet book("rotation");
+    const SheetImage img(*book.ws, 12, 10);
+    for (const char* box : {"H2:H4", "J2:J4"}) {
+        SCOPED_TRACE(box);
+        const QRectF area = img.cells(box);
+        const QRectF ink = img.ink(box);
+        ASSERT_FALSE(ink.isEmpty());
+        // Seven characters of 11 points need 77 points; the box is 45 high.
+        // Cut, the text would fill the box at full size; shrunk, its characters are smaller
+        // and it still takes most of the box's height.
+        EXPECT_LT(ink.width(), 9) << "the characters smaller than 11 points";
+        EXPECT_GT(ink.height(), area.height() * 0.6) << "shrunk no more than the box needs";
+    }
+}
+
 TEST(CellFormat, ShrinkToFitShrinksNoMoreThanTheBoxNeeds)
 {
     sheet::Application app;

@@ -59,7 +59,7 @@ def fonts(book):
 
 def rotation(book):
     sheet = book.active
-    grid(sheet, rows=12, cols=8, height=15, width=6)
+    grid(sheet, rows=12, cols=10, height=15, width=6)
     sheet.merge_cells("B2:B8")
     sheet["B2"] = "安全装置"
     sheet["B2"].alignment = Alignment(horizontal="center", vertical="center", text_rotation=255)
@@ -72,6 +72,11 @@ def rotation(book):
     sheet.merge_cells("B10:H12")
     sheet["B10"] = "ＡＢＣＤ"
     sheet["B10"].alignment = Alignment(horizontal="center", vertical="center", text_rotation=45)
+    # Shrunk to fit: seven characters turned upright, and stacked, in boxes three rows high.
+    for cell, turn in (("H2", 90), ("J2", 255)):
+        sheet.merge_cells("%s:%s4" % (cell, cell[0]))
+        sheet[cell] = "安全装置の点検"
+        sheet[cell].alignment = Alignment(horizontal="center", vertical="center", text_rotation=turn, shrink_to_fit=True)
 
 
 def heights(book):
