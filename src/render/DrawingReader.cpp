@@ -167,7 +167,7 @@ private:
             memberDepth_ = depth_;
             object_ = anchorObject_;
             kindKnown_ = false;
-            xfrm_ = Xfrm{};
+            memberPlace_ = groups_.back().place; // the whole group, unless the member's xfrm says
             shapeElement(name, xml_.attributes());
             return true;
         }
@@ -437,8 +437,8 @@ private:
     std::vector<GroupLevel> groups_; // the groups the reader is in, outermost first
     DrawingObject anchorObject_;     // the anchor of the group being read
     Xfrm xfrm_;
-    QRectF memberPlace_{0, 0, 1, 1};
-    int memberDepth_ = 0; // depth of the group member being read; 0: none
+    QRectF memberPlace_{0, 0, 1, 1}; // the group member's place within the anchor's box
+    int memberDepth_ = 0;            // depth of the group member being read; 0: none
     bool inGroupProperties_ = false;
     bool inXfrm_ = false;
     bool grouped_ = false; // the anchor holds a group: its members were kept one by one

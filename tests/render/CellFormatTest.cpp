@@ -283,6 +283,14 @@ TEST(Drawings, DamagedDrawingPartsAreReadAsFarAsTheyGo)
          1},
         {"a group without its own place",
          head + anchor + "<xdr:grpSp>" + rect + "</xdr:grpSp></xdr:twoCellAnchor></xdr:wsDr>", 1},
+        {"a member without an xfrm after one with it",
+         head + anchor
+             + "<xdr:grpSp><xdr:grpSpPr><a:xfrm><a:chOff x=\"0\" y=\"0\"/><a:chExt cx=\"10\" cy=\"10\"/></a:xfrm>"
+               "</xdr:grpSpPr><xdr:sp><xdr:spPr><a:xfrm><a:off x=\"0\" y=\"0\"/><a:ext cx=\"5\" cy=\"5\"/></a:xfrm>"
+               "<a:prstGeom prst=\"rect\"/></xdr:spPr></xdr:sp>"
+               "<xdr:sp><xdr:spPr><a:prstGeom prst=\"ellipse\"/></xdr:spPr></xdr:sp>"
+               "</xdr:grpSp></xdr:twoCellAnchor></xdr:wsDr>",
+         2},
         {"text outside any anchor", head + "<xdr:txBody><a:p><a:r><a:t>x</a:t></a:r></a:p></xdr:txBody></xdr:wsDr>", 0},
         {"not XML", std::string("\0\xff<<&", 5), 0},
     };
@@ -297,6 +305,9 @@ TEST(Drawings, DamagedDrawingPartsAreReadAsFarAsTheyGo)
                                          "", false, drawing});
         const render::SheetDrawings drawings(ws);
         EXPECT_EQ(drawings.objects().size(), part.objects);
+        if (part.objects == 2) { // the member without an xfrm takes the whole group, not the last place
+            EXPECT_EQ(drawings.objects()[1].within, QRectF(0, 0, 1, 1));
+        }
         const SheetImage img(ws, 6, 6);
         EXPECT_FALSE(img.image.isNull());
     }
