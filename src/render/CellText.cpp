@@ -323,21 +323,21 @@ void CellText::drawStacked(QPainter& painter, const QRectF& box, const QRectF& c
         longest = std::max(longest, column.size());
     }
     const double height = lineHeight * double(longest);
-    const double k = shrinkFactor(QSizeF(width, height), QSizeF(innerBox(box).width(), box.height()));
-    const QPointF at(alignedLeft(innerBox(box), width * k, format_.h), alignedTop(box, height * k, format_.v));
+    const QRectF inner = innerBox(box);
+    const double scale = shrinkFactor(QSizeF(width, height), QSizeF(inner.width(), box.height()));
+    const QPointF at(alignedLeft(inner, width * scale, format_.h), alignedTop(box, height * scale, format_.v));
     painter.save();
     painter.setFont(format_.font);
     painter.setClipRect(clip, Qt::IntersectClip);
     // Set at full size from the block's corner, scaled by what shrinking to fit asks.
     painter.translate(at);
-    painter.scale(k, k);
+    painter.scale(scale, scale);
     double x = 0;
-    const double top = 0;
     for (size_t k = 0; k < columns.size(); ++k) {
         for (qsizetype i = 0; i < columns[k].size(); ++i) {
             const QString c = columns[k].mid(i, 1);
             const double w = metrics_.horizontalAdvance(c);
-            const QPointF baseline(x + (widths[k] - w) / 2, top + double(i) * lineHeight + metrics_.ascent());
+            const QPointF baseline(x + (widths[k] - w) / 2, double(i) * lineHeight + metrics_.ascent());
             painter.drawText(baseline, c);
             drawUnderline(painter, metrics_, baseline, w);
         }

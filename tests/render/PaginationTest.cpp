@@ -312,13 +312,9 @@ TEST(HeaderFooter, FirstPageAndEvenPagesTakeTheirOwnTexts)
     EXPECT_EQ(render::headerFooterCodes(setup, 2).header, "even") << "page 4";
 }
 
-TEST(HeaderFooter, TextsOfTwoLinesGoDownFromTheHeaderMarginAndUpToTheFooterMargin)
+// The sheet's first printed page at one pixel a point.
+QImage firstPage(const Worksheet& ws)
 {
-    Application app;
-    Worksheet& ws = app.Workbooks().Add().Sheets(1);
-    rows(ws, 3);
-    ws.data().page.oddHeader = "&L一行目\n二行目";
-    ws.data().page.oddFooter = "&R上\n下";
     const SheetPagination p(ws);
     QImage image(int(p.paperPoints().width()), int(p.paperPoints().height()), QImage::Format_RGB32);
     image.setDotsPerMeterX(2835);
@@ -328,6 +324,17 @@ TEST(HeaderFooter, TextsOfTwoLinesGoDownFromTheHeaderMarginAndUpToTheFooterMargi
     render::CellPainter cells(ws, p.geometry(), image.logicalDpiY());
     render::paintPage(painter, p, 0, cells);
     painter.end();
+    return image;
+}
+
+TEST(HeaderFooter, TextsOfTwoLinesGoDownFromTheHeaderMarginAndUpToTheFooterMargin)
+{
+    Application app;
+    Worksheet& ws = app.Workbooks().Add().Sheets(1);
+    rows(ws, 3);
+    ws.data().page.oddHeader = "&L一行目\n二行目";
+    ws.data().page.oddFooter = "&R上\n下";
+    const QImage image = firstPage(ws);
     // Rows of pixels with ink in a band of the page.
     const auto inkRows = [&](int x1, int x2, int y1, int y2) {
         std::vector<int> rows;
@@ -356,15 +363,7 @@ TEST(HeaderFooter, FooterPrintsInTheBottomMargin)
     Worksheet& ws = app.Workbooks().Add().Sheets(1);
     rows(ws, 3);
     ws.data().page.oddFooter = "&C&P / &N";
-    const SheetPagination p(ws);
-    QImage image(int(p.paperPoints().width()), int(p.paperPoints().height()), QImage::Format_RGB32);
-    image.setDotsPerMeterX(2835);
-    image.setDotsPerMeterY(2835);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    render::CellPainter cells(ws, p.geometry(), image.logicalDpiY());
-    render::paintPage(painter, p, 0, cells);
-    painter.end();
+    const QImage image = firstPage(ws);
     int lo = INT_MAX, hi = -1;
     for (int y = image.height() - 54; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
